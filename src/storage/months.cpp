@@ -1,0 +1,1 @@
+#include "months.h"

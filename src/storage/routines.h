@@ -1,0 +1,33 @@
+#pragma once
+#include "status.h"
+
+#include <string>
+#include <string_view>
+
+namespace lukana {
+
+// Removes every comma: a comma would split a stored value when it is read back.
+std::string KanmaNuki(std::string_view text);
+
+// Days of a month 1..12 of a year (28 to 31).
+int Nissuu(int year, int month);
+
+// A calendar date built as a calendar combines numbers: a day or month past its range
+// carries into the next month or year, day 0 is the last day of the month before.
+struct CivilDate {
+    int year = 0, month = 0, day = 0;
+    auto operator<=>(const CivilDate&) const = default;
+};
+CivilDate normalizeDate(long long year, long long month, long long day);
+bool isValidDate(int year, int month, int day);
+// Weekday 0 Sunday .. 6 Saturday of a valid date.
+int weekday(int year, int month, int day);
+
+// The number a box or grid cell stands for: blanks are skipped wherever they stand, the value
+// is the longest leading decimal number, the rest is ignored, and no number gives 0.
+double leadingNumber(std::string_view text);
+
+// Writes csvText to the file at filePath as one value followed by CR LF.
+Status csvHozon();
+
+} // namespace lukana

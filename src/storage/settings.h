@@ -1,0 +1,22 @@
+#pragma once
+// Tax table (opt.dat), closing days (simebi.dat), fiscal year end (kesan.dat).
+#include "status.h"
+
+#include <optional>
+
+namespace lukana {
+
+Status optModosi(); // tolerant after opening, clears nothing
+Status optHozon();
+Status simebiModosi(); // sets the four to 0 first; strict for two values, then tolerant
+Status simebiHozon();
+Status kesanModosi(); // strict, clears nothing
+Status kesanHozon();
+
+// One entry, 1 January 2000 at 5 percent, both switches 0.
+void setDefaultTax();
+
+// The rate in force on a date (carried as a calendar carries), or nothing when no entry applies.
+std::optional<int> Zeiritu(long long year, long long month, long long day);
+
+} // namespace lukana
