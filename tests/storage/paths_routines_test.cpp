@@ -1,0 +1,113 @@
+#include "storage/atomic_file.h"
+#include "storage/paths.h"
+#include "storage/routines.h"
+#include "storage/state.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace lukana;
+
+TEST(Paths, MonthFileNames) {
+    EXPECT_EQ(monthFileName(2003, 1, ".dat"), "20031.dat");
+    EXPECT_EQ(monthFileName(2003, 11, ".dat"), "200311.dat");
+    EXPECT_EQ(monthFileName(2003, 7, "u.dat"), "20037u.dat");
+    EXPECT_EQ(monthFileName(2003, 7, ".dat", true), " 2003 7.dat");
+    EXPECT_EQ(monthFileName(2003, 11, "u.dat", true), " 2003 11u.dat");
+}
+
+TEST(Paths, SafeFolderNames) {
+    for (const char* ok : {"本店", "Bar One", "二号店(新宿)", "a.b"})
+        EXPECT_TRUE(isSafeFolderName(ok)) << ok;
+    for (const char* bad : {"", ".", "..", "a/b", "a\\b", "a:b", "a*", "a?", "a\"b", "<a>", "a|b",
+                            " a", "a ", ".a", "a.", "a\tb", "\u3000本店", "本店\u3000"})
+        EXPECT_FALSE(isSafeFolderName(bad)) << bad;
+}
+
+TEST(Paths, BuiltFromTheDriveRoot) {
+    driveRoot = "/drive";
+    EXPECT_EQ(dataRoot(), "/drive/ktlukana");
+    EXPECT_EQ(backupRoot(), "/drive/ktlukanabu");
+    EXPECT_EQ(rootFilePath("misena.dat"), "/drive/ktlukana/misena.dat");
+    EXPECT_EQ(busyoFilePath("本店", "menud.dat"), "/drive/ktlukana/本店/menud.dat");
+    EXPECT_EQ(busyoFilePath("", "menud.dat"), "");
+    EXPECT_EQ(busyoFilePath("..", "menud.dat"), "");
+    EXPECT_EQ(chooseDriveRoot("/given"), "/given");
+}
+
+TEST(Routines, KanmaNuki) {
+    EXPECT_EQ(KanmaNuki("a,b,,c"), "abc");
+    EXPECT_EQ(KanmaNuki(""), "");
+    EXPECT_EQ(KanmaNuki("1,200，"), "1200，"); // a full-width comma stays
+}
+
+TEST(Routines, Nissuu) {
+    EXPECT_EQ(Nissuu(2003, 2), 28);
+    EXPECT_EQ(Nissuu(2004, 2), 29);
+    EXPECT_EQ(Nissuu(2100, 2), 28);
+    EXPECT_EQ(Nissuu(2000, 2), 29);
+    EXPECT_EQ(Nissuu(2003, 4), 30);
+    EXPECT_EQ(Nissuu(2003, 12), 31);
+}
+
+TEST(Routines, DatesCarryAsACalendarDoes) {
+    EXPECT_EQ(normalizeDate(2003, 2, 30), (CivilDate{2003, 3, 2}));
+    EXPECT_EQ(normalizeDate(2003, 13, 1), (CivilDate{2004, 1, 1}));
+    EXPECT_EQ(normalizeDate(2003, 3, 0), (CivilDate{2003, 2, 28}));
+    EXPECT_EQ(normalizeDate(2003, 0, 1), (CivilDate{2002, 12, 1}));
+    EXPECT_EQ(normalizeDate(2004, 1, -30), (CivilDate{2003, 12, 1}));
+    EXPECT_TRUE(isValidDate(2004, 2, 29));
+    EXPECT_FALSE(isValidDate(2003, 2, 29));
+    EXPECT_FALSE(isValidDate(0, 1, 1));
+    EXPECT_EQ(weekday(2026, 12, 10), 4); // a Thursday
+}
+
+TEST(Routines, LeadingNumber) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {
+        {"500円", 500},  {"1 200", 1200}, {" - 3.5x", -3.5}, {"", 0},    {"abc", 0},
+        {"1,200", 1},    {".5", 0.5},     {"2E3", 2000},     {"2E", 2}, {"+7", 7},
+        {"1.2.3", 1.2},  {"-", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(leadingNumber(c.text), c.value) << c.text;
+}
+
+TEST(Routines, CsvHozonWritesOneValue) {
+    TempDir dir;
+    filePath = (dir.path() / "a.csv").string();
+    csvText = "日付,売上\r\n1,500";
+    ASSERT_TRUE(csvHozon().ok());
+    EXPECT_EQ(readBytes(filePath), "\x93\xFA\x95t,\x94\x84\x8F\xE3\r\n1,500\r\n");
+}
+
+TEST(AtomicFile, AFailedStepLeavesTheOldFileWhole) {
+    TempDir dir;
+    const std::string path = (dir.path() / "ttid.dat").string();
+    writeBytes(path, "old\r\n");
+    for (WriteStage failing : {WriteStage::Create, WriteStage::Write, WriteStage::Sync,
+                               WriteStage::Rename}) {
+        setWriteFaultHook([&](WriteStage s) { return s == failing; });
+        Status s = writeFileAtomically(path, "new\r\n");
+        setWriteFaultHook(nullptr);
+        EXPECT_FALSE(s.ok()) << static_cast<int>(failing);
+        EXPECT_EQ(readBytes(path), "old\r\n");
+        // No temporary file is left beside it.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    }
+    ASSERT_TRUE(writeFileAtomically(path, "new\r\n").ok());
+    EXPECT_EQ(readBytes(path), "new\r\n");
+}
+
+TEST(AtomicFile, MissingFolderAndFileFail) {
+    TempDir dir;
+    EXPECT_FALSE(writeFileAtomically((dir.path() / "no" / "x.dat").string(), "x").ok());
+    std::string bytes;
+    EXPECT_FALSE(readWholeFile((dir.path() / "missing.dat").string(), bytes).ok());
+    EXPECT_FALSE(readWholeFile(dir.str(), bytes).ok());
+}
