@@ -43,7 +43,9 @@ class FdCloser {
 
 } // namespace
 
-void setWriteFaultHook(WriteFaultHook hook) { faultHook() = std::move(hook); }
+void setWriteFaultHook(WriteFaultHook hook) {
+    faultHook() = std::move(hook);
+}
 
 Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     namespace fs = std::filesystem;

@@ -71,6 +71,8 @@ std::optional<std::string> fromCp932(std::string_view cp932) {
     return conv.run(cp932);
 }
 
-bool fitsCp932(std::string_view utf8) { return toCp932(utf8).has_value(); }
+bool fitsCp932(std::string_view utf8) {
+    return toCp932(utf8).has_value();
+}
 
 } // namespace lukana

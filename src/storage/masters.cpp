@@ -1,1 +1,582 @@
 #include "masters.h"
+
+#include "atomic_file.h"
+#include "paths.h"
+#include "state.h"
+#include "text_format.h"
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+namespace lukana {
+namespace {
+
+constexpr int kIntegerMin = -32768;
+constexpr int kIntegerMax = 32767;
+
+// Lists are indexed only within their capacity; a list that has shrunk is grown back first.
+template <typename T> void ensureCapacity(std::vector<T>& list, int capacity) {
+    if (list.size() < static_cast<size_t>(capacity))
+        list.resize(static_cast<size_t>(capacity));
+}
+
+Status readFailure(const TextReader& reader) {
+    return Status::failure(filePath + " を読めません: " + reader.error());
+}
+
+// Reads the file at filePath whole; a failure here is the failure to open.
+Status openFile(std::string& bytes) {
+    return readWholeFile(filePath, bytes);
+}
+
+// A TextWriter that also refuses what the reader could not read back: an Integer field
+// outside 16 bits or a count outside the list's capacity. Such a write fails and leaves the
+// file untouched.
+class FileWriter {
+  public:
+    // The count must fit the capacity and every list it indexes.
+    bool checkCount(int count, int capacity, std::initializer_list<size_t> listSizes) {
+        bool fits = count >= 0 && count <= capacity;
+        for (size_t size : listSizes)
+            fits = fits && static_cast<size_t>(count) <= size;
+        if (!fits)
+            fail("件数が上限を超えています (" + std::to_string(count) + ")");
+        return fits;
+    }
+    void integer(int value) {
+        if (value < kIntegerMin || value > kIntegerMax)
+            fail("Integer の範囲を超える値があります (" + std::to_string(value) + ")");
+        writer_.putInteger(value);
+    }
+    void integerCount(int value) { writer_.putInteger(value); }
+    void longValue(int value) { writer_.putLong(value); }
+    void text(const std::string& value) { writer_.putString(value); }
+    void real(double value) { writer_.putDouble(value); }
+
+    Status commit() const {
+        if (!error_.empty())
+            return Status::failure(filePath + " に保存できません: " + error_);
+        return writer_.commit(filePath);
+    }
+
+  private:
+    void fail(std::string what) {
+        if (error_.empty())
+            error_ = std::move(what);
+    }
+    TextWriter writer_;
+    std::string error_;
+};
+
+std::string localTimestamp() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", &local);
+    return buf;
+}
+
+// The default lists of Part 1.102.
+constexpr const char* kDefaultTekiyou[16] = {
+    "仕入",       "売上",     "現金",   "売掛金", "買掛金",     "交通費", "通信費",   "給与",
+    "事務用品費", "消耗品費", "交際費", "会議費", "水道光熱費", "賃借料", "リース料", "雑費"};
+struct DefaultTy {
+    const char* name;
+    int tekiyouId;
+};
+constexpr DefaultTy kDefaultTy[4] = {
+    {"電気", 13}, {"水道", 13}, {"日払い給料", 8}, {"体験入店費", 8}};
+
+// Calls a writer with filePath set to a root file, then puts the caller's path back.
+Status writeRootFile(const char* name, Status (*writer)()) {
+    std::string saved = filePath;
+    filePath = rootFilePath(name);
+    Status status = writer();
+    filePath = std::move(saved);
+    return status;
+}
+
+// Reads a root register file; when that fails, moves an existing file aside and creates the
+// defaults.
+LoadOutcome loadOrDefaults(const char* name, Status (*reader)(), Status (*createDefaults)()) {
+    LoadOutcome outcome;
+    filePath = rootFilePath(name);
+    const std::string path = filePath;
+    if (reader())
+        return outcome;
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+        outcome.movedAsideTo = moveAside(path);
+        if (!outcome.movedAsideTo) {
+            // Writing the defaults now would destroy the file the user may still need.
+            outcome.status = Status::failure(path + " を読めず、別名に移すこともできませんでした");
+            return outcome;
+        }
+    }
+    outcome.createdDefaults = true;
+    outcome.status = createDefaults();
+    filePath = path;
+    return outcome;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- misena.dat
+
+void rebuildBusyoLists() {
+    ensureCapacity(busyoRecs, kBusyoCapacity);
+    ensureCapacity(busyoNames, kBusyoCapacity);
+    ensureCapacity(busyoIds, kBusyoCapacity);
+    int n = std::clamp(busyoCount, 0, kBusyoCapacity);
+    for (int i = 0; i < n; ++i) {
+        busyoNames[i] = busyoRecs[i].name;
+        busyoIds[i] = busyoRecs[i].id;
+    }
+}
+
+namespace {
+
+// Block A is strict; a failure in the later blocks ends the read quietly.
+Status readMisena(TextReader& in) {
+    ensureCapacity(busyoRecs, kBusyoCapacity);
+    if (!in.readLongCount(busyoCount, kBusyoCapacity))
+        return readFailure(in);
+    const int n = busyoCount;
+    for (int i = 0; i < n; ++i)
+        if (!in.readString(busyoRecs[i].name) || !in.readLong(busyoRecs[i].id))
+            return readFailure(in);
+
+    for (int i = 0; i < n; ++i) {
+        BusyoRec& r = busyoRecs[i];
+        for (std::string* s : {&r.prefecture, &r.city, &r.town, &r.street, &r.tel, &r.fax})
+            if (!in.readString(*s))
+                return {};
+    }
+    for (int i = 0; i < n; ++i)
+        if (!in.readString(busyoRecs[i].postalCode))
+            return {};
+    for (int i = 0; i < n; ++i) {
+        BusyoRec& r = busyoRecs[i];
+        if (!in.readInteger(r.transferKind))
+            return {};
+        for (std::string* s : {&r.companyCode, &r.companyKana, &r.bankName, &r.bankCode,
+                               &r.branchName, &r.branchCode})
+            if (!in.readString(*s))
+                return {};
+        if (!in.readInteger(r.accountType) || !in.readString(r.accountNumber))
+            return {};
+    }
+    for (int i = 0; i < n; ++i) {
+        BusyoRec& r = busyoRecs[i];
+        for (size_t k = 0; k < 4; ++k) {
+            for (std::string* s : {&r.otherHolder[k], &r.otherBankName[k], &r.otherBankCode[k],
+                                   &r.otherBranchName[k], &r.otherBranchCode[k]})
+                if (!in.readString(*s))
+                    return {};
+            if (!in.readInteger(r.otherAccountType[k]) || !in.readString(r.otherAccountNumber[k]))
+                return {};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+Status misenaModosi() {
+    std::string bytes;
+    if (Status opened = openFile(bytes); !opened)
+        return opened;
+    TextReader in(bytes);
+    Status status = readMisena(in);
+    rebuildBusyoLists();
+    return status;
+}
+
+Status misenaHozon() {
+    FileWriter out;
+    if (out.checkCount(busyoCount, kBusyoCapacity, {busyoRecs.size()})) {
+        const int n = busyoCount;
+        out.longValue(n);
+        for (int i = 0; i < n; ++i) {
+            out.text(busyoRecs[i].name);
+            out.longValue(busyoRecs[i].id);
+        }
+        for (int i = 0; i < n; ++i) {
+            const BusyoRec& r = busyoRecs[i];
+            for (const std::string* s :
+                 {&r.prefecture, &r.city, &r.town, &r.street, &r.tel, &r.fax})
+                out.text(*s);
+        }
+        for (int i = 0; i < n; ++i)
+            out.text(busyoRecs[i].postalCode);
+        for (int i = 0; i < n; ++i) {
+            const BusyoRec& r = busyoRecs[i];
+            out.integer(r.transferKind);
+            for (const std::string* s : {&r.companyCode, &r.companyKana, &r.bankName, &r.bankCode,
+                                         &r.branchName, &r.branchCode})
+                out.text(*s);
+            out.integer(r.accountType);
+            out.text(r.accountNumber);
+        }
+        for (int i = 0; i < n; ++i) {
+            const BusyoRec& r = busyoRecs[i];
+            for (size_t k = 0; k < 4; ++k) {
+                for (const std::string* s :
+                     {&r.otherHolder[k], &r.otherBankName[k], &r.otherBankCode[k],
+                      &r.otherBranchName[k], &r.otherBranchCode[k]})
+                    out.text(*s);
+                out.integer(r.otherAccountType[k]);
+                out.text(r.otherAccountNumber[k]);
+            }
+        }
+    }
+    Status status = out.commit();
+    rebuildBusyoLists();
+    return status;
+}
+
+// ---------------------------------------------------------------- tekiyou.dat, ty.dat
+
+Status tekiyouModosi() {
+    std::string bytes;
+    if (Status opened = openFile(bytes); !opened)
+        return opened;
+    ensureCapacity(tekiyouNames, kTekiyouCapacity);
+    ensureCapacity(tekiyouIds, kTekiyouCapacity);
+    TextReader in(bytes);
+    if (!in.readCount(tekiyouCount, kTekiyouCapacity))
+        return readFailure(in);
+    for (int i = 0; i < tekiyouCount; ++i)
+        if (!in.readString(tekiyouNames[i]) || !in.readLong(tekiyouIds[i]))
+            return readFailure(in);
+    return {};
+}
+
+Status tekiyouHozon() {
+    FileWriter out;
+    if (out.checkCount(tekiyouCount, kTekiyouCapacity, {tekiyouNames.size(), tekiyouIds.size()})) {
+        out.integerCount(tekiyouCount);
+        for (int i = 0; i < tekiyouCount; ++i) {
+            out.text(tekiyouNames[i]);
+            out.longValue(tekiyouIds[i]);
+        }
+    }
+    return out.commit();
+}
+
+Status tyModosi() {
+    std::string bytes;
+    if (Status opened = openFile(bytes); !opened)
+        return opened;
+    ensureCapacity(tyNames, kTyCapacity);
+    ensureCapacity(tyIds, kTyCapacity);
+    ensureCapacity(tyTekiyouIds, kTyCapacity);
+    TextReader in(bytes);
+    if (!in.readCount(tyCount, kTyCapacity))
+        return readFailure(in);
+    for (int i = 0; i < tyCount; ++i)
+        if (!in.readString(tyNames[i]) || !in.readLong(tyIds[i]) || !in.readLong(tyTekiyouIds[i]))
+            return readFailure(in);
+    return {};
+}
+
+Status tyHozon() {
+    FileWriter out;
+    if (out.checkCount(tyCount, kTyCapacity, {tyNames.size(), tyIds.size(), tyTekiyouIds.size()})) {
+        out.integerCount(tyCount);
+        for (int i = 0; i < tyCount; ++i) {
+            out.text(tyNames[i]);
+            out.longValue(tyIds[i]);
+            out.longValue(tyTekiyouIds[i]);
+        }
+    }
+    return out.commit();
+}
+
+// ---------------------------------------------------------------- siire.dat
+
+Status siireModosi() {
+    std::string bytes;
+    if (Status opened = openFile(bytes); !opened)
+        return opened;
+    ensureCapacity(siireNames, kSiireCapacity);
+    for (auto* list :
+         {&siireIds, &siirePayKind, &siireSimebi, &siireBusyoIds, &siireTukigo, &siireBunrui})
+        ensureCapacity(*list, kSiireCapacity);
+    TextReader in(bytes);
+    if (!in.readCount(siireCount, kSiireCapacity))
+        return readFailure(in);
+    const int n = siireCount;
+    // Block A is strict.
+    for (int i = 0; i < n; ++i)
+        if (!in.readString(siireNames[i]) || !in.readLong(siireIds[i]) ||
+            !in.readInteger(siirePayKind[i]) || !in.readInteger(siireSimebi[i]))
+            return readFailure(in);
+    // Blocks B to D end quietly.
+    for (int i = 0; i < n; ++i)
+        if (!in.readLong(siireBusyoIds[i]))
+            return {};
+    for (int i = 0; i < n; ++i)
+        if (!in.readInteger(siireTukigo[i]))
+            return {};
+    for (int i = 0; i < n; ++i)
+        if (!in.readLong(siireBunrui[i]))
+            return {};
+    return {};
+}
+
+Status siireHozon() {
+    FileWriter out;
+    if (out.checkCount(siireCount, kSiireCapacity,
+                       {siireNames.size(), siireIds.size(), siirePayKind.size(), siireSimebi.size(),
+                        siireBusyoIds.size(), siireTukigo.size(), siireBunrui.size()})) {
+        const int n = siireCount;
+        out.integerCount(n);
+        for (int i = 0; i < n; ++i) {
+            out.text(siireNames[i]);
+            out.longValue(siireIds[i]);
+            out.integer(siirePayKind[i]);
+            out.integer(siireSimebi[i]);
+        }
+        for (int i = 0; i < n; ++i)
+            out.longValue(siireBusyoIds[i]);
+        for (int i = 0; i < n; ++i)
+            out.integer(siireTukigo[i]);
+        for (int i = 0; i < n; ++i)
+            out.longValue(siireBunrui[i]);
+    }
+    return out.commit();
+}
+
+// ---------------------------------------------------------------- kouza.dat, kanri.dat
+
+namespace {
+
+// A Long count and n x [$ name, L id], strict.
+Status readNameIdList(int& count, std::vector<std::string>& names, std::vector<int>& ids,
+                      int capacity) {
+    std::string bytes;
+    if (Status opened = openFile(bytes); !opened)
+        return opened;
+    ensureCapacity(names, capacity);
+    ensureCapacity(ids, capacity);
+    TextReader in(bytes);
+    if (!in.readLongCount(count, capacity))
+        return readFailure(in);
+    for (int i = 0; i < count; ++i)
+        if (!in.readString(names[i]) || !in.readLong(ids[i]))
+            return readFailure(in);
+    return {};
+}
+
+Status writeNameIdList(int count, const std::vector<std::string>& names,
+                       const std::vector<int>& ids, int capacity) {
+    FileWriter out;
+    if (out.checkCount(count, capacity, {names.size(), ids.size()})) {
+        out.longValue(count);
+        for (int i = 0; i < count; ++i) {
+            out.text(names[i]);
+            out.longValue(ids[i]);
+        }
+    }
+    return out.commit();
+}
+
+} // namespace
+
+Status kouzaModosi() {
+    return readNameIdList(kouzaCount, kouzaNames, kouzaIds, kKouzaCapacity);
+}
+Status kouzaHozon() {
+    return writeNameIdList(kouzaCount, kouzaNames, kouzaIds, kKouzaCapacity);
+}
+Status kanriModosi() {
+    return readNameIdList(kanriCount, kanriNames, kanriIds, kKanriCapacity);
+}
+Status kanriHozon() {
+    return writeNameIdList(kanriCount, kanriNames, kanriIds, kKanriCapacity);
+}
+
+// ---------------------------------------------------------------- menud.dat, mbun.dat
+
+Status menudModosi() {
+    // Cleared before opening: a missing file gives an empty list, never the one shown before.
+    menudCount = 0;
+    menudRecs.assign(kMenudCapacity, MenuItem{});
+    std::string bytes;
+    if (Status opened = openFile(bytes); !opened)
+        return opened;
+    TextReader in(bytes);
+    if (!in.readCount(menudCount, kMenudCapacity))
+        return readFailure(in);
+    for (int i = 0; i < menudCount; ++i) {
+        MenuItem& m = menudRecs[i];
+        // File order: id, code, category id, name, price.
+        if (!in.readInteger(m.id) || !in.readString(m.code) || !in.readInteger(m.bunruiId) ||
+            !in.readString(m.name) || !in.readDouble(m.price))
+            return readFailure(in);
+    }
+    return {};
+}
+
+Status menudHozon() {
+    FileWriter out;
+    if (out.checkCount(menudCount, kMenudCapacity, {menudRecs.size()})) {
+        out.integerCount(menudCount);
+        for (int i = 0; i < menudCount; ++i) {
+            const MenuItem& m = menudRecs[i];
+            out.integer(m.id);
+            out.text(m.code);
+            out.integer(m.bunruiId);
+            out.text(m.name);
+            out.real(m.price);
+        }
+    }
+    return out.commit();
+}
+
+Status mbunModosi() {
+    mbunCount = 0;
+    mbunRecs.assign(kMbunCapacity, MenuBunrui{});
+    std::string bytes;
+    if (Status opened = openFile(bytes); !opened)
+        return opened;
+    TextReader in(bytes);
+    if (!in.readCount(mbunCount, kMbunCapacity))
+        return readFailure(in);
+    for (int i = 0; i < mbunCount; ++i)
+        if (!in.readInteger(mbunRecs[i].id) || !in.readString(mbunRecs[i].name))
+            return readFailure(in);
+    return {};
+}
+
+Status mbunHozon() {
+    FileWriter out;
+    if (out.checkCount(mbunCount, kMbunCapacity, {mbunRecs.size()})) {
+        out.integerCount(mbunCount);
+        for (int i = 0; i < mbunCount; ++i) {
+            out.integer(mbunRecs[i].id);
+            out.text(mbunRecs[i].name);
+        }
+    }
+    return out.commit();
+}
+
+// ---------------------------------------------------------------- ttid.dat
+
+namespace {
+int* const kTtidSlots[10] = {&ttidSlot1,   &ttidTenpo, &ttidKanri, &ttidSlot4, &ttidSiire,
+                             &ttidTekiyou, &ttidTy,    &ttidSlot8, &ttidKouza, &ttidKyoutuu};
+}
+
+Status ttidModosi() {
+    std::string bytes;
+    if (Status opened = openFile(bytes); !opened)
+        return opened;
+    TextReader in(bytes);
+    // Tolerant after opening: a shorter file leaves the counters not read as they were.
+    for (int* slot : kTtidSlots)
+        if (!in.readLong(*slot))
+            break;
+    return {};
+}
+
+Status ttidHozon() {
+    FileWriter out;
+    for (const int* slot : kTtidSlots)
+        out.longValue(*slot);
+    return out.commit();
+}
+
+// ---------------------------------------------------------------- KenAll.csv
+
+Status kenAllModosi() {
+    std::string bytes;
+    if (Status opened = openFile(bytes); !opened)
+        return opened;
+    TextReader in(bytes);
+    std::vector<KenAllRow> rows;
+    rows.reserve(std::min<size_t>(kKenAllCapacity, bytes.size() / 16 + 1));
+    auto readValue = [&in](std::string& value) {
+        if (!in.readString(value))
+            return false;
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        return true;
+    };
+    // Tolerant after opening: rows until the end or the capacity; a row read in part is not
+    // counted.
+    while (rows.size() < static_cast<size_t>(kKenAllCapacity)) {
+        KenAllRow row;
+        if (!readValue(row.postalCode) || !readValue(row.prefecture) || !readValue(row.city) ||
+            !readValue(row.town))
+            break;
+        rows.push_back(std::move(row));
+    }
+    kenAllRows = std::move(rows);
+    kenAllCount = static_cast<int>(kenAllRows.size());
+    return {};
+}
+
+// ---------------------------------------------------------------- default lists
+
+Status createDefaultTekiyou() {
+    ensureCapacity(tekiyouNames, kTekiyouCapacity);
+    ensureCapacity(tekiyouIds, kTekiyouCapacity);
+    tekiyouCount = 16;
+    for (int i = 0; i < 16; ++i) {
+        tekiyouNames[i] = kDefaultTekiyou[i];
+        tekiyouIds[i] = i + 1;
+    }
+    // The counter is raised in memory even when a write fails: the lists hold the defaults.
+    ttidTekiyou += 20;
+    Status written = writeRootFile("tekiyou.dat", tekiyouHozon);
+    Status counters = writeRootFile("ttid.dat", ttidHozon);
+    return written ? counters : written;
+}
+
+Status createDefaultTy() {
+    ensureCapacity(tyNames, kTyCapacity);
+    ensureCapacity(tyIds, kTyCapacity);
+    ensureCapacity(tyTekiyouIds, kTyCapacity);
+    tyCount = 4;
+    for (int i = 0; i < 4; ++i) {
+        tyNames[i] = kDefaultTy[i].name;
+        tyIds[i] = i + 1;
+        tyTekiyouIds[i] = kDefaultTy[i].tekiyouId;
+    }
+    ttidTy += 10;
+    Status written = writeRootFile("ty.dat", tyHozon);
+    Status counters = writeRootFile("ttid.dat", ttidHozon);
+    return written ? counters : written;
+}
+
+LoadOutcome loadTekiyouOrDefaults() {
+    return loadOrDefaults("tekiyou.dat", tekiyouModosi, createDefaultTekiyou);
+}
+
+LoadOutcome loadTyOrDefaults() {
+    return loadOrDefaults("ty.dat", tyModosi, createDefaultTy);
+}
+
+std::optional<std::string> moveAside(const std::string& path) {
+    namespace fs = std::filesystem;
+    const std::string base = path + ".broken-" + localTimestamp();
+    // Two moves within one second get a number after the time.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string target = attempt == 0 ? base : base + "-" + std::to_string(attempt);
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(target, ec)))
+            continue;
+        fs::rename(path, target, ec);
+        if (ec)
+            return std::nullopt;
+        return target;
+    }
+    return std::nullopt;
+}
+
+} // namespace lukana

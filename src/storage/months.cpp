@@ -1,1 +1,459 @@
 #include "months.h"
+
+#include "atomic_file.h"
+#include "paths.h"
+#include "text_format.h"
+
+#include <algorithm>
+#include <type_traits>
+
+namespace lukana {
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// Clearing
+
+static_assert(std::is_trivially_copyable_v<NippouDay>,
+              "a day of daily reports is cleared by assignment from a zero day");
+
+void clearNippou(NippouMonth& month, double& fixedCosts) {
+    static const NippouDay kEmptyDay{};
+    fixedCosts = 0;
+    for (auto& day : month)
+        day = kEmptyDay;
+}
+
+void clearDenpyouDay(DenpyouDay& day) {
+    day.denpyouCount = 0;
+    day.toKind.fill(0);
+    day.toId.fill(0);
+    day.amount.fill(0);
+    day.tax.fill(0);
+    day.entryType.fill(0);
+    day.fromKind.fill(0);
+    day.fromId.fill(0);
+    day.accountId.fill(0);
+    day.subAccountId.fill(0);
+    for (auto& note : day.note)
+        note.clear(); // keeps the strings' storage for the next read
+    day.taxExempt.fill(0);
+}
+
+void clearDenpyou(DenpyouMonth& month) {
+    for (auto& day : month)
+        clearDenpyouDay(day);
+}
+
+Status readFailure(const TextReader& reader, const std::string& path) {
+    return Status::failure(reader.error() + ": " + path);
+}
+
+Status noPath() {
+    return Status::failure("ファイルの場所がありません");
+}
+
+// ---------------------------------------------------------------------------------------
+// Daily-report month (Part 1.105)
+
+constexpr int kFirstKingaku = 25; // item 2 holds positions 0..24, item 9 positions 25..40
+
+// Items 1 and 2: koteihi, then per day kingaku 0..24 and sentaku 0..2.
+bool readNippouFirstSection(TextReader& r, NippouMonth& month, double& fixedCosts) {
+    if (!r.readDouble(fixedCosts))
+        return false;
+    for (int d = 1; d <= 31; ++d) {
+        NippouDay& day = month[d];
+        for (int k = 0; k < kFirstKingaku; ++k)
+            if (!r.readDouble(day.kingaku[k]))
+                return false;
+        for (int& s : day.sentaku)
+            if (!r.readLong(s))
+                return false;
+    }
+    return true;
+}
+
+// A count and count x [Long, Double] (items 5 to 7).
+bool readLongDoubleLines(TextReader& r, int& count, std::array<int, kNippouLineCapacity>& ids,
+                         std::array<double, kNippouLineCapacity>& amounts) {
+    if (!r.readCount(count, kNippouLineCapacity))
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (!r.readLong(ids[i]) || !r.readDouble(amounts[i]))
+            return false;
+    return true;
+}
+
+// Items 3 to 10. Each count is checked against its capacity before its entries are read; a
+// failure ends the read, what was read so far staying in the month.
+bool readNippouLaterPasses(TextReader& r, NippouMonth& month) {
+    // 3: payment lines
+    for (int d = 1; d <= 31; ++d) {
+        NippouDay& day = month[d];
+        if (!r.readCount(day.kaidasiCount, kNippouLineCapacity))
+            return false;
+        for (int i = 0; i < day.kaidasiCount; ++i)
+            if (!r.readLong(day.kaidasiSiireId[i]) || !r.readDouble(day.kaidasiGaku[i]))
+                return false;
+    }
+    // 4: their exempt flags, by the count of item 3
+    for (int d = 1; d <= 31; ++d) {
+        NippouDay& day = month[d];
+        for (int i = 0; i < day.kaidasiCount; ++i)
+            if (!r.readInteger(day.kaidasiHikazei[i]))
+                return false;
+    }
+    // 5 to 7: deposits, withdrawals, credit sales
+    for (int d = 1; d <= 31; ++d)
+        if (!readLongDoubleLines(r, month[d].nyukinCount, month[d].nyukinKouza,
+                                 month[d].nyukinGaku))
+            return false;
+    for (int d = 1; d <= 31; ++d)
+        if (!readLongDoubleLines(r, month[d].hikidasiCount, month[d].hikidasiKouza,
+                                 month[d].hikidasiGaku))
+            return false;
+    for (int d = 1; d <= 31; ++d)
+        if (!readLongDoubleLines(r, month[d].urikakeCount, month[d].urikakeKyaku,
+                                 month[d].urikakeGaku))
+            return false;
+    // 8: reserve pairs
+    for (int d = 1; d <= 31; ++d) {
+        NippouDay& day = month[d];
+        if (!r.readCount(day.yobiCount, kNippouLineCapacity))
+            return false;
+        for (int i = 0; i < day.yobiCount; ++i)
+            if (!r.readDouble(day.yobi1[i]) || !r.readDouble(day.yobi2[i]))
+                return false;
+    }
+    // 9: amounts 25..40
+    for (int d = 1; d <= 31; ++d) {
+        NippouDay& day = month[d];
+        for (int k = kFirstKingaku; k < kKingakuCount; ++k)
+            if (!r.readDouble(day.kingaku[k]))
+                return false;
+    }
+    // 10: guest slips with their order lines
+    for (int d = 1; d <= 31; ++d) {
+        NippouDay& day = month[d];
+        if (!r.readCount(day.slipCount, kSlipCapacity))
+            return false;
+        for (int t = 0; t < day.slipCount; ++t) {
+            for (double& v : day.slipValues[t])
+                if (!r.readDouble(v))
+                    return false;
+            if (!r.readCount(day.lineCount[t], kSlipLineCapacity))
+                return false;
+            for (int c = 0; c < day.lineCount[t]; ++c)
+                if (!r.readInteger(day.lineMenu[t][c]) || !r.readInteger(day.lineQty[t][c]))
+                    return false;
+        }
+    }
+    return true;
+}
+
+// Lines the writer will produce, to size its buffer once.
+size_t nippouLineCount(const NippouMonth& month) {
+    size_t lines = 1 + 31 * (3 + kKingakuCount + 6);
+    for (int d = 1; d <= 31; ++d) {
+        const NippouDay& day = month[d];
+        lines += 3 * static_cast<size_t>(day.kaidasiCount) +
+                 2 * static_cast<size_t>(day.nyukinCount + day.hikidasiCount + day.urikakeCount +
+                                         day.yobiCount);
+        for (int t = 0; t < day.slipCount; ++t)
+            lines += kSlipValueCount + 1 + 2 * static_cast<size_t>(day.lineCount[t]);
+    }
+    return lines;
+}
+
+// Counts are clamped to the capacity, so a count that went wrong in memory can never make
+// the writer read past its arrays; the file then still reads back as it was written.
+int clampCount(int count, int capacity) {
+    return std::clamp(count, 0, capacity);
+}
+
+void writeLongDoubleLines(TextWriter& w, int count, const std::array<int, kNippouLineCapacity>& ids,
+                          const std::array<double, kNippouLineCapacity>& amounts) {
+    count = clampCount(count, kNippouLineCapacity);
+    w.putInteger(count);
+    for (int i = 0; i < count; ++i) {
+        w.putLong(ids[i]);
+        w.putDouble(amounts[i]);
+    }
+}
+
+void writeNippou(TextWriter& w, const NippouMonth& month, double fixedCosts) {
+    // 1, 2
+    w.putDouble(fixedCosts);
+    for (int d = 1; d <= 31; ++d) {
+        const NippouDay& day = month[d];
+        for (int k = 0; k < kFirstKingaku; ++k)
+            w.putDouble(day.kingaku[k]);
+        for (int s : day.sentaku)
+            w.putLong(s);
+    }
+    // 3, 4
+    for (int d = 1; d <= 31; ++d) {
+        const NippouDay& day = month[d];
+        int count = clampCount(day.kaidasiCount, kNippouLineCapacity);
+        w.putInteger(count);
+        for (int i = 0; i < count; ++i) {
+            w.putLong(day.kaidasiSiireId[i]);
+            w.putDouble(day.kaidasiGaku[i]);
+        }
+    }
+    for (int d = 1; d <= 31; ++d) {
+        const NippouDay& day = month[d];
+        int count = clampCount(day.kaidasiCount, kNippouLineCapacity);
+        for (int i = 0; i < count; ++i)
+            w.putInteger(day.kaidasiHikazei[i]);
+    }
+    // 5 to 7
+    for (int d = 1; d <= 31; ++d)
+        writeLongDoubleLines(w, month[d].nyukinCount, month[d].nyukinKouza, month[d].nyukinGaku);
+    for (int d = 1; d <= 31; ++d)
+        writeLongDoubleLines(w, month[d].hikidasiCount, month[d].hikidasiKouza,
+                             month[d].hikidasiGaku);
+    for (int d = 1; d <= 31; ++d)
+        writeLongDoubleLines(w, month[d].urikakeCount, month[d].urikakeKyaku, month[d].urikakeGaku);
+    // 8
+    for (int d = 1; d <= 31; ++d) {
+        const NippouDay& day = month[d];
+        int count = clampCount(day.yobiCount, kNippouLineCapacity);
+        w.putInteger(count);
+        for (int i = 0; i < count; ++i) {
+            w.putDouble(day.yobi1[i]);
+            w.putDouble(day.yobi2[i]);
+        }
+    }
+    // 9
+    for (int d = 1; d <= 31; ++d)
+        for (int k = kFirstKingaku; k < kKingakuCount; ++k)
+            w.putDouble(month[d].kingaku[k]);
+    // 10
+    for (int d = 1; d <= 31; ++d) {
+        const NippouDay& day = month[d];
+        int slips = clampCount(day.slipCount, kSlipCapacity);
+        w.putInteger(slips);
+        for (int t = 0; t < slips; ++t) {
+            for (double v : day.slipValues[t])
+                w.putDouble(v);
+            int lines = clampCount(day.lineCount[t], kSlipLineCapacity);
+            w.putInteger(lines);
+            for (int c = 0; c < lines; ++c) {
+                w.putInteger(day.lineMenu[t][c]);
+                w.putInteger(day.lineQty[t][c]);
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Voucher month (Part 1.106)
+
+bool readDenpyouFirstPass(TextReader& r, DenpyouMonth& month) {
+    for (int d = 1; d <= 31; ++d) {
+        DenpyouDay& day = month[d];
+        if (!r.readCount(day.denpyouCount, kDenpyouCapacity))
+            return false;
+        for (int i = 0; i < day.denpyouCount; ++i)
+            if (!r.readLong(day.toId[i]) || !r.readDouble(day.amount[i]) ||
+                !r.readLong(day.fromId[i]) || !r.readLong(day.accountId[i]))
+                return false;
+    }
+    return true;
+}
+
+bool readDenpyouLaterPasses(TextReader& r, DenpyouMonth& month) {
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < month[d].denpyouCount; ++i)
+            if (!r.readLong(month[d].subAccountId[i]))
+                return false;
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < month[d].denpyouCount; ++i)
+            if (!r.readString(month[d].note[i]))
+                return false;
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < month[d].denpyouCount; ++i)
+            if (!r.readInteger(month[d].taxExempt[i]))
+                return false;
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < month[d].denpyouCount; ++i)
+            if (!r.readInteger(month[d].entryType[i]))
+                return false;
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < month[d].denpyouCount; ++i)
+            if (!r.readInteger(month[d].toKind[i]) || !r.readInteger(month[d].fromKind[i]))
+                return false;
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < month[d].denpyouCount; ++i)
+            if (!r.readDouble(month[d].tax[i]))
+                return false;
+    return true;
+}
+
+void writeDenpyou(TextWriter& w, const DenpyouMonth& month) {
+    std::array<int, 32> counts{};
+    size_t bytes = 31 * 4;
+    for (int d = 1; d <= 31; ++d) {
+        counts[d] = clampCount(month[d].denpyouCount, kDenpyouCapacity);
+        bytes += static_cast<size_t>(counts[d]) * 10 * 10;
+        for (int i = 0; i < counts[d]; ++i)
+            bytes += month[d].note[i].size();
+    }
+    w.reserve(bytes);
+
+    for (int d = 1; d <= 31; ++d) {
+        const DenpyouDay& day = month[d];
+        w.putInteger(counts[d]);
+        for (int i = 0; i < counts[d]; ++i) {
+            w.putLong(day.toId[i]);
+            w.putDouble(day.amount[i]);
+            w.putLong(day.fromId[i]);
+            w.putLong(day.accountId[i]);
+        }
+    }
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < counts[d]; ++i)
+            w.putLong(month[d].subAccountId[i]);
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < counts[d]; ++i)
+            w.putString(month[d].note[i]);
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < counts[d]; ++i)
+            w.putInteger(month[d].taxExempt[i]);
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < counts[d]; ++i)
+            w.putInteger(month[d].entryType[i]);
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < counts[d]; ++i) {
+            w.putInteger(month[d].toKind[i]);
+            w.putInteger(month[d].fromKind[i]);
+        }
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < counts[d]; ++i)
+            w.putDouble(month[d].tax[i]);
+}
+
+// ---------------------------------------------------------------------------------------
+// The load operation: plain name, then the older name, else an empty month. The first
+// failure is carried to the retry in openFailed, which is 0 again when the load is over.
+template <typename Read, typename Clear>
+void loadWithFallback(const std::string& plainPath, const std::string& olderPath, Read read,
+                      Clear clear) {
+    openFailed = 0;
+    if (!read(plainPath))
+        openFailed = 1;
+    if (openFailed == 1) {
+        openFailed = 0;
+        if (!read(olderPath))
+            clear();
+    }
+}
+
+} // namespace
+
+// ---- paths ----
+
+std::string nippouPath(const std::string& busyoName, int year, int month, bool olderForm) {
+    return busyoFilePath(busyoName, monthFileName(year, month, ".dat", olderForm));
+}
+
+std::string denpyouPath(const std::string& busyoName, int year, int month, bool olderForm) {
+    return busyoFilePath(busyoName, monthFileName(year, month, "u.dat", olderForm));
+}
+
+// ---- daily-report month ----
+
+Status readNippouMonth(const std::string& path, NippouMonth& month, double& fixedCosts) {
+    clearNippou(month, fixedCosts);
+    if (path.empty())
+        return noPath();
+    std::string bytes;
+    if (Status s = readWholeFile(path, bytes); !s)
+        return s;
+    TextReader reader(bytes);
+    if (!readNippouFirstSection(reader, month, fixedCosts))
+        return readFailure(reader, path);
+    (void)readNippouLaterPasses(reader, month); // a shorter file ends here quietly
+    return {};
+}
+
+Status writeNippouMonth(const std::string& path, const NippouMonth& month, double fixedCosts) {
+    if (path.empty())
+        return noPath();
+    TextWriter writer;
+    // Most lines are short whole numbers (" 12\r\n"); amounts run longer.
+    writer.reserve(nippouLineCount(month) * 7 + 1024);
+    writeNippou(writer, month, fixedCosts);
+    return writer.commit(path);
+}
+
+Status nippouModosi() {
+    return readNippouMonth(filePath, nippouMonth, koteihi);
+}
+
+Status nippouHozon() {
+    return writeNippouMonth(filePath, nippouMonth, koteihi);
+}
+
+void loadNippouMonth(const std::string& busyoName, int year, int month) {
+    loadWithFallback(
+        nippouPath(busyoName, year, month), nippouPath(busyoName, year, month, true),
+        [](const std::string& path) {
+            filePath = path;
+            return nippouModosi().ok();
+        },
+        [] { clearNippou(nippouMonth, koteihi); });
+}
+
+void loadNippouMonthInto(const std::string& busyoName, int year, int month, NippouMonth& target,
+                         double& targetKoteihi) {
+    loadWithFallback(
+        nippouPath(busyoName, year, month), nippouPath(busyoName, year, month, true),
+        [&](const std::string& path) { return readNippouMonth(path, target, targetKoteihi).ok(); },
+        [&] { clearNippou(target, targetKoteihi); });
+}
+
+// ---- voucher month ----
+
+Status readDenpyouMonth(const std::string& path, DenpyouMonth& month) {
+    clearDenpyou(month);
+    if (path.empty())
+        return noPath();
+    std::string bytes;
+    if (Status s = readWholeFile(path, bytes); !s)
+        return s;
+    TextReader reader(bytes);
+    if (!readDenpyouFirstPass(reader, month))
+        return readFailure(reader, path);
+    (void)readDenpyouLaterPasses(reader, month); // a shorter file ends here quietly
+    return {};
+}
+
+Status writeDenpyouMonth(const std::string& path, const DenpyouMonth& month) {
+    if (path.empty())
+        return noPath();
+    TextWriter writer;
+    writeDenpyou(writer, month);
+    return writer.commit(path);
+}
+
+Status denpyouModosi() {
+    return readDenpyouMonth(filePath, denpyouMonth);
+}
+
+Status denpyouHozon() {
+    return writeDenpyouMonth(filePath, denpyouMonth);
+}
+
+void loadDenpyouMonth(const std::string& busyoName, int year, int month) {
+    loadWithFallback(
+        denpyouPath(busyoName, year, month), denpyouPath(busyoName, year, month, true),
+        [](const std::string& path) {
+            filePath = path;
+            return denpyouModosi().ok();
+        },
+        [] { clearDenpyou(denpyouMonth); });
+}
+
+} // namespace lukana

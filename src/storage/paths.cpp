@@ -19,7 +19,9 @@ std::string chooseDriveRoot(std::string_view driveArgument) {
     return ".";
 }
 
-std::string dataRoot() { return (std::filesystem::path(driveRoot) / rootName).string(); }
+std::string dataRoot() {
+    return (std::filesystem::path(driveRoot) / rootName).string();
+}
 
 std::string backupRoot() {
     return (std::filesystem::path(driveRoot) / (rootName + "bu")).string();
@@ -49,7 +51,15 @@ bool isSafeFolderName(std::string_view name) {
         if (c < 0x20 || c == 0x7f)
             return false;
         switch (c) {
-        case '/': case '\\': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+        case '/':
+        case '\\':
+        case ':':
+        case '*':
+        case '?':
+        case '"':
+        case '<':
+        case '>':
+        case '|':
             return false;
         default:
             break;

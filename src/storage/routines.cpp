@@ -19,7 +19,9 @@ std::string KanmaNuki(std::string_view text) {
 }
 
 namespace {
-bool leapYear(long long y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool leapYear(long long y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 int monthLength(long long y, int m) {
     static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return m == 2 && leapYear(y) ? 29 : lengths[m - 1];
@@ -37,24 +39,42 @@ bool isValidDate(int year, int month, int day) {
            day <= monthLength(year, month);
 }
 
+long long serialDay(long long year, long long month, long long day) {
+    constexpr long long limit = 1'000'000'000;
+    auto clamp = [](long long v) { return v < -limit ? -limit : v > limit ? limit : v; };
+    year = clamp(year);
+    month = clamp(month);
+    day = clamp(day);
+    long long months = year * 12 + (month - 1);
+    long long y = months >= 0 ? months / 12 : -((11 - months) / 12);
+    long long m = months - y * 12 + 1; // 1..12
+    // Days from the civil calendar, for the first of the month.
+    y -= m <= 2;
+    long long era = (y >= 0 ? y : y - 399) / 400;
+    long long yoe = y - era * 400;
+    long long doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5;
+    long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468 + (day - 1);
+}
+
 CivilDate normalizeDate(long long year, long long month, long long day) {
-    // Month first, then the day through the days since the epoch: no loop, any input.
-    long long m0 = month - 1;
-    long long y = year + (m0 >= 0 ? m0 / 12 : -((11 - m0) / 12));
-    long long m = m0 - (y - year) * 12 + 1;
-    using namespace std::chrono;
-    sys_days first = year_month_day{std::chrono::year(static_cast<int>(y)),
-                                    std::chrono::month(static_cast<unsigned>(m)), std::chrono::day(1)};
-    sys_days d = first + days(day - 1);
-    year_month_day ymd(d);
-    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(static_cast<unsigned>(ymd.day()))};
+    long long z = serialDay(year, month, day) + 719468;
+    long long era = (z >= 0 ? z : z - 146096) / 146097;
+    long long doe = z - era * 146097;
+    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    long long mp = (5 * doy + 2) / 153;
+    long long d = doy - (153 * mp + 2) / 5 + 1;
+    long long m = mp < 10 ? mp + 3 : mp - 9;
+    long long y = yoe + era * 400 + (m <= 2);
+    return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)};
 }
 
 int weekday(int year, int month, int day) {
     using namespace std::chrono;
-    sys_days d = year_month_day{std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
-                                std::chrono::day(static_cast<unsigned>(day))};
+    sys_days d =
+        year_month_day{std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
+                       std::chrono::day(static_cast<unsigned>(day))};
     return static_cast<int>(std::chrono::weekday(d).c_encoding());
 }
 

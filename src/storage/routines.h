@@ -19,6 +19,9 @@ struct CivilDate {
     auto operator<=>(const CivilDate&) const = default;
 };
 CivilDate normalizeDate(long long year, long long month, long long day);
+// Days since 1970-01-01 of a date combined the same way; exact for any input within
+// a billion years, months or days (larger ones are clamped), and no loops.
+long long serialDay(long long year, long long month, long long day);
 bool isValidDate(int year, int month, int day);
 // Weekday 0 Sunday .. 6 Saturday of a valid date.
 int weekday(int year, int month, int day);

@@ -99,8 +99,8 @@ void resetSharedState() {
     refill(tyTekiyouIds, kTyCapacity);
     siireCount = 0;
     refill(siireNames, kSiireCapacity);
-    for (auto* list : {&siireIds, &siirePayKind, &siireSimebi, &siireBusyoIds, &siireTukigo,
-                       &siireBunrui})
+    for (auto* list :
+         {&siireIds, &siirePayKind, &siireSimebi, &siireBusyoIds, &siireTukigo, &siireBunrui})
         refill(*list, kSiireCapacity);
     kouzaCount = 0;
     refill(kouzaNames, kKouzaCapacity);
@@ -138,4 +138,3 @@ InitialState initialState;
 }
 
 } // namespace lukana
-

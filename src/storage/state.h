@@ -61,7 +61,7 @@ struct BusyoRec {
     std::array<std::string, 4> otherAccountNumber;
 };
 extern int busyoCount;
-extern std::vector<BusyoRec> busyoRecs;   // capacity kBusyoCapacity
+extern std::vector<BusyoRec> busyoRecs;     // capacity kBusyoCapacity
 extern std::vector<std::string> busyoNames; // derived from busyoRecs
 extern std::vector<int> busyoIds;
 
@@ -80,11 +80,11 @@ extern std::vector<int> tyTekiyouIds;
 extern int siireCount;
 extern std::vector<std::string> siireNames;
 extern std::vector<int> siireIds;
-extern std::vector<int> siirePayKind; // 0 on credit, 1 cash purchase
-extern std::vector<int> siireSimebi;  // closing day 0..31
+extern std::vector<int> siirePayKind;  // 0 on credit, 1 cash purchase
+extern std::vector<int> siireSimebi;   // closing day 0..31
 extern std::vector<int> siireBusyoIds; // 0 for every department
-extern std::vector<int> siireTukigo;  // months after closing until payment
-extern std::vector<int> siireBunrui;  // 0 drinks, 1 food, 2 other
+extern std::vector<int> siireTukigo;   // months after closing until payment
+extern std::vector<int> siireBunrui;   // 0 drinks, 1 food, 2 other
 
 // ---- banks (kouza.dat of the voucher book's department) ----
 extern int kouzaCount;

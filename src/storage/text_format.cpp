@@ -3,36 +3,91 @@
 #include "atomic_file.h"
 #include "cp932.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 namespace lukana {
 
+namespace {
+
+// Room for any number these functions write, with the CR LF the writer adds.
+constexpr size_t kNumberRoom = 48;
+
+// The stored form of a whole number into buf: " 12", "-12".
+size_t formatIntegerInto(char* buf, std::int64_t value) {
+    char* p = buf;
+    if (value >= 0)
+        *p++ = ' ';
+    p = std::to_chars(p, buf + kNumberRoom, value).ptr;
+    return static_cast<size_t>(p - buf);
+}
+
+// The stored form of a number into buf, as printf's "%.*G" with the changes of the data
+// files: a blank before a value that is not negative, no zero before the point.
+size_t formatNumberInto(char* buf, double value, int significantDigits) {
+    if (value == 0 || !std::isfinite(value)) {
+        buf[0] = ' ';
+        buf[1] = '0';
+        return 2;
+    }
+    // A whole value of at most significantDigits digits prints under %G as the plain integer.
+    static constexpr double kPowers[] = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                         1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
+    if (significantDigits >= 1 && significantDigits <= 17 &&
+        std::fabs(value) < kPowers[significantDigits] && std::trunc(value) == value)
+        return formatIntegerInto(buf, static_cast<std::int64_t>(value));
+
+    // std::to_chars with a precision is printf's "%.*g"; %G differs only in the letter E.
+    // printf takes a negative precision as none (6) and 0 as 1.
+    const int precision = significantDigits < 0 ? 6 : std::max(significantDigits, 1);
+    char* start = buf + 1; // room for the blank
+    auto [end, ec] =
+        std::to_chars(start, buf + kNumberRoom, value, std::chars_format::general, precision);
+    if (ec != std::errc()) { // cannot happen with this room; keep the printf form then
+        int n = std::snprintf(start, kNumberRoom - 1, "%.*G", significantDigits, value);
+        end = start + n;
+    }
+    for (char* p = start; p < end; ++p)
+        if (*p == 'e')
+            *p = 'E';
+    const bool negative = *start == '-';
+    char* digits = negative ? start + 1 : start;
+    if (end - digits >= 2 && digits[0] == '0' && digits[1] == '.') {
+        std::memmove(digits, digits + 1, static_cast<size_t>(end - digits - 1));
+        --end;
+    }
+    if (negative) {
+        std::memmove(buf, start, static_cast<size_t>(end - start));
+        return static_cast<size_t>(end - start);
+    }
+    buf[0] = ' ';
+    return static_cast<size_t>(end - buf);
+}
+
+} // namespace
+
 std::string formatNumber(double value, int significantDigits) {
-    if (value == 0 || !std::isfinite(value))
-        return " 0";
-    char buf[40];
-    int n = std::snprintf(buf, sizeof buf, "%.*G", significantDigits, value);
-    std::string s(buf, static_cast<size_t>(n));
-    bool negative = s[0] == '-';
-    size_t digitsAt = negative ? 1 : 0;
-    if (s.compare(digitsAt, 2, "0.") == 0)
-        s.erase(digitsAt, 1);
-    if (!negative)
-        s.insert(s.begin(), ' ');
-    return s;
+    char buf[kNumberRoom];
+    return std::string(buf, formatNumberInto(buf, value, significantDigits));
 }
 
 std::string formatInteger(std::int64_t value) {
-    std::string s = std::to_string(value);
-    if (value >= 0)
-        s.insert(s.begin(), ' ');
-    return s;
+    char buf[kNumberRoom];
+    return std::string(buf, formatIntegerInto(buf, value));
 }
 
 namespace {
+
+bool isAsciiText(std::string_view s) {
+    for (unsigned char c : s)
+        if (c >= 0x80)
+            return false;
+    return true;
+}
 
 std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
@@ -114,23 +169,77 @@ bool TextReader::fail(std::string what) {
     return false;
 }
 
+namespace {
+
+inline bool endsValue(char c) {
+    return c == ',' || c == '\r' || c == '\n';
+}
+inline bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Past the comma or line end that closes a value at p. A line end closes the value; after a
+// comma it closes nothing further.
+inline const char* pastValueEnd(const char* p, const char* end) {
+    if (p < end && *p == ',')
+        ++p;
+    if (p < end && *p == '\r')
+        ++p;
+    if (p < end && *p == '\n')
+        ++p;
+    return p;
+}
+
+} // namespace
+
 bool TextReader::nextField(std::string_view& field) {
     if (pos_ >= data_.size())
         return fail("ファイルが途中で終わっています");
     ++valueIndex_;
-    size_t start = pos_;
-    size_t end = start;
-    while (end < data_.size() && data_[end] != ',' && data_[end] != '\r' && data_[end] != '\n')
-        ++end;
-    field = data_.substr(start, end - start);
-    pos_ = end;
-    if (pos_ < data_.size() && data_[pos_] == ',')
-        ++pos_;
-    // A line end closes the value; after a comma it closes nothing further.
-    if (pos_ < data_.size() && data_[pos_] == '\r')
-        ++pos_;
-    if (pos_ < data_.size() && data_[pos_] == '\n')
-        ++pos_;
+    const char* begin = data_.data();
+    const char* end = begin + data_.size();
+    const char* start = begin + pos_;
+    const char* p = start;
+    while (p < end && !endsValue(*p))
+        ++p;
+    field = std::string_view(start, static_cast<size_t>(p - start));
+    pos_ = static_cast<size_t>(pastValueEnd(p, end) - begin);
+    return true;
+}
+
+// The common value in one scan: blanks, an optional "-", 1 to 18 digits, blanks, then the end
+// of the value, within [lo, hi]. Only such a value is taken (the reader moves past it); for
+// anything else nothing moves and the general path decides, which gives the same value for
+// these texts (a sign of "-0" included), so both paths accept and reject alike.
+bool TextReader::scanWhole(std::int64_t lo, std::int64_t hi, std::int64_t& value, bool& negative) {
+    const char* begin = data_.data();
+    const char* end = begin + data_.size();
+    const char* p = begin + pos_;
+    while (p < end && isBlank(*p))
+        ++p;
+    negative = p < end && *p == '-';
+    if (negative)
+        ++p;
+    const char* digits = p;
+    std::uint64_t magnitude = 0;
+    while (p < end && static_cast<unsigned char>(*p - '0') < 10) {
+        magnitude = magnitude * 10 + static_cast<unsigned>(*p - '0');
+        ++p;
+    }
+    const ptrdiff_t count = p - digits;
+    if (count == 0 || count > 18)
+        return false;
+    while (p < end && isBlank(*p))
+        ++p;
+    if (p < end && !endsValue(*p))
+        return false;
+    const std::int64_t v =
+        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    if (v < lo || v > hi)
+        return false;
+    value = v;
+    ++valueIndex_;
+    pos_ = static_cast<size_t>(pastValueEnd(p, end) - begin);
     return true;
 }
 
@@ -138,6 +247,10 @@ bool TextReader::readString(std::string& value) {
     std::string_view field;
     if (!nextField(field))
         return false;
+    if (isAsciiText(field)) { // the same text in both encodings
+        value.assign(field);
+        return true;
+    }
     auto decoded = fromCp932(field);
     if (!decoded)
         return fail("文字を読めません");
@@ -146,6 +259,15 @@ bool TextReader::readString(std::string& value) {
 }
 
 bool TextReader::readDouble(double& value) {
+    std::int64_t whole = 0;
+    bool negative = false;
+    // A whole number of up to 18 digits converts exactly as from_chars would round it.
+    if (scanWhole(std::numeric_limits<std::int64_t>::min(),
+                  std::numeric_limits<std::int64_t>::max(), whole, negative)) {
+        double magnitude = static_cast<double>(negative ? -whole : whole);
+        value = negative ? -magnitude : magnitude;
+        return true;
+    }
     std::string_view field;
     if (!nextField(field))
         return false;
@@ -153,6 +275,12 @@ bool TextReader::readDouble(double& value) {
 }
 
 bool TextReader::readInteger(int& value) {
+    std::int64_t whole = 0;
+    bool negative = false;
+    if (scanWhole(-32768, 32767, whole, negative)) {
+        value = static_cast<int>(whole);
+        return true;
+    }
     std::string_view field;
     if (!nextField(field))
         return false;
@@ -160,6 +288,13 @@ bool TextReader::readInteger(int& value) {
 }
 
 bool TextReader::readLong(int& value) {
+    std::int64_t whole = 0;
+    bool negative = false;
+    if (scanWhole(std::numeric_limits<std::int32_t>::min(),
+                  std::numeric_limits<std::int32_t>::max(), whole, negative)) {
+        value = static_cast<int>(whole);
+        return true;
+    }
     std::string_view field;
     if (!nextField(field))
         return false;
@@ -202,10 +337,22 @@ void TextWriter::putString(std::string_view utf8) {
     putLine(*encoded);
 }
 
+void TextWriter::putWhole(std::int64_t value) {
+    char buf[kNumberRoom];
+    size_t n = formatIntegerInto(buf, value);
+    buf[n++] = '\r';
+    buf[n++] = '\n';
+    bytes_.append(buf, n);
+}
+
 void TextWriter::putDouble(double value) {
     if (!std::isfinite(value) && error_.empty())
         error_ = "数値が正しくありません";
-    putLine(formatNumber(value, kDoubleDigits));
+    char buf[kNumberRoom];
+    size_t n = formatNumberInto(buf, value, kDoubleDigits);
+    buf[n++] = '\r';
+    buf[n++] = '\n';
+    bytes_.append(buf, n);
 }
 
 Status TextWriter::commit(const std::string& path) const {

@@ -45,6 +45,7 @@ class TextReader {
 
   private:
     bool nextField(std::string_view& field);
+    bool scanWhole(std::int64_t lo, std::int64_t hi, std::int64_t& value, bool& negative);
     bool fail(std::string what);
 
     std::string_view data_;
@@ -57,10 +58,12 @@ class TextReader {
 class TextWriter {
   public:
     TextWriter() { bytes_.reserve(4096); }
+    // Sizes the buffer once for a file of about this many bytes.
+    void reserve(size_t bytes) { bytes_.reserve(bytes); }
     // Line ends and commas are removed: either would split the value when it is read back.
     void putString(std::string_view utf8);
-    void putInteger(int value) { putLine(formatInteger(value)); }
-    void putLong(std::int64_t value) { putLine(formatInteger(value)); }
+    void putInteger(int value) { putWhole(value); }
+    void putLong(std::int64_t value) { putWhole(value); }
     void putDouble(double value);
 
     const std::string& bytes() const { return bytes_; }
@@ -68,6 +71,7 @@ class TextWriter {
     Status commit(const std::string& path) const;
 
   private:
+    void putWhole(std::int64_t value);
     void putLine(std::string_view text) {
         bytes_.append(text);
         bytes_.append("\r\n");

@@ -70,9 +70,8 @@ TEST(Routines, LeadingNumber) {
         double value;
     };
     const Case cases[] = {
-        {"500円", 500},  {"1 200", 1200}, {" - 3.5x", -3.5}, {"", 0},    {"abc", 0},
-        {"1,200", 1},    {".5", 0.5},     {"2E3", 2000},     {"2E", 2}, {"+7", 7},
-        {"1.2.3", 1.2},  {"-", 0},
+        {"500円", 500}, {"1 200", 1200}, {" - 3.5x", -3.5}, {"", 0},   {"abc", 0},     {"1,200", 1},
+        {".5", 0.5},    {"2E3", 2000},   {"2E", 2},         {"+7", 7}, {"1.2.3", 1.2}, {"-", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(leadingNumber(c.text), c.value) << c.text;
@@ -90,8 +89,8 @@ TEST(AtomicFile, AFailedStepLeavesTheOldFileWhole) {
     TempDir dir;
     const std::string path = (dir.path() / "ttid.dat").string();
     writeBytes(path, "old\r\n");
-    for (WriteStage failing : {WriteStage::Create, WriteStage::Write, WriteStage::Sync,
-                               WriteStage::Rename}) {
+    for (WriteStage failing :
+         {WriteStage::Create, WriteStage::Write, WriteStage::Sync, WriteStage::Rename}) {
         setWriteFaultHook([&](WriteStage s) { return s == failing; });
         Status s = writeFileAtomically(path, "new\r\n");
         setWriteFaultHook(nullptr);

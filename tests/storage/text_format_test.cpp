@@ -12,15 +12,21 @@ TEST(NumberFormat, WritesTheStoredForm) {
         const char* text;
     };
     const Case cases[] = {
-        {1500, kDoubleDigits, " 1500"},   {-2.5, kDoubleDigits, "-2.5"},
-        {0.25, kDoubleDigits, " .25"},    {-0.25, kDoubleDigits, "-.25"},
-        {0.5, kDoubleDigits, " .5"},      {1e15, kDoubleDigits, " 1E+15"},
-        {0, kDoubleDigits, " 0"},         {-0.0, kDoubleDigits, " 0"},
+        {1500, kDoubleDigits, " 1500"},
+        {-2.5, kDoubleDigits, "-2.5"},
+        {0.25, kDoubleDigits, " .25"},
+        {-0.25, kDoubleDigits, "-.25"},
+        {0.5, kDoubleDigits, " .5"},
+        {1e15, kDoubleDigits, " 1E+15"},
+        {0, kDoubleDigits, " 0"},
+        {-0.0, kDoubleDigits, " 0"},
         {12345678, kDoubleDigits, " 12345678"},
         {123456789012345, kDoubleDigits, " 123456789012345"},
-        {1.5e-5, kDoubleDigits, " 1.5E-05"}, {0.001, kDoubleDigits, " .001"},
+        {1.5e-5, kDoubleDigits, " 1.5E-05"},
+        {0.001, kDoubleDigits, " .001"},
         {1.0 / 3, kDoubleDigits, " .333333333333333"},
-        {12345678, kSingleDigits, " 1.234568E+07"}, {1234567, kSingleDigits, " 1234567"},
+        {12345678, kSingleDigits, " 1.234568E+07"},
+        {1234567, kSingleDigits, " 1234567"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatNumber(c.value, c.digits), c.text) << c.value;
@@ -42,11 +48,10 @@ TEST(NumberFormat, ReadsWhatReadersAccept) {
         double value;
     };
     const Case cases[] = {
-        {" 1500", true, 1500}, {"1500 ", true, 1500}, {"  -.25  ", true, -0.25},
-        {"+3", true, 3},       {" 1E+15", true, 1e15}, {"", true, 0},
-        {"   ", true, 0},      {"12a", false, 0},      {"abc", false, 0},
-        {"1 2", false, 0},     {"nan", false, 0},      {"inf", false, 0},
-        {"0x10", false, 0},    {"-", false, 0},        {".", false, 0},
+        {" 1500", true, 1500},  {"1500 ", true, 1500}, {"  -.25  ", true, -0.25}, {"+3", true, 3},
+        {" 1E+15", true, 1e15}, {"", true, 0},         {"   ", true, 0},          {"12a", false, 0},
+        {"abc", false, 0},      {"1 2", false, 0},     {"nan", false, 0},         {"inf", false, 0},
+        {"0x10", false, 0},     {"-", false, 0},       {".", false, 0},
     };
     for (const auto& c : cases) {
         double v = -1;
@@ -124,8 +129,8 @@ TEST(Cp932, RoundTripsTheCharactersShiftJisLacks) {
 
 TEST(Cp932, RefusesWhatItCannotHold) {
     EXPECT_FALSE(toCp932("😀"));
-    EXPECT_FALSE(toCp932("a\xff")); // not UTF-8
-    EXPECT_FALSE(fromCp932("\x81"));  // a lead byte without its trail
+    EXPECT_FALSE(toCp932("a\xff"));  // not UTF-8
+    EXPECT_FALSE(fromCp932("\x81")); // a lead byte without its trail
     EXPECT_FALSE(fitsCp932("𠮷"));
 
     TextWriter w;

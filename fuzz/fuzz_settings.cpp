@@ -1,0 +1,30 @@
+#include "fuzz_support.h"
+#include "storage/masters.h"
+#include "storage/settings.h"
+
+#include <iterator>
+
+namespace {
+struct Family {
+    const char* name;
+    lukana::Status (*read)();
+    lukana::Status (*write)();
+};
+const Family families[] = {
+    {"opt.dat", lukana::optModosi, lukana::optHozon},
+    {"simebi.dat", lukana::simebiModosi, lukana::simebiHozon},
+    {"kesan.dat", lukana::kesanModosi, lukana::kesanHozon},
+    {"ttid.dat", lukana::ttidModosi, lukana::ttidHozon},
+};
+} // namespace
+
+// The first byte picks the settings file; the tax lookup must answer for whatever table loads.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 1)
+        return 0;
+    const Family& f = families[data[0] % std::size(families)];
+    fuzz::roundTrip(f.name, data + 1, size - 1, f.read, f.write);
+    if (f.read == lukana::optModosi)
+        (void)lukana::Zeiritu(2003, 2, 30);
+    return 0;
+}
