@@ -79,7 +79,7 @@ std::string localTimestamp() {
     return buf;
 }
 
-// The default lists of Part 1.102.
+// The default lists, written when their file is missing.
 constexpr const char* kDefaultTekiyou[16] = {
     "仕入",       "売上",     "現金",   "売掛金", "買掛金",     "交通費", "通信費",   "給与",
     "事務用品費", "消耗品費", "交際費", "会議費", "水道光熱費", "賃借料", "リース料", "雑費"};

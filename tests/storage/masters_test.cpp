@@ -1,4 +1,4 @@
-// Master files (Part 1.102), the id counters (Part 1.101) and the default lists.
+// Master files, the id counters and the default lists.
 #include "storage/atomic_file.h"
 #include "storage/cp932.h"
 #include "storage/masters.h"
@@ -249,7 +249,7 @@ TEST_F(MastersTest, CountAboveCapacityFailsAndIndexesNothing) {
 }
 
 TEST_F(MastersTest, DefaultListsHaveTheirExactBytesAndRaiseTheCounters) {
-    // The sixteen titles and four sub-accounts of Part 1.102 in code page 932, ids 1 up.
+    // The sixteen default titles and four sub-accounts in code page 932, ids 1 up.
     const std::string tekiyouBytes = " 16\r\n"
                                      "\x8E"
                                      "d\x93\xFC\r\n 1\r\n"

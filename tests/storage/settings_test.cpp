@@ -1,4 +1,4 @@
-// Settings files and the tax-rate lookup (Part 1.104).
+// Settings files and the tax-rate lookup.
 #include "storage/paths.h"
 #include "storage/routines.h"
 #include "storage/settings.h"
