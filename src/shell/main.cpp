@@ -1,11 +1,41 @@
+#include "frm_main.h"
+#include "platform/fonts.h"
+#include "startup.h"
 #include "storage/paths.h"
 
 #include <QApplication>
-#include <QLabel>
+
+#include <string>
+#include <string_view>
+
+namespace {
+
+// "--drive DIR" or "--drive=DIR"; empty when not given.
+std::string driveArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg(argv[i]);
+        if (arg == "--drive" && i + 1 < argc)
+            return argv[i + 1];
+        if (arg.starts_with("--drive="))
+            return std::string(arg.substr(8));
+    }
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("ルカナ ver2.0.2"));
-    label.show();
-    return app.exec();
+    // The program ends when the main window's exit routine has run, not when a window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    lukana::platform::installFonts();
+    lukana::driveRoot = lukana::chooseDriveRoot(driveArgument(argc, argv));
+    lukana::programDir = QCoreApplication::applicationDirPath().toStdString();
+
+    std::unique_ptr<lukana::frmMain> mainWindow = lukana::Main();
+    if (!mainWindow)
+        return 0;
+    QObject::connect(mainWindow.get(), &lukana::frmMain::programEnded, &app,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    return QApplication::exec();
 }

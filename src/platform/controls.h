@@ -1,0 +1,110 @@
+#pragma once
+// Controls with the one change event the windows rely on: it runs for the user's edits and
+// for the window's own writes alike, synchronously inside the write, and only when the value
+// really changes. Handlers may write other controls, whose handlers then run nested inside;
+// the windows guard such cascades with their display flags (hyoujiChu and their own).
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <functional>
+
+namespace lukana::platform {
+
+using ChangeHandler = std::function<void()>;
+
+class TextBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit TextBox(QWidget* parent = nullptr);
+    void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
+    // Commas are removed as they are typed (a comma would split a stored value); the change
+    // event then runs once, for the text without them.
+    void setStripCommas(bool strip) { stripCommas_ = strip; }
+
+  private:
+    void textWasChanged(const QString& text);
+    ChangeHandler handler_;
+    bool stripCommas_ = false;
+    QString reported_;
+};
+
+// The change event follows the chosen entry (its index), whether the user or the window
+// chose it; clearing the list changes it to no entry (-1).
+class ComboBox : public QComboBox {
+    Q_OBJECT
+  public:
+    explicit ComboBox(QWidget* parent = nullptr);
+    void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
+    int listIndex() const { return currentIndex(); }
+    void setListIndex(int index) { setCurrentIndex(index); }
+
+  private:
+    ChangeHandler handler_;
+};
+
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+  public:
+    explicit CheckBox(const QString& text = {}, QWidget* parent = nullptr);
+    void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
+    int value() const { return isChecked() ? 1 : 0; }
+    void setValue(int v) { setChecked(v != 0); }
+
+  private:
+    ChangeHandler handler_;
+};
+
+// The change event runs when the button becomes the chosen one of its group.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+  public:
+    explicit OptionButton(const QString& text = {}, QWidget* parent = nullptr);
+    void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
+
+  private:
+    ChangeHandler handler_;
+};
+
+class ScrollBar : public QScrollBar {
+    Q_OBJECT
+  public:
+    explicit ScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
+    void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
+
+  private:
+    ChangeHandler handler_;
+};
+
+// The stepper beside a number box: a vertical scroll bar whose top end is the largest value,
+// so that its up arrow raises the number.
+class Spinner : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Spinner(QWidget* parent = nullptr);
+    void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
+
+    void setRange(int minimum, int maximum);
+    int minimum() const { return -bar_->maximum(); }
+    int maximum() const { return -bar_->minimum(); }
+    int value() const { return -bar_->value(); }
+    // A value outside the range is refused (false) and nothing changes.
+    bool setValue(int value);
+    // Moves the spinner to a number typed into its box; while its change event runs,
+    // fromBox() is true, so the handler leaves the box as typed.
+    bool setValueFromBox(int value);
+    bool fromBox() const { return fromBox_; }
+
+    // What the arrows do.
+    void stepUp();
+    void stepDown();
+
+  private:
+    ScrollBar* bar_;
+    ChangeHandler handler_;
+    bool fromBox_ = false;
+};
+
+} // namespace lukana::platform

@@ -1,0 +1,63 @@
+#pragma once
+// Scripted answers for tests: while a UiScript lives, message boxes, modal windows and the
+// common dialogs take their answers from it in order, and every box shown is recorded.
+// Anything the script did not expect is reported through the failure function.
+#include "dialogs.h"
+#include "message_box.h"
+#include "window.h"
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <typeinfo>
+#include <vector>
+
+namespace lukana::platform {
+
+class UiScript {
+  public:
+    using Failure = std::function<void(const QString&)>;
+    explicit UiScript(Failure fail);
+    ~UiScript(); // reports expectations that were never met
+    UiScript(const UiScript&) = delete;
+    UiScript& operator=(const UiScript&) = delete;
+
+    // The next message box gets this answer.
+    UiScript& answer(Answer a);
+    // The next modal window is handed to act, which must close it.
+    UiScript& window(std::function<void(Window&)> act);
+    template <class W> UiScript& window(std::function<void(W&)> act) {
+        return window([this, act](Window& w) {
+            if (auto* typed = dynamic_cast<W*>(&w))
+                act(*typed);
+            else
+                fail_(QStringLiteral("unexpected window %1 in place of %2")
+                          .arg(QString::fromLatin1(typeid(w).name()),
+                               QString::fromLatin1(typeid(W).name())));
+        });
+    }
+    // The next file-save dialog returns this path (nothing: cancelled).
+    UiScript& saveFile(std::optional<QString> path);
+    // The next printer choice returns this.
+    UiScript& printer(bool chosen);
+
+    const std::vector<MessageBoxRecord>& boxes() const { return boxes_; }
+    int windowsShown() const { return windowsShown_; }
+    // True when every answer given has been used.
+    bool done() const;
+
+  private:
+    Failure fail_;
+    std::deque<Answer> answers_;
+    std::deque<std::function<void(Window&)>> windows_;
+    struct SaveAnswer {
+        bool chosen;
+        QString path;
+    };
+    std::deque<SaveAnswer> saveFiles_;
+    std::deque<bool> printers_;
+    std::vector<MessageBoxRecord> boxes_;
+    int windowsShown_ = 0;
+};
+
+} // namespace lukana::platform

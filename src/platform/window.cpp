@@ -1,0 +1,152 @@
+#include "window.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+
+#include <algorithm>
+
+namespace lukana::platform {
+namespace {
+
+ModalHook& modalHook() {
+    static ModalHook h;
+    return h;
+}
+
+std::vector<Window*>& loaded() {
+    static std::vector<Window*> list;
+    return list;
+}
+
+// The chain of open modal windows, innermost last, above the window that opened the first.
+std::vector<Window*>& modalChain() {
+    static std::vector<Window*> chain;
+    return chain;
+}
+
+void forget(Window* w) {
+    auto& list = loaded();
+    list.erase(std::remove(list.begin(), list.end(), w), list.end());
+}
+
+} // namespace
+
+Window::Window(QWidget* parent) : QWidget(parent, Qt::Window) {}
+
+Window::~Window() {
+    forget(this);
+    auto& chain = modalChain();
+    chain.erase(std::remove(chain.begin(), chain.end(), this), chain.end());
+}
+
+void Window::load() {
+    if (loaded_)
+        return;
+    loaded_ = true;
+    loaded().push_back(this);
+    formLoad(); // it may unload itself here
+}
+
+void Window::activate() {
+    formActivate();
+}
+
+void Window::endModal() {
+    open_ = false;
+    hide();
+    if (loop_)
+        loop_->quit();
+}
+
+bool Window::closeWindow() {
+    if (!loaded_)
+        return true;
+    if (!queryUnload())
+        return false;
+    unloadWindow();
+    return true;
+}
+
+void Window::unloadWindow() {
+    if (!loaded_ || unloading_)
+        return;
+    unloading_ = true;
+    formUnload();
+    loaded_ = false;
+    forget(this);
+    endModal();
+    unloading_ = false;
+}
+
+void Window::hideWindow() {
+    endModal();
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    // The layer hides and unloads itself; Qt only has to know whether the window stays.
+    if (!loaded_ || !open_) {
+        event->accept();
+        return;
+    }
+    if (closeWindow())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void runModal(Window& window) {
+    Window* opener = modalChain().empty() ? nullptr : modalChain().back();
+    if (!opener) {
+        auto& list = loaded();
+        for (auto it = list.rbegin(); it != list.rend(); ++it)
+            if (*it != &window && (*it)->isOpen()) {
+                opener = *it;
+                break;
+            }
+    }
+    if (window.open_)
+        return;
+    window.load();
+    if (!window.loaded_)
+        return; // it closed itself while loading
+    window.open_ = true;
+    modalChain().push_back(&window);
+    window.setWindowModality(Qt::ApplicationModal);
+    window.show();
+    window.activate();
+    if (window.open_) {
+        if (modalHook()) {
+            modalHook()(window);
+            if (window.open_)
+                window.unloadWindow(); // the hook left it open: never leave a window up
+        } else {
+            QEventLoop loop;
+            window.loop_ = &loop;
+            loop.exec();
+            window.loop_ = nullptr;
+        }
+    }
+    auto& chain = modalChain();
+    chain.erase(std::remove(chain.begin(), chain.end(), &window), chain.end());
+    if (opener && opener->isOpen())
+        opener->activate();
+}
+
+void showModeless(Window& window) {
+    window.load();
+    if (!window.loaded_)
+        return;
+    window.open_ = true;
+    window.show();
+    window.activate();
+}
+
+std::vector<Window*> loadedWindows() {
+    return loaded();
+}
+
+void setModalHook(ModalHook hook) {
+    modalHook() = std::move(hook);
+}
+
+} // namespace lukana::platform

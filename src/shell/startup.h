@@ -1,0 +1,23 @@
+#pragma once
+#include "storage/status.h"
+
+#include <memory>
+
+namespace lukana {
+
+class frmMain;
+
+struct DataTreeResult {
+    bool createdRoot = false; // this start made the data root
+    Status status;
+};
+// Makes the data root, the automatic backup folder and the folders inside the root that are
+// missing; folders that exist stay untouched.
+DataTreeResult ensureDataTree();
+
+// The program's start: splash, data tree, login, lock, id counters, tax table and the main
+// window. Returns the shown main window, or nothing when the program ends here. The drive root
+// (driveRoot) is chosen before.
+std::unique_ptr<frmMain> Main();
+
+} // namespace lukana

@@ -1,0 +1,142 @@
+#include "platform/controls.h"
+#include "support/ui_script.h"
+
+#include <gtest/gtest.h>
+
+using namespace lukana::platform;
+
+TEST(TextBox, ChangeRunsInsideTheWriteAndOnlyOnARealChange) {
+    TextBox box;
+    QStringList seen;
+    box.onChange([&] { seen << box.text(); });
+    box.setText("12");
+    EXPECT_EQ(seen, QStringList{"12"}); // synchronously, before setText returns
+    box.setText("12");
+    EXPECT_EQ(seen, QStringList{"12"}); // same value: no change
+    box.setFocus();
+    typeText(&box, "3");
+    EXPECT_EQ(seen, (QStringList{"12", "123"}));
+}
+
+TEST(TextBox, StripsCommasAsTheyAreTyped) {
+    TextBox box;
+    box.setStripCommas(true);
+    QStringList seen;
+    box.onChange([&] { seen << box.text(); });
+    typeText(&box, "a,b,,c");
+    EXPECT_EQ(box.text(), "abc");
+    EXPECT_EQ(seen, (QStringList{"a", "ab", "abc"}));
+    box.setCursorPosition(1);
+    typeText(&box, ",x");
+    EXPECT_EQ(box.text(), "axbc"); // typing goes on where the comma was
+    box.setText("1,000");
+    EXPECT_EQ(box.text(), "1000");
+    EXPECT_EQ(seen.back(), "1000");
+}
+
+TEST(Controls, NestedCascadeRunsInsideTheOuterHandler) {
+    // A handler writing another box: its handler runs before the write returns, and a guard
+    // flag set around the write silences it.
+    TextBox a, b;
+    int guard = 0;
+    QStringList log;
+    b.onChange([&] {
+        if (guard)
+            return;
+        log << "b=" + b.text();
+    });
+    a.onChange([&] {
+        log << "a:before";
+        b.setText(a.text() + "!");
+        log << "a:after";
+    });
+    a.setText("x");
+    EXPECT_EQ(log, (QStringList{"a:before", "b=x!", "a:after"}));
+    log.clear();
+    guard = 1;
+    a.setText("y");
+    EXPECT_EQ(log, (QStringList{"a:before", "a:after"}));
+    EXPECT_EQ(b.text(), "y!");
+}
+
+TEST(Controls, ChoiceControlsFireOnRealChangesOnly) {
+    ComboBox combo;
+    combo.addItems({"a", "b"}); // the first item added selects it
+    CheckBox check;
+    QWidget group; // option buttons of one parent form a group
+    auto& opt1 = *new OptionButton("1", &group);
+    auto& opt2 = *new OptionButton("2", &group);
+    ScrollBar bar(Qt::Horizontal);
+    bar.setRange(0, 10);
+
+    int combos = 0, checks = 0, opts1 = 0, opts2 = 0, bars = 0;
+    combo.onChange([&] { ++combos; });
+    check.onChange([&] { ++checks; });
+    opt1.onChange([&] { ++opts1; });
+    opt2.onChange([&] { ++opts2; });
+    bar.onChange([&] { ++bars; });
+
+    combo.setListIndex(0); // already chosen
+    combo.setListIndex(1);
+    combo.setListIndex(1);
+    combo.clear(); // to no entry
+    EXPECT_EQ(combos, 2);
+    EXPECT_EQ(combo.listIndex(), -1);
+
+    check.setValue(0);
+    check.setValue(1);
+    check.setValue(1);
+    EXPECT_EQ(checks, 1);
+
+    opt1.setChecked(true);
+    opt2.setChecked(true); // opt1 loses the choice: only opt2's event runs
+    opt2.setChecked(true);
+    EXPECT_EQ(opts1, 1);
+    EXPECT_EQ(opts2, 1);
+    EXPECT_FALSE(opt1.isChecked());
+
+    bar.setValue(0);
+    bar.setValue(4);
+    bar.setValue(4);
+    EXPECT_EQ(bars, 1);
+}
+
+TEST(Spinner, TopIsTheLargestValueAndTheUpArrowRaises) {
+    Spinner spin;
+    spin.setRange(0, 32);
+    EXPECT_TRUE(spin.setValue(5));
+    spin.stepUp();
+    EXPECT_EQ(spin.value(), 6);
+    spin.stepDown();
+    spin.stepDown();
+    EXPECT_EQ(spin.value(), 4);
+    EXPECT_EQ(spin.minimum(), 0);
+    EXPECT_EQ(spin.maximum(), 32);
+    ASSERT_TRUE(spin.setValue(32));
+    spin.stepUp(); // the top end stays
+    EXPECT_EQ(spin.value(), 32);
+    // A value it cannot take is refused and changes nothing.
+    EXPECT_FALSE(spin.setValue(33));
+    EXPECT_FALSE(spin.setValue(-1));
+    EXPECT_EQ(spin.value(), 32);
+}
+
+TEST(Spinner, TypedNumberMovesTheSpinnerWithoutWritingBackIntoTheBox) {
+    TextBox box;
+    Spinner spin;
+    spin.setRange(0, 13);
+    int changes = 0;
+    spin.onChange([&] {
+        ++changes;
+        if (!spin.fromBox())
+            box.setText(QString::number(spin.value()));
+    });
+    box.onChange([&] { spin.setValueFromBox(box.text().toInt()); });
+    box.setText("07");
+    EXPECT_EQ(spin.value(), 7);
+    EXPECT_EQ(box.text(), "07");
+    spin.stepUp();
+    EXPECT_EQ(box.text(), "8");
+    EXPECT_FALSE(spin.fromBox());
+    EXPECT_EQ(changes, 2);
+}

@@ -1,0 +1,83 @@
+#pragma once
+// A fresh drive root, fresh shared state and registry, and helpers to script the start.
+#include "platform/pointer.h"
+#include "shell/department_stand_in.h"
+#include "shell/frm_login.h"
+#include "shell/frm_main.h"
+#include "shell/login_files.h"
+#include "shell/openers.h"
+#include "shell/shell_state.h"
+#include "shell/startup.h"
+#include "storage/atomic_file.h"
+#include "storage/cp932.h"
+#include "storage/paths.h"
+#include "storage/state.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
+#include "support/ui_script.h"
+
+#include <QPushButton>
+#include <QSettings>
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+class ShellTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        lukana::resetSharedState();
+        lukana::resetShellState();
+        lukana::driveRoot = drive.str();
+        lukana::mainWindowOpeners() = {};
+        lukana::setWriteFaultHook({});
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(drive.str() + "/settings"));
+    }
+    void TearDown() override { lukana::setWriteFaultHook({}); }
+
+    std::string root(const std::string& name = {}) const {
+        return (drive.path() / "ktlukana" / name).string();
+    }
+    static std::string cp932(const std::string& utf8) { return *lukana::toCp932(utf8); }
+
+    // The login window: types the password and presses OK.
+    static std::function<void(lukana::frmLogin&)> login(const QString& typed) {
+        return [typed](lukana::frmLogin& w) {
+            w.txtPassword->setText(typed);
+            w.cmdOK->click();
+        };
+    }
+    // The first start up to the shown main window, registering one department.
+    std::unique_ptr<lukana::frmMain> firstStart(TestScript& script, const QString& pw = "pw") {
+        script.window<lukana::frmLogin>(login(pw));
+        script.answer(lukana::platform::Answer::Ok);
+        script.window<lukana::DepartmentStandIn>([](lukana::DepartmentStandIn& w) {
+            w.txtName->setText("本店");
+            w.cmdAdd->click();
+        });
+        script.answer(lukana::platform::Answer::Ok);
+        return lukana::Main();
+    }
+    // Closes the main window with the given answer to the backup question.
+    static void exitProgram(TestScript& script, lukana::frmMain& main,
+                            lukana::platform::Answer backup) {
+        script.answer(backup);
+        main.command("Command3")->click();
+    }
+    // A later start on the existing tree, resetting memory as a new run would.
+    // then scripts what follows the login.
+    std::unique_ptr<lukana::frmMain> laterStart(TestScript& script, const QString& pw = "pw",
+                                                const std::function<void()>& then = {}) {
+        lukana::resetSharedState();
+        lukana::resetShellState();
+        lukana::driveRoot = drive.str();
+        script.window<lukana::frmLogin>(login(pw));
+        if (then)
+            then();
+        return lukana::Main();
+    }
+
+    TempDir drive;
+};
