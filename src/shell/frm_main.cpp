@@ -3,6 +3,7 @@
 #include "department_stand_in.h"
 #include "folder_copy.h"
 #include "frm_login.h"
+#include "id_counter_merge.h"
 #include "login_files.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
@@ -269,7 +270,8 @@ void frmMain::formUnload() {
 }
 
 void frmMain::saigo() {
-    // 1. The id counters.
+    // 1. The id counters, never below those of a ttid.dat a recovery restored.
+    (void)mergeIdCountersWithFile(rootFilePath("ttid.dat"));
     filePath = rootFilePath("ttid.dat");
     if (Status s = ttidHozon(); !s)
         tellSaveFailure(QStringLiteral("ttid.dat"), s);

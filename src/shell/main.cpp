@@ -2,6 +2,7 @@
 #include "platform/fonts.h"
 #include "startup.h"
 #include "storage/paths.h"
+#include "window_openers.h"
 
 #include <QApplication>
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     lukana::platform::installFonts();
     lukana::driveRoot = lukana::chooseDriveRoot(driveArgument(argc, argv));
     lukana::programDir = QCoreApplication::applicationDirPath().toStdString();
+    lukana::registerWindowOpeners();
 
     std::unique_ptr<lukana::frmMain> mainWindow = lukana::Main();
     if (!mainWindow)

@@ -239,3 +239,17 @@ TEST(Departments, AddDepartmentIssuesIdsAndRefusesUnsafeNames) {
     EXPECT_EQ(busyoCount, 2);
     EXPECT_EQ(ttidKyoutuu, 11);
 }
+
+TEST_F(ShellTest, ButtonsOpenTheirWindowsOnceRegistered) {
+    lukana::registerWindowOpeners();
+    TestScript script;
+    auto main = firstStart(script);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(main->command("Command18")->isEnabled()); // 締め日
+    script.window<lukana::frmSime>([](lukana::frmSime& w) { w.closeWindow(); });
+    main->command("Command18")->click();
+    script.window<lukana::frmBuckUp>([](lukana::frmBuckUp& w) { w.closeWindow(); });
+    main->command("Command6")->click(); // バックアップ
+    EXPECT_EQ(script.windowsShown(), 4);
+    exitProgram(script, *main, lukana::platform::Answer::No);
+}

@@ -1,6 +1,8 @@
 #pragma once
 // A fresh drive root, fresh shared state and registry, and helpers to script the start.
 #include "platform/pointer.h"
+#include "shell/backup.h"
+#include "shell/closing_days.h"
 #include "shell/department_stand_in.h"
 #include "shell/frm_login.h"
 #include "shell/frm_main.h"
@@ -8,6 +10,7 @@
 #include "shell/openers.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
+#include "shell/window_openers.h"
 #include "storage/atomic_file.h"
 #include "storage/cp932.h"
 #include "storage/paths.h"

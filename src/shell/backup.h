@@ -1,0 +1,79 @@
+#pragma once
+// The backup and recovery dialogs: the data root is copied to, or restored from, the folder
+// rootName on another volume, or in any other folder the user picks (an external disk
+// mounted elsewhere). A successful recovery sets recovDone, and the main window then ends the
+// program through its exit routine; so does a recovery that failed after the data root was
+// partly replaced, so that no window goes on with a mixed data set.
+#include "platform/controls.h"
+#include "platform/window.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace lukana {
+
+// The volume or folder chosen in either dialog; it stands where a drive letter would.
+extern std::string backupDrive;
+
+struct VolumeEntry {
+    QString path;  // where it is mounted
+    QString label; // its name, may be empty
+};
+
+// The mounted volumes that are ready and writable.
+std::vector<VolumeEntry> writableVolumes();
+
+// Test seams: the volume list, and the folder picked for "another folder" (nothing: the user
+// cancelled).
+using VolumeListHook = std::function<std::vector<VolumeEntry>()>;
+void setVolumeListHook(VolumeListHook hook);
+using FolderChoiceHook = std::function<std::optional<QString>()>;
+void setFolderChoiceHook(FolderChoiceHook hook);
+
+// The drive list, its label and the buttons both dialogs share.
+class DriveChoiceDialog : public platform::Window {
+    Q_OBJECT
+  public:
+    platform::ComboBox* Drive1;
+    QLabel* Label1;
+    QPushButton* cmdFolder; // another folder
+    QPushButton* Command1;  // OK
+    QPushButton* Command2;  // キャンセル
+
+    void cmdFolder_Click();
+
+  protected:
+    DriveChoiceDialog(const QString& caption, const QString& label, QWidget* parent);
+    void formLoad() override;
+    void formActivate() override;
+    QString entryPath(int index) const;
+
+  private:
+    void Drive1_Change();
+    bool restoring_ = false;
+};
+
+class frmBuckUp : public DriveChoiceDialog {
+    Q_OBJECT
+  public:
+    explicit frmBuckUp(QWidget* parent = nullptr);
+    void Command1_Click();
+    void Command2_Click();
+};
+
+class frmRecov : public DriveChoiceDialog {
+    Q_OBJECT
+  public:
+    explicit frmRecov(QWidget* parent = nullptr);
+    void Command1_Click();
+    void Command2_Click();
+};
+
+} // namespace lukana

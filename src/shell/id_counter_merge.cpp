@@ -1,0 +1,30 @@
+#include "id_counter_merge.h"
+
+#include "storage/masters.h"
+#include "storage/state.h"
+
+#include <algorithm>
+#include <array>
+
+namespace lukana {
+
+Status mergeIdCountersWithFile(const std::string& path) {
+    const std::array<int*, 10> slots{&ttidSlot1, &ttidTenpo,   &ttidKanri, &ttidSlot4,
+                                     &ttidSiire, &ttidTekiyou, &ttidTy,    &ttidSlot8,
+                                     &ttidKouza, &ttidKyoutuu};
+    std::array<int, 10> inMemory{};
+    for (size_t i = 0; i < slots.size(); ++i)
+        inMemory[i] = *slots[i];
+
+    const std::string savedPath = filePath;
+    filePath = path;
+    // The reader fills the counters it can read and leaves the others as they are.
+    const Status read = ttidModosi();
+    filePath = savedPath;
+
+    for (size_t i = 0; i < slots.size(); ++i)
+        *slots[i] = read ? std::max(inMemory[i], *slots[i]) : inMemory[i];
+    return read;
+}
+
+} // namespace lukana

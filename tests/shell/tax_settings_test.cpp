@@ -1,0 +1,301 @@
+// The tax table edits, the date spinners and the tax settings dialog.
+#include "settings_dialog_fixture.h"
+#include "shell/date_spin.h"
+#include "shell/tax_settings.h"
+#include "shell/tax_table.h"
+#include "storage/settings.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace lukana;
+using platform::Answer;
+
+namespace {
+
+std::vector<std::string> taxLines() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < taxCount; ++i)
+        lines.push_back(taxLine(i));
+    return lines;
+}
+
+QStringList listLines(const frmOptions& w) {
+    QStringList lines;
+    for (int i = 0; i < w.List1->count(); ++i)
+        lines << w.List1->item(i)->text();
+    return lines;
+}
+
+SpinDate picked(const frmOptions& w) {
+    return {w.VSy->value(), w.VSm->value(), w.VSd->value()};
+}
+
+using TaxTableTest = SettingsDialogTest;
+using TaxDialogTest = SettingsDialogTest;
+
+} // namespace
+
+TEST_F(TaxTableTest, AddKeepsDateOrderAndASameDateEntryFollows) {
+    setDefaultTax();
+    ASSERT_EQ(addTaxEntry(2014, 4, 1, 8), TaxAddResult::Added);
+    ASSERT_EQ(addTaxEntry(2014, 4, 1, 10), TaxAddResult::Added);
+    ASSERT_EQ(addTaxEntry(1990, 1, 1, 3), TaxAddResult::Added);
+    EXPECT_EQ(taxLines(),
+              (std::vector<std::string>{" 1990年 1月 1日: 3％", " 2000年 1月 1日: 5％",
+                                        " 2014年 4月 1日: 8％", " 2014年 4月 1日: 10％"}));
+    EXPECT_EQ(Zeiritu(2014, 4, 1), 10);
+    EXPECT_EQ(Zeiritu(2014, 3, 31), 5);
+
+    // Entries read from a file may carry out of their ranges; they sort as the calendar does.
+    taxYear[1] = 2013;
+    taxMonth[1] = 13; // January 2014
+    ASSERT_EQ(addTaxEntry(2014, 2, 1, 7), TaxAddResult::Added);
+    EXPECT_EQ(taxLine(2), " 2014年 2月 1日: 7％");
+
+    ASSERT_TRUE(deleteTaxEntry(0));
+    EXPECT_EQ(taxLine(0), " 2013年 13月 1日: 5％");
+    EXPECT_EQ(taxCount, 4);
+    EXPECT_FALSE(deleteTaxEntry(4));
+    EXPECT_FALSE(deleteTaxEntry(-1));
+}
+
+TEST_F(TaxTableTest, RatesAreRoundedHalfToEvenAndBadOnesRefused) {
+    struct Case {
+        double typed;
+        TaxAddResult result;
+        int stored;
+    };
+    for (const Case& c :
+         {Case{5.5, TaxAddResult::Added, 6}, Case{4.5, TaxAddResult::Added, 4},
+          Case{8.49, TaxAddResult::Added, 8}, Case{0.4, TaxAddResult::Added, 0},
+          Case{0, TaxAddResult::NoRate, 0}, Case{-3, TaxAddResult::Negative, 0},
+          Case{-0.2, TaxAddResult::Negative, 0}, Case{32767.4, TaxAddResult::Added, 32767},
+          Case{32767.6, TaxAddResult::TooLarge, 0}, Case{1e300, TaxAddResult::TooLarge, 0}}) {
+        taxCount = 0;
+        EXPECT_EQ(addTaxEntry(2000, 1, 1, c.typed), c.result) << c.typed;
+        EXPECT_EQ(taxCount, c.result == TaxAddResult::Added ? 1 : 0) << c.typed;
+        if (c.result == TaxAddResult::Added) {
+            EXPECT_EQ(taxRate[0], c.stored) << c.typed;
+        }
+    }
+}
+
+TEST_F(TaxTableTest, TheTableHoldsAtMost1001Entries) {
+    taxCount = 0;
+    for (int i = 0; i < kTaxCapacity; ++i)
+        ASSERT_EQ(addTaxEntry(2000 + i % 50, 1, 1, 5), TaxAddResult::Added);
+    EXPECT_EQ(addTaxEntry(1900, 1, 1, 5), TaxAddResult::Full);
+    EXPECT_EQ(taxCount, kTaxCapacity);
+    EXPECT_EQ(taxYear[0], 2000); // nothing moved
+    filePath = root("opt.dat");
+    EXPECT_TRUE(optHozon().ok());
+}
+
+TEST(DateSpin, SpinnersRollOverAndStayOnCalendarDates) {
+    struct Case {
+        const char* what;
+        SpinDate (*spin)(SpinDate);
+        SpinDate from, to;
+    };
+    auto day = [](SpinDate d) { return afterDaySpin(d); };
+    auto dayOfYearEnd = [](SpinDate d) { return afterDaySpin(d, false); };
+    auto month = [](SpinDate d) { return afterMonthSpin(d); };
+    auto monthOfYearEnd = [](SpinDate d) { return afterMonthSpin(d, false); };
+    auto year = [](SpinDate d) { return afterYearSpin(d); };
+    const Case cases[] = {
+        {"day below 1 in a leap March", day, {2004, 3, 0}, {2004, 2, 29}},
+        {"day past the end of the year", day, {2004, 12, 32}, {2005, 1, 1}},
+        {"day below 1 in January", day, {2004, 1, 0}, {2003, 12, 31}},
+        {"31 April", day, {2004, 4, 31}, {2004, 5, 1}},
+        {"a valid day stays", day, {2004, 4, 30}, {2004, 4, 30}},
+        {"no year after 9999", day, {9999, 12, 32}, {9999, 1, 1}},
+        {"no year before 1", day, {1, 1, 0}, {1, 12, 31}},
+        {"month past December", month, {2004, 13, 31}, {2005, 1, 31}},
+        {"month below January", month, {2004, 0, 15}, {2003, 12, 15}},
+        {"month into a shorter one", month, {2004, 2, 31}, {2004, 2, 29}},
+        {"month past December in 9999", month, {9999, 13, 1}, {9999, 1, 1}},
+        {"29 February of a common year", year, {2005, 2, 29}, {2005, 2, 28}},
+        {"year out of range", year, {0, 5, 5}, {1, 5, 5}},
+        {"year end: up from 2/28", dayOfYearEnd, {1999, 2, 29}, {1999, 3, 1}},
+        {"year end: down from 3/1", dayOfYearEnd, {1999, 3, 0}, {1999, 2, 28}},
+        {"year end: up from 12/31", dayOfYearEnd, {1999, 12, 32}, {1999, 1, 1}},
+        {"year end: down from 1/1", dayOfYearEnd, {1999, 1, 0}, {1999, 12, 31}},
+        {"year end: 3/31 to April", monthOfYearEnd, {1999, 4, 31}, {1999, 4, 30}},
+        {"year end: month wraps alone", monthOfYearEnd, {1999, 13, 5}, {1999, 1, 5}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.spin(c.from), c.to) << c.what;
+}
+
+TEST_F(TaxDialogTest, AddAndDeleteThroughTheDialogAndOkWritesOptDat) {
+    setDefaultTax();
+    frmOptions w;
+    TestScript script;
+    script.answer(Answer::Ok).window<frmOptions>([&](frmOptions& d) {
+        EXPECT_EQ(d.txy->text(), " 2004");
+        EXPECT_EQ(d.txm->text(), " 3");
+        EXPECT_EQ(d.txd->text(), " 15");
+        EXPECT_EQ(listLines(d), QStringList{" 2000年 1月 1日: 5％"});
+        EXPECT_FALSE(d.Command10->isEnabled());
+
+        // An empty rate is refused.
+        d.Command11->click();
+        EXPECT_EQ(taxCount, 1);
+
+        d.txy->setText("2014");
+        d.txm->setText("4");
+        d.txd->setText("1");
+        d.Text5->setText("8");
+        d.Command11->click();
+        d.Text5->setText("9.5");
+        d.Command11->click(); // same date: after the 8
+        EXPECT_EQ(listLines(d), (QStringList{" 2000年 1月 1日: 5％", " 2014年 4月 1日: 8％",
+                                             " 2014年 4月 1日: 10％"}));
+        EXPECT_EQ(d.Text5->text(), "9.5"); // the inputs stay for the next entry
+
+        d.List1->setCurrentRow(0);
+        EXPECT_TRUE(d.Command10->isEnabled());
+        d.Command10->click();
+        EXPECT_FALSE(d.Command10->isEnabled());
+        EXPECT_EQ(d.List1->currentRow(), -1);
+        EXPECT_EQ(listLines(d), (QStringList{" 2014年 4月 1日: 8％", " 2014年 4月 1日: 10％"}));
+
+        d.Option1[1]->click();
+        d.tbsOptions->setCurrentIndex(1);
+        EXPECT_TRUE(d.picOptions[1]->isEnabled());
+        EXPECT_FALSE(d.picOptions[0]->isEnabled());
+        d.Option2[1]->click();
+        d.cmdOK->click();
+    });
+    runModal(w);
+    EXPECT_EQ(script.boxes().at(0).text, "税率が入力されていません");
+    EXPECT_EQ(readBytes(root("opt.dat")),
+              " 2\r\n 2014\r\n 4\r\n 1\r\n 8\r\n 2014\r\n 4\r\n 1\r\n 10\r\n 1\r\n 1\r\n");
+}
+
+TEST_F(TaxDialogTest, ApplyWritesAndStaysCancelReadsBackTheCloseBoxDoesNeither) {
+    setDefaultTax();
+    filePath = root("opt.dat");
+    ASSERT_TRUE(optHozon().ok());
+    const std::string stored = readBytes(root("opt.dat"));
+
+    {
+        frmOptions w;
+        TestScript script;
+        script.window<frmOptions>([&](frmOptions& d) {
+            d.Option1[1]->click();
+            EXPECT_EQ(taxRounding, 1); // at once in memory
+            d.cmdCancel->click();
+        });
+        runModal(w);
+        EXPECT_EQ(taxRounding, 0); // read back from the file
+        EXPECT_EQ(readBytes(root("opt.dat")), stored);
+    }
+    {
+        frmOptions w;
+        TestScript script;
+        script.window<frmOptions>([&](frmOptions& d) {
+            d.Text5->setText("8");
+            d.Command11->click();
+            d.cmdApply->click();
+            EXPECT_TRUE(d.isOpen());
+            EXPECT_EQ(readBytes(root("opt.dat")),
+                      " 2\r\n 2000\r\n 1\r\n 1\r\n 5\r\n 2004\r\n 3\r\n 15\r\n 8\r\n 0\r\n 0\r\n");
+            d.nextTab();
+            d.Option2[1]->click();
+            d.closeWindow(); // the close box: the switch stays in memory only
+        });
+        runModal(w);
+        EXPECT_EQ(salesTiming, 1);
+        EXPECT_EQ(readBytes(root("opt.dat")),
+                  " 2\r\n 2000\r\n 1\r\n 1\r\n 5\r\n 2004\r\n 3\r\n 15\r\n 8\r\n 0\r\n 0\r\n");
+    }
+}
+
+TEST_F(TaxDialogTest, AFailedWriteIsToldAndTheDialogStaysOpen) {
+    setDefaultTax();
+    setWriteFaultHook([](WriteStage stage) { return stage == WriteStage::Rename; });
+    frmOptions w;
+    TestScript script;
+    script.answer(Answer::Ok).window<frmOptions>([&](frmOptions& d) {
+        d.cmdOK->click();
+        EXPECT_TRUE(d.isOpen());
+        d.closeWindow();
+    });
+    runModal(w);
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_TRUE(script.boxes()[0].text.startsWith("税率の設定を保存できませんでした。"));
+    EXPECT_FALSE(std::filesystem::exists(root("opt.dat")));
+}
+
+TEST_F(TaxDialogTest, NegativeRatesAndAFullTableAreRefusedWithAMessage) {
+    taxCount = 0;
+    for (int i = 0; i < kTaxCapacity; ++i)
+        ASSERT_EQ(addTaxEntry(2000, 1, 1, 5), TaxAddResult::Added);
+    frmOptions w;
+    TestScript script;
+    script.answer(Answer::Ok).answer(Answer::Ok).window<frmOptions>([&](frmOptions& d) {
+        d.Text5->setText("-5");
+        d.Command11->click();
+        d.Text5->setText("5");
+        d.Command11->click();
+        EXPECT_EQ(d.List1->count(), kTaxCapacity);
+        d.closeWindow();
+    });
+    runModal(w);
+    ASSERT_EQ(script.boxes().size(), 2u);
+    EXPECT_EQ(script.boxes()[0].text, "マイナスの税率は登録できません");
+    EXPECT_EQ(script.boxes()[1].text, "税率は1001件までしか登録できません");
+    EXPECT_EQ(taxCount, kTaxCapacity);
+}
+
+TEST_F(TaxDialogTest, DateBoxesMoveTheSpinnersAndTheSpinnersRollOver) {
+    setDefaultTax();
+    frmOptions w;
+    TestScript script;
+    script.window<frmOptions>([&](frmOptions& d) {
+        // Typing past the range: the day box shows 31, the month box leaves its spinner.
+        d.txd->setText("45");
+        EXPECT_EQ(d.txd->text(), "31");
+        EXPECT_EQ(picked(d), (SpinDate{2004, 3, 31}));
+        d.txm->setText("13");
+        EXPECT_EQ(d.VSm->value(), 3);
+        d.txy->setText("10000");
+        EXPECT_EQ(d.VSy->value(), 2004);
+
+        // Emptying the day box picks the last day of the month before; the box stays empty.
+        d.txm->setText(" 3");
+        d.txd->clear();
+        EXPECT_EQ(picked(d), (SpinDate{2004, 2, 29}));
+        EXPECT_EQ(d.txd->text(), "");
+        EXPECT_EQ(d.txm->text(), " 2");
+        d.Text5->setText("5");
+        d.Command11->click();
+        EXPECT_EQ(d.List1->item(1)->text(), " 2004年 2月 29日: 5％");
+
+        // The arrows: down from 1 March 2004, up past December.
+        d.txd->setText("1");
+        d.txm->setText("3");
+        d.VSd->stepDown();
+        EXPECT_EQ(picked(d), (SpinDate{2004, 2, 29}));
+        EXPECT_EQ(d.txd->text(), " 29");
+        EXPECT_EQ(d.txm->text(), " 2");
+        d.txm->setText("12");
+        d.VSm->stepUp();
+        EXPECT_EQ(picked(d), (SpinDate{2005, 1, 29}));
+        EXPECT_EQ(d.txy->text(), " 2005");
+
+        // A month typed into a longer day steps the day back; years stay in range.
+        d.txd->setText("31");
+        d.txm->setText("4");
+        EXPECT_EQ(picked(d), (SpinDate{2005, 4, 30}));
+        d.txy->setText("9999");
+        d.txm->setText("12");
+        d.txd->setText("31");
+        d.VSd->stepUp();
+        EXPECT_EQ(picked(d).year, 9999);
+        d.closeWindow();
+    });
+    runModal(w);
+}
