@@ -4,6 +4,7 @@
 #include "closing_days.h"
 #include "openers.h"
 #include "platform/window.h"
+#include "registers/openers.h"
 
 namespace lukana {
 
@@ -19,6 +20,12 @@ void registerWindowOpeners() {
     o.sime = openModal<frmSime>;
     o.backup = openModal<frmBuckUp>;
     o.recovery = openModal<frmRecov>;
+    o.tenpo = openDepartmentRegister;
+    o.siire = openSiireRegister;
+    o.tekiyou = openTekiyouRegister;
+    o.ty = openTyRegister;
+    o.menu = openMenuItemRegister;
+    o.menuBunrui = openMenuBunruiRegister;
 }
 
 } // namespace lukana

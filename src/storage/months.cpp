@@ -5,6 +5,8 @@
 #include "text_format.h"
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 #include <type_traits>
 
 namespace lukana {
@@ -13,14 +15,14 @@ namespace {
 // ---------------------------------------------------------------------------------------
 // Clearing
 
-static_assert(std::is_trivially_copyable_v<NippouDay>,
-              "a day of daily reports is cleared by assignment from a zero day");
+// A day of daily reports holds only numbers, whose zero is all bits zero: the whole month is
+// cleared at once.
+static_assert(std::is_trivially_copyable_v<NippouDay> && std::numeric_limits<double>::is_iec559,
+              "a day of daily reports is cleared byte by byte");
 
 void clearNippou(NippouMonth& month, double& fixedCosts) {
-    static const NippouDay kEmptyDay{};
     fixedCosts = 0;
-    for (auto& day : month)
-        day = kEmptyDay;
+    std::memset(static_cast<void*>(month.data()), 0, sizeof month);
 }
 
 void clearDenpyouDay(DenpyouDay& day) {
@@ -35,7 +37,8 @@ void clearDenpyouDay(DenpyouDay& day) {
     day.accountId.fill(0);
     day.subAccountId.fill(0);
     for (auto& note : day.note)
-        note.clear(); // keeps the strings' storage for the next read
+        if (!note.empty())
+            note.clear(); // keeps the string's storage for the next read
     day.taxExempt.fill(0);
 }
 
@@ -53,7 +56,7 @@ Status noPath() {
 }
 
 // ---------------------------------------------------------------------------------------
-// Daily-report month (Part 1.105)
+// Daily-report month
 
 constexpr int kFirstKingaku = 25; // item 2 holds positions 0..24, item 9 positions 25..40
 
@@ -151,61 +154,106 @@ bool readNippouLaterPasses(TextReader& r, NippouMonth& month) {
     return true;
 }
 
-// Lines the writer will produce, to size its buffer once.
-size_t nippouLineCount(const NippouMonth& month) {
-    size_t lines = 1 + 31 * (3 + kKingakuCount + 6);
+// Room for the bytes the writer will produce, to size its buffer once: up to 8 for a small
+// whole number with its blank and CR LF, 24 for an amount. Room not used costs nothing (the
+// buffer is not initialised); a longer file only makes the buffer grow.
+size_t nippouSizeEstimate(const NippouMonth& month) {
+    size_t smallLines = 31 * (3 + 6); // selections and counts
+    size_t amountLines = 1 + 31 * kKingakuCount;
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
-        lines += 3 * static_cast<size_t>(day.kaidasiCount) +
-                 2 * static_cast<size_t>(day.nyukinCount + day.hikidasiCount + day.urikakeCount +
-                                         day.yobiCount);
-        for (int t = 0; t < day.slipCount; ++t)
-            lines += kSlipValueCount + 1 + 2 * static_cast<size_t>(day.lineCount[t]);
+        const int lines = day.kaidasiCount + day.nyukinCount + day.hikidasiCount + day.urikakeCount;
+        smallLines += static_cast<size_t>(std::clamp(day.kaidasiCount, 0, kNippouLineCapacity)) +
+                      static_cast<size_t>(std::max(lines, 0));
+        amountLines += static_cast<size_t>(std::max(lines + 2 * day.yobiCount, 0));
+        for (int t = 0; t < std::clamp(day.slipCount, 0, kSlipCapacity); ++t) {
+            smallLines +=
+                kSlipValueCount + 1 +
+                2 * static_cast<size_t>(std::clamp(day.lineCount[t], 0, kSlipLineCapacity));
+        }
     }
-    return lines;
+    return smallLines * 8 + amountLines * 24 + 64;
 }
 
-// Counts are clamped to the capacity, so a count that went wrong in memory can never make
-// the writer read past its arrays; the file then still reads back as it was written.
-int clampCount(int count, int capacity) {
-    return std::clamp(count, 0, capacity);
+// A TextWriter that also refuses what its reader could not read back: an Integer outside
+// 16 bits or a count outside its list's capacity. Such a write fails and leaves the file
+// untouched; the walk over the lists stays within their capacity all the same.
+class MonthWriter {
+  public:
+    void reserve(size_t bytes) { w_.reserve(bytes); }
+
+    // Writes a count and returns how many entries follow.
+    int count(int value, int capacity) {
+        if (value < 0 || value > capacity) {
+            refuse("件数が上限を超えています", value);
+            value = std::clamp(value, 0, capacity);
+        }
+        w_.putInteger(value);
+        return value;
+    }
+    void integer(int value) {
+        if (value < -32768 || value > 32767)
+            refuse("Integer の範囲を超える値があります", value);
+        w_.putInteger(value);
+    }
+    void longValue(int value) { w_.putLong(value); }
+    void real(double value) { w_.putDouble(value); }
+    void text(const std::string& value) { w_.putString(value); }
+
+    Status commit(const std::string& path) const {
+        if (!error_.empty())
+            return Status::failure(error_ + ": " + path);
+        return w_.commit(path);
+    }
+
+  private:
+    void refuse(const char* what, int value) {
+        if (error_.empty())
+            error_ = std::string(what) + " (" + std::to_string(value) + ")";
+    }
+    TextWriter w_;
+    std::string error_;
+};
+
+// A count written before, walked again (item 4, passes 2 to 7 of the vouchers).
+int walkCount(int value, int capacity) {
+    return std::clamp(value, 0, capacity);
 }
 
-void writeLongDoubleLines(TextWriter& w, int count, const std::array<int, kNippouLineCapacity>& ids,
+void writeLongDoubleLines(MonthWriter& w, int count,
+                          const std::array<int, kNippouLineCapacity>& ids,
                           const std::array<double, kNippouLineCapacity>& amounts) {
-    count = clampCount(count, kNippouLineCapacity);
-    w.putInteger(count);
+    count = w.count(count, kNippouLineCapacity);
     for (int i = 0; i < count; ++i) {
-        w.putLong(ids[i]);
-        w.putDouble(amounts[i]);
+        w.longValue(ids[i]);
+        w.real(amounts[i]);
     }
 }
 
-void writeNippou(TextWriter& w, const NippouMonth& month, double fixedCosts) {
+void writeNippou(MonthWriter& w, const NippouMonth& month, double fixedCosts) {
     // 1, 2
-    w.putDouble(fixedCosts);
+    w.real(fixedCosts);
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
         for (int k = 0; k < kFirstKingaku; ++k)
-            w.putDouble(day.kingaku[k]);
+            w.real(day.kingaku[k]);
         for (int s : day.sentaku)
-            w.putLong(s);
+            w.longValue(s);
     }
     // 3, 4
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
-        int count = clampCount(day.kaidasiCount, kNippouLineCapacity);
-        w.putInteger(count);
+        int count = w.count(day.kaidasiCount, kNippouLineCapacity);
         for (int i = 0; i < count; ++i) {
-            w.putLong(day.kaidasiSiireId[i]);
-            w.putDouble(day.kaidasiGaku[i]);
+            w.longValue(day.kaidasiSiireId[i]);
+            w.real(day.kaidasiGaku[i]);
         }
     }
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
-        int count = clampCount(day.kaidasiCount, kNippouLineCapacity);
+        int count = walkCount(day.kaidasiCount, kNippouLineCapacity);
         for (int i = 0; i < count; ++i)
-            w.putInteger(day.kaidasiHikazei[i]);
+            w.integer(day.kaidasiHikazei[i]);
     }
     // 5 to 7
     for (int d = 1; d <= 31; ++d)
@@ -218,37 +266,34 @@ void writeNippou(TextWriter& w, const NippouMonth& month, double fixedCosts) {
     // 8
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
-        int count = clampCount(day.yobiCount, kNippouLineCapacity);
-        w.putInteger(count);
+        int count = w.count(day.yobiCount, kNippouLineCapacity);
         for (int i = 0; i < count; ++i) {
-            w.putDouble(day.yobi1[i]);
-            w.putDouble(day.yobi2[i]);
+            w.real(day.yobi1[i]);
+            w.real(day.yobi2[i]);
         }
     }
     // 9
     for (int d = 1; d <= 31; ++d)
         for (int k = kFirstKingaku; k < kKingakuCount; ++k)
-            w.putDouble(month[d].kingaku[k]);
+            w.real(month[d].kingaku[k]);
     // 10
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
-        int slips = clampCount(day.slipCount, kSlipCapacity);
-        w.putInteger(slips);
+        int slips = w.count(day.slipCount, kSlipCapacity);
         for (int t = 0; t < slips; ++t) {
             for (double v : day.slipValues[t])
-                w.putDouble(v);
-            int lines = clampCount(day.lineCount[t], kSlipLineCapacity);
-            w.putInteger(lines);
+                w.real(v);
+            int lines = w.count(day.lineCount[t], kSlipLineCapacity);
             for (int c = 0; c < lines; ++c) {
-                w.putInteger(day.lineMenu[t][c]);
-                w.putInteger(day.lineQty[t][c]);
+                w.integer(day.lineMenu[t][c]);
+                w.integer(day.lineQty[t][c]);
             }
         }
     }
 }
 
 // ---------------------------------------------------------------------------------------
-// Voucher month (Part 1.106)
+// Voucher month
 
 bool readDenpyouFirstPass(TextReader& r, DenpyouMonth& month) {
     for (int d = 1; d <= 31; ++d) {
@@ -291,47 +336,48 @@ bool readDenpyouLaterPasses(TextReader& r, DenpyouMonth& month) {
     return true;
 }
 
-void writeDenpyou(TextWriter& w, const DenpyouMonth& month) {
-    std::array<int, 32> counts{};
-    size_t bytes = 31 * 4;
+void writeDenpyou(MonthWriter& w, const DenpyouMonth& month) {
+    // Room for the numbers of each voucher and its note.
+    size_t bytes = 31 * 4 + 64;
     for (int d = 1; d <= 31; ++d) {
-        counts[d] = clampCount(month[d].denpyouCount, kDenpyouCapacity);
-        bytes += static_cast<size_t>(counts[d]) * 10 * 10;
-        for (int i = 0; i < counts[d]; ++i)
+        int count = walkCount(month[d].denpyouCount, kDenpyouCapacity);
+        bytes += static_cast<size_t>(count) * (8 * 13 + 2 * 24);
+        for (int i = 0; i < count; ++i)
             bytes += month[d].note[i].size();
     }
     w.reserve(bytes);
 
+    std::array<int, 32> counts{};
     for (int d = 1; d <= 31; ++d) {
         const DenpyouDay& day = month[d];
-        w.putInteger(counts[d]);
+        counts[d] = w.count(day.denpyouCount, kDenpyouCapacity);
         for (int i = 0; i < counts[d]; ++i) {
-            w.putLong(day.toId[i]);
-            w.putDouble(day.amount[i]);
-            w.putLong(day.fromId[i]);
-            w.putLong(day.accountId[i]);
+            w.longValue(day.toId[i]);
+            w.real(day.amount[i]);
+            w.longValue(day.fromId[i]);
+            w.longValue(day.accountId[i]);
         }
     }
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.putLong(month[d].subAccountId[i]);
+            w.longValue(month[d].subAccountId[i]);
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.putString(month[d].note[i]);
+            w.text(month[d].note[i]);
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.putInteger(month[d].taxExempt[i]);
+            w.integer(month[d].taxExempt[i]);
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.putInteger(month[d].entryType[i]);
+            w.integer(month[d].entryType[i]);
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i) {
-            w.putInteger(month[d].toKind[i]);
-            w.putInteger(month[d].fromKind[i]);
+            w.integer(month[d].toKind[i]);
+            w.integer(month[d].fromKind[i]);
         }
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.putDouble(month[d].tax[i]);
+            w.real(month[d].tax[i]);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -381,9 +427,8 @@ Status readNippouMonth(const std::string& path, NippouMonth& month, double& fixe
 Status writeNippouMonth(const std::string& path, const NippouMonth& month, double fixedCosts) {
     if (path.empty())
         return noPath();
-    TextWriter writer;
-    // Most lines are short whole numbers (" 12\r\n"); amounts run longer.
-    writer.reserve(nippouLineCount(month) * 7 + 1024);
+    MonthWriter writer;
+    writer.reserve(nippouSizeEstimate(month));
     writeNippou(writer, month, fixedCosts);
     return writer.commit(path);
 }
@@ -433,7 +478,7 @@ Status readDenpyouMonth(const std::string& path, DenpyouMonth& month) {
 Status writeDenpyouMonth(const std::string& path, const DenpyouMonth& month) {
     if (path.empty())
         return noPath();
-    TextWriter writer;
+    MonthWriter writer;
     writeDenpyou(writer, month);
     return writer.commit(path);
 }

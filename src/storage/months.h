@@ -8,25 +8,33 @@
 
 namespace lukana {
 
-// Clears koteihi and nippouMonth, then reads; tolerant after the first section.
+// The readers take their path from filePath. They clear first, then read; tolerant after the
+// first section (items 1 and 2 of the daily reports, pass 1 of the vouchers): a failure there
+// is returned, a later one ends the read quietly with the passes not read left cleared. A
+// count above its list's capacity is such a failure.
+// The writers replace the file at filePath at once. They fail, leaving the file untouched,
+// when a value could not be read back: a note outside code page 932, an Integer field outside
+// 16 bits, a count outside its capacity.
 Status nippouModosi();
 Status nippouHozon();
-// Clears denpyouMonth, then reads; tolerant after pass 1.
 Status denpyouModosi();
 Status denpyouHozon();
 
-// Plain name, then the older name, else an empty month. Never fails.
+// Plain name, then the older name, else an empty month. Never fails. filePath is left at the
+// last path tried; openFailed carries the first failure to the retry and is 0 afterwards.
 void loadNippouMonth(const std::string& busyoName, int year, int month);
 void loadDenpyouMonth(const std::string& busyoName, int year, int month);
 
-// The same, into a month of the caller's own (the shared month is left as it was).
+// The same, into a month of the caller's own (the shared month and filePath are left as they
+// were).
 void loadNippouMonthInto(const std::string& busyoName, int year, int month, NippouMonth& target,
                          double& targetKoteihi);
 
 std::string nippouPath(const std::string& busyoName, int year, int month, bool olderForm = false);
 std::string denpyouPath(const std::string& busyoName, int year, int month, bool olderForm = false);
 
-// Helpers for readers and writers that work on storage other than the shared month.
+// The readers and writers on storage other than the shared month (the procedures above call
+// them with it); an empty path fails.
 Status readNippouMonth(const std::string& path, NippouMonth& month, double& fixedCosts);
 Status writeNippouMonth(const std::string& path, const NippouMonth& month, double fixedCosts);
 Status readDenpyouMonth(const std::string& path, DenpyouMonth& month);

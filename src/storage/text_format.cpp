@@ -19,6 +19,24 @@ constexpr size_t kNumberRoom = 48;
 
 // The stored form of a whole number into buf: " 12", "-12".
 size_t formatIntegerInto(char* buf, std::int64_t value) {
+    // Most values of the files are small counts, ids and quantities.
+    if (value >= 0 && value < 1000) {
+        const unsigned v = static_cast<unsigned>(value);
+        buf[0] = ' ';
+        if (v < 10) {
+            buf[1] = static_cast<char>('0' + v);
+            return 2;
+        }
+        if (v < 100) {
+            buf[1] = static_cast<char>('0' + v / 10);
+            buf[2] = static_cast<char>('0' + v % 10);
+            return 3;
+        }
+        buf[1] = static_cast<char>('0' + v / 100);
+        buf[2] = static_cast<char>('0' + v / 10 % 10);
+        buf[3] = static_cast<char>('0' + v % 10);
+        return 4;
+    }
     char* p = buf;
     if (value >= 0)
         *p++ = ' ';
@@ -174,9 +192,6 @@ namespace {
 inline bool endsValue(char c) {
     return c == ',' || c == '\r' || c == '\n';
 }
-inline bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 // Past the comma or line end that closes a value at p. A line end closes the value; after a
 // comma it closes nothing further.
@@ -207,42 +222,6 @@ bool TextReader::nextField(std::string_view& field) {
     return true;
 }
 
-// The common value in one scan: blanks, an optional "-", 1 to 18 digits, blanks, then the end
-// of the value, within [lo, hi]. Only such a value is taken (the reader moves past it); for
-// anything else nothing moves and the general path decides, which gives the same value for
-// these texts (a sign of "-0" included), so both paths accept and reject alike.
-bool TextReader::scanWhole(std::int64_t lo, std::int64_t hi, std::int64_t& value, bool& negative) {
-    const char* begin = data_.data();
-    const char* end = begin + data_.size();
-    const char* p = begin + pos_;
-    while (p < end && isBlank(*p))
-        ++p;
-    negative = p < end && *p == '-';
-    if (negative)
-        ++p;
-    const char* digits = p;
-    std::uint64_t magnitude = 0;
-    while (p < end && static_cast<unsigned char>(*p - '0') < 10) {
-        magnitude = magnitude * 10 + static_cast<unsigned>(*p - '0');
-        ++p;
-    }
-    const ptrdiff_t count = p - digits;
-    if (count == 0 || count > 18)
-        return false;
-    while (p < end && isBlank(*p))
-        ++p;
-    if (p < end && !endsValue(*p))
-        return false;
-    const std::int64_t v =
-        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-    if (v < lo || v > hi)
-        return false;
-    value = v;
-    ++valueIndex_;
-    pos_ = static_cast<size_t>(pastValueEnd(p, end) - begin);
-    return true;
-}
-
 bool TextReader::readString(std::string& value) {
     std::string_view field;
     if (!nextField(field))
@@ -251,50 +230,29 @@ bool TextReader::readString(std::string& value) {
         value.assign(field);
         return true;
     }
-    auto decoded = fromCp932(field);
-    if (!decoded)
+    // Decoded aside, so that a text that cannot be read leaves the value as it was.
+    thread_local std::string decoded;
+    if (!fromCp932(field, decoded))
         return fail("文字を読めません");
-    value = std::move(*decoded);
+    value.assign(decoded);
     return true;
 }
 
-bool TextReader::readDouble(double& value) {
-    std::int64_t whole = 0;
-    bool negative = false;
-    // A whole number of up to 18 digits converts exactly as from_chars would round it.
-    if (scanWhole(std::numeric_limits<std::int64_t>::min(),
-                  std::numeric_limits<std::int64_t>::max(), whole, negative)) {
-        double magnitude = static_cast<double>(negative ? -whole : whole);
-        value = negative ? -magnitude : magnitude;
-        return true;
-    }
+bool TextReader::readDoubleField(double& value) {
     std::string_view field;
     if (!nextField(field))
         return false;
     return parseStoredDouble(field, value) || fail("数値を読めません");
 }
 
-bool TextReader::readInteger(int& value) {
-    std::int64_t whole = 0;
-    bool negative = false;
-    if (scanWhole(-32768, 32767, whole, negative)) {
-        value = static_cast<int>(whole);
-        return true;
-    }
+bool TextReader::readIntegerField(int& value) {
     std::string_view field;
     if (!nextField(field))
         return false;
     return parseStoredInteger(field, value) || fail("数値を読めません");
 }
 
-bool TextReader::readLong(int& value) {
-    std::int64_t whole = 0;
-    bool negative = false;
-    if (scanWhole(std::numeric_limits<std::int32_t>::min(),
-                  std::numeric_limits<std::int32_t>::max(), whole, negative)) {
-        value = static_cast<int>(whole);
-        return true;
-    }
+bool TextReader::readLongField(int& value) {
     std::string_view field;
     if (!nextField(field))
         return false;
@@ -321,44 +279,81 @@ bool TextReader::readLongCount(int& value, int capacity) {
     return true;
 }
 
+void TextWriter::reserve(size_t bytes) {
+    if (capacity_ < bytes)
+        grow(bytes - used_);
+}
+
+void TextWriter::grow(size_t n) {
+    size_t capacity = std::max(capacity_ * 2, used_ + n);
+    // Not value-initialised: only what was written is ever read.
+    std::unique_ptr<char[]> buffer(new char[capacity]);
+    if (used_ > 0)
+        std::memcpy(buffer.get(), buffer_.get(), used_);
+    buffer_ = std::move(buffer);
+    capacity_ = capacity;
+}
+
+const std::string& TextWriter::bytes() const {
+    copy_.assign(buffer_.get(), used_);
+    return copy_;
+}
+
+void TextWriter::putLine(std::string_view text) {
+    char* out = room(text.size() + 2);
+    if (!text.empty())
+        std::memcpy(out, text.data(), text.size());
+    out[text.size()] = '\r';
+    out[text.size() + 1] = '\n';
+    used_ += text.size() + 2;
+}
+
 void TextWriter::putString(std::string_view utf8) {
-    std::string clean;
-    clean.reserve(utf8.size());
-    for (char c : utf8)
-        if (c != '\r' && c != '\n' && c != ',')
-            clean.push_back(c);
-    auto encoded = toCp932(clean);
-    if (!encoded) {
-        if (error_.empty())
-            error_ = "Shift_JIS で保存できない文字があります: " + clean;
-        bytes_.append("\r\n");
+    // Scratch storage reused from value to value.
+    thread_local std::string clean, encoded;
+    std::string_view text = utf8;
+    if (utf8.find_first_of(",\r\n") != std::string_view::npos) {
+        clean.clear();
+        for (char c : utf8)
+            if (c != '\r' && c != '\n' && c != ',')
+                clean.push_back(c);
+        text = clean;
+    }
+    if (isAsciiText(text)) { // the same text in both encodings
+        putLine(text);
         return;
     }
-    putLine(*encoded);
+    if (!toCp932(text, encoded)) {
+        if (error_.empty())
+            error_ = "Shift_JIS で保存できない文字があります: " + std::string(text);
+        putLine({});
+        return;
+    }
+    putLine(encoded);
 }
 
 void TextWriter::putWhole(std::int64_t value) {
-    char buf[kNumberRoom];
-    size_t n = formatIntegerInto(buf, value);
-    buf[n++] = '\r';
-    buf[n++] = '\n';
-    bytes_.append(buf, n);
+    char* out = room(kNumberRoom);
+    size_t n = formatIntegerInto(out, value);
+    out[n++] = '\r';
+    out[n++] = '\n';
+    used_ += n;
 }
 
 void TextWriter::putDouble(double value) {
     if (!std::isfinite(value) && error_.empty())
         error_ = "数値が正しくありません";
-    char buf[kNumberRoom];
-    size_t n = formatNumberInto(buf, value, kDoubleDigits);
-    buf[n++] = '\r';
-    buf[n++] = '\n';
-    bytes_.append(buf, n);
+    char* out = room(kNumberRoom);
+    size_t n = formatNumberInto(out, value, kDoubleDigits);
+    out[n++] = '\r';
+    out[n++] = '\n';
+    used_ += n;
 }
 
 Status TextWriter::commit(const std::string& path) const {
     if (!error_.empty())
         return Status::failure(error_ + ": " + path);
-    return writeFileAtomically(path, bytes_);
+    return writeFileAtomically(path, std::string_view(buffer_.get(), used_));
 }
 
 } // namespace lukana

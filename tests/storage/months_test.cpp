@@ -647,12 +647,32 @@ TEST_F(MonthsTest, NippouLoadFallsBackToTheOlderNameAndSavesUnderThePlainOne) {
     EXPECT_EQ(nippouMonth[1].kingaku[5], 777);
 }
 
-TEST_F(MonthsTest, NippouLoadOfAMissingMonthIsEmpty) {
+TEST_F(MonthsTest, NippouLoadOfAMissingOrBrokenMonthIsEmpty) {
     fillRichNippou(nippouMonth, koteihi);
     loadNippouMonth(kBusyo, 2003, 7);
     EXPECT_EQ(koteihi, 0);
     EXPECT_TRUE(nippouIsEmpty(nippouMonth));
     EXPECT_EQ(openFailed, 0);
+
+    // Both files broken inside the first section: what the reader got of them is dropped.
+    auto lines = splitLines(bytesOf(nippouMonth, 0));
+    lines[0] = " 5000";
+    lines[1] = " 7";
+    writeBytes(plainNippou(), joinLines(lines, 100));
+    writeBytes(olderNippou(), joinLines(lines, 100));
+    filePath = olderNippou();
+    ASSERT_FALSE(nippouModosi().ok());
+    ASSERT_EQ(koteihi, 5000); // what was read stays with the reader itself
+    loadNippouMonth(kBusyo, 2003, 7);
+    EXPECT_EQ(koteihi, 0);
+    EXPECT_TRUE(nippouIsEmpty(nippouMonth));
+    EXPECT_EQ(openFailed, 0);
+
+    auto own = newNippou();
+    double ownKoteihi = -1;
+    loadNippouMonthInto(kBusyo, 2003, 7, *own, ownKoteihi);
+    EXPECT_EQ(ownKoteihi, 0);
+    EXPECT_TRUE(nippouIsEmpty(*own));
 }
 
 TEST_F(MonthsTest, NippouLoadIntoOwnStorageLeavesTheSharedMonthAlone) {
@@ -676,6 +696,49 @@ TEST_F(MonthsTest, NippouLoadIntoOwnStorageLeavesTheSharedMonthAlone) {
     loadNippouMonthInto(kBusyo, 2004, 1, *own, ownKoteihi); // no file under either name
     EXPECT_EQ(ownKoteihi, 0);
     EXPECT_TRUE(nippouIsEmpty(*own));
+}
+
+TEST_F(MonthsTest, WritersRefuseWhatTheReadersCouldNotReadBack) {
+    struct RefusalCase {
+        const char* name;
+        std::function<void()> spoil;
+        bool nippou;
+    };
+    const RefusalCase cases[] = {
+        {"order quantity beyond 16 bits", [] { nippouMonth[2].lineQty[1][0] = 40000; }, true},
+        {"menu id below -32768", [] { nippouMonth[3].lineMenu[2][1] = -32769; }, true},
+        {"exempt flag beyond 16 bits", [] { nippouMonth[1].kaidasiHikazei[0] = 70000; }, true},
+        {"negative slip count", [] { nippouMonth[3].slipCount = -1; }, true},
+        {"payment count above 51", [] { nippouMonth[3].kaidasiCount = 52; }, true},
+        {"order-line count above 101", [] { nippouMonth[2].lineCount[1] = 102; }, true},
+        {"voucher count above 401", [] { denpyouMonth[3].denpyouCount = 402; }, false},
+        {"entry type beyond 16 bits", [] { denpyouMonth[3].entryType[0] = 32768; }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetSharedState();
+        fillRichNippou(nippouMonth, koteihi);
+        fillRichDenpyou(denpyouMonth);
+        c.spoil();
+        filePath = c.nippou ? plainNippou() : plainDenpyou();
+        writeBytes(filePath, "old");
+        Status s = c.nippou ? nippouHozon() : denpyouHozon();
+        EXPECT_FALSE(s.ok());
+        EXPECT_NE(s.message().find(filePath), std::string::npos) << s.message();
+        EXPECT_TRUE(readBytes(filePath) == "old");
+    }
+    // The edges themselves are written.
+    resetSharedState();
+    nippouMonth[1].slipCount = 1;
+    nippouMonth[1].lineCount[0] = 2;
+    nippouMonth[1].lineMenu[0] = {32767, -32768};
+    filePath = plainNippou();
+    ASSERT_TRUE(nippouHozon().ok());
+    resetSharedState();
+    filePath = plainNippou();
+    ASSERT_TRUE(nippouModosi().ok());
+    EXPECT_EQ(nippouMonth[1].lineMenu[0][0], 32767);
+    EXPECT_EQ(nippouMonth[1].lineMenu[0][1], -32768);
 }
 
 TEST_F(MonthsTest, WritersFailWithoutTheDepartmentFolder) {
@@ -790,6 +853,19 @@ TEST_F(MonthsTest, ShorterDenpyouFilesLoadTheirCompletePasses) {
             EXPECT_EQ(denpyouMonth[1].note[0], "");
         }
     }
+}
+
+TEST_F(MonthsTest, DenpyouLoadOfABrokenMonthIsEmpty) {
+    // Day 1's voucher is read, then pass 1 ends: under both names.
+    const std::string broken = joinLines({" 1", " 7", " 100", " 0", " 3", " 0"});
+    writeBytes(plainDenpyou(), broken);
+    writeBytes(olderDenpyou(), broken);
+    filePath = olderDenpyou();
+    ASSERT_FALSE(denpyouModosi().ok());
+    ASSERT_EQ(denpyouMonth[1].amount[0], 100); // what was read stays with the reader itself
+    loadDenpyouMonth(kBusyo, 2003, 7);
+    EXPECT_TRUE(denpyouIsEmpty(denpyouMonth));
+    EXPECT_EQ(openFailed, 0);
 }
 
 TEST_F(MonthsTest, DenpyouCountAboveCapacityFailsInPass1) {

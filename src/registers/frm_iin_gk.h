@@ -1,0 +1,25 @@
+#pragma once
+// The bank register of the voucher book's department (kouza.dat in the folder of department
+// denpyouBusyo): names with ids from one counter shared by every department's list.
+#include "register_window.h"
+
+namespace lukana {
+
+class frmiinGK : public RegisterWindow {
+    Q_OBJECT
+  public:
+    explicit frmiinGK(QWidget* parent = nullptr);
+
+  protected:
+    RegisterEntries& entries() override { return list_; }
+    void readList() override;
+    Status writeList() override;
+    void openRenameDialog() override;
+    void formActivate() override;
+    void insertCommand() override;
+
+  private:
+    ParallelList list_;
+};
+
+} // namespace lukana

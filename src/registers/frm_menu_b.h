@@ -1,0 +1,26 @@
+#pragma once
+// The menu-category register of one department (mbun.dat); its department choice changes
+// curBusyo.
+#include "register_window.h"
+#include "storage/state.h"
+
+namespace lukana {
+
+class frmMenuB : public RegisterWindow {
+    Q_OBJECT
+  public:
+    explicit frmMenuB(QWidget* parent = nullptr);
+
+    std::array<platform::ComboBox*, 1> Combo1; // the department choice
+
+  protected:
+    RegisterEntries& entries() override { return list_; }
+    void readList() override;
+    Status writeList() override;
+    void openRenameDialog() override;
+
+  private:
+    RecordList<MenuBunrui> list_;
+};
+
+} // namespace lukana

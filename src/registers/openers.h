@@ -1,0 +1,24 @@
+#pragma once
+// What the main window calls to open the registers of this folder. Each opens its window
+// modally and returns when it has closed.
+namespace lukana {
+
+void openMenuBunruiRegister(); // "メニュー分類項目"
+void openMenuItemRegister();   // "メニュー"
+// "部署の設定", and the first start while no department exists. It leaves curBusyo on the
+// department it named before, or -1 when that department was deleted.
+void openDepartmentRegister();
+
+// "仕入先" (and the voucher book's supplier menu).
+void openSiireRegister();
+// "勘定科目": the caller sets registerKind 2 and the busy pointer first.
+void openTekiyouRegister();
+// "補助科目": the caller sets registerKind 3 and the busy pointer first.
+void openTyRegister();
+// The daily report's credit customers: the sub-account register on title 4, with the busy
+// pointer; registerKind stays as it is. Returns when it has closed.
+void openUrikakeCustomerRegister();
+// The voucher book's bank menu: the caller sets denpyouBusyo (and the busy pointer) first.
+void openKouzaRegister();
+
+} // namespace lukana

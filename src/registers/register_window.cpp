@@ -1,0 +1,430 @@
+#include "register_window.h"
+
+#include "platform/message_box.h"
+#include "platform/pointer.h"
+#include "storage/masters.h"
+#include "storage/paths.h"
+#include "storage/routines.h"
+#include "storage/state.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace lukana {
+
+using namespace platform;
+
+namespace {
+
+const QString kDuplicate = QStringLiteral("同じ名前があります");
+
+QPushButton* button(const QString& caption, const QString& tip, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    if (!tip.isEmpty())
+        b->setToolTip(tip);
+    return b;
+}
+
+} // namespace
+
+RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
+    : Window(parent), List1(new QListWidget(this)), Text1(new TextBox(this)),
+      Command5(button(QStringLiteral("保存"), QStringLiteral("変更したデータを保存します"), this)),
+      Command6(button(QStringLiteral("戻る"), {}, this)), Label2(new QLabel(setup.help, this)),
+      setup_(std::move(setup)), details_(new QWidget(this)) {
+    setWindowTitle(setup_.caption);
+    cmdname = {
+        button(QStringLiteral("挿入"),
+               QStringLiteral("下のテキストボックスにいれた名前を挿入します"), this),
+        button(QStringLiteral("削除"), QStringLiteral("上のリストで選んだ項目を削除します"), this),
+        button(QStringLiteral("変更"), QStringLiteral("上のリストで選んだ項目名を変更します"),
+               this)};
+    Command4 = {button(QStringLiteral("∧"), QStringLiteral("ひとつ上へ"), this),
+                button(QStringLiteral("∨"), QStringLiteral("ひとつ下へ"), this),
+                button(QStringLiteral("≫"), QStringLiteral("一番上へ"), this),
+                button(QStringLiteral("≪"), QStringLiteral("一番下へ"), this)};
+    Text1->setToolTip(QStringLiteral("ここに名前を入れてください"));
+    Text1->setStripCommas(setup_.stripCommasWhileTyping);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Label2->setWordWrap(true);
+
+    auto* root = new QVBoxLayout(this);
+    if (setup_.departmentChooser) {
+        busyoChooser = new ComboBox(this);
+        auto* row = new QHBoxLayout;
+        row->addWidget(new QLabel(QStringLiteral("部署名"), this));
+        row->addWidget(busyoChooser, 1);
+        root->addLayout(row);
+        busyoChooser->onChange([this] { busyoChooser_Click(); });
+    }
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(List1, 1);
+    auto* moves = new QHBoxLayout;
+    for (QPushButton* b : Command4)
+        moves->addWidget(b);
+    listColumn->addLayout(moves);
+    if (setup_.detailsBesideList) {
+        auto* body = new QHBoxLayout;
+        body->addLayout(listColumn, 1);
+        body->addWidget(details_, 2);
+        root->addLayout(body, 1);
+    } else {
+        listColumn->addWidget(details_);
+        root->addLayout(listColumn, 1);
+    }
+    root->addWidget(Label2);
+    root->addWidget(Text1);
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* b : cmdname)
+        commands->addWidget(b);
+    commands->addStretch(1);
+    commands->addWidget(Command5);
+    commands->addWidget(Command6);
+    root->addLayout(commands);
+    resize(420, 520);
+
+    for (QPushButton* b : cmdname)
+        b->setEnabled(false);
+    for (QPushButton* b : Command4)
+        b->setEnabled(false);
+
+    for (int i = 0; i < 3; ++i)
+        connect(cmdname[i], &QPushButton::clicked, this, [this, i] { cmdname_Click(i); });
+    for (int i = 0; i < 4; ++i)
+        connect(Command4[i], &QPushButton::clicked, this, [this, i] { Command4_Click(i); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
+    // A click on the entry still selected when the group was disabled (after the window
+    // became active again) selects it anew.
+    connect(List1, &QListWidget::itemClicked, this, [this] {
+        if (!selectionGroupEnabled())
+            List1_Click();
+    });
+    Text1->onChange([this] { Text1_Change(); });
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_Enter(); });
+}
+
+// ---------------------------------------------------------------- operations
+
+bool RegisterWindow::hozon() {
+    preHozon();
+    auto failed = [](const Status& s) {
+        msgBox(
+            QStringLiteral("保存できませんでした。\r%1").arg(QString::fromStdString(s.message())),
+            Buttons::Ok, Icon::Critical);
+        return false;
+    };
+    if (Status s = writeList(); !s)
+        return failed(s);
+    entries().keep();
+    filePath = rootFilePath("ttid.dat");
+    if (Status s = ttidHozon(); !s)
+        return failed(s); // the list stays marked, so leaving asks again
+    listChanged = 0;
+    return true;
+}
+
+void RegisterWindow::modosi() {
+    readList();
+    entries().keep();
+    listChanged = 0;
+}
+
+void RegisterWindow::lstIre() {
+    List1->clear();
+    for (int i = 0; i < entries().count(); ++i)
+        List1->addItem(QString::fromStdString(entries().name(i)));
+    clearDetails();
+    if (keepSelection != 1) {
+        selIndex = -1;
+        setSelectionGroupEnabled(false);
+    }
+}
+
+void RegisterWindow::kakunin() {
+    leaveCancelled = 0;
+    if (listChanged != 1)
+        return;
+    listChanged = 0;
+    const Answer a = msgBox(setup_.leaveQuestion, Buttons::YesNoCancel, Icon::Question,
+                            std::nullopt, QStringLiteral("保存確認"));
+    if (a == Answer::Yes) {
+        if (hozon())
+            return;
+    } else if (a == Answer::No) {
+        if (msgBox(QStringLiteral("本当に保存しませんか？保存しない場合は「はい」を押してください"),
+                   Buttons::YesNo, Icon::Question, std::nullopt,
+                   QStringLiteral("保存再確認")) == Answer::Yes) {
+            discardChanges();
+            return;
+        }
+    }
+    leaveCancelled = 1;
+    listChanged = 1;
+}
+
+void RegisterWindow::hajime() {
+    modosi();
+    lstIre();
+}
+
+// ---------------------------------------------------------------- window events
+
+void RegisterWindow::formLoad() {
+    selIndex = -1;
+    hyoujiChu = 0;
+    if (busyoChooser)
+        fillDepartments();
+    else
+        hajime();
+    hyoujiChu = 0;
+}
+
+void RegisterWindow::fillDepartments() {
+    {
+        QSignalBlocker quiet(busyoChooser);
+        busyoChooser->clear();
+        for (int i = 0; i < busyoCount && i < static_cast<int>(busyoNames.size()); ++i)
+            busyoChooser->addItem(QString::fromStdString(busyoNames[static_cast<size_t>(i)]));
+        busyoChooser->setListIndex(-1);
+    }
+    if (curBusyo >= 0 && curBusyo < busyoChooser->count()) {
+        busyoChooser->setListIndex(curBusyo); // runs the department switch
+        return;
+    }
+    // No department to show: an empty list, so nothing of another department can be edited
+    // or saved here.
+    entries().clear();
+    entries().keep();
+    listChanged = 0;
+    lstIre();
+}
+
+void RegisterWindow::formActivate() {
+    setSelectionGroupEnabled(false);
+    Text1->setFocus();
+}
+
+bool RegisterWindow::queryUnload() {
+    kakunin();
+    return leaveCancelled != 1;
+}
+
+// ---------------------------------------------------------------- handlers
+
+void RegisterWindow::cmdname_Click(int index) {
+    switch (index) {
+    case 0:
+        insertCommand();
+        break;
+    case 1:
+        deleteCommand();
+        break;
+    case 2:
+        renameCommand();
+        break;
+    default:
+        break;
+    }
+}
+
+void RegisterWindow::Command4_Click(int index) {
+    static constexpr Move kMoves[] = {Move::Up, Move::Down, Move::Top, Move::Bottom};
+    if (index >= 0 && index < 4)
+        moveCommand(kMoves[index]);
+}
+
+void RegisterWindow::Command5_Click() {
+    hozon();
+}
+
+void RegisterWindow::Command6_Click() {
+    closeWindow();
+}
+
+void RegisterWindow::List1_Click() {
+    const QList<QListWidgetItem*> chosen = List1->selectedItems();
+    if (chosen.isEmpty())
+        return;
+    const int row = List1->row(chosen.front());
+    if (selIndex > -1 && keepSelection == 0)
+        preHozon();
+    setSelectionGroupEnabled(true);
+    selIndex = row;
+    Hyouji();
+}
+
+void RegisterWindow::busyoChooser_Click() {
+    const int chosen = busyoChooser->listIndex();
+    if (chosen < 0 || restoringBusyo == 1)
+        return;
+    kakunin();
+    if (leaveCancelled == 1) {
+        leaveCancelled = 0;
+        restoringBusyo = 1;
+        busyoChooser->setListIndex(curBusyo);
+        restoringBusyo = 0;
+        return;
+    }
+    curBusyo = chosen;
+    departmentChosen();
+    hajime();
+}
+
+void RegisterWindow::Text1_Change() {
+    cmdname[0]->setEnabled(!Text1->text().isEmpty());
+}
+
+void RegisterWindow::Text1_Enter() {
+    if (cmdname[0]->isEnabled())
+        cmdname_Click(0);
+}
+
+bool RegisterWindow::selectionGroupEnabled() const {
+    return cmdname[1]->isEnabled();
+}
+
+// ---------------------------------------------------------------- commands
+
+ListEditor RegisterWindow::editor() {
+    return ListEditor(entries(), *setup_.counter, setup_.idRule, setup_.maxId);
+}
+
+void RegisterWindow::insertCommand() {
+    preHozon();
+    std::string name = Text1->text().toStdString();
+    if (!setup_.stripCommasWhileTyping) {
+        name = KanmaNuki(name);
+        Text1->setText(QString::fromStdString(name));
+    }
+    if (name.empty())
+        return;
+    const ListEditor::Insertion done = editor().insert(name, selIndex);
+    if (done.refusal != Refusal::None) {
+        showRefusal(done.refusal);
+        return;
+    }
+    Text1->clear();
+    commonEnding();
+}
+
+void RegisterWindow::deleteCommand() {
+    if (selIndex < 0 || selIndex >= entries().count())
+        return;
+    preHozon();
+    if (!askDelete())
+        return;
+    editor().remove(selIndex);
+    commonEnding();
+}
+
+void RegisterWindow::renameCommand() {
+    if (selIndex < 0 || selIndex >= entries().count())
+        return;
+    preHozon();
+    if (!askRenameWarning())
+        return;
+    renameIndex = selIndex;
+    if (setup_.busyPointerForRename)
+        setMousePointer(Pointer::Busy);
+    openRenameDialog();
+    if (!applyRename())
+        return;
+    commonEnding();
+}
+
+void RegisterWindow::moveCommand(Move m) {
+    if (selIndex < 0 || selIndex >= entries().count())
+        return;
+    preHozon();
+    listChanged = 1; // also when the entry is at that end already
+    const int to = editor().move(m, selIndex);
+    if (to < 0)
+        return;
+    keepSelection = 1;
+    lstIre();
+    selectRow(to);
+    keepSelection = 0;
+}
+
+bool RegisterWindow::askDelete() {
+    if (!setup_.deleteQuestion.isEmpty() &&
+        msgBox(setup_.deleteQuestion, Buttons::OkCancel, Icon::Critical, std::nullopt,
+               QStringLiteral("削除")) != Answer::Ok)
+        return false;
+    return msgBox(QStringLiteral("本当に削除しますか？"), Buttons::OkCancel, Icon::Warning,
+                  std::nullopt, QStringLiteral("再確認")) == Answer::Ok;
+}
+
+bool RegisterWindow::askRenameWarning() {
+    if (setup_.renameWarning.isEmpty())
+        return true;
+    return msgBox(QStringLiteral("名前を変更しても過去のデータはそのまま維持されます\r") +
+                      setup_.renameWarning,
+                  Buttons::OkCancel, Icon::Critical, std::nullopt,
+                  QStringLiteral("変更確認")) == Answer::Ok;
+}
+
+bool RegisterWindow::applyRename() {
+    if (renameIndex < 0 || renameIndex >= entries().count())
+        return false;
+    if (editor().rename(renameIndex, renameResult) == Refusal::Duplicate) {
+        showRefusal(Refusal::Duplicate);
+        return false;
+    }
+    return true;
+}
+
+void RegisterWindow::commonEnding() {
+    listChanged = 1;
+    lstIre();
+}
+
+void RegisterWindow::selectRow(int row) {
+    List1->setCurrentRow(row);
+}
+
+void RegisterWindow::setSelectionGroupEnabled(bool enabled) {
+    cmdname[1]->setEnabled(enabled);
+    cmdname[2]->setEnabled(enabled);
+    for (QPushButton* b : Command4)
+        b->setEnabled(enabled);
+}
+
+void RegisterWindow::showRefusal(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::None:
+        break;
+    case Refusal::Duplicate:
+        msgBox(kDuplicate);
+        break;
+    case Refusal::Full:
+        msgBox(QStringLiteral("これ以上登録できません。登録できるのは%1件までです。")
+                   .arg(entries().capacity()),
+               Buttons::Ok, Icon::Warning);
+        break;
+    case Refusal::IdsUsedUp:
+        msgBox(QStringLiteral("新しいIDを発行できないため、これ以上登録できません。"), Buttons::Ok,
+               Icon::Warning);
+        break;
+    }
+}
+
+void RegisterWindow::discardChanges() {
+    entries().restoreKept();
+    listChanged = 0;
+}
+
+std::string RegisterWindow::busyoFile(std::string_view fileName) {
+    if (curBusyo < 0 || curBusyo >= busyoCount || curBusyo >= static_cast<int>(busyoNames.size()))
+        return {};
+    return busyoFilePath(busyoNames[static_cast<size_t>(curBusyo)], fileName);
+}
+
+} // namespace lukana

@@ -1,0 +1,140 @@
+#pragma once
+// RegisterWindow: the one list-editor window every register is built on. A list of names in
+// stored order, a name box, insert / delete / rename, four moves, save and back, and the leave
+// question when there are unsaved changes.
+//
+// How a register plugs in:
+// - Derive from RegisterWindow and hand it a RegisterSetup: caption, help text, the leave
+//   question, the delete question and rename warning (or none), the id counter with its rule
+//   and bound, and whether the window has the department choice that changes curBusyo.
+// - Implement entries() (the shared list in memory, usually a RecordList or ParallelList from
+//   register_list.h), readList() and writeList() (set filePath and call the storage procedure;
+//   readList also does whatever the register does when its file cannot be read) and
+//   openRenameDialog() (set registerKind or meibo2Mode if needed and runModal the dialog).
+// - Registers with details put their controls into detailsPanel() and override Hyouji (show
+//   the selected entry), preHozon (take the screen into the selected entry), clearDetails
+//   (what a refill of the list empties) and departmentChosen (runs before the chosen
+//   department's list loads).
+// - Registers whose commands differ (a filtered view, a rename that saves at once) override
+//   insertCommand, deleteCommand, renameCommand or moveCommand and reuse the protected steps.
+// The window keeps the rest: selection, the selection group, capacity and id refusals,
+// save failures (reported; the list stays marked changed) and discarding back to the list as
+// last read or saved.
+#include "platform/controls.h"
+#include "platform/window.h"
+#include "register_list.h"
+#include "storage/status.h"
+
+#include <QString>
+
+#include <array>
+#include <climits>
+#include <string>
+#include <string_view>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace lukana {
+
+struct RegisterSetup {
+    QString caption;
+    QString help;           // Label2
+    QString leaveQuestion;  // "…に変更があります。保存しますか？"
+    QString deleteQuestion; // asked before "本当に削除しますか？"; empty: that one only
+    QString renameWarning;  // second line of the rename warning; empty: no warning
+    int* counter = nullptr; // the id counter in storage/state.h
+    IdRule idRule = IdRule::AboveLargest;
+    int maxId = INT_MAX;
+    bool departmentChooser = false;     // a department choice that changes curBusyo
+    bool detailsBesideList = false;     // else below it
+    bool stripCommasWhileTyping = true; // else commas go when the name is inserted
+    bool busyPointerForRename = true;
+};
+
+class RegisterWindow : public platform::Window {
+    Q_OBJECT
+  public:
+    explicit RegisterWindow(RegisterSetup setup, QWidget* parent = nullptr);
+
+    // The list-editor controls.
+    platform::ComboBox* busyoChooser = nullptr; // only with departmentChooser
+    QListWidget* List1;
+    platform::TextBox* Text1;
+    std::array<QPushButton*, 3> cmdname;  // insert, delete, rename
+    std::array<QPushButton*, 4> Command4; // up, down, top, bottom
+    QPushButton* Command5;                // save
+    QPushButton* Command6;                // back
+    QLabel* Label2;
+
+    // Window state.
+    int selIndex = -1;
+    int listChanged = 0;
+    int leaveCancelled = 0;
+    int keepSelection = 0;
+    int restoringBusyo = 0;
+
+    // False when a file could not be written; the user has been told and listChanged stays.
+    bool hozon();
+    void modosi();
+    void lstIre();
+    void kakunin();
+    void hajime();
+
+    // Handlers, as the controls run them.
+    void cmdname_Click(int index);
+    void Command4_Click(int index);
+    void Command5_Click();
+    void Command6_Click();
+    void List1_Click();
+    void busyoChooser_Click();
+    void Text1_Change();
+    void Text1_Enter();
+
+    bool selectionGroupEnabled() const;
+
+  protected:
+    void formLoad() override;
+    void formActivate() override;
+    bool queryUnload() override;
+
+    virtual RegisterEntries& entries() = 0;
+    virtual void readList() = 0;
+    virtual Status writeList() = 0;
+    virtual void openRenameDialog() = 0;
+
+    virtual void Hyouji() {}
+    virtual void preHozon() {}
+    virtual void clearDetails() {}
+    virtual void departmentChosen() {}
+
+    virtual void insertCommand();
+    virtual void deleteCommand();
+    virtual void renameCommand();
+    virtual void moveCommand(Move m);
+
+    // Steps the commands are made of.
+    ListEditor editor();
+    bool askDelete();
+    bool askRenameWarning();
+    // Takes renameResult into entry renameIndex; false (and said so) for a duplicate.
+    bool applyRename();
+    void commonEnding(); // after insert, delete and rename
+    void selectRow(int row);
+    void setSelectionGroupEnabled(bool enabled);
+    void showRefusal(Refusal refusal);
+    void discardChanges();
+
+    QWidget* detailsPanel() const { return details_; }
+    const RegisterSetup& setup() const { return setup_; }
+    // A file in the folder of department curBusyo; empty when no department is chosen.
+    static std::string busyoFile(std::string_view fileName);
+
+  private:
+    void fillDepartments();
+    RegisterSetup setup_;
+    QWidget* details_;
+};
+
+} // namespace lukana

@@ -1,0 +1,147 @@
+#include "registers/bank_codes.h"
+#include "tenpo_fixture.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+using namespace lukana;
+using namespace lukana::platform;
+
+namespace {
+
+class BankTest : public TenpoTest {
+  protected:
+    // A small bank-code file: banks 0001, 0005 and 0009; branches of 0001 and 0005.
+    void writeBankCodes() {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture");
+            db.setDatabaseName(bankCodeDatabasePath());
+            ASSERT_TRUE(db.open());
+            QSqlQuery sql(db);
+            for (const char* statement : {
+                     "CREATE TABLE 金融機関コード (金融機関コード TEXT, 漢字金融機関名 TEXT)",
+                     "CREATE TABLE 支店コード (金融機関コード TEXT, 支店コード TEXT, "
+                     "漢字支店名 TEXT, カナ支店名 TEXT)",
+                     "INSERT INTO 金融機関コード VALUES ('0001','みずほ'), ('0005','三菱ＵＦＪ'), "
+                     "('0009','三井住友')",
+                     "INSERT INTO 支店コード VALUES ('0001','001','東京営業部','トウキヨウ'), "
+                     "('0005','001','本店','ホンテン'), ('0005','002','丸の内','マルノウチ')",
+                 })
+                ASSERT_TRUE(sql.exec(QString::fromUtf8(statement))) << statement;
+        }
+        QSqlDatabase::removeDatabase("fixture");
+    }
+    static QStringList names(const QComboBox* picker) {
+        QStringList list;
+        for (int i = 0; i < picker->count(); ++i)
+            list << picker->itemText(i);
+        return list;
+    }
+};
+
+} // namespace
+
+TEST_F(BankTest, CodeBoxAsksForTheBankOfItsNumber) {
+    const struct {
+        const char* text;
+        std::optional<int> code;
+    } cases[] = {
+        {"0005", 5},
+        {" 5", 5},
+        {"5 ", 5},
+        {"4.5", 4},
+        {"5.5", 6},
+        {"32767", 32767},
+        {"32768", std::nullopt},
+        {"-32769", std::nullopt},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(bankCodeFromText(c.text), c.code) << c.text;
+
+    writeBankCodes();
+    BankCodeDatabase db(bankCodeDatabasePath());
+    ASSERT_TRUE(db.isOpen());
+    ASSERT_EQ(db.banks().size(), 3u);
+    EXPECT_EQ(db.banks()[1].code, "0005");
+    EXPECT_EQ(db.banks()[1].name, "三菱ＵＦＪ");
+    const std::vector<BranchEntry> branches = db.branches(5);
+    ASSERT_EQ(branches.size(), 2u);
+    EXPECT_EQ(branches[1].code, "002");
+    EXPECT_EQ(branches[1].name, "丸の内");
+    EXPECT_EQ(branches[1].kana, "マルノウチ");
+    EXPECT_TRUE(db.branches(9).empty());
+    EXPECT_TRUE(db.branches(-1).empty());
+}
+
+TEST_F(BankTest, PicksFillTheCodeBoxesAndEachAccountKeepsItsOwnBranches) {
+    writeBankCodes();
+    busyoRecs[1].otherBankCode[0] = "0005";
+    busyoRecs[1].otherBranchName[0] = "丸の内";
+    saveMisena();
+    TestScript script;
+    withRegister(script, [&](frmtenpo& w) {
+        EXPECT_EQ(names(w.DataCombo1), (QStringList{"みずほ", "三菱ＵＦＪ", "三井住友"}));
+        clickRow(w.List1, 0);
+        w.DataCombo1->pick(1);
+        EXPECT_EQ(w.Text4->text(), "0005");
+        EXPECT_EQ(w.DataCombo1->text(), "三菱ＵＦＪ");
+        EXPECT_EQ(names(w.DataCombo5), (QStringList{"本店", "丸の内"}));
+        EXPECT_EQ(w.DataCombo3->count(), 0); // other accounts keep their lists
+        w.DataCombo5->pick(1);
+        EXPECT_EQ(w.Text5->text(), "002");
+        EXPECT_EQ(w.DataCombo5->text(), "丸の内");
+
+        w.Text8->setText("1");
+        EXPECT_EQ(names(w.DataCombo3), (QStringList{"東京営業部"}));
+        EXPECT_EQ(names(w.DataCombo5), (QStringList{"本店", "丸の内"}));
+        for (const char* unknown : {"7", "99999", "-40000", ""}) {
+            w.Text11->setText("0005");
+            w.Text11->setText(QString::fromUtf8(unknown));
+            EXPECT_EQ(w.DataCombo6->count(), 0) << unknown;
+        }
+        w.Command5->click();
+
+        // A stored bank code brings its branches before the stored branch name is shown.
+        clickRow(w.List1, 1);
+        EXPECT_EQ(names(w.DataCombo3), (QStringList{"本店", "丸の内"}));
+        EXPECT_EQ(w.DataCombo3->text(), "丸の内");
+    });
+    EXPECT_TRUE(script.boxes().empty());
+    EXPECT_EQ(busyoRecs[0].bankName, "三菱ＵＦＪ");
+    EXPECT_EQ(busyoRecs[0].bankCode, "0005");
+    EXPECT_EQ(busyoRecs[0].branchName, "丸の内");
+    EXPECT_EQ(busyoRecs[0].branchCode, "002");
+}
+
+TEST_F(BankTest, PickWithoutADepartmentIsToldAndStillFillsTheBox) {
+    writeBankCodes();
+    TestScript script;
+    script.answer(Answer::Ok);
+    withRegister(script, [&](frmtenpo& w) {
+        w.DataCombo2->pick(0);
+        EXPECT_EQ(w.Text8->text(), "0001");
+    });
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, "部署が選択されていません。左のリストの中から部署を選択して"
+                                      "から記述を行ってください。");
+}
+
+TEST_F(BankTest, WithoutTheFileThePickersAreEmptyAndNamesAreTyped) {
+    BankCodeDatabase missing(bankCodeDatabasePath());
+    EXPECT_FALSE(missing.isOpen());
+    EXPECT_TRUE(missing.banks().empty());
+    TestScript script;
+    withRegister(script, [&](frmtenpo& w) {
+        EXPECT_EQ(w.DataCombo1->count(), 0);
+        clickRow(w.List1, 0);
+        typeText(w.DataCombo1->textBox(), "地元信金");
+        w.Text4->setText("1234");
+        EXPECT_EQ(w.DataCombo5->count(), 0);
+        w.Command5->click();
+    });
+    EXPECT_EQ(busyoRecs[0].bankName, "地元信金");
+    EXPECT_EQ(busyoRecs[0].bankCode, "1234");
+    EXPECT_FALSE(std::filesystem::exists(bankCodeDatabasePath().toStdString())); // never made
+}

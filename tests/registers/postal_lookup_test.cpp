@@ -1,0 +1,102 @@
+#include "registers/postal_lookup.h"
+#include "tenpo_fixture.h"
+
+using namespace lukana;
+using namespace lukana::platform;
+
+namespace {
+
+const QString kUnknownCode = QStringLiteral("その郵便番号は使われていません");
+
+class PostalTest : public TenpoTest {
+  protected:
+    // KenAll.csv in the program's folder: four quoted values a row, code page 932, CR LF.
+    // The quotes keep an empty last value a value of its own.
+    void writeKenAll(std::initializer_list<std::array<std::string, 4>> rows) {
+        std::string bytes;
+        for (const auto& r : rows)
+            bytes += *toCp932('"' + r[0] + "\",\"" + r[1] + "\",\"" + r[2] + "\",\"" + r[3] + '"') +
+                     "\r\n";
+        writeBytes(kenAllPath(), bytes);
+    }
+    std::string kenAllPath() const { return (program.path() / "KenAll.csv").string(); }
+};
+
+} // namespace
+
+TEST_F(PostalTest, DigitsAreMatchedByNumberAndTheFirstEqualRowWins) {
+    writeKenAll({{"0600000", "北海道", "札幌市中央区", ""},
+                 {"1000001", "東京都", "千代田区", "千代田"},
+                 {"1000001", "東京都", "千代田区", "二番目"},
+                 {"1000002", "東京都", "千代田区", "皇居外苑"}});
+    loadPostalTable();
+    ASSERT_EQ(kenAllCount, 4);
+    const struct {
+        const char* typed;
+        int row;
+    } cases[] =
+        {
+            {"1000001", 1},
+            {"100-0001", 1},
+            {"100 0001", 1},
+            {"〒100-0001", 1},
+            {"060-0000", 0},
+            {"600000", 0},
+            {"1000002", 3},
+            {"1000003", -1},
+            {"１００-０００１", -1}, // full-width digits are not digits here
+            {"", -1},                // no digits: the number 0, which no row makes
+        };
+    for (const auto& c : cases)
+        EXPECT_EQ(findPostalRow(c.typed), c.row) << c.typed;
+}
+
+TEST_F(PostalTest, LookupFillsTheAddressOrSaysTheCodeIsNotUsed) {
+    writeKenAll({{"1000001", "東京都", "千代田区", "千代田"}});
+    TestScript script;
+    script.answer(Answer::Ok);
+    withRegister(script, [&](frmtenpo& w) {
+        clickRow(w.List1, 0);
+        w.Text2[3]->setText("100-0001");
+        w.listChanged = 0;
+        pressEnter(w.Text2[3]);
+        EXPECT_EQ(w.Combo2[0]->text(), "東京都");
+        EXPECT_EQ(w.Combo2[1]->text(), "千代田区");
+        EXPECT_EQ(w.Combo2[2]->text(), "千代田");
+        EXPECT_EQ(w.Text2[3]->text(), "100-0001"); // the box itself stays
+        EXPECT_EQ(w.listChanged, 1);
+
+        w.Text2[3]->setText("999-9999");
+        w.Command1->click();
+        EXPECT_EQ(w.Combo2[0]->text(), "東京都");
+        w.Command5->click();
+    });
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, kUnknownCode);
+    EXPECT_EQ(script.boxes()[0].title, kAppTitle);
+    EXPECT_EQ(busyoRecs[0].town, "千代田");
+    EXPECT_EQ(busyoRecs[0].postalCode, "999-9999");
+}
+
+TEST_F(PostalTest, TableIsEmptiedOnCloseAndAFailedReadingFindsNothing) {
+    writeKenAll({{"abc", "東京都", "千代田区", "千代田"}}); // a code that makes 0
+    TestScript first;
+    withRegister(first, [&](frmtenpo& w) {
+        EXPECT_EQ(kenAllCount, 1);
+        w.Command1->click(); // an empty box finds the row whose code makes 0
+        EXPECT_EQ(w.Combo2[0]->text(), "東京都");
+    });
+    EXPECT_EQ(kenAllCount, 0);
+    EXPECT_TRUE(kenAllRows.empty());
+
+    std::filesystem::remove(kenAllPath());
+    TestScript second;
+    second.answer(Answer::Ok);
+    withRegister(second, [&](frmtenpo& w) {
+        w.Combo2[0]->setText("手入力");
+        w.Command1->click();
+        EXPECT_EQ(w.Combo2[0]->text(), "手入力");
+    });
+    ASSERT_EQ(second.boxes().size(), 1u);
+    EXPECT_EQ(second.boxes()[0].text, kUnknownCode);
+}

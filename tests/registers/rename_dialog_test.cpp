@@ -1,0 +1,64 @@
+#include "register_fixture.h"
+
+#include <QPushButton>
+
+using namespace lukana;
+using namespace lukana::platform;
+
+TEST_F(RegisterTest, RenameDialogsTakeCaptionAndNameFromTheirMode) {
+    tekiyouNames[1] = "売掛金";
+    menudRecs[1].name = "Beer";
+    siireNames[1] = "酒店";
+    tyNames[1] = "電気";
+    mbunRecs[1].name = "Food";
+    kouzaNames[1] = "みずほ";
+    struct Case {
+        std::function<RenameDialog*()> make;
+        int kind, mode;
+        QString caption;
+        QString name;
+    } cases[] = {
+        {[] { return new frmMeibo; }, 0, 0, "店舗目名変更", "支店"},
+        {[] { return new frmMeibo; }, 2, 0, "勘定科目名変更", "売掛金"},
+        {[] { return new frmMeibo; }, 4, 0, "メニュー名変更", "Beer"},
+        {[] { return new frmMeibo2; }, 0, 0, "勘定科目名変更", "酒店"},
+        {[] { return new frmMeibo2; }, 0, 1, "補助科目名変更", "電気"},
+        {[] { return new frmMeibo4; }, 0, 0, "メニュー分類項目名変更", "Food"},
+        {[] { return new frmMeibogk; }, 0, 0, "Form1", "みずほ"},
+    };
+    renameIndex = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        registerKind = c.kind;
+        meibo2Mode = c.mode;
+        std::unique_ptr<RenameDialog> dialog(c.make());
+        TestScript script;
+        script.window([&](Window& w) {
+            EXPECT_EQ(w.windowTitle(), c.caption);
+            EXPECT_EQ(dialog->Text1->text(), c.name);
+            dialog->Text1->setText("");
+            dialog->Command1->click(); // OK with an empty box keeps the name
+        });
+        runModal(*dialog);
+        EXPECT_EQ(QString::fromStdString(renameResult), c.name);
+    }
+}
+
+TEST_F(RegisterTest, RenameDialogCancelKeepsTheNameAndOkDropsCommas) {
+    mbunRecs[0].name = "Food";
+    renameIndex = 0;
+    TestScript script;
+    frmMeibo4 dialog;
+    script.window([&](Window&) {
+        dialog.Text1->setText("Snacks");
+        dialog.Command2->click();
+    });
+    runModal(dialog);
+    EXPECT_EQ(renameResult, "Food");
+    script.window([&](Window&) {
+        dialog.Text1->setText("Sna,cks");
+        dialog.Command1->click();
+    });
+    runModal(dialog);
+    EXPECT_EQ(renameResult, "Snacks");
+}
