@@ -1,5 +1,6 @@
 #include "tax_table.h"
 
+#include "storage/routines.h"
 #include "storage/state.h"
 #include "storage/text_format.h"
 
@@ -12,21 +13,6 @@ void ensureCapacity() {
     for (auto* list : {&taxYear, &taxMonth, &taxDay, &taxRate})
         if (list->size() < static_cast<size_t>(kTaxCapacity))
             list->resize(static_cast<size_t>(kTaxCapacity));
-}
-
-// Days since 1970-01-01 of a date combined as a calendar combines it (month 13 is January of
-// the next year, day 0 the last day of the month before). Entries read from opt.dat may hold
-// any 16-bit numbers, so this works on any of them without a loop.
-long long serialDay(long long year, long long month, long long day) {
-    long long months = year * 12 + (month - 1);
-    long long y = months >= 0 ? months / 12 : -((11 - months) / 12);
-    long long m = months - y * 12 + 1;
-    y -= m <= 2;
-    long long era = (y >= 0 ? y : y - 399) / 400;
-    long long yoe = y - era * 400;
-    long long doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5;
-    long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468 + (day - 1);
 }
 
 } // namespace
