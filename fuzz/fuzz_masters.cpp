@@ -2,12 +2,7 @@
 #include "storage/masters.h"
 
 namespace {
-struct Family {
-    const char* name;
-    lukana::Status (*read)();
-    lukana::Status (*write)();
-};
-const Family families[] = {
+const fuzz::Family families[] = {
     {"misena.dat", lukana::misenaModosi, lukana::misenaHozon},
     {"tekiyou.dat", lukana::tekiyouModosi, lukana::tekiyouHozon},
     {"ty.dat", lukana::tyModosi, lukana::tyHozon},
@@ -23,7 +18,7 @@ const Family families[] = {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1)
         return 0;
-    const Family& f = families[data[0] % std::size(families)];
+    const fuzz::Family& f = families[data[0] % std::size(families)];
     fuzz::roundTrip(f.name, data + 1, size - 1, f.read, f.write);
     return 0;
 }

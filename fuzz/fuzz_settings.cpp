@@ -5,12 +5,7 @@
 #include <iterator>
 
 namespace {
-struct Family {
-    const char* name;
-    lukana::Status (*read)();
-    lukana::Status (*write)();
-};
-const Family families[] = {
+const fuzz::Family families[] = {
     {"opt.dat", lukana::optModosi, lukana::optHozon},
     {"simebi.dat", lukana::simebiModosi, lukana::simebiHozon},
     {"kesan.dat", lukana::kesanModosi, lukana::kesanHozon},
@@ -22,7 +17,7 @@ const Family families[] = {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1)
         return 0;
-    const Family& f = families[data[0] % std::size(families)];
+    const fuzz::Family& f = families[data[0] % std::size(families)];
     fuzz::roundTrip(f.name, data + 1, size - 1, f.read, f.write);
     if (f.read == lukana::optModosi)
         (void)lukana::Zeiritu(2003, 2, 30);

@@ -71,4 +71,11 @@ inline void roundTrip(const std::string& name, const uint8_t* data, size_t size,
         fail("values changed through a write and read", name);
 }
 
+// A file family a fuzz target picks by the input's first byte.
+struct Family {
+    const char* name;
+    lukana::Status (*read)();
+    lukana::Status (*write)();
+};
+
 } // namespace fuzz
