@@ -53,7 +53,9 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     fs::path dir = target.parent_path();
     if (dir.empty())
         dir = ".";
-    std::string tmpl = (dir / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    std::string tmpName(".");
+    tmpName.append(target.filename().string()).append(".tmp-XXXXXX");
+    std::string tmpl = (dir / tmpName).string();
 
     int fd = injected(WriteStage::Create) ? -1 : ::mkstemp(tmpl.data());
     if (fd < 0)

@@ -77,10 +77,11 @@ bool isSafeFolderName(std::string_view name) {
 std::string monthFileName(int year, int month, std::string_view ending, bool olderForm) {
     std::string name;
     if (olderForm)
-        name = " " + std::to_string(year) + " " + std::to_string(month);
-    else
-        name = std::to_string(year) + std::to_string(month);
-    name.append(ending);
+        name.append(" ");
+    name.append(std::to_string(year));
+    if (olderForm)
+        name.append(" ");
+    name.append(std::to_string(month)).append(ending);
     return name;
 }
 

@@ -44,34 +44,10 @@ size_t formatIntegerInto(char* buf, std::int64_t value) {
     return static_cast<size_t>(p - buf);
 }
 
-// The stored form of a number into buf, as printf's "%.*G" with the changes of the data
-// files: a blank before a value that is not negative, no zero before the point.
-size_t formatNumberInto(char* buf, double value, int significantDigits) {
-    if (value == 0 || !std::isfinite(value)) {
-        buf[0] = ' ';
-        buf[1] = '0';
-        return 2;
-    }
-    // A whole value of at most significantDigits digits prints under %G as the plain integer.
-    static constexpr double kPowers[] = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
-                                         1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
-    if (significantDigits >= 1 && significantDigits <= 17 &&
-        std::fabs(value) < kPowers[significantDigits] && std::trunc(value) == value)
-        return formatIntegerInto(buf, static_cast<std::int64_t>(value));
-
-    // std::to_chars with a precision is printf's "%.*g"; %G differs only in the letter E.
-    // printf takes a negative precision as none (6) and 0 as 1.
-    const int precision = significantDigits < 0 ? 6 : std::max(significantDigits, 1);
-    char* start = buf + 1; // room for the blank
-    auto [end, ec] =
-        std::to_chars(start, buf + kNumberRoom, value, std::chars_format::general, precision);
-    if (ec != std::errc()) { // cannot happen with this room; keep the printf form then
-        int n = std::snprintf(start, kNumberRoom - 1, "%.*G", significantDigits, value);
-        end = start + n;
-    }
-    for (char* p = start; p < end; ++p)
-        if (*p == 'e')
-            *p = 'E';
+// printf's "%.*G" text of a number that is not 0, written at start == buf + 1, turned into its
+// stored form at buf: a blank before a value that is not negative, no zero before the point.
+// Returns the length.
+size_t storedForm(char* buf, char* start, char* end) {
     const bool negative = *start == '-';
     char* digits = negative ? start + 1 : start;
     if (end - digits >= 2 && digits[0] == '0' && digits[1] == '.') {
@@ -86,11 +62,45 @@ size_t formatNumberInto(char* buf, double value, int significantDigits) {
     return static_cast<size_t>(end - buf);
 }
 
+// The stored form of a number into buf, as printf's "%.*G" makes it, for 1 to 17 significant
+// digits (the room holds any such number).
+size_t formatNumberInto(char* buf, double value, int significantDigits) {
+    if (value == 0 || !std::isfinite(value)) {
+        buf[0] = ' ';
+        buf[1] = '0';
+        return 2;
+    }
+    // A whole value of at most significantDigits digits prints under %G as the plain integer.
+    static constexpr double kPowers[] = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                         1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
+    if (std::fabs(value) < kPowers[significantDigits] && std::trunc(value) == value)
+        return formatIntegerInto(buf, static_cast<std::int64_t>(value));
+    // std::to_chars with a precision is printf's "%.*g"; %G differs only in the letter E.
+    char* start = buf + 1; // room for the blank
+    char* end = std::to_chars(start, buf + kNumberRoom, value, std::chars_format::general,
+                              significantDigits)
+                    .ptr;
+    for (char* p = start; p < end; ++p)
+        if (*p == 'e')
+            *p = 'E';
+    return storedForm(buf, start, end);
+}
+
 } // namespace
 
 std::string formatNumber(double value, int significantDigits) {
-    char buf[kNumberRoom];
-    return std::string(buf, formatNumberInto(buf, value, significantDigits));
+    if (significantDigits >= 1 && significantDigits <= 17) {
+        char buf[kNumberRoom];
+        return std::string(buf, formatNumberInto(buf, value, significantDigits));
+    }
+    // Any other precision (no file uses one): printf itself.
+    if (value == 0 || !std::isfinite(value))
+        return " 0";
+    int n = std::snprintf(nullptr, 0, "%.*G", significantDigits, value);
+    std::string s(static_cast<size_t>(n) + 2, '\0');
+    std::snprintf(s.data() + 1, static_cast<size_t>(n) + 1, "%.*G", significantDigits, value);
+    s.resize(storedForm(s.data(), s.data() + 1, s.data() + 1 + n));
+    return s;
 }
 
 std::string formatInteger(std::int64_t value) {
