@@ -1,5 +1,6 @@
 #include "frm_iin.h"
 
+#include "damaged_files.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "rename_dialogs.h"
@@ -28,10 +29,7 @@ RegisterSetup tekiyouSetup() {
 // Tells what loading a register file with its defaults as fallback did beyond the usual.
 void tellOutcome(const QString& file, const LoadOutcome& outcome) {
     if (outcome.movedAsideTo)
-        msgBox(QStringLiteral("%1 が壊れていて読めなかったため、初期の内容で作り直しました。\r"
-                              "壊れたファイルは次の場所に移してあります。\r%2")
-                   .arg(file, QString::fromStdString(*outcome.movedAsideTo)),
-               Buttons::Ok, Icon::Warning);
+        msgBox(movedAsideMessage(file, *outcome.movedAsideTo, true), Buttons::Ok, Icon::Warning);
     if (outcome.status)
         return;
     if (outcome.createdDefaults)

@@ -153,13 +153,13 @@ void frmiin2::readList() {
     // An unreadable file leaves the list in memory as it was, not half read.
     list_.keep();
     filePath = rootFilePath("siire.dat");
-    if (!siireModosi())
+    if (!file_.read(siireModosi))
         list_.restoreKept();
 }
 
 Status frmiin2::writeList() {
     filePath = rootFilePath("siire.dat");
-    return siireHozon();
+    return file_.write(siireHozon);
 }
 
 void frmiin2::openRenameDialog() {
@@ -204,7 +204,7 @@ void frmiin2::reloadBusyoList() {
     const std::vector<BusyoRec> recs = busyoRecs;
     const int count = busyoCount;
     filePath = rootFilePath("misena.dat");
-    if (!misenaModosi()) {
+    if (!readTellingDamage(misenaModosi).read) {
         busyoRecs = recs;
         busyoCount = count;
         rebuildBusyoLists();

@@ -1,6 +1,7 @@
 #pragma once
 // The supplier register (siire.dat in the data root, one list for every department): for each
 // supplier its pay kind, closing day and months after it, class and the department it serves.
+#include "damaged_files.h"
 #include "register_window.h"
 
 #include <array>
@@ -68,6 +69,7 @@ class frmiin2 : public RegisterWindow {
     void setDayBoxesEnabled(bool enabled);
     void reloadBusyoList();
     ParallelList list_;
+    RegisterFileGuard file_;
     BusyoPositions busyoPositions_;
 };
 

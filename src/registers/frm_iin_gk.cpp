@@ -58,7 +58,7 @@ frmiinGK::frmiinGK(QWidget* parent)
 
 void frmiinGK::readList() {
     filePath = kouzaPath();
-    if (!kouzaModosi())
+    if (!file_.read(kouzaModosi))
         kouzaCount = 0; // missing or unreadable: an empty list
 }
 
@@ -70,7 +70,7 @@ Status frmiinGK::writeList() {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     filePath = path;
-    return kouzaHozon();
+    return file_.write(kouzaHozon);
 }
 
 void frmiinGK::openRenameDialog() {

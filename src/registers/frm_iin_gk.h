@@ -1,6 +1,7 @@
 #pragma once
 // The bank register of the voucher book's department (kouza.dat in the folder of department
 // denpyouBusyo): names with ids from one counter shared by every department's list.
+#include "damaged_files.h"
 #include "register_window.h"
 
 namespace lukana {
@@ -20,6 +21,7 @@ class frmiinGK : public RegisterWindow {
 
   private:
     ParallelList list_;
+    RegisterFileGuard file_;
 };
 
 } // namespace lukana

@@ -33,14 +33,14 @@ frmMenuB::frmMenuB(QWidget* parent)
 void frmMenuB::readList() {
     // The reader empties the list first: a missing or broken file leaves what was read.
     filePath = busyoFile("mbun.dat");
-    (void)mbunModosi();
+    (void)file_.read(mbunModosi);
 }
 
 Status frmMenuB::writeList() {
     filePath = busyoFile("mbun.dat");
     if (filePath.empty())
         return Status::failure("部署が選ばれていません。");
-    return mbunHozon();
+    return file_.write(mbunHozon);
 }
 
 void frmMenuB::openRenameDialog() {

@@ -1,6 +1,7 @@
 #pragma once
 // The menu-category register of one department (mbun.dat); its department choice changes
 // curBusyo.
+#include "damaged_files.h"
 #include "register_window.h"
 #include "storage/state.h"
 
@@ -21,6 +22,7 @@ class frmMenuB : public RegisterWindow {
 
   private:
     RecordList<MenuBunrui> list_;
+    RegisterFileGuard file_;
 };
 
 } // namespace lukana

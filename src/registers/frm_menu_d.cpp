@@ -60,14 +60,14 @@ frmMenuD::frmMenuD(QWidget* parent)
 void frmMenuD::readList() {
     // The reader empties the list first: a missing or broken file leaves what was read.
     filePath = busyoFile("menud.dat");
-    (void)menudModosi();
+    (void)file_.read(menudModosi);
 }
 
 Status frmMenuD::writeList() {
     filePath = busyoFile("menud.dat");
     if (filePath.empty())
         return Status::failure("部署が選ばれていません。");
-    return menudHozon();
+    return file_.write(menudHozon);
 }
 
 void frmMenuD::openRenameDialog() {
@@ -114,7 +114,7 @@ void frmMenuD::clearDetails() {
 
 void frmMenuD::departmentChosen() {
     filePath = busyoFile("mbun.dat");
-    (void)mbunModosi(); // a missing file: no categories
+    (void)readTellingDamage(mbunModosi); // a missing file: no categories
     QSignalBlocker quiet(Combo1);
     Combo1->clear();
     for (int k = 0; k < mbunCount; ++k)

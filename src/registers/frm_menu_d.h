@@ -1,6 +1,7 @@
 #pragma once
 // The menu-item register of one department (menud.dat): name, unit price, code and category
 // of every item. Its department choice changes curBusyo.
+#include "damaged_files.h"
 #include "register_window.h"
 #include "storage/state.h"
 
@@ -39,6 +40,7 @@ class frmMenuD : public RegisterWindow {
   private:
     void noSelection();
     RecordList<MenuItem> list_;
+    RegisterFileGuard file_;
 };
 
 } // namespace lukana

@@ -268,13 +268,14 @@ void frmtenpo::connectHandlers() {
 
 void frmtenpo::readList() {
     filePath = rootFilePath("misena.dat");
-    (void)misenaModosi(); // a file that cannot be read leaves the list as the reader left it
+    // A file that cannot be read leaves the list as the reader left it.
+    (void)file_.read(misenaModosi);
     followCurrentDepartment();
 }
 
 Status frmtenpo::writeList() {
     filePath = rootFilePath("misena.dat");
-    Status status = misenaHozon();
+    Status status = file_.write(misenaHozon);
     listWritten_ = status.ok();
     followCurrentDepartment();
     return status;

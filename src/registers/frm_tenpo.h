@@ -4,6 +4,7 @@
 // data folder named after it, made on insert and renamed with it.
 #include "bank_codes.h"
 #include "code_picker.h"
+#include "damaged_files.h"
 #include "register_window.h"
 #include "storage/state.h"
 
@@ -96,6 +97,7 @@ class frmtenpo : public RegisterWindow {
     void followCurrentDepartment();
 
     RecordList<BusyoRec> list_;
+    RegisterFileGuard file_;
     std::array<Account, 4> accounts_;
     std::unique_ptr<BankCodeSource> bankCodes_;
     std::optional<int> currentId_; // id of the department curBusyo names

@@ -8,8 +8,10 @@
 //   question, the delete question and rename warning (or none), the id counter with its rule
 //   and bound, and whether the window has the department choice that changes curBusyo.
 // - Implement entries() (the shared list in memory, usually a RecordList or ParallelList from
-//   register_list.h), readList() and writeList() (set filePath and call the storage procedure;
-//   readList also does whatever the register does when its file cannot be read) and
+//   register_list.h), readList() and writeList() (set filePath and call the storage procedure
+//   through a RegisterFileGuard of damaged_files.h, so that a damaged file is moved aside and
+//   never written over; readList also does whatever the register does when its file cannot
+//   be read) and
 //   openRenameDialog() (set registerKind or meibo2Mode if needed and runModal the dialog).
 // - Registers with details put their controls into detailsPanel() and override Hyouji (show
 //   the selected entry), preHozon (take the screen into the selected entry), clearDetails

@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "platform/registry.h"
+#include "registers/damaged_files.h"
 #include "shell_state.h"
 #include "storage/masters.h"
 #include "storage/paths.h"
@@ -50,10 +51,7 @@ void tellSaveFailure(const QString& what, const Status& s) {
 }
 
 void tellMovedAside(const QString& file, const std::string& movedTo) {
-    msgBox(QStringLiteral("%1 が壊れていて読めなかったため、初期の内容で作り直しました。\r"
-                          "壊れたファイルは次の場所に移してあります。\r%2")
-               .arg(file, q(movedTo)),
-           Buttons::Ok, Icon::Warning);
+    msgBox(movedAsideMessage(file, movedTo, true), Buttons::Ok, Icon::Warning);
 }
 
 } // namespace

@@ -102,20 +102,12 @@ Status writeRootFile(const char* name, Status (*writer)()) {
 // Reads a root register file; when that fails, moves an existing file aside and creates the
 // defaults.
 LoadOutcome loadOrDefaults(const char* name, Status (*reader)(), Status (*createDefaults)()) {
-    LoadOutcome outcome;
     filePath = rootFilePath(name);
     const std::string path = filePath;
-    if (reader())
+    LoadOutcome outcome = readOrMoveAside(reader);
+    // Writing the defaults over a damaged file that is still there would destroy it.
+    if (outcome.read || !outcome.status)
         return outcome;
-    std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
-        outcome.movedAsideTo = moveAside(path);
-        if (!outcome.movedAsideTo) {
-            // Writing the defaults now would destroy the file the user may still need.
-            outcome.status = Status::failure(path + " を読めず、別名に移すこともできませんでした");
-            return outcome;
-        }
-    }
     outcome.createdDefaults = true;
     outcome.status = createDefaults();
     filePath = path;
@@ -560,6 +552,21 @@ LoadOutcome loadTekiyouOrDefaults() {
 
 LoadOutcome loadTyOrDefaults() {
     return loadOrDefaults("ty.dat", tyModosi, createDefaultTy);
+}
+
+LoadOutcome readOrMoveAside(Status (*reader)()) {
+    LoadOutcome outcome;
+    const std::string path = filePath;
+    if (reader())
+        return outcome;
+    outcome.read = false;
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
+        return outcome;
+    outcome.movedAsideTo = moveAside(path);
+    if (!outcome.movedAsideTo)
+        outcome.status = Status::failure(path + " を読めず、別名に移すこともできませんでした");
+    return outcome;
 }
 
 std::optional<std::string> moveAside(const std::string& path) {

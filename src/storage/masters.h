@@ -46,13 +46,19 @@ Status kenAllModosi();
 Status createDefaultTekiyou();
 Status createDefaultTy();
 
-// What happened when a register file was loaded with its defaults as fallback.
+// What happened when a register file was loaded.
 struct LoadOutcome {
+    bool read = true; // false also for a missing file
     bool createdDefaults = false;
     // Where an existing but unreadable file was moved, so the user can be told.
     std::optional<std::string> movedAsideTo;
     Status status; // a failure to move aside or to write the defaults
 };
+// Reads filePath with reader; when that fails for a file that exists, moves the file aside
+// so that no later write can destroy what the reader could not take in. A missing file is
+// no failure here; status fails only when the damaged file could not be moved.
+LoadOutcome readOrMoveAside(Status (*reader)());
+
 // Reads tekiyou.dat (ty.dat) of the data root; when that fails, moves a file that exists
 // aside and creates the defaults.
 LoadOutcome loadTekiyouOrDefaults();

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace lukana;
 
@@ -354,6 +355,48 @@ TEST_F(MastersTest, LoadOrDefaultsCreatesOnlyForAMissingFileAndMovesABrokenOneAs
     EXPECT_TRUE(outcome.movedAsideTo.has_value());
     EXPECT_EQ(tekiyouCount, 16);
     EXPECT_EQ(ttidTekiyou, 20);
+}
+
+TEST_F(MastersTest, ReadOrMoveAsideMovesOnlyAnExistingFileThatFailsToRead) {
+    const std::string damaged = fileOf({" 3", "りそな", " 20"});
+    // Too long a name for any aside name beside it.
+    const std::string unmovable =
+        (std::filesystem::path(dataRoot()) / std::string(240, 'k')).string();
+    struct Case {
+        const char* name;
+        std::string path;
+        std::optional<std::string> content; // nothing: no file
+        bool read;
+        bool movedAside;
+        bool statusOk;
+    };
+    const Case cases[] = {
+        {"missing", rootFilePath("kouza.dat"), std::nullopt, false, false, true},
+        {"damaged", rootFilePath("kouza.dat"), damaged, false, true, true},
+        {"readable", rootFilePath("kouza.dat"), fileOf({" 1", "りそな", " 20"}), true, false, true},
+        {"unmovable", unmovable, damaged, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(c.path);
+        if (c.content)
+            writeBytes(c.path, *c.content);
+        filePath = c.path;
+        const LoadOutcome outcome = readOrMoveAside(kouzaModosi);
+        EXPECT_EQ(outcome.read, c.read);
+        EXPECT_FALSE(outcome.createdDefaults);
+        EXPECT_EQ(outcome.status.ok(), c.statusOk);
+        ASSERT_EQ(outcome.movedAsideTo.has_value(), c.movedAside);
+        if (c.movedAside) {
+            EXPECT_EQ(std::filesystem::path(*outcome.movedAsideTo).parent_path(),
+                      std::filesystem::path(c.path).parent_path());
+            EXPECT_EQ(readBytes(*outcome.movedAsideTo), *c.content);
+            EXPECT_FALSE(std::filesystem::exists(c.path));
+            std::filesystem::remove(*outcome.movedAsideTo);
+        } else if (c.content) {
+            EXPECT_EQ(readBytes(c.path), *c.content); // left where it was
+        }
+    }
 }
 
 TEST_F(MastersTest, MoveAsideKeepsEveryEarlierCopy) {

@@ -1,0 +1,32 @@
+#pragma once
+// Register files that exist but cannot be read. Such a file is moved aside before anything
+// can be written in its place, and the user is told where the damaged copy lies; a file that
+// cannot be moved stays as it is and is not written over.
+#include "storage/masters.h"
+#include "storage/status.h"
+
+#include <QString>
+
+#include <string>
+
+namespace lukana {
+
+// The message for a damaged file now at movedTo; rebuilt when its defaults took its place.
+QString movedAsideMessage(const QString& file, const std::string& movedTo, bool rebuilt);
+
+// Reads filePath with reader; a damaged file is moved aside and the user told.
+LoadOutcome readTellingDamage(Status (*reader)());
+
+// The one file a register reads and saves.
+class RegisterFileGuard {
+  public:
+    // As readTellingDamage; true when the file was read.
+    bool read(Status (*reader)());
+    // Runs writer for filePath, unless that is a damaged file that could not be moved aside.
+    Status write(Status (*writer)()) const;
+
+  private:
+    std::string kept_; // the damaged file still in place, if any
+};
+
+} // namespace lukana

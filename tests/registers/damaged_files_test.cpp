@@ -1,0 +1,122 @@
+// Register files that exist but cannot be read are moved aside before a save can replace them.
+#include "registers/damaged_files.h"
+#include "registers/register_window.h"
+#include "tenpo_fixture.h"
+
+#include <QPushButton>
+
+#include <functional>
+
+using namespace lukana;
+using namespace lukana::platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+class DamagedFilesTest : public TenpoTest {
+  protected:
+    // The copies moved aside next to path.
+    static std::vector<fs::path> asideCopies(const std::string& path) {
+        const fs::path file(path);
+        std::vector<fs::path> found;
+        for (const auto& e : fs::directory_iterator(file.parent_path()))
+            if (e.path().filename().string().starts_with(file.filename().string() + ".broken-"))
+                found.push_back(e.path());
+        return found;
+    }
+};
+
+} // namespace
+
+TEST_F(DamagedFilesTest, EachRegisterMovesADamagedFileAsideTellsAndSavesAroundIt) {
+    struct Case {
+        const char* what;
+        std::function<std::string()> path;
+        std::string damaged; // the count promises more entries than follow
+        void (*open)();
+    };
+    const Case cases[] = {
+        {"menu items", [] { return busyoFile("本店", "menud.dat"); },
+         lines({" 3", " 10", "B01", " 8", "Beer", " 500"}), openMenuItemRegister},
+        {"categories of the menu items", [] { return busyoFile("本店", "mbun.dat"); },
+         lines({" 3", " 6", "Drinks"}), openMenuItemRegister},
+        {"menu categories", [] { return busyoFile("本店", "mbun.dat"); },
+         lines({" 3", " 6", "Drinks"}), openMenuBunruiRegister},
+        {"suppliers", [] { return rootFilePath("siire.dat"); },
+         lines({" 3", "A", " 10", " 0", " 20"}), openSiireRegister},
+        {"departments of the suppliers", [] { return rootFilePath("misena.dat"); },
+         lines({" 3", "本店", " 2"}), openSiireRegister},
+        {"banks", [] { return busyoFile("支店", "kouza.dat"); }, lines({" 3", "りそな", " 20"}),
+         openKouzaRegister},
+        {"departments", [] { return rootFilePath("misena.dat"); }, lines({" 3", "本店", " 2"}),
+         openDepartmentRegister},
+    };
+    denpyouBusyo = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = c.path();
+        const QString file = QString::fromStdString(fs::path(path).filename().string());
+        auto openAndSave = [&](TestScript& script) {
+            script.window<RegisterWindow>([](RegisterWindow& w) {
+                w.Command5->click();
+                w.Command6->click();
+            });
+            c.open();
+        };
+        {
+            fs::remove(path);
+            TestScript script;
+            openAndSave(script);
+            EXPECT_TRUE(script.boxes().empty()); // a missing file is no news
+        }
+        fs::remove(path);
+        writeBytes(path, c.damaged);
+        TestScript script;
+        script.answer(Answer::Ok);
+        openAndSave(script);
+        const auto aside = asideCopies(path);
+        ASSERT_EQ(aside.size(), 1u);
+        EXPECT_EQ(readBytes(aside[0].string()), c.damaged);
+        ASSERT_EQ(script.boxes().size(), 1u);
+        const MessageBoxRecord& box = script.boxes()[0];
+        EXPECT_TRUE(box.text.startsWith(file + " が壊れていて読めませんでした。"))
+            << box.text.toStdString();
+        EXPECT_EQ(box.text.section('\r', -1).toStdString(), aside[0].string());
+        EXPECT_EQ(box.icon, Icon::Warning);
+        EXPECT_EQ(box.buttons, Buttons::Ok);
+        fs::remove(aside[0]);
+    }
+}
+
+TEST_F(DamagedFilesTest, AFileThatCannotBeMovedIsToldAndNeverWrittenOver) {
+    // A name too long for any aside name, yet short enough for the writer's temporary file:
+    // only the refusal keeps a save off it.
+    const std::string stuck = (fs::path(dataRoot()) / std::string(240, 'k')).string();
+    const std::string damaged = lines({" 3", "りそな", " 20"});
+    writeBytes(stuck, damaged);
+    RegisterFileGuard guard;
+    TestScript script;
+    script.answer(Answer::Ok);
+    filePath = stuck;
+    EXPECT_FALSE(guard.read(kouzaModosi));
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_TRUE(script.boxes()[0].text.endsWith(QString::fromStdString(stuck)));
+    EXPECT_EQ(script.boxes()[0].icon, Icon::Warning);
+
+    kouzaCount = 1;
+    const Status refused = guard.write(kouzaHozon);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_NE(refused.message().find(stuck), std::string::npos);
+    EXPECT_EQ(readBytes(stuck), damaged);
+    EXPECT_TRUE(asideCopies(stuck).empty());
+
+    filePath = rootFilePath("kouza.dat"); // any other file is written as ever
+    EXPECT_TRUE(guard.write(kouzaHozon).ok());
+
+    // Once the file reads again, saves go through.
+    writeBytes(stuck, lines({" 1", "りそな", " 20"}));
+    filePath = stuck;
+    EXPECT_TRUE(guard.read(kouzaModosi));
+    EXPECT_TRUE(guard.write(kouzaHozon).ok());
+    EXPECT_EQ(script.boxes().size(), 1u);
+}
