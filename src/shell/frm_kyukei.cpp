@@ -57,7 +57,7 @@ int upperBound(int col) {
     }
 }
 
-// One minute earlier or later, across midnight.
+// A time moved by some minutes, across midnight.
 std::pair<int, int> shifted(int hour, int minute, int by) {
     int total = ((hour * 60 + minute + by) % 1440 + 1440) % 1440;
     return {total / 60, total % 60};
@@ -148,7 +148,8 @@ void frmKyukei::boxChanged(int row, int col) {
         auto [h, m] = shifted(number(StartHour), number(StartMinute), -1);
         setTime(row - 1, EndHour, h, m);
     } else if ((col == EndHour || col == EndMinute) && row <= kRows - 2) {
-        auto [h, m] = shifted(number(EndHour), number(EndMinute), 1);
+        // One second after an end on the full minute is still that minute.
+        auto [h, m] = shifted(number(EndHour), number(EndMinute), 0);
         setTime(row + 1, StartHour, h, m);
     }
     updating_ = false;

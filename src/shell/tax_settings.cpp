@@ -118,8 +118,10 @@ frmOptions::frmOptions(QWidget* parent)
         Option1[i]->onChange([i] { taxRounding = i; });
         Option2[i]->onChange([i] { salesTiming = i; });
     }
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+    // A line clicked again after it was deselected is no change of the current row, so the
+    // selection decides.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!List1->selectedItems().isEmpty())
             Command10->setEnabled(true);
     });
     connect(tbsOptions, &QTabBar::currentChanged, this, [this](int index) { showTab(index); });

@@ -17,11 +17,12 @@ TEST_F(ShellTest, BreakTimesChainTheRowsAndOkWritesTheFile) {
         EXPECT_EQ(end(0), "12:29");
         EXPECT_EQ(end(1), "23:59");
         EXPECT_EQ(end(4), "8:59");
-        // A changed start moves the end before it; a changed end moves the start after it.
+        // A changed start moves the end before it a minute back; a changed end moves the start
+        // after it to the same minute (one second later).
         k.text[3][1]->setText("0");
         EXPECT_EQ(end(2), "17:59");
         k.text[0][3]->setText("44");
-        EXPECT_EQ(k.text[1][0]->text() + ":" + k.text[1][1]->text(), "12:45");
+        EXPECT_EQ(k.text[1][0]->text() + ":" + k.text[1][1]->text(), "12:44");
         // Typing past the range clamps; commas go.
         k.text[2][4]->setText("250");
         EXPECT_EQ(k.text[2][4]->text(), "200");
@@ -35,7 +36,7 @@ TEST_F(ShellTest, BreakTimesChainTheRowsAndOkWritesTheFile) {
     });
     runModal(w);
     EXPECT_EQ(readBytes(root("kkJikan.dat")),
-              " 9\r\n 0\r\n 60\r\n 12\r\n 45\r\n 0\r\n 0\r\n 0\r\n 15\r\n"
+              " 9\r\n 0\r\n 60\r\n 12\r\n 44\r\n 0\r\n 0\r\n 0\r\n 15\r\n"
               " 18\r\n 0\r\n 0\r\n 23\r\n 0\r\n 45\r\n 7\r\n 7\r\n 7\r\n");
 }
 

@@ -5,7 +5,9 @@
 #include "shell/tax_table.h"
 #include "storage/settings.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 
 using namespace lukana;
@@ -25,6 +27,17 @@ QStringList listLines(const frmOptions& w) {
     for (int i = 0; i < w.List1->count(); ++i)
         lines << w.List1->item(i)->text();
     return lines;
+}
+
+// A mouse click on a line of the list, as the user makes it.
+void clickLine(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPointF at = list->visualItemRect(list->item(row)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          modifiers);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
 }
 
 SpinDate picked(const frmOptions& w) {
@@ -172,6 +185,29 @@ TEST_F(TaxDialogTest, AddAndDeleteThroughTheDialogAndOkWritesOptDat) {
     EXPECT_EQ(script.boxes().at(0).text, "税率が入力されていません");
     EXPECT_EQ(readBytes(root("opt.dat")),
               " 2\r\n 2014\r\n 4\r\n 1\r\n 8\r\n 2014\r\n 4\r\n 1\r\n 10\r\n 1\r\n 1\r\n");
+}
+
+TEST_F(TaxDialogTest, DeleteWithoutASelectedLineOnlyDisablesAndAClickEnablesAgain) {
+    setDefaultTax();
+    ASSERT_EQ(addTaxEntry(2014, 4, 1, 8), TaxAddResult::Added);
+    frmOptions w;
+    TestScript script;
+    script.window<frmOptions>([&](frmOptions& d) {
+        clickLine(d.List1, 1);
+        EXPECT_TRUE(d.Command10->isEnabled());
+        clickLine(d.List1, 1, Qt::ControlModifier); // deselected; it stays the current line
+        ASSERT_TRUE(d.List1->selectedItems().isEmpty());
+        d.Command10->click();
+        EXPECT_FALSE(d.Command10->isEnabled());
+        EXPECT_EQ(taxCount, 2);
+        // Clicking the same line again selects it and enables the button.
+        clickLine(d.List1, 1);
+        EXPECT_TRUE(d.Command10->isEnabled());
+        d.Command10->click();
+        EXPECT_EQ(listLines(d), QStringList{" 2000年 1月 1日: 5％"});
+        d.closeWindow();
+    });
+    runModal(w);
 }
 
 TEST_F(TaxDialogTest, ApplyWritesAndStaysCancelReadsBackTheCloseBoxDoesNeither) {
