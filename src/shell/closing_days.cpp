@@ -287,12 +287,7 @@ void frmKoguti::txd_Change() {
     kesanTuki = VSm->value();
 }
 
-// Runs also while the dialog fills its boxes, so that the stored day is made a valid one.
-void frmKoguti::VSd_Change() {
-    if (adjusting_)
-        return;
-    const int monthBefore = VSm->value();
-    const SpinDate d = afterDaySpin({kYearUnderTest, monthBefore, VSd->value()}, false);
+void frmKoguti::takeSpunDate(const SpinDate& d) {
     {
         FlagScope adjusting(adjusting_);
         VSm->setValue(d.month);
@@ -301,6 +296,15 @@ void frmKoguti::VSd_Change() {
     kesanTuki = d.month;
     kesanBi = d.day;
     Youbi(d.month, d.day);
+}
+
+// Runs also while the dialog fills its boxes, so that the stored day is made a valid one.
+void frmKoguti::VSd_Change() {
+    if (adjusting_)
+        return;
+    const int monthBefore = VSm->value();
+    const SpinDate d = afterDaySpin({kYearUnderTest, monthBefore, VSd->value()}, false);
+    takeSpunDate(d);
     if (!typingDay_)
         txd->setText(blankNumber(d.day));
     // A day rolled into the next or previous month: the box shows the month that is kept.
@@ -313,14 +317,7 @@ void frmKoguti::VSm_Change() {
         return;
     const int dayBefore = VSd->value();
     const SpinDate d = afterMonthSpin({kYearUnderTest, VSm->value(), dayBefore}, false);
-    {
-        FlagScope adjusting(adjusting_);
-        VSm->setValue(d.month);
-        VSd->setValue(d.day);
-    }
-    kesanTuki = d.month;
-    kesanBi = d.day;
-    Youbi(d.month, d.day);
+    takeSpunDate(d);
     if (!typingMonth_)
         txm->setText(blankNumber(d.month));
     // A day the new month lacks was moved back; the box shows the day that is kept.

@@ -1,4 +1,5 @@
 #pragma once
+#include "date_spin.h"
 // The closing-day dialog (four closing days of a department, simebi.dat) and the fiscal
 // year-end dialog (month and day of the voucher book's department, kesan.dat). Neither asks
 // whether to save: the closing days are written on OK and on a change of department, the
@@ -75,6 +76,8 @@ class frmKoguti : public platform::Window {
     void VSm_Change();
     void VSd_Change();
     bool Youbi(int month, int day); // the date under test, in a year without 29 February
+    // Puts a spun date into both spinners, the shared fiscal year end and the weekday label.
+    void takeSpunDate(const SpinDate& d);
 
     bool typingMonth_ = false, typingDay_ = false;
     bool adjusting_ = false;
