@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 namespace lukana::platform {
@@ -31,6 +32,60 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
         if (handler_)
             handler_();
     });
+}
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The selection and the current row can move apart (a refill, the focus arriving): every
+    // one of these may have moved the chosen row.
+    connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::followIndex);
+    connect(this, &QListWidget::currentRowChanged, this, &ListBox::followIndex);
+    connect(model(), &QAbstractItemModel::modelReset, this, &ListBox::followIndex);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, &ListBox::followIndex);
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int clicked = row(item);
+        if (clicked == indexAtPress_ && clicked == listIndex() && click_)
+            click_();
+    });
+}
+
+int ListBox::listIndex() const {
+    const QList<QListWidgetItem*> chosen = selectedItems();
+    return chosen.isEmpty() ? -1 : row(chosen.front());
+}
+
+void ListBox::setListIndex(int index) {
+    if (index >= 0 && index < count()) {
+        setCurrentRow(index);
+        return;
+    }
+    clearSelection();
+    setCurrentRow(-1);
+}
+
+void ListBox::setItemsQuietly(const QStringList& items) {
+    quiet_ = true;
+    clear();
+    addItems(items);
+    setCurrentRow(-1);
+    quiet_ = false;
+    reported_ = -1;
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    indexAtPress_ = listIndex();
+    QListWidget::mousePressEvent(event);
+}
+
+void ListBox::followIndex() {
+    if (quiet_)
+        return;
+    const int index = listIndex();
+    if (index == reported_)
+        return;
+    reported_ = index;
+    if (change_)
+        change_();
 }
 
 CheckBox::CheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -43,6 +44,35 @@ class ComboBox : public QComboBox {
 
   private:
     ChangeHandler handler_;
+};
+
+// A list of texts whose index is the chosen row (-1: none). The change event follows the
+// index, whether the user or the window changed it; clearing the list changes it to -1. The
+// click event runs when the user clicks the row that is already chosen, so that every click
+// runs one of the two. Refill with setItemsQuietly, not with the signals blocked: the change
+// event compares against the index it last reported.
+class ListBox : public QListWidget {
+    Q_OBJECT
+  public:
+    explicit ListBox(QWidget* parent = nullptr);
+    void onChange(ChangeHandler handler) { change_ = std::move(handler); }
+    void onClick(ChangeHandler handler) { click_ = std::move(handler); }
+    int listIndex() const;
+    // -1 (or any row the list does not have) chooses none.
+    void setListIndex(int index);
+    // Replaces the rows without a change event; none is chosen after.
+    void setItemsQuietly(const QStringList& items);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void followIndex();
+    ChangeHandler change_;
+    ChangeHandler click_;
+    int reported_ = -1;
+    int indexAtPress_ = -1;
+    bool quiet_ = false;
 };
 
 class CheckBox : public QCheckBox {

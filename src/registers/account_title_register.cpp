@@ -1,6 +1,7 @@
 #include "account_title_register.h"
 
 #include "damaged_files.h"
+#include "platform/damaged_file.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "rename_dialogs.h"

@@ -1,6 +1,6 @@
 #include "damaged_files.h"
 
-#include "platform/message_box.h"
+#include "platform/damaged_file.h"
 #include "storage/state.h"
 
 #include <filesystem>
@@ -10,26 +10,11 @@ namespace lukana {
 
 using namespace platform;
 
-QString movedAsideMessage(const QString& file, const std::string& movedTo, bool rebuilt) {
-    const QString what = rebuilt ? QStringLiteral("%1 が壊れていて読めなかったため、"
-                                                  "初期の内容で作り直しました。")
-                                 : QStringLiteral("%1 が壊れていて読めませんでした。");
-    // The path goes last, on a line of its own, so that it can be copied whole.
-    return (what + QStringLiteral("\r壊れたファイルは次の場所に移してあります。\r%2"))
-        .arg(file, QString::fromStdString(movedTo));
-}
-
 LoadOutcome readTellingDamage(Status (*reader)()) {
     const std::string path = filePath;
-    const QString file = QString::fromStdString(std::filesystem::path(path).filename().string());
     LoadOutcome outcome = readOrMoveAside(reader);
-    if (outcome.movedAsideTo)
-        msgBox(movedAsideMessage(file, *outcome.movedAsideTo, false), Buttons::Ok, Icon::Warning);
-    else if (!outcome.status)
-        msgBox(QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r"
-                              "このファイルはそのまま残し、上書きの保存はしません。\r%2")
-                   .arg(file, QString::fromStdString(path)),
-               Buttons::Ok, Icon::Warning);
+    if (outcome.movedAsideTo || !outcome.status)
+        tellDamagedFile(path, outcome.movedAsideTo);
     return outcome;
 }
 

@@ -5,14 +5,9 @@
 #include "storage/masters.h"
 #include "storage/status.h"
 
-#include <QString>
-
 #include <string>
 
 namespace lukana {
-
-// The message for a damaged file now at movedTo; rebuilt when its defaults took its place.
-QString movedAsideMessage(const QString& file, const std::string& movedTo, bool rebuilt);
 
 // Reads filePath with reader; a damaged file is moved aside and the user told.
 LoadOutcome readTellingDamage(Status (*reader)());

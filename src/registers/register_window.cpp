@@ -10,7 +10,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -33,7 +32,7 @@ QPushButton* button(const QString& caption, const QString& tip, QWidget* parent)
 } // namespace
 
 RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
-    : Window(parent), nameList(new QListWidget(this)), nameBox(new TextBox(this)),
+    : Window(parent), nameList(new ListBox(this)), nameBox(new TextBox(this)),
       saveButton(
           button(QStringLiteral("保存"), QStringLiteral("変更したデータを保存します"), this)),
       backButton(button(QStringLiteral("戻る"), {}, this)), helpLabel(new QLabel(setup.help, this)),
@@ -51,7 +50,6 @@ RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
                    button(QStringLiteral("≪"), QStringLiteral("一番下へ"), this)};
     nameBox->setToolTip(QStringLiteral("ここに名前を入れてください"));
     nameBox->setStripCommas(setup_.stripCommasWhileTyping);
-    nameList->setSelectionMode(QAbstractItemView::SingleSelection);
     helpLabel->setWordWrap(true);
 
     auto* root = new QVBoxLayout(this);
@@ -100,10 +98,10 @@ RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
         connect(moveButtons[i], &QPushButton::clicked, this, [this, i] { onMoveClicked(i); });
     connect(saveButton, &QPushButton::clicked, this, [this] { onSaveClicked(); });
     connect(backButton, &QPushButton::clicked, this, [this] { onBackClicked(); });
-    connect(nameList, &QListWidget::itemSelectionChanged, this, [this] { onListClicked(); });
+    nameList->onChange([this] { onListClicked(); });
     // A click on the entry still selected when the group was disabled (after the window
     // became active again) selects it anew.
-    connect(nameList, &QListWidget::itemClicked, this, [this] {
+    nameList->onClick([this] {
         if (!selectionGroupEnabled())
             onListClicked();
     });
@@ -250,10 +248,9 @@ void RegisterWindow::onBackClicked() {
 }
 
 void RegisterWindow::onListClicked() {
-    const QList<QListWidgetItem*> chosen = nameList->selectedItems();
-    if (chosen.isEmpty())
+    const int row = nameList->listIndex();
+    if (row < 0)
         return;
-    const int row = nameList->row(chosen.front());
     if (selIndex > -1 && keepSelection == 0)
         preHozon();
     setSelectionGroupEnabled(true);
@@ -388,7 +385,7 @@ void RegisterWindow::commonEnding() {
 }
 
 void RegisterWindow::selectRow(int row) {
-    nameList->setCurrentRow(row);
+    nameList->setListIndex(row);
 }
 
 void RegisterWindow::setSelectionGroupEnabled(bool enabled) {

@@ -35,7 +35,6 @@
 #include <string_view>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace lukana {
@@ -62,7 +61,7 @@ class RegisterWindow : public platform::Window {
 
     // The list-editor controls.
     platform::ComboBox* departmentChoice = nullptr; // only with departmentChooser
-    QListWidget* nameList;
+    platform::ListBox* nameList;
     platform::TextBox* nameBox;
     std::array<QPushButton*, 3> editButtons; // insert, delete, rename
     std::array<QPushButton*, 4> moveButtons; // up, down, top, bottom

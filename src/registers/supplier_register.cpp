@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -82,7 +81,7 @@ std::optional<int> departmentRow(const BusyoPositions& positions, int busyoId) {
 }
 
 SupplierRegister::SupplierRegister(QWidget* parent)
-    : RegisterWindow(supplierSetup(), parent), departmentList(new QListWidget(detailsPanel())),
+    : RegisterWindow(supplierSetup(), parent), departmentList(new ListBox(detailsPanel())),
       list_(siireCount, siireNames, siireIds, kSiireCapacity) {
     // A new supplier pays cash, closes at day 31, pays a month later, sells drinks, serves all.
     list_.field(siirePayKind, 1)
@@ -137,8 +136,9 @@ SupplierRegister::SupplierRegister(QWidget* parent)
     }
     for (int i = 0; i < 3; ++i)
         classOptions[i]->onChange([this, i] { onClassClicked(i); });
-    connect(departmentList, &QListWidget::currentRowChanged, this,
-            [this] { onDepartmentListClicked(); });
+    departmentList->onChange([this] { onDepartmentListClicked(); });
+    // A click on the department already shown stores it too, or says no supplier is chosen.
+    departmentList->onClick([this] { onDepartmentListClicked(); });
     resize(720, 520);
 }
 
@@ -181,9 +181,7 @@ void SupplierRegister::Hyouji() {
     dayBoxes[1]->setText(QString::number(siireTukigo[s]));
     // An id no registered department has shows no department; the supplier keeps it.
     const std::optional<int> row = departmentRow(busyoPositions_, siireBusyoIds[s]);
-    departmentList->setCurrentRow(row.value_or(-1));
-    if (!row)
-        departmentList->clearSelection();
+    departmentList->setListIndex(row.value_or(-1));
     showing = 0;
 }
 
@@ -193,11 +191,10 @@ void SupplierRegister::formLoad() {
     RegisterWindow::formLoad();
     reloadBusyoList();
     IDSkn();
-    QSignalBlocker quiet(departmentList);
-    departmentList->clear();
-    departmentList->addItem(QStringLiteral("全て"));
+    QStringList rows{QStringLiteral("全て")};
     for (int i = 0; i < busyoCount && i < static_cast<int>(busyoNames.size()); ++i)
-        departmentList->addItem(QString::fromStdString(busyoNames[static_cast<size_t>(i)]));
+        rows << QString::fromStdString(busyoNames[static_cast<size_t>(i)]);
+    departmentList->setItemsQuietly(rows);
 }
 
 void SupplierRegister::reloadBusyoList() {
@@ -274,7 +271,7 @@ void SupplierRegister::onClassClicked(int index) {
 void SupplierRegister::onDepartmentListClicked() {
     if (showing == 1)
         return;
-    const int row = departmentList->currentRow();
+    const int row = departmentList->listIndex();
     if (row < 0 || noSelection())
         return;
     listChanged = 1;

@@ -9,8 +9,6 @@
 #include <optional>
 #include <string_view>
 
-class QListWidget;
-
 namespace lukana {
 
 // What a closing-day or months box stands for: its leading number rounded half to even, kept
@@ -40,7 +38,7 @@ class SupplierRegister : public RegisterWindow {
     std::array<platform::TextBox*, 2> dayBoxes;            // closing day, months later
     std::array<platform::Spinner*, 2> daySpinners;         // their spinners
     std::array<platform::OptionButton*, 3> classOptions;   // 酒類, 食品一般, その他雑費
-    QListWidget* departmentList;                           // 全て, then the departments
+    platform::ListBox* departmentList;                     // 全て, then the departments
 
     int showing = 0; // 1 while Hyouji fills the panel: edits then store but change nothing
 

@@ -15,7 +15,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
@@ -27,7 +26,7 @@ using namespace platform;
 
 TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
     : Window(parent), tabs(new QTabBar(this)), tabPages{new QWidget(this), new QWidget(this)},
-      rateList(new QListWidget(this)), yearBox(new TextBox(this)), monthBox(new TextBox(this)),
+      rateList(new ListBox(this)), yearBox(new TextBox(this)), monthBox(new TextBox(this)),
       dayBox(new TextBox(this)), yearSpinner(new Spinner(this)), monthSpinner(new Spinner(this)),
       daySpinner(new Spinner(this)), rateBox(new TextBox(this)),
       addButton(new QPushButton(QStringLiteral("追加"), this)),
@@ -117,12 +116,12 @@ TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
         roundingOptions[i]->onChange([i] { taxRounding = i; });
         salesTimingOptions[i]->onChange([i] { salesTiming = i; });
     }
-    // A line clicked again after it was deselected is no change of the current row, so the
-    // selection decides.
-    connect(rateList, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!rateList->selectedItems().isEmpty())
+    // Every click on a line enables delete, also on the line already chosen.
+    rateList->onChange([this] {
+        if (rateList->listIndex() >= 0)
             deleteButton->setEnabled(true);
     });
+    rateList->onClick([this] { deleteButton->setEnabled(true); });
     connect(tabs, &QTabBar::currentChanged, this, [this](int index) { showTab(index); });
     connect(addButton, &QPushButton::clicked, this, [this] { onAddClicked(); });
     connect(deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
@@ -266,8 +265,8 @@ void TaxSettingsDialog::onAddClicked() {
 
 void TaxSettingsDialog::onDeleteClicked() {
     deleteButton->setEnabled(false);
-    const int row = rateList->currentRow();
-    if (row < 0 || !rateList->item(row)->isSelected())
+    const int row = rateList->listIndex();
+    if (row < 0)
         return;
     deleteTaxEntry(row);
     Ls1Ire();

@@ -7,7 +7,6 @@
 
 #include <array>
 
-class QListWidget;
 class QPushButton;
 class QTabBar;
 
@@ -20,7 +19,7 @@ class TaxSettingsDialog : public platform::Window {
 
     QTabBar* tabs;
     std::array<QWidget*, 2> tabPages;
-    QListWidget* rateList;
+    platform::ListBox* rateList;
     platform::TextBox* yearBox;
     platform::TextBox* monthBox;
     platform::TextBox* dayBox;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace lukana::platform;
 
 TEST(TextBox, ChangeRunsInsideTheWriteAndOnlyOnARealChange) {
@@ -139,4 +141,48 @@ TEST(Spinner, TypedNumberMovesTheSpinnerWithoutWritingBackIntoTheBox) {
     EXPECT_EQ(box.text(), "8");
     EXPECT_FALSE(spin.fromBox());
     EXPECT_EQ(changes, 2);
+}
+
+TEST(ListBox, ChangeOnARealChangeOnlyAndClickOnTheChosenRow) {
+    ListBox list;
+    list.resize(200, 200);
+    list.addItems({"a", "b", "c"});
+    list.show();
+    int changes = 0, clicks = 0;
+    list.onChange([&] { ++changes; });
+    list.onClick([&] { ++clicks; });
+    auto clickRow = [&](int row) { clickListRow(&list, row); };
+
+    struct Step {
+        std::function<void()> act;
+        int index, changes, clicks;
+    };
+    const Step steps[] = {
+        {[&] { list.setListIndex(1); }, 1, 1, 0},
+        {[&] { list.setListIndex(1); }, 1, 1, 0}, // already chosen
+        {[&] { clickRow(1); }, 1, 1, 1},          // the chosen row: a click, no change
+        {[&] { clickRow(2); }, 2, 2, 1},          // another row: a change, no click
+        {[&] { list.setListIndex(-1); }, -1, 3, 1},
+        {[&] { clickRow(0); }, 0, 4, 1},
+        {[&] { list.clear(); }, -1, 5, 1},
+        {[&] {
+             list.setItemsQuietly({"x", "y"});
+         },
+         -1, 5, 1},
+        {[&] { list.setListIndex(5); }, -1, 5, 1}, // no such row
+        {[&] { clickRow(0); }, 0, 6, 1},
+        {[&] {
+             list.setItemsQuietly({"x", "y"});
+         },
+         -1, 6, 1},
+        {[&] { list.setListIndex(0); }, 0, 7, 1}, // chosen anew after the quiet refill
+    };
+    int n = 0;
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(list.listIndex(), s.index) << "step " << n;
+        EXPECT_EQ(changes, s.changes) << "step " << n;
+        EXPECT_EQ(clicks, s.clicks) << "step " << n;
+        ++n;
+    }
 }

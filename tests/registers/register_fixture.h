@@ -68,11 +68,7 @@ class RegisterTest : public ::testing::Test {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         QApplication::sendEvent(widget, &press);
     }
-    // A click on a row, also on the row already selected.
-    static void clickRow(QListWidget* list, int row) {
-        list->setCurrentRow(row);
-        emit list->itemClicked(list->item(row));
-    }
+    static void clickRow(QListWidget* list, int row) { clickListRow(list, row); }
     static QStringList rows(const QListWidget* list) {
         QStringList names;
         for (int i = 0; i < list->count(); ++i)

@@ -209,6 +209,31 @@ TEST_F(SupplierRegisterTest, DetailsWithoutASelectionAreRefused) {
     EXPECT_EQ(siireBusyoIds[1], 2);
 }
 
+TEST_F(SupplierRegisterTest, EveryClickOnTheDepartmentListAfterAnInsertIsRefusedOnce) {
+    writeSuppliers();
+    TestScript script;
+    script.window<SupplierRegister>([&](SupplierRegister& w) {
+        clickRow(w.nameList, 0); // A is shown with its department
+        const int shown = w.departmentList->listIndex();
+        ASSERT_GE(shown, 0);
+        insert(w, "C");
+        ASSERT_EQ(w.selIndex, -1);
+        ASSERT_EQ(w.departmentList->listIndex(), shown);
+        script.answer(Answer::Ok);
+        clickListRow(w.departmentList, shown); // the row already current
+        script.answer(Answer::Ok);
+        clickListRow(w.departmentList, shown == 0 ? 1 : 0); // another row: told once
+        w.listChanged = 0;
+        w.closeWindow();
+    });
+    openSiireRegister();
+    ASSERT_EQ(script.boxes().size(), 2u);
+    for (const MessageBoxRecord& box : script.boxes())
+        EXPECT_EQ(box.text, kNoSupplier);
+    EXPECT_EQ(siireBusyoIds[0], 0);
+    EXPECT_EQ(siireBusyoIds[1], 2);
+}
+
 TEST_F(SupplierRegisterTest, RenameSavesTheWholeListAtOnce) {
     writeSuppliers();
     ttidSiire = 10;

@@ -29,17 +29,6 @@ QStringList listLines(const TaxSettingsDialog& w) {
     return lines;
 }
 
-// A mouse click on a line of the list, as the user makes it.
-void clickLine(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    const QPointF at = list->visualItemRect(list->item(row)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          modifiers);
-        QApplication::sendEvent(list->viewport(), &event);
-    }
-}
-
 SpinDate picked(const TaxSettingsDialog& w) {
     return {w.yearSpinner->value(), w.monthSpinner->value(), w.daySpinner->value()};
 }
@@ -193,15 +182,15 @@ TEST_F(TaxDialogTest, DeleteWithoutASelectedLineOnlyDisablesAndAClickEnablesAgai
     TaxSettingsDialog w;
     TestScript script;
     script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
-        clickLine(d.rateList, 1);
+        clickListRow(d.rateList, 1);
         EXPECT_TRUE(d.deleteButton->isEnabled());
-        clickLine(d.rateList, 1, Qt::ControlModifier); // deselected; it stays the current line
+        clickListRow(d.rateList, 1, Qt::ControlModifier); // deselected; it stays the current line
         ASSERT_TRUE(d.rateList->selectedItems().isEmpty());
         d.deleteButton->click();
         EXPECT_FALSE(d.deleteButton->isEnabled());
         EXPECT_EQ(taxCount, 2);
         // Clicking the same line again selects it and enables the button.
-        clickLine(d.rateList, 1);
+        clickListRow(d.rateList, 1);
         EXPECT_TRUE(d.deleteButton->isEnabled());
         d.deleteButton->click();
         EXPECT_EQ(listLines(d), QStringList{" 2000年 1月 1日: 5％"});

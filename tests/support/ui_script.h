@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -20,5 +22,18 @@ inline void typeText(QWidget* widget, const QString& text) {
         QApplication::sendEvent(widget, &press);
         QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &release);
+    }
+}
+
+// A mouse click on a row of a list, as the user makes it (the row scrolled into view first).
+inline void clickListRow(QListWidget* list, int row,
+                         Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    list->scrollToItem(list->item(row));
+    const QPointF at = list->visualItemRect(list->item(row)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          modifiers);
+        QApplication::sendEvent(list->viewport(), &event);
     }
 }
