@@ -7,9 +7,8 @@ namespace lukana::analysis {
 namespace {
 
 void addLine(std::string& text, const std::vector<std::string>& fields) {
-    if (!text.empty())
-        text += "\r\n";
     text += csvLine(fields);
+    text += "\r\n";
 }
 
 std::string headerLines(const Analysis& a, const std::string& firstLine) {

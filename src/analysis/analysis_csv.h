@@ -1,6 +1,6 @@
 #pragma once
 // The texts of the two CSV files of an analysis: the ranking table and the line series, each
-// under its header lines. Lines are joined by CR LF; the writer ends the file with one more.
+// under its header lines. Every line ends with CR LF; the writer ends the file with one more.
 #include "analysis.h"
 
 #include <string>

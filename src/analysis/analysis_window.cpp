@@ -234,8 +234,8 @@ void AnalysisWindow::formLoad() {
     periodFrame_->setLoading(false);
     lineAxis_ = LineAxis::Days;
 
-    std::vector<std::string> names(busyoNames.begin(),
-                                   busyoNames.begin() + std::clamp(busyoCount, 0, int(busyoNames.size())));
+    std::vector<std::string> names(
+        busyoNames.begin(), busyoNames.begin() + std::clamp(busyoCount, 0, int(busyoNames.size())));
     fillList(departmentList_, names);
     departmentList_->setListIndex(curBusyo); // none when there is no such department
     loadingGuard_ = false;
@@ -265,8 +265,8 @@ void AnalysisWindow::onDepartmentChosen() {
 void AnalysisWindow::selTenpo() {
     const int index = departmentList_->listIndex();
     for (const std::string& file : analysis::selTenpo(busyoNames[index]))
-        platform::msgBox(QStringLiteral("%1 が壊れていて読めませんでした。")
-                             .arg(QString::fromStdString(file)));
+        platform::msgBox(
+            QStringLiteral("%1 が壊れていて読めませんでした。").arg(QString::fromStdString(file)));
 }
 
 void AnalysisWindow::onCategoryChosen() {

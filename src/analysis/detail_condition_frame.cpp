@@ -33,8 +33,8 @@ DetailConditionFrame::DetailConditionFrame(QWidget* parent)
         auto* row = new QHBoxLayout(modes);
         row->setContentsMargins(0, 0, 0, 0);
         for (int mode = 0; mode < 3; ++mode) {
-            auto* button = new platform::OptionButton(
-                QString::fromStdString(detailModeWords()[mode]), modes);
+            auto* button =
+                new platform::OptionButton(QString::fromStdString(detailModeWords()[mode]), modes);
             button->setChecked(mode == 0);
             button->onChange([this, kind, mode] { modes_[kind] = mode; });
             modeButtons_[kind][mode] = button;

@@ -25,7 +25,9 @@ class DetailConditionFrame : public QGroupBox {
 
     platform::TextBox* countBox(int kind) const { return boxes_[kind]; }
     platform::Spinner* countSpinner(int kind) const { return spinners_[kind]; }
-    platform::OptionButton* modeButton(int kind, int mode) const { return modeButtons_[kind][mode]; }
+    platform::OptionButton* modeButton(int kind, int mode) const {
+        return modeButtons_[kind][mode];
+    }
     QPushButton* recalculateButton() const { return recalculateButton_; }
 
   private:

@@ -52,9 +52,8 @@ PeriodFrame::PeriodFrame(QWidget* parent) : QGroupBox(QStringLiteral("計算期�
             row->addWidget(box);
             row->addWidget(spinner);
             const bool fromDay = date == 0 && field == DateField::Day;
-            row->addWidget(new QLabel(fromDay ? QStringLiteral("日～")
-                                              : QString::fromUtf8(units[index(field)]),
-                                      this));
+            row->addWidget(new QLabel(
+                fromDay ? QStringLiteral("日～") : QString::fromUtf8(units[index(field)]), this));
         }
     }
     recalculateButton_ = new QPushButton(QStringLiteral("再計算"), this);
@@ -137,8 +136,8 @@ void PeriodFrame::onSpinnerChanged(int date, DateField field) {
         return;
     DateControls& d = dates_[date];
     const auto value = [&](DateField f) { return d.spinners[index(f)]->value(); };
-    const SpunDate carried =
-        carrySpunDate(field, value(DateField::Year), value(DateField::Month), value(DateField::Day));
+    const SpunDate carried = carrySpunDate(field, value(DateField::Year), value(DateField::Month),
+                                           value(DateField::Day));
     const bool typed = d.spinners[index(field)]->fromBox();
     const std::array<int, 3> before{value(DateField::Year), value(DateField::Month),
                                     value(DateField::Day)};

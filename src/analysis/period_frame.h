@@ -10,6 +10,8 @@
 #include <array>
 #include <functional>
 
+class QPushButton;
+
 namespace lukana::analysis {
 
 class PeriodFrame : public QGroupBox {
@@ -38,7 +40,7 @@ class PeriodFrame : public QGroupBox {
 
   private:
     struct DateControls {
-        std::array<platform::TextBox*, 3> boxes{};     // year, month, day
+        std::array<platform::TextBox*, 3> boxes{};    // year, month, day
         std::array<platform::Spinner*, 3> spinners{}; // year, month, day
     };
 

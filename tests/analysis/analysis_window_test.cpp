@@ -67,12 +67,14 @@ class AnalysisWindowTest : public ::testing::Test {
 
     // A slip on a day of a month file of the department.
     static void addSlip(const std::string& busyo, int year, int month, int day,
-                        std::array<double, 8> values, std::vector<std::pair<int, int>> orders = {}) {
+                        std::array<double, 8> values,
+                        std::vector<std::pair<int, int>> orders = {}) {
         auto m = std::make_unique<NippouMonth>();
         double fixedCosts = 0;
         const std::string path = nippouPath(busyo, year, month);
-        if (std::filesystem::exists(path))
+        if (std::filesystem::exists(path)) {
             ASSERT_TRUE(readNippouMonth(path, *m, fixedCosts).ok());
+        }
         NippouDay& d = (*m)[day];
         const int g = d.slipCount++;
         std::copy(values.begin(), values.end(), d.slipValues[g].begin());
@@ -121,7 +123,7 @@ class AnalysisWindowTest : public ::testing::Test {
     std::vector<std::pair<int, int>> reads;
 };
 
-constexpr std::array<double, 8> kEightToNine{2, 1, 0, 0, 20, 0, 21, 0}; // 3 persons, 20 and 21
+constexpr std::array<double, 8> kEightToNine{2, 1, 0, 0, 20, 0, 21, 30}; // 3 persons at 20, 21
 
 } // namespace
 
@@ -143,7 +145,7 @@ TEST_F(AnalysisWindowTest, OpeningRanksLastMonthOfTheCurrentDepartment) {
     EXPECT_EQ(cell(*w, 2, 0), "1");
     EXPECT_EQ(cell(*w, 3, 0), "3");
     EXPECT_EQ(w->rankingGrid()->row(), 24); // the last row filled
-    EXPECT_EQ(w->rankingGrid()->colWidth(1), 1900);
+    EXPECT_NEAR(w->rankingGrid()->colWidth(1), 1900, platform::kTwipsPerPixel);
     EXPECT_EQ(w->analysis().series().count(), 0); // the line chart stays empty
     EXPECT_TRUE(w->detailFrame()->isHidden());
 }
@@ -240,12 +242,13 @@ TEST_F(AnalysisWindowTest, HandChangeSelectsFreeWithoutRecalculating) {
     EXPECT_EQ(p->box(1, DateField::Year)->text(), " 2004");
     EXPECT_EQ(w->analysis().period(), (Period{2003, 12, 1, 2003, 12, 31}));
 
-    p->box(0, DateField::Day)->setText("3,1"); // the comma goes; 31 November is no date
     p->box(0, DateField::Month)->setText("11");
+    p->box(0, DateField::Day)->setText("3,1"); // the comma goes; 31 November is 1 December
     EXPECT_EQ(p->box(0, DateField::Day)->text(), "31");
+    EXPECT_EQ(p->box(0, DateField::Month)->text(), " 12");
     EXPECT_TRUE(reads.empty());
     p->recalculateButton()->click();
-    EXPECT_EQ(reads.size(), 3u);
+    EXPECT_EQ(reads, (std::vector<std::pair<int, int>>{{2003, 12}, {2004, 1}}));
     EXPECT_EQ(w->analysis().period(), (Period{2003, 12, 1, 2004, 1, 1}));
 }
 
@@ -256,8 +259,8 @@ TEST_F(AnalysisWindowTest, CountBoxesClampAndRound) {
         const char* typed;
         const char* shown;
         int count;
-    } cases[] = {{"150", "100", 100}, {"-3", "0", 0}, {"2.5", "2.5", 2}, {"3.5", "3.5", 4},
-                 {"x", "x", 0}};
+    } cases[] = {
+        {"150", "100", 100}, {"-3", "0", 0}, {"2.5", "2.5", 2}, {"3.5", "3.5", 4}, {"x", "x", 0}};
     for (const Case& c : cases) {
         d->countBox(1)->setText(c.typed);
         EXPECT_EQ(d->countBox(1)->text(), c.shown) << c.typed;

@@ -21,7 +21,7 @@ TEST(PeriodDates, SpinnersCarryToARealDate) {
         {DateField::Month, {2003, 0, 15}, {2002, 12, 15}},
         {DateField::Year, {2005, 2, 29}, {2005, 2, 28}}, // up from 29 February 2004
         {DateField::Day, {2003, 12, 15}, {2003, 12, 15}},
-        {DateField::Day, {1, 1, 0}, {1, 1, 1}},          // the first period day stays
+        {DateField::Day, {1, 1, 0}, {1, 1, 1}},           // the first period day stays
         {DateField::Day, {9999, 12, 32}, {9999, 12, 31}}, // and the last
         {DateField::Month, {9999, 13, 5}, {9999, 1, 5}},
         {DateField::Month, {1, 0, 5}, {1, 12, 5}},
@@ -32,8 +32,10 @@ TEST(PeriodDates, SpinnersCarryToARealDate) {
 }
 
 TEST(PeriodDates, Presets) {
-    EXPECT_EQ(presetPeriod(PeriodPreset::LastMonth, 2004, 1, 10), (Period{2003, 12, 1, 2003, 12, 31}));
-    EXPECT_EQ(presetPeriod(PeriodPreset::LastMonth, 2004, 3, 10), (Period{2004, 2, 1, 2004, 2, 29}));
+    EXPECT_EQ(presetPeriod(PeriodPreset::LastMonth, 2004, 1, 10),
+              (Period{2003, 12, 1, 2003, 12, 31}));
+    EXPECT_EQ(presetPeriod(PeriodPreset::LastMonth, 2004, 3, 10),
+              (Period{2004, 2, 1, 2004, 2, 29}));
     EXPECT_EQ(presetPeriod(PeriodPreset::ThisYear, 2004, 5, 20), (Period{2004, 1, 1, 2004, 5, 20}));
     EXPECT_EQ(presetPeriod(PeriodPreset::ThisMonth, 2004, 3, 1), (Period{2004, 3, 1, 2004, 3, 1}));
     EXPECT_EQ(presetPeriod(PeriodPreset::ThisYear, 2004, 1, 1), (Period{2004, 1, 1, 2004, 1, 1}));
