@@ -113,8 +113,8 @@ std::optional<std::string> slipCell(const NippouDay& day, int slip, int column) 
     return std::nullopt;
 }
 
-SlipTotals slipTotals(const NippouDay& day) {
-    SlipTotals t;
+SlipColumnTotals slipColumnTotals(const NippouDay& day) {
+    SlipColumnTotals t;
     for (int s = 0; s < day.slipCount && s < kSlipCapacity; ++s) {
         const SlipValues& v = day.slipValues[s];
         for (int n = 0; n < 4; ++n)
@@ -129,7 +129,7 @@ SlipTotals slipTotals(const NippouDay& day) {
     return t;
 }
 
-std::optional<std::string> totalsCell(const SlipTotals& t, int column) {
+std::optional<std::string> totalsCell(const SlipColumnTotals& t, int column) {
     switch (column) {
     case 0:
         return std::string("合計");
@@ -154,28 +154,6 @@ std::optional<std::string> totalsCell(const SlipTotals& t, int column) {
         return std::nullopt;
     }
     return std::string();
-}
-
-SlipTakeOver slipTakeOver(const NippouDay& day) {
-    SlipTakeOver out;
-    out.groups = day.slipCount;
-    for (int s = 0; s < day.slipCount && s < kSlipCapacity; ++s) {
-        const SlipValues& v = day.slipValues[s];
-        out.persons += persons(v);
-        switch (static_cast<int>(v[kSlipKind])) {
-        case 0:
-        case 1:
-            out.cash += v[kSlipPaid];
-            break;
-        case 2:
-            out.card += v[kSlipPaid];
-            break;
-        case 3:
-            out.credit += v[kSlipPaid];
-            break;
-        }
-    }
-    return out;
 }
 
 bool hasEntrySlip(const NippouDay& day) {

@@ -1,7 +1,6 @@
 #pragma once
 // The guest slips of one day: their derived cells, the totals row, stay times, counting and
-// deleting slips, and their order lines. No Qt: the window, the printout and the daily report's
-// take-over share it.
+// deleting slips, and their order lines. No Qt: the window and the printout share it.
 #include "storage/state.h"
 
 #include <optional>
@@ -45,25 +44,15 @@ std::string stayText(long long minutes); // " 2: 45"
 // persons (the cell keeps its text); column 12 is nothing when the times are out of range.
 std::optional<std::string> slipCell(const NippouDay& day, int slip, int column);
 
-struct SlipTotals {
+struct SlipColumnTotals {
     std::array<double, 4> people{}; // men, women, boys, girls
     double adults = 0, children = 0, persons = 0;
     long long stayMinutes = 0;
     double paid = 0;
 };
-SlipTotals slipTotals(const NippouDay& day);
+SlipColumnTotals slipColumnTotals(const NippouDay& day);
 // The totals row by grid column; column 15 is nothing when there are no persons.
-std::optional<std::string> totalsCell(const SlipTotals& totals, int column);
-
-// What the daily report takes over from the slips.
-struct SlipTakeOver {
-    int groups = 0;
-    double persons = 0;
-    double cash = 0;   // kinds 0 and 1
-    double card = 0;   // kind 2
-    double credit = 0; // kind 3
-};
-SlipTakeOver slipTakeOver(const NippouDay& day);
+std::optional<std::string> totalsCell(const SlipColumnTotals& totals, int column);
 
 // The row after the last slip takes a new slip while the day has room for one.
 bool hasEntrySlip(const NippouDay& day);

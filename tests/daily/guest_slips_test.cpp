@@ -71,33 +71,14 @@ TEST(GuestSlips, DerivedCellsAndTotals) {
     NippouDay empty = dayOf({nobody});
     EXPECT_EQ(slipCell(empty, 0, 15), std::nullopt); // the cell keeps its text
 
-    const SlipTotals t = slipTotals(day);
+    const SlipColumnTotals t = slipColumnTotals(day);
     EXPECT_EQ(totalsCell(t, 1), "2");
     EXPECT_EQ(totalsCell(t, 7), "3.5");
     EXPECT_EQ(totalsCell(t, 12), " 25: 0");
     EXPECT_EQ(totalsCell(t, 14), "11500");
     EXPECT_EQ(totalsCell(t, 15), "@3,285.71");
-    EXPECT_EQ(totalsCell(slipTotals(NippouDay{}), 12), " 0: 0");
-    EXPECT_EQ(totalsCell(slipTotals(NippouDay{}), 15), std::nullopt);
-}
-
-TEST(GuestSlips, TakeOverByPaymentKind) {
-    SlipValues cash{}, card{}, none{};
-    cash[kSlipMen] = 2;
-    cash[kSlipWomen] = 1;
-    cash[kSlipPaid] = 80;
-    cash[kSlipKind] = 1;
-    card[kSlipWomen] = 3;
-    card[kSlipPaid] = 90;
-    card[kSlipKind] = 2;
-    none[kSlipMen] = 1;
-    none[kSlipPaid] = 30;
-    const SlipTakeOver t = slipTakeOver(dayOf({cash, card, none}));
-    EXPECT_EQ(t.groups, 3);
-    EXPECT_EQ(t.persons, 7);
-    EXPECT_EQ(t.cash, 110);
-    EXPECT_EQ(t.card, 90);
-    EXPECT_EQ(t.credit, 0);
+    EXPECT_EQ(totalsCell(slipColumnTotals(NippouDay{}), 12), " 0: 0");
+    EXPECT_EQ(totalsCell(slipColumnTotals(NippouDay{}), 15), std::nullopt);
 }
 
 TEST(GuestSlips, CountingClearsTheIndexAndStopsAt99) {
