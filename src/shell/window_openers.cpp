@@ -3,6 +3,7 @@
 #include "analysis/openers.h"
 #include "backup.h"
 #include "closing_days.h"
+#include "daily/sales_list_window.h"
 #include "openers.h"
 #include "platform/window.h"
 #include "registers/openers.h"
@@ -28,6 +29,7 @@ void registerWindowOpeners() {
     o.menu = openMenuItemRegister;
     o.menuBunrui = openMenuBunruiRegister;
     o.kyaku = openKyakuAnalysis;
+    o.uriage = openModal<SalesListWindow>;
     o.uresuji = openUresujiAnalysis;
 }
 
