@@ -1,9 +1,9 @@
 #include "voucher_book_window.h"
 
-#include "platform/date_navigator.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
+#include "platform/widget_events.h"
 #include "registers/damaged_files.h"
 #include "storage/display_format.h"
 #include "storage/masters.h"
@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -43,6 +44,13 @@ QLabel* helpText(const char* text, QWidget* parent) {
 
 } // namespace
 
+void fillQuietly(ComboBox& box, const QStringList& items) {
+    const QSignalBlocker quiet(&box);
+    box.clear();
+    box.addItems(items);
+    box.setCurrentIndex(-1);
+}
+
 VoucherBookWindow::VoucherBookWindow(QWidget* parent) : Window(parent) {
     setWindowTitle(QStringLiteral("小口支出一覧"));
     buildControls();
@@ -56,9 +64,6 @@ void VoucherBookWindow::buildControls() {
     departmentChoice = new ComboBox(this);
     departmentChoice->onChange([this] { onDepartmentChosen(); });
     onFocusGained(departmentChoice, [this] { kesi(); });
-
-    dateNavigator = new DateNavigator(this);
-    dateNavigator->onMove([this](int y, int m, int d) { return onDateMove(y, m, d); });
 
     voucherGrid = new Grid(this);
     totalsFrame = new QGroupBox(this);
@@ -93,7 +98,6 @@ void VoucherBookWindow::buildControls() {
 void VoucherBookWindow::layOut() {
     auto* top = new QHBoxLayout;
     top->addWidget(departmentChoice);
-    top->addWidget(dateNavigator);
     top->addStretch();
 
     auto* side = new QVBoxLayout;
@@ -141,7 +145,8 @@ void VoucherBookWindow::layOut() {
     periodBox->addWidget(new QLabel(QStringLiteral("円"), this), 1, 2);
     auto* periodSide = new QVBoxLayout;
     periodSide->addLayout(periodBox);
-    periodSide->addWidget(helpText("詳細な集計はメニューの「ツール」の「集計」で表示できます", this));
+    periodSide->addWidget(
+        helpText("詳細な集計はメニューの「ツール」の「集計」で表示できます", this));
     periodSide->addStretch();
 
     auto* bottom = new QHBoxLayout;
@@ -170,22 +175,22 @@ void VoucherBookWindow::formLoad() {
     Hyouji();
     curYear = todayYear, curMonth = todayMonth, curDay = todayDay;
     hyoujiChu = 1;
-    dateNavigator->setDate(curYear, curMonth, curDay);
     lstIre();
     entryTypeEditor->clear();
+    QStringList departments;
     for (int i = 0; i < busyoCount; ++i)
-        departmentChoice->addItem(q(busyoNames[i]));
+        departments << q(busyoNames[i]);
+    fillQuietly(*departmentChoice, departments);
     hyoujiChu = 0;
+    QStringList types;
     for (int t = 0; t < kEntryTypeCount; ++t)
-        entryTypeEditor->addItem(q(entryTypeWord(t)));
+        types << q(entryTypeWord(t));
+    fillQuietly(*entryTypeEditor, types);
     setInputEnabled(false);
 }
 
 void VoucherBookWindow::formActivate() {
     curYear = todayYear, curMonth = todayMonth, curDay = todayDay;
-    hyoujiChu = 1;
-    dateNavigator->setDate(curYear, curMonth, curDay);
-    hyoujiChu = 0;
     lstIre();
     denpyouMonthLoaded = 0;
     departmentChoice->setListIndex(-1);
@@ -238,8 +243,7 @@ void VoucherBookWindow::loadDepartmentSettings() {
 }
 
 void VoucherBookWindow::setInputEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{voucherGrid, dateNavigator, absorbButton,
-                                                      deleteButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{voucherGrid, absorbButton, deleteButton})
         w->setEnabled(enabled);
 }
 

@@ -9,6 +9,7 @@
 #include "vouchers/voucher_parties.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -23,8 +24,10 @@ namespace lukana {
 
 namespace platform {
 class Grid;
-class DateNavigator;
 } // namespace platform
+
+// Refills a list without its change event, leaving no entry chosen.
+void fillQuietly(platform::ComboBox& box, const QStringList& items);
 
 class VoucherBookWindow : public platform::Window {
     Q_OBJECT
@@ -58,7 +61,6 @@ class VoucherBookWindow : public platform::Window {
 
     // Controls, for the tests to drive.
     platform::ComboBox* departmentChoice;
-    platform::DateNavigator* dateNavigator;
     platform::Grid* voucherGrid;
     QGroupBox* totalsFrame;
     platform::Grid* supplierGrid;

@@ -12,7 +12,6 @@
 #include "vouchers/absorption.h"
 
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include <memory>
 
@@ -57,8 +56,8 @@ void VoucherBookWindow::buildEditors() {
     noteEditor->onChange([this] { onNoteChanged(); });
 
     const std::pair<QWidget*, int> enterOrder[] = {
-        {entryTypeEditor, kFromCol}, {fromEditor, kAccountCol},      {accountEditor, kSubAccountCol},
-        {subAccountEditor, kNoteCol}, {noteEditor, -1},              {amountEditor, kToCol},
+        {entryTypeEditor, kFromCol},  {fromEditor, kAccountCol}, {accountEditor, kSubAccountCol},
+        {subAccountEditor, kNoteCol}, {noteEditor, -1},          {amountEditor, kToCol},
         {toEditor, kAmountCol},
     };
     for (const auto& [editor, next] : enterOrder)
@@ -130,14 +129,10 @@ void VoucherBookWindow::placeEditor() {
         ComboBox* box = from ? fromEditor : toEditor;
         std::vector<PartyChoice>& list = from ? fromChoices_ : toChoices_;
         list = from ? fromChoices(day.entryType[slot]) : toChoices(day.entryType[slot]);
-        box->setListIndexQuietly(-1);
-        {
-            const QSignalBlocker quiet(box);
-            box->clear();
-            for (const PartyChoice& c : list)
-                box->addItem(q(c.text));
-        }
-        box->setListIndexQuietly(-1);
+        QStringList texts;
+        for (const PartyChoice& c : list)
+            texts << q(c.text);
+        fillQuietly(*box, texts);
         box->setListIndexQuietly(itemOf(*box, cell));
         editor = box;
         break;
@@ -153,12 +148,11 @@ void VoucherBookWindow::placeEditor() {
     case kSubAccountCol:
         subAccountChoices_ = subAccountChoices(day.accountId[slot]);
         {
-            const QSignalBlocker quiet(subAccountEditor);
-            subAccountEditor->clear();
+            QStringList texts;
             for (const SubAccountChoice& c : subAccountChoices_)
-                subAccountEditor->addItem(q(c.text));
+                texts << q(c.text);
+            fillQuietly(*subAccountEditor, texts);
         }
-        subAccountEditor->setListIndexQuietly(-1);
         subAccountEditor->setListIndexQuietly(itemOf(*subAccountEditor, cell));
         editor = subAccountEditor;
         break;
@@ -337,8 +331,7 @@ void VoucherBookWindow::onAbsorbClicked() {
     auto ownMonth = std::make_unique<NippouMonth>();
     double ownFixedCosts = 0;
     loadNippouMonthInto(busyoNames[denpyouBusyo], curYear, curMonth, *ownMonth, ownFixedCosts);
-    const AbsorptionResult result =
-        absorbNippouDay((*ownMonth)[curDay], salesTiming, shownDay());
+    const AbsorptionResult result = absorbNippouDay((*ownMonth)[curDay], salesTiming, shownDay());
     denpyouChanged = 1;
     hyouji3();
     if (result.notTaken > 0)

@@ -33,7 +33,7 @@ QString wholeYen(double value) {
 }
 
 QString yen(double value) {
-    return q(Format(value, "\\###,###"));
+    return q(Format(value, R"(\\###,###)"));
 }
 
 QFont headingFont(int pointSize) {
@@ -71,19 +71,14 @@ void VoucherBookWindow::Hyouji() {
         voucherGrid->setRows(1);
         voucherGrid->setCols(kColumnCount);
         voucherGrid->setFixedRows(1);
-        const int widths[kColumnCount] = {500, 450, 1350, 1350, 1350, 1350,
+        const int widths[kColumnCount] = {500,  450,  1350, 1350, 1350, 1350,
                                           1350, 1350, 1350, 1350, 2050};
         const QString headings[kColumnCount] = {
-            QStringLiteral("No."),
-            QStringLiteral("非課税"),
-            QStringLiteral("入出金別"),
-            QStringLiteral("どこから"),
-            QStringLiteral("金額(税込み)"),
-            QStringLiteral("消費税(%1%)").arg(q(Str(curTaxRate))),
-            QStringLiteral("税抜き額"),
-            QStringLiteral("どこへ"),
-            QStringLiteral("勘定科目"),
-            QStringLiteral("補助科目"),
+            QStringLiteral("No."),          QStringLiteral("非課税"),
+            QStringLiteral("入出金別"),     QStringLiteral("どこから"),
+            QStringLiteral("金額(税込み)"), QStringLiteral("消費税(%1%)").arg(q(Str(curTaxRate))),
+            QStringLiteral("税抜き額"),     QStringLiteral("どこへ"),
+            QStringLiteral("勘定科目"),     QStringLiteral("補助科目"),
             QStringLiteral("備考"),
         };
         for (int c = 0; c < kColumnCount; ++c) {
@@ -122,8 +117,7 @@ void VoucherBookWindow::hyouji3() {
             voucherGrid->setText(r, kEntryTypeCol, q(entryTypeWord(day.entryType[i])));
             voucherGrid->setText(r, kToCol, q(partyName(day.toKind[i], day.toId[i], false)));
             voucherGrid->setText(r, kAmountCol, wholeYen(day.amount[i]));
-            voucherGrid->setText(r, kFromCol,
-                                 q(partyName(day.fromKind[i], day.fromId[i], true)));
+            voucherGrid->setText(r, kFromCol, q(partyName(day.fromKind[i], day.fromId[i], true)));
             voucherGrid->setText(r, kAccountCol, q(tekiyouName(day.accountId[i])));
             voucherGrid->setText(r, kSubAccountCol, q(tyName(day.subAccountId[i])));
             voucherGrid->setText(r, kNoteCol, q(day.note[i]));
@@ -159,9 +153,10 @@ void VoucherBookWindow::Sounyu() {
 }
 
 void VoucherBookWindow::lstIre() {
-    accountEditor->clear();
+    QStringList titles;
     for (int i = 0; i < tekiyouCount; ++i)
-        accountEditor->addItem(q(tekiyouNames[i]));
+        titles << q(tekiyouNames[i]);
+    fillQuietly(*accountEditor, titles);
 }
 
 void VoucherBookWindow::kesi() {

@@ -19,6 +19,7 @@
 #include "vouchers/voucher_book_window.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 
 #include <filesystem>
@@ -26,9 +27,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using VoucherBook = lukana::VoucherBookWindow;
+
 class VoucherBookTest : public ::testing::Test {
   protected:
-    using Window = lukana::VoucherBookWindow;
+    using Window = VoucherBook;
 
     void SetUp() override {
         using namespace lukana;
@@ -94,7 +97,7 @@ class VoucherBookTest : public ::testing::Test {
         int entryType = 0, accountId = 0, subAccountId = 0;
         int exempt = 0;
         double tax = 0;
-        std::string note;
+        std::string note{};
     };
     static void append(lukana::DenpyouDay& day, const V& v) {
         const int i = day.denpyouCount++;

@@ -12,16 +12,16 @@ namespace {
 class VoucherDisplayTest : public VoucherBookTest {
   protected:
     void fillMonths() {
-        append((*march)[20], {9999, 2, 0, 1, 10}); // before the period
+        append((*march)[20], {9999, 2, 0, 1, 10});       // before the period
         append((*march)[21], {1050, 2, 0, 1, 10, 1, 2}); // 5 %: 1000
         append((*april)[1], {1080, 2, 0, 1, 10, 1, 2});  // 8 %: 1000
         DenpyouDay& day = (*april)[2];
         append(day, {1234.6, 2, 0, 1, 10, 1, 2, 0, 0, 0, "ビール"});
         append(day, {0, 0, 0, 4, 2, 2});
-        append(day, {108, 2, 1, 1, 12, 1, 0, 0, 0, 7});       // a stored tax
-        append(day, {500, 4, 1, 1, -1, 3, 4, 0, 1, 24});      // exempt, stored tax
-        append(day, {200, 5, 0, 2, 0, 0, 99999, 0, 0, 0});    // income, no such title
-        append(day, {300, 4, 9, 4, 6, 0, 0, 0, 0, 0});         // banks beyond the slots
+        append(day, {108, 2, 1, 1, 12, 1, 0, 0, 0, 7});    // a stored tax
+        append(day, {500, 4, 1, 1, -1, 3, 4, 0, 1, 24});   // exempt, stored tax
+        append(day, {200, 5, 0, 2, 0, 0, 99999, 0, 0, 0}); // income, no such title
+        append(day, {300, 4, 9, 4, 6, 0, 0, 0, 0, 0});     // banks beyond the slots
         saveMonths();
     }
 };
@@ -56,7 +56,8 @@ TEST_F(VoucherDisplayTest, ShowsTheDayItsSplitAndThePeriodTotals) {
         EXPECT_EQ(w.periodTotalLabel->text(), "¥4,473");
         EXPECT_EQ(w.periodExcludedLabel->text(), "¥4,209");
         EXPECT_EQ(column(*w.supplierGrid, 0), (QStringList{"仕入先", "酒屋", "八百屋", "魚屋"}));
-        EXPECT_EQ(column(*w.supplierGrid, 1), (QStringList{"出金額(税込み)", "¥3,365", "¥", "¥108"}));
+        EXPECT_EQ(column(*w.supplierGrid, 1),
+                  (QStringList{"出金額(税込み)", "¥3,365", "¥", "¥108"}));
         EXPECT_EQ(column(*w.supplierGrid, 2), (QStringList{"税抜き出金額", "¥3,144", "¥", "¥101"}));
         EXPECT_EQ(column(*w.sourceGrid, 0), (QStringList{"出金元", "本店"}));
         EXPECT_EQ(column(*w.sourceGrid, 1), (QStringList{"出金額(税込み)", "¥3,473"}));
