@@ -1,10 +1,10 @@
 #include "voucher_book_window.h"
 
+#include "platform/damaged_file.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "platform/widget_events.h"
-#include "registers/damaged_files.h"
 #include "storage/display_format.h"
 #include "storage/masters.h"
 #include "storage/months.h"
@@ -268,16 +268,9 @@ void VoucherBookWindow::hyouji2() {
 }
 
 void VoucherBookWindow::tellDamagedFiles(const std::vector<DamagedMonthFile>& damaged) {
-    for (const DamagedMonthFile& d : damaged) {
-        const QString file = q(std::filesystem::path(d.path).filename().string());
-        if (!d.movedTo.empty())
-            msgBox(movedAsideMessage(file, d.movedTo, false), Buttons::Ok, Icon::Warning);
-        else
-            msgBox(QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r"
-                                  "このファイルはそのまま残し、上書きの保存はしません。\r%2")
-                       .arg(file, q(d.path)),
-                   Buttons::Ok, Icon::Warning);
-    }
+    for (const DamagedMonthFile& d : damaged)
+        tellDamagedFile(d.path,
+                        d.movedTo.empty() ? std::nullopt : std::optional<std::string>(d.movedTo));
 }
 
 int VoucherBookWindow::rowCount() const {
