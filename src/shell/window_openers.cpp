@@ -4,6 +4,7 @@
 #include "backup.h"
 #include "closing_days.h"
 #include "daily/openers.h"
+#include "daily/sales_list_window.h"
 #include "openers.h"
 #include "platform/window.h"
 #include "registers/openers.h"
@@ -31,6 +32,7 @@ void registerWindowOpeners() {
     o.menu = openMenuItemRegister;
     o.menuBunrui = openMenuBunruiRegister;
     o.kyaku = openKyakuAnalysis;
+    o.uriage = openModal<SalesListWindow>;
     o.uresuji = openUresujiAnalysis;
     o.denpyou = openVoucherBook;
     dailyReportOpeners().voucherBook = openVoucherBook;
