@@ -2,6 +2,8 @@
 
 #include "backup.h"
 #include "closing_days.h"
+#include "daily/guest_slip_window.h"
+#include "daily/openers.h"
 #include "openers.h"
 #include "platform/window.h"
 #include "registers/openers.h"
@@ -26,6 +28,7 @@ void registerWindowOpeners() {
     o.ty = openTyRegister;
     o.menu = openMenuItemRegister;
     o.menuBunrui = openMenuBunruiRegister;
+    dailyReportOpeners().guestSlips = openGuestSlips;
 }
 
 } // namespace lukana
