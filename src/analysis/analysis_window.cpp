@@ -37,15 +37,17 @@ QWidget* chartViewport(Qt::Orientation scrolling, QSize size, QWidget* parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto* view = new QWidget(box);
-    view->setFixedSize(size);
+    view->setMinimumSize(size);
     view->setAutoFillBackground(true);
     QPalette white = view->palette();
     white.setColor(QPalette::Window, Qt::white);
+    view->setPalette(white);
     for (int surface = 0; surface < 2; ++surface) {
         auto* picture = new QWidget(view);
         picture->setAutoFillBackground(true);
         picture->setPalette(white);
         picture->setGeometry(0, 0, size.width(), size.height());
+        picture->setMinimumSize(size);
     }
     layout->addWidget(view);
     auto* bar = new platform::ScrollBar(scrolling, box);
@@ -92,7 +94,7 @@ AnalysisWindow::AnalysisWindow(AnalysisKind kind, MonthSourceMaker months, QWidg
     layout->addWidget(periodFrame_);
     layout->addLayout(middle);
     layout->addWidget(buildLineChart());
-    resize(1220, 720);
+    resize(1220, 700);
 }
 
 AnalysisWindow::~AnalysisWindow() = default;
@@ -147,8 +149,7 @@ QWidget* AnalysisWindow::buildRankingChart() {
     copyRow->addWidget(chartButton("図と文字", copyFrame));
     controls->addWidget(copyFrame);
     column->addLayout(controls);
-    column->addWidget(chartViewport(Qt::Vertical, QSize(440, 300), panel));
-    column->addStretch();
+    column->addWidget(chartViewport(Qt::Vertical, QSize(440, 270), panel), 1);
     return panel;
 }
 
@@ -165,7 +166,7 @@ QWidget* AnalysisWindow::buildTable() {
     connect(tableCsvButton_, &QPushButton::clicked, this, [this] { onTableCsvClicked(); });
     buttons->addWidget(tableCsvButton_);
     column->addLayout(buttons);
-    panel->setFixedWidth(280);
+    panel->setFixedWidth(300);
     return panel;
 }
 
@@ -195,7 +196,7 @@ QWidget* AnalysisWindow::buildLineChart() {
     controls->addWidget(seriesCsvButton_);
     controls->addStretch();
     column->addLayout(controls);
-    column->addWidget(chartViewport(Qt::Horizontal, QSize(1150, 190), panel));
+    column->addWidget(chartViewport(Qt::Horizontal, QSize(1150, 120), panel));
     return panel;
 }
 

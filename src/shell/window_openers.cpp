@@ -3,6 +3,7 @@
 #include "analysis/openers.h"
 #include "backup.h"
 #include "closing_days.h"
+#include "daily/daily_report_window.h"
 #include "openers.h"
 #include "platform/window.h"
 #include "registers/openers.h"
@@ -18,6 +19,7 @@ template <class W> void openModal() {
 
 void registerWindowOpeners() {
     MainWindowOpeners& o = mainWindowOpeners();
+    o.nippou = openModal<DailyReportWindow>;
     o.sime = openModal<ClosingDaysDialog>;
     o.backup = openModal<BackupDialog>;
     o.recovery = openModal<RecoveryDialog>;
