@@ -4,9 +4,13 @@
 #include "backup.h"
 #include "closing_days.h"
 #include "daily/daily_report_window.h"
+#include "daily/openers.h"
+#include "daily/sales_list_window.h"
 #include "openers.h"
 #include "platform/window.h"
 #include "registers/openers.h"
+#include "tax_settings.h"
+#include "vouchers/openers.h"
 
 namespace lukana {
 
@@ -30,7 +34,14 @@ void registerWindowOpeners() {
     o.menu = openMenuItemRegister;
     o.menuBunrui = openMenuBunruiRegister;
     o.kyaku = openKyakuAnalysis;
+    o.uriage = openModal<SalesListWindow>;
     o.uresuji = openUresujiAnalysis;
+    o.denpyou = openVoucherBook;
+    dailyReportOpeners().voucherBook = openVoucherBook;
+    VoucherMenuOpeners& v = voucherMenuOpeners();
+    v.closingDays = openModal<ClosingDaysDialog>;
+    v.taxSettings = openModal<TaxSettingsDialog>;
+    v.fiscalYearEnd = openModal<FiscalYearEndDialog>;
 }
 
 } // namespace lukana
