@@ -4,6 +4,7 @@
 #include "backup.h"
 #include "closing_days.h"
 #include "daily/daily_report_window.h"
+#include "daily/guest_slip_window.h"
 #include "daily/openers.h"
 #include "daily/sales_list_window.h"
 #include "openers.h"
@@ -42,6 +43,7 @@ void registerWindowOpeners() {
     v.closingDays = openModal<ClosingDaysDialog>;
     v.taxSettings = openModal<TaxSettingsDialog>;
     v.fiscalYearEnd = openModal<FiscalYearEndDialog>;
+    dailyReportOpeners().guestSlips = openGuestSlips;
 }
 
 } // namespace lukana
