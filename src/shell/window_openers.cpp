@@ -3,6 +3,7 @@
 #include "analysis/openers.h"
 #include "backup.h"
 #include "closing_days.h"
+#include "daily/guest_slip_window.h"
 #include "daily/openers.h"
 #include "daily/sales_list_window.h"
 #include "openers.h"
@@ -40,6 +41,7 @@ void registerWindowOpeners() {
     v.closingDays = openModal<ClosingDaysDialog>;
     v.taxSettings = openModal<TaxSettingsDialog>;
     v.fiscalYearEnd = openModal<FiscalYearEndDialog>;
+    dailyReportOpeners().guestSlips = openGuestSlips;
 }
 
 } // namespace lukana
