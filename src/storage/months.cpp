@@ -9,6 +9,9 @@
 #include <limits>
 #include <type_traits>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace lukana {
 namespace {
 
@@ -381,19 +384,34 @@ void writeDenpyou(MonthWriter& w, const DenpyouMonth& month) {
 }
 
 // ---------------------------------------------------------------------------------------
-// The load operation: plain name, then the older name, else an empty month. The first
-// failure is carried to the retry in openFailed, which is 0 again when the load is over.
+// The load operation: plain name, then the older name, else an empty month. openFailed is 0
+// when the load is over.
+
+// A path that names nothing, as opposed to a file that exists but could not be read (a
+// folder that cannot be searched counts as existing: nothing may be saved over it unseen).
+bool namesNothing(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 template <typename Read, typename Clear>
-void loadWithFallback(const std::string& plainPath, const std::string& olderPath, Read read,
-                      Clear clear) {
+MonthLoadReport loadWithFallback(const std::string& plainPath, const std::string& olderPath,
+                                 Read read, Clear clear) {
+    MonthLoadReport report;
+    report.plainPath = plainPath;
     openFailed = 0;
-    if (!read(plainPath))
-        openFailed = 1;
-    if (openFailed == 1) {
-        openFailed = 0;
-        if (!read(olderPath))
-            clear();
+    if (Status s = read(plainPath); s) {
+        report.found = MonthFound::PlainName;
+        return report;
+    } else if (!namesNothing(plainPath)) {
+        report.plainUnreadable = true;
+        report.plainFailure = s.message();
     }
+    if (read(olderPath))
+        report.found = MonthFound::OlderName;
+    else
+        clear();
+    return report;
 }
 
 } // namespace
@@ -441,21 +459,21 @@ Status nippouHozon() {
     return writeNippouMonth(filePath, nippouMonth, koteihi);
 }
 
-void loadNippouMonth(const std::string& busyoName, int year, int month) {
-    loadWithFallback(
+MonthLoadReport loadNippouMonth(const std::string& busyoName, int year, int month) {
+    return loadWithFallback(
         nippouPath(busyoName, year, month), nippouPath(busyoName, year, month, true),
         [](const std::string& path) {
             filePath = path;
-            return nippouModosi().ok();
+            return nippouModosi();
         },
         [] { clearNippou(nippouMonth, koteihi); });
 }
 
-void loadNippouMonthInto(const std::string& busyoName, int year, int month, NippouMonth& target,
-                         double& targetKoteihi) {
-    loadWithFallback(
+MonthLoadReport loadNippouMonthInto(const std::string& busyoName, int year, int month,
+                                    NippouMonth& target, double& targetKoteihi) {
+    return loadWithFallback(
         nippouPath(busyoName, year, month), nippouPath(busyoName, year, month, true),
-        [&](const std::string& path) { return readNippouMonth(path, target, targetKoteihi).ok(); },
+        [&](const std::string& path) { return readNippouMonth(path, target, targetKoteihi); },
         [&] { clearNippou(target, targetKoteihi); });
 }
 
@@ -491,14 +509,22 @@ Status denpyouHozon() {
     return writeDenpyouMonth(filePath, denpyouMonth);
 }
 
-void loadDenpyouMonth(const std::string& busyoName, int year, int month) {
-    loadWithFallback(
+MonthLoadReport loadDenpyouMonth(const std::string& busyoName, int year, int month) {
+    return loadWithFallback(
         denpyouPath(busyoName, year, month), denpyouPath(busyoName, year, month, true),
         [](const std::string& path) {
             filePath = path;
-            return denpyouModosi().ok();
+            return denpyouModosi();
         },
         [] { clearDenpyou(denpyouMonth); });
+}
+
+MonthLoadReport loadDenpyouMonthInto(const std::string& busyoName, int year, int month,
+                                     DenpyouMonth& target) {
+    return loadWithFallback(
+        denpyouPath(busyoName, year, month), denpyouPath(busyoName, year, month, true),
+        [&](const std::string& path) { return readDenpyouMonth(path, target); },
+        [&] { clearDenpyou(target); });
 }
 
 } // namespace lukana

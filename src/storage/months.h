@@ -20,15 +20,27 @@ Status nippouHozon();
 Status denpyouModosi();
 Status denpyouHozon();
 
+// What a month load found. A plain-named file that exists but could not be read is told
+// apart from a missing one, so that a caller can move it aside before saving over it.
+enum class MonthFound { PlainName, OlderName, Nothing };
+struct MonthLoadReport {
+    MonthFound found = MonthFound::Nothing;
+    bool plainUnreadable = false;
+    std::string plainPath;
+    std::string plainFailure; // why the plain-named file could not be read
+};
+
 // Plain name, then the older name, else an empty month. Never fails. filePath is left at the
 // last path tried; openFailed carries the first failure to the retry and is 0 afterwards.
-void loadNippouMonth(const std::string& busyoName, int year, int month);
-void loadDenpyouMonth(const std::string& busyoName, int year, int month);
+MonthLoadReport loadNippouMonth(const std::string& busyoName, int year, int month);
+MonthLoadReport loadDenpyouMonth(const std::string& busyoName, int year, int month);
 
 // The same, into a month of the caller's own (the shared month and filePath are left as they
 // were).
-void loadNippouMonthInto(const std::string& busyoName, int year, int month, NippouMonth& target,
-                         double& targetKoteihi);
+MonthLoadReport loadNippouMonthInto(const std::string& busyoName, int year, int month,
+                                    NippouMonth& target, double& targetKoteihi);
+MonthLoadReport loadDenpyouMonthInto(const std::string& busyoName, int year, int month,
+                                     DenpyouMonth& target);
 
 std::string nippouPath(const std::string& busyoName, int year, int month, bool olderForm = false);
 std::string denpyouPath(const std::string& busyoName, int year, int month, bool olderForm = false);

@@ -30,7 +30,7 @@ int monthLength(long long y, int m) {
 
 int Nissuu(int year, int month) {
     if (month < 1 || month > 12)
-        return 31;
+        return 0; // no such month: callers test for it
     return monthLength(year, month);
 }
 
@@ -121,6 +121,27 @@ double leadingNumber(std::string_view text) {
         return 0;
     (void)p;
     return s[0] == '-' ? -v : v;
+}
+
+std::string csvLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += ',';
+        const std::string& field = fields[i];
+        if (field.find_first_of(",\"") == std::string::npos) {
+            line += field;
+            continue;
+        }
+        line += '"';
+        for (char c : field) {
+            if (c == '"')
+                line += '"';
+            line += c;
+        }
+        line += '"';
+    }
+    return line;
 }
 
 Status csvHozon() {

@@ -3,13 +3,14 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lukana {
 
 // Removes every comma: a comma would split a stored value when it is read back.
 std::string KanmaNuki(std::string_view text);
 
-// Days of a month 1..12 of a year (28 to 31).
+// Days of a month 1..12 of a year (28 to 31); 0 for any other month.
 int Nissuu(int year, int month);
 
 // A calendar date built as a calendar combines numbers: a day or month past its range
@@ -29,6 +30,10 @@ int weekday(int year, int month, int day);
 // The number a box or grid cell stands for: blanks are skipped wherever they stand, the value
 // is the longest leading decimal number, the rest is ignored, and no number gives 0.
 double leadingNumber(std::string_view text);
+
+// One line of a CSV file: the fields joined by ","; a field holding "," or a double quote is
+// written in double quotes with its quotes doubled, so that it stays one field.
+std::string csvLine(const std::vector<std::string>& fields);
 
 // Writes csvText to the file at filePath as one value followed by CR LF.
 Status csvHozon();

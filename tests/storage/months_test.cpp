@@ -967,4 +967,96 @@ TEST_F(MonthsTest, DenpyouLoadFallsBackToTheOlderNameAndSavesUnderThePlainOne) {
     EXPECT_EQ(denpyouMonth[1].amount[0], 999);
 }
 
+// ======================================================================================
+// What a load found
+
+TEST_F(MonthsTest, LoadsReportWhatTheyFound) {
+    enum class File { Missing, Good, Damaged, Folder };
+    struct Case {
+        File plain, older;
+        MonthFound found;
+        bool plainUnreadable;
+    };
+    const Case cases[] = {
+        {File::Missing, File::Missing, MonthFound::Nothing, false},
+        {File::Good, File::Missing, MonthFound::PlainName, false},
+        {File::Good, File::Good, MonthFound::PlainName, false},
+        {File::Missing, File::Good, MonthFound::OlderName, false},
+        {File::Missing, File::Damaged, MonthFound::Nothing, false},
+        {File::Damaged, File::Missing, MonthFound::Nothing, true},
+        {File::Damaged, File::Good, MonthFound::OlderName, true},
+        {File::Folder, File::Missing, MonthFound::Nothing, true},
+    };
+    auto nippouGood = newNippou();
+    double goodKoteihi = 0;
+    fillRichNippou(*nippouGood, goodKoteihi);
+    auto denpyouGood = newDenpyou();
+    fillRichDenpyou(*denpyouGood);
+    const std::string nippouBytes = bytesOf(*nippouGood, goodKoteihi);
+    const std::string denpyouBytes = bytesOf(*denpyouGood);
+
+    auto place = [](const std::string& path, File file, const std::string& good) {
+        fs::remove_all(path);
+        if (file == File::Good)
+            writeBytes(path, good);
+        else if (file == File::Damaged)
+            writeBytes(path, "abc\r\n");
+        else if (file == File::Folder)
+            fs::create_directory(path);
+    };
+    auto check = [](const MonthLoadReport& r, const Case& c, const std::string& plain,
+                    const char* loader) {
+        SCOPED_TRACE(loader);
+        EXPECT_EQ(r.found, c.found);
+        EXPECT_EQ(r.plainUnreadable, c.plainUnreadable);
+        EXPECT_EQ(r.plainPath, plain);
+        EXPECT_EQ(r.plainFailure.empty(), !c.plainUnreadable) << r.plainFailure;
+        EXPECT_EQ(openFailed, 0);
+    };
+
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(i);
+        place(plainNippou(), c.plain, nippouBytes);
+        place(olderNippou(), c.older, nippouBytes);
+        place(plainDenpyou(), c.plain, denpyouBytes);
+        place(olderDenpyou(), c.older, denpyouBytes);
+        const bool filled = c.found != MonthFound::Nothing;
+
+        check(loadNippouMonth(kBusyo, 2003, 7), c, plainNippou(), "loadNippouMonth");
+        EXPECT_EQ(bytesOf(nippouMonth, koteihi) == nippouBytes, filled);
+        auto ownNippou = newNippou();
+        double ownKoteihi = 0;
+        check(loadNippouMonthInto(kBusyo, 2003, 7, *ownNippou, ownKoteihi), c, plainNippou(),
+              "loadNippouMonthInto");
+        EXPECT_EQ(bytesOf(*ownNippou, ownKoteihi) == nippouBytes, filled);
+
+        check(loadDenpyouMonth(kBusyo, 2003, 7), c, plainDenpyou(), "loadDenpyouMonth");
+        EXPECT_EQ(bytesOf(denpyouMonth) == denpyouBytes, filled);
+        auto ownDenpyou = newDenpyou();
+        filePath = "unchanged";
+        check(loadDenpyouMonthInto(kBusyo, 2003, 7, *ownDenpyou), c, plainDenpyou(),
+              "loadDenpyouMonthInto");
+        EXPECT_EQ(bytesOf(*ownDenpyou) == denpyouBytes, filled);
+        EXPECT_EQ(filePath, "unchanged");
+    }
+}
+
+TEST_F(MonthsTest, DenpyouLoadIntoOwnStorageLeavesTheSharedMonthAlone) {
+    auto rich = newDenpyou();
+    fillRichDenpyou(*rich);
+    writeBytes(plainDenpyou(), bytesOf(*rich));
+    denpyouMonth[3].denpyouCount = 1;
+    denpyouMonth[3].amount[0] = 42;
+
+    auto own = newDenpyou();
+    own->at(5).denpyouCount = 2;
+    EXPECT_EQ(loadDenpyouMonthInto(kBusyo, 2003, 7, *own).found, MonthFound::PlainName);
+    EXPECT_EQ(bytesOf(*own), bytesOf(*rich));
+    EXPECT_EQ(denpyouMonth[3].amount[0], 42);
+
+    EXPECT_EQ(loadDenpyouMonthInto(kBusyo, 2004, 1, *own).found, MonthFound::Nothing);
+    EXPECT_EQ(bytesOf(*own), bytesOf(*newDenpyou()));
+}
+
 } // namespace

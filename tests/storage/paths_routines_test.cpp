@@ -50,6 +50,9 @@ TEST(Routines, Nissuu) {
     EXPECT_EQ(Nissuu(2000, 2), 29);
     EXPECT_EQ(Nissuu(2003, 4), 30);
     EXPECT_EQ(Nissuu(2003, 12), 31);
+    EXPECT_EQ(Nissuu(2003, 0), 0);
+    EXPECT_EQ(Nissuu(2003, 13), 0);
+    EXPECT_EQ(Nissuu(2003, -1), 0);
 }
 
 TEST(Routines, DatesCarryAsACalendarDoes) {
@@ -83,6 +86,26 @@ TEST(Routines, CsvHozonWritesOneValue) {
     csvText = "日付,売上\r\n1,500";
     ASSERT_TRUE(csvHozon().ok());
     EXPECT_EQ(readBytes(filePath), "\x93\xFA\x95t,\x94\x84\x8F\xE3\r\n1,500\r\n");
+}
+
+TEST(Routines, CsvLineQuotesOnlyFieldsThatWouldSplit) {
+    struct Case {
+        std::vector<std::string> fields;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{""}, ""},
+        {{"", "", ""}, ",,"},
+        {{" 1", "火", "0", "25.%"}, " 1,火,0,25.%"},
+        {{"123,456", "x"}, "\"123,456\",x"},
+        {{"say \"hi\""}, "\"say \"\"hi\"\"\""},
+        {{"\""}, "\"\"\"\""},
+        {{",", "a\"b,c"}, "\",\",\"a\"\"b,c\""},
+        {{"a b", "　本店", "\\1234"}, "a b,　本店,\\1234"}, // blanks and backslashes stay bare
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(csvLine(c.fields), c.line) << c.line;
 }
 
 TEST(AtomicFile, AFailedStepLeavesTheOldFileWhole) {
