@@ -45,9 +45,9 @@ Status vModosi() {
         return unreadable("件数が範囲外です (" + std::to_string(count) + ")");
     zanCount = count;
     for (int i = 0; i < count; ++i) {
-        if (!readField(in, text) || !parseStoredLong(text, zanKinds[i]) ||
-            !readField(in, text) || !parseStoredLong(text, zanIds[i]) ||
-            !readField(in, text) || !parseStoredDouble(text, zanBalances[i]))
+        if (!readField(in, text) || !parseStoredLong(text, zanKinds[i]) || !readField(in, text) ||
+            !parseStoredLong(text, zanIds[i]) || !readField(in, text) ||
+            !parseStoredDouble(text, zanBalances[i]))
             return unreadable("残高 " + std::to_string(i + 1) + " 件目が読めません");
     }
     return {};
@@ -85,8 +85,7 @@ ZanLoad loadZanMonth(const std::string& busyoName, int year, int month) {
     }
     openFailed = 1;
     std::error_code ec;
-    if (!current.empty() &&
-        std::filesystem::exists(std::filesystem::symlink_status(current, ec))) {
+    if (!current.empty() && std::filesystem::exists(std::filesystem::symlink_status(current, ec))) {
         load.movedAsideTo = moveAside(current);
         load.damagedKept = !load.movedAsideTo;
     }

@@ -16,7 +16,8 @@ std::string BalanceCarry::show(const std::string& busyoName, const ShownMonth& s
     shownZanPath_ = zanPath(busyoName, shown.year, shown.month);
     prevZanPath_ = zanPath(busyoName, shown.prevYear(), shown.prevMonth());
     const ZanLoad load = loadZanMonth(busyoName, shown.prevYear(), shown.prevMonth());
-    noteLoad(prevZanPath_, load.movedAsideTo.has_value(), load.movedAsideTo.value_or(""), load.damagedKept);
+    noteLoad(prevZanPath_, load.movedAsideTo.has_value(), load.movedAsideTo.value_or(""),
+             load.damagedKept);
     prevKept_ = load.damagedKept;
     const std::optional<double> balance = findZanBalance(party.kind, party.id);
     return balance ? Format(*balance, "######") : std::string("0");
@@ -28,8 +29,8 @@ void BalanceCarry::leave(double previousBalance, double closingBalance) {
     // The table still holds the month before as it was read when the display began.
     store(prevZanPath_, prevKept_, previousBalance);
     const ZanLoad load = loadZanMonth(busyoName_, shown_.year, shown_.month);
-    noteLoad(shownZanPath_, load.movedAsideTo.has_value(),
-             load.movedAsideTo.value_or(""), load.damagedKept);
+    noteLoad(shownZanPath_, load.movedAsideTo.has_value(), load.movedAsideTo.value_or(""),
+             load.damagedKept);
     store(shownZanPath_, load.damagedKept, closingBalance);
 }
 
@@ -43,8 +44,8 @@ void BalanceCarry::noteLoad(const std::string& path, bool movedAside, const std:
 
 void BalanceCarry::store(const std::string& path, bool keptDamaged, double balance) {
     auto failed = [&](std::string why) {
-        notices_.push_back({BalanceNotice::Kind::WriteFailed,
-                            path.empty() ? busyoName_ : path, std::move(why)});
+        notices_.push_back(
+            {BalanceNotice::Kind::WriteFailed, path.empty() ? busyoName_ : path, std::move(why)});
     };
     if (path.empty())
         return failed("部署名をフォルダー名にできません");

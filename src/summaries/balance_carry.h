@@ -36,8 +36,7 @@ class BalanceCarry {
     std::vector<BalanceNotice> takeNotices();
 
   private:
-    void noteLoad(const std::string& path, bool movedAside, const std::string& movedTo,
-                  bool kept);
+    void noteLoad(const std::string& path, bool movedAside, const std::string& movedTo, bool kept);
     void store(const std::string& path, bool keptDamaged, double balance);
 
     std::string busyoName_;

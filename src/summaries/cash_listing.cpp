@@ -8,8 +8,8 @@
 namespace lukana::summaries {
 
 void CashListing::list(const std::string& busyoName, const std::vector<MonthSpan>& spans,
-                       const PartyKey& party, const AccountFilter& filter,
-                       CashSwitches switches, double zenZan, DenpyouMonth& month) {
+                       const PartyKey& party, const AccountFilter& filter, CashSwitches switches,
+                       double zenZan, DenpyouMonth& month) {
     rows_.clear();
     zenZan_ = zenZan;
     in_ = out_ = allIn_ = allOut_ = 0;

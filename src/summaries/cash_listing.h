@@ -15,8 +15,8 @@ namespace lukana::summaries {
 
 struct CashRow {
     double amount = 0;
-    double runningIn = 0, runningOut = 0; // nyuukinKei and syukkinKei after this row
-    double balance = 0;                   // previous balance + in - out after this row
+    double runningIn = 0, runningOut = 0;    // nyuukinKei and syukkinKei after this row
+    double balance = 0;                      // previous balance + in - out after this row
     std::int32_t otherKind = 0, otherId = 0; // the voucher's other side
     std::int32_t accountId = 0, subAccountId = 0;
     std::string note;

@@ -40,10 +40,11 @@ void PartyList::add(std::string text, int kind, int id) {
 PartyList summaryPartyList() {
     PartyList list;
     list.add("全て", 0, 0);
-    const int busyoId =
-        denpyouBusyo >= 0 && denpyouBusyo < static_cast<int>(busyoIds.size()) ? busyoIds[denpyouBusyo] : 0;
-    const int count = std::min({siireCount, static_cast<int>(siireNames.size()),
-                                static_cast<int>(siireBusyoIds.size())});
+    const int busyoId = denpyouBusyo >= 0 && denpyouBusyo < static_cast<int>(busyoIds.size())
+                            ? busyoIds[denpyouBusyo]
+                            : 0;
+    const int count = std::min(
+        {siireCount, static_cast<int>(siireNames.size()), static_cast<int>(siireBusyoIds.size())});
     for (int i = 0; i < count; ++i)
         if (siireBusyoIds[i] == busyoId || siireBusyoIds[i] == 0)
             list.add(siireNames[i], kSupplierKind, i);
@@ -89,8 +90,8 @@ std::vector<std::string> subAccountItems(int accountTitlePosition) {
         return {};
     const int accountId = tekiyouIds[accountTitlePosition - 1];
     std::vector<std::string> items{"全て"};
-    const int count = std::min({tyCount, static_cast<int>(tyNames.size()),
-                                static_cast<int>(tyTekiyouIds.size())});
+    const int count = std::min(
+        {tyCount, static_cast<int>(tyNames.size()), static_cast<int>(tyTekiyouIds.size())});
     for (int i = 0; i < count; ++i)
         if (tyTekiyouIds[i] == accountId) {
             items.push_back(tyNames[i]);

@@ -11,7 +11,13 @@
 
 namespace lukana::summaries {
 
-enum FilterList { kToParty = 0, kFromParty = 1, kAccountTitle = 2, kSubAccount = 3, kEntryType = 4 };
+enum FilterList {
+    kToParty = 0,
+    kFromParty = 1,
+    kAccountTitle = 2,
+    kSubAccount = 3,
+    kEntryType = 4
+};
 
 // Party codes as vouchers use them.
 inline constexpr int kSupplierKind = 1;

@@ -21,8 +21,8 @@ std::vector<MonthSpan> periodMonths(const Period& p) {
         for (int month = std::max(firstMonth, 1); month <= std::min(lastMonth, 12); ++month) {
             const bool first = year == p.start.year && month == p.start.month;
             const bool last = year == p.end.year && month == p.end.month;
-            months.push_back({year, month, first ? p.start.day : 1,
-                              last ? p.end.day : Nissuu(year, month)});
+            months.push_back(
+                {year, month, first ? p.start.day : 1, last ? p.end.day : Nissuu(year, month)});
         }
     }
     return months;

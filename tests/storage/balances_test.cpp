@@ -174,8 +174,9 @@ TEST_F(BalancesTest, SettingABalanceChangesTheFirstMatchOnlyAndAppendsOtherwise)
     ASSERT_TRUE(setZanBalance(2, 0, 50));
     ASSERT_TRUE(setZanBalance(2, 1, 60));
     ASSERT_TRUE(vHozon().ok());
-    EXPECT_EQ(readBytes(current(2004, 5)), " 4\r\n 4\r\n 1\r\n 1\r\n 2\r\n 0\r\n 50\r\n 2\r\n 0\r\n "
-                                           "3\r\n 2\r\n 1\r\n 60\r\n");
+    EXPECT_EQ(readBytes(current(2004, 5)),
+              " 4\r\n 4\r\n 1\r\n 1\r\n 2\r\n 0\r\n 50\r\n 2\r\n 0\r\n "
+              "3\r\n 2\r\n 1\r\n 60\r\n");
 }
 
 } // namespace

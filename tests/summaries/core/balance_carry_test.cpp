@@ -13,7 +13,7 @@ namespace {
 const PartyKey kCash{2, 0};
 const PartyKey kHeadOffice{2, 1};
 
-class BalanceCarryTest : public testing::SummariesFixture {
+class BalanceCarryTest : public summaries_test::SummariesFixture {
   protected:
     void TearDown() override { setWriteFaultHook({}); }
     static std::string file(int year, int month) { return readBytes(zanPath("本店", year, month)); }
@@ -42,7 +42,8 @@ TEST_F(BalanceCarryTest, AnotherPartyAppendsItsEntryAndLeavesTheOthers) {
 }
 
 TEST_F(BalanceCarryTest, BoxTextIsWholeYenEmptyForZeroAndZeroWithoutAnEntry) {
-    writeBytes(zanPath("本店", 2004, 3), " 3\r\n 2\r\n 0\r\n 0\r\n 2\r\n 1\r\n 2.5\r\n 4\r\n 1\r\n-2.5\r\n");
+    writeBytes(zanPath("本店", 2004, 3),
+               " 3\r\n 2\r\n 0\r\n 0\r\n 2\r\n 1\r\n 2.5\r\n 4\r\n 1\r\n-2.5\r\n");
     EXPECT_EQ(carry.show("本店", {2004, 4}, kCash), "");
     EXPECT_EQ(carry.show("本店", {2004, 4}, kHeadOffice), "3");
     EXPECT_EQ(carry.show("本店", {2004, 4}, {4, 1}), "-3");

@@ -7,7 +7,7 @@
 
 using namespace lukana;
 using namespace lukana::summaries;
-using lukana::testing::Voucher;
+using summaries_test::Voucher;
 using ::testing::ElementsAre;
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 const PartyKey kCash{2, 0};
 const PartyKey kMainBank{4, 1};
 
-class CashListingTest : public testing::SummariesFixture {
+class CashListingTest : public summaries_test::SummariesFixture {
   protected:
     void list(const PartyKey& party, double zenZan = 0, CashSwitches switches = {},
               ShownMonth shown = {2004, 4}, int closingDay = 31) {

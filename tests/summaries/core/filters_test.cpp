@@ -10,7 +10,7 @@ using ::testing::ElementsAre;
 
 namespace {
 
-class FiltersTest : public testing::SummariesFixture {};
+class FiltersTest : public summaries_test::SummariesFixture {};
 
 TEST_F(FiltersTest, PartyListOffersOwnAndSharedSuppliersThenDepartmentHeadOfficeAndBanks) {
     const PartyList list = summaryPartyList();

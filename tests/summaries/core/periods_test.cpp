@@ -6,12 +6,12 @@
 
 using namespace lukana;
 using namespace lukana::summaries;
-using lukana::testing::Voucher;
+using summaries_test::Voucher;
 using ::testing::ElementsAre;
 
 namespace {
 
-class PeriodsTest : public testing::SummariesFixture {
+class PeriodsTest : public summaries_test::SummariesFixture {
   protected:
     // One voucher of that day's number as its amount on every day from..to.
     void voucherEveryDay(CivilDate from, CivilDate to) {
@@ -65,8 +65,8 @@ TEST_F(PeriodsTest, MonthsOfAPeriodCoverEachDayOnce) {
                 ElementsAre(MonthSpan{2003, 12, 20, 31}, MonthSpan{2004, 1, 1, 31},
                             MonthSpan{2004, 2, 1, 29}));
     EXPECT_TRUE(periodMonths({{2004, 1, 10}, {2003, 12, 15}}).empty());
-    EXPECT_THAT(periodMonths({{2004, 1, 10}, {2004, 1, 9}}),
-                ElementsAre(MonthSpan{2004, 1, 10, 9})) << "lists nothing";
+    EXPECT_THAT(periodMonths({{2004, 1, 10}, {2004, 1, 9}}), ElementsAre(MonthSpan{2004, 1, 10, 9}))
+        << "lists nothing";
     EXPECT_EQ(periodMonths({{2001, 12, 31}, {2003, 1, 1}}).size(), 14u);
 }
 
@@ -79,8 +79,8 @@ TEST_F(PeriodsTest, ListingAPeriodTakesEveryDayOnceInCalendarOrder) {
     EXPECT_EQ(dates[17], "2004/1/1");
     EXPECT_EQ(dates.back(), "2004/1/10");
     // Running sums start again with every month; the totals cover the period.
-    EXPECT_EQ(list.rows()[16].sumAmount, 15 + 16 + 17 + 18 + 19 + 20 + 21 + 22 + 23 + 24 + 25 +
-                                             26 + 27 + 28 + 29 + 30 + 31);
+    EXPECT_EQ(list.rows()[16].sumAmount,
+              15 + 16 + 17 + 18 + 19 + 20 + 21 + 22 + 23 + 24 + 25 + 26 + 27 + 28 + 29 + 30 + 31);
     EXPECT_EQ(list.rows()[17].sumAmount, 1);
     EXPECT_EQ(list.totals().amount, 391 + 55);
 }

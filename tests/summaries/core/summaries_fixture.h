@@ -6,6 +6,8 @@
 #include "storage/state.h"
 #include "support/temp_dir.h"
 
+using namespace lukana;
+
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -13,12 +15,19 @@
 #include <string>
 #include <utility>
 
-namespace lukana::testing {
+namespace summaries_test {
 
+// From, to, amount, stored tax, entry type, account title, sub-account, note.
 struct Voucher {
-    int fromKind = 2, fromId = 0, toKind = 1, toId = 0;
-    double amount = 0, tax = 0;
-    int entryType = 1, accountId = 1, subAccountId = 0;
+    Voucher(int fromKind = 2, int fromId = 0, int toKind = 1, int toId = 0, double amount = 0,
+            double tax = 0, int entryType = 1, int accountId = 1, int subAccountId = 0,
+            std::string note = {})
+        : fromKind(fromKind), fromId(fromId), toKind(toKind), toId(toId), amount(amount), tax(tax),
+          entryType(entryType), accountId(accountId), subAccountId(subAccountId),
+          note(std::move(note)) {}
+    int fromKind, fromId, toKind, toId;
+    double amount, tax;
+    int entryType, accountId, subAccountId;
     std::string note;
 };
 
@@ -103,4 +112,4 @@ class SummariesFixture : public ::testing::Test {
     std::map<std::pair<int, int>, std::unique_ptr<DenpyouMonth>> months_;
 };
 
-} // namespace lukana::testing
+} // namespace summaries_test

@@ -6,12 +6,12 @@
 
 using namespace lukana;
 using namespace lukana::summaries;
-using lukana::testing::Voucher;
+using summaries_test::Voucher;
 using ::testing::ElementsAre;
 
 namespace {
 
-class SummaryListTest : public testing::SummariesFixture {
+class SummaryListTest : public summaries_test::SummariesFixture {
   protected:
     // Lists the vouchers of one day with every filter at "全て".
     void listDay(std::initializer_list<Voucher> vouchers) {
@@ -44,8 +44,8 @@ TEST_F(SummaryListTest, AmountSplitsIntoStoredTaxAndTheRest) {
     listDay({{2, 0, 1, 10, 1000, 48}, {2, 0, 1, 10, 500, 0}});
     EXPECT_THAT(row(0), ElementsAre(" 2003/ 12/ 5", "¥952", "¥952", "¥48", "¥48", "¥1,000",
                                     "¥1,000", "本店", "A酒店"));
-    EXPECT_THAT(row(1), ElementsAre(" 2003/ 12/ 5", "¥500", "¥1,452", "¥", "¥48", "¥500",
-                                    "¥1,500", "本店", "A酒店"));
+    EXPECT_THAT(row(1), ElementsAre(" 2003/ 12/ 5", "¥500", "¥1,452", "¥", "¥48", "¥500", "¥1,500",
+                                    "本店", "A酒店"));
     EXPECT_EQ(printedDate(list.rows()[0], DateForm::YearMonthDay), "03/ 12/ 5");
     EXPECT_EQ(printedDate(list.rows()[0], DateForm::MonthDay), " 12/ 5");
     EXPECT_EQ(summaryCellText(list.rows()[0], 0, DateForm::MonthDay, names()), " 12/ 5");
@@ -62,10 +62,9 @@ TEST_F(SummaryListTest, RunningSumsAddUp) {
 // Every listed voucher gets its whole row, whatever the signs, and the totals add up.
 TEST_F(SummaryListTest, ZeroNegativeAndOverTaxedVouchersGetWholeRowsAndTotalsAddUp) {
     listDay({{2, 0, 1, 10, 0, 0}, {2, 0, 1, 10, -200, 0}, {2, 0, 1, 10, 100, 150}});
-    EXPECT_THAT(row(0), ElementsAre(" 2003/ 12/ 5", "¥", "¥", "¥", "¥", "¥", "¥", "本店",
-                                    "A酒店"));
-    EXPECT_THAT(row(1), ElementsAre(" 2003/ 12/ 5", "-¥200", "-¥200", "¥", "¥", "-¥200",
-                                    "-¥200", "本店", "A酒店"));
+    EXPECT_THAT(row(0), ElementsAre(" 2003/ 12/ 5", "¥", "¥", "¥", "¥", "¥", "¥", "本店", "A酒店"));
+    EXPECT_THAT(row(1), ElementsAre(" 2003/ 12/ 5", "-¥200", "-¥200", "¥", "¥", "-¥200", "-¥200",
+                                    "本店", "A酒店"));
     EXPECT_THAT(row(2), ElementsAre(" 2003/ 12/ 5", "-¥50", "-¥250", "¥150", "¥150", "¥100",
                                     "-¥100", "本店", "A酒店"));
     const SummaryTotals& t = list.totals();
@@ -76,8 +75,8 @@ TEST_F(SummaryListTest, ZeroNegativeAndOverTaxedVouchersGetWholeRowsAndTotalsAdd
 }
 
 TEST_F(SummaryListTest, PlaceNamesByKindAndId) {
-    listDay({{1, -1, 2, 0, 1}, {2, 0, 4, 3, 1}, {4, 1, 2, 1, 1}, {4, 6, 0, 0, 1},
-             {4, 0, 1, 11, 1}});
+    listDay(
+        {{1, -1, 2, 0, 1}, {2, 0, 4, 3, 1}, {4, 1, 2, 1, 1}, {4, 6, 0, 0, 1}, {4, 0, 1, 11, 1}});
     EXPECT_EQ(row(0)[7], "") << "a supplier outside the register";
     EXPECT_EQ(row(0)[8], "本店");
     EXPECT_EQ(row(1)[8], "りそな 渋谷 7654321") << "further slot 2";
@@ -99,7 +98,7 @@ TEST_F(SummaryListTest, EmptyListHasYenMarksAsTotals) {
 
 TEST_F(SummaryListTest, AmountFormTable) {
     const std::pair<double, const char*> cases[] = {
-        {1234, "¥1,234"}, {-1234, "-¥1,234"}, {0, "¥"},          {0.5, "¥1"},
+        {1234, "¥1,234"}, {-1234, "-¥1,234"},      {0, "¥"},       {0.5, "¥1"},
         {-0.5, "-¥1"},    {1e9, "¥1,000,000,000"}, {999.4, "¥999"}};
     for (auto [value, text] : cases)
         EXPECT_EQ(yen(value), text) << value;
