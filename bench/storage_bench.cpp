@@ -40,6 +40,7 @@
 // machine spreads the figures (the disk's fsync most of all); the CPU time column shows how
 // much of a load's time was its own.
 
+#include "reference_pass.h"
 #include "storage/atomic_file.h"
 #include "storage/months.h"
 #include "storage/paths.h"
@@ -206,34 +207,6 @@ size_t splitPass(std::string_view bytes) {
         p = nl + 1;
     }
     return lines + length;
-}
-
-double minimalPass(std::string_view bytes) {
-    double sum = 0;
-    const char* p = bytes.data();
-    const char* end = p + bytes.size();
-    while (p < end) {
-        const char* nl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
-        if (!nl)
-            nl = end;
-        const char* q = p;
-        while (q < nl && *q == ' ')
-            ++q;
-        const char* e = nl;
-        if (e > q && e[-1] == '\r')
-            --e;
-        long long whole = 0;
-        auto [at, ec] = std::from_chars(q, e, whole);
-        if (ec == std::errc() && at == e) {
-            sum += double(whole);
-        } else {
-            double value = 0;
-            std::from_chars(q, e, value);
-            sum += value;
-        }
-        p = nl + 1;
-    }
-    return sum;
 }
 
 void writeAndSync(const std::string& path, std::string_view bytes) {

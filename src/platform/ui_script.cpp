@@ -42,9 +42,31 @@ UiScript::UiScript(Failure fail) : fail_(std::move(fail)) {
             fail_(QStringLiteral("unexpected printer choice"));
             return false;
         }
-        bool chosen = printers_.front();
+        PrinterAnswer next = printers_.front();
         printers_.pop_front();
-        return chosen;
+        return next.kind == PrinterAnswer::Kind::Chosen;
+    });
+    setPrintoutHook([this](Orientation orientation, const QString& documentName) -> Printout {
+        if (printers_.empty()) {
+            fail_(QStringLiteral("unexpected printer choice for \"%1\"").arg(documentName));
+            return {Printout::Status::Cancelled, nullptr};
+        }
+        PrinterAnswer next = printers_.front();
+        printers_.pop_front();
+        switch (next.kind) {
+        case PrinterAnswer::Kind::Cancelled:
+            return {Printout::Status::Cancelled, nullptr};
+        case PrinterAnswer::Kind::Unavailable:
+            return {Printout::Status::Failed, nullptr};
+        case PrinterAnswer::Kind::Chosen:
+            break;
+        }
+        auto recording = std::make_shared<PrintRecording>();
+        recording->orientation = orientation;
+        recording->documentName = documentName;
+        printouts_.push_back(recording);
+        return {Printout::Status::Ready,
+                std::make_unique<RecordingPageWriter>(recording, next.failAtCall)};
     });
 }
 
@@ -53,6 +75,7 @@ UiScript::~UiScript() {
     setModalHook({});
     setSaveFileHook({});
     setPrinterHook({});
+    setPrintoutHook({});
     if (!answers_.empty())
         fail_(QStringLiteral("%1 scripted message box answer(s) never used").arg(answers_.size()));
     if (!windows_.empty())
@@ -76,9 +99,22 @@ UiScript& UiScript::saveFile(std::optional<QString> path) {
     return *this;
 }
 
-UiScript& UiScript::printer(bool chosen) {
-    printers_.push_back(chosen);
+UiScript& UiScript::printer(bool chosen, int failAtCall) {
+    printers_.push_back(
+        {chosen ? PrinterAnswer::Kind::Chosen : PrinterAnswer::Kind::Cancelled, failAtCall});
     return *this;
+}
+
+UiScript& UiScript::printerUnavailable() {
+    printers_.push_back({PrinterAnswer::Kind::Unavailable, 0});
+    return *this;
+}
+
+std::vector<PrintRecording> UiScript::printouts() const {
+    std::vector<PrintRecording> out;
+    for (const auto& recording : printouts_)
+        out.push_back(*recording);
+    return out;
 }
 
 bool UiScript::done() const {

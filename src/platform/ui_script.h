@@ -4,10 +4,13 @@
 // Anything the script did not expect is reported through the failure function.
 #include "dialogs.h"
 #include "message_box.h"
+#include "print_recording.h"
+#include "printer.h"
 #include "window.h"
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <typeinfo>
 #include <vector>
@@ -38,11 +41,16 @@ class UiScript {
     }
     // The next file-save dialog returns this path (nothing: cancelled).
     UiScript& saveFile(std::optional<QString> path);
-    // The next printer choice returns this.
-    UiScript& printer(bool chosen);
+    // The next printer choice returns this. A printout started on it is recorded; with
+    // failAtCall k > 0 its k-th call fails.
+    UiScript& printer(bool chosen, int failAtCall = 0);
+    // The next printout finds no printer that could be set up.
+    UiScript& printerUnavailable();
 
     const std::vector<MessageBoxRecord>& boxes() const { return boxes_; }
     int windowsShown() const { return windowsShown_; }
+    // Every printout started while the script lived, in order.
+    std::vector<PrintRecording> printouts() const;
     // True when every answer given has been used.
     bool done() const;
 
@@ -55,7 +63,12 @@ class UiScript {
         QString path;
     };
     std::deque<SaveAnswer> saveFiles_;
-    std::deque<bool> printers_;
+    struct PrinterAnswer {
+        enum class Kind { Cancelled, Chosen, Unavailable } kind;
+        int failAtCall;
+    };
+    std::deque<PrinterAnswer> printers_;
+    std::vector<std::shared_ptr<PrintRecording>> printouts_;
     std::vector<MessageBoxRecord> boxes_;
     int windowsShown_ = 0;
 };

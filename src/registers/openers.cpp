@@ -1,44 +1,44 @@
 #include "openers.h"
 
-#include "frm_iin.h"
-#include "frm_iin2.h"
-#include "frm_iin3.h"
-#include "frm_iin_gk.h"
-#include "frm_menu_b.h"
-#include "frm_menu_d.h"
-#include "frm_tenpo.h"
+#include "account_title_register.h"
+#include "bank_register.h"
+#include "department_register.h"
+#include "menu_category_register.h"
+#include "menu_item_register.h"
 #include "platform/pointer.h"
 #include "storage/state.h"
+#include "sub_account_register.h"
+#include "supplier_register.h"
 
 namespace lukana {
 
 void openMenuBunruiRegister() {
-    frmMenuB window;
+    MenuCategoryRegister window;
     platform::runModal(window);
 }
 
 void openMenuItemRegister() {
-    frmMenuD window;
+    MenuItemRegister window;
     platform::runModal(window);
 }
 
 void openDepartmentRegister() {
-    frmtenpo window;
+    DepartmentRegister window;
     platform::runModal(window);
 }
 
 void openSiireRegister() {
-    frmiin2 window;
+    SupplierRegister window;
     platform::runModal(window);
 }
 
 void openTekiyouRegister() {
-    frmiin window;
+    AccountTitleRegister window;
     platform::runModal(window);
 }
 
 void openTyRegister() {
-    frmiin3 window;
+    SubAccountRegister window;
     platform::runModal(window);
 }
 
@@ -46,14 +46,14 @@ void openUrikakeCustomerRegister() {
     urikakeTouroku = 1;
     platform::setMousePointer(platform::Pointer::Busy);
     {
-        frmiin3 window;
+        SubAccountRegister window;
         platform::runModal(window);
     }
     urikakeTouroku = 0;
 }
 
 void openKouzaRegister() {
-    frmiinGK window;
+    BankRegister window;
     platform::runModal(window);
 }
 

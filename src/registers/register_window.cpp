@@ -33,39 +33,40 @@ QPushButton* button(const QString& caption, const QString& tip, QWidget* parent)
 } // namespace
 
 RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
-    : Window(parent), List1(new QListWidget(this)), Text1(new TextBox(this)),
-      Command5(button(QStringLiteral("保存"), QStringLiteral("変更したデータを保存します"), this)),
-      Command6(button(QStringLiteral("戻る"), {}, this)), Label2(new QLabel(setup.help, this)),
+    : Window(parent), nameList(new QListWidget(this)), nameBox(new TextBox(this)),
+      saveButton(
+          button(QStringLiteral("保存"), QStringLiteral("変更したデータを保存します"), this)),
+      backButton(button(QStringLiteral("戻る"), {}, this)), helpLabel(new QLabel(setup.help, this)),
       setup_(std::move(setup)), details_(new QWidget(this)) {
     setWindowTitle(setup_.caption);
-    cmdname = {
+    editButtons = {
         button(QStringLiteral("挿入"),
                QStringLiteral("下のテキストボックスにいれた名前を挿入します"), this),
         button(QStringLiteral("削除"), QStringLiteral("上のリストで選んだ項目を削除します"), this),
         button(QStringLiteral("変更"), QStringLiteral("上のリストで選んだ項目名を変更します"),
                this)};
-    Command4 = {button(QStringLiteral("∧"), QStringLiteral("ひとつ上へ"), this),
-                button(QStringLiteral("∨"), QStringLiteral("ひとつ下へ"), this),
-                button(QStringLiteral("≫"), QStringLiteral("一番上へ"), this),
-                button(QStringLiteral("≪"), QStringLiteral("一番下へ"), this)};
-    Text1->setToolTip(QStringLiteral("ここに名前を入れてください"));
-    Text1->setStripCommas(setup_.stripCommasWhileTyping);
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    Label2->setWordWrap(true);
+    moveButtons = {button(QStringLiteral("∧"), QStringLiteral("ひとつ上へ"), this),
+                   button(QStringLiteral("∨"), QStringLiteral("ひとつ下へ"), this),
+                   button(QStringLiteral("≫"), QStringLiteral("一番上へ"), this),
+                   button(QStringLiteral("≪"), QStringLiteral("一番下へ"), this)};
+    nameBox->setToolTip(QStringLiteral("ここに名前を入れてください"));
+    nameBox->setStripCommas(setup_.stripCommasWhileTyping);
+    nameList->setSelectionMode(QAbstractItemView::SingleSelection);
+    helpLabel->setWordWrap(true);
 
     auto* root = new QVBoxLayout(this);
     if (setup_.departmentChooser) {
-        busyoChooser = new ComboBox(this);
+        departmentChoice = new ComboBox(this);
         auto* row = new QHBoxLayout;
         row->addWidget(new QLabel(QStringLiteral("部署名"), this));
-        row->addWidget(busyoChooser, 1);
+        row->addWidget(departmentChoice, 1);
         root->addLayout(row);
-        busyoChooser->onChange([this] { busyoChooser_Click(); });
+        departmentChoice->onChange([this] { onDepartmentChoiceChanged(); });
     }
     auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(List1, 1);
+    listColumn->addWidget(nameList, 1);
     auto* moves = new QHBoxLayout;
-    for (QPushButton* b : Command4)
+    for (QPushButton* b : moveButtons)
         moves->addWidget(b);
     listColumn->addLayout(moves);
     if (setup_.detailsBesideList) {
@@ -77,37 +78,37 @@ RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
         listColumn->addWidget(details_);
         root->addLayout(listColumn, 1);
     }
-    root->addWidget(Label2);
-    root->addWidget(Text1);
+    root->addWidget(helpLabel);
+    root->addWidget(nameBox);
     auto* commands = new QHBoxLayout;
-    for (QPushButton* b : cmdname)
+    for (QPushButton* b : editButtons)
         commands->addWidget(b);
     commands->addStretch(1);
-    commands->addWidget(Command5);
-    commands->addWidget(Command6);
+    commands->addWidget(saveButton);
+    commands->addWidget(backButton);
     root->addLayout(commands);
     resize(420, 520);
 
-    for (QPushButton* b : cmdname)
+    for (QPushButton* b : editButtons)
         b->setEnabled(false);
-    for (QPushButton* b : Command4)
+    for (QPushButton* b : moveButtons)
         b->setEnabled(false);
 
     for (int i = 0; i < 3; ++i)
-        connect(cmdname[i], &QPushButton::clicked, this, [this, i] { cmdname_Click(i); });
+        connect(editButtons[i], &QPushButton::clicked, this, [this, i] { onEditClicked(i); });
     for (int i = 0; i < 4; ++i)
-        connect(Command4[i], &QPushButton::clicked, this, [this, i] { Command4_Click(i); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
+        connect(moveButtons[i], &QPushButton::clicked, this, [this, i] { onMoveClicked(i); });
+    connect(saveButton, &QPushButton::clicked, this, [this] { onSaveClicked(); });
+    connect(backButton, &QPushButton::clicked, this, [this] { onBackClicked(); });
+    connect(nameList, &QListWidget::itemSelectionChanged, this, [this] { onListClicked(); });
     // A click on the entry still selected when the group was disabled (after the window
     // became active again) selects it anew.
-    connect(List1, &QListWidget::itemClicked, this, [this] {
+    connect(nameList, &QListWidget::itemClicked, this, [this] {
         if (!selectionGroupEnabled())
-            List1_Click();
+            onListClicked();
     });
-    Text1->onChange([this] { Text1_Change(); });
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_Enter(); });
+    nameBox->onChange([this] { onNameEdited(); });
+    connect(nameBox, &QLineEdit::returnPressed, this, [this] { onNameBoxEntered(); });
 }
 
 // ---------------------------------------------------------------- operations
@@ -137,9 +138,9 @@ void RegisterWindow::modosi() {
 }
 
 void RegisterWindow::lstIre() {
-    List1->clear();
+    nameList->clear();
     for (int i = 0; i < entries().count(); ++i)
-        List1->addItem(QString::fromStdString(entries().name(i)));
+        nameList->addItem(QString::fromStdString(entries().name(i)));
     clearDetails();
     if (keepSelection != 1) {
         selIndex = -1;
@@ -179,7 +180,7 @@ void RegisterWindow::hajime() {
 void RegisterWindow::formLoad() {
     selIndex = -1;
     hyoujiChu = 0;
-    if (busyoChooser)
+    if (departmentChoice)
         fillDepartments();
     else
         hajime();
@@ -188,14 +189,14 @@ void RegisterWindow::formLoad() {
 
 void RegisterWindow::fillDepartments() {
     {
-        QSignalBlocker quiet(busyoChooser);
-        busyoChooser->clear();
+        QSignalBlocker quiet(departmentChoice);
+        departmentChoice->clear();
         for (int i = 0; i < busyoCount && i < static_cast<int>(busyoNames.size()); ++i)
-            busyoChooser->addItem(QString::fromStdString(busyoNames[static_cast<size_t>(i)]));
-        busyoChooser->setListIndex(-1);
+            departmentChoice->addItem(QString::fromStdString(busyoNames[static_cast<size_t>(i)]));
+        departmentChoice->setListIndex(-1);
     }
-    if (curBusyo >= 0 && curBusyo < busyoChooser->count()) {
-        busyoChooser->setListIndex(curBusyo); // runs the department switch
+    if (curBusyo >= 0 && curBusyo < departmentChoice->count()) {
+        departmentChoice->setListIndex(curBusyo); // runs the department switch
         return;
     }
     // No department to show: an empty list, so nothing of another department can be edited
@@ -208,7 +209,7 @@ void RegisterWindow::fillDepartments() {
 
 void RegisterWindow::formActivate() {
     setSelectionGroupEnabled(false);
-    Text1->setFocus();
+    nameBox->setFocus();
 }
 
 bool RegisterWindow::queryUnload() {
@@ -218,7 +219,7 @@ bool RegisterWindow::queryUnload() {
 
 // ---------------------------------------------------------------- handlers
 
-void RegisterWindow::cmdname_Click(int index) {
+void RegisterWindow::onEditClicked(int index) {
     switch (index) {
     case 0:
         insertCommand();
@@ -234,25 +235,25 @@ void RegisterWindow::cmdname_Click(int index) {
     }
 }
 
-void RegisterWindow::Command4_Click(int index) {
+void RegisterWindow::onMoveClicked(int index) {
     static constexpr Move kMoves[] = {Move::Up, Move::Down, Move::Top, Move::Bottom};
     if (index >= 0 && index < 4)
         moveCommand(kMoves[index]);
 }
 
-void RegisterWindow::Command5_Click() {
+void RegisterWindow::onSaveClicked() {
     hozon();
 }
 
-void RegisterWindow::Command6_Click() {
+void RegisterWindow::onBackClicked() {
     closeWindow();
 }
 
-void RegisterWindow::List1_Click() {
-    const QList<QListWidgetItem*> chosen = List1->selectedItems();
+void RegisterWindow::onListClicked() {
+    const QList<QListWidgetItem*> chosen = nameList->selectedItems();
     if (chosen.isEmpty())
         return;
-    const int row = List1->row(chosen.front());
+    const int row = nameList->row(chosen.front());
     if (selIndex > -1 && keepSelection == 0)
         preHozon();
     setSelectionGroupEnabled(true);
@@ -260,15 +261,15 @@ void RegisterWindow::List1_Click() {
     Hyouji();
 }
 
-void RegisterWindow::busyoChooser_Click() {
-    const int chosen = busyoChooser->listIndex();
+void RegisterWindow::onDepartmentChoiceChanged() {
+    const int chosen = departmentChoice->listIndex();
     if (chosen < 0 || restoringBusyo == 1)
         return;
     kakunin();
     if (leaveCancelled == 1) {
         leaveCancelled = 0;
         restoringBusyo = 1;
-        busyoChooser->setListIndex(curBusyo);
+        departmentChoice->setListIndex(curBusyo);
         restoringBusyo = 0;
         return;
     }
@@ -277,17 +278,17 @@ void RegisterWindow::busyoChooser_Click() {
     hajime();
 }
 
-void RegisterWindow::Text1_Change() {
-    cmdname[0]->setEnabled(!Text1->text().isEmpty());
+void RegisterWindow::onNameEdited() {
+    editButtons[0]->setEnabled(!nameBox->text().isEmpty());
 }
 
-void RegisterWindow::Text1_Enter() {
-    if (cmdname[0]->isEnabled())
-        cmdname_Click(0);
+void RegisterWindow::onNameBoxEntered() {
+    if (editButtons[0]->isEnabled())
+        onEditClicked(0);
 }
 
 bool RegisterWindow::selectionGroupEnabled() const {
-    return cmdname[1]->isEnabled();
+    return editButtons[1]->isEnabled();
 }
 
 // ---------------------------------------------------------------- commands
@@ -298,10 +299,10 @@ ListEditor RegisterWindow::editor() {
 
 void RegisterWindow::insertCommand() {
     preHozon();
-    std::string name = Text1->text().toStdString();
+    std::string name = nameBox->text().toStdString();
     if (!setup_.stripCommasWhileTyping) {
         name = KanmaNuki(name);
-        Text1->setText(QString::fromStdString(name));
+        nameBox->setText(QString::fromStdString(name));
     }
     if (name.empty())
         return;
@@ -310,7 +311,7 @@ void RegisterWindow::insertCommand() {
         showRefusal(done.refusal);
         return;
     }
-    Text1->clear();
+    nameBox->clear();
     commonEnding();
 }
 
@@ -387,13 +388,13 @@ void RegisterWindow::commonEnding() {
 }
 
 void RegisterWindow::selectRow(int row) {
-    List1->setCurrentRow(row);
+    nameList->setCurrentRow(row);
 }
 
 void RegisterWindow::setSelectionGroupEnabled(bool enabled) {
-    cmdname[1]->setEnabled(enabled);
-    cmdname[2]->setEnabled(enabled);
-    for (QPushButton* b : Command4)
+    editButtons[1]->setEnabled(enabled);
+    editButtons[2]->setEnabled(enabled);
+    for (QPushButton* b : moveButtons)
         b->setEnabled(enabled);
 }
 

@@ -42,7 +42,7 @@ namespace lukana {
 
 struct RegisterSetup {
     QString caption;
-    QString help;           // Label2
+    QString help;           // helpLabel
     QString leaveQuestion;  // "…に変更があります。保存しますか？"
     QString deleteQuestion; // asked before "本当に削除しますか？"; empty: that one only
     QString renameWarning;  // second line of the rename warning; empty: no warning
@@ -61,14 +61,14 @@ class RegisterWindow : public platform::Window {
     explicit RegisterWindow(RegisterSetup setup, QWidget* parent = nullptr);
 
     // The list-editor controls.
-    platform::ComboBox* busyoChooser = nullptr; // only with departmentChooser
-    QListWidget* List1;
-    platform::TextBox* Text1;
-    std::array<QPushButton*, 3> cmdname;  // insert, delete, rename
-    std::array<QPushButton*, 4> Command4; // up, down, top, bottom
-    QPushButton* Command5;                // save
-    QPushButton* Command6;                // back
-    QLabel* Label2;
+    platform::ComboBox* departmentChoice = nullptr; // only with departmentChooser
+    QListWidget* nameList;
+    platform::TextBox* nameBox;
+    std::array<QPushButton*, 3> editButtons; // insert, delete, rename
+    std::array<QPushButton*, 4> moveButtons; // up, down, top, bottom
+    QPushButton* saveButton;                 // save
+    QPushButton* backButton;                 // back
+    QLabel* helpLabel;
 
     // Window state.
     int selIndex = -1;
@@ -85,14 +85,14 @@ class RegisterWindow : public platform::Window {
     void hajime();
 
     // Handlers, as the controls run them.
-    void cmdname_Click(int index);
-    void Command4_Click(int index);
-    void Command5_Click();
-    void Command6_Click();
-    void List1_Click();
-    void busyoChooser_Click();
-    void Text1_Change();
-    void Text1_Enter();
+    void onEditClicked(int index);
+    void onMoveClicked(int index);
+    void onSaveClicked();
+    void onBackClicked();
+    void onListClicked();
+    void onDepartmentChoiceChanged();
+    void onNameEdited();
+    void onNameBoxEntered();
 
     bool selectionGroupEnabled() const;
 

@@ -29,22 +29,22 @@ const std::string& itself(const std::string& s) {
 } // namespace
 
 RenameDialog::RenameDialog(PointerRule pointer, QWidget* parent)
-    : Window(parent), Text1(new TextBox(this)),
-      Command1(new QPushButton(QStringLiteral("OK"), this)),
-      Command2(new QPushButton(QStringLiteral("キャンセル"), this)), pointer_(pointer) {
+    : Window(parent), nameBox(new TextBox(this)),
+      okButton(new QPushButton(QStringLiteral("OK"), this)),
+      cancelButton(new QPushButton(QStringLiteral("キャンセル"), this)), pointer_(pointer) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Text1, 0, 0, 1, 2);
-    grid->addWidget(Command1, 1, 0);
-    grid->addWidget(Command2, 1, 1);
+    grid->addWidget(nameBox, 0, 0, 1, 2);
+    grid->addWidget(okButton, 1, 0);
+    grid->addWidget(cancelButton, 1, 1);
     setMinimumWidth(320);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
 }
 
 void RenameDialog::formLoad() {
     setWindowTitle(caption());
-    Text1->setText(QString::fromStdString(currentName()));
-    renameResult = Text1->text().toStdString();
+    nameBox->setText(QString::fromStdString(currentName()));
+    renameResult = nameBox->text().toStdString();
     if (pointer_.normalOnLoad)
         setMousePointer(platform::Pointer::Normal);
 }
@@ -54,21 +54,21 @@ void RenameDialog::formActivate() {
         setMousePointer(platform::Pointer::Normal);
 }
 
-void RenameDialog::Command1_Click() {
+void RenameDialog::onOkClicked() {
     // An emptied box keeps the old name.
-    std::string name = KanmaNuki(Text1->text().toStdString());
+    std::string name = KanmaNuki(nameBox->text().toStdString());
     if (!name.empty())
         renameResult = name;
     closeWindow();
 }
 
-void RenameDialog::Command2_Click() {
+void RenameDialog::onCancelClicked() {
     closeWindow();
 }
 
-frmMeibo::frmMeibo(QWidget* parent) : RenameDialog({}, parent) {}
+RenameByKindDialog::RenameByKindDialog(QWidget* parent) : RenameDialog({}, parent) {}
 
-QString frmMeibo::caption() const {
+QString RenameByKindDialog::caption() const {
     switch (registerKind) {
     case 0:
         return QStringLiteral("店舗目名変更");
@@ -81,7 +81,7 @@ QString frmMeibo::caption() const {
     }
 }
 
-std::string frmMeibo::currentName() const {
+std::string RenameByKindDialog::currentName() const {
     switch (registerKind) {
     case 0:
         return nameAt(busyoRecs, kBusyoCapacity, [](const BusyoRec& r) { return r.name; });
@@ -94,37 +94,37 @@ std::string frmMeibo::currentName() const {
     }
 }
 
-frmMeibo2::frmMeibo2(QWidget* parent) : RenameDialog({true, true}, parent) {}
+SupplierRenameDialog::SupplierRenameDialog(QWidget* parent) : RenameDialog({true, true}, parent) {}
 
-QString frmMeibo2::caption() const {
+QString SupplierRenameDialog::caption() const {
     // The supplier mode's caption names account titles; that is the caption users know.
     return meibo2Mode == 1 ? QStringLiteral("補助科目名変更") : QStringLiteral("勘定科目名変更");
 }
 
-std::string frmMeibo2::currentName() const {
+std::string SupplierRenameDialog::currentName() const {
     if (meibo2Mode == 1)
         return nameAt(tyNames, kTyCapacity, itself);
     return nameAt(siireNames, kSiireCapacity, itself);
 }
 
-frmMeibo4::frmMeibo4(QWidget* parent) : RenameDialog({}, parent) {}
+MenuCategoryRenameDialog::MenuCategoryRenameDialog(QWidget* parent) : RenameDialog({}, parent) {}
 
-QString frmMeibo4::caption() const {
+QString MenuCategoryRenameDialog::caption() const {
     return QStringLiteral("メニュー分類項目名変更");
 }
 
-std::string frmMeibo4::currentName() const {
+std::string MenuCategoryRenameDialog::currentName() const {
     return nameAt(mbunRecs, kMbunCapacity, [](const MenuBunrui& b) { return b.name; });
 }
 
-frmMeibogk::frmMeibogk(QWidget* parent) : RenameDialog({false, true}, parent) {}
+BankRenameDialog::BankRenameDialog(QWidget* parent) : RenameDialog({false, true}, parent) {}
 
 // This dialog never set a caption of its own.
-QString frmMeibogk::caption() const {
+QString BankRenameDialog::caption() const {
     return QStringLiteral("Form1");
 }
 
-std::string frmMeibogk::currentName() const {
+std::string BankRenameDialog::currentName() const {
     return nameAt(kouzaNames, kKouzaCapacity, itself);
 }
 

@@ -11,18 +11,19 @@ class QPushButton;
 
 namespace lukana {
 
-// Mode of frmMeibo2: 0 suppliers, 1 sub-accounts (only while the sub-account register renames).
+// Mode of SupplierRenameDialog: 0 suppliers, 1 sub-accounts (only while the sub-account register
+// renames).
 extern int meibo2Mode;
 
 class RenameDialog : public platform::Window {
     Q_OBJECT
   public:
-    platform::TextBox* Text1;
-    QPushButton* Command1; // OK
-    QPushButton* Command2; // キャンセル
+    platform::TextBox* nameBox;
+    QPushButton* okButton;     // OK
+    QPushButton* cancelButton; // キャンセル
 
-    void Command1_Click();
-    void Command2_Click();
+    void onOkClicked();
+    void onCancelClicked();
 
   protected:
     struct PointerRule {
@@ -42,10 +43,10 @@ class RenameDialog : public platform::Window {
 };
 
 // Departments (registerKind 0), account titles (2), menu items (4).
-class frmMeibo : public RenameDialog {
+class RenameByKindDialog : public RenameDialog {
     Q_OBJECT
   public:
-    explicit frmMeibo(QWidget* parent = nullptr);
+    explicit RenameByKindDialog(QWidget* parent = nullptr);
 
   protected:
     QString caption() const override;
@@ -53,10 +54,10 @@ class frmMeibo : public RenameDialog {
 };
 
 // Suppliers (meibo2Mode 0) and sub-accounts (1).
-class frmMeibo2 : public RenameDialog {
+class SupplierRenameDialog : public RenameDialog {
     Q_OBJECT
   public:
-    explicit frmMeibo2(QWidget* parent = nullptr);
+    explicit SupplierRenameDialog(QWidget* parent = nullptr);
 
   protected:
     QString caption() const override;
@@ -64,10 +65,10 @@ class frmMeibo2 : public RenameDialog {
 };
 
 // Menu categories.
-class frmMeibo4 : public RenameDialog {
+class MenuCategoryRenameDialog : public RenameDialog {
     Q_OBJECT
   public:
-    explicit frmMeibo4(QWidget* parent = nullptr);
+    explicit MenuCategoryRenameDialog(QWidget* parent = nullptr);
 
   protected:
     QString caption() const override;
@@ -75,10 +76,10 @@ class frmMeibo4 : public RenameDialog {
 };
 
 // Banks.
-class frmMeibogk : public RenameDialog {
+class BankRenameDialog : public RenameDialog {
     Q_OBJECT
   public:
-    explicit frmMeibogk(QWidget* parent = nullptr);
+    explicit BankRenameDialog(QWidget* parent = nullptr);
 
   protected:
     QString caption() const override;

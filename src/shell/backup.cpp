@@ -71,70 +71,70 @@ void setFolderChoiceHook(FolderChoiceHook hook) {
 // ---------------------------------------------------------------- the shared drive choice
 
 DriveChoiceDialog::DriveChoiceDialog(const QString& caption, const QString& label, QWidget* parent)
-    : Window(parent), Drive1(new ComboBox(this)), Label1(new QLabel(label, this)),
-      cmdFolder(new QPushButton(QStringLiteral("別のフォルダー..."), this)),
-      Command1(new QPushButton(QStringLiteral("OK"), this)),
-      Command2(new QPushButton(QStringLiteral("キャンセル"), this)) {
+    : Window(parent), driveChoice(new ComboBox(this)), driveLabel(new QLabel(label, this)),
+      otherFolderButton(new QPushButton(QStringLiteral("別のフォルダー..."), this)),
+      okButton(new QPushButton(QStringLiteral("OK"), this)),
+      cancelButton(new QPushButton(QStringLiteral("キャンセル"), this)) {
     setWindowTitle(caption);
     auto* choice = new QHBoxLayout;
-    choice->addWidget(Drive1, 1);
-    choice->addWidget(cmdFolder);
+    choice->addWidget(driveChoice, 1);
+    choice->addWidget(otherFolderButton);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
+    layout->addWidget(driveLabel);
     layout->addLayout(choice);
     layout->addLayout(buttons);
     setMinimumWidth(420);
 
-    Drive1->onChange([this] { Drive1_Change(); });
-    connect(cmdFolder, &QPushButton::clicked, this, [this] { cmdFolder_Click(); });
+    driveChoice->onChange([this] { onDriveChanged(); });
+    connect(otherFolderButton, &QPushButton::clicked, this, [this] { onOtherFolderClicked(); });
 }
 
 void DriveChoiceDialog::formLoad() {
     FlagScope filling(restoring_); // filling the list is no choice of the user's
-    Drive1->clear();
+    driveChoice->clear();
     int start = 0;
     size_t longest = 0;
     for (const VolumeEntry& v : writableVolumes()) {
-        Drive1->addItem(entryText(v), v.path);
+        driveChoice->addItem(entryText(v), v.path);
         // Like a drive list, it starts on the volume of the program's data.
         const std::string mount = local(v.path);
         if (!mount.empty() && isSameDrive(mount) && mount.size() > longest) {
             longest = mount.size();
-            start = Drive1->count() - 1;
+            start = driveChoice->count() - 1;
         }
     }
-    Drive1->setListIndex(Drive1->count() > 0 ? start : -1);
+    driveChoice->setListIndex(driveChoice->count() > 0 ? start : -1);
 }
 
 void DriveChoiceDialog::formActivate() {
-    backupDrive = local(entryPath(Drive1->listIndex()));
+    backupDrive = local(entryPath(driveChoice->listIndex()));
     setMousePointer(Pointer::Normal);
 }
 
 QString DriveChoiceDialog::entryPath(int index) const {
-    return index >= 0 ? Drive1->itemData(index).toString() : QString();
+    return index >= 0 ? driveChoice->itemData(index).toString() : QString();
 }
 
-void DriveChoiceDialog::Drive1_Change() {
+void DriveChoiceDialog::onDriveChanged() {
     if (restoring_)
         return;
-    const QString path = entryPath(Drive1->listIndex());
+    const QString path = entryPath(driveChoice->listIndex());
     if (path.isEmpty())
         return;
     if (!isReady(path)) {
         msgBox(QStringLiteral("デバイスが準備されていません"));
         FlagScope restoring(restoring_);
-        Drive1->setListIndex(Drive1->findData(QString::fromStdString(backupDrive)));
+        driveChoice->setListIndex(driveChoice->findData(QString::fromStdString(backupDrive)));
         return;
     }
     backupDrive = local(path);
 }
 
-void DriveChoiceDialog::cmdFolder_Click() {
+void DriveChoiceDialog::onOtherFolderClicked() {
     std::optional<QString> folder;
     if (folderHook())
         folder = folderHook()();
@@ -145,24 +145,24 @@ void DriveChoiceDialog::cmdFolder_Click() {
     }
     if (!folder)
         return;
-    int index = Drive1->findData(*folder);
+    int index = driveChoice->findData(*folder);
     if (index < 0) {
-        Drive1->addItem(*folder, *folder);
-        index = Drive1->count() - 1;
+        driveChoice->addItem(*folder, *folder);
+        index = driveChoice->count() - 1;
     }
-    Drive1->setListIndex(index);
+    driveChoice->setListIndex(index);
 }
 
 // ---------------------------------------------------------------- backup
 
-frmBuckUp::frmBuckUp(QWidget* parent)
+BackupDialog::BackupDialog(QWidget* parent)
     : DriveChoiceDialog(QStringLiteral("データのバックアップ"),
                         QStringLiteral("バックアップ先のドライブを指定してください。"), parent) {
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
 }
 
-void frmBuckUp::Command1_Click() {
+void BackupDialog::onOkClicked() {
     if (backupDrive.empty()) {
         msgBox(QStringLiteral("フォルダが選択されていません"));
         return;
@@ -186,21 +186,21 @@ void frmBuckUp::Command1_Click() {
     unloadWindow();
 }
 
-void frmBuckUp::Command2_Click() {
+void BackupDialog::onCancelClicked() {
     unloadWindow();
 }
 
 // ---------------------------------------------------------------- recovery
 
-frmRecov::frmRecov(QWidget* parent)
+RecoveryDialog::RecoveryDialog(QWidget* parent)
     : DriveChoiceDialog(QStringLiteral("データのリカバリー"),
                         QStringLiteral("バックアップの保存してあるドライブを指定してください。"),
                         parent) {
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
 }
 
-void frmRecov::Command1_Click() {
+void RecoveryDialog::onOkClicked() {
     if (backupDrive.empty()) {
         msgBox(QStringLiteral("フォルダが選択されていません"));
         return;
@@ -244,7 +244,7 @@ void frmRecov::Command1_Click() {
     unloadWindow();
 }
 
-void frmRecov::Command2_Click() {
+void RecoveryDialog::onCancelClicked() {
     recovDone = 0;
     unloadWindow();
 }

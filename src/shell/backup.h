@@ -41,13 +41,13 @@ void setFolderChoiceHook(FolderChoiceHook hook);
 class DriveChoiceDialog : public platform::Window {
     Q_OBJECT
   public:
-    platform::ComboBox* Drive1;
-    QLabel* Label1;
-    QPushButton* cmdFolder; // another folder
-    QPushButton* Command1;  // OK
-    QPushButton* Command2;  // キャンセル
+    platform::ComboBox* driveChoice;
+    QLabel* driveLabel;
+    QPushButton* otherFolderButton; // another folder
+    QPushButton* okButton;          // OK
+    QPushButton* cancelButton;      // キャンセル
 
-    void cmdFolder_Click();
+    void onOtherFolderClicked();
 
   protected:
     DriveChoiceDialog(const QString& caption, const QString& label, QWidget* parent);
@@ -56,24 +56,24 @@ class DriveChoiceDialog : public platform::Window {
     QString entryPath(int index) const;
 
   private:
-    void Drive1_Change();
+    void onDriveChanged();
     bool restoring_ = false;
 };
 
-class frmBuckUp : public DriveChoiceDialog {
+class BackupDialog : public DriveChoiceDialog {
     Q_OBJECT
   public:
-    explicit frmBuckUp(QWidget* parent = nullptr);
-    void Command1_Click();
-    void Command2_Click();
+    explicit BackupDialog(QWidget* parent = nullptr);
+    void onOkClicked();
+    void onCancelClicked();
 };
 
-class frmRecov : public DriveChoiceDialog {
+class RecoveryDialog : public DriveChoiceDialog {
     Q_OBJECT
   public:
-    explicit frmRecov(QWidget* parent = nullptr);
-    void Command1_Click();
-    void Command2_Click();
+    explicit RecoveryDialog(QWidget* parent = nullptr);
+    void onOkClicked();
+    void onCancelClicked();
 };
 
 } // namespace lukana

@@ -48,26 +48,26 @@ void showSaveFailure(const QString& what, const Status& s) {
 
 // ---------------------------------------------------------------- closing days
 
-frmSime::frmSime(QWidget* parent)
-    : Window(parent), Combo1(new ComboBox(this)), Text4{}, VScroll3{},
-      Command6(new QPushButton(QStringLiteral("OK"), this)) {
+ClosingDaysDialog::ClosingDaysDialog(QWidget* parent)
+    : Window(parent), departmentChoice(new ComboBox(this)), dayBoxes{}, daySpinners{},
+      okButton(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("締め日"));
     auto* top = new QHBoxLayout;
-    top->addWidget(Combo1, 1);
+    top->addWidget(departmentChoice, 1);
     top->addWidget(new QLabel(QStringLiteral("の"), this));
     auto* frames = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         auto* frame = new QGroupBox(kClosingDayCaptions[i], this);
-        Text4[i] = new TextBox(frame);
-        Text4[i]->setStripCommas(true);
-        Text4[i]->setAttribute(Qt::WA_InputMethodEnabled, false);
-        Text4[i]->setMaximumWidth(50);
-        VScroll3[i] = new Spinner(frame);
-        VScroll3[i]->setRange(0, 32);
-        VScroll3[i]->setValue(0);
+        dayBoxes[i] = new TextBox(frame);
+        dayBoxes[i]->setStripCommas(true);
+        dayBoxes[i]->setAttribute(Qt::WA_InputMethodEnabled, false);
+        dayBoxes[i]->setMaximumWidth(50);
+        daySpinners[i] = new Spinner(frame);
+        daySpinners[i]->setRange(0, 32);
+        daySpinners[i]->setValue(0);
         auto* row = new QHBoxLayout(frame);
-        row->addWidget(Text4[i]);
-        row->addWidget(VScroll3[i]);
+        row->addWidget(dayBoxes[i]);
+        row->addWidget(daySpinners[i]);
         row->addWidget(new QLabel(QStringLiteral("日"), frame));
         row->addStretch();
         frames->addWidget(frame, i / 2, i % 2);
@@ -77,35 +77,35 @@ frmSime::frmSime(QWidget* parent)
     layout->addLayout(frames);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command6);
+    buttons->addWidget(okButton);
     layout->addLayout(buttons);
 
-    Combo1->onChange([this] { Combo1_Change(); });
+    departmentChoice->onChange([this] { onDepartmentChanged(); });
     for (int i = 0; i < 4; ++i) {
-        VScroll3[i]->onChange([this, i] { VScroll3_Change(i); });
-        Text4[i]->onChange([this, i] { Text4_Change(i); });
+        daySpinners[i]->onChange([this, i] { onDaySpinnerChanged(i); });
+        dayBoxes[i]->onChange([this, i] { onDayBoxEdited(i); });
     }
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
 }
 
-void frmSime::formLoad() {
+void ClosingDaysDialog::formLoad() {
     {
-        const QSignalBlocker quiet(Combo1); // filling the list picks nothing yet
-        Combo1->clear();
+        const QSignalBlocker quiet(departmentChoice); // filling the list picks nothing yet
+        departmentChoice->clear();
         for (int i = 0; i < busyoCount && i < static_cast<int>(busyoNames.size()); ++i)
-            Combo1->addItem(QString::fromStdString(busyoNames[i]));
-        Combo1->setListIndex(-1);
+            departmentChoice->addItem(QString::fromStdString(busyoNames[i]));
+        departmentChoice->setListIndex(-1);
     }
     {
         FlagScope loading(loading_);
         if (validDepartment(curBusyo))
-            Combo1->setListIndex(curBusyo);
+            departmentChoice->setListIndex(curBusyo);
     }
     setMousePointer(Pointer::Normal);
 }
 
-void frmSime::Combo1_Change() {
-    const int index = Combo1->listIndex();
+void ClosingDaysDialog::onDepartmentChanged() {
+    const int index = departmentChoice->listIndex();
     if (restoring_ || index < 0 || !validDepartment(index))
         return;
     // Switching departments never loses edits: the department left is written first, and
@@ -114,14 +114,14 @@ void frmSime::Combo1_Change() {
         if (Status s = hozon(); !s) {
             showSaveFailure(QStringLiteral("締め日"), s);
             FlagScope restoring(restoring_);
-            Combo1->setListIndex(shownIndex_);
+            departmentChoice->setListIndex(shownIndex_);
             return;
         }
     }
     selectDepartment(index);
 }
 
-void frmSime::selectDepartment(int index) {
+void ClosingDaysDialog::selectDepartment(int index) {
     for (int* day : kClosingDays)
         *day = 0;
     shownIndex_ = index;
@@ -133,43 +133,44 @@ void frmSime::selectDepartment(int index) {
             *day = 31;
     for (int i = 0; i < 4; ++i) {
         // A stored day the spinner cannot take leaves spinner and box as they were.
-        if (VScroll3[i]->setValue(*kClosingDays[i]) && VScroll3[i]->value() == *kClosingDays[i])
-            Text4[i]->setText(QString::number(*kClosingDays[i]));
+        if (daySpinners[i]->setValue(*kClosingDays[i]) &&
+            daySpinners[i]->value() == *kClosingDays[i])
+            dayBoxes[i]->setText(QString::number(*kClosingDays[i]));
     }
 }
 
-void frmSime::VScroll3_Change(int i) {
-    const int value = VScroll3[i]->value();
+void ClosingDaysDialog::onDaySpinnerChanged(int i) {
+    const int value = daySpinners[i]->value();
     // The arrows cycle through 1 to 31; the nested change stores the value.
     if (value <= 0) {
-        VScroll3[i]->setValue(31);
+        daySpinners[i]->setValue(31);
         return;
     }
     if (value >= 32) {
-        VScroll3[i]->setValue(1);
+        daySpinners[i]->setValue(1);
         return;
     }
     *kClosingDays[i] = value;
     if (!typing_)
-        Text4[i]->setText(QString::number(value));
+        dayBoxes[i]->setText(QString::number(value));
 }
 
-void frmSime::Text4_Change(int i) {
+void ClosingDaysDialog::onDayBoxEdited(int i) {
     FlagScope typing(typing_);
-    const double value = leadingNumber(Text4[i]->text().toStdString());
+    const double value = leadingNumber(dayBoxes[i]->text().toStdString());
     if (value < 0) {
-        Text4[i]->setText(QStringLiteral("0")); // the nested change moves the spinner
+        dayBoxes[i]->setText(QStringLiteral("0")); // the nested change moves the spinner
         return;
     }
     if (value > 31) {
-        Text4[i]->setText(QStringLiteral("31"));
+        dayBoxes[i]->setText(QStringLiteral("31"));
         return;
     }
     // A typed 0 stores 31 through the spinner while the box keeps the 0.
-    VScroll3[i]->setValueFromBox(roundHalfEven(value));
+    daySpinners[i]->setValueFromBox(roundHalfEven(value));
 }
 
-Status frmSime::hozon() {
+Status ClosingDaysDialog::hozon() {
     if (shownIndex_ < 0)
         return {}; // no department shown: nothing to write
     if (currentFile_.empty())
@@ -178,7 +179,7 @@ Status frmSime::hozon() {
     return simebiHozon();
 }
 
-void frmSime::Command6_Click() {
+void ClosingDaysDialog::onOkClicked() {
     if (Status s = hozon(); !s) {
         showSaveFailure(QStringLiteral("締め日"), s);
         return;
@@ -188,67 +189,68 @@ void frmSime::Command6_Click() {
 
 // ---------------------------------------------------------------- fiscal year end
 
-frmKoguti::frmKoguti(QWidget* parent)
-    : Window(parent), txm(new TextBox(this)), VSm(new Spinner(this)), txd(new TextBox(this)),
-      VSd(new Spinner(this)), Label6(new QLabel(QStringLiteral("日"), this)),
-      Command1(new QPushButton(QStringLiteral("OK"), this)) {
+FiscalYearEndDialog::FiscalYearEndDialog(QWidget* parent)
+    : Window(parent), monthBox(new TextBox(this)), monthSpinner(new Spinner(this)),
+      dayBox(new TextBox(this)), daySpinner(new Spinner(this)),
+      weekdayLabel(new QLabel(QStringLiteral("日"), this)),
+      okButton(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("決算日の設定"));
-    VSm->setRange(0, 13);
-    VSm->setValue(1);
-    VSd->setRange(0, 32);
-    VSd->setValue(1);
-    for (TextBox* box : {txm, txd}) {
+    monthSpinner->setRange(0, 13);
+    monthSpinner->setValue(1);
+    daySpinner->setRange(0, 32);
+    daySpinner->setValue(1);
+    for (TextBox* box : {monthBox, dayBox}) {
         box->setStripCommas(true);
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
         box->setMaximumWidth(50);
     }
     auto* row = new QHBoxLayout;
-    row->addWidget(txm);
-    row->addWidget(VSm);
+    row->addWidget(monthBox);
+    row->addWidget(monthSpinner);
     row->addWidget(new QLabel(QStringLiteral("月"), this));
-    row->addWidget(txd);
-    row->addWidget(VSd);
+    row->addWidget(dayBox);
+    row->addWidget(daySpinner);
     row->addWidget(new QLabel(QStringLiteral("日"), this));
-    row->addWidget(Label6);
+    row->addWidget(weekdayLabel);
     row->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
+    buttons->addWidget(okButton);
     layout->addLayout(buttons);
 
-    txm->onChange([this] { txm_Change(); });
-    txd->onChange([this] { txd_Change(); });
-    VSm->onChange([this] { VSm_Change(); });
-    VSd->onChange([this] { VSd_Change(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { closeWindow(); });
+    monthBox->onChange([this] { onMonthBoxEdited(); });
+    dayBox->onChange([this] { onDayBoxEdited(); });
+    monthSpinner->onChange([this] { onMonthSpinnerChanged(); });
+    daySpinner->onChange([this] { onDaySpinnerChanged(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 
-void frmKoguti::formLoad() {
+void FiscalYearEndDialog::formLoad() {
     hyoujiChu = 1;
     hyouji3();
     hyoujiChu = 0;
 }
 
 // The voucher book shows the busy pointer while the dialog opens.
-void frmKoguti::formActivate() {
+void FiscalYearEndDialog::formActivate() {
     setMousePointer(Pointer::Normal);
 }
 
 // Every close saves.
-bool frmKoguti::queryUnload() {
+bool FiscalYearEndDialog::queryUnload() {
     if (Status s = hozon(); !s)
         showSaveFailure(QStringLiteral("決算日"), s);
     return true;
 }
 
-void frmKoguti::hyouji3() {
-    txm->setText(QString::number(kesanTuki));
-    txd->setText(QString::number(kesanBi));
+void FiscalYearEndDialog::hyouji3() {
+    monthBox->setText(QString::number(kesanTuki));
+    dayBox->setText(QString::number(kesanBi));
 }
 
-Status frmKoguti::hozon() {
+Status FiscalYearEndDialog::hozon() {
     if (!validDepartment(denpyouBusyo))
         return Status::failure("部署が選ばれていません");
     filePath = busyoFilePath(busyoNames[denpyouBusyo], "kesan.dat");
@@ -257,41 +259,41 @@ Status frmKoguti::hozon() {
     return kesanHozon();
 }
 
-bool frmKoguti::Youbi(int month, int day) {
+bool FiscalYearEndDialog::Youbi(int month, int day) {
     static const QString kDays = QStringLiteral("日月火水木金土");
     const bool valid = isValidDate(kYearUnderTest, month, day);
-    Label6->setText(valid ? QString(kDays[weekday(kYearUnderTest, month, day)]) : QString());
+    weekdayLabel->setText(valid ? QString(kDays[weekday(kYearUnderTest, month, day)]) : QString());
     return valid;
 }
 
-void frmKoguti::txm_Change() {
+void FiscalYearEndDialog::onMonthBoxEdited() {
     FlagScope typing(typingMonth_);
-    const double value = leadingNumber(txm->text().toStdString());
+    const double value = leadingNumber(monthBox->text().toStdString());
     if (value >= 1 && value <= 12)
-        VSm->setValueFromBox(roundHalfEven(value));
+        monthSpinner->setValueFromBox(roundHalfEven(value));
 }
 
-void frmKoguti::txd_Change() {
+void FiscalYearEndDialog::onDayBoxEdited() {
     FlagScope typing(typingDay_);
-    const double value = leadingNumber(txd->text().toStdString());
+    const double value = leadingNumber(dayBox->text().toStdString());
     if (value < 0) {
-        txd->setText(QStringLiteral("0")); // the nested change does the rest
+        dayBox->setText(QStringLiteral("0")); // the nested change does the rest
         return;
     }
     if (value > 31) {
-        txd->setText(QStringLiteral("31"));
+        dayBox->setText(QStringLiteral("31"));
         return;
     }
-    VSd->setValueFromBox(roundHalfEven(value));
-    kesanBi = VSd->value();
-    kesanTuki = VSm->value();
+    daySpinner->setValueFromBox(roundHalfEven(value));
+    kesanBi = daySpinner->value();
+    kesanTuki = monthSpinner->value();
 }
 
-void frmKoguti::takeSpunDate(const SpinDate& d) {
+void FiscalYearEndDialog::takeSpunDate(const SpinDate& d) {
     {
         FlagScope adjusting(adjusting_);
-        VSm->setValue(d.month);
-        VSd->setValue(d.day);
+        monthSpinner->setValue(d.month);
+        daySpinner->setValue(d.day);
     }
     kesanTuki = d.month;
     kesanBi = d.day;
@@ -299,30 +301,30 @@ void frmKoguti::takeSpunDate(const SpinDate& d) {
 }
 
 // Runs also while the dialog fills its boxes, so that the stored day is made a valid one.
-void frmKoguti::VSd_Change() {
+void FiscalYearEndDialog::onDaySpinnerChanged() {
     if (adjusting_)
         return;
-    const int monthBefore = VSm->value();
-    const SpinDate d = afterDaySpin({kYearUnderTest, monthBefore, VSd->value()}, false);
+    const int monthBefore = monthSpinner->value();
+    const SpinDate d = afterDaySpin({kYearUnderTest, monthBefore, daySpinner->value()}, false);
     takeSpunDate(d);
     if (!typingDay_)
-        txd->setText(blankNumber(d.day));
+        dayBox->setText(blankNumber(d.day));
     // A day rolled into the next or previous month: the box shows the month that is kept.
     if (!typingMonth_ && d.month != monthBefore)
-        txm->setText(blankNumber(d.month));
+        monthBox->setText(blankNumber(d.month));
 }
 
-void frmKoguti::VSm_Change() {
+void FiscalYearEndDialog::onMonthSpinnerChanged() {
     if (hyoujiChu == 1 || adjusting_)
         return;
-    const int dayBefore = VSd->value();
-    const SpinDate d = afterMonthSpin({kYearUnderTest, VSm->value(), dayBefore}, false);
+    const int dayBefore = daySpinner->value();
+    const SpinDate d = afterMonthSpin({kYearUnderTest, monthSpinner->value(), dayBefore}, false);
     takeSpunDate(d);
     if (!typingMonth_)
-        txm->setText(blankNumber(d.month));
+        monthBox->setText(blankNumber(d.month));
     // A day the new month lacks was moved back; the box shows the day that is kept.
     if (!typingDay_ && d.day != dayBefore)
-        txd->setText(blankNumber(d.day));
+        dayBox->setText(blankNumber(d.day));
 }
 
 } // namespace lukana

@@ -16,19 +16,19 @@ class QPushButton;
 
 namespace lukana {
 
-class frmSime : public platform::Window {
+class ClosingDaysDialog : public platform::Window {
     Q_OBJECT
   public:
-    explicit frmSime(QWidget* parent = nullptr);
+    explicit ClosingDaysDialog(QWidget* parent = nullptr);
 
-    platform::ComboBox* Combo1;
-    std::array<platform::TextBox*, 4> Text4;
-    std::array<platform::Spinner*, 4> VScroll3;
-    QPushButton* Command6;
+    platform::ComboBox* departmentChoice;
+    std::array<platform::TextBox*, 4> dayBoxes;
+    std::array<platform::Spinner*, 4> daySpinners;
+    QPushButton* okButton;
 
     // Writes the four shared closing days to the file of the department shown.
     Status hozon();
-    void Command6_Click();
+    void onOkClicked();
 
     // The simebi.dat shown, empty while no department is.
     const std::string& currentFile() const { return currentFile_; }
@@ -37,10 +37,10 @@ class frmSime : public platform::Window {
     void formLoad() override;
 
   private:
-    void Combo1_Change();
+    void onDepartmentChanged();
     void selectDepartment(int index);
-    void VScroll3_Change(int i);
-    void Text4_Change(int i);
+    void onDaySpinnerChanged(int i);
+    void onDayBoxEdited(int i);
 
     std::string currentFile_;
     int shownIndex_ = -1;
@@ -49,17 +49,17 @@ class frmSime : public platform::Window {
     bool restoring_ = false;
 };
 
-class frmKoguti : public platform::Window {
+class FiscalYearEndDialog : public platform::Window {
     Q_OBJECT
   public:
-    explicit frmKoguti(QWidget* parent = nullptr);
+    explicit FiscalYearEndDialog(QWidget* parent = nullptr);
 
-    platform::TextBox* txm;
-    platform::Spinner* VSm;
-    platform::TextBox* txd;
-    platform::Spinner* VSd;
-    QLabel* Label6; // weekday of the date under test
-    QPushButton* Command1;
+    platform::TextBox* monthBox;
+    platform::Spinner* monthSpinner;
+    platform::TextBox* dayBox;
+    platform::Spinner* daySpinner;
+    QLabel* weekdayLabel; // weekday of the date under test
+    QPushButton* okButton;
 
     // Writes kesanTuki and kesanBi to the kesan.dat of the voucher book's department.
     Status hozon();
@@ -71,10 +71,10 @@ class frmKoguti : public platform::Window {
     bool queryUnload() override;
 
   private:
-    void txm_Change();
-    void txd_Change();
-    void VSm_Change();
-    void VSd_Change();
+    void onMonthBoxEdited();
+    void onDayBoxEdited();
+    void onMonthSpinnerChanged();
+    void onDaySpinnerChanged();
     bool Youbi(int month, int day); // the date under test, in a year without 29 February
     // Puts a spun date into both spinners, the shared fiscal year end and the weekday label.
     void takeSpunDate(const SpinDate& d);

@@ -58,21 +58,21 @@ Status addDepartment(const std::string& name) {
 
 DepartmentStandIn::DepartmentStandIn(QWidget* parent)
     : Window(parent), txtName(new TextBox(this)),
-      cmdAdd(new QPushButton(QStringLiteral("登録"), this)),
-      cmdClose(new QPushButton(QStringLiteral("閉じる"), this)) {
+      addButton(new QPushButton(QStringLiteral("登録"), this)),
+      closeButton(new QPushButton(QStringLiteral("閉じる"), this)) {
     setWindowTitle(QStringLiteral("部署の登録"));
     txtName->setStripCommas(true);
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("部署名"), this), 0, 0);
     grid->addWidget(txtName, 0, 1, 1, 2);
-    grid->addWidget(cmdAdd, 1, 1);
-    grid->addWidget(cmdClose, 1, 2);
-    connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
-    connect(txtName, &QLineEdit::returnPressed, this, [this] { cmdAdd_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { closeWindow(); });
+    grid->addWidget(addButton, 1, 1);
+    grid->addWidget(closeButton, 1, 2);
+    connect(addButton, &QPushButton::clicked, this, [this] { onAddClicked(); });
+    connect(txtName, &QLineEdit::returnPressed, this, [this] { onAddClicked(); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 
-void DepartmentStandIn::cmdAdd_Click() {
+void DepartmentStandIn::onAddClicked() {
     if (Status s = addDepartment(txtName->text().toStdString()); !s) {
         msgBox(QString::fromStdString(s.message()), Buttons::Ok, Icon::Warning);
         return;

@@ -20,9 +20,9 @@ class DepartmentStandIn : public platform::Window {
   public:
     explicit DepartmentStandIn(QWidget* parent = nullptr);
     platform::TextBox* txtName;
-    QPushButton* cmdAdd;
-    QPushButton* cmdClose;
-    void cmdAdd_Click();
+    QPushButton* addButton;
+    QPushButton* closeButton;
+    void onAddClicked();
 };
 
 } // namespace lukana

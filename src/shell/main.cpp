@@ -1,4 +1,4 @@
-#include "frm_main.h"
+#include "main_window.h"
 #include "platform/fonts.h"
 #include "startup.h"
 #include "storage/paths.h"
@@ -34,10 +34,10 @@ int main(int argc, char** argv) {
     lukana::programDir = QCoreApplication::applicationDirPath().toStdString();
     lukana::registerWindowOpeners();
 
-    std::unique_ptr<lukana::frmMain> mainWindow = lukana::Main();
+    std::unique_ptr<lukana::MainWindow> mainWindow = lukana::Main();
     if (!mainWindow)
         return 0;
-    QObject::connect(mainWindow.get(), &lukana::frmMain::programEnded, &app,
+    QObject::connect(mainWindow.get(), &lukana::MainWindow::programEnded, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     return QApplication::exec();
 }

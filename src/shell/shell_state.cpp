@@ -6,7 +6,7 @@ std::string password;
 int passwMissing = 0;
 int loginLock = 0;
 int recovDone = 0;
-frmMain* mainForm = nullptr;
+MainWindow* mainForm = nullptr;
 
 void resetShellState() {
     password.clear();

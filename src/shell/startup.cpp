@@ -1,11 +1,11 @@
 #include "startup.h"
 
-#include "frm_login.h"
-#include "frm_main.h"
-#include "frm_splash.h"
 #include "login_files.h"
+#include "login_window.h"
+#include "main_window.h"
 #include "platform/message_box.h"
 #include "shell_state.h"
+#include "splash_window.h"
 #include "storage/masters.h"
 #include "storage/paths.h"
 #include "storage/settings.h"
@@ -68,14 +68,14 @@ DataTreeResult ensureDataTree() {
     return result;
 }
 
-std::unique_ptr<frmMain> Main() {
+std::unique_ptr<MainWindow> Main() {
     rootName = "ktlukana";
-    frmSplash splash;
+    SplashWindow splash;
     showModeless(splash);
     splash.repaint();
-    auto main = std::make_unique<frmMain>();
+    auto main = std::make_unique<MainWindow>();
     mainForm = main.get();
-    auto endHere = [&]() -> std::unique_ptr<frmMain> {
+    auto endHere = [&]() -> std::unique_ptr<MainWindow> {
         mainForm = nullptr;
         return nullptr;
     };
@@ -97,9 +97,9 @@ std::unique_ptr<frmMain> Main() {
         passwMissing = 1;
 
     {
-        frmLogin login;
+        LoginWindow login;
         runModal(login);
-        if (!login.OK)
+        if (!login.accepted)
             return endHere();
         login.unloadWindow();
     }

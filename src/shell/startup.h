@@ -5,7 +5,7 @@
 
 namespace lukana {
 
-class frmMain;
+class MainWindow;
 
 struct DataTreeResult {
     bool createdRoot = false; // this start made the data root
@@ -18,6 +18,6 @@ DataTreeResult ensureDataTree();
 // The program's start: splash, data tree, login, lock, id counters, tax table and the main
 // window. Returns the shown main window, or nothing when the program ends here. The drive root
 // (driveRoot) is chosen before.
-std::unique_ptr<frmMain> Main();
+std::unique_ptr<MainWindow> Main();
 
 } // namespace lukana

@@ -25,39 +25,38 @@ namespace lukana {
 
 using namespace platform;
 
-frmOptions::frmOptions(QWidget* parent)
-    : Window(parent),
-      tbsOptions(new QTabBar(this)), picOptions{new QWidget(this), new QWidget(this)},
-      List1(new QListWidget(this)), txy(new TextBox(this)), txm(new TextBox(this)),
-      txd(new TextBox(this)), VSy(new Spinner(this)), VSm(new Spinner(this)),
-      VSd(new Spinner(this)), Text5(new TextBox(this)),
-      Command11(new QPushButton(QStringLiteral("追加"), this)),
-      Command10(new QPushButton(QStringLiteral("削除"), this)),
-      Option1{new OptionButton(QStringLiteral("切り捨て")),
-              new OptionButton(QStringLiteral("切り上げ"))},
-      Option2{new OptionButton(QStringLiteral("掛売り発生時に売上として処理する")),
-              new OptionButton(QStringLiteral("集金時に売上として処理する"))},
-      cmdOK(new QPushButton(QStringLiteral("OK"), this)),
-      cmdCancel(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this)),
-      cmdApply(new QPushButton(QStringLiteral("適用(&A)"), this)) {
+TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
+    : Window(parent), tabs(new QTabBar(this)), tabPages{new QWidget(this), new QWidget(this)},
+      rateList(new QListWidget(this)), yearBox(new TextBox(this)), monthBox(new TextBox(this)),
+      dayBox(new TextBox(this)), yearSpinner(new Spinner(this)), monthSpinner(new Spinner(this)),
+      daySpinner(new Spinner(this)), rateBox(new TextBox(this)),
+      addButton(new QPushButton(QStringLiteral("追加"), this)),
+      deleteButton(new QPushButton(QStringLiteral("削除"), this)),
+      roundingOptions{new OptionButton(QStringLiteral("切り捨て")),
+                      new OptionButton(QStringLiteral("切り上げ"))},
+      salesTimingOptions{new OptionButton(QStringLiteral("掛売り発生時に売上として処理する")),
+                         new OptionButton(QStringLiteral("集金時に売上として処理する"))},
+      okButton(new QPushButton(QStringLiteral("OK"), this)),
+      cancelButton(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this)),
+      applyButton(new QPushButton(QStringLiteral("適用(&A)"), this)) {
     setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
-    tbsOptions->addTab(QStringLiteral("消費税"));
-    tbsOptions->addTab(QStringLiteral("売掛金の処理"));
+    tabs->addTab(QStringLiteral("消費税"));
+    tabs->addTab(QStringLiteral("売掛金の処理"));
 
-    VSy->setRange(kMinSpinYear, kMaxSpinYear);
-    VSm->setRange(0, 13);
-    VSd->setRange(0, 32);
-    for (TextBox* box : {txy, txm, txd, Text5}) {
+    yearSpinner->setRange(kMinSpinYear, kMaxSpinYear);
+    monthSpinner->setRange(0, 13);
+    daySpinner->setRange(0, 32);
+    for (TextBox* box : {yearBox, monthBox, dayBox, rateBox}) {
         box->setStripCommas(true);
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
         box->setMaximumWidth(60);
     }
 
     // First tab: the rate table and the rounding.
-    auto* rates = new QGroupBox(QStringLiteral("消費税率"), picOptions[0]);
+    auto* rates = new QGroupBox(QStringLiteral("消費税率"), tabPages[0]);
     auto* dateRow = new QHBoxLayout;
     const std::array<std::pair<TextBox*, Spinner*>, 3> dateParts{
-        {{txy, VSy}, {txm, VSm}, {txd, VSd}}};
+        {{yearBox, yearSpinner}, {monthBox, monthSpinner}, {dayBox, daySpinner}}};
     const std::array<QString, 3> dateLabels{QStringLiteral("年"), QStringLiteral("月"),
                                             QStringLiteral("日")};
     for (size_t i = 0; i < dateParts.size(); ++i) {
@@ -68,68 +67,68 @@ frmOptions::frmOptions(QWidget* parent)
     dateRow->addStretch();
     auto* rateRow = new QHBoxLayout;
     rateRow->addWidget(new QLabel(QStringLiteral("税率"), rates));
-    rateRow->addWidget(Text5);
+    rateRow->addWidget(rateBox);
     rateRow->addWidget(new QLabel(QStringLiteral("％"), rates));
     rateRow->addStretch();
-    rateRow->addWidget(Command11);
-    rateRow->addWidget(Command10);
+    rateRow->addWidget(addButton);
+    rateRow->addWidget(deleteButton);
     auto* ratesLayout = new QVBoxLayout(rates);
-    ratesLayout->addWidget(List1);
+    ratesLayout->addWidget(rateList);
     ratesLayout->addLayout(dateRow);
     ratesLayout->addLayout(rateRow);
 
-    auto* rounding = new QGroupBox(QStringLiteral("消費税小数点以下"), picOptions[0]);
+    auto* rounding = new QGroupBox(QStringLiteral("消費税小数点以下"), tabPages[0]);
     auto* roundingLayout = new QHBoxLayout(rounding);
-    for (OptionButton* b : Option1)
+    for (OptionButton* b : roundingOptions)
         roundingLayout->addWidget(b);
-    auto* panel0 = new QVBoxLayout(picOptions[0]);
+    auto* panel0 = new QVBoxLayout(tabPages[0]);
     panel0->addWidget(rates);
     panel0->addWidget(rounding);
 
     // Second tab: when a credit sale counts as sales.
-    auto* timing = new QGroupBox(picOptions[1]);
+    auto* timing = new QGroupBox(tabPages[1]);
     auto* timingLayout = new QVBoxLayout(timing);
-    for (OptionButton* b : Option2)
+    for (OptionButton* b : salesTimingOptions)
         timingLayout->addWidget(b);
-    auto* panel1 = new QVBoxLayout(picOptions[1]);
+    auto* panel1 = new QVBoxLayout(tabPages[1]);
     panel1->addWidget(timing);
     panel1->addStretch();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdApply);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(applyButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tbsOptions);
-    for (QWidget* panel : picOptions)
+    layout->addWidget(tabs);
+    for (QWidget* panel : tabPages)
         layout->addWidget(panel);
     layout->addLayout(buttons);
 
-    Command10->setEnabled(false);
+    deleteButton->setEnabled(false);
 
-    txy->onChange([this] { boxChanged(DateField::Year); });
-    txm->onChange([this] { boxChanged(DateField::Month); });
-    txd->onChange([this] { boxChanged(DateField::Day); });
-    VSy->onChange([this] { spinnerChanged(DateField::Year); });
-    VSm->onChange([this] { spinnerChanged(DateField::Month); });
-    VSd->onChange([this] { spinnerChanged(DateField::Day); });
+    yearBox->onChange([this] { boxChanged(DateField::Year); });
+    monthBox->onChange([this] { boxChanged(DateField::Month); });
+    dayBox->onChange([this] { boxChanged(DateField::Day); });
+    yearSpinner->onChange([this] { spinnerChanged(DateField::Year); });
+    monthSpinner->onChange([this] { spinnerChanged(DateField::Month); });
+    daySpinner->onChange([this] { spinnerChanged(DateField::Day); });
     for (int i = 0; i < 2; ++i) {
-        Option1[i]->onChange([i] { taxRounding = i; });
-        Option2[i]->onChange([i] { salesTiming = i; });
+        roundingOptions[i]->onChange([i] { taxRounding = i; });
+        salesTimingOptions[i]->onChange([i] { salesTiming = i; });
     }
     // A line clicked again after it was deselected is no change of the current row, so the
     // selection decides.
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!List1->selectedItems().isEmpty())
-            Command10->setEnabled(true);
+    connect(rateList, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!rateList->selectedItems().isEmpty())
+            deleteButton->setEnabled(true);
     });
-    connect(tbsOptions, &QTabBar::currentChanged, this, [this](int index) { showTab(index); });
-    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
-    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
+    connect(tabs, &QTabBar::currentChanged, this, [this](int index) { showTab(index); });
+    connect(addButton, &QPushButton::clicked, this, [this] { onAddClicked(); });
+    connect(deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
+    connect(applyButton, &QPushButton::clicked, this, [this] { onApplyClicked(); });
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(next, &QShortcut::activated, this, [this] { nextTab(); });
     for (QKeyCombination keys :
@@ -139,61 +138,63 @@ frmOptions::frmOptions(QWidget* parent)
     }
 }
 
-void frmOptions::formLoad() {
+void TaxSettingsDialog::formLoad() {
     hyoujiChu = 0;
-    tbsOptions->setCurrentIndex(0);
+    tabs->setCurrentIndex(0);
     showTab(0);
     Hyouji();
 }
 
 // The voucher book shows the busy pointer while the dialog opens.
-void frmOptions::formActivate() {
+void TaxSettingsDialog::formActivate() {
     setMousePointer(Pointer::Normal);
 }
 
-void frmOptions::showTab(int index) {
-    for (int i = 0; i < static_cast<int>(picOptions.size()); ++i) {
-        picOptions[i]->setVisible(i == index);
-        picOptions[i]->setEnabled(i == index);
+void TaxSettingsDialog::showTab(int index) {
+    for (int i = 0; i < static_cast<int>(tabPages.size()); ++i) {
+        tabPages[i]->setVisible(i == index);
+        tabPages[i]->setEnabled(i == index);
     }
 }
 
-void frmOptions::nextTab() {
-    const int count = tbsOptions->count();
-    tbsOptions->setCurrentIndex((tbsOptions->currentIndex() + 1) % count);
+void TaxSettingsDialog::nextTab() {
+    const int count = tabs->count();
+    tabs->setCurrentIndex((tabs->currentIndex() + 1) % count);
 }
 
-void frmOptions::previousTab() {
-    const int count = tbsOptions->count();
-    tbsOptions->setCurrentIndex((tbsOptions->currentIndex() + count - 1) % count);
+void TaxSettingsDialog::previousTab() {
+    const int count = tabs->count();
+    tabs->setCurrentIndex((tabs->currentIndex() + count - 1) % count);
 }
 
-void frmOptions::Hyouji() {
+void TaxSettingsDialog::Hyouji() {
     hyoujiChu = 1;
-    txy->setText(blankNumber(todayYear));
-    txm->setText(blankNumber(todayMonth));
-    txd->setText(blankNumber(todayDay));
+    yearBox->setText(blankNumber(todayYear));
+    monthBox->setText(blankNumber(todayMonth));
+    dayBox->setText(blankNumber(todayDay));
     if (taxRounding == 0 || taxRounding == 1)
-        Option1[taxRounding]->setChecked(true);
+        roundingOptions[taxRounding]->setChecked(true);
     if (salesTiming == 0 || salesTiming == 1)
-        Option2[salesTiming]->setChecked(true);
+        salesTimingOptions[salesTiming]->setChecked(true);
     Ls1Ire();
     hyoujiChu = 0;
 }
 
-void frmOptions::Ls1Ire() {
-    List1->clear();
+void TaxSettingsDialog::Ls1Ire() {
+    rateList->clear();
     for (int i = 0; i < taxCount && i < kTaxCapacity; ++i)
-        List1->addItem(QString::fromStdString(taxLine(i)));
+        rateList->addItem(QString::fromStdString(taxLine(i)));
 }
 
-bool frmOptions::Youbi() const {
-    return isValidDate(VSy->value(), VSm->value(), VSd->value());
+bool TaxSettingsDialog::Youbi() const {
+    return isValidDate(yearSpinner->value(), monthSpinner->value(), daySpinner->value());
 }
 
 // A number typed into a date box moves its spinner; the spinner leaves that box as typed.
-void frmOptions::boxChanged(DateField field) {
-    TextBox* box = field == DateField::Year ? txy : field == DateField::Month ? txm : txd;
+void TaxSettingsDialog::boxChanged(DateField field) {
+    TextBox* box = field == DateField::Year    ? yearBox
+                   : field == DateField::Month ? monthBox
+                                               : dayBox;
     FlagScope typing(field == DateField::Year    ? typingYear_
                      : field == DateField::Month ? typingMonth_
                                                  : typingDay_);
@@ -208,43 +209,43 @@ void frmOptions::boxChanged(DateField field) {
             box->setText(QStringLiteral("31"));
             return;
         }
-        VSd->setValueFromBox(roundHalfEven(v));
+        daySpinner->setValueFromBox(roundHalfEven(v));
         break;
     case DateField::Month:
         if (v >= 1 && v <= 12)
-            VSm->setValueFromBox(roundHalfEven(v));
+            monthSpinner->setValueFromBox(roundHalfEven(v));
         break;
     case DateField::Year:
         if (v >= kMinSpinYear && v <= kMaxSpinYear)
-            VSy->setValueFromBox(roundHalfEven(v));
+            yearSpinner->setValueFromBox(roundHalfEven(v));
         break;
     }
 }
 
-void frmOptions::spinnerChanged(DateField field) {
+void TaxSettingsDialog::spinnerChanged(DateField field) {
     if (hyoujiChu == 1 || settingSpinners_)
         return;
-    SpinDate d{VSy->value(), VSm->value(), VSd->value()};
+    SpinDate d{yearSpinner->value(), monthSpinner->value(), daySpinner->value()};
     d = field == DateField::Day     ? afterDaySpin(d)
         : field == DateField::Month ? afterMonthSpin(d)
                                     : afterYearSpin(d);
     {
         FlagScope setting(settingSpinners_);
-        VSy->setValue(d.year);
-        VSm->setValue(d.month);
-        VSd->setValue(d.day);
+        yearSpinner->setValue(d.year);
+        monthSpinner->setValue(d.month);
+        daySpinner->setValue(d.day);
     }
     if (!typingYear_)
-        txy->setText(blankNumber(d.year));
+        yearBox->setText(blankNumber(d.year));
     if (!typingMonth_)
-        txm->setText(blankNumber(d.month));
+        monthBox->setText(blankNumber(d.month));
     if (!typingDay_)
-        txd->setText(blankNumber(d.day));
+        dayBox->setText(blankNumber(d.day));
 }
 
-void frmOptions::Command11_Click() {
-    const double rate = leadingNumber(Text5->text().toStdString());
-    switch (addTaxEntry(VSy->value(), VSm->value(), VSd->value(), rate)) {
+void TaxSettingsDialog::onAddClicked() {
+    const double rate = leadingNumber(rateBox->text().toStdString());
+    switch (addTaxEntry(yearSpinner->value(), monthSpinner->value(), daySpinner->value(), rate)) {
     case TaxAddResult::Added:
         Ls1Ire();
         return;
@@ -263,17 +264,17 @@ void frmOptions::Command11_Click() {
     }
 }
 
-void frmOptions::Command10_Click() {
-    Command10->setEnabled(false);
-    const int row = List1->currentRow();
-    if (row < 0 || !List1->item(row)->isSelected())
+void TaxSettingsDialog::onDeleteClicked() {
+    deleteButton->setEnabled(false);
+    const int row = rateList->currentRow();
+    if (row < 0 || !rateList->item(row)->isSelected())
         return;
     deleteTaxEntry(row);
     Ls1Ire();
 }
 
 // A failed write is said so; the dialog then stays open with the edits.
-bool frmOptions::writeOpt() {
+bool TaxSettingsDialog::writeOpt() {
     filePath = rootFilePath("opt.dat");
     if (Status s = optHozon(); !s) {
         msgBox(QStringLiteral("税率の設定を保存できませんでした。\r%1")
@@ -284,16 +285,16 @@ bool frmOptions::writeOpt() {
     return true;
 }
 
-void frmOptions::cmdOK_Click() {
+void TaxSettingsDialog::onOkClicked() {
     if (writeOpt())
         unloadWindow();
 }
 
-void frmOptions::cmdApply_Click() {
+void TaxSettingsDialog::onApplyClicked() {
     (void)writeOpt();
 }
 
-void frmOptions::cmdCancel_Click() {
+void TaxSettingsDialog::onCancelClicked() {
     filePath = rootFilePath("opt.dat");
     (void)optModosi(); // a file that cannot be read leaves the edits in memory
     unloadWindow();

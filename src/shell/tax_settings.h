@@ -13,28 +13,28 @@ class QTabBar;
 
 namespace lukana {
 
-class frmOptions : public platform::Window {
+class TaxSettingsDialog : public platform::Window {
     Q_OBJECT
   public:
-    explicit frmOptions(QWidget* parent = nullptr);
+    explicit TaxSettingsDialog(QWidget* parent = nullptr);
 
-    QTabBar* tbsOptions;
-    std::array<QWidget*, 2> picOptions;
-    QListWidget* List1;
-    platform::TextBox* txy;
-    platform::TextBox* txm;
-    platform::TextBox* txd;
-    platform::Spinner* VSy;
-    platform::Spinner* VSm;
-    platform::Spinner* VSd;
-    platform::TextBox* Text5;
-    QPushButton* Command11;                         // 追加
-    QPushButton* Command10;                         // 削除
-    std::array<platform::OptionButton*, 2> Option1; // taxRounding
-    std::array<platform::OptionButton*, 2> Option2; // salesTiming
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdApply;
+    QTabBar* tabs;
+    std::array<QWidget*, 2> tabPages;
+    QListWidget* rateList;
+    platform::TextBox* yearBox;
+    platform::TextBox* monthBox;
+    platform::TextBox* dayBox;
+    platform::Spinner* yearSpinner;
+    platform::Spinner* monthSpinner;
+    platform::Spinner* daySpinner;
+    platform::TextBox* rateBox;
+    QPushButton* addButton;                                    // 追加
+    QPushButton* deleteButton;                                 // 削除
+    std::array<platform::OptionButton*, 2> roundingOptions;    // taxRounding
+    std::array<platform::OptionButton*, 2> salesTimingOptions; // salesTiming
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+    QPushButton* applyButton;
 
     void Hyouji();
     void Ls1Ire();
@@ -45,11 +45,11 @@ class frmOptions : public platform::Window {
     void nextTab();
     void previousTab();
 
-    void Command11_Click();
-    void Command10_Click();
-    void cmdOK_Click();
-    void cmdApply_Click();
-    void cmdCancel_Click();
+    void onAddClicked();
+    void onDeleteClicked();
+    void onOkClicked();
+    void onApplyClicked();
+    void onCancelClicked();
 
   protected:
     void formLoad() override;

@@ -17,9 +17,9 @@ template <class W> void openModal() {
 
 void registerWindowOpeners() {
     MainWindowOpeners& o = mainWindowOpeners();
-    o.sime = openModal<frmSime>;
-    o.backup = openModal<frmBuckUp>;
-    o.recovery = openModal<frmRecov>;
+    o.sime = openModal<ClosingDaysDialog>;
+    o.backup = openModal<BackupDialog>;
+    o.recovery = openModal<RecoveryDialog>;
     o.tenpo = openDepartmentRegister;
     o.siire = openSiireRegister;
     o.tekiyou = openTekiyouRegister;

@@ -1,5 +1,5 @@
+#include "department_fixture.h"
 #include "registers/bank_codes.h"
-#include "tenpo_fixture.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -9,7 +9,7 @@ using namespace lukana::platform;
 
 namespace {
 
-class BankTest : public TenpoTest {
+class BankCodesTest : public DepartmentRegisterTest {
   protected:
     // A small bank-code file: banks 0001, 0005 and 0009; branches of 0001 and 0005.
     void writeBankCodes() {
@@ -41,7 +41,7 @@ class BankTest : public TenpoTest {
 
 } // namespace
 
-TEST_F(BankTest, CodeBoxAsksForTheBankOfItsNumber) {
+TEST_F(BankCodesTest, CodeBoxAsksForTheBankOfItsNumber) {
     const struct {
         const char* text;
         std::optional<int> code;
@@ -75,38 +75,38 @@ TEST_F(BankTest, CodeBoxAsksForTheBankOfItsNumber) {
     EXPECT_TRUE(db.branches(-1).empty());
 }
 
-TEST_F(BankTest, PicksFillTheCodeBoxesAndEachAccountKeepsItsOwnBranches) {
+TEST_F(BankCodesTest, PicksFillTheCodeBoxesAndEachAccountKeepsItsOwnBranches) {
     writeBankCodes();
     busyoRecs[1].otherBankCode[0] = "0005";
     busyoRecs[1].otherBranchName[0] = "丸の内";
     saveMisena();
     TestScript script;
-    withRegister(script, [&](frmtenpo& w) {
-        EXPECT_EQ(names(w.DataCombo1), (QStringList{"みずほ", "三菱ＵＦＪ", "三井住友"}));
-        clickRow(w.List1, 0);
-        w.DataCombo1->pick(1);
-        EXPECT_EQ(w.Text4->text(), "0005");
-        EXPECT_EQ(w.DataCombo1->text(), "三菱ＵＦＪ");
-        EXPECT_EQ(names(w.DataCombo5), (QStringList{"本店", "丸の内"}));
-        EXPECT_EQ(w.DataCombo3->count(), 0); // other accounts keep their lists
-        w.DataCombo5->pick(1);
-        EXPECT_EQ(w.Text5->text(), "002");
-        EXPECT_EQ(w.DataCombo5->text(), "丸の内");
+    withRegister(script, [&](DepartmentRegister& w) {
+        EXPECT_EQ(names(w.accounts[0].bank), (QStringList{"みずほ", "三菱ＵＦＪ", "三井住友"}));
+        clickRow(w.nameList, 0);
+        w.accounts[0].bank->pick(1);
+        EXPECT_EQ(w.accounts[0].bankCode->text(), "0005");
+        EXPECT_EQ(w.accounts[0].bank->text(), "三菱ＵＦＪ");
+        EXPECT_EQ(names(w.accounts[0].branch), (QStringList{"本店", "丸の内"}));
+        EXPECT_EQ(w.accounts[1].branch->count(), 0); // other accounts keep their lists
+        w.accounts[0].branch->pick(1);
+        EXPECT_EQ(w.accounts[0].branchCode->text(), "002");
+        EXPECT_EQ(w.accounts[0].branch->text(), "丸の内");
 
-        w.Text8->setText("1");
-        EXPECT_EQ(names(w.DataCombo3), (QStringList{"東京営業部"}));
-        EXPECT_EQ(names(w.DataCombo5), (QStringList{"本店", "丸の内"}));
+        w.accounts[1].bankCode->setText("1");
+        EXPECT_EQ(names(w.accounts[1].branch), (QStringList{"東京営業部"}));
+        EXPECT_EQ(names(w.accounts[0].branch), (QStringList{"本店", "丸の内"}));
         for (const char* unknown : {"7", "99999", "-40000", ""}) {
-            w.Text11->setText("0005");
-            w.Text11->setText(QString::fromUtf8(unknown));
-            EXPECT_EQ(w.DataCombo6->count(), 0) << unknown;
+            w.accounts[2].bankCode->setText("0005");
+            w.accounts[2].bankCode->setText(QString::fromUtf8(unknown));
+            EXPECT_EQ(w.accounts[2].branch->count(), 0) << unknown;
         }
-        w.Command5->click();
+        w.saveButton->click();
 
         // A stored bank code brings its branches before the stored branch name is shown.
-        clickRow(w.List1, 1);
-        EXPECT_EQ(names(w.DataCombo3), (QStringList{"本店", "丸の内"}));
-        EXPECT_EQ(w.DataCombo3->text(), "丸の内");
+        clickRow(w.nameList, 1);
+        EXPECT_EQ(names(w.accounts[1].branch), (QStringList{"本店", "丸の内"}));
+        EXPECT_EQ(w.accounts[1].branch->text(), "丸の内");
     });
     EXPECT_TRUE(script.boxes().empty());
     EXPECT_EQ(busyoRecs[0].bankName, "三菱ＵＦＪ");
@@ -115,31 +115,31 @@ TEST_F(BankTest, PicksFillTheCodeBoxesAndEachAccountKeepsItsOwnBranches) {
     EXPECT_EQ(busyoRecs[0].branchCode, "002");
 }
 
-TEST_F(BankTest, PickWithoutADepartmentIsToldAndStillFillsTheBox) {
+TEST_F(BankCodesTest, PickWithoutADepartmentIsToldAndStillFillsTheBox) {
     writeBankCodes();
     TestScript script;
     script.answer(Answer::Ok);
-    withRegister(script, [&](frmtenpo& w) {
-        w.DataCombo2->pick(0);
-        EXPECT_EQ(w.Text8->text(), "0001");
+    withRegister(script, [&](DepartmentRegister& w) {
+        w.accounts[1].bank->pick(0);
+        EXPECT_EQ(w.accounts[1].bankCode->text(), "0001");
     });
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, "部署が選択されていません。左のリストの中から部署を選択して"
                                       "から記述を行ってください。");
 }
 
-TEST_F(BankTest, WithoutTheFileThePickersAreEmptyAndNamesAreTyped) {
+TEST_F(BankCodesTest, WithoutTheFileThePickersAreEmptyAndNamesAreTyped) {
     BankCodeDatabase missing(bankCodeDatabasePath());
     EXPECT_FALSE(missing.isOpen());
     EXPECT_TRUE(missing.banks().empty());
     TestScript script;
-    withRegister(script, [&](frmtenpo& w) {
-        EXPECT_EQ(w.DataCombo1->count(), 0);
-        clickRow(w.List1, 0);
-        typeText(w.DataCombo1->textBox(), "地元信金");
-        w.Text4->setText("1234");
-        EXPECT_EQ(w.DataCombo5->count(), 0);
-        w.Command5->click();
+    withRegister(script, [&](DepartmentRegister& w) {
+        EXPECT_EQ(w.accounts[0].bank->count(), 0);
+        clickRow(w.nameList, 0);
+        typeText(w.accounts[0].bank->textBox(), "地元信金");
+        w.accounts[0].bankCode->setText("1234");
+        EXPECT_EQ(w.accounts[0].branch->count(), 0);
+        w.saveButton->click();
     });
     EXPECT_EQ(busyoRecs[0].bankName, "地元信金");
     EXPECT_EQ(busyoRecs[0].bankCode, "1234");

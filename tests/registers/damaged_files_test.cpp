@@ -1,7 +1,7 @@
 // Register files that exist but cannot be read are moved aside before a save can replace them.
+#include "department_fixture.h"
 #include "registers/damaged_files.h"
 #include "registers/register_window.h"
-#include "tenpo_fixture.h"
 
 #include <QPushButton>
 
@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class DamagedFilesTest : public TenpoTest {
+class DamagedFilesTest : public DepartmentRegisterTest {
   protected:
     // The copies moved aside next to path.
     static std::vector<fs::path> asideCopies(const std::string& path) {
@@ -58,8 +58,8 @@ TEST_F(DamagedFilesTest, EachRegisterMovesADamagedFileAsideTellsAndSavesAroundIt
         const QString file = QString::fromStdString(fs::path(path).filename().string());
         auto openAndSave = [&](TestScript& script) {
             script.window<RegisterWindow>([](RegisterWindow& w) {
-                w.Command5->click();
-                w.Command6->click();
+                w.saveButton->click();
+                w.backButton->click();
             });
             c.open();
         };

@@ -1,14 +1,14 @@
 // The set-up converter: small package files in, tables the register reads out.
+#include "department_fixture.h"
 #include "lookup_data.h"
 #include "registers/bank_codes.h"
 #include "registers/postal_lookup.h"
-#include "tenpo_fixture.h"
 
 using namespace lukana;
 
 namespace {
 
-class LookupDataTest : public TenpoTest {
+class LookupDataTest : public DepartmentRegisterTest {
   protected:
     std::string at(const std::string& name) const { return (program.path() / name).string(); }
 };

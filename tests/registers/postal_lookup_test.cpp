@@ -1,5 +1,5 @@
+#include "department_fixture.h"
 #include "registers/postal_lookup.h"
-#include "tenpo_fixture.h"
 
 using namespace lukana;
 using namespace lukana::platform;
@@ -8,7 +8,7 @@ namespace {
 
 const QString kUnknownCode = QStringLiteral("その郵便番号は使われていません");
 
-class PostalTest : public TenpoTest {
+class PostalTest : public DepartmentRegisterTest {
   protected:
     // KenAll.csv in the program's folder: four quoted values a row, code page 932, CR LF.
     // The quotes keep an empty last value a value of its own.
@@ -55,21 +55,21 @@ TEST_F(PostalTest, LookupFillsTheAddressOrSaysTheCodeIsNotUsed) {
     writeKenAll({{"1000001", "東京都", "千代田区", "千代田"}});
     TestScript script;
     script.answer(Answer::Ok);
-    withRegister(script, [&](frmtenpo& w) {
-        clickRow(w.List1, 0);
-        w.Text2[3]->setText("100-0001");
+    withRegister(script, [&](DepartmentRegister& w) {
+        clickRow(w.nameList, 0);
+        w.postalCodeBox->setText("100-0001");
         w.listChanged = 0;
-        pressEnter(w.Text2[3]);
-        EXPECT_EQ(w.Combo2[0]->text(), "東京都");
-        EXPECT_EQ(w.Combo2[1]->text(), "千代田区");
-        EXPECT_EQ(w.Combo2[2]->text(), "千代田");
-        EXPECT_EQ(w.Text2[3]->text(), "100-0001"); // the box itself stays
+        pressEnter(w.postalCodeBox);
+        EXPECT_EQ(w.areaBoxes[0]->text(), "東京都");
+        EXPECT_EQ(w.areaBoxes[1]->text(), "千代田区");
+        EXPECT_EQ(w.areaBoxes[2]->text(), "千代田");
+        EXPECT_EQ(w.postalCodeBox->text(), "100-0001"); // the box itself stays
         EXPECT_EQ(w.listChanged, 1);
 
-        w.Text2[3]->setText("999-9999");
-        w.Command1->click();
-        EXPECT_EQ(w.Combo2[0]->text(), "東京都");
-        w.Command5->click();
+        w.postalCodeBox->setText("999-9999");
+        w.postalLookupButton->click();
+        EXPECT_EQ(w.areaBoxes[0]->text(), "東京都");
+        w.saveButton->click();
     });
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, kUnknownCode);
@@ -81,10 +81,10 @@ TEST_F(PostalTest, LookupFillsTheAddressOrSaysTheCodeIsNotUsed) {
 TEST_F(PostalTest, TableIsEmptiedOnCloseAndAFailedReadingFindsNothing) {
     writeKenAll({{"abc", "東京都", "千代田区", "千代田"}}); // a code that makes 0
     TestScript first;
-    withRegister(first, [&](frmtenpo& w) {
+    withRegister(first, [&](DepartmentRegister& w) {
         EXPECT_EQ(kenAllCount, 1);
-        w.Command1->click(); // an empty box finds the row whose code makes 0
-        EXPECT_EQ(w.Combo2[0]->text(), "東京都");
+        w.postalLookupButton->click(); // an empty box finds the row whose code makes 0
+        EXPECT_EQ(w.areaBoxes[0]->text(), "東京都");
     });
     EXPECT_EQ(kenAllCount, 0);
     EXPECT_TRUE(kenAllRows.empty());
@@ -92,10 +92,10 @@ TEST_F(PostalTest, TableIsEmptiedOnCloseAndAFailedReadingFindsNothing) {
     std::filesystem::remove(kenAllPath());
     TestScript second;
     second.answer(Answer::Ok);
-    withRegister(second, [&](frmtenpo& w) {
-        w.Combo2[0]->setText("手入力");
-        w.Command1->click();
-        EXPECT_EQ(w.Combo2[0]->text(), "手入力");
+    withRegister(second, [&](DepartmentRegister& w) {
+        w.areaBoxes[0]->setText("手入力");
+        w.postalLookupButton->click();
+        EXPECT_EQ(w.areaBoxes[0]->text(), "手入力");
     });
     ASSERT_EQ(second.boxes().size(), 1u);
     EXPECT_EQ(second.boxes()[0].text, kUnknownCode);

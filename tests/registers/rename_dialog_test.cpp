@@ -18,13 +18,13 @@ TEST_F(RegisterTest, RenameDialogsTakeCaptionAndNameFromTheirMode) {
         QString caption;
         QString name;
     } cases[] = {
-        {[] { return new frmMeibo; }, 0, 0, "店舗目名変更", "支店"},
-        {[] { return new frmMeibo; }, 2, 0, "勘定科目名変更", "売掛金"},
-        {[] { return new frmMeibo; }, 4, 0, "メニュー名変更", "Beer"},
-        {[] { return new frmMeibo2; }, 0, 0, "勘定科目名変更", "酒店"},
-        {[] { return new frmMeibo2; }, 0, 1, "補助科目名変更", "電気"},
-        {[] { return new frmMeibo4; }, 0, 0, "メニュー分類項目名変更", "Food"},
-        {[] { return new frmMeibogk; }, 0, 0, "Form1", "みずほ"},
+        {[] { return new RenameByKindDialog; }, 0, 0, "店舗目名変更", "支店"},
+        {[] { return new RenameByKindDialog; }, 2, 0, "勘定科目名変更", "売掛金"},
+        {[] { return new RenameByKindDialog; }, 4, 0, "メニュー名変更", "Beer"},
+        {[] { return new SupplierRenameDialog; }, 0, 0, "勘定科目名変更", "酒店"},
+        {[] { return new SupplierRenameDialog; }, 0, 1, "補助科目名変更", "電気"},
+        {[] { return new MenuCategoryRenameDialog; }, 0, 0, "メニュー分類項目名変更", "Food"},
+        {[] { return new BankRenameDialog; }, 0, 0, "Form1", "みずほ"},
     };
     renameIndex = 1;
     for (const Case& c : cases) {
@@ -35,9 +35,9 @@ TEST_F(RegisterTest, RenameDialogsTakeCaptionAndNameFromTheirMode) {
         TestScript script;
         script.window([&](Window& w) {
             EXPECT_EQ(w.windowTitle(), c.caption);
-            EXPECT_EQ(dialog->Text1->text(), c.name);
-            dialog->Text1->setText("");
-            dialog->Command1->click(); // OK with an empty box keeps the name
+            EXPECT_EQ(dialog->nameBox->text(), c.name);
+            dialog->nameBox->setText("");
+            dialog->okButton->click(); // OK with an empty box keeps the name
         });
         runModal(*dialog);
         EXPECT_EQ(QString::fromStdString(renameResult), c.name);
@@ -48,16 +48,16 @@ TEST_F(RegisterTest, RenameDialogCancelKeepsTheNameAndOkDropsCommas) {
     mbunRecs[0].name = "Food";
     renameIndex = 0;
     TestScript script;
-    frmMeibo4 dialog;
+    MenuCategoryRenameDialog dialog;
     script.window([&](Window&) {
-        dialog.Text1->setText("Snacks");
-        dialog.Command2->click();
+        dialog.nameBox->setText("Snacks");
+        dialog.cancelButton->click();
     });
     runModal(dialog);
     EXPECT_EQ(renameResult, "Food");
     script.window([&](Window&) {
-        dialog.Text1->setText("Sna,cks");
-        dialog.Command1->click();
+        dialog.nameBox->setText("Sna,cks");
+        dialog.okButton->click();
     });
     runModal(dialog);
     EXPECT_EQ(renameResult, "Snacks");

@@ -70,11 +70,11 @@ TEST_F(BackupTest, BackupCopiesTheDataRootIntoTheChosenVolume) {
     writeBytes(usbRoot("閉店/simebi.dat"), " 1\r\n");
     TestScript script;
     script.answer(Answer::Ok);
-    const QStringList boxes = run<frmBuckUp>(script, [&](frmBuckUp& d) {
+    const QStringList boxes = run<BackupDialog>(script, [&](BackupDialog& d) {
         EXPECT_EQ(d.windowTitle(), "データのバックアップ");
-        EXPECT_EQ(d.Drive1->currentText(), QString::fromStdString(usb.str()) + " (USB)");
+        EXPECT_EQ(d.driveChoice->currentText(), QString::fromStdString(usb.str()) + " (USB)");
         EXPECT_EQ(backupDrive, usb.str());
-        d.Command1->click();
+        d.okButton->click();
     });
     EXPECT_EQ(boxes, QStringList{"バックアップが正常に終了しました"});
     auto expected = treeOf(root());
@@ -90,21 +90,21 @@ TEST_F(BackupTest, TheDataRootsOwnDriveIsRefusedBeforeAnythingIsCopied) {
         });
         TestScript backup;
         backup.answer(Answer::Ok);
-        EXPECT_EQ(run<frmBuckUp>(backup,
-                                 [](frmBuckUp& d) {
-                                     d.Command1->click();
-                                     d.Command2->click();
-                                 }),
+        EXPECT_EQ(run<BackupDialog>(backup,
+                                    [](BackupDialog& d) {
+                                        d.okButton->click();
+                                        d.cancelButton->click();
+                                    }),
                   QStringList{"同じドライブには処理できません。"})
             << chosen;
         recovDone = 1;
         TestScript recovery;
         recovery.answer(Answer::Ok);
-        EXPECT_EQ(run<frmRecov>(recovery,
-                                [](frmRecov& d) {
-                                    d.Command1->click();
-                                    d.Command2->click();
-                                }),
+        EXPECT_EQ(run<RecoveryDialog>(recovery,
+                                      [](RecoveryDialog& d) {
+                                          d.okButton->click();
+                                          d.cancelButton->click();
+                                      }),
                   QStringList{"同じドライブから処理できません。"})
             << chosen;
         EXPECT_EQ(recovDone, 0); // Cancel
@@ -129,13 +129,13 @@ TEST_F(BackupTest, ChoosingTheFolderOrAVolumeThatIsNotThere) {
     setFolderChoiceHook([&] { return QString::fromStdString(other); });
     TestScript script;
     script.answer(Answer::Ok).answer(Answer::Ok);
-    const QStringList boxes = run<frmBuckUp>(script, [&](frmBuckUp& d) {
-        d.Drive1->setListIndex(1);
+    const QStringList boxes = run<BackupDialog>(script, [&](BackupDialog& d) {
+        d.driveChoice->setListIndex(1);
         EXPECT_EQ(backupDrive, usb.str());
-        EXPECT_EQ(d.Drive1->listIndex(), 0);
-        d.cmdFolder->click();
+        EXPECT_EQ(d.driveChoice->listIndex(), 0);
+        d.otherFolderButton->click();
         EXPECT_EQ(backupDrive, other);
-        d.Command1->click();
+        d.okButton->click();
     });
     EXPECT_EQ(boxes,
               (QStringList{"デバイスが準備されていません", "バックアップが正常に終了しました"}));
@@ -146,11 +146,11 @@ TEST_F(BackupTest, NoVolumeChosenIsRefused) {
     setVolumeListHook([] { return std::vector<VolumeEntry>{}; });
     TestScript script;
     script.answer(Answer::Ok);
-    EXPECT_EQ(run<frmBuckUp>(script,
-                             [](frmBuckUp& d) {
-                                 d.Command1->click();
-                                 d.Command2->click();
-                             }),
+    EXPECT_EQ(run<BackupDialog>(script,
+                                [](BackupDialog& d) {
+                                    d.okButton->click();
+                                    d.cancelButton->click();
+                                }),
               QStringList{"フォルダが選択されていません"});
 }
 
@@ -165,9 +165,9 @@ TEST_F(RecoveryTest, RecoveryRestoresTheBackupOverTheDataRootAndEndsTheRun) {
 
     TestScript script;
     script.answer(Answer::Ok);
-    const QStringList boxes = run<frmRecov>(script, [](frmRecov& d) {
+    const QStringList boxes = run<RecoveryDialog>(script, [](RecoveryDialog& d) {
         EXPECT_EQ(d.windowTitle(), "データのリカバリー");
-        d.Command1->click();
+        d.okButton->click();
         EXPECT_FALSE(d.isOpen());
     });
     EXPECT_EQ(boxes, QStringList{"リカバリーが正常に終了しました。リカバリーしたデータを利用するた"
@@ -212,10 +212,10 @@ TEST_F(RecoveryTest, AFailureBeforeTheDataRootIsTouchedLeavesItAsItWas) {
         c.arrange();
         TestScript script;
         script.answer(Answer::Ok);
-        const QStringList boxes = run<frmRecov>(script, [&](frmRecov& d) {
-            d.Command1->click();
+        const QStringList boxes = run<RecoveryDialog>(script, [&](RecoveryDialog& d) {
+            d.okButton->click();
             EXPECT_TRUE(d.isOpen()) << c.what;
-            d.Command2->click();
+            d.cancelButton->click();
         });
         c.undo();
         ASSERT_EQ(boxes.size(), 1) << c.what;
@@ -232,8 +232,8 @@ TEST_F(RecoveryTest, AFailureAfterTheDataRootWasTouchedEndsTheRun) {
     setRestoreFaultHook([](const std::string& rel) { return rel == "本店/simebi.dat"; });
     TestScript script;
     script.answer(Answer::Ok);
-    const QStringList boxes = run<frmRecov>(script, [](frmRecov& d) {
-        d.Command1->click();
+    const QStringList boxes = run<RecoveryDialog>(script, [](RecoveryDialog& d) {
+        d.okButton->click();
         EXPECT_FALSE(d.isOpen());
     });
     ASSERT_EQ(boxes.size(), 1);
@@ -245,11 +245,11 @@ TEST_F(RecoveryTest, AFailureAfterTheDataRootWasTouchedEndsTheRun) {
 TEST_F(RecoveryTest, AVolumeWithoutBackupOrOverlappingTheStagingFolderIsRefused) {
     TestScript script;
     script.answer(Answer::Ok);
-    EXPECT_EQ(run<frmRecov>(script,
-                            [](frmRecov& d) {
-                                d.Command1->click();
-                                d.Command2->click();
-                            }),
+    EXPECT_EQ(run<RecoveryDialog>(script,
+                                  [](RecoveryDialog& d) {
+                                      d.okButton->click();
+                                      d.cancelButton->click();
+                                  }),
               QStringList{"そのドライブにバックアップデータはありません"});
 
     fs::create_directories(stagingFolder() + "/ktlukana");
@@ -258,11 +258,11 @@ TEST_F(RecoveryTest, AVolumeWithoutBackupOrOverlappingTheStagingFolderIsRefused)
     });
     TestScript overlap;
     overlap.answer(Answer::Ok);
-    EXPECT_EQ(run<frmRecov>(overlap,
-                            [](frmRecov& d) {
-                                d.Command1->click();
-                                d.Command2->click();
-                            }),
+    EXPECT_EQ(run<RecoveryDialog>(overlap,
+                                  [](RecoveryDialog& d) {
+                                      d.okButton->click();
+                                      d.cancelButton->click();
+                                  }),
               QStringList{"コピー元とコピー先が重なっているため処理できません。"});
     EXPECT_TRUE(fs::exists(stagingFolder() + "/ktlukana"));
 }

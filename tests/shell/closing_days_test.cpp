@@ -16,9 +16,9 @@ class ClosingDaysTest : public SettingsDialogTest {
         SettingsDialogTest::SetUp();
         departments({"本店", "支店"});
     }
-    static QStringList boxes(const frmSime& d) {
+    static QStringList boxes(const ClosingDaysDialog& d) {
         QStringList texts;
-        for (auto* box : d.Text4)
+        for (auto* box : d.dayBoxes)
             texts << box->text();
         return texts;
     }
@@ -33,12 +33,12 @@ using FiscalYearEndTest = ClosingDaysTest;
 
 TEST_F(ClosingDaysTest, AMissingFileShows31EverywhereAndOkWritesIt) {
     curBusyo = 1;
-    frmSime w;
+    ClosingDaysDialog w;
     TestScript script;
-    script.window<frmSime>([&](frmSime& d) {
-        EXPECT_EQ(d.Combo1->currentText(), "支店");
+    script.window<ClosingDaysDialog>([&](ClosingDaysDialog& d) {
+        EXPECT_EQ(d.departmentChoice->currentText(), "支店");
         EXPECT_EQ(boxes(d), (QStringList{"31", "31", "31", "31"}));
-        d.Command6->click();
+        d.okButton->click();
     });
     runModal(w);
     EXPECT_EQ(readBytes(root("支店/simebi.dat")), " 31\r\n 31\r\n 31\r\n 31\r\n");
@@ -47,22 +47,22 @@ TEST_F(ClosingDaysTest, AMissingFileShows31EverywhereAndOkWritesIt) {
 
 TEST_F(ClosingDaysTest, SpinnersWrapAndTypedValuesAreClamped) {
     writeBytes(root("本店/simebi.dat"), " 20\r\n 0\r\n 1\r\n 15\r\n");
-    frmSime w;
+    ClosingDaysDialog w;
     TestScript script;
-    script.window<frmSime>([&](frmSime& d) {
+    script.window<ClosingDaysDialog>([&](ClosingDaysDialog& d) {
         EXPECT_EQ(boxes(d), (QStringList{"20", "31", "1", "15"}));
-        d.VScroll3[1]->stepUp();   // 31 -> 1
-        d.VScroll3[2]->stepDown(); // 1 -> 31
+        d.daySpinners[1]->stepUp();   // 31 -> 1
+        d.daySpinners[2]->stepDown(); // 1 -> 31
         EXPECT_EQ(boxes(d), (QStringList{"20", "1", "31", "15"}));
         EXPECT_EQ(shared(), (std::vector<int>{20, 1, 31, 15}));
 
-        d.Text4[0]->setText("45"); // shows 31, stores 31
-        d.Text4[1]->setText("0");  // stores 31, the box keeps the 0
-        d.Text4[2]->setText("-4"); // becomes 0, stores 31
-        d.Text4[3]->setText("1,2");
+        d.dayBoxes[0]->setText("45"); // shows 31, stores 31
+        d.dayBoxes[1]->setText("0");  // stores 31, the box keeps the 0
+        d.dayBoxes[2]->setText("-4"); // becomes 0, stores 31
+        d.dayBoxes[3]->setText("1,2");
         EXPECT_EQ(boxes(d), (QStringList{"31", "0", "0", "12"}));
         EXPECT_EQ(shared(), (std::vector<int>{31, 31, 31, 12}));
-        d.Command6->click();
+        d.okButton->click();
     });
     runModal(w);
     EXPECT_EQ(readBytes(root("本店/simebi.dat")), " 31\r\n 31\r\n 31\r\n 12\r\n");
@@ -70,14 +70,14 @@ TEST_F(ClosingDaysTest, SpinnersWrapAndTypedValuesAreClamped) {
 
 TEST_F(ClosingDaysTest, SwitchingDepartmentSavesTheOneLeftAndTheCloseBoxSavesNothing) {
     writeBytes(root("支店/simebi.dat"), " 10\r\n 20\r\n"); // short: the rest are month ends
-    frmSime w;
+    ClosingDaysDialog w;
     TestScript script;
-    script.window<frmSime>([&](frmSime& d) {
-        d.Text4[0]->setText("25");
-        d.Combo1->setListIndex(1);
+    script.window<ClosingDaysDialog>([&](ClosingDaysDialog& d) {
+        d.dayBoxes[0]->setText("25");
+        d.departmentChoice->setListIndex(1);
         EXPECT_EQ(readBytes(root("本店/simebi.dat")), " 25\r\n 31\r\n 31\r\n 31\r\n");
         EXPECT_EQ(boxes(d), (QStringList{"10", "20", "31", "31"}));
-        d.Text4[1]->setText("5");
+        d.dayBoxes[1]->setText("5");
         d.closeWindow();
     });
     runModal(w);
@@ -87,17 +87,17 @@ TEST_F(ClosingDaysTest, SwitchingDepartmentSavesTheOneLeftAndTheCloseBoxSavesNot
 }
 
 TEST_F(ClosingDaysTest, ASwitchWhoseSaveFailsStaysOnTheDepartment) {
-    frmSime w;
+    ClosingDaysDialog w;
     TestScript script;
-    script.answer(Answer::Ok).window<frmSime>([&](frmSime& d) {
-        d.Text4[0]->setText("25");
+    script.answer(Answer::Ok).window<ClosingDaysDialog>([&](ClosingDaysDialog& d) {
+        d.dayBoxes[0]->setText("25");
         setWriteFaultHook([](WriteStage s) { return s == WriteStage::Write; });
-        d.Combo1->setListIndex(1);
+        d.departmentChoice->setListIndex(1);
         setWriteFaultHook({});
-        EXPECT_EQ(d.Combo1->listIndex(), 0);
+        EXPECT_EQ(d.departmentChoice->listIndex(), 0);
         EXPECT_EQ(d.currentFile(), root("本店/simebi.dat"));
         EXPECT_EQ(boxes(d), (QStringList{"25", "31", "31", "31"}));
-        d.Command6->click();
+        d.okButton->click();
     });
     runModal(w);
     ASSERT_EQ(script.boxes().size(), 1u);
@@ -107,12 +107,12 @@ TEST_F(ClosingDaysTest, ASwitchWhoseSaveFailsStaysOnTheDepartment) {
 
 TEST_F(ClosingDaysTest, NoDepartmentChosenLoadsAndWritesNothing) {
     curBusyo = 5;
-    frmSime w;
+    ClosingDaysDialog w;
     TestScript script;
-    script.window<frmSime>([&](frmSime& d) {
-        EXPECT_EQ(d.Combo1->listIndex(), -1);
-        EXPECT_EQ(d.Combo1->count(), 2);
-        d.Command6->click();
+    script.window<ClosingDaysDialog>([&](ClosingDaysDialog& d) {
+        EXPECT_EQ(d.departmentChoice->listIndex(), -1);
+        EXPECT_EQ(d.departmentChoice->count(), 2);
+        d.okButton->click();
         EXPECT_FALSE(d.isOpen());
     });
     runModal(w);
@@ -124,11 +124,11 @@ TEST_F(FiscalYearEndTest, EveryCloseSavesTheDefaultMarch31) {
     denpyouBusyo = 1;
     kesanTuki = 3; // as the voucher book leaves it for a department without kesan.dat
     kesanBi = 31;
-    frmKoguti w;
+    FiscalYearEndDialog w;
     TestScript script;
-    script.window<frmKoguti>([&](frmKoguti& d) {
-        EXPECT_EQ(d.txm->text(), "3");
-        EXPECT_EQ(d.txd->text(), "31");
+    script.window<FiscalYearEndDialog>([&](FiscalYearEndDialog& d) {
+        EXPECT_EQ(d.monthBox->text(), "3");
+        EXPECT_EQ(d.dayBox->text(), "31");
         d.closeWindow();
     });
     runModal(w);
@@ -139,32 +139,32 @@ TEST_F(FiscalYearEndTest, TheDaySpinnerStepsThroughAYearWithout29February) {
     denpyouBusyo = 0;
     kesanTuki = 2;
     kesanBi = 28;
-    frmKoguti w;
+    FiscalYearEndDialog w;
     TestScript script;
-    script.window<frmKoguti>([&](frmKoguti& d) {
+    script.window<FiscalYearEndDialog>([&](FiscalYearEndDialog& d) {
         auto shown = [&] { return std::make_pair(kesanTuki, kesanBi); };
-        d.VSd->stepUp();
+        d.daySpinner->stepUp();
         EXPECT_EQ(shown(), std::make_pair(3, 1));
-        EXPECT_EQ(d.txd->text(), " 1");
-        d.VSd->stepDown();
+        EXPECT_EQ(d.dayBox->text(), " 1");
+        d.daySpinner->stepDown();
         EXPECT_EQ(shown(), std::make_pair(2, 28));
-        d.txm->setText("12");
-        d.txd->setText("31");
-        d.VSd->stepUp();
+        d.monthBox->setText("12");
+        d.dayBox->setText("31");
+        d.daySpinner->stepUp();
         EXPECT_EQ(shown(), std::make_pair(1, 1));
-        EXPECT_EQ(d.txm->text(), " 1");
-        EXPECT_EQ(d.VSm->value(), 1);
-        d.VSd->stepDown();
+        EXPECT_EQ(d.monthBox->text(), " 1");
+        EXPECT_EQ(d.monthSpinner->value(), 1);
+        d.daySpinner->stepDown();
         EXPECT_EQ(shown(), std::make_pair(12, 31));
-        EXPECT_EQ(d.Label6->text(), "金"); // 31 December 1999
+        EXPECT_EQ(d.weekdayLabel->text(), "金"); // 31 December 1999
 
         // A typed day past the month's end is clamped; 0 is the last day of the month before.
-        d.txd->setText("45");
-        EXPECT_EQ(d.txd->text(), "31");
-        d.txm->setText("3");
-        d.txd->setText("0");
+        d.dayBox->setText("45");
+        EXPECT_EQ(d.dayBox->text(), "31");
+        d.monthBox->setText("3");
+        d.dayBox->setText("0");
         EXPECT_EQ(shown(), std::make_pair(2, 28));
-        d.Command1->click();
+        d.okButton->click();
     });
     runModal(w);
     EXPECT_EQ(readBytes(root("本店/kesan.dat")), " 2\r\n 28\r\n");
@@ -174,15 +174,15 @@ TEST_F(FiscalYearEndTest, TheMonthSpinnerKeepsTheDayWithinTheMonth) {
     denpyouBusyo = 0;
     kesanTuki = 3;
     kesanBi = 31;
-    frmKoguti w;
+    FiscalYearEndDialog w;
     TestScript script;
-    script.window<frmKoguti>([&](frmKoguti& d) {
-        d.VSm->stepUp();
+    script.window<FiscalYearEndDialog>([&](FiscalYearEndDialog& d) {
+        d.monthSpinner->stepUp();
         EXPECT_EQ(std::make_pair(kesanTuki, kesanBi), std::make_pair(4, 30));
-        EXPECT_EQ(d.txm->text(), " 4");
-        EXPECT_EQ(d.txd->text(), " 30");
-        d.txm->setText("12");
-        d.VSm->stepUp();
+        EXPECT_EQ(d.monthBox->text(), " 4");
+        EXPECT_EQ(d.dayBox->text(), " 30");
+        d.monthBox->setText("12");
+        d.monthSpinner->stepUp();
         EXPECT_EQ(std::make_pair(kesanTuki, kesanBi), std::make_pair(1, 30));
         d.closeWindow();
     });

@@ -1,5 +1,5 @@
-#include "shell/frm_kyukei.h"
-#include "shell/psentaku.h"
+#include "shell/break_time_window.h"
+#include "shell/printer_method_choice.h"
 #include "shell_fixture.h"
 
 using namespace lukana;
@@ -9,30 +9,32 @@ TEST_F(ShellTest, BreakTimesChainTheRowsAndOkWritesTheFile) {
     // Starts 9:00, 12:30, 0:00, 18:15, 22:00 with their breaks; entry 5 is kept as read.
     writeBytes(root("kkJikan.dat"), " 9\r\n 0\r\n 60\r\n 12\r\n 30\r\n 0\r\n 0\r\n 0\r\n 15\r\n"
                                     " 18\r\n 15\r\n 0\r\n 22\r\n 0\r\n 45\r\n 7\r\n 7\r\n 7\r\n");
-    frmKyukei w;
+    BreakTimeWindow w;
     TestScript script;
-    script.window<frmKyukei>([](frmKyukei& k) {
-        auto end = [&](int r) { return k.text[r][2]->text() + ":" + k.text[r][3]->text(); };
+    script.window<BreakTimeWindow>([](BreakTimeWindow& k) {
+        auto end = [&](int r) {
+            return k.timeBoxes[r][2]->text() + ":" + k.timeBoxes[r][3]->text();
+        };
         // Each end is one minute before the next start; the last wraps to the first row.
         EXPECT_EQ(end(0), "12:29");
         EXPECT_EQ(end(1), "23:59");
         EXPECT_EQ(end(4), "8:59");
         // A changed start moves the end before it a minute back; a changed end moves the start
         // after it to the same minute (one second later).
-        k.text[3][1]->setText("0");
+        k.timeBoxes[3][1]->setText("0");
         EXPECT_EQ(end(2), "17:59");
-        k.text[0][3]->setText("44");
-        EXPECT_EQ(k.text[1][0]->text() + ":" + k.text[1][1]->text(), "12:44");
+        k.timeBoxes[0][3]->setText("44");
+        EXPECT_EQ(k.timeBoxes[1][0]->text() + ":" + k.timeBoxes[1][1]->text(), "12:44");
         // Typing past the range clamps; commas go.
-        k.text[2][4]->setText("250");
-        EXPECT_EQ(k.text[2][4]->text(), "200");
-        k.text[2][4]->setText("1,5");
-        EXPECT_EQ(k.text[2][4]->text(), "15");
+        k.timeBoxes[2][4]->setText("250");
+        EXPECT_EQ(k.timeBoxes[2][4]->text(), "200");
+        k.timeBoxes[2][4]->setText("1,5");
+        EXPECT_EQ(k.timeBoxes[2][4]->text(), "15");
         // A minute spinner past 59 wraps and carries into the hour.
-        k.spin[4][1]->setValue(59);
-        k.spin[4][1]->stepUp();
-        EXPECT_EQ(k.text[4][0]->text() + ":" + k.text[4][1]->text(), "23:0");
-        k.Command1->click();
+        k.timeSpinners[4][1]->setValue(59);
+        k.timeSpinners[4][1]->stepUp();
+        EXPECT_EQ(k.timeBoxes[4][0]->text() + ":" + k.timeBoxes[4][1]->text(), "23:0");
+        k.okButton->click();
     });
     runModal(w);
     EXPECT_EQ(readBytes(root("kkJikan.dat")),
@@ -42,19 +44,19 @@ TEST_F(ShellTest, BreakTimesChainTheRowsAndOkWritesTheFile) {
 
 TEST_F(ShellTest, PrintChoiceRecordsTheButtonOrTheCancel) {
     for (int index : {0, 2}) {
-        PSentaku w;
+        PrinterMethodChoice w;
         TestScript script;
-        script.window<PSentaku>([&](PSentaku& p) {
+        script.window<PrinterMethodChoice>([&](PrinterMethodChoice& p) {
             EXPECT_EQ(psentakuCancelled, 1);
-            p.Command1[static_cast<size_t>(index)]->click();
+            p.methodButtons[static_cast<size_t>(index)]->click();
         });
         runModal(w);
         EXPECT_EQ(psentakuCancelled, 0);
         EXPECT_EQ(psentakuIndex, index);
     }
-    PSentaku w;
+    PrinterMethodChoice w;
     TestScript script;
-    script.window<PSentaku>([](PSentaku& p) { p.Command2->click(); });
+    script.window<PrinterMethodChoice>([](PrinterMethodChoice& p) { p.cancelButton->click(); });
     runModal(w);
     EXPECT_EQ(psentakuCancelled, 1);
 }

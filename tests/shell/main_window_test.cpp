@@ -17,7 +17,7 @@ TEST_F(ShellTest, ExitWritesCountersAndPositionAndRemovesTheLock) {
     main->setGeometry(100, 80, 640, 480);
     ttidSiire = 7; // issued during the run, not yet written
     script.answer(Answer::No);
-    main->command("Command3")->click();
+    main->button("exitButton")->click();
 
     EXPECT_FALSE(main->isOpen());
     EXPECT_EQ(readBytes(root("ttid.dat")),
@@ -73,7 +73,7 @@ TEST_F(ShellTest, BackupThatFailsTwiceIsToldAndTheLockStillGoes) {
     setWriteFaultHook([](WriteStage stage) { return stage == WriteStage::Rename; });
     const size_t before = script.boxes().size();
     script.answer(Answer::Ok).answer(Answer::Yes).answer(Answer::Ok);
-    main->command("Command3")->click();
+    main->button("exitButton")->click();
     setWriteFaultHook({});
     // ttid.dat failed as well: both are told, none passes as success.
     ASSERT_EQ(script.boxes().size(), before + 3);
@@ -104,21 +104,21 @@ TEST_F(ShellTest, ChoiceFollowsCurBusyoOnEveryActivation) {
     auto main = firstStart(script);
     ASSERT_TRUE(main);
     ASSERT_TRUE(addDepartment("二号店"));
-    EXPECT_TRUE(main->command("Command35")->isEnabled());
-    EXPECT_FALSE(main->command("Command25")->isEnabled()); // no window yet
+    EXPECT_TRUE(main->button("customersButton")->isEnabled());
+    EXPECT_FALSE(main->button("salesListButton")->isEnabled()); // no window yet
 
     auto closeIt = [](platform::Window& w) { w.closeWindow(); };
     script.window(closeIt);
-    main->command("Command35")->click();
-    EXPECT_EQ(main->Combo1->count(), 2);
-    EXPECT_EQ(main->Combo1->currentText(), "二号店");
+    main->button("customersButton")->click();
+    EXPECT_EQ(main->departmentChoice->count(), 2);
+    EXPECT_EQ(main->departmentChoice->currentText(), "二号店");
 
     script.window(closeIt);
-    main->command("Command23")->click();
-    EXPECT_EQ(main->Combo1->listIndex(), -1);
+    main->button("dailyReportButton")->click();
+    EXPECT_EQ(main->departmentChoice->listIndex(), -1);
     EXPECT_EQ(curBusyo, 1); // unchanged
 
-    main->Combo1->setListIndex(0); // the user's pick
+    main->departmentChoice->setListIndex(0); // the user's pick
     EXPECT_EQ(curBusyo, 0);
     exitProgram(script, *main, Answer::No);
 }
@@ -133,8 +133,9 @@ TEST_F(ShellTest, AccountTitleButtonsSetTheKindAndTheBusyPointer) {
     TestScript script;
     auto main = firstStart(script);
     ASSERT_TRUE(main);
-    for (auto [button, kind] : {std::pair{"Command28", 2}, std::pair{"Command29", 3}}) {
-        main->command(button)->click();
+    for (auto [button, kind] :
+         {std::pair{"accountTitlesButton", 2}, std::pair{"subAccountsButton", 3}}) {
+        main->button(button)->click();
         EXPECT_EQ(seenKind, kind);
         EXPECT_EQ(seenPointer, platform::Pointer::Busy);
         platform::setMousePointer(platform::Pointer::Normal);
@@ -154,18 +155,18 @@ TEST_F(ShellTest, RecoveryIsGuardedByThePassword) {
 
     // A wrong password only gets the notice; the login window is cancelled.
     script.answer(Answer::Ok).answer(Answer::Ok);
-    script.window<frmLogin>([](frmLogin& w) {
-        w.txtPassword->setText("nope");
-        w.cmdOK->click();
-        w.cmdCancel->click();
+    script.window<LoginWindow>([](LoginWindow& w) {
+        w.passwordBox->setText("nope");
+        w.okButton->click();
+        w.cancelButton->click();
     });
-    main->command("Command5")->click();
+    main->button("recoveryButton")->click();
     EXPECT_EQ(script.boxes().back().text, "パスワードが一致しないのでこの処理は出来ません。");
     EXPECT_FALSE(recoveryOpened);
 
     // No to the warning: nothing happens.
-    script.window<frmLogin>(login("pw")).answer(Answer::No);
-    main->command("Command5")->click();
+    script.window<LoginWindow>(login("pw")).answer(Answer::No);
+    main->button("recoveryButton")->click();
     const auto& warning = script.boxes().back();
     EXPECT_TRUE(warning.text.startsWith("データのリカバリーは本体の勤務データを全て破棄する"));
     EXPECT_EQ(warning.title, "警告！！");
@@ -176,8 +177,8 @@ TEST_F(ShellTest, RecoveryIsGuardedByThePassword) {
 
     // Deleted passw.dat: the password typed becomes the password; a restore ends the program.
     fs::remove(root("passw.dat"));
-    script.window<frmLogin>(login("new")).answer(Answer::Yes).answer(Answer::No);
-    main->command("Command5")->click();
+    script.window<LoginWindow>(login("new")).answer(Answer::Yes).answer(Answer::No);
+    main->button("recoveryButton")->click();
     EXPECT_TRUE(recoveryOpened);
     EXPECT_EQ(readBytes(root("passw.dat")), "new\r\n");
     EXPECT_FALSE(main->isOpen());
@@ -197,7 +198,7 @@ TEST_F(ShellTest, DamagedRegisterFilesAreMovedAsideAndTold) {
         script.answer(Answer::Ok).answer(Answer::Ok); // misena.dat moved aside, first department
         script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
             w.txtName->setText("本店");
-            w.cmdAdd->click();
+            w.addButton->click();
         });
         script.answer(Answer::Ok).answer(Answer::Ok); // menus note, tekiyou.dat moved aside
     });
@@ -246,11 +247,11 @@ TEST_F(ShellTest, ButtonsOpenTheirWindowsOnceRegistered) {
     TestScript script;
     auto main = firstStart(script);
     ASSERT_TRUE(main);
-    ASSERT_TRUE(main->command("Command18")->isEnabled()); // 締め日
-    script.window<lukana::frmSime>([](lukana::frmSime& w) { w.closeWindow(); });
-    main->command("Command18")->click();
-    script.window<lukana::frmBuckUp>([](lukana::frmBuckUp& w) { w.closeWindow(); });
-    main->command("Command6")->click(); // バックアップ
+    ASSERT_TRUE(main->button("closingDaysButton")->isEnabled()); // 締め日
+    script.window<lukana::ClosingDaysDialog>([](lukana::ClosingDaysDialog& w) { w.closeWindow(); });
+    main->button("closingDaysButton")->click();
+    script.window<lukana::BackupDialog>([](lukana::BackupDialog& w) { w.closeWindow(); });
+    main->button("backupButton")->click(); // バックアップ
     EXPECT_EQ(script.windowsShown(), 4);
     exitProgram(script, *main, lukana::platform::Answer::No);
 }

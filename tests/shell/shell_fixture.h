@@ -4,9 +4,9 @@
 #include "shell/backup.h"
 #include "shell/closing_days.h"
 #include "shell/department_stand_in.h"
-#include "shell/frm_login.h"
-#include "shell/frm_main.h"
 #include "shell/login_files.h"
+#include "shell/login_window.h"
+#include "shell/main_window.h"
 #include "shell/openers.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
@@ -46,37 +46,37 @@ class ShellTest : public ::testing::Test {
     static std::string cp932(const std::string& utf8) { return *lukana::toCp932(utf8); }
 
     // The login window: types the password and presses OK.
-    static std::function<void(lukana::frmLogin&)> login(const QString& typed) {
-        return [typed](lukana::frmLogin& w) {
-            w.txtPassword->setText(typed);
-            w.cmdOK->click();
+    static std::function<void(lukana::LoginWindow&)> login(const QString& typed) {
+        return [typed](lukana::LoginWindow& w) {
+            w.passwordBox->setText(typed);
+            w.okButton->click();
         };
     }
     // The first start up to the shown main window, registering one department.
-    std::unique_ptr<lukana::frmMain> firstStart(TestScript& script, const QString& pw = "pw") {
-        script.window<lukana::frmLogin>(login(pw));
+    std::unique_ptr<lukana::MainWindow> firstStart(TestScript& script, const QString& pw = "pw") {
+        script.window<lukana::LoginWindow>(login(pw));
         script.answer(lukana::platform::Answer::Ok);
         script.window<lukana::DepartmentStandIn>([](lukana::DepartmentStandIn& w) {
             w.txtName->setText("本店");
-            w.cmdAdd->click();
+            w.addButton->click();
         });
         script.answer(lukana::platform::Answer::Ok);
         return lukana::Main();
     }
     // Closes the main window with the given answer to the backup question.
-    static void exitProgram(TestScript& script, lukana::frmMain& main,
+    static void exitProgram(TestScript& script, lukana::MainWindow& main,
                             lukana::platform::Answer backup) {
         script.answer(backup);
-        main.command("Command3")->click();
+        main.button("exitButton")->click();
     }
     // A later start on the existing tree, resetting memory as a new run would.
     // then scripts what follows the login.
-    std::unique_ptr<lukana::frmMain> laterStart(TestScript& script, const QString& pw = "pw",
-                                                const std::function<void()>& then = {}) {
+    std::unique_ptr<lukana::MainWindow> laterStart(TestScript& script, const QString& pw = "pw",
+                                                   const std::function<void()>& then = {}) {
         lukana::resetSharedState();
         lukana::resetShellState();
         lukana::driveRoot = drive.str();
-        script.window<lukana::frmLogin>(login(pw));
+        script.window<lukana::LoginWindow>(login(pw));
         if (then)
             then();
         return lukana::Main();

@@ -36,8 +36,8 @@ TEST_F(ShellTest, FirstStartBuildsTheTreeAndWritesEveryFileExactly) {
     EXPECT_EQ(script.boxes()[0].text, "まず部署を登録してください。");
     EXPECT_EQ(script.boxes()[0].title, "ルカナ");
     EXPECT_TRUE(script.boxes()[1].text.startsWith("メニューや仕入先を登録すれば"));
-    EXPECT_EQ(main->Combo1->count(), 1);
-    EXPECT_EQ(main->Combo1->currentText(), "本店");
+    EXPECT_EQ(main->departmentChoice->count(), 1);
+    EXPECT_EQ(main->departmentChoice->currentText(), "本店");
     EXPECT_EQ(main->windowTitle(), "ルカナ ver2.0.2");
 
     exitProgram(script, *main, Answer::No);
@@ -46,18 +46,18 @@ TEST_F(ShellTest, FirstStartBuildsTheTreeAndWritesEveryFileExactly) {
 
 TEST_F(ShellTest, DepartmentIsAskedForUntilOneIsRegistered) {
     TestScript script;
-    script.window<frmLogin>(login(""));
+    script.window<LoginWindow>(login(""));
     script.answer(Answer::Ok);
     script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
         w.txtName->setText("a/b"); // cannot be a folder name
-        w.cmdAdd->click();
+        w.addButton->click();
         EXPECT_TRUE(w.isOpen());
-        w.cmdClose->click();
+        w.closeButton->click();
     });
     script.answer(Answer::Ok).answer(Answer::Ok);
     script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
         w.txtName->setText("二号店");
-        w.cmdAdd->click();
+        w.addButton->click();
     });
     script.answer(Answer::Ok);
     auto main = Main();
@@ -151,20 +151,20 @@ TEST_F(ShellTest, WrongPasswordKeepsTheLoginOpen) {
     TestScript script;
     for (int i = 0; i < wrong.size(); ++i)
         script.answer(Answer::Ok);
-    script.window<frmLogin>([&](frmLogin& w) {
+    script.window<LoginWindow>([&](LoginWindow& w) {
         for (const QString& typed : wrong) {
-            w.txtPassword->setText(typed);
-            w.cmdOK->click();
+            w.passwordBox->setText(typed);
+            w.okButton->click();
             EXPECT_TRUE(w.isOpen()) << typed.toStdString();
         }
-        w.txtPassword->setText("secret");
-        w.cmdOK->click();
+        w.passwordBox->setText("secret");
+        w.okButton->click();
         EXPECT_FALSE(w.isOpen());
     });
     script.answer(Answer::Ok).answer(Answer::Ok); // first department
     script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
         w.txtName->setText("本店");
-        w.cmdAdd->click();
+        w.addButton->click();
     });
     auto main = Main();
     ASSERT_TRUE(main);
@@ -180,7 +180,7 @@ TEST_F(ShellTest, WrongPasswordKeepsTheLoginOpen) {
 
 TEST_F(ShellTest, CancelledLoginWritesNothing) {
     TestScript script;
-    script.window<frmLogin>([](frmLogin& w) { w.cmdCancel->click(); });
+    script.window<LoginWindow>([](LoginWindow& w) { w.cancelButton->click(); });
     EXPECT_FALSE(Main());
     for (const char* file : {"passw.dat", "login.dat", "opt.dat", "ttid.dat"})
         EXPECT_FALSE(fs::exists(root(file))) << file;
@@ -188,16 +188,16 @@ TEST_F(ShellTest, CancelledLoginWritesNothing) {
 
 TEST_F(ShellTest, PasswordBoxDropsCommasSoTheStoredPasswordMatches) {
     TestScript script;
-    script.window<frmLogin>([](frmLogin& w) {
-        w.txtPassword->setFocus();
-        typeText(w.txtPassword, "a,b");
-        EXPECT_EQ(w.txtPassword->text(), "ab");
-        w.cmdOK->click();
+    script.window<LoginWindow>([](LoginWindow& w) {
+        w.passwordBox->setFocus();
+        typeText(w.passwordBox, "a,b");
+        EXPECT_EQ(w.passwordBox->text(), "ab");
+        w.okButton->click();
     });
     script.answer(Answer::Ok).answer(Answer::Ok);
     script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
         w.txtName->setText("本店");
-        w.cmdAdd->click();
+        w.addButton->click();
     });
     auto main = Main();
     ASSERT_TRUE(main);
@@ -248,7 +248,7 @@ TEST_F(ShellTest, FailedWriteAtStartEndsCleanlyWithoutAHalfWrittenFile) {
             return stage == WriteStage::Create && ++creates == c.failingWrite;
         });
         TestScript script;
-        script.window<frmLogin>(login("pw"));
+        script.window<LoginWindow>(login("pw"));
         script.answer(Answer::Ok);
         EXPECT_FALSE(Main()) << c.told;
         setWriteFaultHook({});
@@ -270,12 +270,12 @@ TEST_F(ShellTest, FailedPasswordWriteInTheLoginWindowIsNotASuccess) {
     setWriteFaultHook([](WriteStage stage) { return stage == WriteStage::Write; });
     TestScript script;
     script.answer(Answer::Ok);
-    script.window<frmLogin>([](frmLogin& w) {
-        w.txtPassword->setText("pw");
-        w.cmdOK->click();
+    script.window<LoginWindow>([](LoginWindow& w) {
+        w.passwordBox->setText("pw");
+        w.okButton->click();
         EXPECT_TRUE(w.isOpen());
-        EXPECT_FALSE(w.OK);
-        w.cmdCancel->click();
+        EXPECT_FALSE(w.accepted);
+        w.cancelButton->click();
     });
     EXPECT_FALSE(Main());
     EXPECT_TRUE(script.boxes()[0].text.contains("passw.dat"));

@@ -22,10 +22,10 @@ std::vector<std::string> taxLines() {
     return lines;
 }
 
-QStringList listLines(const frmOptions& w) {
+QStringList listLines(const TaxSettingsDialog& w) {
     QStringList lines;
-    for (int i = 0; i < w.List1->count(); ++i)
-        lines << w.List1->item(i)->text();
+    for (int i = 0; i < w.rateList->count(); ++i)
+        lines << w.rateList->item(i)->text();
     return lines;
 }
 
@@ -40,8 +40,8 @@ void clickLine(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt:
     }
 }
 
-SpinDate picked(const frmOptions& w) {
-    return {w.VSy->value(), w.VSm->value(), w.VSd->value()};
+SpinDate picked(const TaxSettingsDialog& w) {
+    return {w.yearSpinner->value(), w.monthSpinner->value(), w.daySpinner->value()};
 }
 
 using TaxTableTest = SettingsDialogTest;
@@ -143,43 +143,43 @@ TEST(DateSpin, SpinnersRollOverAndStayOnCalendarDates) {
 
 TEST_F(TaxDialogTest, AddAndDeleteThroughTheDialogAndOkWritesOptDat) {
     setDefaultTax();
-    frmOptions w;
+    TaxSettingsDialog w;
     TestScript script;
-    script.answer(Answer::Ok).window<frmOptions>([&](frmOptions& d) {
-        EXPECT_EQ(d.txy->text(), " 2004");
-        EXPECT_EQ(d.txm->text(), " 3");
-        EXPECT_EQ(d.txd->text(), " 15");
+    script.answer(Answer::Ok).window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
+        EXPECT_EQ(d.yearBox->text(), " 2004");
+        EXPECT_EQ(d.monthBox->text(), " 3");
+        EXPECT_EQ(d.dayBox->text(), " 15");
         EXPECT_EQ(listLines(d), QStringList{" 2000年 1月 1日: 5％"});
-        EXPECT_FALSE(d.Command10->isEnabled());
+        EXPECT_FALSE(d.deleteButton->isEnabled());
 
         // An empty rate is refused.
-        d.Command11->click();
+        d.addButton->click();
         EXPECT_EQ(taxCount, 1);
 
-        d.txy->setText("2014");
-        d.txm->setText("4");
-        d.txd->setText("1");
-        d.Text5->setText("8");
-        d.Command11->click();
-        d.Text5->setText("9.5");
-        d.Command11->click(); // same date: after the 8
+        d.yearBox->setText("2014");
+        d.monthBox->setText("4");
+        d.dayBox->setText("1");
+        d.rateBox->setText("8");
+        d.addButton->click();
+        d.rateBox->setText("9.5");
+        d.addButton->click(); // same date: after the 8
         EXPECT_EQ(listLines(d), (QStringList{" 2000年 1月 1日: 5％", " 2014年 4月 1日: 8％",
                                              " 2014年 4月 1日: 10％"}));
-        EXPECT_EQ(d.Text5->text(), "9.5"); // the inputs stay for the next entry
+        EXPECT_EQ(d.rateBox->text(), "9.5"); // the inputs stay for the next entry
 
-        d.List1->setCurrentRow(0);
-        EXPECT_TRUE(d.Command10->isEnabled());
-        d.Command10->click();
-        EXPECT_FALSE(d.Command10->isEnabled());
-        EXPECT_EQ(d.List1->currentRow(), -1);
+        d.rateList->setCurrentRow(0);
+        EXPECT_TRUE(d.deleteButton->isEnabled());
+        d.deleteButton->click();
+        EXPECT_FALSE(d.deleteButton->isEnabled());
+        EXPECT_EQ(d.rateList->currentRow(), -1);
         EXPECT_EQ(listLines(d), (QStringList{" 2014年 4月 1日: 8％", " 2014年 4月 1日: 10％"}));
 
-        d.Option1[1]->click();
-        d.tbsOptions->setCurrentIndex(1);
-        EXPECT_TRUE(d.picOptions[1]->isEnabled());
-        EXPECT_FALSE(d.picOptions[0]->isEnabled());
-        d.Option2[1]->click();
-        d.cmdOK->click();
+        d.roundingOptions[1]->click();
+        d.tabs->setCurrentIndex(1);
+        EXPECT_TRUE(d.tabPages[1]->isEnabled());
+        EXPECT_FALSE(d.tabPages[0]->isEnabled());
+        d.salesTimingOptions[1]->click();
+        d.okButton->click();
     });
     runModal(w);
     EXPECT_EQ(script.boxes().at(0).text, "税率が入力されていません");
@@ -190,20 +190,20 @@ TEST_F(TaxDialogTest, AddAndDeleteThroughTheDialogAndOkWritesOptDat) {
 TEST_F(TaxDialogTest, DeleteWithoutASelectedLineOnlyDisablesAndAClickEnablesAgain) {
     setDefaultTax();
     ASSERT_EQ(addTaxEntry(2014, 4, 1, 8), TaxAddResult::Added);
-    frmOptions w;
+    TaxSettingsDialog w;
     TestScript script;
-    script.window<frmOptions>([&](frmOptions& d) {
-        clickLine(d.List1, 1);
-        EXPECT_TRUE(d.Command10->isEnabled());
-        clickLine(d.List1, 1, Qt::ControlModifier); // deselected; it stays the current line
-        ASSERT_TRUE(d.List1->selectedItems().isEmpty());
-        d.Command10->click();
-        EXPECT_FALSE(d.Command10->isEnabled());
+    script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
+        clickLine(d.rateList, 1);
+        EXPECT_TRUE(d.deleteButton->isEnabled());
+        clickLine(d.rateList, 1, Qt::ControlModifier); // deselected; it stays the current line
+        ASSERT_TRUE(d.rateList->selectedItems().isEmpty());
+        d.deleteButton->click();
+        EXPECT_FALSE(d.deleteButton->isEnabled());
         EXPECT_EQ(taxCount, 2);
         // Clicking the same line again selects it and enables the button.
-        clickLine(d.List1, 1);
-        EXPECT_TRUE(d.Command10->isEnabled());
-        d.Command10->click();
+        clickLine(d.rateList, 1);
+        EXPECT_TRUE(d.deleteButton->isEnabled());
+        d.deleteButton->click();
         EXPECT_EQ(listLines(d), QStringList{" 2000年 1月 1日: 5％"});
         d.closeWindow();
     });
@@ -217,29 +217,29 @@ TEST_F(TaxDialogTest, ApplyWritesAndStaysCancelReadsBackTheCloseBoxDoesNeither) 
     const std::string stored = readBytes(root("opt.dat"));
 
     {
-        frmOptions w;
+        TaxSettingsDialog w;
         TestScript script;
-        script.window<frmOptions>([&](frmOptions& d) {
-            d.Option1[1]->click();
+        script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
+            d.roundingOptions[1]->click();
             EXPECT_EQ(taxRounding, 1); // at once in memory
-            d.cmdCancel->click();
+            d.cancelButton->click();
         });
         runModal(w);
         EXPECT_EQ(taxRounding, 0); // read back from the file
         EXPECT_EQ(readBytes(root("opt.dat")), stored);
     }
     {
-        frmOptions w;
+        TaxSettingsDialog w;
         TestScript script;
-        script.window<frmOptions>([&](frmOptions& d) {
-            d.Text5->setText("8");
-            d.Command11->click();
-            d.cmdApply->click();
+        script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
+            d.rateBox->setText("8");
+            d.addButton->click();
+            d.applyButton->click();
             EXPECT_TRUE(d.isOpen());
             EXPECT_EQ(readBytes(root("opt.dat")),
                       " 2\r\n 2000\r\n 1\r\n 1\r\n 5\r\n 2004\r\n 3\r\n 15\r\n 8\r\n 0\r\n 0\r\n");
             d.nextTab();
-            d.Option2[1]->click();
+            d.salesTimingOptions[1]->click();
             d.closeWindow(); // the close box: the switch stays in memory only
         });
         runModal(w);
@@ -252,10 +252,10 @@ TEST_F(TaxDialogTest, ApplyWritesAndStaysCancelReadsBackTheCloseBoxDoesNeither) 
 TEST_F(TaxDialogTest, AFailedWriteIsToldAndTheDialogStaysOpen) {
     setDefaultTax();
     setWriteFaultHook([](WriteStage stage) { return stage == WriteStage::Rename; });
-    frmOptions w;
+    TaxSettingsDialog w;
     TestScript script;
-    script.answer(Answer::Ok).window<frmOptions>([&](frmOptions& d) {
-        d.cmdOK->click();
+    script.answer(Answer::Ok).window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
+        d.okButton->click();
         EXPECT_TRUE(d.isOpen());
         d.closeWindow();
     });
@@ -269,16 +269,18 @@ TEST_F(TaxDialogTest, NegativeRatesAndAFullTableAreRefusedWithAMessage) {
     taxCount = 0;
     for (int i = 0; i < kTaxCapacity; ++i)
         ASSERT_EQ(addTaxEntry(2000, 1, 1, 5), TaxAddResult::Added);
-    frmOptions w;
+    TaxSettingsDialog w;
     TestScript script;
-    script.answer(Answer::Ok).answer(Answer::Ok).window<frmOptions>([&](frmOptions& d) {
-        d.Text5->setText("-5");
-        d.Command11->click();
-        d.Text5->setText("5");
-        d.Command11->click();
-        EXPECT_EQ(d.List1->count(), kTaxCapacity);
-        d.closeWindow();
-    });
+    script.answer(Answer::Ok)
+        .answer(Answer::Ok)
+        .window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
+            d.rateBox->setText("-5");
+            d.addButton->click();
+            d.rateBox->setText("5");
+            d.addButton->click();
+            EXPECT_EQ(d.rateList->count(), kTaxCapacity);
+            d.closeWindow();
+        });
     runModal(w);
     ASSERT_EQ(script.boxes().size(), 2u);
     EXPECT_EQ(script.boxes()[0].text, "マイナスの税率は登録できません");
@@ -288,48 +290,48 @@ TEST_F(TaxDialogTest, NegativeRatesAndAFullTableAreRefusedWithAMessage) {
 
 TEST_F(TaxDialogTest, DateBoxesMoveTheSpinnersAndTheSpinnersRollOver) {
     setDefaultTax();
-    frmOptions w;
+    TaxSettingsDialog w;
     TestScript script;
-    script.window<frmOptions>([&](frmOptions& d) {
+    script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
         // Typing past the range: the day box shows 31, the month box leaves its spinner.
-        d.txd->setText("45");
-        EXPECT_EQ(d.txd->text(), "31");
+        d.dayBox->setText("45");
+        EXPECT_EQ(d.dayBox->text(), "31");
         EXPECT_EQ(picked(d), (SpinDate{2004, 3, 31}));
-        d.txm->setText("13");
-        EXPECT_EQ(d.VSm->value(), 3);
-        d.txy->setText("10000");
-        EXPECT_EQ(d.VSy->value(), 2004);
+        d.monthBox->setText("13");
+        EXPECT_EQ(d.monthSpinner->value(), 3);
+        d.yearBox->setText("10000");
+        EXPECT_EQ(d.yearSpinner->value(), 2004);
 
         // Emptying the day box picks the last day of the month before; the box stays empty.
-        d.txm->setText(" 3");
-        d.txd->clear();
+        d.monthBox->setText(" 3");
+        d.dayBox->clear();
         EXPECT_EQ(picked(d), (SpinDate{2004, 2, 29}));
-        EXPECT_EQ(d.txd->text(), "");
-        EXPECT_EQ(d.txm->text(), " 2");
-        d.Text5->setText("5");
-        d.Command11->click();
-        EXPECT_EQ(d.List1->item(1)->text(), " 2004年 2月 29日: 5％");
+        EXPECT_EQ(d.dayBox->text(), "");
+        EXPECT_EQ(d.monthBox->text(), " 2");
+        d.rateBox->setText("5");
+        d.addButton->click();
+        EXPECT_EQ(d.rateList->item(1)->text(), " 2004年 2月 29日: 5％");
 
         // The arrows: down from 1 March 2004, up past December.
-        d.txd->setText("1");
-        d.txm->setText("3");
-        d.VSd->stepDown();
+        d.dayBox->setText("1");
+        d.monthBox->setText("3");
+        d.daySpinner->stepDown();
         EXPECT_EQ(picked(d), (SpinDate{2004, 2, 29}));
-        EXPECT_EQ(d.txd->text(), " 29");
-        EXPECT_EQ(d.txm->text(), " 2");
-        d.txm->setText("12");
-        d.VSm->stepUp();
+        EXPECT_EQ(d.dayBox->text(), " 29");
+        EXPECT_EQ(d.monthBox->text(), " 2");
+        d.monthBox->setText("12");
+        d.monthSpinner->stepUp();
         EXPECT_EQ(picked(d), (SpinDate{2005, 1, 29}));
-        EXPECT_EQ(d.txy->text(), " 2005");
+        EXPECT_EQ(d.yearBox->text(), " 2005");
 
         // A month typed into a longer day steps the day back; years stay in range.
-        d.txd->setText("31");
-        d.txm->setText("4");
+        d.dayBox->setText("31");
+        d.monthBox->setText("4");
         EXPECT_EQ(picked(d), (SpinDate{2005, 4, 30}));
-        d.txy->setText("9999");
-        d.txm->setText("12");
-        d.txd->setText("31");
-        d.VSd->stepUp();
+        d.yearBox->setText("9999");
+        d.monthBox->setText("12");
+        d.dayBox->setText("31");
+        d.daySpinner->stepUp();
         EXPECT_EQ(picked(d).year, 9999);
         d.closeWindow();
     });

@@ -1,0 +1,26 @@
+#pragma once
+// The header texts of the outputs: what was analysed, over which period, with which filters
+// and for which key.
+#include "analysis_types.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lukana::analysis {
+
+std::string reportTitle(AnalysisKind kind);
+// "【" key label "】"
+std::string keyTitle(std::string_view keyLabel);
+std::string periodLine(AnalysisKind kind, const Period& period);
+// Empty unless the customer type is the detailed condition.
+std::string detailConditionText(const Filters& filters);
+// The category text is the menu analysis's; the detailed condition goes in where the output
+// carries it.
+std::string conditionLine(AnalysisKind kind, const Filters& filters, std::string_view categoryText,
+                          bool withDetail);
+
+// Printed lines of at most `perLine` characters (not bytes).
+std::vector<std::string> splitByCharacters(std::string_view text, int perLine = 45);
+
+} // namespace lukana::analysis

@@ -1,0 +1,64 @@
+#pragma once
+// The recording printer: keeps every drawing call with its arguments in page units, page by
+// page, and can be told to fail at a given call, as a printer refusing a page would.
+#include "drawing.h"
+#include "printer.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace lukana::platform {
+
+enum class PrintOp { Scale, FontSize, Text, LineWidth, Line, Box };
+
+struct PrintCall {
+    PrintOp op = PrintOp::Text;
+    std::vector<double> args; // points as x, y pairs; sizes and widths as one number
+    QString text;
+    // "text 200,60 本店", "box 40,170 980,370", "width 4", "font 12", "scale 0,0 1020,4800"
+    QString toString() const;
+    bool operator==(const PrintCall&) const = default;
+};
+
+struct PrintRecording {
+    Orientation orientation = Orientation::Portrait;
+    QString documentName;
+    std::vector<std::vector<PrintCall>> pages{{}};
+    int calls = 0; // calls carried out, new pages and the end included
+    bool ended = false;
+    bool aborted = false;
+
+    QStringList page(size_t index) const;  // the calls of one page as toString gives them
+    QStringList texts(size_t index) const; // only the texts: "200,60 本店"
+};
+
+class RecordingPageWriter : public PageWriter {
+  public:
+    // failAtCall k > 0: the k-th call (counted from 1) fails and nothing after it is drawn.
+    explicit RecordingPageWriter(std::shared_ptr<PrintRecording> recording, int failAtCall = 0);
+
+    void setScale(QPointF topLeft, QPointF bottomRight) override;
+    void setFontSize(double points) override;
+    void text(QPointF topLeft, const QString& text) override;
+    void setLineWidth(int width) override;
+    void line(QPointF from, QPointF to) override;
+    void box(QPointF corner, QPointF opposite) override;
+    void newPage() override;
+    void endDocument() override;
+    void abort() override;
+    bool failed() const override { return failed_; }
+    bool ended() const override { return recording_->ended; }
+
+  private:
+    bool proceed(); // counts a call; false when it must not take effect
+    void record(PrintOp op, std::vector<double> args, const QString& text = {});
+
+    std::shared_ptr<PrintRecording> recording_;
+    int failAtCall_;
+    int attempted_ = 0;
+    bool failed_ = false;
+};
+
+} // namespace lukana::platform

@@ -1,0 +1,175 @@
+#include "printer.h"
+
+#include "dialogs.h"
+#include "message_box.h"
+#include "painter_surface.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <optional>
+
+namespace lukana::platform {
+
+namespace {
+
+PrintoutHook& printoutHook() {
+    static PrintoutHook h;
+    return h;
+}
+
+// A document on a QPrinter. A PDF goes to a temporary file beside its target and takes the
+// target's name only once the document is complete.
+class PrinterPageWriter : public PageWriter {
+  public:
+    PrinterPageWriter(std::unique_ptr<QPrinter> printer, QString pdfTarget, QString pdfTemp)
+        : printer_(std::move(printer)), pdfTarget_(std::move(pdfTarget)),
+          pdfTemp_(std::move(pdfTemp)) {
+        if (!painter_.begin(printer_.get())) {
+            failed_ = true;
+            return;
+        }
+        surface_.emplace(painter_, QRectF(0, 0, printer_->width(), printer_->height()));
+    }
+    ~PrinterPageWriter() override {
+        if (!ended_)
+            abort();
+    }
+
+    void setScale(QPointF topLeft, QPointF bottomRight) override {
+        draw([&](PainterSurface& s) { s.setScale(topLeft, bottomRight); });
+    }
+    void setFontSize(double points) override {
+        draw([&](PainterSurface& s) { s.setFontSize(points); });
+    }
+    void text(QPointF topLeft, const QString& text) override {
+        draw([&](PainterSurface& s) { s.text(topLeft, text); });
+    }
+    void setLineWidth(int width) override {
+        draw([&](PainterSurface& s) { s.setLineWidth(width); });
+    }
+    void line(QPointF from, QPointF to) override {
+        draw([&](PainterSurface& s) { s.line(from, to); });
+    }
+    void box(QPointF corner, QPointF opposite) override {
+        draw([&](PainterSurface& s) { s.box(corner, opposite); });
+    }
+    void newPage() override {
+        if (ready() && !printer_->newPage())
+            failed_ = true;
+        check();
+    }
+    void endDocument() override {
+        if (!ready())
+            return;
+        check();
+        if (failed_)
+            return;
+        if (!painter_.end() || printer_->printerState() == QPrinter::Error) {
+            failed_ = true;
+            return;
+        }
+        if (!pdfTemp_.isEmpty() && !replaceTarget()) {
+            failed_ = true;
+            return;
+        }
+        ended_ = true;
+    }
+    void abort() override {
+        if (ended_ || aborted_)
+            return;
+        aborted_ = true;
+        printer_->abort();
+        if (painter_.isActive())
+            painter_.end();
+        if (!pdfTemp_.isEmpty())
+            QFile::remove(pdfTemp_);
+    }
+    bool failed() const override { return failed_; }
+    bool ended() const override { return ended_; }
+
+  private:
+    bool ready() const { return !failed_ && !ended_ && !aborted_; }
+    template <class Draw> void draw(Draw draw) {
+        if (ready())
+            draw(*surface_);
+        check();
+    }
+    void check() {
+        if (!ended_ && printer_->printerState() == QPrinter::Error)
+            failed_ = true;
+    }
+    bool replaceTarget() {
+        if (std::rename(QFile::encodeName(pdfTemp_).constData(),
+                        QFile::encodeName(pdfTarget_).constData()) == 0)
+            return true;
+        QFile::remove(pdfTemp_);
+        return false;
+    }
+
+    std::unique_ptr<QPrinter> printer_;
+    QString pdfTarget_;
+    QString pdfTemp_;
+    QPainter painter_;
+    std::optional<PainterSurface> surface_;
+    bool failed_ = false;
+    bool ended_ = false;
+    bool aborted_ = false;
+};
+
+// A fresh, unused name beside the target, so that a half-written PDF never bears its name.
+QString temporaryBeside(const QString& target) {
+    QTemporaryFile file(target + QStringLiteral(".XXXXXX"));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return {};
+    return file.fileName();
+}
+
+} // namespace
+
+void setPrintoutHook(PrintoutHook hook) {
+    printoutHook() = std::move(hook);
+}
+
+Printout startPrintout(Orientation orientation, const QString& documentName) {
+    if (printoutHook())
+        return printoutHook()(orientation, documentName);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageOrientation(orientation == Orientation::Portrait ? QPageLayout::Portrait
+                                                                     : QPageLayout::Landscape);
+    printer->setDocName(documentName);
+    if (!choosePrinter(*printer))
+        return {Printout::Status::Cancelled, nullptr};
+    QString target;
+    QString temp;
+    if (printer->outputFormat() == QPrinter::PdfFormat) {
+        target = printer->outputFileName();
+        if (target.isEmpty())
+            return {Printout::Status::Failed, nullptr};
+        temp = temporaryBeside(target);
+        if (temp.isEmpty())
+            return {Printout::Status::Failed, nullptr};
+        printer->setOutputFileName(temp);
+    } else if (!printer->isValid()) {
+        return {Printout::Status::Failed, nullptr};
+    }
+    return {Printout::Status::Ready,
+            std::make_unique<PrinterPageWriter>(std::move(printer), target, temp)};
+}
+
+bool finishPrintout(PageWriter& writer, const QString& failureMessage) {
+    if (!writer.failed() && !writer.ended())
+        writer.endDocument();
+    if (!writer.failed())
+        return true;
+    msgBox(failureMessage);
+    writer.abort();
+    return false;
+}
+
+} // namespace lukana::platform

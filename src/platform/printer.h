@@ -1,0 +1,33 @@
+#pragma once
+// Starting and finishing a printout. The printer choice comes first; its Cancel ends the
+// printout before anything is drawn.
+#include "drawing.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace lukana::platform {
+
+enum class Orientation { Portrait, Landscape };
+
+struct Printout {
+    enum class Status { Cancelled, Failed, Ready };
+    Status status = Status::Cancelled;
+    std::unique_ptr<PageWriter> writer; // set when Ready
+};
+
+// Sets the orientation, shows the printer choice and opens the document on the chosen printer,
+// or in a PDF file when the choice was to print to a file. Failed: no printer could be set up.
+Printout startPrintout(Orientation orientation, const QString& documentName);
+
+// Ends the document when the printout has not; when anything failed, shows failureMessage
+// once (OK, no title of its own) and aborts the job. True when the document was printed.
+bool finishPrintout(PageWriter& writer, const QString& failureMessage);
+
+// Test seam: when set, startPrintout asks the hook instead of the printer choice.
+using PrintoutHook = std::function<Printout(Orientation, const QString& documentName)>;
+void setPrintoutHook(PrintoutHook hook);
+
+} // namespace lukana::platform

@@ -1,0 +1,543 @@
+#include "department_register.h"
+
+#include "department_folders.h"
+#include "platform/message_box.h"
+#include "platform/pointer.h"
+#include "postal_lookup.h"
+#include "rename_dialogs.h"
+#include "storage/masters.h"
+#include "storage/paths.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace lukana {
+
+using namespace platform;
+
+namespace {
+
+RegisterSetup departmentSetup() {
+    RegisterSetup s;
+    s.caption = QStringLiteral("会社情報登録");
+    s.help = QStringLiteral("新規で会社を登録する場合は会社名を下のテキストボックスに記入して挿入"
+                            "ボタンをクリックしてください。");
+    s.leaveQuestion = QStringLiteral("部署（支払い元）データに変更があります。保存しますか？");
+    s.deleteQuestion =
+        QStringLiteral("削除すると給料計算等のデータも変わってしまいます。本当に削除しますか？");
+    s.renameWarning = QStringLiteral("異なる項目にする場合は「削除」「挿入」を行ってください。");
+    s.counter = &ttidKyoutuu; // shared with menu categories and menu items
+    s.detailsBesideList = true;
+    return s;
+}
+
+// The record fields of one account: 0 the main account, 1 to 3 the further slots 0 to 2.
+// The fourth further slot is kept in the record and never shown.
+struct AccountFields {
+    std::string* holder;
+    std::string* bankName;
+    std::string* bankCode;
+    std::string* branchName;
+    std::string* branchCode;
+    int* type;
+    std::string* number;
+};
+
+AccountFields accountFields(BusyoRec& r, int account) {
+    if (account == 0)
+        return {nullptr,       &r.bankName,    &r.bankCode,     &r.branchName,
+                &r.branchCode, &r.accountType, &r.accountNumber};
+    const size_t j = static_cast<size_t>(account - 1);
+    return {&r.otherHolder[j],       &r.otherBankName[j],   &r.otherBankCode[j],
+            &r.otherBranchName[j],   &r.otherBranchCode[j], &r.otherAccountType[j],
+            &r.otherAccountNumber[j]};
+}
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& q) {
+    return q.toStdString();
+}
+
+TextBox* codeBox(QWidget* parent) {
+    auto* box = new TextBox(parent);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false); // digits and letters only
+    return box;
+}
+
+} // namespace
+
+DepartmentRegister::DepartmentRegister(QWidget* parent)
+    : RegisterWindow(departmentSetup(), parent), list_(busyoRecs, busyoCount, kBusyoCapacity) {
+    buildPanel();
+    connectHandlers();
+    resize(1100, 760);
+}
+
+DepartmentRegister::~DepartmentRegister() = default;
+
+// ---------------------------------------------------------------- the panel
+
+void DepartmentRegister::buildPanel() {
+    QWidget* panel = detailsPanel();
+    for (auto& c : areaBoxes)
+        c = new TextCombo(panel);
+    streetBox = new TextBox(panel);
+    telBox = codeBox(panel);
+    faxBox = codeBox(panel);
+    postalCodeBox = codeBox(panel);
+    companyKanaBox = new TextBox(panel);
+    postalLookupButton = new QPushButton(QStringLiteral("〒"), panel);
+    transferKindOptions = {new OptionButton(QStringLiteral("給与振込"), panel),
+                           new OptionButton(QStringLiteral("賞与振込"), panel),
+                           new OptionButton(QStringLiteral("総合振込"), panel)};
+    companyCodeBox = codeBox(panel);
+    for (size_t k = 0; k < accounts.size(); ++k) {
+        Account& a = accounts[k];
+        if (k > 0)
+            a.holder = new TextBox(panel);
+        a.bank = new CodePicker(panel);
+        a.bankCode = codeBox(panel);
+        a.branch = new CodePicker(panel);
+        a.branchCode = codeBox(panel);
+        a.type = new ComboBox(panel);
+        a.number = codeBox(panel);
+    }
+
+    auto label = [panel](const char* text) { return new QLabel(QString::fromUtf8(text), panel); };
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* address = new QGridLayout;
+    address->addWidget(label("現住所"), 0, 0);
+    address->addWidget(areaBoxes[0], 0, 1);
+    address->addWidget(areaBoxes[1], 0, 2);
+    address->addWidget(areaBoxes[2], 0, 3);
+    address->addWidget(streetBox, 1, 1, 1, 3);
+    address->addWidget(label("TEL"), 2, 0);
+    address->addWidget(telBox, 2, 1);
+    address->addWidget(label("Fax"), 2, 2, Qt::AlignRight);
+    address->addWidget(faxBox, 2, 3);
+    address->addWidget(label("〒"), 3, 0);
+    address->addWidget(postalCodeBox, 3, 1);
+    address->addWidget(postalLookupButton, 3, 2, Qt::AlignLeft);
+    column->addLayout(address);
+
+    // One account's rows: holder (further accounts), bank, branch, type and number.
+    auto accountRows = [&](QGridLayout* grid, int row, const Account& a) {
+        if (a.holder) {
+            grid->addWidget(label("口座名義"), row, 0);
+            grid->addWidget(a.holder, row, 1, 1, 3);
+            ++row;
+        }
+        grid->addWidget(label("銀行名"), row, 0);
+        grid->addWidget(a.bank, row, 1);
+        grid->addWidget(label("金融機関コード:"), row, 2, Qt::AlignRight);
+        grid->addWidget(a.bankCode, row, 3);
+        ++row;
+        grid->addWidget(label("支店名"), row, 0);
+        grid->addWidget(a.branch, row, 1);
+        grid->addWidget(label("支店コード:"), row, 2, Qt::AlignRight);
+        grid->addWidget(a.branchCode, row, 3);
+        ++row;
+        grid->addWidget(label("口座種別"), row, 0);
+        grid->addWidget(a.type, row, 1);
+        grid->addWidget(label("口座番号"), row, 2, Qt::AlignRight);
+        grid->addWidget(a.number, row, 3);
+        return row + 1;
+    };
+
+    auto* header = new QGroupBox(QStringLiteral("全銀データヘッダー"), panel);
+    auto* headerGrid = new QGridLayout(header);
+    auto* kinds = new QGroupBox(QStringLiteral("振り込み種別"), header);
+    auto* kindRow = new QHBoxLayout(kinds);
+    for (OptionButton* o : transferKindOptions)
+        kindRow->addWidget(o);
+    headerGrid->addWidget(kinds, 0, 0, 1, 4);
+    headerGrid->addWidget(label("会社コード(10桁)"), 1, 0);
+    headerGrid->addWidget(companyCodeBox, 1, 1);
+    headerGrid->addWidget(label("会社名(半角カナ,口座名義)"), 2, 0);
+    headerGrid->addWidget(companyKanaBox, 2, 1, 1, 3);
+    int next = accountRows(headerGrid, 3, accounts[0]);
+    auto* branchNote = label("支店名が表示されない場合は、金融機関コードを削除してから銀行名を選択"
+                             "しなおしてください。");
+    branchNote->setWordWrap(true);
+    headerGrid->addWidget(branchNote, next++, 0, 1, 4);
+    for (const char* note :
+         {"給料の振り込み元となる銀行の情報です。会社コードは銀行と契約を済ますと銀行から発行さ"
+          "れます。",
+          "それぞれの会社に全銀ヘッダーをを登録する必要があります。それぞれの会社名をクリックし"
+          "てから全銀ヘッダー部分を記入してください。"}) {
+        auto* l = label(note);
+        l->setWordWrap(true);
+        headerGrid->addWidget(l, next++, 0, 1, 4);
+    }
+    column->addWidget(header);
+
+    auto* others = new QGroupBox(
+        QStringLiteral("その他の取引銀行(伝票処理に関わる銀行を登録してください)"), panel);
+    auto* othersRow = new QHBoxLayout(others);
+    const char* marks[] = {"①", "②", "③"};
+    for (int k = 1; k <= 3; ++k) {
+        auto* box = new QGroupBox(QString::fromUtf8(marks[k - 1]), others);
+        auto* grid = new QGridLayout(box);
+        accountRows(grid, 0, accounts[static_cast<size_t>(k)]);
+        othersRow->addWidget(box);
+    }
+    column->addWidget(others);
+    column->addStretch(1);
+}
+
+void DepartmentRegister::connectHandlers() {
+    auto changes = [this](TextBox* box) {
+        box->setStripCommas(true); // no text may split a value of misena.dat
+        box->onChange([this] { markChanged(); });
+    };
+    for (TextCombo* c : areaBoxes)
+        c->onChange([this] { markChanged(); });
+    for (TextBox* box : {streetBox, telBox, faxBox, postalCodeBox, companyKanaBox})
+        changes(box);
+    for (TextBox* box :
+         {companyCodeBox, accounts[1].holder, accounts[2].holder, accounts[3].holder})
+        changes(box);
+    for (size_t k = 0; k < accounts.size(); ++k) {
+        const Account& a = accounts[k];
+        const int account = static_cast<int>(k);
+        changes(a.branchCode);
+        changes(a.number);
+        a.bankCode->setStripCommas(true);
+        a.bankCode->onChange([this, account] { bankCodeChanged(account); });
+        // A name typed into a picker is an edit as much as a pick is.
+        a.bank->onChange([this] { markChanged(); });
+        a.branch->onChange([this] { markChanged(); });
+        a.bank->onPick([this, account](int row) { bankPicked(account, row); });
+        a.branch->onPick([this, account](int row) { branchPicked(account, row); });
+        if (k > 0)
+            a.type->onChange([this] {
+                if (selIndex != -1)
+                    markChanged();
+            });
+    }
+    accounts[0].type->onChange([this] { onAccountTypeChosen(); });
+    for (OptionButton* o : transferKindOptions)
+        o->onChange([this] { onTransferKindClicked(); });
+    connect(postalLookupButton, &QPushButton::clicked, this, [this] { onPostalLookupClicked(); });
+    connect(postalCodeBox, &QLineEdit::returnPressed, this, [this] { onPostalLookupClicked(); });
+
+    // A click into the boxes and pickers with no department selected is told.
+    std::vector<QWidget*> clickable = {streetBox,     telBox,         faxBox,
+                                       postalCodeBox, companyKanaBox, companyCodeBox};
+    for (const Account& a : accounts) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(a.bankCode), static_cast<QWidget*>(a.branchCode),
+              static_cast<QWidget*>(a.number), static_cast<QWidget*>(a.bank),
+              static_cast<QWidget*>(a.bank->textBox()), static_cast<QWidget*>(a.branch),
+              static_cast<QWidget*>(a.branch->textBox())})
+            clickable.push_back(w);
+        if (a.holder)
+            clickable.push_back(a.holder);
+    }
+    for (QWidget* w : clickable)
+        w->installEventFilter(this);
+}
+
+// ---------------------------------------------------------------- operations
+
+void DepartmentRegister::readList() {
+    filePath = rootFilePath("misena.dat");
+    // A file that cannot be read leaves the list as the reader left it.
+    (void)file_.read(misenaModosi);
+    followCurrentDepartment();
+}
+
+Status DepartmentRegister::writeList() {
+    filePath = rootFilePath("misena.dat");
+    Status status = file_.write(misenaHozon);
+    listWritten_ = status.ok();
+    followCurrentDepartment();
+    return status;
+}
+
+void DepartmentRegister::openRenameDialog() {
+    registerKind = 0;
+    RenameByKindDialog dialog;
+    runModal(dialog);
+}
+
+void DepartmentRegister::Hyouji() {
+    if (selIndex < 0 || selIndex >= busyoCount)
+        return;
+    BusyoRec& r = busyoRecs[static_cast<size_t>(selIndex)];
+    hyoujiChu = 1;
+    areaBoxes[0]->setText(q(r.prefecture));
+    areaBoxes[1]->setText(q(r.city));
+    areaBoxes[2]->setText(q(r.town));
+    streetBox->setText(q(r.street));
+    telBox->setText(q(r.tel));
+    faxBox->setText(q(r.fax));
+    postalCodeBox->setText(q(r.postalCode));
+    setTransferKind(r.transferKind);
+    companyCodeBox->setText(q(r.companyCode));
+    companyKanaBox->setText(q(r.companyKana));
+    for (size_t k = 0; k < accounts.size(); ++k) {
+        const Account& a = accounts[k];
+        const AccountFields f = accountFields(r, static_cast<int>(k));
+        if (a.holder)
+            a.holder->setText(q(*f.holder));
+        a.bank->setText(q(*f.bankName));
+        // The code before the branch name, so that the branch list is that bank's.
+        a.bankCode->setText(q(*f.bankCode));
+        a.branch->setText(q(*f.branchName));
+        a.branchCode->setText(q(*f.branchCode));
+        a.type->setListIndex(*f.type >= 0 && *f.type < a.type->count() ? *f.type : -1);
+        a.number->setText(q(*f.number));
+    }
+    hyoujiChu = 0;
+}
+
+void DepartmentRegister::preHozon() {
+    if (selIndex < 0 || selIndex >= busyoCount)
+        return;
+    BusyoRec& r = busyoRecs[static_cast<size_t>(selIndex)];
+    r.prefecture = s(areaBoxes[0]->text());
+    r.city = s(areaBoxes[1]->text());
+    r.town = s(areaBoxes[2]->text());
+    for (int i = 0; i < 3; ++i)
+        if (transferKindOptions[static_cast<size_t>(i)]->isChecked()) {
+            r.transferKind = i + 1;
+            break;
+        } // with none chosen the record keeps its kind
+    r.companyCode = s(companyCodeBox->text());
+    r.companyKana = s(companyKanaBox->text());
+    for (size_t k = 0; k < accounts.size(); ++k) {
+        const Account& a = accounts[k];
+        const AccountFields f = accountFields(r, static_cast<int>(k));
+        if (a.holder)
+            *f.holder = s(a.holder->text());
+        *f.bankName = s(a.bank->text());
+        *f.bankCode = s(a.bankCode->text());
+        *f.branchName = s(a.branch->text());
+        *f.branchCode = s(a.branchCode->text());
+        *f.type = a.type->listIndex();
+        *f.number = s(a.number->text());
+    }
+    r.street = s(streetBox->text());
+    r.tel = s(telBox->text());
+    r.fax = s(faxBox->text());
+    r.postalCode = s(postalCodeBox->text());
+}
+
+void DepartmentRegister::clearDetails() {
+    fillingDetails_ = 1;
+    for (TextBox* box : {streetBox, telBox, faxBox})
+        box->clear();
+    fillingDetails_ = 0;
+}
+
+void DepartmentRegister::busyohyouji() {
+    showBranches(0);
+}
+void DepartmentRegister::busyohyouji2() {
+    showBranches(1);
+}
+void DepartmentRegister::busyohyouji3() {
+    showBranches(2);
+}
+void DepartmentRegister::busyohyouji4() {
+    showBranches(3);
+}
+
+void DepartmentRegister::showBranches(int account) {
+    std::vector<CodePicker::Entry> entries;
+    if (bankCodes_)
+        for (const BranchEntry& b : bankCodes_->branches(bankCodeParam))
+            entries.push_back({b.name, b.code});
+    accounts[static_cast<size_t>(account)].branch->setEntries(entries);
+}
+
+// ---------------------------------------------------------------- commands
+
+void DepartmentRegister::insertCommand() {
+    const std::string name = s(nameBox->text());
+    if (!name.empty() && !isSafeFolderName(name)) {
+        preHozon();
+        msgBox(QString::fromUtf8(kUnsafeDepartmentName), Buttons::Ok, Icon::Warning);
+        return;
+    }
+    const int before = busyoCount;
+    RegisterWindow::insertCommand();
+    if (busyoCount > before)
+        makeDepartmentFolder(name);
+}
+
+void DepartmentRegister::renameCommand() {
+    if (selIndex < 0 || selIndex >= busyoCount)
+        return;
+    preHozon();
+    if (listChanged == 1 &&
+        msgBox(QStringLiteral("これまでの変更を保存します。よろしいですか？"), Buttons::YesNo,
+               Icon::Question, std::nullopt, QStringLiteral("保存確認")) != Answer::Yes)
+        return;
+    if (!askRenameWarning())
+        return;
+    renameIndex = selIndex;
+    const std::string oldName = busyoRecs[static_cast<size_t>(renameIndex)].name;
+    setMousePointer(Pointer::Busy);
+    openRenameDialog();
+    const std::string newName = renameResult;
+    if (editor().hasName(newName, renameIndex)) {
+        showRefusal(Refusal::Duplicate);
+        return;
+    }
+    const bool renamed = newName != oldName;
+    if (renamed) {
+        // The folder first: when it cannot move, record and folder keep the old name.
+        if (Status moved = moveDepartmentFolder(oldName, newName); !moved) {
+            msgBox(q(moved.message()), Buttons::Ok, Icon::Warning);
+            return;
+        }
+        (void)editor().rename(renameIndex, newName);
+    }
+    if (!hozon() && renamed && !listWritten_) {
+        // misena.dat still names the old folder: put folder and name back to match it.
+        if (moveDepartmentFolder(newName, oldName)) {
+            (void)editor().rename(renameIndex, oldName);
+            rebuildBusyoLists();
+            followCurrentDepartment();
+        }
+    }
+    commonEnding();
+}
+
+// ---------------------------------------------------------------- window events
+
+void DepartmentRegister::formLoad() {
+    for (ComboBox* c : {accounts[0].type, accounts[1].type, accounts[2].type, accounts[3].type}) {
+        QSignalBlocker quiet(c);
+        c->addItems({QStringLiteral("普通"), QStringLiteral("当座"), QStringLiteral("その他")});
+        c->setListIndex(-1);
+    }
+    if (curBusyo >= 0 && curBusyo < busyoCount && curBusyo < static_cast<int>(busyoIds.size()))
+        currentId_ = busyoIds[static_cast<size_t>(curBusyo)];
+    loadPostalTable();
+    bankCodes_ = std::make_unique<BankCodeDatabase>(bankCodeDatabasePath());
+    std::vector<CodePicker::Entry> banks;
+    for (const BankEntry& b : bankCodes_->banks())
+        banks.push_back({b.name, b.code});
+    for (const Account& a : accounts)
+        a.bank->setEntries(banks);
+    RegisterWindow::formLoad();
+}
+
+void DepartmentRegister::formUnload() {
+    emptyPostalTable();
+    bankCodes_.reset();
+}
+
+bool DepartmentRegister::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && selIndex == -1)
+        noSelection();
+    return RegisterWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- handlers
+
+void DepartmentRegister::onPostalLookupClicked() {
+    const int row = findPostalRow(s(postalCodeBox->text()));
+    if (row < 0) {
+        msgBox(QStringLiteral("その郵便番号は使われていません"));
+        return;
+    }
+    const KenAllRow& found = kenAllRows[static_cast<size_t>(row)];
+    areaBoxes[0]->setText(q(found.prefecture));
+    areaBoxes[1]->setText(q(found.city));
+    areaBoxes[2]->setText(q(found.town));
+}
+
+void DepartmentRegister::onTransferKindClicked() {
+    if (hyoujiChu == 1)
+        return;
+    if (selIndex == -1) {
+        noSelection();
+        return;
+    }
+    listChanged = 1;
+}
+
+void DepartmentRegister::onAccountTypeChosen() {
+    onTransferKindClicked();
+}
+
+void DepartmentRegister::markChanged() {
+    if (hyoujiChu != 1 && fillingDetails_ != 1)
+        listChanged = 1;
+}
+
+void DepartmentRegister::noSelection() {
+    msgBox(QStringLiteral("部署が選択されていません。左のリストの中から部署を選択してから記述を"
+                          "行ってください。"));
+}
+
+void DepartmentRegister::bankCodeChanged(int account) {
+    markChanged();
+    const Account& a = accounts[static_cast<size_t>(account)];
+    const std::optional<int> code = bankCodeFromText(s(a.bankCode->text()));
+    if (!code) {
+        a.branch->setEntries({}); // no bank asked for: no branches
+        return;
+    }
+    bankCodeParam = *code;
+    switch (account) {
+    case 0:
+        busyohyouji();
+        break;
+    case 1:
+        busyohyouji2();
+        break;
+    case 2:
+        busyohyouji3();
+        break;
+    default:
+        busyohyouji4();
+        break;
+    }
+}
+
+void DepartmentRegister::bankPicked(int account, int row) {
+    if (selIndex == -1)
+        noSelection();
+    const Account& a = accounts[static_cast<size_t>(account)];
+    a.bankCode->setText(a.bank->codeAt(row)); // its change reloads the branches
+}
+
+void DepartmentRegister::branchPicked(int account, int row) {
+    if (selIndex == -1)
+        noSelection();
+    const Account& a = accounts[static_cast<size_t>(account)];
+    a.branchCode->setText(a.branch->codeAt(row));
+}
+
+void DepartmentRegister::setTransferKind(int kind) {
+    for (int i = 0; i < 3; ++i) {
+        OptionButton* o = transferKindOptions[static_cast<size_t>(i)];
+        // Exclusive buttons cannot be cleared one by one.
+        o->setAutoExclusive(false);
+        o->setChecked(kind == i + 1);
+        o->setAutoExclusive(true);
+    }
+}
+
+void DepartmentRegister::followCurrentDepartment() {
+    if (currentId_)
+        curBusyo = busyoPositionOfId(*currentId_);
+}
+
+} // namespace lukana

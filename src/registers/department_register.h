@@ -1,0 +1,97 @@
+#pragma once
+// The department register (misena.dat): the departments with their address, the header data
+// of bank transfers with the main account, and three further accounts. Each department has a
+// data folder named after it, made on insert and renamed with it.
+#include "bank_codes.h"
+#include "code_picker.h"
+#include "damaged_files.h"
+#include "register_window.h"
+#include "storage/state.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QPushButton;
+
+namespace lukana {
+
+class DepartmentRegister : public RegisterWindow {
+    Q_OBJECT
+  public:
+    explicit DepartmentRegister(QWidget* parent = nullptr);
+    ~DepartmentRegister() override;
+
+    // Address: prefecture, city, town, then the street and the contact numbers.
+    std::array<TextCombo*, 3> areaBoxes;
+    platform::TextBox* streetBox;
+    platform::TextBox* telBox;
+    platform::TextBox* faxBox;
+    platform::TextBox* postalCodeBox;
+    QPushButton* postalLookupButton; // "〒"
+    // Header data of bank transfers.
+    std::array<platform::OptionButton*, 3> transferKindOptions; // transfer kind 1, 2, 3
+    platform::TextBox* companyCodeBox;
+    platform::TextBox* companyKanaBox; // company name in half-width kana
+
+    // The controls of one account: 0 the main account, 1 to 3 the further ones.
+    struct Account {
+        platform::TextBox* holder = nullptr; // further accounts only
+        CodePicker* bank = nullptr;
+        platform::TextBox* bankCode = nullptr;
+        CodePicker* branch = nullptr;
+        platform::TextBox* branchCode = nullptr;
+        platform::ComboBox* type = nullptr;
+        platform::TextBox* number = nullptr;
+    };
+    std::array<Account, 4> accounts;
+
+    int bankCodeParam = 0; // the bank code last taken from a bank-code box
+
+    // Branch lists of the main account and of ① ② ③ for bankCodeParam.
+    void busyohyouji();
+    void busyohyouji2();
+    void busyohyouji3();
+    void busyohyouji4();
+
+    // Handlers, as the controls run them.
+    void onPostalLookupClicked();
+    void onTransferKindClicked();
+    void onAccountTypeChosen();
+
+  protected:
+    RegisterEntries& entries() override { return list_; }
+    void readList() override;
+    Status writeList() override;
+    void openRenameDialog() override;
+    void Hyouji() override;
+    void preHozon() override;
+    void clearDetails() override;
+    void insertCommand() override;
+    void renameCommand() override;
+    void formLoad() override;
+    void formUnload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildPanel();
+    void connectHandlers();
+    void markChanged();
+    void noSelection();
+    void bankCodeChanged(int account);
+    void showBranches(int account);
+    void bankPicked(int account, int row);
+    void branchPicked(int account, int row);
+    void setTransferKind(int kind);
+    // curBusyo follows its department by id whenever the department lists are rebuilt.
+    void followCurrentDepartment();
+
+    RecordList<BusyoRec> list_;
+    RegisterFileGuard file_;
+    std::unique_ptr<BankCodeSource> bankCodes_;
+    std::optional<int> currentId_; // id of the department curBusyo names
+    int fillingDetails_ = 0;
+    bool listWritten_ = false; // misena.dat was written by the last save
+};
+
+} // namespace lukana

@@ -1,0 +1,158 @@
+#include "menu_item_register.h"
+
+#include "menu_price.h"
+#include "platform/message_box.h"
+#include "rename_dialogs.h"
+#include "storage/masters.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace lukana {
+
+using namespace platform;
+
+namespace {
+
+RegisterSetup menuItemSetup() {
+    RegisterSetup s;
+    s.caption = QStringLiteral("メニュー情報登録");
+    s.help = QStringLiteral("新規でメニューを登録する場合はメニュー名を下のテキストボックスに記入"
+                            "して挿入ボタンをクリックしてください。");
+    // The same question as the category register: the one users know from both.
+    s.leaveQuestion = QStringLiteral("メニュー分類項目に変更があります。保存しますか？");
+    s.deleteQuestion = QStringLiteral(
+        "削除すると日報詳細やメニューのデータも変わってしまいます。本当に削除しますか？");
+    s.renameWarning = QStringLiteral("異なる項目にする場合は「削除」「挿入」を行ってください。");
+    s.counter = &ttidKyoutuu; // shared with departments and menu categories
+    s.maxId = kMaxMenuId;
+    s.departmentChooser = true;
+    return s;
+}
+
+} // namespace
+
+MenuItemRegister::MenuItemRegister(QWidget* parent)
+    : RegisterWindow(menuItemSetup(), parent), priceAndCodeBoxes{new TextBox(detailsPanel()),
+                                                                 new TextBox(detailsPanel())},
+      categoryChoice(new ComboBox(detailsPanel())), list_(menudRecs, menudCount, kMenudCapacity) {
+    auto* grid = new QGridLayout(detailsPanel());
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("単価"), detailsPanel()), 0, 0);
+    grid->addWidget(priceAndCodeBoxes[0], 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("コード番号"), detailsPanel()), 1, 0);
+    grid->addWidget(priceAndCodeBoxes[1], 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("分類"), detailsPanel()), 2, 0);
+    grid->addWidget(categoryChoice, 2, 1);
+
+    for (int i = 0; i < 2; ++i) {
+        priceAndCodeBoxes[i]->setStripCommas(true);
+        // Plain digits and letters: no input method.
+        priceAndCodeBoxes[i]->setAttribute(Qt::WA_InputMethodEnabled, false);
+        priceAndCodeBoxes[i]->onChange([this, i] { onPriceOrCodeEdited(i); });
+        priceAndCodeBoxes[i]->installEventFilter(this);
+    }
+    categoryChoice->onChange([this] { onCategoryChosen(); });
+}
+
+void MenuItemRegister::readList() {
+    // The reader empties the list first: a missing or broken file leaves what was read.
+    filePath = busyoFile("menud.dat");
+    (void)file_.read(menudModosi);
+}
+
+Status MenuItemRegister::writeList() {
+    filePath = busyoFile("menud.dat");
+    if (filePath.empty())
+        return Status::failure("部署が選ばれていません。");
+    return file_.write(menudHozon);
+}
+
+void MenuItemRegister::openRenameDialog() {
+    registerKind = 4;
+    RenameByKindDialog dialog;
+    runModal(dialog);
+}
+
+void MenuItemRegister::Hyouji() {
+    if (selIndex < 0 || selIndex >= menudCount)
+        return;
+    const MenuItem& item = menudRecs[static_cast<size_t>(selIndex)];
+    hyoujiChu = 1;
+    int category = -1;
+    for (int k = 0; k < mbunCount; ++k)
+        if (mbunRecs[static_cast<size_t>(k)].id == item.bunruiId) {
+            category = k;
+            break;
+        }
+    categoryChoice->setListIndex(category);
+    priceAndCodeBoxes[0]->setText(QString::fromStdString(priceText(item.price)));
+    priceAndCodeBoxes[1]->setText(QString::fromStdString(item.code));
+    hyoujiChu = 0;
+}
+
+void MenuItemRegister::preHozon() {
+    if (selIndex < 0 || selIndex >= menudCount)
+        return;
+    MenuItem& item = menudRecs[static_cast<size_t>(selIndex)];
+    item.price = priceFromText(priceAndCodeBoxes[0]->text().toStdString());
+    item.code = priceAndCodeBoxes[1]->text().toStdString();
+    // With no category chosen the item keeps the one it has (perhaps one since deleted).
+    const int k = categoryChoice->listIndex();
+    if (k >= 0 && k < mbunCount)
+        item.bunruiId = mbunRecs[static_cast<size_t>(k)].id;
+}
+
+void MenuItemRegister::clearDetails() {
+    fillingDetails = 1;
+    priceAndCodeBoxes[0]->clear();
+    priceAndCodeBoxes[1]->clear();
+    fillingDetails = 0;
+}
+
+void MenuItemRegister::departmentChosen() {
+    filePath = busyoFile("mbun.dat");
+    (void)readTellingDamage(mbunModosi); // a missing file: no categories
+    QSignalBlocker quiet(categoryChoice);
+    categoryChoice->clear();
+    for (int k = 0; k < mbunCount; ++k)
+        categoryChoice->addItem(QString::fromStdString(mbunRecs[static_cast<size_t>(k)].name));
+    categoryChoice->setListIndex(-1);
+}
+
+void MenuItemRegister::onPriceOrCodeEdited(int) {
+    if (fillingDetails == 1 || hyoujiChu == 1)
+        return;
+    listChanged = 1;
+}
+
+void MenuItemRegister::onPriceOrCodeClicked() {
+    if (selIndex == -1)
+        noSelection();
+}
+
+void MenuItemRegister::onCategoryChosen() {
+    if (hyoujiChu == 1)
+        return;
+    if (selIndex == -1) {
+        noSelection();
+        return;
+    }
+    listChanged = 1;
+}
+
+bool MenuItemRegister::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == priceAndCodeBoxes[0] || watched == priceAndCodeBoxes[1]))
+        onPriceOrCodeClicked();
+    return RegisterWindow::eventFilter(watched, event);
+}
+
+void MenuItemRegister::noSelection() {
+    msgBox(QStringLiteral("メニューが選択されていません。左のリストの中からメニューを選択してから"
+                          "記述を行ってください。"));
+}
+
+} // namespace lukana

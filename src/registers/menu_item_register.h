@@ -1,0 +1,45 @@
+#pragma once
+// The menu-item register of one department (menud.dat): name, unit price, code and category
+// of every item. Its department choice changes curBusyo.
+#include "damaged_files.h"
+#include "register_window.h"
+#include "storage/state.h"
+
+#include <array>
+
+class QLabel;
+
+namespace lukana {
+
+class MenuItemRegister : public RegisterWindow {
+    Q_OBJECT
+  public:
+    explicit MenuItemRegister(QWidget* parent = nullptr);
+
+    std::array<platform::TextBox*, 2> priceAndCodeBoxes; // unit price, code number
+    platform::ComboBox* categoryChoice;                  // category: mbunRecs in order
+
+    int fillingDetails = 0;
+
+    void onPriceOrCodeEdited(int index);
+    void onPriceOrCodeClicked();
+    void onCategoryChosen();
+
+  protected:
+    RegisterEntries& entries() override { return list_; }
+    void readList() override;
+    Status writeList() override;
+    void openRenameDialog() override;
+    void Hyouji() override;
+    void preHozon() override;
+    void clearDetails() override;
+    void departmentChosen() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void noSelection();
+    RecordList<MenuItem> list_;
+    RegisterFileGuard file_;
+};
+
+} // namespace lukana

@@ -1,0 +1,155 @@
+#include "sub_account_register.h"
+
+#include "platform/message_box.h"
+#include "platform/pointer.h"
+#include "rename_dialogs.h"
+#include "storage/masters.h"
+#include "storage/paths.h"
+#include "storage/state.h"
+
+#include <QBoxLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace lukana {
+
+using namespace platform;
+
+namespace {
+
+RegisterSetup subAccountSetup() {
+    RegisterSetup s;
+    s.caption = QStringLiteral("補助科目一覧");
+    s.help = QStringLiteral("勘定科目を選んでから下の登録欄でそれぞれの勘定科目に対する補助科目を"
+                            "登録してください。");
+    s.leaveQuestion = QStringLiteral("補助科目名に変更があります。保存しますか？");
+    s.deleteQuestion = QStringLiteral(
+        "削除するとこれまでに入力したデータもすべて削除されます。本当に削除しますか？");
+    s.renameWarning = QStringLiteral("異なる仕入先にする場合は「削除」「挿入」を行ってください。");
+    s.counter = &ttidTy;
+    return s;
+}
+
+} // namespace
+
+SubAccountRegister::SubAccountRegister(QWidget* parent)
+    : RegisterWindow(subAccountSetup(), parent), titleChoice(new ComboBox(this)),
+      titleLabel(new QLabel(QStringLiteral("勘定科目"), this)), view_(ttidTy) {
+    detailsPanel()->hide();
+    auto* row = new QHBoxLayout;
+    row->addWidget(titleLabel);
+    row->addWidget(titleChoice, 1);
+    if (auto* root = qobject_cast<QBoxLayout*>(layout()))
+        root->insertLayout(0, row); // above the list
+    titleChoice->onChange([this] { onTitleChosen(); });
+}
+
+void SubAccountRegister::readList() {
+    // An unreadable file leaves the list in memory as it was, not half read.
+    view_.keep();
+    filePath = rootFilePath("ty.dat");
+    if (!tyModosi())
+        view_.restoreKept();
+}
+
+Status SubAccountRegister::writeList() {
+    filePath = rootFilePath("ty.dat");
+    return tyHozon();
+}
+
+void SubAccountRegister::openRenameDialog() {
+    meibo2Mode = 1;
+    SupplierRenameDialog dialog;
+    runModal(dialog);
+    meibo2Mode = 0;
+}
+
+void SubAccountRegister::formLoad() {
+    selIndex = -1;
+    hyoujiChu = 0;
+    // Discarding goes back to the list as it was when the window opened.
+    view_.keep();
+    listChanged = 0;
+    {
+        QSignalBlocker quiet(titleChoice);
+        titleChoice->clear();
+        for (int i = 0; i < tekiyouCount && i < static_cast<int>(tekiyouNames.size()); ++i)
+            titleChoice->addItem(QString::fromStdString(tekiyouNames[static_cast<size_t>(i)]));
+        titleChoice->setListIndex(-1);
+    }
+    const std::optional<int> first = openingTitle(urikakeTouroku == 1);
+    if (first) {
+        titleChoice->setListIndex(*first); // builds the view
+    } else {
+        view_.choose(std::nullopt);
+        lstIre();
+    }
+}
+
+void SubAccountRegister::formActivate() {
+    RegisterWindow::formActivate();
+    setMousePointer(Pointer::Normal);
+}
+
+void SubAccountRegister::onTitleChosen() {
+    // Not a department switch: nothing is asked and pending changes stay pending.
+    const int k = titleChoice->listIndex();
+    if (k >= 0 && k < tekiyouCount)
+        view_.choose(tekiyouIds[static_cast<size_t>(k)]);
+    else
+        view_.choose(std::nullopt);
+    lstIre();
+}
+
+void SubAccountRegister::insertCommand() {
+    const std::string name = nameBox->text().toStdString();
+    if (name.empty())
+        return;
+    if (!view_.title()) {
+        msgBox(QStringLiteral("勘定科目を選んでから補助科目を登録してください。"));
+        return;
+    }
+    const ListEditor::Insertion done = view_.insert(name);
+    if (done.refusal != Refusal::None) {
+        showRefusal(done.refusal);
+        return;
+    }
+    nameBox->clear();
+    commonEnding();
+}
+
+void SubAccountRegister::renameCommand() {
+    if (selIndex < 0 || selIndex >= view_.count())
+        return;
+    if (!askRenameWarning())
+        return;
+    const int row = selIndex;
+    renameIndex = view_.position(row); // the dialog reads the whole list
+    setMousePointer(Pointer::Busy);
+    openRenameDialog();
+    if (editor().rename(row, renameResult) == Refusal::Duplicate) {
+        showRefusal(Refusal::Duplicate);
+        return;
+    }
+    // Saved at once, earlier unsaved edits included.
+    const bool saved = hozon();
+    commonEnding();
+    if (saved)
+        listChanged = 0;
+}
+
+void SubAccountRegister::moveCommand(Move m) {
+    if (selIndex < 0 || selIndex >= view_.count())
+        return;
+    listChanged = 1; // also when the entry is at that end of the view already
+    const int to = view_.moveWithin(m, selIndex);
+    if (to < 0)
+        return;
+    keepSelection = 1;
+    lstIre();
+    selectRow(to);
+    keepSelection = 0;
+}
+
+} // namespace lukana

@@ -1,0 +1,37 @@
+#pragma once
+// The sub-account register (ty.dat in the data root): the sub-accounts of the account title
+// chosen above the list. It works on the list in memory and reads no file when it opens.
+#include "register_window.h"
+#include "sub_account_view.h"
+
+class QLabel;
+
+namespace lukana {
+
+class SubAccountRegister : public RegisterWindow {
+    Q_OBJECT
+  public:
+    explicit SubAccountRegister(QWidget* parent = nullptr);
+
+    platform::ComboBox* titleChoice; // the account titles in list order
+    QLabel* titleLabel;
+
+    void onTitleChosen();
+    const SubAccountView& view() const { return view_; }
+
+  protected:
+    RegisterEntries& entries() override { return view_; }
+    void readList() override;
+    Status writeList() override;
+    void openRenameDialog() override;
+    void formLoad() override;
+    void formActivate() override;
+    void insertCommand() override;
+    void renameCommand() override;
+    void moveCommand(Move m) override;
+
+  private:
+    SubAccountView view_;
+};
+
+} // namespace lukana

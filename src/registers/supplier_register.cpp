@@ -1,0 +1,313 @@
+#include "supplier_register.h"
+
+#include "platform/message_box.h"
+#include "platform/pointer.h"
+#include "rename_dialogs.h"
+#include "storage/masters.h"
+#include "storage/paths.h"
+#include "storage/routines.h"
+#include "storage/state.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace lukana {
+
+using namespace platform;
+
+namespace {
+
+constexpr int kLastDay = 31;
+
+RegisterSetup supplierSetup() {
+    RegisterSetup s;
+    s.caption = QStringLiteral("仕入先一覧");
+    s.help = QStringLiteral("新規で仕入先を登録する場合は仕入先名を下のテキストボックスに記入して"
+                            "挿入ボタンをクリックしてください。");
+    s.leaveQuestion = QStringLiteral("仕入先名簿に変更があります。保存しますか？");
+    s.deleteQuestion = QStringLiteral(
+        "削除するとその仕入先に入力したデータもすべて削除されます。本当に削除しますか？");
+    s.renameWarning = QStringLiteral("異なる仕入先にする場合は「削除」「挿入」を行ってください。");
+    s.counter = &ttidSiire;
+    s.detailsBesideList = true;
+    return s;
+}
+
+// Chooses option `index`, or none when the stored value names no option.
+template <size_t N> void chooseOption(std::array<OptionButton*, N>& options, int index) {
+    if (index >= 0 && index < static_cast<int>(N)) {
+        options[static_cast<size_t>(index)]->setChecked(true);
+        return;
+    }
+    for (OptionButton* o : options) {
+        o->setAutoExclusive(false);
+        o->setChecked(false);
+        o->setAutoExclusive(true);
+    }
+}
+
+} // namespace
+
+DayBoxValue dayBoxValue(std::string_view text) {
+    const double v = std::nearbyint(leadingNumber(text)); // halves to the even neighbour
+    if (!(v >= 0))
+        return {0, v < 0};
+    if (v > kLastDay)
+        return {kLastDay, true};
+    return {static_cast<int>(v), false};
+}
+
+int wrapDaySpinner(int value) {
+    if (value <= 0)
+        return kLastDay;
+    if (value > kLastDay)
+        return 1;
+    return value;
+}
+
+std::optional<int> departmentRow(const BusyoPositions& positions, int busyoId) {
+    if (busyoId == 0)
+        return 0;
+    auto it = positions.find(busyoId);
+    if (it == positions.end())
+        return std::nullopt;
+    return it->second + 1;
+}
+
+SupplierRegister::SupplierRegister(QWidget* parent)
+    : RegisterWindow(supplierSetup(), parent), departmentList(new QListWidget(detailsPanel())),
+      list_(siireCount, siireNames, siireIds, kSiireCapacity) {
+    // A new supplier pays cash, closes at day 31, pays a month later, sells drinks, serves all.
+    list_.field(siirePayKind, 1)
+        .field(siireSimebi, 31)
+        .field(siireBusyoIds, 0)
+        .field(siireTukigo, 1)
+        .field(siireBunrui, 0);
+
+    QWidget* panel = detailsPanel();
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* terms = new QGroupBox(panel);
+    auto* termsGrid = new QGridLayout(terms);
+    payKindOptions = {new OptionButton(QStringLiteral("買い掛け"), terms),
+                      new OptionButton(QStringLiteral("現金仕入れ"), terms)};
+    termsGrid->addWidget(payKindOptions[0], 0, 0, 1, 3);
+    termsGrid->addWidget(payKindOptions[1], 0, 3, 1, 3);
+    const QString dayLabels[2] = {QStringLiteral("日締め"), QStringLiteral("月後")};
+    for (int i = 0; i < 2; ++i) {
+        dayBoxes[i] = new TextBox(terms);
+        dayBoxes[i]->setStripCommas(true);
+        dayBoxes[i]->setAttribute(Qt::WA_InputMethodEnabled, false); // plain digits
+        dayBoxes[i]->setMaximumWidth(48);
+        daySpinners[i] = new Spinner(terms);
+        daySpinners[i]->setRange(0, kLastDay + 1);
+        termsGrid->addWidget(dayBoxes[i], 1, i * 3);
+        termsGrid->addWidget(daySpinners[i], 1, i * 3 + 1);
+        termsGrid->addWidget(new QLabel(dayLabels[i], terms), 1, i * 3 + 2);
+    }
+    termsGrid->addWidget(new QLabel(QStringLiteral("支払い"), terms), 1, 6);
+    column->addWidget(terms);
+
+    auto* bunrui = new QGroupBox(QStringLiteral("分類"), panel);
+    auto* bunruiRow = new QHBoxLayout(bunrui);
+    classOptions = {new OptionButton(QStringLiteral("酒類"), bunrui),
+                    new OptionButton(QStringLiteral("食品一般"), bunrui),
+                    new OptionButton(QStringLiteral("その他雑費"), bunrui)};
+    for (OptionButton* o : classOptions)
+        bunruiRow->addWidget(o);
+    column->addWidget(bunrui);
+
+    column->addWidget(new QLabel(QStringLiteral("該当事業"), panel));
+    column->addWidget(departmentList, 1);
+
+    for (int i = 0; i < 2; ++i) {
+        dayBoxes[i]->setEnabled(false);
+        daySpinners[i]->setEnabled(false);
+        payKindOptions[i]->onChange([this, i] { onPayKindClicked(i); });
+        dayBoxes[i]->onChange([this, i] { onDayBoxEdited(i); });
+        daySpinners[i]->onChange([this, i] { onDaySpinnerChanged(i); });
+    }
+    for (int i = 0; i < 3; ++i)
+        classOptions[i]->onChange([this, i] { onClassClicked(i); });
+    connect(departmentList, &QListWidget::currentRowChanged, this,
+            [this] { onDepartmentListClicked(); });
+    resize(720, 520);
+}
+
+// ---------------------------------------------------------------- operations
+
+void SupplierRegister::IDSkn() {
+    busyoPositions_.clear();
+    for (int i = 0; i < busyoCount && i < static_cast<int>(busyoIds.size()); ++i)
+        busyoPositions_[busyoIds[static_cast<size_t>(i)]] = i;
+}
+
+void SupplierRegister::readList() {
+    // An unreadable file leaves the list in memory as it was, not half read.
+    list_.keep();
+    filePath = rootFilePath("siire.dat");
+    if (!file_.read(siireModosi))
+        list_.restoreKept();
+}
+
+Status SupplierRegister::writeList() {
+    filePath = rootFilePath("siire.dat");
+    return file_.write(siireHozon);
+}
+
+void SupplierRegister::openRenameDialog() {
+    meibo2Mode = 0; // the supplier mode
+    SupplierRenameDialog dialog;
+    runModal(dialog);
+}
+
+void SupplierRegister::Hyouji() {
+    if (selIndex < 0 || selIndex >= siireCount)
+        return;
+    const auto s = static_cast<size_t>(selIndex);
+    showing = 1;
+    chooseOption(payKindOptions, siirePayKind[s]);
+    setDayBoxesEnabled(siirePayKind[s] == 0);
+    chooseOption(classOptions, siireBunrui[s]);
+    dayBoxes[0]->setText(QString::number(siireSimebi[s]));
+    dayBoxes[1]->setText(QString::number(siireTukigo[s]));
+    // An id no registered department has shows no department; the supplier keeps it.
+    const std::optional<int> row = departmentRow(busyoPositions_, siireBusyoIds[s]);
+    departmentList->setCurrentRow(row.value_or(-1));
+    if (!row)
+        departmentList->clearSelection();
+    showing = 0;
+}
+
+// ---------------------------------------------------------------- window events
+
+void SupplierRegister::formLoad() {
+    RegisterWindow::formLoad();
+    reloadBusyoList();
+    IDSkn();
+    QSignalBlocker quiet(departmentList);
+    departmentList->clear();
+    departmentList->addItem(QStringLiteral("全て"));
+    for (int i = 0; i < busyoCount && i < static_cast<int>(busyoNames.size()); ++i)
+        departmentList->addItem(QString::fromStdString(busyoNames[static_cast<size_t>(i)]));
+}
+
+void SupplierRegister::reloadBusyoList() {
+    // The departments may have changed since start-up; an unreadable file keeps those in memory.
+    const std::vector<BusyoRec> recs = busyoRecs;
+    const int count = busyoCount;
+    filePath = rootFilePath("misena.dat");
+    if (!readTellingDamage(misenaModosi).read) {
+        busyoRecs = recs;
+        busyoCount = count;
+        rebuildBusyoLists();
+    }
+}
+
+void SupplierRegister::formActivate() {
+    RegisterWindow::formActivate();
+    setMousePointer(Pointer::Normal); // the voucher book's menu shows the busy pointer
+}
+
+// ---------------------------------------------------------------- commands
+
+void SupplierRegister::renameCommand() {
+    if (selIndex < 0 || selIndex >= siireCount)
+        return;
+    if (!askRenameWarning())
+        return;
+    renameIndex = selIndex;
+    setMousePointer(Pointer::Busy);
+    openRenameDialog();
+    if (!applyRename())
+        return;
+    // The whole list is saved at once, earlier unsaved edits included.
+    const bool saved = hozon();
+    commonEnding();
+    if (saved)
+        listChanged = 0;
+}
+
+// ---------------------------------------------------------------- details
+
+bool SupplierRegister::noSelection() {
+    if (selIndex >= 0 && selIndex < siireCount)
+        return false;
+    msgBox(QStringLiteral("仕入先が選択されていません。左のリストの中から仕入先を選択してから記述"
+                          "を行ってください。"));
+    return true;
+}
+
+void SupplierRegister::setDayBoxesEnabled(bool enabled) {
+    for (int i = 0; i < 2; ++i) {
+        dayBoxes[i]->setEnabled(enabled);
+        daySpinners[i]->setEnabled(enabled);
+    }
+}
+
+void SupplierRegister::onPayKindClicked(int index) {
+    if (noSelection())
+        return;
+    if (showing == 0)
+        listChanged = 1;
+    // Cash suppliers have no terms to edit; the stored ones stay.
+    setDayBoxesEnabled(index == 0);
+    siirePayKind[static_cast<size_t>(selIndex)] = index;
+}
+
+void SupplierRegister::onClassClicked(int index) {
+    if (noSelection())
+        return;
+    if (showing == 0)
+        listChanged = 1;
+    siireBunrui[static_cast<size_t>(selIndex)] = index;
+}
+
+void SupplierRegister::onDepartmentListClicked() {
+    if (showing == 1)
+        return;
+    const int row = departmentList->currentRow();
+    if (row < 0 || noSelection())
+        return;
+    listChanged = 1;
+    const int id = row == 0 || row > busyoCount ? 0 : busyoIds[static_cast<size_t>(row - 1)];
+    siireBusyoIds[static_cast<size_t>(selIndex)] = id;
+}
+
+void SupplierRegister::onDayBoxEdited(int index) {
+    // Commas are gone already, also when no supplier is selected.
+    if (noSelection())
+        return;
+    const DayBoxValue v = dayBoxValue(dayBoxes[index]->text().toStdString());
+    if (v.clamped) {
+        dayBoxes[index]->setText(QString::number(v.value)); // runs this again and stores that
+        return;
+    }
+    if (showing == 0)
+        listChanged = 1;
+    std::vector<int>& field = index == 0 ? siireSimebi : siireTukigo;
+    field[static_cast<size_t>(selIndex)] = v.value;
+    daySpinners[index]->setValueFromBox(v.value);
+}
+
+void SupplierRegister::onDaySpinnerChanged(int index) {
+    Spinner* spinner = daySpinners[index];
+    const int v = spinner->value();
+    if (wrapDaySpinner(v) != v) {
+        spinner->setValue(wrapDaySpinner(v)); // runs this again for the wrapped value
+        return;
+    }
+    // A number typed into the box stays as typed.
+    if (!spinner->fromBox())
+        dayBoxes[index]->setText(QString::number(v));
+}
+
+} // namespace lukana

@@ -1,0 +1,76 @@
+#pragma once
+// The supplier register (siire.dat in the data root, one list for every department): for each
+// supplier its pay kind, closing day and months after it, class and the department it serves.
+#include "damaged_files.h"
+#include "register_window.h"
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string_view>
+
+class QListWidget;
+
+namespace lukana {
+
+// What a closing-day or months box stands for: its leading number rounded half to even, kept
+// within 0..31; `clamped` when the text said something outside that range.
+struct DayBoxValue {
+    int value = 0;
+    bool clamped = false;
+};
+DayBoxValue dayBoxValue(std::string_view text);
+
+// The day spinners run one step past 1..31 at both ends: 0 becomes 31 and 32 becomes 1.
+// Values in between stay.
+int wrapDaySpinner(int value);
+
+// Department id -> position in busyoIds. A map, since ids can be any 32-bit number.
+using BusyoPositions = std::map<int, int>;
+// The row of the department list ("全て" first) that shows a supplier's department id; none
+// for an id that no registered department has.
+std::optional<int> departmentRow(const BusyoPositions& positions, int busyoId);
+
+class SupplierRegister : public RegisterWindow {
+    Q_OBJECT
+  public:
+    explicit SupplierRegister(QWidget* parent = nullptr);
+
+    std::array<platform::OptionButton*, 2> payKindOptions; // 買い掛け, 現金仕入れ
+    std::array<platform::TextBox*, 2> dayBoxes;            // closing day, months later
+    std::array<platform::Spinner*, 2> daySpinners;         // their spinners
+    std::array<platform::OptionButton*, 3> classOptions;   // 酒類, 食品一般, その他雑費
+    QListWidget* departmentList;                           // 全て, then the departments
+
+    int showing = 0; // 1 while Hyouji fills the panel: edits then store but change nothing
+
+    // Rebuilds the department position table from busyoIds.
+    void IDSkn();
+
+    void onPayKindClicked(int index);
+    void onClassClicked(int index);
+    void onDepartmentListClicked();
+    void onDayBoxEdited(int index);
+    void onDaySpinnerChanged(int index);
+
+  protected:
+    RegisterEntries& entries() override { return list_; }
+    void readList() override;
+    Status writeList() override;
+    void openRenameDialog() override;
+    void Hyouji() override;
+    void formLoad() override;
+    void formActivate() override;
+    void renameCommand() override;
+
+  private:
+    // True (and said so) when no supplier is selected.
+    bool noSelection();
+    void setDayBoxesEnabled(bool enabled);
+    void reloadBusyoList();
+    ParallelList list_;
+    RegisterFileGuard file_;
+    BusyoPositions busyoPositions_;
+};
+
+} // namespace lukana

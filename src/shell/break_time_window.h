@@ -1,0 +1,44 @@
+#pragma once
+// The break-time settings and the print-method choice: complete windows that no command of
+// the program opens and whose results nothing reads.
+#include "platform/controls.h"
+#include "platform/window.h"
+#include "storage/status.h"
+
+#include <array>
+
+class QPushButton;
+
+namespace lukana {
+
+// Break times (kkJikan.dat of the data root): six entries, of which the window edits 0 to 4.
+extern std::array<int, 6> kyukeiHour, kyukeiMinute, kyukeiBreak;
+Status kkJikanModosi(); // tolerant after opening
+Status kkJikanHozon();
+
+class BreakTimeWindow : public platform::Window {
+    Q_OBJECT
+  public:
+    explicit BreakTimeWindow(QWidget* parent = nullptr);
+
+    static constexpr int kRows = 5;
+    // Per row: start hour, start minute, end hour, end minute, break minutes, each with its
+    // spinner.
+    std::array<std::array<platform::TextBox*, 5>, kRows> timeBoxes{};
+    std::array<std::array<platform::Spinner*, 5>, kRows> timeSpinners{};
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+
+    void onOkClicked();
+
+  protected:
+    void formLoad() override;
+
+  private:
+    void boxChanged(int row, int col);
+    void spinChanged(int row, int col);
+    void setTime(int row, int hourCol, int hour, int minute);
+    bool updating_ = false;
+};
+
+} // namespace lukana

@@ -1,0 +1,57 @@
+#pragma once
+#include "openers.h"
+#include "platform/controls.h"
+#include "platform/window.h"
+
+#include <QString>
+
+#include <vector>
+
+class QPushButton;
+
+namespace lukana {
+
+// The main window: the current department and one button per window. It stays open for the
+// whole run; closing it runs the exit routine saigo and ends the program.
+class MainWindow : public platform::Window {
+    Q_OBJECT
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    // The exit routine; run by the window's own closing.
+    void saigo();
+
+    platform::ComboBox* departmentChoice;
+    // Buttons by their object names (dailyReportButton, ...).
+    QPushButton* button(const QString& name) const;
+
+    void onDepartmentChosen();
+    void onRecoveryClicked(); // recovery, guarded by the password
+
+  signals:
+    void programEnded();
+
+  protected:
+    void formLoad() override;
+    void formActivate() override;
+    void formUnload() override;
+
+  private:
+    struct Button {
+        QPushButton* button;
+        WindowOpener MainWindowOpeners::*opener;
+        int registerKindBefore; // 0: none
+    };
+    void openFromButton(const Button& b);
+    void fillBusyoChoice();
+    void loadBusyoList();
+    void loadRegisters();
+
+    std::vector<Button> buttons_;
+    bool filling_ = false;
+};
+
+// Twips of a length in pixels at the screen's resolution.
+int toTwips(int pixels, double dotsPerInch);
+
+} // namespace lukana

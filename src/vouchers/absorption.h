@@ -1,0 +1,19 @@
+#pragma once
+// Taking a day of the daily report over into the vouchers of the same day: what the day has no
+// voucher for yet is appended, so a second press appends nothing.
+#include "storage/state.h"
+
+namespace lukana {
+
+struct AbsorptionResult {
+    int appended = 0;
+    int notTaken = 0; // items that found no match and no free place in the day
+};
+
+// Matching is one to one: a voucher that matched one item, or was appended for it, is not
+// matched again by another item of the same run. Payment lines compare their amounts in single
+// precision, as the daily report holds them; credit-sale lines also compare the account title
+// and the customer.
+AbsorptionResult absorbNippouDay(const NippouDay& source, int salesTiming, DenpyouDay& target);
+
+} // namespace lukana

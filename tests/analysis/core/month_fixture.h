@@ -1,0 +1,71 @@
+#pragma once
+// Months of daily reports held in memory, handed to a calculation as its month source.
+#include "analysis/period_aggregation.h"
+
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace lukana::analysis::fixtures {
+
+struct Party {
+    double men = 0, women = 0, boys = 0, girls = 0;
+};
+struct Stay {
+    double arrivalHour = 0, arrivalMinute = 0, departureHour = 0, departureMinute = 0;
+};
+struct Order {
+    int menuId = 0, quantity = 0;
+};
+
+class MemoryMonths : public MonthSource {
+  public:
+    NippouMonth& month(int year, int month) {
+        auto& slot = months_[{year, month}];
+        if (!slot)
+            slot = std::make_unique<NippouMonth>();
+        return *slot;
+    }
+
+    // Adds a slip to a day of a month.
+    void addSlip(int year, int monthNo, int day, Party party, Stay stay,
+                 std::vector<Order> orders = {}) {
+        NippouDay& d = month(year, monthNo)[day];
+        const int g = d.slipCount++;
+        d.slipValues[g] = {party.men,          party.women,         party.boys,
+                           party.girls,        stay.arrivalHour,    stay.arrivalMinute,
+                           stay.departureHour, stay.departureMinute};
+        d.lineCount[g] = static_cast<int>(orders.size());
+        for (std::size_t c = 0; c < orders.size(); ++c) {
+            d.lineMenu[g][c] = orders[c].menuId;
+            d.lineQty[g][c] = orders[c].quantity;
+        }
+    }
+
+    void loadMonth(int year, int monthNo, NippouMonth& into) override {
+        reads.emplace_back(year, monthNo);
+        buffers.push_back(&into);
+        auto it = months_.find({year, monthNo});
+        if (it != months_.end())
+            into = *it->second;
+        else
+            into = NippouMonth{};
+    }
+
+    std::vector<std::pair<int, int>> reads;
+    std::vector<const NippouMonth*> buffers;
+
+  private:
+    std::map<std::pair<int, int>, std::unique_ptr<NippouMonth>> months_;
+};
+
+inline MenuItem menuItem(int id, std::string name, int bunruiId = 0) {
+    MenuItem item;
+    item.id = id;
+    item.name = std::move(name);
+    item.bunruiId = bunruiId;
+    return item;
+}
+
+} // namespace lukana::analysis::fixtures

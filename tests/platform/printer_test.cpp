@@ -1,0 +1,230 @@
+#include "platform/dialogs.h"
+#include "platform/painter_surface.h"
+#include "platform/print_recording.h"
+#include "platform/printer.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
+#include "support/ui_script.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+using namespace lukana::platform;
+
+namespace {
+
+const QString kNoPrinter = QStringLiteral("プリンターが接続されていません");
+
+// Two pages: a font, a box and a text on the first, a line on the second.
+void drawTwoPages(PageWriter& writer) {
+    writer.setScale({0, 0}, {1020, 4800});
+    writer.setFontSize(12);
+    writer.setLineWidth(4);
+    writer.box({40, 170}, {980, 370});
+    writer.text({200, 60}, QStringLiteral("本店の詳細日報"));
+    writer.newPage();
+    writer.setLineWidth(1);
+    writer.line({40, 470}, {980, 470});
+}
+
+} // namespace
+
+TEST(Printer, CancelAndUnavailablePrinterDrawNothing) {
+    TestScript script;
+    script.printer(false).printerUnavailable();
+    Printout cancelled = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
+    EXPECT_EQ(cancelled.status, Printout::Status::Cancelled);
+    EXPECT_EQ(cancelled.writer, nullptr);
+    Printout failed = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
+    EXPECT_EQ(failed.status, Printout::Status::Failed);
+    EXPECT_EQ(failed.writer, nullptr);
+    EXPECT_TRUE(script.printouts().empty());
+    EXPECT_TRUE(script.boxes().empty());
+}
+
+TEST(Printer, RecordsEveryCallPageByPage) {
+    TestScript script;
+    script.printer(true);
+    Printout printout = startPrintout(Orientation::Landscape, QStringLiteral("日報"));
+    ASSERT_EQ(printout.status, Printout::Status::Ready);
+    drawTwoPages(*printout.writer);
+    EXPECT_TRUE(finishPrintout(*printout.writer, kNoPrinter));
+
+    ASSERT_EQ(script.printouts().size(), 1u);
+    const PrintRecording rec = script.printouts()[0];
+    EXPECT_EQ(rec.orientation, Orientation::Landscape);
+    EXPECT_EQ(rec.documentName, "日報");
+    ASSERT_EQ(rec.pages.size(), 2u);
+    EXPECT_EQ(rec.page(0), (QStringList{"scale 0,0 1020,4800", "font 12", "width 4",
+                                        "box 40,170 980,370", "text 200,60 本店の詳細日報"}));
+    EXPECT_EQ(rec.page(1), (QStringList{"width 1", "line 40,470 980,470"}));
+    EXPECT_EQ(rec.texts(0), QStringList{"200,60 本店の詳細日報"});
+    EXPECT_EQ(rec.calls, 9); // seven drawing calls, the new page and the end
+    EXPECT_TRUE(rec.ended);
+    EXPECT_FALSE(rec.aborted);
+    EXPECT_TRUE(script.boxes().empty());
+}
+
+TEST(Printer, FailureAtAnyCallShowsOneMessageAndAbortsWithNothingDrawnAfter) {
+    // Calls: scale 1, font 2, width 3, box 4, text 5, new page 6, width 7, line 8, end 9.
+    for (int k : {1, 4, 6, 7, 9}) {
+        SCOPED_TRACE(k);
+        TestScript script;
+        script.printer(true, k).answer(Answer::Ok);
+        Printout printout = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
+        ASSERT_EQ(printout.status, Printout::Status::Ready);
+        drawTwoPages(*printout.writer);
+        EXPECT_EQ(printout.writer->failed(), k < 9);
+        EXPECT_FALSE(finishPrintout(*printout.writer, kNoPrinter));
+
+        const PrintRecording rec = script.printouts()[0];
+        EXPECT_EQ(rec.calls, k - 1);
+        EXPECT_EQ(rec.pages.size(), k > 6 ? 2u : 1u);
+        EXPECT_FALSE(rec.ended);
+        EXPECT_TRUE(rec.aborted);
+        ASSERT_EQ(script.boxes().size(), 1u);
+        EXPECT_EQ(script.boxes()[0].text, kNoPrinter);
+        EXPECT_EQ(script.boxes()[0].buttons, Buttons::Ok);
+        EXPECT_EQ(script.boxes()[0].title, kAppTitle);
+    }
+}
+
+namespace {
+// The bounding box of the dark pixels of an image.
+QRect inkOf(const QImage& image) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+QImage blankImage() {
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+} // namespace
+
+TEST(PainterSurface, UserCornersLandOnTheAreaCornersWithIndependentAxes) {
+    struct Case {
+        QPointF topLeft, bottomRight; // the scale
+        QPointF from, to;             // a box in user units
+        QRect expected;               // its ink in device pixels
+    };
+    const QRectF area(50, 40, 300, 200);
+    const Case cases[] = {
+        {{0, 0}, {1020, 4800}, {0, 0}, {1020, 4800}, QRect(50, 40, 300, 200)},
+        {{0, 0}, {1020, 4800}, {510, 2400}, {1020, 4800}, QRect(200, 140, 150, 100)},
+        // y growing upwards: the bottom-left quarter
+        {{0, 100}, {100, 0}, {0, 0}, {50, 50}, QRect(50, 140, 150, 100)},
+    };
+    for (const Case& c : cases) {
+        QImage image = blankImage();
+        {
+            QPainter painter(&image);
+            PainterSurface surface(painter, area);
+            surface.setScale(c.topLeft, c.bottomRight);
+            surface.setLineWidth(1);
+            surface.box(c.from, c.to);
+        }
+        const QRect ink = inkOf(image);
+        EXPECT_NEAR(ink.left(), c.expected.left(), 1);
+        EXPECT_NEAR(ink.top(), c.expected.top(), 1);
+        EXPECT_NEAR(ink.right(), c.expected.right() + 1, 1);
+        EXPECT_NEAR(ink.bottom(), c.expected.bottom() + 1, 1);
+    }
+}
+
+TEST(PainterSurface, TextHangsFromItsTopLeftCornerAndIsNeverStretched) {
+    QRect inks[2];
+    const QPointF scales[2] = {{1020, 4800}, {100, 100}};
+    for (int i = 0; i < 2; ++i) {
+        QImage image = blankImage();
+        {
+            QPainter painter(&image);
+            PainterSurface surface(painter, QRectF(0, 0, 400, 300));
+            surface.setScale({0, 0}, scales[i]);
+            surface.setFontSize(20);
+            surface.text({scales[i].x() / 4, scales[i].y() / 3}, QStringLiteral("日"));
+        }
+        inks[i] = inkOf(image);
+        EXPECT_GE(inks[i].left(), 100);
+        EXPECT_LE(inks[i].left(), 106);
+        EXPECT_GE(inks[i].top(), 100);
+        EXPECT_LE(inks[i].top(), 112);
+    }
+    EXPECT_EQ(inks[0].size(), inks[1].size());
+    EXPECT_GT(inks[0].height(), 12);
+}
+
+namespace {
+int pdfPages(const std::string& bytes) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(bytes).count(page));
+}
+
+std::vector<std::string> filesIn(const TempDir& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// Answers the printer choice with print-to-file into path.
+struct PdfChoice {
+    explicit PdfChoice(const std::string& path) {
+        setPrinterHook([path](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(path));
+            return true;
+        });
+    }
+    ~PdfChoice() { setPrinterHook({}); }
+};
+} // namespace
+
+TEST(Printer, PrintToFileWritesThePdfOnlyWhenTheDocumentIsComplete) {
+    TempDir dir;
+    const std::string path = (dir.path() / "slips.pdf").string();
+    PdfChoice choice(path);
+    Printout printout = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
+    ASSERT_EQ(printout.status, Printout::Status::Ready);
+    drawTwoPages(*printout.writer);
+    EXPECT_FALSE(std::filesystem::exists(path)); // still unfinished
+    EXPECT_TRUE(finishPrintout(*printout.writer, kNoPrinter));
+
+    const std::string bytes = readBytes(path);
+    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+    EXPECT_EQ(pdfPages(bytes), 2);
+    EXPECT_EQ(filesIn(dir), std::vector<std::string>{"slips.pdf"});
+}
+
+TEST(Printer, AbortedPdfLeavesNoFileAndKeepsAnOlderOne) {
+    for (bool older : {false, true}) {
+        SCOPED_TRACE(older);
+        TempDir dir;
+        const std::string path = (dir.path() / "slips.pdf").string();
+        if (older)
+            writeBytes(path, "older");
+        PdfChoice choice(path);
+        Printout printout = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
+        ASSERT_EQ(printout.status, Printout::Status::Ready);
+        drawTwoPages(*printout.writer);
+        printout.writer->abort();
+        printout.writer->text({0, 0}, QStringLiteral("after"));
+        printout.writer->endDocument();
+        EXPECT_FALSE(printout.writer->ended());
+        if (older) {
+            EXPECT_EQ(readBytes(path), "older");
+        }
+        EXPECT_EQ(filesIn(dir).size(), older ? 1u : 0u);
+    }
+}
