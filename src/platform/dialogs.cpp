@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -27,8 +28,13 @@ void setPrinterHook(PrinterHook hook) {
 std::optional<QString> chooseSaveFile(const SaveFileRequest& request) {
     if (saveHook())
         return saveHook()(request);
-    QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
-                                                request.suggested, request.filter);
+    QString start = request.suggested;
+    if (!request.folder.isEmpty())
+        start = QDir(request.folder).filePath(request.suggested);
+    const QFileDialog::Options options =
+        request.askOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+    QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start,
+                                                request.filter, nullptr, options);
     if (path.isEmpty())
         return std::nullopt;
     return path;

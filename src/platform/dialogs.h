@@ -11,8 +11,10 @@ namespace lukana::platform {
 
 struct SaveFileRequest {
     QString title;
-    QString filter;    // e.g. "CSV (*.csv)"
-    QString suggested; // file name or path offered first
+    QString filter;           // e.g. "CSV (*.csv)"
+    QString suggested;        // file name or path offered first
+    QString folder;           // where the dialog opens; empty: where it was last
+    bool askOverwrite = true; // false: the caller asks about an existing file itself
 };
 
 // The chosen path, or nothing when the user cancelled.

@@ -27,6 +27,7 @@ UiScript::UiScript(Failure fail) : fail_(std::move(fail)) {
             fail_(QStringLiteral("window \"%1\" was left open").arg(w.windowTitle()));
     });
     setSaveFileHook([this](const SaveFileRequest& request) -> std::optional<QString> {
+        saveRequests_.push_back(request);
         if (saveFiles_.empty()) {
             fail_(QStringLiteral("unexpected file-save dialog \"%1\"").arg(request.title));
             return std::nullopt;

@@ -48,6 +48,8 @@ class UiScript {
     UiScript& printerUnavailable();
 
     const std::vector<MessageBoxRecord>& boxes() const { return boxes_; }
+    // Every file-save dialog shown, as it was asked for.
+    const std::vector<SaveFileRequest>& saveRequests() const { return saveRequests_; }
     int windowsShown() const { return windowsShown_; }
     // Every printout started while the script lived, in order.
     std::vector<PrintRecording> printouts() const;
@@ -70,6 +72,7 @@ class UiScript {
     std::deque<PrinterAnswer> printers_;
     std::vector<std::shared_ptr<PrintRecording>> printouts_;
     std::vector<MessageBoxRecord> boxes_;
+    std::vector<SaveFileRequest> saveRequests_;
     int windowsShown_ = 0;
 };
 

@@ -1,0 +1,165 @@
+#include "slip_printout.h"
+
+#include "guest_slips.h"
+#include "platform/printer.h"
+#include "storage/display_format.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lukana {
+
+namespace {
+
+constexpr int kRowsPerPage = 43;
+constexpr double kCharWidth = 6.52;
+constexpr double kLeft = 40, kRight = 980;
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+double rowTop(int row) {
+    return 100.0 * row + 270;
+}
+double rowText(int row) {
+    return 100.0 * row + 280;
+}
+
+class SlipPage {
+  public:
+    SlipPage(platform::PageWriter& writer, const SlipPrintoutHead& head, int pageCount)
+        : w_(writer), head_(head), pageCount_(pageCount) {}
+
+    void pageHead() {
+        w_.setFontSize(12);
+        ++page_;
+        const std::string title = head_.busyoName + "  ： " + Str(head_.year) + " 年 " +
+                                  Str(head_.month) + " 月" + Str(head_.day) + " 日の詳細日報" +
+                                  Str(page_) + "/" + Str(pageCount_);
+        w_.text({200, 60}, q(title));
+        w_.setFontSize(8);
+        static const struct {
+            const char* text;
+            double x, y;
+        } headings[] = {{"入店", 540, 180},     {"出店", 640, 180},     {"No", 50, 220},
+                        {"男性", 100, 220},     {"女性", 150, 220},     {"男児", 200, 220},
+                        {"女児", 250, 220},     {"大人合計", 300, 220}, {"子供合計", 370, 220},
+                        {"合計人数", 440, 220}, {"時", 510, 280},       {"分", 560, 280},
+                        {"時", 610, 280},       {"分", 660, 280},       {"滞在時間", 710, 220},
+                        {"ご清算", 780, 220},   {"客単価", 880, 220}};
+        for (const auto& h : headings)
+            w_.text({h.x, h.y}, QString::fromUtf8(h.text));
+    }
+
+    void right(double edge, double y, const std::string& text) {
+        const QString t = q(text);
+        w_.text({edge - kCharWidth * double(t.toUcs4().size()), y}, t);
+    }
+
+    void frame(int rows) {
+        const double bottom = 100.0 * rows + 370;
+        w_.setLineWidth(4);
+        w_.box({kLeft, 170}, {kRight, bottom});
+        w_.line({kLeft, 370}, {kRight, 370});
+        w_.setLineWidth(1);
+        w_.line({500, 270}, {700, 270});
+        for (double x : {90, 140, 190, 240, 290, 360, 430, 500, 600, 700, 770, 870})
+            w_.line({x, 170}, {x, bottom});
+        for (double x : {550, 650})
+            w_.line({x, 270}, {x, bottom});
+    }
+
+  private:
+    platform::PageWriter& w_;
+    const SlipPrintoutHead& head_;
+    int pageCount_;
+    int page_ = 0;
+};
+
+// Person columns in table order with their right edges.
+constexpr double kPersonEdges[7] = {130, 180, 230, 280, 350, 420, 490};
+
+std::array<double, 7> personValues(const SlipValues& v) {
+    return {v[kSlipMen], v[kSlipWomen], v[kSlipBoys], v[kSlipGirls],
+            adults(v),   children(v),   persons(v)};
+}
+
+} // namespace
+
+void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipPrintoutHead& head) {
+    const int slips = std::clamp(day.slipCount, 0, kSlipCapacity);
+    // A day without slips still prints its one page.
+    const int pageCount = std::max(1, (slips + kRowsPerPage - 1) / kRowsPerPage);
+    SlipPage page(w, head, pageCount);
+    std::array<double, 7> personTotals{};
+    long long stayTotal = 0;
+    double paidTotal = 0;
+
+    w.setScale({0, 0}, {1020, 4800});
+    page.pageHead();
+    int line = 0;
+    for (int t = 0; t < slips && !w.failed(); ++t) {
+        if (++line == kRowsPerPage + 1) {
+            page.frame(kRowsPerPage);
+            line = 1;
+            w.newPage();
+            page.pageHead();
+        }
+        const SlipValues& v = day.slipValues[t];
+        const double y = rowText(line);
+        page.right(80, y, plainDecimal(t + 1));
+        const auto people = personValues(v);
+        for (int c = 0; c < 7; ++c) {
+            page.right(kPersonEdges[c], y, plainDecimal(people[c]));
+            personTotals[c] += people[c];
+        }
+        const double timeEdges[4] = {540, 590, 640, 690};
+        for (int c = 0; c < 4; ++c)
+            page.right(timeEdges[c], y, plainDecimal(v[kSlipArrivalHour + c]));
+        if (auto stay = stayMinutes(v)) {
+            page.right(760, y, stayText(*stay));
+            stayTotal += *stay;
+        }
+        page.right(860, y, Format(v[kSlipPaid], "\\\\###,###"));
+        paidTotal += v[kSlipPaid];
+        const double count = std::nearbyint(people[6]);
+        if (count > 0)
+            page.right(960, y,
+                       Format(static_cast<float>(static_cast<float>(v[kSlipPaid]) /
+                                                 static_cast<float>(count)),
+                              "\\@###,###"));
+        w.setLineWidth(1);
+        w.line({kLeft, rowTop(line)}, {kRight, rowTop(line)});
+    }
+    page.frame(line);
+
+    const int r = line + 1;
+    const double y = rowText(r);
+    w.text({50, y}, QStringLiteral("合計"));
+    for (int c = 0; c < 7; ++c)
+        page.right(kPersonEdges[c], y, plainDecimal(personTotals[c]));
+    page.right(760, y, stayText(stayTotal));
+    page.right(860, y, Format(paidTotal, "\\\\###,###"));
+    if (personTotals[6] > 0)
+        page.right(960, y, Format(paidTotal / personTotals[6], "\\@###,###"));
+    w.setLineWidth(4);
+    w.box({kLeft, rowTop(r)}, {kRight, 100.0 * r + 370});
+    w.setLineWidth(1);
+    for (double x : {90, 140, 190, 240, 290, 360, 430, 500, 550, 600, 650, 700, 770, 870})
+        w.line({x, rowTop(r)}, {x, 100.0 * r + 370});
+    w.endDocument();
+}
+
+void printSlips(const NippouDay& day, const SlipPrintoutHead& head) {
+    platform::Printout printout =
+        platform::startPrintout(platform::Orientation::Portrait, QStringLiteral("詳細日報"));
+    if (printout.status != platform::Printout::Status::Ready)
+        return;
+    drawSlipPrintout(*printout.writer, day, head);
+    platform::finishPrintout(*printout.writer, QStringLiteral("プリンターが接続されていません"));
+}
+
+} // namespace lukana

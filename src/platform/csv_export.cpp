@@ -1,0 +1,73 @@
+#include "csv_export.h"
+
+#include "dialogs.h"
+#include "message_box.h"
+#include "pointer.h"
+#include "storage/routines.h"
+#include "storage/state.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lukana::platform {
+
+namespace {
+
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+// A file marked read-only keeps its contents even for root, who could rename over it.
+bool readOnly(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+std::optional<QString> chooseTarget() {
+    SaveFileRequest request;
+    request.filter = QStringLiteral("csvﾌｧｲﾙ (*.csv)");
+    request.folder = documentsFolder();
+    request.askOverwrite = false;
+    for (;;) {
+        std::optional<QString> path = chooseSaveFile(request);
+        if (!path || path->isEmpty())
+            return std::nullopt;
+        if (!QFileInfo::exists(*path))
+            return path;
+        if (msgBox(QStringLiteral("そのファイルは存在します。書き換えますか？"), Buttons::YesNo,
+                   Icon::Question, std::nullopt, QStringLiteral("上書確認")) == Answer::Yes)
+            return path;
+    }
+}
+
+bool write(const QString& path, const std::function<std::string()>& buildText) {
+    setMousePointer(Pointer::Busy);
+    filePath = QFile::encodeName(path).toStdString();
+    csvText = buildText();
+    const bool written = !readOnly(filePath) && csvHozon().ok();
+    setMousePointer(Pointer::Normal);
+    return written;
+}
+
+} // namespace
+
+CsvSaveResult saveCsvFile(const std::function<std::string()>& buildText) {
+    std::optional<QString> path = chooseTarget();
+    if (!path)
+        return CsvSaveResult::Cancelled;
+    if (!write(*path, buildText)) {
+        msgBox(QStringLiteral("ファイルの作成に失敗しました"));
+        return CsvSaveResult::Failed;
+    }
+    msgBox(QStringLiteral("ﾌｧｲﾙ処理に成功しました"));
+    return CsvSaveResult::Saved;
+}
+
+} // namespace lukana::platform
