@@ -1,6 +1,6 @@
 #include "cash_listing.h"
 
-#include "storage/months.h"
+#include "summary_list.h"
 #include "summary_texts.h"
 
 #include <algorithm>
@@ -14,9 +14,9 @@ void CashListing::list(const std::string& busyoName, const std::vector<MonthSpan
     zenZan_ = zenZan;
     in_ = out_ = allIn_ = allOut_ = 0;
     for (const MonthSpan& span : spans) {
-        if (span.firstDay > span.lastDay)
+        if (span.firstDay > span.lastDay ||
+            !loadListedMonth(busyoName, span.year, span.month, month))
             continue;
-        loadDenpyouMonthInto(busyoName, span.year, span.month, month);
         for (int d = std::max(span.firstDay, 1); d <= std::min(span.lastDay, 31); ++d)
             addDay(month[d], span.month, d, party, filter, switches);
     }

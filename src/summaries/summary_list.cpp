@@ -3,6 +3,8 @@
 #include "storage/months.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace lukana::summaries {
 
@@ -44,6 +46,16 @@ void SummaryList::addMonth(const VoucherFilter& filter, const DenpyouMonth& mont
     }
 }
 
+bool loadListedMonth(const std::string& busyoName, int year, int month, DenpyouMonth& target) {
+    // Clearing a whole month for a file that is not there would cost more than looking.
+    std::error_code ec;
+    if (!std::filesystem::exists(denpyouPath(busyoName, year, month), ec) &&
+        !std::filesystem::exists(denpyouPath(busyoName, year, month, true), ec))
+        return false;
+    (void)loadDenpyouMonthInto(busyoName, year, month, target);
+    return true;
+}
+
 void listSpans(const std::string& busyoName, const std::vector<MonthSpan>& spans,
                const VoucherFilter& filter, bool restartEachMonth, SummaryList& list,
                DenpyouMonth& month) {
@@ -53,8 +65,8 @@ void listSpans(const std::string& busyoName, const std::vector<MonthSpan>& spans
             list.restartRunningSums();
         if (span.firstDay > span.lastDay)
             continue;
-        loadDenpyouMonthInto(busyoName, span.year, span.month, month);
-        list.addMonth(filter, month, span);
+        if (loadListedMonth(busyoName, span.year, span.month, month))
+            list.addMonth(filter, month, span);
     }
 }
 

@@ -57,6 +57,11 @@ class SummaryList {
     double sumAmount_ = 0, sumExTax_ = 0;
 };
 
+// Loads a month of the department into month (its own storage, not the voucher book's), the
+// plain name first, then the older one. False, without reading, when neither file is there:
+// the month lists nothing.
+bool loadListedMonth(const std::string& busyoName, int year, int month, DenpyouMonth& target);
+
 // Loads each month of the spans from the department's files into month (its own storage,
 // not the voucher book's) and lists it; restartEachMonth starts the running sums again at
 // every month. The list is emptied first.

@@ -5,21 +5,17 @@
 namespace lukana::summaries {
 namespace {
 
-std::string withSignPlace(int value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
-}
-
 std::string dateText(const SummaryRow& row, DateForm form) {
     std::string monthDay = monthDayText(row.month, row.day);
     if (form == DateForm::MonthDay)
         return monthDay;
-    return withSignPlace(row.year) + "/" + monthDay;
+    return Str(row.year) + "/" + monthDay;
 }
 
 } // namespace
 
 std::string monthDayText(int month, int day) {
-    return withSignPlace(month) + "/" + withSignPlace(day);
+    return Str(month) + "/" + Str(day);
 }
 
 std::string yen(double value) {
