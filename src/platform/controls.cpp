@@ -22,22 +22,43 @@ void TextBox::textWasChanged(const QString& text) {
     if (text == reported_)
         return;
     reported_ = text;
-    if (handler_)
+    if (handler_ && !quiet_)
         handler_();
+}
+
+void TextBox::setTextQuietly(const QString& text) {
+    bool was = quiet_;
+    quiet_ = true;
+    setText(text);
+    quiet_ = was;
 }
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
-        if (handler_)
+        if (handler_ && !quiet_)
             handler_();
     });
 }
 
+void ComboBox::setListIndexQuietly(int index) {
+    bool was = quiet_;
+    quiet_ = true;
+    setCurrentIndex(index);
+    quiet_ = was;
+}
+
 CheckBox::CheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
     connect(this, &QCheckBox::toggled, this, [this] {
-        if (handler_)
+        if (handler_ && !quiet_)
             handler_();
     });
+}
+
+void CheckBox::setValueQuietly(int v) {
+    bool was = quiet_;
+    quiet_ = true;
+    setChecked(v != 0);
+    quiet_ = was;
 }
 
 OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {

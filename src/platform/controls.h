@@ -23,11 +23,15 @@ class TextBox : public QLineEdit {
     // Commas are removed as they are typed (a comma would split a stored value); the change
     // event then runs once, for the text without them.
     void setStripCommas(bool strip) { stripCommas_ = strip; }
+    // Loads a text without the change event (an editor laid over a cell); commas are still
+    // stripped.
+    void setTextQuietly(const QString& text);
 
   private:
     void textWasChanged(const QString& text);
     ChangeHandler handler_;
     bool stripCommas_ = false;
+    bool quiet_ = false;
     QString reported_;
 };
 
@@ -40,9 +44,12 @@ class ComboBox : public QComboBox {
     void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
     int listIndex() const { return currentIndex(); }
     void setListIndex(int index) { setCurrentIndex(index); }
+    // Chooses an entry without the change event.
+    void setListIndexQuietly(int index);
 
   private:
     ChangeHandler handler_;
+    bool quiet_ = false;
 };
 
 class CheckBox : public QCheckBox {
@@ -52,9 +59,12 @@ class CheckBox : public QCheckBox {
     void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
     int value() const { return isChecked() ? 1 : 0; }
     void setValue(int v) { setChecked(v != 0); }
+    // Ticks or clears without the change event.
+    void setValueQuietly(int v);
 
   private:
     ChangeHandler handler_;
+    bool quiet_ = false;
 };
 
 // The change event runs when the button becomes the chosen one of its group.

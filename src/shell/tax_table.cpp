@@ -1,21 +1,13 @@
 #include "tax_table.h"
 
 #include "storage/routines.h"
+#include "storage/settings.h"
 #include "storage/state.h"
 #include "storage/text_format.h"
 
 #include <cmath>
 
 namespace lukana {
-namespace {
-
-void ensureCapacity() {
-    for (auto* list : {&taxYear, &taxMonth, &taxDay, &taxRate})
-        if (list->size() < static_cast<size_t>(kTaxCapacity))
-            list->resize(static_cast<size_t>(kTaxCapacity));
-}
-
-} // namespace
 
 TaxAddResult addTaxEntry(int year, int month, int day, double rate) {
     if (rate == 0 || std::isnan(rate))
@@ -23,9 +15,9 @@ TaxAddResult addTaxEntry(int year, int month, int day, double rate) {
     if (rate < 0)
         return TaxAddResult::Negative;
     const double rounded = std::nearbyint(rate); // half to even in the default rounding mode
-    if (rounded > 32767)
+    if (rounded > kIntegerMax)
         return TaxAddResult::TooLarge;
-    ensureCapacity();
+    ensureTaxCapacity();
     if (taxCount < 0)
         taxCount = 0;
     if (taxCount >= kTaxCapacity)
@@ -53,7 +45,7 @@ TaxAddResult addTaxEntry(int year, int month, int day, double rate) {
 }
 
 bool deleteTaxEntry(int index) {
-    ensureCapacity();
+    ensureTaxCapacity();
     if (index < 0 || index >= taxCount || taxCount > kTaxCapacity)
         return false;
     for (int i = index; i + 1 < taxCount; ++i) {

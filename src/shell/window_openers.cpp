@@ -1,5 +1,6 @@
 #include "window_openers.h"
 
+#include "analysis/openers.h"
 #include "backup.h"
 #include "closing_days.h"
 #include "openers.h"
@@ -26,6 +27,8 @@ void registerWindowOpeners() {
     o.ty = openTyRegister;
     o.menu = openMenuItemRegister;
     o.menuBunrui = openMenuBunruiRegister;
+    o.kyaku = openKyakuAnalysis;
+    o.uresuji = openUresujiAnalysis;
 }
 
 } // namespace lukana

@@ -1,6 +1,7 @@
 #include "masters.h"
 
 #include "atomic_file.h"
+#include "capacity.h"
 #include "paths.h"
 #include "state.h"
 #include "text_format.h"
@@ -13,15 +14,6 @@
 namespace lukana {
 namespace {
 
-constexpr int kIntegerMin = -32768;
-constexpr int kIntegerMax = 32767;
-
-// Lists are indexed only within their capacity; a list that has shrunk is grown back first.
-template <typename T> void ensureCapacity(std::vector<T>& list, int capacity) {
-    if (list.size() < static_cast<size_t>(capacity))
-        list.resize(static_cast<size_t>(capacity));
-}
-
 Status readFailure(const TextReader& reader) {
     return Status::failure(filePath + " を読めません: " + reader.error());
 }
@@ -30,45 +22,6 @@ Status readFailure(const TextReader& reader) {
 Status openFile(std::string& bytes) {
     return readWholeFile(filePath, bytes);
 }
-
-// A TextWriter that also refuses what the reader could not read back: an Integer field
-// outside 16 bits or a count outside the list's capacity. Such a write fails and leaves the
-// file untouched.
-class FileWriter {
-  public:
-    // The count must fit the capacity and every list it indexes.
-    bool checkCount(int count, int capacity, std::initializer_list<size_t> listSizes) {
-        bool fits = count >= 0 && count <= capacity;
-        for (size_t size : listSizes)
-            fits = fits && static_cast<size_t>(count) <= size;
-        if (!fits)
-            fail("件数が上限を超えています (" + std::to_string(count) + ")");
-        return fits;
-    }
-    void integer(int value) {
-        if (value < kIntegerMin || value > kIntegerMax)
-            fail("Integer の範囲を超える値があります (" + std::to_string(value) + ")");
-        writer_.putInteger(value);
-    }
-    void integerCount(int value) { writer_.putInteger(value); }
-    void longValue(int value) { writer_.putLong(value); }
-    void text(const std::string& value) { writer_.putString(value); }
-    void real(double value) { writer_.putDouble(value); }
-
-    Status commit() const {
-        if (!error_.empty())
-            return Status::failure(filePath + " に保存できません: " + error_);
-        return writer_.commit(filePath);
-    }
-
-  private:
-    void fail(std::string what) {
-        if (error_.empty())
-            error_ = std::move(what);
-    }
-    TextWriter writer_;
-    std::string error_;
-};
 
 std::string localTimestamp() {
     std::time_t now = std::time(nullptr);
@@ -119,9 +72,7 @@ LoadOutcome loadOrDefaults(const char* name, Status (*reader)(), Status (*create
 // ---------------------------------------------------------------- misena.dat
 
 void rebuildBusyoLists() {
-    ensureCapacity(busyoRecs, kBusyoCapacity);
-    ensureCapacity(busyoNames, kBusyoCapacity);
-    ensureCapacity(busyoIds, kBusyoCapacity);
+    ensureCapacity(kBusyoCapacity, busyoRecs, busyoNames, busyoIds);
     int n = std::clamp(busyoCount, 0, kBusyoCapacity);
     for (int i = 0; i < n; ++i) {
         busyoNames[i] = busyoRecs[i].name;
@@ -133,7 +84,7 @@ namespace {
 
 // Block A is strict; a failure in the later blocks ends the read quietly.
 Status readMisena(TextReader& in) {
-    ensureCapacity(busyoRecs, kBusyoCapacity);
+    ensureCapacity(kBusyoCapacity, busyoRecs);
     if (!in.readLongCount(busyoCount, kBusyoCapacity))
         return readFailure(in);
     const int n = busyoCount;
@@ -188,44 +139,41 @@ Status misenaModosi() {
 }
 
 Status misenaHozon() {
-    FileWriter out;
-    if (out.checkCount(busyoCount, kBusyoCapacity, {busyoRecs.size()})) {
-        const int n = busyoCount;
-        out.longValue(n);
-        for (int i = 0; i < n; ++i) {
-            out.text(busyoRecs[i].name);
-            out.longValue(busyoRecs[i].id);
-        }
-        for (int i = 0; i < n; ++i) {
-            const BusyoRec& r = busyoRecs[i];
+    TextWriter out;
+    ensureCapacity(kBusyoCapacity, busyoRecs);
+    const int n = out.putLongCount(busyoCount, kBusyoCapacity);
+    for (int i = 0; i < n; ++i) {
+        out.putString(busyoRecs[i].name);
+        out.putLong(busyoRecs[i].id);
+    }
+    for (int i = 0; i < n; ++i) {
+        const BusyoRec& r = busyoRecs[i];
+        for (const std::string* s : {&r.prefecture, &r.city, &r.town, &r.street, &r.tel, &r.fax})
+            out.putString(*s);
+    }
+    for (int i = 0; i < n; ++i)
+        out.putString(busyoRecs[i].postalCode);
+    for (int i = 0; i < n; ++i) {
+        const BusyoRec& r = busyoRecs[i];
+        out.putInteger(r.transferKind);
+        for (const std::string* s : {&r.companyCode, &r.companyKana, &r.bankName, &r.bankCode,
+                                     &r.branchName, &r.branchCode})
+            out.putString(*s);
+        out.putInteger(r.accountType);
+        out.putString(r.accountNumber);
+    }
+    for (int i = 0; i < n; ++i) {
+        const BusyoRec& r = busyoRecs[i];
+        for (size_t k = 0; k < 4; ++k) {
             for (const std::string* s :
-                 {&r.prefecture, &r.city, &r.town, &r.street, &r.tel, &r.fax})
-                out.text(*s);
-        }
-        for (int i = 0; i < n; ++i)
-            out.text(busyoRecs[i].postalCode);
-        for (int i = 0; i < n; ++i) {
-            const BusyoRec& r = busyoRecs[i];
-            out.integer(r.transferKind);
-            for (const std::string* s : {&r.companyCode, &r.companyKana, &r.bankName, &r.bankCode,
-                                         &r.branchName, &r.branchCode})
-                out.text(*s);
-            out.integer(r.accountType);
-            out.text(r.accountNumber);
-        }
-        for (int i = 0; i < n; ++i) {
-            const BusyoRec& r = busyoRecs[i];
-            for (size_t k = 0; k < 4; ++k) {
-                for (const std::string* s :
-                     {&r.otherHolder[k], &r.otherBankName[k], &r.otherBankCode[k],
-                      &r.otherBranchName[k], &r.otherBranchCode[k]})
-                    out.text(*s);
-                out.integer(r.otherAccountType[k]);
-                out.text(r.otherAccountNumber[k]);
-            }
+                 {&r.otherHolder[k], &r.otherBankName[k], &r.otherBankCode[k],
+                  &r.otherBranchName[k], &r.otherBranchCode[k]})
+                out.putString(*s);
+            out.putInteger(r.otherAccountType[k]);
+            out.putString(r.otherAccountNumber[k]);
         }
     }
-    Status status = out.commit();
+    Status status = out.commit(filePath);
     rebuildBusyoLists();
     return status;
 }
@@ -236,8 +184,7 @@ Status tekiyouModosi() {
     std::string bytes;
     if (Status opened = openFile(bytes); !opened)
         return opened;
-    ensureCapacity(tekiyouNames, kTekiyouCapacity);
-    ensureCapacity(tekiyouIds, kTekiyouCapacity);
+    ensureCapacity(kTekiyouCapacity, tekiyouNames, tekiyouIds);
     TextReader in(bytes);
     if (!in.readCount(tekiyouCount, kTekiyouCapacity))
         return readFailure(in);
@@ -248,24 +195,21 @@ Status tekiyouModosi() {
 }
 
 Status tekiyouHozon() {
-    FileWriter out;
-    if (out.checkCount(tekiyouCount, kTekiyouCapacity, {tekiyouNames.size(), tekiyouIds.size()})) {
-        out.integerCount(tekiyouCount);
-        for (int i = 0; i < tekiyouCount; ++i) {
-            out.text(tekiyouNames[i]);
-            out.longValue(tekiyouIds[i]);
-        }
+    TextWriter out;
+    ensureCapacity(kTekiyouCapacity, tekiyouNames, tekiyouIds);
+    const int n = out.putCount(tekiyouCount, kTekiyouCapacity);
+    for (int i = 0; i < n; ++i) {
+        out.putString(tekiyouNames[i]);
+        out.putLong(tekiyouIds[i]);
     }
-    return out.commit();
+    return out.commit(filePath);
 }
 
 Status tyModosi() {
     std::string bytes;
     if (Status opened = openFile(bytes); !opened)
         return opened;
-    ensureCapacity(tyNames, kTyCapacity);
-    ensureCapacity(tyIds, kTyCapacity);
-    ensureCapacity(tyTekiyouIds, kTyCapacity);
+    ensureCapacity(kTyCapacity, tyNames, tyIds, tyTekiyouIds);
     TextReader in(bytes);
     if (!in.readCount(tyCount, kTyCapacity))
         return readFailure(in);
@@ -276,16 +220,15 @@ Status tyModosi() {
 }
 
 Status tyHozon() {
-    FileWriter out;
-    if (out.checkCount(tyCount, kTyCapacity, {tyNames.size(), tyIds.size(), tyTekiyouIds.size()})) {
-        out.integerCount(tyCount);
-        for (int i = 0; i < tyCount; ++i) {
-            out.text(tyNames[i]);
-            out.longValue(tyIds[i]);
-            out.longValue(tyTekiyouIds[i]);
-        }
+    TextWriter out;
+    ensureCapacity(kTyCapacity, tyNames, tyIds, tyTekiyouIds);
+    const int n = out.putCount(tyCount, kTyCapacity);
+    for (int i = 0; i < n; ++i) {
+        out.putString(tyNames[i]);
+        out.putLong(tyIds[i]);
+        out.putLong(tyTekiyouIds[i]);
     }
-    return out.commit();
+    return out.commit(filePath);
 }
 
 // ---------------------------------------------------------------- siire.dat
@@ -294,10 +237,8 @@ Status siireModosi() {
     std::string bytes;
     if (Status opened = openFile(bytes); !opened)
         return opened;
-    ensureCapacity(siireNames, kSiireCapacity);
-    for (auto* list :
-         {&siireIds, &siirePayKind, &siireSimebi, &siireBusyoIds, &siireTukigo, &siireBunrui})
-        ensureCapacity(*list, kSiireCapacity);
+    ensureCapacity(kSiireCapacity, siireNames, siireIds, siirePayKind, siireSimebi, siireBusyoIds,
+                   siireTukigo, siireBunrui);
     TextReader in(bytes);
     if (!in.readCount(siireCount, kSiireCapacity))
         return readFailure(in);
@@ -321,26 +262,23 @@ Status siireModosi() {
 }
 
 Status siireHozon() {
-    FileWriter out;
-    if (out.checkCount(siireCount, kSiireCapacity,
-                       {siireNames.size(), siireIds.size(), siirePayKind.size(), siireSimebi.size(),
-                        siireBusyoIds.size(), siireTukigo.size(), siireBunrui.size()})) {
-        const int n = siireCount;
-        out.integerCount(n);
-        for (int i = 0; i < n; ++i) {
-            out.text(siireNames[i]);
-            out.longValue(siireIds[i]);
-            out.integer(siirePayKind[i]);
-            out.integer(siireSimebi[i]);
-        }
-        for (int i = 0; i < n; ++i)
-            out.longValue(siireBusyoIds[i]);
-        for (int i = 0; i < n; ++i)
-            out.integer(siireTukigo[i]);
-        for (int i = 0; i < n; ++i)
-            out.longValue(siireBunrui[i]);
+    TextWriter out;
+    ensureCapacity(kSiireCapacity, siireNames, siireIds, siirePayKind, siireSimebi, siireBusyoIds,
+                   siireTukigo, siireBunrui);
+    const int n = out.putCount(siireCount, kSiireCapacity);
+    for (int i = 0; i < n; ++i) {
+        out.putString(siireNames[i]);
+        out.putLong(siireIds[i]);
+        out.putInteger(siirePayKind[i]);
+        out.putInteger(siireSimebi[i]);
     }
-    return out.commit();
+    for (int i = 0; i < n; ++i)
+        out.putLong(siireBusyoIds[i]);
+    for (int i = 0; i < n; ++i)
+        out.putInteger(siireTukigo[i]);
+    for (int i = 0; i < n; ++i)
+        out.putLong(siireBunrui[i]);
+    return out.commit(filePath);
 }
 
 // ---------------------------------------------------------------- kouza.dat, kanri.dat
@@ -353,8 +291,7 @@ Status readNameIdList(int& count, std::vector<std::string>& names, std::vector<i
     std::string bytes;
     if (Status opened = openFile(bytes); !opened)
         return opened;
-    ensureCapacity(names, capacity);
-    ensureCapacity(ids, capacity);
+    ensureCapacity(capacity, names, ids);
     TextReader in(bytes);
     if (!in.readLongCount(count, capacity))
         return readFailure(in);
@@ -364,17 +301,16 @@ Status readNameIdList(int& count, std::vector<std::string>& names, std::vector<i
     return {};
 }
 
-Status writeNameIdList(int count, const std::vector<std::string>& names,
-                       const std::vector<int>& ids, int capacity) {
-    FileWriter out;
-    if (out.checkCount(count, capacity, {names.size(), ids.size()})) {
-        out.longValue(count);
-        for (int i = 0; i < count; ++i) {
-            out.text(names[i]);
-            out.longValue(ids[i]);
-        }
+Status writeNameIdList(int count, std::vector<std::string>& names, std::vector<int>& ids,
+                       int capacity) {
+    TextWriter out;
+    ensureCapacity(capacity, names, ids);
+    const int n = out.putLongCount(count, capacity);
+    for (int i = 0; i < n; ++i) {
+        out.putString(names[i]);
+        out.putLong(ids[i]);
     }
-    return out.commit();
+    return out.commit(filePath);
 }
 
 } // namespace
@@ -415,19 +351,18 @@ Status menudModosi() {
 }
 
 Status menudHozon() {
-    FileWriter out;
-    if (out.checkCount(menudCount, kMenudCapacity, {menudRecs.size()})) {
-        out.integerCount(menudCount);
-        for (int i = 0; i < menudCount; ++i) {
-            const MenuItem& m = menudRecs[i];
-            out.integer(m.id);
-            out.text(m.code);
-            out.integer(m.bunruiId);
-            out.text(m.name);
-            out.real(m.price);
-        }
+    TextWriter out;
+    ensureCapacity(kMenudCapacity, menudRecs);
+    const int n = out.putCount(menudCount, kMenudCapacity);
+    for (int i = 0; i < n; ++i) {
+        const MenuItem& m = menudRecs[i];
+        out.putInteger(m.id);
+        out.putString(m.code);
+        out.putInteger(m.bunruiId);
+        out.putString(m.name);
+        out.putDouble(m.price);
     }
-    return out.commit();
+    return out.commit(filePath);
 }
 
 Status mbunModosi() {
@@ -446,15 +381,14 @@ Status mbunModosi() {
 }
 
 Status mbunHozon() {
-    FileWriter out;
-    if (out.checkCount(mbunCount, kMbunCapacity, {mbunRecs.size()})) {
-        out.integerCount(mbunCount);
-        for (int i = 0; i < mbunCount; ++i) {
-            out.integer(mbunRecs[i].id);
-            out.text(mbunRecs[i].name);
-        }
+    TextWriter out;
+    ensureCapacity(kMbunCapacity, mbunRecs);
+    const int n = out.putCount(mbunCount, kMbunCapacity);
+    for (int i = 0; i < n; ++i) {
+        out.putInteger(mbunRecs[i].id);
+        out.putString(mbunRecs[i].name);
     }
-    return out.commit();
+    return out.commit(filePath);
 }
 
 // ---------------------------------------------------------------- ttid.dat
@@ -477,10 +411,10 @@ Status ttidModosi() {
 }
 
 Status ttidHozon() {
-    FileWriter out;
+    TextWriter out;
     for (const int* slot : kTtidSlots)
-        out.longValue(*slot);
-    return out.commit();
+        out.putLong(*slot);
+    return out.commit(filePath);
 }
 
 // ---------------------------------------------------------------- KenAll.csv
@@ -516,8 +450,7 @@ Status kenAllModosi() {
 // ---------------------------------------------------------------- default lists
 
 Status createDefaultTekiyou() {
-    ensureCapacity(tekiyouNames, kTekiyouCapacity);
-    ensureCapacity(tekiyouIds, kTekiyouCapacity);
+    ensureCapacity(kTekiyouCapacity, tekiyouNames, tekiyouIds);
     tekiyouCount = 16;
     for (int i = 0; i < 16; ++i) {
         tekiyouNames[i] = kDefaultTekiyou[i];
@@ -531,9 +464,7 @@ Status createDefaultTekiyou() {
 }
 
 Status createDefaultTy() {
-    ensureCapacity(tyNames, kTyCapacity);
-    ensureCapacity(tyIds, kTyCapacity);
-    ensureCapacity(tyTekiyouIds, kTyCapacity);
+    ensureCapacity(kTyCapacity, tyNames, tyIds, tyTekiyouIds);
     tyCount = 4;
     for (int i = 0; i < 4; ++i) {
         tyNames[i] = kDefaultTy[i].name;

@@ -157,106 +157,44 @@ bool readNippouLaterPasses(TextReader& r, NippouMonth& month) {
     return true;
 }
 
-// Room for the bytes the writer will produce, to size its buffer once: up to 8 for a small
-// whole number with its blank and CR LF, 24 for an amount. Room not used costs nothing (the
-// buffer is not initialised); a longer file only makes the buffer grow.
-size_t nippouSizeEstimate(const NippouMonth& month) {
-    size_t smallLines = 31 * (3 + 6); // selections and counts
-    size_t amountLines = 1 + 31 * kKingakuCount;
-    for (int d = 1; d <= 31; ++d) {
-        const NippouDay& day = month[d];
-        const int lines = day.kaidasiCount + day.nyukinCount + day.hikidasiCount + day.urikakeCount;
-        smallLines += static_cast<size_t>(std::clamp(day.kaidasiCount, 0, kNippouLineCapacity)) +
-                      static_cast<size_t>(std::max(lines, 0));
-        amountLines += static_cast<size_t>(std::max(lines + 2 * day.yobiCount, 0));
-        for (int t = 0; t < std::clamp(day.slipCount, 0, kSlipCapacity); ++t) {
-            smallLines +=
-                kSlipValueCount + 1 +
-                2 * static_cast<size_t>(std::clamp(day.lineCount[t], 0, kSlipLineCapacity));
-        }
-    }
-    return smallLines * 8 + amountLines * 24 + 64;
-}
-
-// A TextWriter that also refuses what its reader could not read back: an Integer outside
-// 16 bits or a count outside its list's capacity. Such a write fails and leaves the file
-// untouched; the walk over the lists stays within their capacity all the same.
-class MonthWriter {
-  public:
-    void reserve(size_t bytes) { w_.reserve(bytes); }
-
-    // Writes a count and returns how many entries follow.
-    int count(int value, int capacity) {
-        if (value < 0 || value > capacity) {
-            refuse("件数が上限を超えています", value);
-            value = std::clamp(value, 0, capacity);
-        }
-        w_.putInteger(value);
-        return value;
-    }
-    void integer(int value) {
-        if (value < -32768 || value > 32767)
-            refuse("Integer の範囲を超える値があります", value);
-        w_.putInteger(value);
-    }
-    void longValue(int value) { w_.putLong(value); }
-    void real(double value) { w_.putDouble(value); }
-    void text(const std::string& value) { w_.putString(value); }
-
-    Status commit(const std::string& path) const {
-        if (!error_.empty())
-            return Status::failure(error_ + ": " + path);
-        return w_.commit(path);
-    }
-
-  private:
-    void refuse(const char* what, int value) {
-        if (error_.empty())
-            error_ = std::string(what) + " (" + std::to_string(value) + ")";
-    }
-    TextWriter w_;
-    std::string error_;
-};
-
 // A count written before, walked again (item 4, passes 2 to 7 of the vouchers).
 int walkCount(int value, int capacity) {
     return std::clamp(value, 0, capacity);
 }
 
-void writeLongDoubleLines(MonthWriter& w, int count,
-                          const std::array<int, kNippouLineCapacity>& ids,
+void writeLongDoubleLines(TextWriter& w, int count, const std::array<int, kNippouLineCapacity>& ids,
                           const std::array<double, kNippouLineCapacity>& amounts) {
-    count = w.count(count, kNippouLineCapacity);
+    count = w.putCount(count, kNippouLineCapacity);
     for (int i = 0; i < count; ++i) {
-        w.longValue(ids[i]);
-        w.real(amounts[i]);
+        w.putLong(ids[i]);
+        w.putDouble(amounts[i]);
     }
 }
 
-void writeNippou(MonthWriter& w, const NippouMonth& month, double fixedCosts) {
+void writeNippou(TextWriter& w, const NippouMonth& month, double fixedCosts) {
     // 1, 2
-    w.real(fixedCosts);
+    w.putDouble(fixedCosts);
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
         for (int k = 0; k < kFirstKingaku; ++k)
-            w.real(day.kingaku[k]);
+            w.putDouble(day.kingaku[k]);
         for (int s : day.sentaku)
-            w.longValue(s);
+            w.putLong(s);
     }
     // 3, 4
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
-        int count = w.count(day.kaidasiCount, kNippouLineCapacity);
+        int count = w.putCount(day.kaidasiCount, kNippouLineCapacity);
         for (int i = 0; i < count; ++i) {
-            w.longValue(day.kaidasiSiireId[i]);
-            w.real(day.kaidasiGaku[i]);
+            w.putLong(day.kaidasiSiireId[i]);
+            w.putDouble(day.kaidasiGaku[i]);
         }
     }
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
         int count = walkCount(day.kaidasiCount, kNippouLineCapacity);
         for (int i = 0; i < count; ++i)
-            w.integer(day.kaidasiHikazei[i]);
+            w.putInteger(day.kaidasiHikazei[i]);
     }
     // 5 to 7
     for (int d = 1; d <= 31; ++d)
@@ -269,27 +207,27 @@ void writeNippou(MonthWriter& w, const NippouMonth& month, double fixedCosts) {
     // 8
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
-        int count = w.count(day.yobiCount, kNippouLineCapacity);
+        int count = w.putCount(day.yobiCount, kNippouLineCapacity);
         for (int i = 0; i < count; ++i) {
-            w.real(day.yobi1[i]);
-            w.real(day.yobi2[i]);
+            w.putDouble(day.yobi1[i]);
+            w.putDouble(day.yobi2[i]);
         }
     }
     // 9
     for (int d = 1; d <= 31; ++d)
         for (int k = kFirstKingaku; k < kKingakuCount; ++k)
-            w.real(month[d].kingaku[k]);
+            w.putDouble(month[d].kingaku[k]);
     // 10
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
-        int slips = w.count(day.slipCount, kSlipCapacity);
+        int slips = w.putCount(day.slipCount, kSlipCapacity);
         for (int t = 0; t < slips; ++t) {
             for (double v : day.slipValues[t])
-                w.real(v);
-            int lines = w.count(day.lineCount[t], kSlipLineCapacity);
+                w.putDouble(v);
+            int lines = w.putCount(day.lineCount[t], kSlipLineCapacity);
             for (int c = 0; c < lines; ++c) {
-                w.integer(day.lineMenu[t][c]);
-                w.integer(day.lineQty[t][c]);
+                w.putInteger(day.lineMenu[t][c]);
+                w.putInteger(day.lineQty[t][c]);
             }
         }
     }
@@ -339,48 +277,38 @@ bool readDenpyouLaterPasses(TextReader& r, DenpyouMonth& month) {
     return true;
 }
 
-void writeDenpyou(MonthWriter& w, const DenpyouMonth& month) {
-    // Room for the numbers of each voucher and its note.
-    size_t bytes = 31 * 4 + 64;
-    for (int d = 1; d <= 31; ++d) {
-        int count = walkCount(month[d].denpyouCount, kDenpyouCapacity);
-        bytes += static_cast<size_t>(count) * (8 * 13 + 2 * 24);
-        for (int i = 0; i < count; ++i)
-            bytes += month[d].note[i].size();
-    }
-    w.reserve(bytes);
-
+void writeDenpyou(TextWriter& w, const DenpyouMonth& month) {
     std::array<int, 32> counts{};
     for (int d = 1; d <= 31; ++d) {
         const DenpyouDay& day = month[d];
-        counts[d] = w.count(day.denpyouCount, kDenpyouCapacity);
+        counts[d] = w.putCount(day.denpyouCount, kDenpyouCapacity);
         for (int i = 0; i < counts[d]; ++i) {
-            w.longValue(day.toId[i]);
-            w.real(day.amount[i]);
-            w.longValue(day.fromId[i]);
-            w.longValue(day.accountId[i]);
+            w.putLong(day.toId[i]);
+            w.putDouble(day.amount[i]);
+            w.putLong(day.fromId[i]);
+            w.putLong(day.accountId[i]);
         }
     }
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.longValue(month[d].subAccountId[i]);
+            w.putLong(month[d].subAccountId[i]);
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.text(month[d].note[i]);
+            w.putString(month[d].note[i]);
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.integer(month[d].taxExempt[i]);
+            w.putInteger(month[d].taxExempt[i]);
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.integer(month[d].entryType[i]);
+            w.putInteger(month[d].entryType[i]);
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i) {
-            w.integer(month[d].toKind[i]);
-            w.integer(month[d].fromKind[i]);
+            w.putInteger(month[d].toKind[i]);
+            w.putInteger(month[d].fromKind[i]);
         }
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < counts[d]; ++i)
-            w.real(month[d].tax[i]);
+            w.putDouble(month[d].tax[i]);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -445,8 +373,7 @@ Status readNippouMonth(const std::string& path, NippouMonth& month, double& fixe
 Status writeNippouMonth(const std::string& path, const NippouMonth& month, double fixedCosts) {
     if (path.empty())
         return noPath();
-    MonthWriter writer;
-    writer.reserve(nippouSizeEstimate(month));
+    TextWriter writer;
     writeNippou(writer, month, fixedCosts);
     return writer.commit(path);
 }
@@ -496,7 +423,7 @@ Status readDenpyouMonth(const std::string& path, DenpyouMonth& month) {
 Status writeDenpyouMonth(const std::string& path, const DenpyouMonth& month) {
     if (path.empty())
         return noPath();
-    MonthWriter writer;
+    TextWriter writer;
     writeDenpyou(writer, month);
     return writer.commit(path);
 }

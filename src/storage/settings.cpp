@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "atomic_file.h"
+#include "capacity.h"
 #include "routines.h"
 #include "state.h"
 #include "text_format.h"
@@ -15,37 +16,11 @@ Status readFailure(const TextReader& reader) {
     return Status::failure(filePath + " を読めません: " + reader.error());
 }
 
-// Writes Integer values, refusing (without touching the file) what the reader could not
-// read back: a value outside 16 bits or a count outside the table's capacity.
-class IntegerFileWriter {
-  public:
-    void put(int value) {
-        if (value < -32768 || value > 32767)
-            fail("Integer の範囲を超える値があります (" + std::to_string(value) + ")");
-        writer_.putInteger(value);
-    }
-    void fail(std::string what) {
-        if (error_.empty())
-            error_ = std::move(what);
-    }
-    Status commit() const {
-        if (!error_.empty())
-            return Status::failure(filePath + " に保存できません: " + error_);
-        return writer_.commit(filePath);
-    }
-
-  private:
-    TextWriter writer_;
-    std::string error_;
-};
+} // namespace
 
 void ensureTaxCapacity() {
-    for (auto* list : {&taxYear, &taxMonth, &taxDay, &taxRate})
-        if (list->size() < static_cast<size_t>(kTaxCapacity))
-            list->resize(static_cast<size_t>(kTaxCapacity));
+    ensureCapacity(kTaxCapacity, taxYear, taxMonth, taxDay, taxRate);
 }
-
-} // namespace
 
 // ---------------------------------------------------------------- opt.dat
 
@@ -70,24 +45,18 @@ Status optModosi() {
 }
 
 Status optHozon() {
-    IntegerFileWriter out;
-    bool fits = taxCount >= 0 && taxCount <= kTaxCapacity;
-    for (auto* list : {&taxYear, &taxMonth, &taxDay, &taxRate})
-        fits = fits && static_cast<size_t>(taxCount) <= list->size();
-    if (!fits) {
-        out.fail("件数が上限を超えています (" + std::to_string(taxCount) + ")");
-        return out.commit();
+    ensureTaxCapacity();
+    TextWriter out;
+    const int n = out.putCount(taxCount, kTaxCapacity);
+    for (int i = 0; i < n; ++i) {
+        out.putInteger(taxYear[i]);
+        out.putInteger(taxMonth[i]);
+        out.putInteger(taxDay[i]);
+        out.putInteger(taxRate[i]);
     }
-    out.put(taxCount);
-    for (int i = 0; i < taxCount; ++i) {
-        out.put(taxYear[i]);
-        out.put(taxMonth[i]);
-        out.put(taxDay[i]);
-        out.put(taxRate[i]);
-    }
-    out.put(taxRounding);
-    out.put(salesTiming);
-    return out.commit();
+    out.putInteger(taxRounding);
+    out.putInteger(salesTiming);
+    return out.commit(filePath);
 }
 
 void setDefaultTax() {
@@ -118,10 +87,10 @@ Status simebiModosi() {
 }
 
 Status simebiHozon() {
-    IntegerFileWriter out;
+    TextWriter out;
     for (int value : {simeKinmu, simeGenkin, simeKyuuryou, simeKurejitto})
-        out.put(value);
-    return out.commit();
+        out.putInteger(value);
+    return out.commit(filePath);
 }
 
 // ---------------------------------------------------------------- kesan.dat
@@ -137,10 +106,10 @@ Status kesanModosi() {
 }
 
 Status kesanHozon() {
-    IntegerFileWriter out;
-    out.put(kesanTuki);
-    out.put(kesanBi);
-    return out.commit();
+    TextWriter out;
+    out.putInteger(kesanTuki);
+    out.putInteger(kesanBi);
+    return out.commit(filePath);
 }
 
 // ---------------------------------------------------------------- Zeiritu

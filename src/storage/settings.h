@@ -13,6 +13,9 @@ Status simebiHozon();
 Status kesanModosi(); // strict, clears nothing
 Status kesanHozon();
 
+// Grows the tax table's lists back to their capacity; index them only after this.
+void ensureTaxCapacity();
+
 // One entry, 1 January 2000 at 5 percent, both switches 0.
 void setDefaultTax();
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace lukana {
 
@@ -203,16 +204,58 @@ inline bool endsValue(char c) {
     return c == ',' || c == '\r' || c == '\n';
 }
 
-// Past the comma or line end that closes a value at p. A line end closes the value; after a
-// comma it closes nothing further.
+// Past the comma or line end that closes a value at p. After a comma, a line end is the end
+// of the next value and stays.
 inline const char* pastValueEnd(const char* p, const char* end) {
-    if (p < end && *p == ',')
-        ++p;
-    if (p < end && *p == '\r')
+    if (p >= end)
+        return p;
+    if (*p == ',')
+        return p + 1;
+    if (*p == '\r')
         ++p;
     if (p < end && *p == '\n')
         ++p;
     return p;
+}
+
+// The common value taken in one scan: blanks, an optional "-", 1 to 18 digits, blanks, then
+// the end of the value, within [lo, hi]. Only such a value is taken (pos moves past it);
+// for anything else nothing moves and the field goes to the stored-number parser, which
+// gives these texts the same value (the sign of "-0" included): both accept and refuse alike.
+[[gnu::always_inline]] inline bool takeWholeValue(std::string_view data, size_t& pos,
+                                                  std::int64_t lo, std::int64_t hi,
+                                                  std::int64_t& value, bool& negative) {
+    const char* begin = data.data();
+    const char* end = begin + data.size();
+    const char* p = begin + pos;
+    while (p < end && (*p == ' ' || *p == '\t'))
+        ++p;
+    negative = p < end && *p == '-';
+    if (negative)
+        ++p;
+    const char* digits = p;
+    std::uint64_t magnitude = 0;
+    while (p < end) {
+        unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (digit > 9)
+            break;
+        magnitude = magnitude * 10 + digit;
+        ++p;
+    }
+    const std::ptrdiff_t count = p - digits;
+    if (count == 0 || count > 18)
+        return false;
+    while (p < end && (*p == ' ' || *p == '\t'))
+        ++p;
+    if (p < end && !endsValue(*p))
+        return false;
+    const std::int64_t v =
+        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    if (v < lo || v > hi)
+        return false;
+    value = v;
+    pos = static_cast<size_t>(pastValueEnd(p, end) - begin);
+    return true;
 }
 
 } // namespace
@@ -248,75 +291,115 @@ bool TextReader::readString(std::string& value) {
     return true;
 }
 
-bool TextReader::readDoubleField(double& value) {
+bool TextReader::readDouble(double& value) {
+    std::int64_t whole = 0;
+    bool negative = false;
+    if (takeWholeValue(data_, pos_, INT64_MIN, INT64_MAX, whole, negative)) {
+        ++valueIndex_;
+        // Up to 18 digits convert exactly as from_chars would round them.
+        const double magnitude = static_cast<double>(negative ? -whole : whole);
+        value = negative ? -magnitude : magnitude;
+        return true;
+    }
     std::string_view field;
     if (!nextField(field))
         return false;
     return parseStoredDouble(field, value) || fail("数値を読めません");
 }
 
-bool TextReader::readIntegerField(int& value) {
+bool TextReader::readWhole(int& value, std::int64_t lo, std::int64_t hi,
+                           bool (*parse)(std::string_view, int&)) {
+    std::int64_t whole = 0;
+    bool negative = false;
+    if (takeWholeValue(data_, pos_, lo, hi, whole, negative)) {
+        ++valueIndex_;
+        value = static_cast<int>(whole);
+        return true;
+    }
     std::string_view field;
     if (!nextField(field))
         return false;
-    return parseStoredInteger(field, value) || fail("数値を読めません");
+    return parse(field, value) || fail("数値を読めません");
 }
 
-bool TextReader::readLongField(int& value) {
-    std::string_view field;
-    if (!nextField(field))
-        return false;
-    return parseStoredLong(field, value) || fail("数値を読めません");
+bool TextReader::readInteger(int& value) {
+    return readWhole(value, kIntegerMin, kIntegerMax, parseStoredInteger);
+}
+
+bool TextReader::readLong(int& value) {
+    return readWhole(value, INT32_MIN, INT32_MAX, parseStoredLong);
+}
+
+bool TextReader::takeCount(int n, int capacity, int& value) {
+    if (n < 0 || n > capacity)
+        return fail("件数が上限を超えています");
+    value = n;
+    return true;
 }
 
 bool TextReader::readCount(int& value, int capacity) {
     int n = 0;
-    if (!readInteger(n))
-        return false;
-    if (n < 0 || n > capacity)
-        return fail("件数が上限を超えています");
-    value = n;
-    return true;
+    return readInteger(n) && takeCount(n, capacity, value);
 }
 
 bool TextReader::readLongCount(int& value, int capacity) {
     int n = 0;
-    if (!readLong(n))
-        return false;
-    if (n < 0 || n > capacity)
-        return fail("件数が上限を超えています");
-    value = n;
-    return true;
+    return readLong(n) && takeCount(n, capacity, value);
 }
 
-void TextWriter::reserve(size_t bytes) {
-    if (capacity_ < bytes)
-        grow(bytes - used_);
+namespace {
+
+// The buffer of the last writer, kept for the next one: a month file of some megabytes is
+// then written without growing a buffer and touching fresh memory again.
+struct SpareBuffer {
+    std::unique_ptr<char[]> data;
+    size_t capacity = 0;
+};
+thread_local SpareBuffer spare;
+
+} // namespace
+
+TextWriter::TextWriter() {
+    buffer_ = std::move(spare.data);
+    capacity_ = std::exchange(spare.capacity, 0);
 }
 
-void TextWriter::grow(size_t n) {
-    size_t capacity = std::max(capacity_ * 2, used_ + n);
-    // Not value-initialised: only what was written is ever read.
-    std::unique_ptr<char[]> buffer(new char[capacity]);
-    if (used_ > 0)
-        std::memcpy(buffer.get(), buffer_.get(), used_);
-    buffer_ = std::move(buffer);
-    capacity_ = capacity;
+TextWriter::~TextWriter() {
+    if (capacity_ > spare.capacity) {
+        spare.data = std::move(buffer_);
+        spare.capacity = capacity_;
+    }
 }
 
-const std::string& TextWriter::bytes() const {
-    copy_.assign(buffer_.get(), used_);
-    return copy_;
+// At least n writable bytes at the end of what was written.
+char* TextWriter::room(size_t n) {
+    if (capacity_ - used_ < n) {
+        const size_t capacity = std::max({capacity_ * 2, used_ + n, size_t{4096}});
+        // Not value-initialised: only what was written is ever read.
+        std::unique_ptr<char[]> buffer(new char[capacity]);
+        if (used_ > 0)
+            std::memcpy(buffer.get(), buffer_.get(), used_);
+        buffer_ = std::move(buffer);
+        capacity_ = capacity;
+    }
+    return buffer_.get() + used_;
 }
 
-void TextWriter::putLine(std::string_view text) {
-    char* out = room(text.size() + 2);
+void TextWriter::refuse(std::string what) {
+    if (error_.empty())
+        error_ = std::move(what);
+}
+
+namespace {
+
+void putLineInto(char* out, std::string_view text) {
     if (!text.empty())
         std::memcpy(out, text.data(), text.size());
     out[text.size()] = '\r';
     out[text.size() + 1] = '\n';
-    used_ += text.size() + 2;
 }
+
+} // namespace
 
 void TextWriter::putString(std::string_view utf8) {
     // Scratch storage reused from value to value.
@@ -329,20 +412,19 @@ void TextWriter::putString(std::string_view utf8) {
                 clean.push_back(c);
         text = clean;
     }
-    if (isAsciiText(text)) { // the same text in both encodings
-        putLine(text);
-        return;
+    if (!isAsciiText(text)) { // ASCII is the same text in both encodings
+        if (toCp932(text, encoded)) {
+            text = encoded;
+        } else {
+            refuse("Shift_JIS で保存できない文字があります: " + std::string(text));
+            text = {};
+        }
     }
-    if (!toCp932(text, encoded)) {
-        if (error_.empty())
-            error_ = "Shift_JIS で保存できない文字があります: " + std::string(text);
-        putLine({});
-        return;
-    }
-    putLine(encoded);
+    putLineInto(room(text.size() + 2), text);
+    used_ += text.size() + 2;
 }
 
-void TextWriter::putWhole(std::int64_t value) {
+void TextWriter::putLong(std::int64_t value) {
     char* out = room(kNumberRoom);
     size_t n = formatIntegerInto(out, value);
     out[n++] = '\r';
@@ -350,9 +432,31 @@ void TextWriter::putWhole(std::int64_t value) {
     used_ += n;
 }
 
+void TextWriter::putInteger(int value) {
+    if (value < kIntegerMin || value > kIntegerMax)
+        refuse("Integer の範囲を超える値があります (" + std::to_string(value) + ")");
+    putLong(value);
+}
+
+int TextWriter::putCountWithin(int value, int limit) {
+    const int fitting = std::clamp(value, 0, limit);
+    if (fitting != value)
+        refuse("件数が上限を超えています (" + std::to_string(value) + ")");
+    putLong(value);
+    return fitting;
+}
+
+int TextWriter::putCount(int value, int capacity) {
+    return putCountWithin(value, std::min(capacity, kIntegerMax));
+}
+
+int TextWriter::putLongCount(int value, int capacity) {
+    return putCountWithin(value, capacity);
+}
+
 void TextWriter::putDouble(double value) {
-    if (!std::isfinite(value) && error_.empty())
-        error_ = "数値が正しくありません";
+    if (!std::isfinite(value))
+        refuse("数値が正しくありません");
     char* out = room(kNumberRoom);
     size_t n = formatNumberInto(out, value, kDoubleDigits);
     out[n++] = '\r';

@@ -27,43 +27,21 @@ bool parseStoredDouble(std::string_view text, double& value);
 bool parseStoredInteger(std::string_view text, int& value);
 bool parseStoredLong(std::string_view text, int& value);
 
-// Reads the values of a data file one after another. Values end at a line end (CR LF or
-// LF) or at a comma; a line end right after a comma does not start another value.
+// The range of an Integer field.
+inline constexpr int kIntegerMin = -32768;
+inline constexpr int kIntegerMax = 32767;
+
+// Reads the values of a data file one after another. A value ends at a comma or at a line
+// end (CR LF or LF); after a comma, a line end ends one more, empty value.
 class TextReader {
   public:
     explicit TextReader(std::string_view bytes) : data_(bytes) {}
 
     bool readString(std::string& value);
-    bool readDouble(double& value) {
-        std::int64_t whole = 0;
-        bool negative = false;
-        // A whole number of up to 18 digits converts exactly as from_chars would round it.
-        if (scanWhole(INT64_MIN, INT64_MAX, whole, negative)) {
-            double magnitude = static_cast<double>(negative ? -whole : whole);
-            value = negative ? -magnitude : magnitude;
-            return true;
-        }
-        return readDoubleField(value);
-    }
-    bool readInteger(int& value) {
-        std::int64_t whole = 0;
-        bool negative = false;
-        if (scanWhole(-32768, 32767, whole, negative)) {
-            value = static_cast<int>(whole);
-            return true;
-        }
-        return readIntegerField(value);
-    }
-    bool readLong(int& value) {
-        std::int64_t whole = 0;
-        bool negative = false;
-        if (scanWhole(INT32_MIN, INT32_MAX, whole, negative)) {
-            value = static_cast<int>(whole);
-            return true;
-        }
-        return readLongField(value);
-    }
-    // Reads an Integer count and checks it against a list's capacity.
+    bool readDouble(double& value);
+    bool readInteger(int& value);
+    bool readLong(int& value);
+    // Reads a count (Integer or Long) and checks it against a list's capacity.
     bool readCount(int& value, int capacity);
     bool readLongCount(int& value, int capacity);
 
@@ -73,60 +51,9 @@ class TextReader {
 
   private:
     bool nextField(std::string_view& field);
-    // The general paths of the three number readers, for what scanWhole does not take.
-    bool readDoubleField(double& value);
-    bool readIntegerField(int& value);
-    bool readLongField(int& value);
-
-    // The common value in one scan: blanks, an optional "-", 1 to 18 digits, blanks, then the
-    // end of the value, within [lo, hi]. Only such a value is taken (the reader moves past
-    // it); for anything else nothing moves and the general path decides, which gives the same
-    // value for these texts (the sign of "-0" included), so both paths accept and reject
-    // alike.
-    bool scanWhole(std::int64_t lo, std::int64_t hi, std::int64_t& value, bool& negative) {
-        const char* begin = data_.data();
-        const char* end = begin + data_.size();
-        const char* p = begin + pos_;
-        while (p < end && (*p == ' ' || *p == '\t'))
-            ++p;
-        negative = p < end && *p == '-';
-        if (negative)
-            ++p;
-        const char* digits = p;
-        std::uint64_t magnitude = 0;
-        while (p < end) {
-            unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
-            if (digit > 9)
-                break;
-            magnitude = magnitude * 10 + digit;
-            ++p;
-        }
-        const std::ptrdiff_t count = p - digits;
-        if (count == 0 || count > 18)
-            return false;
-        while (p < end && (*p == ' ' || *p == '\t'))
-            ++p;
-        // The value ends here: at the end of the data, a comma or a line end, which is
-        // passed as nextField passes it.
-        if (p < end) {
-            if (*p == ',')
-                ++p;
-            else if (*p != '\r' && *p != '\n')
-                return false;
-            if (p < end && *p == '\r')
-                ++p;
-            if (p < end && *p == '\n')
-                ++p;
-        }
-        const std::int64_t v =
-            negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-        if (v < lo || v > hi)
-            return false;
-        value = v;
-        ++valueIndex_;
-        pos_ = static_cast<size_t>(p - begin);
-        return true;
-    }
+    bool readWhole(int& value, std::int64_t lo, std::int64_t hi,
+                   bool (*parse)(std::string_view, int&));
+    bool takeCount(int n, int capacity, int& value);
     bool fail(std::string what);
 
     std::string_view data_;
@@ -136,37 +63,39 @@ class TextReader {
 };
 
 // Collects the values of a data file in code page 932 and then replaces the file at once.
+// It refuses what its reader could not read back: a text outside code page 932, a number
+// that is not finite, an Integer outside 16 bits, a count outside its capacity. A refused
+// file is never written.
 class TextWriter {
   public:
-    TextWriter() { reserve(4096); }
-    // Sizes the buffer once for a file of about this many bytes.
-    void reserve(size_t bytes);
+    TextWriter();
+    ~TextWriter();
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
+
     // Line ends and commas are removed: either would split the value when it is read back.
     void putString(std::string_view utf8);
-    void putInteger(int value) { putWhole(value); }
-    void putLong(std::int64_t value) { putWhole(value); }
+    void putInteger(int value);
+    void putLong(std::int64_t value);
     void putDouble(double value);
+    // Writes a count (Integer or Long) and returns how many entries follow: the count, or
+    // for a refused one the nearest that stays within the list.
+    int putCount(int value, int capacity);
+    int putLongCount(int value, int capacity);
 
-    const std::string& bytes() const;
-    // Fails without touching the file when a value could not be encoded.
+    std::string bytes() const { return std::string(buffer_.get(), used_); }
+    // Fails without touching the file when a value was refused.
     Status commit(const std::string& path) const;
 
   private:
-    void putWhole(std::int64_t value);
-    void putLine(std::string_view text);
-    // At least n writable bytes at the end of what was written.
-    char* room(size_t n) {
-        if (capacity_ - used_ < n)
-            grow(n);
-        return buffer_.get() + used_;
-    }
-    void grow(size_t n);
+    char* room(size_t n);
+    int putCountWithin(int value, int limit);
+    void refuse(std::string what);
 
     // The values are written into buffer_ up to used_; the rest is room, left uninitialised.
     std::unique_ptr<char[]> buffer_;
     size_t capacity_ = 0;
     size_t used_ = 0;
-    mutable std::string copy_; // what bytes() hands out
     std::string error_;
 };
 

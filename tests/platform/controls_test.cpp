@@ -140,3 +140,39 @@ TEST(Spinner, TypedNumberMovesTheSpinnerWithoutWritingBackIntoTheBox) {
     EXPECT_FALSE(spin.fromBox());
     EXPECT_EQ(changes, 2);
 }
+
+TEST(Controls, QuietLoadsRunNoChangeEventAndCountAsTheValueSeen) {
+    TextBox box;
+    ComboBox list;
+    list.addItems({"未選択", "現金", "カード", "売掛"});
+    CheckBox tick;
+    QStringList log;
+    box.onChange([&] { log << "box=" + box.text(); });
+    list.onChange([&] { log << QString("list=%1").arg(list.listIndex()); });
+    tick.onChange([&] { log << QString("tick=%1").arg(tick.value()); });
+
+    box.setTextQuietly("-500");
+    list.setListIndexQuietly(3);
+    tick.setValueQuietly(1);
+    EXPECT_TRUE(log.isEmpty());
+    EXPECT_EQ(box.text(), "-500");
+    EXPECT_EQ(list.listIndex(), 3);
+    EXPECT_EQ(tick.value(), 1);
+
+    // The loaded value is what the next write compares with.
+    box.setText("-500");
+    list.setListIndex(3);
+    tick.setValue(1);
+    EXPECT_TRUE(log.isEmpty());
+    box.setText("-50");
+    list.setListIndex(-1);
+    tick.setValue(0);
+    EXPECT_EQ(log, (QStringList{"box=-50", "list=-1", "tick=0"}));
+
+    // Commas still go, quietly.
+    log.clear();
+    box.setStripCommas(true);
+    box.setTextQuietly("1,500");
+    EXPECT_EQ(box.text(), "1500");
+    EXPECT_TRUE(log.isEmpty());
+}

@@ -560,6 +560,19 @@ TEST_F(MastersTest, KenAllCountsWholeRowsUpToTheCapacity) {
     writeBytes(filePath, big);
     ASSERT_TRUE(kenAllModosi().ok());
     EXPECT_EQ(kenAllCount, kKenAllCapacity);
+
+    // An empty last value: the line end after its comma ends it, and the next row stays whole.
+    writeBytes(filePath,
+               *toCp932("0600000,北海道,札幌市中央区,\r\n\"0640941\",\"北海道\","
+                        "\"札幌市中央区\",\"旭ケ丘\"\r\n0600001,北海道,札幌市中央区,北一条西\r\n"));
+    ASSERT_TRUE(kenAllModosi().ok());
+    ASSERT_EQ(kenAllCount, 3);
+    EXPECT_EQ(kenAllRows[0].city, "札幌市中央区");
+    EXPECT_EQ(kenAllRows[0].town, "");
+    EXPECT_EQ(kenAllRows[1].postalCode, "0640941");
+    EXPECT_EQ(kenAllRows[1].town, "旭ケ丘");
+    EXPECT_EQ(kenAllRows[2].postalCode, "0600001");
+    EXPECT_EQ(kenAllRows[2].town, "北一条西");
 }
 
 TEST_F(MastersTest, IdCountersReadTolerantlyAfterOpening) {

@@ -1,4 +1,4 @@
-// The two month files (Parts 1.105 and 1.106): layout byte for byte, the tolerant readers,
+// The two month files, daily reports and vouchers: layout byte for byte, the tolerant readers,
 // the capacities and the load operation with its older-name fallback.
 #include "storage/months.h"
 #include "storage/paths.h"

@@ -1,7 +1,13 @@
 #include "storage/cp932.h"
 #include "storage/text_format.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
 
 using namespace lukana;
 
@@ -72,25 +78,80 @@ TEST(NumberFormat, ReadsWhatReadersAccept) {
 }
 
 TEST(TextReader, SplitsValuesAtLineEndsAndCommas) {
-    // CR LF, a bare LF, a comma ending a value, a comma splitting a line, an empty value.
-    TextReader r(" 1\r\n 2\n 3,\r\na,b\r\n\r\n");
-    int a = 0, b = 0, c = 0;
-    std::string s1, s2, s3;
+    // CR LF, a bare LF, a comma splitting a line, a comma before a line end (which then ends
+    // one more, empty value), an empty line.
+    TextReader r(" 1\r\n 2\n 3,4\r\na,\r\nb\r\n\r\n");
+    int a = 0, b = 0, c = 0, d = 0;
+    std::string s1, s2, s3, s4;
     ASSERT_TRUE(r.readInteger(a));
     ASSERT_TRUE(r.readInteger(b));
     ASSERT_TRUE(r.readInteger(c));
+    ASSERT_TRUE(r.readInteger(d));
     ASSERT_TRUE(r.readString(s1));
     ASSERT_TRUE(r.readString(s2));
     ASSERT_TRUE(r.readString(s3));
+    ASSERT_TRUE(r.readString(s4));
     EXPECT_EQ(a, 1);
     EXPECT_EQ(b, 2);
     EXPECT_EQ(c, 3);
+    EXPECT_EQ(d, 4);
     EXPECT_EQ(s1, "a");
-    EXPECT_EQ(s2, "b");
-    EXPECT_EQ(s3, "");
+    EXPECT_EQ(s2, "");
+    EXPECT_EQ(s3, "b");
+    EXPECT_EQ(s4, "");
     EXPECT_TRUE(r.atEnd());
     EXPECT_FALSE(r.readString(s1)); // the file has ended
     EXPECT_FALSE(r.error().empty());
+
+    // A number before a comma and line end: the empty value after it reads as 0.
+    TextReader numbers(" 5,\r\n 6\r\n");
+    double x = -1, y = -1, z = -1;
+    ASSERT_TRUE(numbers.readDouble(x));
+    ASSERT_TRUE(numbers.readDouble(y));
+    ASSERT_TRUE(numbers.readDouble(z));
+    EXPECT_EQ(x, 5);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(z, 6);
+}
+
+// The reader takes the common whole numbers in one scan of its own; every other text goes to
+// the stored-number parser. Both must agree on every text.
+TEST(TextReader, AgreesWithTheStoredNumberParser) {
+    const char* texts[] = {// the fuzz seeds' values
+                           " 1500", "-.25", " 1E+15", "x",
+                           // whole numbers at and past each type's ends
+                           " 0", "-0", "0", " 7", "-7", "007", " 32767", " 32768", "-32768",
+                           "-32769", " 2147483647", " 2147483648", "-2147483648", "-2147483649",
+                           " 999999999999999999", " 1000000000000000000", " 123456789012345678901",
+                           // blanks, signs, fractions and what is no number
+                           "", " ", "\t12\t", "  12  ", "+12", "- 12", "--1", "1-", "12a", "1 2",
+                           " 2.5", " 3.5", "-2.5", " .5", "1.", "1e3", "1E-3", "-", ".", "nan",
+                           "inf", "0x10", "1,5", "\xef\xbc\x91", "\x94\x84"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        const std::string line = std::string(text) + "\r\n";
+        double parsedDouble = 0, readDouble = 0;
+        int parsedInteger = 0, readInteger = 0, parsedLong = 0, readLong = 0;
+        std::string_view field(text);
+        field = field.substr(0, field.find(','));
+        const bool doubleOk = parseStoredDouble(field, parsedDouble);
+        const bool integerOk = parseStoredInteger(field, parsedInteger);
+        const bool longOk = parseStoredLong(field, parsedLong);
+        TextReader forDouble(line), forInteger(line), forLong(line);
+        ASSERT_EQ(forDouble.readDouble(readDouble), doubleOk);
+        ASSERT_EQ(forInteger.readInteger(readInteger), integerOk);
+        ASSERT_EQ(forLong.readLong(readLong), longOk);
+        if (doubleOk) {
+            EXPECT_EQ(readDouble, parsedDouble);
+            EXPECT_EQ(std::signbit(readDouble), std::signbit(parsedDouble));
+        }
+        if (integerOk) {
+            EXPECT_EQ(readInteger, parsedInteger);
+        }
+        if (longOk) {
+            EXPECT_EQ(readLong, parsedLong);
+        }
+    }
 }
 
 TEST(TextReader, RefusesCountsOverCapacity) {
@@ -113,6 +174,46 @@ TEST(TextWriter, WritesCp932LinesAndKeepsOneValuePerLine) {
     w.putString("a,b\r\nc");
     w.putDouble(-2.5);
     EXPECT_EQ(w.bytes(), "\x94\x84\x8F\xE3\r\n\r\n 0\r\nabc\r\n-2.5\r\n");
+}
+
+TEST(TextWriter, RefusesWhatItsReaderCouldNotReadBack) {
+    TempDir dir;
+    const std::string path = (dir.path() / "a.dat").string();
+    writeBytes(path, "old\r\n");
+    struct Case {
+        const char* what;
+        std::function<void(TextWriter&)> put;
+        bool ok;
+    };
+    const Case cases[] = {
+        {"Integer 32767", [](TextWriter& w) { w.putInteger(32767); }, true},
+        {"Integer -32768", [](TextWriter& w) { w.putInteger(-32768); }, true},
+        {"Integer 32768", [](TextWriter& w) { w.putInteger(32768); }, false},
+        {"Integer -32769", [](TextWriter& w) { w.putInteger(-32769); }, false},
+        {"Long 32768", [](TextWriter& w) { w.putLong(32768); }, true},
+        {"count at capacity", [](TextWriter& w) { EXPECT_EQ(w.putCount(21, 21), 21); }, true},
+        {"count over capacity", [](TextWriter& w) { EXPECT_EQ(w.putCount(22, 21), 21); }, false},
+        {"negative count", [](TextWriter& w) { EXPECT_EQ(w.putCount(-1, 21), 0); }, false},
+        {"Integer count past 16 bits",
+         [](TextWriter& w) { EXPECT_EQ(w.putCount(40000, 130001), 32767); }, false},
+        {"Long count", [](TextWriter& w) { EXPECT_EQ(w.putLongCount(40000, 130001), 40000); },
+         true},
+        {"Long count over capacity",
+         [](TextWriter& w) { EXPECT_EQ(w.putLongCount(302, 301), 301); }, false},
+        {"infinity", [](TextWriter& w) { w.putDouble(INFINITY); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TextWriter w;
+        c.put(w);
+        w.putString("after");
+        Status s = w.commit(path);
+        EXPECT_EQ(s.ok(), c.ok) << s.message();
+        if (c.ok)
+            writeBytes(path, "old\r\n");
+        else
+            EXPECT_EQ(readBytes(path), "old\r\n");
+    }
 }
 
 TEST(Cp932, RoundTripsTheCharactersShiftJisLacks) {

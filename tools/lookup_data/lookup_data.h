@@ -35,9 +35,8 @@ struct PostalRow {
 // prefecture, the city and the town (empty where the package has none).
 Status readZipcodeMaster(const QString& masterDir, std::vector<PostalRow>& rows);
 
-// KenAll.csv as the register reads it: four quoted values a row (so that an empty town stays a
-// value of its own), code page 932, CR LF. Characters that code page 932 lacks become "〓";
-// `replaced` counts them.
+// KenAll.csv as the register reads it: four quoted values a row, code page 932, CR LF. Characters
+// that code page 932 lacks become "〓"; `replaced` counts them.
 std::string kenAllCsv(const std::vector<PostalRow>& rows, int& replaced);
 
 } // namespace lukana::lookupdata

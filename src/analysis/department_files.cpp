@@ -1,0 +1,47 @@
+#include "department_files.h"
+
+#include "storage/masters.h"
+#include "storage/paths.h"
+#include "storage/settings.h"
+#include "storage/state.h"
+
+#include <filesystem>
+
+namespace lukana::analysis {
+namespace {
+
+bool exists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::exists(path, ec);
+}
+
+// True when the file is there but could not be read whole.
+bool readDamaged(const std::string& busyoName, const char* fileName, Status (*reader)(),
+                 int& count) {
+    filePath = busyoFilePath(busyoName, fileName);
+    const bool there = exists(filePath);
+    if (there && reader().ok())
+        return false;
+    count = 0;
+    return there;
+}
+
+} // namespace
+
+std::vector<std::string> selTenpo(const std::string& busyoName) {
+    filePath = busyoFilePath(busyoName, "simebi.dat");
+    if (!exists(filePath) || !simebiModosi().ok())
+        simeKinmu = simeGenkin = simeKyuuryou = simeKurejitto = 0;
+    for (int* day : {&simeKinmu, &simeGenkin, &simeKyuuryou, &simeKurejitto})
+        if (*day == 0)
+            *day = 31;
+
+    std::vector<std::string> damaged;
+    if (readDamaged(busyoName, "menud.dat", menudModosi, menudCount))
+        damaged.push_back("menud.dat");
+    if (readDamaged(busyoName, "mbun.dat", mbunModosi, mbunCount))
+        damaged.push_back("mbun.dat");
+    return damaged;
+}
+
+} // namespace lukana::analysis

@@ -1,0 +1,9 @@
+#pragma once
+// What the main window calls to open the analyses. Each opens its window modally and returns
+// when it has closed.
+namespace lukana {
+
+void openKyakuAnalysis();   // "集客状況"
+void openUresujiAnalysis(); // "売れ筋メニュー"
+
+} // namespace lukana

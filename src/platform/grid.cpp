@@ -1,0 +1,551 @@
+#include "grid.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace lukana::platform {
+namespace {
+
+constexpr int kTextMarginPx = 2;
+
+using Size = std::function<int(int)>;
+
+// The sizes of [from, to) added up; negative when `to` comes before `from`.
+int span(int from, int to, const Size& size) {
+    int sum = 0;
+    for (int i = from; i < to; ++i)
+        sum += size(i);
+    for (int i = to; i < from; ++i)
+        sum -= size(i);
+    return sum;
+}
+
+// Which of the rows or columns [first, end) laid out from 0 covers `pos`; -1 when none.
+int indexAt(int pos, int first, int end, const Size& size) {
+    for (int i = first, at = 0; i < end && at <= pos; at += size(i++))
+        if (pos < at + size(i))
+            return i;
+    return -1;
+}
+
+bool readsAsNumber(const QString& text) {
+    bool ok = false;
+    text.trimmed().toDouble(&ok);
+    return ok;
+}
+
+} // namespace
+
+Grid::Filling::Filling(Grid& grid) : grid_(grid) {
+    if (grid_.fillingDepth_++ > 0)
+        return;
+    grid_.viewport()->setUpdatesEnabled(false);
+    grid_.topBeforeFilling_ = grid_.topRow_;
+    grid_.leftBeforeFilling_ = grid_.leftCol_;
+}
+
+Grid::Filling::~Filling() {
+    if (--grid_.fillingDepth_ > 0)
+        return;
+    grid_.viewport()->setUpdatesEnabled(true);
+    grid_.shapeChanged();
+    bool moved =
+        grid_.topRow_ != grid_.topBeforeFilling_ || grid_.leftCol_ != grid_.leftBeforeFilling_;
+    if (moved && grid_.scrollHandler_)
+        grid_.scrollHandler_();
+}
+
+Grid::Grid(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    verticalScrollBar()->setSingleStep(1);
+    horizontalScrollBar()->setSingleStep(1);
+    setCols(2);
+    setRows(2);
+    setFixedRows(1);
+    setCurrentCell(1, 0);
+}
+
+Grid::~Grid() = default;
+
+// ---- shape ----
+
+int Grid::rows() const {
+    return source_ ? fixedRows_ + sourceRows_ : storedRowCount();
+}
+
+int Grid::storedRowCount() const {
+    return static_cast<int>(rows_.size());
+}
+
+bool Grid::isStored(int row) const {
+    return row >= 0 && row < storedRowCount() && (!source_ || row < fixedRows_);
+}
+
+bool Grid::inGrid(int row, int col) const {
+    return row >= 0 && row < rows() && col >= 0 && col < cols_;
+}
+
+void Grid::resizeStoredRows(int count) {
+    count = std::max(count, 0);
+    for (int r = count; r < storedRowCount(); ++r)
+        if (r >= fixedRows_ && rows_[r].heightPx >= 0)
+            --tallScrollingRows_;
+    int old = storedRowCount();
+    rows_.resize(count);
+    for (int r = old; r < count; ++r)
+        rows_[r].texts.resize(cols_);
+}
+
+void Grid::setRows(int rows) {
+    if (source_ || rows == storedRowCount())
+        return;
+    resizeStoredRows(rows);
+    shapeChanged();
+}
+
+void Grid::setCols(int cols) {
+    cols = std::max(cols, 0);
+    if (cols == cols_)
+        return;
+    cols_ = cols;
+    for (Row& r : rows_) {
+        r.texts.resize(cols);
+        if (!r.styles.empty())
+            r.styles.resize(cols);
+    }
+    colWidthsPx_.resize(cols, -1);
+    colAlignments_.resize(cols);
+    shapeChanged();
+}
+
+void Grid::setFixedRows(int rows) {
+    fixedRows_ = std::max(rows, 0);
+    if (source_)
+        resizeStoredRows(fixedRows_);
+    tallScrollingRows_ = 0;
+    for (int r = fixedRows_; r < storedRowCount(); ++r)
+        if (rows_[r].heightPx >= 0)
+            ++tallScrollingRows_;
+    shapeChanged();
+}
+
+void Grid::setFixedCols(int cols) {
+    fixedCols_ = std::max(cols, 0);
+    shapeChanged();
+}
+
+int Grid::colWidth(int col) const {
+    if (col < 0 || col >= cols_)
+        return 0;
+    return colWidthsPx_[col] < 0 ? kDefaultColWidth : colWidthsPx_[col] * kTwipsPerPixel;
+}
+
+void Grid::setColWidth(int col, int twips) {
+    if (col < 0 || col >= cols_)
+        return;
+    colWidthsPx_[col] = twips < 0 ? -1 : twipsToPixels(twips);
+    shapeChanged();
+}
+
+int Grid::rowHeight(int row) const {
+    if (row < 0 || row >= rows())
+        return 0;
+    return rowHeightPx(row) * kTwipsPerPixel;
+}
+
+void Grid::setRowHeight(int row, int twips) {
+    if (!isStored(row))
+        return;
+    int& height = rows_[row].heightPx;
+    if (row >= fixedRows_)
+        tallScrollingRows_ += (twips >= 0) - (height >= 0);
+    height = twips < 0 ? -1 : twipsToPixels(twips);
+    shapeChanged();
+}
+
+// ---- cells ----
+
+QString Grid::text(int row, int col) const {
+    if (!inGrid(row, col))
+        return {};
+    if (isStored(row))
+        return rows_[row].texts[col];
+    return source_->text(row - fixedRows_, col);
+}
+
+void Grid::setText(int row, int col, const QString& text) {
+    if (!inGrid(row, col) || !isStored(row))
+        return;
+    rows_[row].texts[col] = text;
+    repaint();
+}
+
+const Grid::CellStyle* Grid::style(int row, int col) const {
+    if (!inGrid(row, col) || !isStored(row) || rows_[row].styles.empty())
+        return nullptr;
+    return &rows_[row].styles[col];
+}
+
+Grid::CellStyle* Grid::editableStyle(int row, int col) {
+    if (!inGrid(row, col) || !isStored(row))
+        return nullptr;
+    auto& styles = rows_[row].styles;
+    if (styles.empty())
+        styles.resize(cols_);
+    return &styles[col];
+}
+
+void Grid::setColAlignment(int col, Qt::Alignment alignment) {
+    if (col < 0 || col >= cols_)
+        return;
+    colAlignments_[col] = alignment;
+    repaint();
+}
+
+void Grid::restyle(int row, int col, const std::function<void(CellStyle&)>& change) {
+    if (CellStyle* s = editableStyle(row, col)) {
+        change(*s);
+        repaint();
+    }
+}
+
+void Grid::setCellAlignment(int row, int col, Qt::Alignment alignment) {
+    restyle(row, col, [&](CellStyle& s) { s.alignment = alignment; });
+}
+
+Qt::Alignment Grid::cellAlignment(int row, int col) const {
+    if (!inGrid(row, col))
+        return {};
+    Qt::Alignment a;
+    if (const CellStyle* s = style(row, col))
+        a = s->alignment;
+    if (!(a & Qt::AlignHorizontal_Mask))
+        a = colAlignments_[col];
+    if (!(a & Qt::AlignHorizontal_Mask))
+        a = readsAsNumber(text(row, col)) ? Qt::AlignRight : Qt::AlignLeft;
+    return (a & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
+}
+
+void Grid::setCellBackground(int row, int col, const QColor& color) {
+    restyle(row, col, [&](CellStyle& s) { s.background = color; });
+}
+
+QColor Grid::cellBackground(int row, int col) const {
+    const CellStyle* s = style(row, col);
+    return s ? s->background : QColor();
+}
+
+void Grid::setCellFont(int row, int col, const QFont& font) {
+    restyle(row, col, [&](CellStyle& s) { s.font = font; });
+}
+
+QFont Grid::cellFont(int row, int col) const {
+    const CellStyle* s = style(row, col);
+    return s && s->font ? *s->font : font();
+}
+
+// ---- current cell and scrolling ----
+
+void Grid::setRow(int row) {
+    if (row < 0 || row >= rows() || row == row_)
+        return;
+    row_ = row;
+    repaint();
+}
+
+void Grid::setCol(int col) {
+    if (col < 0 || col >= cols_ || col == col_)
+        return;
+    col_ = col;
+    repaint();
+}
+
+void Grid::clampCurrent() {
+    row_ = std::clamp(row_, 0, std::max(rows() - 1, 0));
+    col_ = std::clamp(col_, 0, std::max(cols_ - 1, 0));
+}
+
+int Grid::maxTopRow() const {
+    int first = std::min(fixedRows_, rows());
+    int room = viewport()->height() - fixedHeightPx();
+    if (tallScrollingRows_ == 0) {
+        int fit = std::max(room / defaultRowHeightPx(), 1);
+        return std::max(rows() - fit, first);
+    }
+    int r = rows();
+    int used = 0;
+    while (r > first) {
+        used += rowHeightPx(r - 1);
+        if (used > room && r < rows())
+            break;
+        --r;
+    }
+    return r;
+}
+
+int Grid::maxLeftCol() const {
+    int first = std::min(fixedCols_, cols_);
+    int room = viewport()->width() - fixedWidthPx();
+    int c = cols_;
+    int used = 0;
+    while (c > first) {
+        used += colWidthPx(c - 1);
+        if (used > room && c < cols_)
+            break;
+        --c;
+    }
+    return c;
+}
+
+void Grid::setTopRow(int row) {
+    int top = std::clamp(row, std::min(fixedRows_, rows()), maxTopRow());
+    if (top == topRow_)
+        return;
+    topRow_ = top;
+    scrolled();
+}
+
+void Grid::setLeftCol(int col) {
+    int left = std::clamp(col, std::min(fixedCols_, cols_), maxLeftCol());
+    if (left == leftCol_)
+        return;
+    leftCol_ = left;
+    scrolled();
+}
+
+void Grid::scrolled() {
+    if (fillingDepth_ > 0)
+        return;
+    updateScrollBars();
+    repaint();
+    if (scrollHandler_)
+        scrollHandler_();
+}
+
+void Grid::scrollContentsBy(int, int) {
+    if (settingScrollBars_)
+        return;
+    int top = std::min(fixedRows_, rows()) + verticalScrollBar()->value();
+    int left = std::min(fixedCols_, cols_) + horizontalScrollBar()->value();
+    if (top == topRow_ && left == leftCol_)
+        return;
+    topRow_ = top;
+    leftCol_ = left;
+    scrolled();
+}
+
+void Grid::updateScrollBars() {
+    if (fillingDepth_ > 0)
+        return;
+    int firstRow = std::min(fixedRows_, rows());
+    int firstCol = std::min(fixedCols_, cols_);
+    settingScrollBars_ = true;
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, maxTopRow() - firstRow);
+    v->setPageStep(std::max((viewport()->height() - fixedHeightPx()) / defaultRowHeightPx(), 1));
+    v->setValue(topRow_ - firstRow);
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(0, maxLeftCol() - firstCol);
+    h->setPageStep(1);
+    h->setValue(leftCol_ - firstCol);
+    settingScrollBars_ = false;
+}
+
+// After any change of shape: the current cell and the view stay inside the grid. While the
+// grid is filled the scroll event waits for the end, and runs only if the view moved.
+void Grid::shapeChanged() {
+    clampCurrent();
+    int top = std::clamp(topRow_, std::min(fixedRows_, rows()), maxTopRow());
+    int left = std::clamp(leftCol_, std::min(fixedCols_, cols_), maxLeftCol());
+    bool moved = top != topRow_ || left != leftCol_;
+    topRow_ = top;
+    leftCol_ = left;
+    if (fillingDepth_ > 0)
+        return;
+    updateScrollBars();
+    repaint();
+    if (moved && scrollHandler_)
+        scrollHandler_();
+}
+
+void Grid::repaint() {
+    if (fillingDepth_ == 0)
+        viewport()->update();
+}
+
+// ---- rows of a model ----
+
+void Grid::setRowSource(const GridRowSource* source) {
+    source_ = nullptr;
+    resizeStoredRows(fixedRows_);
+    source_ = source;
+    sourceRows_ = source_ ? source_->rowCount() : 0;
+    shapeChanged();
+}
+
+void Grid::rowSourceChanged() {
+    sourceRows_ = source_ ? source_->rowCount() : 0;
+    shapeChanged();
+}
+
+// ---- geometry ----
+
+int Grid::defaultRowHeightPx() const {
+    return std::max(twipsToPixels(kMinRowHeight), fontMetrics().height() + 2);
+}
+
+int Grid::rowHeightPx(int row) const {
+    if (isStored(row) && rows_[row].heightPx >= 0)
+        return rows_[row].heightPx;
+    return defaultRowHeightPx();
+}
+
+int Grid::colWidthPx(int col) const {
+    int px = colWidthsPx_[col];
+    return px < 0 ? twipsToPixels(kDefaultColWidth) : px;
+}
+
+int Grid::fixedHeightPx() const {
+    return span(0, std::min(fixedRows_, rows()), rowSize());
+}
+
+int Grid::fixedWidthPx() const {
+    return span(0, std::min(fixedCols_, cols_), colSize());
+}
+
+QRect Grid::viewportCellRect(int row, int col) const {
+    int y = row < fixedRows_ ? span(0, row, rowSize()) : fixedHeightPx() + scrolledRowY(row);
+    int x = col < fixedCols_ ? span(0, col, colSize())
+                             : fixedWidthPx() + span(leftCol_, col, colSize());
+    return {x, y, colWidthPx(col), rowHeightPx(row)};
+}
+
+int Grid::scrolledRowY(int row) const {
+    if (tallScrollingRows_ == 0)
+        return (row - topRow_) * defaultRowHeightPx();
+    return span(topRow_, row, rowSize());
+}
+
+QRect Grid::cellRect(int row, int col, const QWidget* widget) const {
+    if (!inGrid(row, col))
+        return {};
+    QRect r = viewportCellRect(row, col);
+    if (!widget)
+        return r.translated(viewport()->mapToGlobal(QPoint(0, 0)));
+    return r.translated(widget->mapFromGlobal(viewport()->mapToGlobal(QPoint(0, 0))));
+}
+
+void Grid::placeEditor(QWidget* editor, int row, int col) const {
+    editor->setGeometry(cellRect(row, col, editor->parentWidget()));
+    editor->raise();
+    editor->show();
+}
+
+bool Grid::cellAt(QPoint point, int& row, int& col) const {
+    int fixedH = fixedHeightPx();
+    row = point.y() < fixedH ? indexAt(point.y(), 0, std::min(fixedRows_, rows()), rowSize())
+                             : indexAt(point.y() - fixedH, topRow_, rows(), rowSize());
+    int fixedW = fixedWidthPx();
+    col = point.x() < fixedW ? indexAt(point.x(), 0, std::min(fixedCols_, cols_), colSize())
+                             : indexAt(point.x() - fixedW, leftCol_, cols_, colSize());
+    return row >= 0 && col >= 0;
+}
+
+// ---- events ----
+
+void Grid::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    shapeChanged();
+}
+
+void Grid::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        shapeChanged();
+}
+
+void Grid::mousePressEvent(QMouseEvent* event) {
+    pressedRow_ = pressedCol_ = -1;
+    if (event->button() != Qt::LeftButton)
+        return;
+    int r, c;
+    // The viewport's events arrive here in its coordinates.
+    if (!cellAt(event->position().toPoint(), r, c))
+        return;
+    pressedRow_ = r;
+    pressedCol_ = c;
+    setCurrentCell(r, c);
+}
+
+void Grid::mouseReleaseEvent(QMouseEvent* event) {
+    bool pressed = pressedRow_ >= 0 && event->button() == Qt::LeftButton;
+    pressedRow_ = pressedCol_ = -1;
+    if (pressed && clickHandler_)
+        clickHandler_();
+}
+
+void Grid::paintEvent(QPaintEvent*) {
+    QPainter p(viewport());
+    const QRect view = viewport()->rect();
+    const QColor lines = palette().color(QPalette::Mid);
+    const int lastFixedRow = std::min(fixedRows_, rows());
+    const int lastFixedCol = std::min(fixedCols_, cols_);
+
+    auto paintCell = [&](int row, int col, const QRect& r) {
+        bool fixed = row < lastFixedRow || col < lastFixedCol;
+        QColor back = cellBackground(row, col);
+        if (!back.isValid())
+            back = palette().color(fixed ? QPalette::Button : QPalette::Base);
+        p.fillRect(r, back);
+        QString t = text(row, col);
+        if (!t.isEmpty()) {
+            p.setFont(cellFont(row, col));
+            p.setPen(palette().color(fixed ? QPalette::ButtonText : QPalette::Text));
+            QRect inner = r.adjusted(kTextMarginPx, 0, -kTextMarginPx - 1, -1);
+            p.save();
+            p.setClipRect(inner.intersected(view));
+            p.drawText(inner, static_cast<int>(cellAlignment(row, col)), t);
+            p.restore();
+        }
+        p.setPen(lines);
+        p.drawLine(r.topRight(), r.bottomRight());
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        if (!fixed && row == row_ && col == col_) {
+            QPen focus(palette().color(QPalette::Text), 1, Qt::DotLine);
+            p.setPen(focus);
+            p.drawRect(r.adjusted(1, 1, -2, -2));
+        }
+    };
+    auto paintRow = [&](int row, int y, int h) {
+        int x = 0;
+        for (int c = 0; c < lastFixedCol; ++c) {
+            paintCell(row, c, QRect(x, y, colWidthPx(c), h));
+            x += colWidthPx(c);
+        }
+        int fixedW = x;
+        p.save();
+        p.setClipRect(QRect(fixedW, y, view.width() - fixedW, h));
+        for (int c = leftCol_; c < cols_ && x < view.width(); ++c) {
+            paintCell(row, c, QRect(x, y, colWidthPx(c), h));
+            x += colWidthPx(c);
+        }
+        p.restore();
+    };
+
+    p.fillRect(view, palette().color(QPalette::Window));
+    int y = 0;
+    for (int r = 0; r < lastFixedRow; ++r) {
+        paintRow(r, y, rowHeightPx(r));
+        y += rowHeightPx(r);
+    }
+    for (int r = topRow_; r < rows() && y < view.height(); ++r) {
+        paintRow(r, y, rowHeightPx(r));
+        y += rowHeightPx(r);
+    }
+}
+
+} // namespace lukana::platform

@@ -1,0 +1,43 @@
+#include "analysis/period_dates.h"
+
+#include <gtest/gtest.h>
+
+using namespace lukana::analysis;
+
+TEST(PeriodDates, SpinnersCarryToARealDate) {
+    struct Case {
+        DateField field;
+        SpunDate moved, expected;
+    } cases[] = {
+        {DateField::Day, {2003, 1, 32}, {2003, 2, 1}},    // up from 31 January
+        {DateField::Day, {2003, 12, 32}, {2004, 1, 1}},   // up from 31 December
+        {DateField::Day, {2003, 4, 31}, {2003, 5, 1}},    // up from 30 April
+        {DateField::Day, {2003, 2, 29}, {2003, 3, 1}},    // up from 28 February 2003
+        {DateField::Day, {2003, 3, 0}, {2003, 2, 28}},    // down from 1 March 2003
+        {DateField::Day, {2004, 3, 0}, {2004, 2, 29}},    // down from 1 March 2004
+        {DateField::Day, {2004, 1, 0}, {2003, 12, 31}},   // down from 1 January 2004
+        {DateField::Month, {2003, 2, 31}, {2003, 2, 28}}, // up from 31 January 2003
+        {DateField::Month, {2003, 13, 15}, {2004, 1, 15}},
+        {DateField::Month, {2003, 0, 15}, {2002, 12, 15}},
+        {DateField::Year, {2005, 2, 29}, {2005, 2, 28}}, // up from 29 February 2004
+        {DateField::Day, {2003, 12, 15}, {2003, 12, 15}},
+        {DateField::Day, {1, 1, 0}, {1, 1, 1}},           // the first period day stays
+        {DateField::Day, {9999, 12, 32}, {9999, 12, 31}}, // and the last
+        {DateField::Month, {9999, 13, 5}, {9999, 1, 5}},
+        {DateField::Month, {1, 0, 5}, {1, 12, 5}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(carrySpunDate(c.field, c.moved.year, c.moved.month, c.moved.day), c.expected)
+            << c.moved.year << "/" << c.moved.month << "/" << c.moved.day;
+}
+
+TEST(PeriodDates, Presets) {
+    EXPECT_EQ(presetPeriod(PeriodPreset::LastMonth, 2004, 1, 10),
+              (Period{2003, 12, 1, 2003, 12, 31}));
+    EXPECT_EQ(presetPeriod(PeriodPreset::LastMonth, 2004, 3, 10),
+              (Period{2004, 2, 1, 2004, 2, 29}));
+    EXPECT_EQ(presetPeriod(PeriodPreset::ThisYear, 2004, 5, 20), (Period{2004, 1, 1, 2004, 5, 20}));
+    EXPECT_EQ(presetPeriod(PeriodPreset::ThisMonth, 2004, 3, 1), (Period{2004, 3, 1, 2004, 3, 1}));
+    EXPECT_EQ(presetPeriod(PeriodPreset::ThisYear, 2004, 1, 1), (Period{2004, 1, 1, 2004, 1, 1}));
+    EXPECT_FALSE(presetPeriod(PeriodPreset::Free, 2004, 3, 1));
+}

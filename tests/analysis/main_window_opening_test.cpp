@@ -1,0 +1,39 @@
+#include "analysis/analysis_window.h"
+#include "platform/clock.h"
+#include "shell/shell_fixture.h"
+
+using namespace lukana;
+
+TEST_F(ShellTest, AnalysesOpenFromTheMainWindowAndLeaveTheirDepartmentChosen) {
+    registerWindowOpeners();
+    mainWindowOpeners().tenpo = {}; // the first start registers through the stand-in
+    platform::setToday(platform::CalendarDay{2004, 1, 10});
+    TestScript script;
+    auto main = firstStart(script);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(addDepartment("二号店"));
+    ASSERT_TRUE(main->button("customersButton")->isEnabled());
+    ASSERT_TRUE(main->button("bestSellersButton")->isEnabled());
+
+    script.window<analysis::AnalysisWindow>([](analysis::AnalysisWindow& w) {
+        EXPECT_EQ(w.analysis().kind(), analysis::AnalysisKind::Customers);
+        EXPECT_EQ(w.analysis().period(), (analysis::Period{2003, 12, 1, 2003, 12, 31}));
+        EXPECT_EQ(w.analysis().rows().size(), 24u);
+        w.departmentList()->setListIndex(1);
+        w.closeWindow();
+    });
+    main->button("customersButton")->click();
+    EXPECT_EQ(main->departmentChoice->currentText(), "二号店");
+
+    script.window<analysis::AnalysisWindow>([](analysis::AnalysisWindow& w) {
+        EXPECT_EQ(w.analysis().kind(), analysis::AnalysisKind::Menu);
+        EXPECT_EQ(w.departmentList()->currentText(), "二号店");
+        EXPECT_EQ(w.categoryList()->currentText(), "全て");
+        w.departmentList()->setListIndex(0);
+        w.closeWindow();
+    });
+    main->button("bestSellersButton")->click();
+    EXPECT_EQ(main->departmentChoice->currentText(), "本店");
+    platform::setToday(std::nullopt);
+    exitProgram(script, *main, platform::Answer::No);
+}

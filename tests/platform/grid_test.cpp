@@ -1,0 +1,350 @@
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "support/grid_clicks.h"
+
+#include <QScrollBar>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace lukana::platform;
+
+namespace {
+
+// A grid inside a window, sized so that a known number of rows is visible.
+struct GridInWindow {
+    QWidget window;
+    Grid* grid = new Grid(&window);
+    GridInWindow(int cols = 3, int rows = 2) {
+        window.resize(600, 400);
+        grid->setGeometry(40, 30, 400, 200);
+        grid->setCols(cols);
+        grid->setRows(rows);
+        window.show();
+    }
+    int rowPx() const { return grid->rowHeight(1) / kTwipsPerPixel; }
+};
+
+// Texts computed on demand; counts what was asked.
+class CountingRows : public GridRowSource {
+  public:
+    int count = 0;
+    mutable int asked = 0;
+    int rowCount() const override { return count; }
+    QString text(int row, int col) const override {
+        ++asked;
+        return QString("%1/%2").arg(row).arg(col);
+    }
+};
+
+} // namespace
+
+TEST(Grid, NewGridHasAHeadingRowAndNoFixedColumn) {
+    Grid g;
+    EXPECT_EQ(g.rows(), 2);
+    EXPECT_EQ(g.cols(), 2);
+    EXPECT_EQ(g.fixedRows(), 1);
+    EXPECT_EQ(g.fixedCols(), 0);
+    EXPECT_EQ(g.row(), 1);
+    EXPECT_EQ(g.topRow(), 1);
+    EXPECT_EQ(g.leftCol(), 0);
+}
+
+TEST(Grid, ShapeKeepsTextsAndDropsCellsCutOff) {
+    Grid g;
+    g.setCols(3);
+    g.setRows(4);
+    g.setText(0, 2, "金額");
+    g.setText(3, 1, "500");
+    g.setRows(6);
+    EXPECT_EQ(g.text(3, 1), "500");
+    EXPECT_EQ(g.text(5, 1), "");
+    g.setCurrentCell(5, 2);
+    g.setRows(3); // row 3 goes, and the current row with it
+    EXPECT_EQ(g.row(), 2);
+    g.setRows(4);
+    EXPECT_EQ(g.text(3, 1), ""); // a row added again starts empty
+    g.setCols(2);
+    EXPECT_EQ(g.col(), 1);
+    g.setCols(3);
+    EXPECT_EQ(g.text(0, 2), "");
+
+    // Outside the grid: writes are ignored, reads are empty.
+    g.setText(4, 0, "x");
+    g.setText(-1, 0, "x");
+    g.setText(0, 3, "x");
+    EXPECT_EQ(g.text(4, 0), "");
+    EXPECT_EQ(g.text(0, 3), "");
+    g.setCurrentCell(9, 9);
+    EXPECT_EQ(g.row(), 2);
+    EXPECT_EQ(g.col(), 1);
+}
+
+TEST(Grid, SizesAreInTwipsRoundedToPixels) {
+    Grid g;
+    g.setCols(3);
+    struct Case {
+        int twips, expect;
+    } cases[] = {{1300, 1305}, {4560, 4560}, {600, 600}, {1, 0}, {-1, Grid::kDefaultColWidth}};
+    for (const Case& c : cases) {
+        g.setColWidth(1, c.twips);
+        EXPECT_EQ(g.colWidth(1), c.expect) << c.twips;
+    }
+    int normal = g.rowHeight(1);
+    EXPECT_GE(normal, Grid::kMinRowHeight);
+    g.setRowHeight(1, normal + 90);
+    EXPECT_EQ(g.rowHeight(1), normal + 90);
+    g.setRowHeight(1, -1);
+    EXPECT_EQ(g.rowHeight(1), normal);
+}
+
+TEST(Grid, AlignmentCellOverColumnOverGeneral) {
+    Grid g;
+    g.setCols(3);
+    g.setRows(3);
+    struct Case {
+        QString text;
+        Qt::Alignment expect;
+    } general[] = {{"1500", Qt::AlignRight},
+                   {"-2.5", Qt::AlignRight},
+                   {"abc", Qt::AlignLeft},
+                   {"", Qt::AlignLeft},
+                   {"12円", Qt::AlignLeft}};
+    for (const Case& c : general) {
+        g.setText(1, 0, c.text);
+        EXPECT_EQ(g.cellAlignment(1, 0), c.expect | Qt::AlignVCenter) << c.text.toStdString();
+    }
+    g.setColAlignment(1, Qt::AlignRight);
+    g.setText(1, 1, "合計");
+    EXPECT_EQ(g.cellAlignment(1, 1), Qt::AlignRight | Qt::AlignVCenter);
+    g.setCellAlignment(2, 1, Qt::AlignHCenter);
+    EXPECT_EQ(g.cellAlignment(2, 1), Qt::AlignHCenter | Qt::AlignVCenter);
+    EXPECT_EQ(g.cellAlignment(1, 1), Qt::AlignRight | Qt::AlignVCenter);
+}
+
+TEST(Grid, BackgroundAndFontPerCell) {
+    Grid g;
+    g.setCols(3);
+    g.setRows(3);
+    const QColor yellow(255, 255, 0);
+    g.setCellBackground(2, 2, yellow);
+    EXPECT_EQ(g.cellBackground(2, 2), yellow);
+    EXPECT_FALSE(g.cellBackground(2, 1).isValid());
+    EXPECT_FALSE(g.cellBackground(1, 2).isValid());
+    g.setCellBackground(2, 2, QColor());
+    EXPECT_FALSE(g.cellBackground(2, 2).isValid());
+
+    QFont small = g.font();
+    small.setPointSize(6);
+    g.setCellFont(0, 1, small);
+    EXPECT_EQ(g.cellFont(0, 1).pointSize(), 6);
+    EXPECT_EQ(g.cellFont(0, 0), g.font());
+
+    // A row cut off and added again has lost its colours.
+    g.setCellBackground(2, 0, yellow);
+    g.setRows(2);
+    g.setRows(3);
+    EXPECT_FALSE(g.cellBackground(2, 0).isValid());
+}
+
+TEST(Grid, ClickMakesTheCellCurrentBeforeTheHandlerRuns) {
+    GridInWindow w(3, 4);
+    std::vector<std::pair<int, int>> seen;
+    w.grid->onClick([&] { seen.emplace_back(w.grid->row(), w.grid->col()); });
+    clickCell(*w.grid, 2, 1);
+    clickCell(*w.grid, 0, 2); // the heading row is clicked like any row
+    clickCell(*w.grid, 3, 0);
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{2, 1}, {0, 2}, {3, 0}}));
+}
+
+TEST(Grid, ClickBelowTheLastRowDoesNothing) {
+    GridInWindow w(3, 2);
+    int clicks = 0;
+    w.grid->onClick([&] { ++clicks; });
+    w.grid->setCurrentCell(1, 1);
+    QRect last = w.grid->cellRect(1, 1, w.grid->viewport());
+    QPointF below(last.center().x(), last.bottom() + 20);
+    QMouseEvent press(QEvent::MouseButtonPress, below, w.grid->viewport()->mapToGlobal(below),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.grid->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, below, w.grid->viewport()->mapToGlobal(below),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.grid->viewport(), &release);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(w.grid->row(), 1);
+}
+
+TEST(Grid, CellRectFollowsWidthsHeightsAndScrolling) {
+    GridInWindow w(3, 50);
+    Grid& g = *w.grid;
+    g.setColWidth(0, 1500); // 100 px
+    g.setColWidth(1, 750);  // 50 px
+    const int h = w.rowPx();
+    const QPoint gridAt = g.viewport()->mapTo(&w.window, QPoint(0, 0));
+
+    QRect r = g.cellRect(3, 1, &w.window);
+    EXPECT_EQ(r, QRect(gridAt + QPoint(100, 3 * h), QSize(50, h)));
+
+    g.setTopRow(11); // rows 11.. now follow the heading row
+    r = g.cellRect(12, 1, &w.window);
+    EXPECT_EQ(r.topLeft(), gridAt + QPoint(100, 2 * h));
+    // The heading row stays where it is.
+    EXPECT_EQ(g.cellRect(0, 1, &w.window).topLeft(), gridAt + QPoint(100, 0));
+
+    // A taller row pushes the rows below it down.
+    g.setRowHeight(11, g.rowHeight(11) + 90);
+    r = g.cellRect(12, 1, &w.window);
+    EXPECT_EQ(r.topLeft(), gridAt + QPoint(100, 2 * h + 6));
+    EXPECT_EQ(g.cellRect(11, 1, &w.window).height(), h + 6);
+}
+
+TEST(Grid, FixedRowsAndColumnStayWhileTheRestScrolls) {
+    // The guest-slip shape: three fixed rows, fixed column 0.
+    GridInWindow w(17, 60);
+    Grid& g = *w.grid;
+    g.setFixedRows(3);
+    g.setFixedCols(1);
+    for (int c = 0; c < 17; ++c)
+        g.setColWidth(c, 600);
+    EXPECT_EQ(g.topRow(), 3);
+    EXPECT_EQ(g.leftCol(), 1);
+    const int h = w.rowPx();
+    g.setTopRow(20);
+    g.setLeftCol(5);
+    QRect fixedCorner = g.cellRect(2, 0, g.viewport());
+    EXPECT_EQ(fixedCorner.topLeft(), QPoint(0, 2 * h));
+    EXPECT_EQ(g.cellRect(20, 0, g.viewport()).topLeft(), QPoint(0, 3 * h));
+    EXPECT_EQ(g.cellRect(20, 5, g.viewport()).topLeft(), QPoint(40, 3 * h));
+    EXPECT_EQ(g.cellRect(1, 6, g.viewport()).topLeft(), QPoint(80, h));
+
+    std::vector<std::pair<int, int>> seen;
+    g.onClick([&] { seen.emplace_back(g.row(), g.col()); });
+    clickCell(g, 21, 6);
+    clickCell(g, 2, 0);
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{21, 6}, {2, 0}}));
+    g.setLeftCol(0); // scrolled fully to the left
+    EXPECT_EQ(g.leftCol(), 1);
+}
+
+TEST(Grid, ScrollEventOnEveryMoveOfTheView) {
+    GridInWindow w(3, 100);
+    Grid& g = *w.grid;
+    int scrolls = 0;
+    g.onScroll([&] { ++scrolls; });
+    g.setTopRow(10);
+    EXPECT_EQ(scrolls, 1);
+    g.setTopRow(10); // no move, no event
+    EXPECT_EQ(scrolls, 1);
+    g.verticalScrollBar()->setValue(g.verticalScrollBar()->value() + 3); // the user
+    EXPECT_EQ(g.topRow(), 13);
+    EXPECT_EQ(scrolls, 2);
+
+    // The view never runs past the last rows.
+    int visible = (g.viewport()->height() - w.rowPx()) / w.rowPx();
+    g.setTopRow(1000);
+    EXPECT_EQ(g.topRow(), 100 - visible);
+    g.setTopRow(-5);
+    EXPECT_EQ(g.topRow(), 1);
+    // Cutting the rows below the view moves it.
+    g.setTopRow(50);
+    scrolls = 0;
+    g.setRows(5);
+    EXPECT_EQ(g.topRow(), 1);
+    EXPECT_EQ(scrolls, 1);
+}
+
+TEST(Grid, FillingDrawsNothingAndReportsOneScrollAtTheEnd) {
+    GridInWindow w(3, 100);
+    Grid& g = *w.grid;
+    g.setTopRow(50);
+    int scrolls = 0;
+    g.onScroll([&] { ++scrolls; });
+    {
+        Grid::Filling filling(g);
+        EXPECT_FALSE(g.viewport()->updatesEnabled());
+        g.setRows(1); // a day rebuilt: cut to the heading, then filled
+        for (int r = 1; r < 80; ++r) {
+            g.setRows(r + 1);
+            g.setText(r, 0, QString::number(r));
+        }
+        { Grid::Filling nested(g); }
+        EXPECT_FALSE(g.viewport()->updatesEnabled());
+        EXPECT_EQ(scrolls, 0);
+    }
+    EXPECT_TRUE(g.viewport()->updatesEnabled());
+    EXPECT_EQ(g.topRow(), 1);
+    EXPECT_EQ(scrolls, 1);
+    EXPECT_EQ(g.text(79, 0), "79");
+    EXPECT_EQ(g.verticalScrollBar()->value(), 0);
+
+    // A filling that leaves the view where it was reports nothing.
+    {
+        Grid::Filling filling(g);
+        g.setText(5, 1, "x");
+    }
+    EXPECT_EQ(scrolls, 1);
+}
+
+TEST(Grid, EditorLiesOverTheCellAndLoadsQuietly) {
+    GridInWindow w(3, 5);
+    Grid& g = *w.grid;
+    TextBox editor(&w.window);
+    editor.hide();
+    int changes = 0;
+    editor.onChange([&] { ++changes; });
+    editor.setText("-500"); // an earlier edit
+    changes = 0;
+
+    g.setText(3, 1, "1200");
+    g.onClick([&] {
+        g.placeEditor(&editor, g.row(), g.col());
+        editor.setTextQuietly(g.text(g.row(), g.col()));
+    });
+    clickCell(g, 3, 1);
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.geometry(), g.cellRect(3, 1, &w.window));
+    EXPECT_EQ(editor.text(), "1200");
+    EXPECT_EQ(changes, 0);
+    editor.setText("1200"); // what it holds already: still no change
+    EXPECT_EQ(changes, 0);
+    editor.setText("1300");
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(Grid, RowSourceGivesReadOnlyRowsOnDemand) {
+    GridInWindow w(3, 1);
+    Grid& g = *w.grid;
+    g.setText(0, 0, "日付");
+    CountingRows model;
+    model.count = 1'000'000;
+    g.setRowSource(&model);
+    EXPECT_EQ(g.rows(), 1'000'001);
+    EXPECT_EQ(g.text(0, 0), "日付"); // the heading row stays the grid's
+    EXPECT_EQ(g.text(1, 2), "0/2");
+    EXPECT_EQ(g.text(1'000'000, 1), "999999/1");
+    g.setText(5, 1, "x");
+    EXPECT_EQ(g.text(5, 1), "4/1");
+    g.setRows(3); // the model decides the rows
+    EXPECT_EQ(g.rows(), 1'000'001);
+
+    // Drawing asks only for the rows in view.
+    g.setTopRow(500'000);
+    model.asked = 0;
+    g.viewport()->grab();
+    int visibleCells = 3 * (g.viewport()->height() / w.rowPx() + 1);
+    EXPECT_GT(model.asked, 0);
+    EXPECT_LE(model.asked, 2 * visibleCells); // text and alignment of each cell
+
+    // A recalculation with fewer rows: rows and view follow once told.
+    model.count = 10;
+    g.rowSourceChanged();
+    EXPECT_EQ(g.rows(), 11);
+    EXPECT_EQ(g.topRow(), 1);
+    EXPECT_EQ(g.text(10, 0), "9/0");
+    EXPECT_EQ(g.text(11, 0), "");
+
+    // Back to stored rows: only the fixed rows remain.
+    g.setRowSource(nullptr);
+    EXPECT_EQ(g.rows(), 1);
+    EXPECT_EQ(g.text(0, 0), "日付");
+}
