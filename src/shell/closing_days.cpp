@@ -1,9 +1,9 @@
 #include "closing_days.h"
 
-#include "date_spin.h"
 #include "dialog_support.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
+#include "storage/date_carry.h"
 #include "storage/paths.h"
 #include "storage/routines.h"
 #include "storage/settings.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "date_spin.h"
+#include "storage/date_carry.h"
 // The closing-day dialog (four closing days of a department, simebi.dat) and the fiscal
 // year-end dialog (month and day of the voucher book's department, kesan.dat). Neither asks
 // whether to save: the closing days are written on OK and on a change of department, the

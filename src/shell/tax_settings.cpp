@@ -1,9 +1,9 @@
 #include "tax_settings.h"
 
-#include "date_spin.h"
 #include "dialog_support.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
+#include "storage/date_carry.h"
 #include "storage/paths.h"
 #include "storage/routines.h"
 #include "storage/settings.h"
@@ -43,7 +43,7 @@ TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
     tabs->addTab(QStringLiteral("消費税"));
     tabs->addTab(QStringLiteral("売掛金の処理"));
 
-    yearSpinner->setRange(kMinSpinYear, kMaxSpinYear);
+    yearSpinner->setRange(kMinYear, kMaxYear);
     monthSpinner->setRange(0, 13);
     daySpinner->setRange(0, 32);
     for (TextBox* box : {yearBox, monthBox, dayBox, rateBox}) {
@@ -216,7 +216,7 @@ void TaxSettingsDialog::boxChanged(DateField field) {
             monthSpinner->setValueFromBox(roundHalfEven(v));
         break;
     case DateField::Year:
-        if (v >= kMinSpinYear && v <= kMaxSpinYear)
+        if (v >= kMinYear && v <= kMaxYear)
             yearSpinner->setValueFromBox(roundHalfEven(v));
         break;
     }

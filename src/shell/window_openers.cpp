@@ -3,9 +3,12 @@
 #include "analysis/openers.h"
 #include "backup.h"
 #include "closing_days.h"
+#include "daily/openers.h"
 #include "openers.h"
 #include "platform/window.h"
 #include "registers/openers.h"
+#include "tax_settings.h"
+#include "vouchers/openers.h"
 
 namespace lukana {
 
@@ -29,6 +32,12 @@ void registerWindowOpeners() {
     o.menuBunrui = openMenuBunruiRegister;
     o.kyaku = openKyakuAnalysis;
     o.uresuji = openUresujiAnalysis;
+    o.denpyou = openVoucherBook;
+    dailyReportOpeners().voucherBook = openVoucherBook;
+    VoucherMenuOpeners& v = voucherMenuOpeners();
+    v.closingDays = openModal<ClosingDaysDialog>;
+    v.taxSettings = openModal<TaxSettingsDialog>;
+    v.fiscalYearEnd = openModal<FiscalYearEndDialog>;
 }
 
 } // namespace lukana

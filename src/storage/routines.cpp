@@ -78,6 +78,11 @@ int weekday(int year, int month, int day) {
     return static_cast<int>(std::chrono::weekday(d).c_encoding());
 }
 
+std::string weekdayName(int year, int month, int day) {
+    static constexpr const char* kNames[] = {"日", "月", "火", "水", "木", "金", "土"};
+    return kNames[weekday(year, month, day)];
+}
+
 double leadingNumber(std::string_view text) {
     std::string s;
     s.reserve(text.size());

@@ -26,6 +26,8 @@ long long serialDay(long long year, long long month, long long day);
 bool isValidDate(int year, int month, int day);
 // Weekday 0 Sunday .. 6 Saturday of a valid date.
 int weekday(int year, int month, int day);
+// Its one-character Japanese name: "日" .. "土".
+std::string weekdayName(int year, int month, int day);
 
 // The number a box or grid cell stands for: blanks are skipped wherever they stand, the value
 // is the longest leading decimal number, the rest is ignored, and no number gives 0.

@@ -50,7 +50,8 @@ std::vector<DamagedMonthFile> VoucherMonths::load(const std::string& busyoName, 
 Status VoucherMonths::save(const std::string& busyoName, int year, int month) const {
     const std::string path = denpyouPath(busyoName, year, month);
     if (std::find(keptDamaged_.begin(), keptDamaged_.end(), path) != keptDamaged_.end())
-        return Status::failure("読めないファイルが置き換えられずに残っています: " + path);
+        return Status::failure(path + " は読めなかったファイルのため、上書きしません。"
+                                      "別の場所に移してから保存してください。");
     filePath = path;
     return denpyouHozon();
 }

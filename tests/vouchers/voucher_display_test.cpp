@@ -1,0 +1,110 @@
+// Showing a day: the grid's cells, the split, the period caption, the labels and the summaries.
+#include "voucher_book_fixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+using namespace lukana;
+using namespace lukana::platform;
+
+namespace {
+
+class VoucherDisplayTest : public VoucherBookTest {
+  protected:
+    void fillMonths() {
+        append((*march)[20], {9999, 2, 0, 1, 10});       // before the period
+        append((*march)[21], {1050, 2, 0, 1, 10, 1, 2}); // 5 %: 1000
+        append((*april)[1], {1080, 2, 0, 1, 10, 1, 2});  // 8 %: 1000
+        DenpyouDay& day = (*april)[2];
+        append(day, {1234.6, 2, 0, 1, 10, 1, 2, 0, 0, 0, "ビール"});
+        append(day, {0, 0, 0, 4, 2, 2});
+        append(day, {108, 2, 1, 1, 12, 1, 0, 0, 0, 7});    // a stored tax
+        append(day, {500, 4, 1, 1, -1, 3, 4, 0, 1, 24});   // exempt, stored tax
+        append(day, {200, 5, 0, 2, 0, 0, 99999, 0, 0, 0}); // income, no such title
+        append(day, {300, 4, 9, 4, 6, 0, 0, 0, 0, 0});     // banks beyond the slots
+        saveMonths();
+    }
+};
+
+TEST_F(VoucherDisplayTest, ShowsTheDayItsSplitAndThePeriodTotals) {
+    fillMonths();
+    TestScript script;
+    withVoucherBook(script, [&](Window& w) {
+        EXPECT_EQ(w.windowTitle(), "仕入仕訳票(本店)   2014年 4月 2日");
+        EXPECT_EQ(w.departmentChoice->currentText(), "本店");
+        EXPECT_EQ(w.totalsFrame->title(), " 3月 21日～ 4月 2日までの合計");
+        EXPECT_EQ(cell(w, 0, 5), "消費税( 8%)");
+        ASSERT_EQ(w.voucherGrid->rows(), 8);
+        EXPECT_EQ(rowTexts(w, 1), (QStringList{"1", "", "支払い", "本店", "1235", "91", "1144",
+                                               "酒屋", "売上", "", "ビール"}));
+        EXPECT_EQ(rowTexts(w, 2), (QStringList{"2", "", "入金", "", "", "", "",
+                                               "りそな 渋谷 当座 7654321", "", "", ""}));
+        EXPECT_EQ(rowTexts(w, 3).mid(0, 8),
+                  (QStringList{"3", "", "支払い", "本部", "108", "7", "101", "魚屋"}));
+        EXPECT_EQ(rowTexts(w, 4).mid(0, 8),
+                  (QStringList{"4", "◎", "銀行から出金", "みずほ 新宿 普通 1234567", "500", "",
+                               "500", "その他"}));
+        EXPECT_EQ(rowTexts(w, 6).mid(3, 5), (QStringList{"", "300", "22", "278", ""}));
+        EXPECT_EQ(rowTexts(w, 7), (QStringList{"7", "", "", "", "", "", "", "", "", "", ""}));
+        EXPECT_EQ(w.voucherGrid->cellBackground(7, 1), QColor(255, 255, 0));
+        // The exempt voucher's stored tax goes from memory without marking the month.
+        EXPECT_EQ(denpyouMonth[2].tax[3], 0);
+        EXPECT_EQ(w.denpyouChanged, 0);
+
+        // Day: 1235 + 108 + 500 + 200 + 300; period adds 21 March and 1 April.
+        EXPECT_EQ(w.dayTotalLabel->text(), "¥2,343");
+        EXPECT_EQ(w.periodTotalLabel->text(), "¥4,473");
+        EXPECT_EQ(w.periodExcludedLabel->text(), "¥4,209");
+        EXPECT_EQ(column(*w.supplierGrid, 0), (QStringList{"仕入先", "酒屋", "八百屋", "魚屋"}));
+        EXPECT_EQ(column(*w.supplierGrid, 1),
+                  (QStringList{"出金額(税込み)", "¥3,365", "¥", "¥108"}));
+        EXPECT_EQ(column(*w.supplierGrid, 2), (QStringList{"税抜き出金額", "¥3,144", "¥", "¥101"}));
+        EXPECT_EQ(column(*w.sourceGrid, 0), (QStringList{"出金元", "本店"}));
+        EXPECT_EQ(column(*w.sourceGrid, 1), (QStringList{"出金額(税込み)", "¥3,473"}));
+        EXPECT_EQ(column(*w.incomeGrid, 1), (QStringList{"入金額(税込み)", "¥200"}));
+        EXPECT_EQ(w.accountGrid->text(0, 0), "勘定科目名");
+        EXPECT_EQ(w.accountGrid->rows(), tekiyouCount + 1);
+        EXPECT_EQ(w.supplierGrid->cellAlignment(1, 1) & Qt::AlignRight, Qt::AlignRight);
+    });
+    EXPECT_TRUE(script.boxes().empty());
+}
+
+TEST_F(VoucherDisplayTest, AnEmptyDepartmentShowsTheEntryRowAndEveryRegisterEntry) {
+    TestScript script;
+    withVoucherBook(script, [&](Window& w) {
+        EXPECT_EQ(w.voucherGrid->rows(), 2);
+        EXPECT_EQ(cell(w, 1, 0), "1");
+        EXPECT_EQ(w.dayTotalLabel->text(), "¥");
+        EXPECT_EQ(w.periodTotalLabel->text(), "¥");
+        EXPECT_EQ(w.supplierGrid->rows(), 4);
+        EXPECT_EQ(w.supplierGrid->text(2, 2), "¥");
+    });
+    EXPECT_TRUE(script.boxes().empty());
+    EXPECT_FALSE(std::filesystem::exists(aprilFile()));
+}
+
+TEST_F(VoucherDisplayTest, AMarchDayIsSplitAtFivePercent) {
+    todayMonth = 3, todayDay = 25;
+    append((*march)[25], {105, 2, 0, 1, 10});
+    saveMonths();
+    TestScript script;
+    withVoucherBook(script, [&](Window& w) {
+        EXPECT_EQ(cell(w, 0, 5), "消費税( 5%)");
+        EXPECT_EQ(cell(w, 1, 5), "5");
+        EXPECT_EQ(cell(w, 1, 6), "100");
+        EXPECT_EQ(w.totalsFrame->title(), " 3月 21日～ 3月 25日までの合計");
+    });
+}
+
+TEST_F(VoucherDisplayTest, WithoutSettingsFilesTheMonthIsThePeriod) {
+    std::filesystem::remove(busyoFilePath("本店", "simebi.dat"));
+    TestScript script;
+    withVoucherBook(script, [&](Window& w) {
+        EXPECT_EQ(w.totalsFrame->title(), " 4月 1日～ 2日までの合計");
+        EXPECT_EQ(simeGenkin, 31);
+        EXPECT_EQ(kesanTuki, 3);
+        EXPECT_EQ(kesanBi, 31);
+    });
+}
+
+} // namespace

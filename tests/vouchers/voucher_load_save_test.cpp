@@ -1,0 +1,155 @@
+// Loading and saving the month, the save question, the department choice and closing.
+#include "voucher_book_fixture.h"
+
+#include <QPushButton>
+
+using namespace lukana;
+using namespace lukana::platform;
+
+namespace {
+
+class VoucherLoadSaveTest : public VoucherBookTest {
+  protected:
+    // Marks the month changed the way the user does: deletes the first voucher.
+    static void deleteFirst(Window& w) {
+        click(w, 1, Window::kNoteCol);
+        w.deleteButton->click();
+    }
+};
+
+const QString kSaveQuestion = QStringLiteral("データを保存しますか");
+
+TEST_F(VoucherLoadSaveTest, OlderNameIsReadAndSavedUnderThePlainName) {
+    append((*april)[2], {100, 2, 0, 1, 10});
+    append((*april)[2], {200, 2, 0, 1, 12});
+    saveMonths(true);
+    const std::string older = denpyouPath("本店", 2014, 4, true);
+    const std::string olderBytes = readBytes(older);
+    TestScript script;
+    script.answer(Answer::Yes);
+    withVoucherBook(script, [&](Window& w) {
+        EXPECT_EQ(w.voucherGrid->rows(), 4);
+        deleteFirst(w);
+        EXPECT_EQ(w.denpyouChanged, 1);
+        EXPECT_EQ(cell(w, 1, Window::kAmountCol), "200");
+    });
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, kSaveQuestion);
+    EXPECT_EQ(script.boxes()[0].title, "確認");
+    EXPECT_EQ(script.boxes()[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(readBytes(older), olderBytes);
+    auto saved = std::make_unique<DenpyouMonth>();
+    ASSERT_TRUE(readDenpyouMonth(aprilFile(), *saved).ok());
+    EXPECT_EQ((*saved)[2].denpyouCount, 1);
+    EXPECT_EQ((*saved)[2].amount[0], 200);
+    EXPECT_EQ((*saved)[2].tax[0], 14); // the split shown is saved: 200 at 8 %
+}
+
+TEST_F(VoucherLoadSaveTest, ADamagedFileIsMovedAsideAndTold) {
+    writeBytes(aprilFile(), "not a month\r\n");
+    TestScript script;
+    script.answer(Answer::Ok);
+    withVoucherBook(script, [&](Window& w) { EXPECT_EQ(w.voucherGrid->rows(), 2); });
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_TRUE(script.boxes()[0].text.contains("20144u.dat"));
+    EXPECT_EQ(script.boxes()[0].icon, Icon::Warning);
+    EXPECT_FALSE(std::filesystem::exists(aprilFile()));
+    int aside = 0;
+    for (const auto& e : std::filesystem::directory_iterator(busyoFolderPath("本店")))
+        aside += e.path().filename().string().starts_with("20144u.dat.broken-");
+    EXPECT_EQ(aside, 1);
+}
+
+TEST_F(VoucherLoadSaveTest, AFailingSaveIsToldAndTheWindowStaysChanged) {
+    append((*april)[2], {100, 2, 0, 1, 10});
+    saveMonths();
+    const std::string before = readBytes(aprilFile());
+    TestScript script;
+    script.answer(Answer::Yes).answer(Answer::Ok).answer(Answer::No);
+    withVoucherBook(script, [&](Window& w) {
+        deleteFirst(w);
+        setWriteFaultHook([](WriteStage) { return true; });
+        EXPECT_FALSE(w.closeWindow());
+        EXPECT_TRUE(w.isOpen());
+        EXPECT_EQ(w.denpyouChanged, 1);
+        setWriteFaultHook({});
+        EXPECT_TRUE(w.closeWindow()); // No: closes without saving
+    });
+    ASSERT_EQ(script.boxes().size(), 3u);
+    EXPECT_TRUE(script.boxes()[1].text.startsWith("20144u.dat を保存できませんでした。"));
+    EXPECT_EQ(script.boxes()[2].text, kSaveQuestion);
+    EXPECT_EQ(readBytes(aprilFile()), before);
+}
+
+TEST_F(VoucherLoadSaveTest, ClosingWithCancelStaysAndAsksAgain) {
+    append((*april)[2], {100, 2, 0, 1, 10});
+    saveMonths();
+    TestScript script;
+    script.answer(Answer::Cancel).answer(Answer::No);
+    withVoucherBook(script, [&](Window& w) {
+        deleteFirst(w);
+        EXPECT_FALSE(w.closeWindow());
+        EXPECT_EQ(w.voucherGrid->rows(), 2);
+        EXPECT_TRUE(w.closeWindow());
+    });
+    EXPECT_EQ(script.boxes().size(), 2u);
+}
+
+TEST_F(VoucherLoadSaveTest, DepartmentChangeAsksOnce) {
+    append((*april)[2], {100, 2, 0, 1, 10});
+    saveMonths();
+    auto branch = std::make_unique<DenpyouMonth>();
+    append((*branch)[2], {7, 2, 0, 0, 0});
+    append((*branch)[2], {8, 2, 0, 0, 0});
+    ASSERT_TRUE(writeDenpyouMonth(denpyouPath("支店", 2014, 4), *branch).ok());
+    TestScript script;
+    script.answer(Answer::Cancel).answer(Answer::No).answer(Answer::Yes);
+    withVoucherBook(script, [&](Window& w) {
+        deleteFirst(w);
+        w.departmentChoice->setListIndex(1); // Cancel: the old department stays
+        EXPECT_EQ(w.departmentChoice->listIndex(), 0);
+        EXPECT_EQ(denpyouBusyo, 0);
+        EXPECT_EQ(w.voucherGrid->rows(), 2);
+        EXPECT_EQ(script.boxes().size(), 1u);
+        w.departmentChoice->setListIndex(1); // No: the branch's month, changes dropped
+        EXPECT_EQ(denpyouBusyo, 1);
+        EXPECT_EQ(w.voucherGrid->rows(), 4);
+        EXPECT_EQ(w.windowTitle(), "仕入仕訳票(支店)   2014年 4月 2日");
+        EXPECT_EQ(w.denpyouChanged, 0);
+        deleteFirst(w);
+        w.departmentChoice->setListIndex(0); // Yes: the branch is saved first
+        EXPECT_EQ(w.voucherGrid->rows(), 3);
+    });
+    EXPECT_EQ(script.boxes().size(), 3u);
+    auto saved = std::make_unique<DenpyouMonth>();
+    ASSERT_TRUE(readDenpyouMonth(denpyouPath("支店", 2014, 4), *saved).ok());
+    EXPECT_EQ((*saved)[2].denpyouCount, 1);
+    ASSERT_TRUE(readDenpyouMonth(aprilFile(), *saved).ok());
+    EXPECT_EQ((*saved)[2].denpyouCount, 1);
+}
+
+TEST_F(VoucherLoadSaveTest, NoDepartmentMeansNoInput) {
+    curBusyo = -1;
+    TestScript script;
+    withVoucherBook(script, [&](Window& w) {
+        EXPECT_EQ(w.departmentChoice->listIndex(), -1);
+        EXPECT_FALSE(w.voucherGrid->isEnabled());
+        EXPECT_FALSE(w.deleteButton->isEnabled());
+        EXPECT_FALSE(w.absorbButton->isEnabled());
+        w.departmentChoice->setListIndex(0);
+        EXPECT_TRUE(w.voucherGrid->isEnabled());
+    });
+    EXPECT_TRUE(script.boxes().empty());
+}
+
+TEST_F(VoucherLoadSaveTest, WithoutDepartmentFileTheWindowDoesNotOpen) {
+    std::filesystem::remove(rootFilePath("misena.dat"));
+    TestScript script;
+    script.answer(Answer::Ok);
+    openVoucherBook();
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, "先に店舗を登録する必要があります。");
+    EXPECT_EQ(script.windowsShown(), 0);
+}
+
+} // namespace
