@@ -3,7 +3,9 @@
 #include "analysis/openers.h"
 #include "backup.h"
 #include "closing_days.h"
+#include "daily/guest_slip_window.h"
 #include "daily/openers.h"
+#include "daily/sales_list_window.h"
 #include "openers.h"
 #include "platform/window.h"
 #include "registers/openers.h"
@@ -31,6 +33,7 @@ void registerWindowOpeners() {
     o.menu = openMenuItemRegister;
     o.menuBunrui = openMenuBunruiRegister;
     o.kyaku = openKyakuAnalysis;
+    o.uriage = openModal<SalesListWindow>;
     o.uresuji = openUresujiAnalysis;
     o.denpyou = openVoucherBook;
     dailyReportOpeners().voucherBook = openVoucherBook;
@@ -38,6 +41,7 @@ void registerWindowOpeners() {
     v.closingDays = openModal<ClosingDaysDialog>;
     v.taxSettings = openModal<TaxSettingsDialog>;
     v.fiscalYearEnd = openModal<FiscalYearEndDialog>;
+    dailyReportOpeners().guestSlips = openGuestSlips;
 }
 
 } // namespace lukana

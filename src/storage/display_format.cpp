@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace lukana {
 
@@ -20,6 +21,15 @@ struct Digits {
 
 Digits significantDigits(double value) {
     char buf[64];
+    // A whole value below 1E15 has exactly these digits; the general form gives the same.
+    if (const double magnitude = std::fabs(value);
+        magnitude < 1e15 && std::trunc(magnitude) == magnitude) {
+        char* end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(magnitude)).ptr;
+        Digits d;
+        d.digits.assign(buf, end);
+        d.exponent = static_cast<int>(end - buf) - 1;
+        return d;
+    }
     char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
                               std::chars_format::scientific, kDoubleDigits - 1)
                     .ptr;
@@ -144,7 +154,13 @@ std::string plainDecimal(double value) {
 }
 
 std::string Format(double value, std::string_view patternText, Output output) {
-    const Pattern pattern = parsePattern(patternText, output);
+    // A window formats many cells by the same few patterns: each is taken apart once.
+    thread_local std::unordered_map<std::string, Pattern> parsed[2];
+    auto& cache = parsed[output == Output::Screen ? 0 : 1];
+    auto found = cache.find(std::string(patternText));
+    if (found == cache.end())
+        found = cache.emplace(patternText, parsePattern(patternText, output)).first;
+    const Pattern& pattern = found->second;
     if (!std::isfinite(value))
         value = 0;
     if (pattern.percent)

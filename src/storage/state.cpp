@@ -15,6 +15,8 @@ int renameIndex;
 std::string renameResult;
 int urikakeTouroku;
 std::string csvText;
+int nippouYearLoaded, nippouMonthLoaded;
+int reportChanged, detailChanged;
 
 int busyoCount;
 std::vector<BusyoRec> busyoRecs;
@@ -92,6 +94,7 @@ void resetSharedState() {
     hyoujiChu = openFailed = registerKind = renameIndex = urikakeTouroku = 0;
     renameResult.clear();
     csvText.clear();
+    nippouYearLoaded = nippouMonthLoaded = reportChanged = detailChanged = 0;
 
     busyoCount = 0;
     refill(busyoRecs, kBusyoCapacity);

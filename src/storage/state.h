@@ -194,6 +194,11 @@ extern std::vector<int> zanKinds; // capacity kZanCapacity
 extern std::vector<int> zanIds;
 extern std::vector<double> zanBalances;
 
+// ---- the daily report's working month ----
+extern int nippouYearLoaded, nippouMonthLoaded; // 0 makes the next show load again
+extern int reportChanged; // the month in memory differs from its file
+extern int detailChanged; // the guest slips of the shown day changed since the slips opened
+
 // Back to the state of a fresh start: every value zero or empty, lists at full capacity.
 void resetSharedState();
 

@@ -1,5 +1,6 @@
 #include "voucher_book_window.h"
 
+#include "platform/date_navigator.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
@@ -65,6 +66,10 @@ void VoucherBookWindow::buildControls() {
     departmentChoice->onChange([this] { onDepartmentChosen(); });
     onFocusGained(departmentChoice, [this] { kesi(); });
 
+    dateNavigator = new DateNavigator(DateBoxes::Parts::YearMonthDay, {}, this);
+    dateNavigator->onTouched([this] { kesi(); });
+    dateNavigator->onMove([this](const DateMove& move) { return onDateMove(move.to); });
+
     voucherGrid = new Grid(this);
     totalsFrame = new QGroupBox(this);
     supplierGrid = new Grid(totalsFrame);
@@ -98,6 +103,7 @@ void VoucherBookWindow::buildControls() {
 void VoucherBookWindow::layOut() {
     auto* top = new QHBoxLayout;
     top->addWidget(departmentChoice);
+    top->addWidget(dateNavigator);
     top->addStretch();
 
     auto* side = new QVBoxLayout;
@@ -175,6 +181,7 @@ void VoucherBookWindow::formLoad() {
     Hyouji();
     curYear = todayYear, curMonth = todayMonth, curDay = todayDay;
     hyoujiChu = 1;
+    dateNavigator->setDate({curYear, curMonth, curDay});
     lstIre();
     entryTypeEditor->clear();
     QStringList departments;
@@ -191,6 +198,7 @@ void VoucherBookWindow::formLoad() {
 
 void VoucherBookWindow::formActivate() {
     curYear = todayYear, curMonth = todayMonth, curDay = todayDay;
+    dateNavigator->setDate({curYear, curMonth, curDay});
     lstIre();
     denpyouMonthLoaded = 0;
     departmentChoice->setListIndex(-1);
@@ -243,7 +251,8 @@ void VoucherBookWindow::loadDepartmentSettings() {
 }
 
 void VoucherBookWindow::setInputEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{voucherGrid, absorbButton, deleteButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{voucherGrid, dateNavigator, absorbButton, deleteButton})
         w->setEnabled(enabled);
 }
 
@@ -339,20 +348,16 @@ bool VoucherBookWindow::hozon() {
 
 // ---- dates ----
 
-bool VoucherBookWindow::onDateMove(int year, int month, int day) {
-    if (hyoujiChu == 1) {
-        curYear = year, curMonth = month, curDay = day;
-        return true;
-    }
+bool VoucherBookWindow::onDateMove(const SpinDate& to) {
     preHozon();
-    if (year != curYear || month != curMonth) {
+    if (to.year != curYear || to.month != curMonth) {
         kakunin();
         if (saveCancelled == 1) {
             saveCancelled = 0;
             return false;
         }
     }
-    curYear = year, curMonth = month, curDay = day;
+    curYear = to.year, curMonth = to.month, curDay = to.day;
     hyouji2();
     return true;
 }

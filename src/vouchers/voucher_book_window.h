@@ -24,7 +24,9 @@ namespace lukana {
 
 namespace platform {
 class Grid;
+class DateNavigator;
 } // namespace platform
+struct SpinDate;
 
 // Refills a list without its change event, leaving no entry chosen.
 void fillQuietly(platform::ComboBox& box, const QStringList& items);
@@ -61,6 +63,7 @@ class VoucherBookWindow : public platform::Window {
 
     // Controls, for the tests to drive.
     platform::ComboBox* departmentChoice;
+    platform::DateNavigator* dateNavigator;
     platform::Grid* voucherGrid;
     QGroupBox* totalsFrame;
     platform::Grid* supplierGrid;
@@ -136,7 +139,7 @@ class VoucherBookWindow : public platform::Window {
     void layOut();
     void onDepartmentChosen();
     void loadDepartmentSettings();
-    bool onDateMove(int year, int month, int day);
+    bool onDateMove(const SpinDate& to);
     void setInputEnabled(bool enabled);
     void tellDamagedFiles(const std::vector<DamagedMonthFile>& damaged);
     QString departmentName() const;

@@ -1,0 +1,355 @@
+#include "guest_slip_window.h"
+
+#include "guest_slips.h"
+#include "number_editor.h"
+#include "order_panel.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/message_box.h"
+#include "platform/widget_events.h"
+#include "slip_printout.h"
+#include "storage/display_format.h"
+#include "storage/routines.h"
+
+#include <QPushButton>
+
+namespace lukana {
+
+using namespace platform;
+
+namespace {
+
+constexpr int kFirstSlipRow = 3;
+constexpr int kColumns = 17;
+constexpr int kOrderCol = 13;
+constexpr int kPaidCol = 14;
+constexpr int kKindCol = 16;
+constexpr int kMarkGrowth = 90; // twips
+const QColor kMarkColour(192, 255, 192);
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The slip value a typed column edits, or -1 for a column without the text editor.
+int valueOfColumn(int col) {
+    if (col >= 1 && col <= 4)
+        return col - 1;
+    if (col >= 8 && col <= 11)
+        return col - 4;
+    if (col == kPaidCol)
+        return kSlipPaid;
+    return -1;
+}
+
+// Enter and Right move on along the typed columns.
+int nextTypedColumn(int col) {
+    switch (col) {
+    case 4:
+        return 8;
+    case 11:
+        return kPaidCol;
+    default:
+        return col + 1;
+    }
+}
+int previousTypedColumn(int col) {
+    switch (col) {
+    case 1:
+        return 1;
+    case 8:
+        return 4;
+    case kPaidCol:
+        return 11;
+    default:
+        return col - 1;
+    }
+}
+
+} // namespace
+
+GuestSlipWindow::GuestSlipWindow(NippouDay& day, std::string busyoName, QWidget* parent)
+    : Window(parent), slips(new Grid(this)), cellEditor(new TextBox(this)),
+      kindEditor(new ComboBox(this)),
+      deleteButton(new QPushButton(QStringLiteral("選択データの削除"), this)),
+      printButton(new QPushButton(QStringLiteral("詳細日報の印刷"), this)),
+      applyTotalBox(new CheckBox(QStringLiteral("ご清算額に伝票の合計金額を適用する"), this)),
+      orderPanel(new OrderPanel(this)), day_(day), busyoName_(std::move(busyoName)) {
+    resize(1260, 640);
+    slips->setGeometry(10, 10, 875, 570);
+    deleteButton->setGeometry(10, 595, 170, 32);
+    printButton->setGeometry(190, 595, 170, 32);
+    applyTotalBox->setGeometry(380, 595, 360, 32);
+    orderPanel->setGeometry(893, 10, 360, 515);
+    orderPanel->hide();
+    cellEditor->setStripCommas(true);
+    cellEditor->hide();
+    kindEditor->addItems({QStringLiteral("未選択"), QStringLiteral("現金"),
+                          QStringLiteral("カード"), QStringLiteral("売掛")});
+    kindEditor->hide();
+
+    slips->onClick([this] { onSlipClicked(); });
+    slips->onScroll([this] { kesi(); });
+    cellEditor->onChange([this] { onCellEdited(); });
+    onFocusLost(cellEditor, [this] { kesi(); });
+    onKeyDown(cellEditor, [this](int key, Qt::KeyboardModifiers) { return onCellKey(key); });
+    kindEditor->onChange([this] { onKindChosen(); });
+    connect(deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
+    connect(printButton, &QPushButton::clicked, this, [this] { onPrintClicked(); });
+    applyTotalBox->setValue(1);
+    orderPanel->beforeEdit = [this] { return countIfEntry(slipRow); };
+    orderPanel->afterEdit = [this](double total) { onOrderChanged(total); };
+}
+
+void GuestSlipWindow::formLoad() {
+    detailChanged = 0;
+    markedRow = 0;
+    slipRow = slipCol = 0;
+    slips->setCols(kColumns);
+    slips->setRows(kFirstSlipRow + 1);
+    slips->setFixedRows(kFirstSlipRow);
+    slips->setFixedCols(1);
+    const struct {
+        const char* top;
+        const char* heading;
+        int width;
+    } cols[kColumns] = {{"", "No", 600},      {"", "男性", 600},    {"", "女性", 600},
+                        {"", "男児", 600},    {"", "女児", 600},    {"", "大人合計", -1},
+                        {"", "子供合計", -1}, {"", "合計人数", -1}, {"入店", "時", 600},
+                        {"", "分", 600},      {"出店", "時", 600},  {"", "分", 600},
+                        {"", "滞在時間", -1}, {"", "ご注文", -1},   {"", "ご清算", 1600},
+                        {"", "客単価", 1000}, {"", "種別", -1}};
+    for (int c = 0; c < kColumns; ++c) {
+        slips->setText(0, c, QString::fromUtf8(cols[c].top));
+        slips->setText(1, c, QString::fromUtf8(cols[c].heading));
+        slips->setColWidth(c, cols[c].width);
+    }
+    slips->setText(2, 0, QStringLiteral("合計"));
+    Hyouji();
+}
+
+void GuestSlipWindow::Hyouji() {
+    setWindowTitle(q(Str(curYear) + "年" + Str(curMonth) + "月" + Str(curDay) + "日の詳細"));
+    Grid::Filling filling(*slips);
+    slips->setRows(kFirstSlipRow);
+    for (int c = 1; c < kColumns; ++c)
+        slips->setText(2, c, QString());
+    const int count = std::clamp(day_.slipCount, 0, kSlipCapacity);
+    slips->setRows(kFirstSlipRow + count);
+    for (int t = 0; t < count; ++t) {
+        const int row = kFirstSlipRow + t;
+        for (int c : {0, 1, 2, 3, 4, 8, 9, 10, 11, kPaidCol, kKindCol})
+            slips->setText(row, c, q(*slipCell(day_, t, c)));
+        syoukei(t);
+    }
+    goukei();
+    if (hasEntrySlip(day_))
+        appendEntryRow();
+}
+
+void GuestSlipWindow::appendEntryRow() {
+    const int row = slips->rows();
+    slips->setRows(row + 1);
+    slips->setText(row, 0, QString::number(row - 2));
+}
+
+void GuestSlipWindow::syoukei(int slip) {
+    const int row = kFirstSlipRow + slip;
+    for (int c : {5, 6, 7, 15})
+        if (auto text = slipCell(day_, slip, c))
+            slips->setText(row, c, q(*text));
+    if (auto stay = slipCell(day_, slip, 12))
+        slips->setText(row, 12, q(*stay));
+    else
+        msgBox(QStringLiteral("時間が不正です"));
+}
+
+void GuestSlipWindow::goukei() {
+    const SlipColumnTotals totals = slipColumnTotals(day_);
+    for (int c : {1, 2, 3, 4, 5, 6, 7, 12, kPaidCol, 15})
+        if (auto text = totalsCell(totals, c))
+            slips->setText(2, c, q(*text));
+}
+
+void GuestSlipWindow::kesi() {
+    cellEditor->hide();
+    orderPanel->hide();
+    kindEditor->hide();
+}
+
+int GuestSlipWindow::entryRow() const {
+    return hasEntrySlip(day_) ? kFirstSlipRow + day_.slipCount : -1;
+}
+
+bool GuestSlipWindow::countIfEntry(int row) {
+    if (row >= kFirstSlipRow && row == entryRow()) {
+        countEntrySlip(day_);
+        setChanged();
+        if (hasEntrySlip(day_))
+            appendEntryRow();
+    }
+    return row >= kFirstSlipRow && row - kFirstSlipRow < day_.slipCount;
+}
+
+void GuestSlipWindow::setChanged() {
+    reportChanged = 1;
+    detailChanged = 1;
+}
+
+void GuestSlipWindow::markRow(int row) {
+    Grid::Filling filling(*slips);
+    if (markedRow >= kFirstSlipRow && markedRow < slips->rows()) {
+        slips->setRowHeight(markedRow, -1);
+        for (int c = 1; c < kColumns; ++c)
+            slips->setCellBackground(markedRow, c, QColor());
+    }
+    slips->setRowHeight(row, slips->rowHeight(row) + kMarkGrowth);
+    for (int c = 1; c < kColumns; ++c)
+        slips->setCellBackground(row, c, kMarkColour);
+    markedRow = row;
+}
+
+void GuestSlipWindow::onSlipClicked() {
+    const int row = slips->row();
+    const int col = slips->col();
+    if (row < kFirstSlipRow) {
+        kesi();
+        return;
+    }
+    slipRow = row;
+    slipCol = col;
+    markRow(row);
+    slips->setCurrentCell(row, col);
+
+    if (col == kOrderCol)
+        orderPanel->openFor(day_, row - kFirstSlipRow);
+    else
+        orderPanel->hide();
+
+    if (col == kKindCol) {
+        slips->placeEditor(kindEditor, row, col);
+        kindEditor->setListIndexQuietly(kindOfCellText(slips->text(row, col).toStdString()));
+    } else {
+        kindEditor->hide();
+    }
+
+    if (valueOfColumn(col) < 0) {
+        cellEditor->hide();
+        return;
+    }
+    openNumberEditor(*slips, *cellEditor, row, col);
+}
+
+void GuestSlipWindow::onCellEdited() {
+    const int n = valueOfColumn(slipCol);
+    if (n < 0 || slipRow < kFirstSlipRow)
+        return;
+    const QString text = cellEditor->text();
+    if (!text.isEmpty())
+        countIfEntry(slipRow);
+    const int slip = slipRow - kFirstSlipRow;
+    if (slip >= day_.slipCount)
+        return; // an empty entry row stays uncounted
+    setChanged();
+    slips->setText(slipRow, slipCol, text);
+    day_.slipValues[slip][n] = leadingNumber(text.toStdString());
+    syoukei(slip);
+    goukei();
+    slips->setCurrentCell(slipRow, slipCol);
+}
+
+void GuestSlipWindow::onKindChosen() {
+    const int kind = kindEditor->listIndex();
+    if (slipCol != kKindCol || kind < 0 || !countIfEntry(slipRow))
+        return;
+    setChanged();
+    slips->setText(slipRow, kKindCol, q(kindCellText(kind)));
+    day_.slipValues[slipRow - kFirstSlipRow][kSlipKind] = kind;
+}
+
+bool GuestSlipWindow::onCellKey(int key) {
+    int row = slips->row();
+    int col = slips->col();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (col == kPaidCol) {
+            countIfEntry(row);
+            if (row + 1 < slips->rows())
+                ++row;
+            col = 1;
+            slips->setLeftCol(1);
+        } else {
+            col = nextTypedColumn(col);
+        }
+        break;
+    case Qt::Key_Right:
+        if (col != kPaidCol)
+            col = nextTypedColumn(col);
+        break;
+    case Qt::Key_Left:
+        col = previousTypedColumn(col);
+        break;
+    case Qt::Key_Up:
+        if (row <= kFirstSlipRow)
+            return true;
+        --row;
+        if (row < slips->topRow())
+            slips->setTopRow(row);
+        break;
+    case Qt::Key_Down:
+        if (row + 1 >= slips->rows())
+            return true;
+        ++row;
+        if (row > 38 && row - slips->topRow() > 35)
+            slips->setTopRow(slips->topRow() + 1);
+        break;
+    default:
+        return false;
+    }
+    slips->setCurrentCell(row, col);
+    onSlipClicked();
+    return true;
+}
+
+void GuestSlipWindow::onDeleteClicked() {
+    orderPanel->hide();
+    kindEditor->hide();
+    const int slip = slipRow - kFirstSlipRow;
+    if (slipRow < kFirstSlipRow || slip >= day_.slipCount)
+        return;
+    if (msgBox(q(Str(slipRow - 2)) + QStringLiteral("の行を削除します。よろしいですか？"),
+               Buttons::YesNo, Icon::Question, std::nullopt,
+               QStringLiteral("削除確認")) != Answer::Yes)
+        return;
+    deleteSlip(day_, slip);
+    cellEditor->hide();
+    Hyouji();
+    markedRow = 0;
+    slipRow = slipCol = 0; // the row clicked no longer holds that slip
+    setChanged();
+}
+
+void GuestSlipWindow::onPrintClicked() {
+    printSlips(day_, {busyoName_, curYear, curMonth, curDay});
+}
+
+void GuestSlipWindow::onOrderChanged(double total) {
+    setChanged();
+    if (applyTotalBox->value() != 1)
+        return;
+    const int slip = slipRow - kFirstSlipRow;
+    day_.slipValues[slip][kSlipPaid] = static_cast<float>(total);
+    slips->setText(slipRow, kPaidCol, q(plainDecimal(day_.slipValues[slip][kSlipPaid])));
+    syoukei(slip);
+    goukei();
+}
+
+void openGuestSlips(const std::string& busyoName) {
+    if (curDay < 1 || curDay >= int(nippouMonth.size()))
+        return;
+    GuestSlipWindow window(nippouMonth[curDay], busyoName);
+    runModal(window);
+}
+
+} // namespace lukana

@@ -1,0 +1,71 @@
+#pragma once
+// The guest slips of the working day (詳細日報): one row per guest group with its persons,
+// times, amount paid and payment kind, a totals row, in-cell editors, the order panel, deletion
+// and the printout. Edits go straight into the day record in memory; the daily report saves it.
+#include "platform/window.h"
+#include "storage/state.h"
+
+#include <string>
+
+class QPushButton;
+
+namespace lukana::platform {
+class CheckBox;
+class ComboBox;
+class Grid;
+class TextBox;
+} // namespace lukana::platform
+
+namespace lukana {
+
+class OrderPanel;
+
+class GuestSlipWindow : public platform::Window {
+    Q_OBJECT
+  public:
+    // day: the working day's record; busyoName: the daily report's department, for the printout.
+    GuestSlipWindow(NippouDay& day, std::string busyoName, QWidget* parent = nullptr);
+
+    platform::Grid* slips;
+    platform::TextBox* cellEditor;     // persons, times and amount paid
+    platform::ComboBox* kindEditor;    // 未選択, 現金, カード, 売掛
+    QPushButton* deleteButton;         // 選択データの削除
+    QPushButton* printButton;          // 詳細日報の印刷
+    platform::CheckBox* applyTotalBox; // ご清算額に伝票の合計金額を適用する
+    OrderPanel* orderPanel;
+
+    // The window's operations.
+    void Hyouji();
+    void syoukei(int slip);
+    void goukei();
+    void kesi();
+
+  protected:
+    void formLoad() override;
+
+  private:
+    void onSlipClicked();
+    void onCellEdited();
+    void onKindChosen();
+    bool onCellKey(int key);
+    void onDeleteClicked();
+    void onPrintClicked();
+    void onOrderChanged(double total);
+
+    int entryRow() const; // the row of the entry slip, or -1 without one
+    // Counts the entry slip when row is its row; false when row holds no counted slip after.
+    bool countIfEntry(int row);
+    void appendEntryRow();
+    void markRow(int row);
+    void setChanged();
+
+    NippouDay& day_;
+    std::string busyoName_;
+    int slipRow = 0, slipCol = 0; // the cell last clicked in this opening; 0: none
+    int markedRow = 0;
+};
+
+// Opens the window modally on the working day of the month in memory.
+void openGuestSlips(const std::string& busyoName);
+
+} // namespace lukana

@@ -1,0 +1,172 @@
+#include "order_panel.h"
+
+#include "guest_slips.h"
+#include "number_editor.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/message_box.h"
+#include "platform/widget_events.h"
+#include "storage/display_format.h"
+#include "storage/routines.h"
+
+#include <QLabel>
+
+namespace lukana {
+
+using namespace platform;
+
+namespace {
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+constexpr int kQuantityCol = 2;
+} // namespace
+
+OrderPanel::OrderPanel(QWidget* parent)
+    : QFrame(parent), caption(new QLabel(this)), filter(new ComboBox(this)), orders(new Grid(this)),
+      quantityEditor(new TextBox(this)) {
+    setFrameShape(QFrame::Box);
+    caption->setGeometry(8, 6, 150, 22);
+    filter->setGeometry(160, 4, 190, 24);
+    orders->setGeometry(8, 34, 344, 470);
+    orders->setCols(3);
+    orders->setRows(2);
+    orders->setFixedRows(1);
+    orders->setFixedCols(2);
+    const struct {
+        const char* heading;
+        int width;
+    } cols[] = {{"メニュー", 3000}, {"単価", 1100}, {"購入数", 800}};
+    for (int c = 0; c < 3; ++c) {
+        orders->setText(0, c, QString::fromUtf8(cols[c].heading));
+        orders->setColWidth(c, cols[c].width);
+    }
+    quantityEditor->setStripCommas(true);
+    quantityEditor->hide();
+
+    filter->onChange([this] {
+        if (filter->listIndex() >= 0 && day_)
+            fill(filter->listIndex());
+    });
+    orders->onClick([this] { onOrderClicked(); });
+    orders->onScroll([this] { hideEditor(); });
+    quantityEditor->onChange([this] { onQuantityChanged(); });
+    onFocusLost(quantityEditor, [this] { hideEditor(); });
+    onKeyDown(quantityEditor,
+              [this](int key, Qt::KeyboardModifiers) { return onQuantityKey(key); });
+}
+
+void OrderPanel::openFor(NippouDay& day, int slip) {
+    day_ = &day;
+    slip_ = slip;
+    hideEditor();
+    caption->setText(q(Str(slip + 1)) + QStringLiteral("番の伝票"));
+    QStringList items{QStringLiteral("全てのメニュー")};
+    for (const MenuBunrui& c : mbunRecs)
+        items << q(c.name);
+    if (filter->count() != items.size()) {
+        filter->setListIndexQuietly(-1);
+        filter->clear();
+        filter->addItems(items);
+    }
+    filter->setListIndexQuietly(0);
+    fill(0);
+    show();
+    raise();
+}
+
+void OrderPanel::fill(int filterIndex) {
+    hideEditor();
+    Grid::Filling filling(*orders);
+    shown_ = menusShown(menudRecs, mbunRecs, filterIndex);
+    orders->setRows(1);
+    orders->setRows(int(shown_.size()) + 2);
+    for (size_t r = 0; r < shown_.size(); ++r) {
+        const MenuItem& item = menudRecs[shown_[r]];
+        const int row = int(r) + 1;
+        orders->setText(row, 0, q(item.name));
+        orders->setText(row, 1, q(plainDecimal(item.price)));
+        auto quantity = quantityOf(*day_, slip_, item.id);
+        orders->setText(row, kQuantityCol, quantity ? QString::number(*quantity) : QString());
+    }
+    showTotal();
+}
+
+void OrderPanel::showTotal() {
+    const int row = orders->rows() - 1;
+    const OrderSummary summary = orderSummary(*day_, slip_, menudRecs);
+    orders->setText(row, 0, QStringLiteral("合計"));
+    orders->setText(row, 1, q(Format(summary.total, "\\\\###,###")));
+    orders->setText(row, 2, q(Str(double(summary.pieces))) + QStringLiteral("個"));
+    orders->setCellAlignment(row, 1, Qt::AlignRight | Qt::AlignVCenter);
+    orders->setCellAlignment(row, 2, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+int OrderPanel::lastMenuRow() const {
+    return orders->rows() - 2;
+}
+
+void OrderPanel::onOrderClicked() {
+    const int row = orders->row();
+    if (orders->col() != kQuantityCol || row < 1 || row > lastMenuRow()) {
+        hideEditor();
+        return;
+    }
+    openNumberEditor(*orders, *quantityEditor, row, kQuantityCol);
+}
+
+void OrderPanel::onQuantityChanged() {
+    const int row = orders->row();
+    if (!day_ || row < 1 || row > lastMenuRow())
+        return;
+    const QString text = quantityEditor->text();
+    if (!text.isEmpty() && beforeEdit && !beforeEdit())
+        return;
+    if (slip_ >= day_->slipCount)
+        return; // nothing is stored under a slip that is not counted
+    const MenuItem& item = menudRecs[shown_[row - 1]];
+    const QuantityEdit result =
+        setQuantity(*day_, slip_, item.id, leadingNumber(text.toStdString()));
+    if (result == QuantityEdit::TooLarge || result == QuantityEdit::TooManyLines) {
+        msgBox(result == QuantityEdit::TooLarge
+                   ? QStringLiteral("数量は32767までです")
+                   : QStringLiteral("1枚の伝票に入力できるメニューは101品目までです"));
+        auto stored = quantityOf(*day_, slip_, item.id);
+        const QString shown = stored ? QString::number(*stored) : QString();
+        orders->setText(row, kQuantityCol, shown);
+        quantityEditor->setTextQuietly(shown);
+        return;
+    }
+    orders->setText(row, kQuantityCol, text);
+    showTotal();
+    if (afterEdit)
+        afterEdit(orderSummary(*day_, slip_, menudRecs).total);
+}
+
+bool OrderPanel::onQuantityKey(int key) {
+    int row = orders->row();
+    if (key == Qt::Key_Up) {
+        if (row <= 1)
+            return true;
+        --row;
+        if (row < orders->topRow())
+            orders->setTopRow(row);
+    } else if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (row >= lastMenuRow())
+            return true;
+        ++row;
+        if (row > 29 && row - orders->topRow() > 27)
+            orders->setTopRow(orders->topRow() + 1);
+    } else {
+        return false;
+    }
+    orders->setCurrentCell(row, kQuantityCol);
+    onOrderClicked();
+    return true;
+}
+
+void OrderPanel::hideEditor() {
+    quantityEditor->hide();
+}
+
+} // namespace lukana

@@ -1,0 +1,54 @@
+#pragma once
+// The order panel of one guest slip: its menu items under a category filter, the slip's
+// quantities, the order total and piece count, and a quantity editor over the cell clicked.
+#include "storage/state.h"
+
+#include <QFrame>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+
+namespace lukana::platform {
+class ComboBox;
+class Grid;
+class TextBox;
+} // namespace lukana::platform
+
+namespace lukana {
+
+class OrderPanel : public QFrame {
+    Q_OBJECT
+  public:
+    explicit OrderPanel(QWidget* parent = nullptr);
+
+    QLabel* caption;
+    platform::ComboBox* filter; // 全てのメニュー, then the categories
+    platform::Grid* orders;
+    platform::TextBox* quantityEditor;
+
+    // Called before a quantity is stored; false when the slip cannot take it (the window
+    // counts the entry slip here).
+    std::function<bool()> beforeEdit;
+    // Called after the slip's lines changed, with the new order total.
+    std::function<void(double total)> afterEdit;
+
+    // Shows the orders of slip `slip` of day, on all menu items.
+    void openFor(NippouDay& day, int slip);
+    void hideEditor();
+
+  private:
+    void fill(int filterIndex);
+    void showTotal();
+    void onOrderClicked();
+    void onQuantityChanged();
+    bool onQuantityKey(int key);
+    int lastMenuRow() const;
+
+    NippouDay* day_ = nullptr;
+    int slip_ = 0;
+    std::vector<int> shown_; // positions in menudRecs of the rows below the heading
+};
+
+} // namespace lukana

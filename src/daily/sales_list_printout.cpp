@@ -1,0 +1,83 @@
+#include "sales_list_printout.h"
+
+#include "platform/drawing.h"
+#include "platform/printer.h"
+#include "sales_list_csv.h"
+#include "storage/display_format.h"
+#include "storage/routines.h"
+
+#include <QList>
+
+namespace lukana {
+
+namespace {
+
+constexpr double kRow = 70, kColumn = 300;
+constexpr double kLeft = 60, kRight = 4430, kFirstRule = 170, kFirstColumn = 220;
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void textAt(platform::DrawingSurface& page, double x, double y, const QString& text) {
+    if (!text.isEmpty())
+        page.text({x, y}, text);
+}
+
+// A cell's text ends near the rule right of its column, 20 units a character.
+void cell(platform::DrawingSurface& page, int column, int line, const std::string& text) {
+    const QString t = qt(text);
+    const double x =
+        (column - 1) * kColumn + kFirstColumn - 20.0 * static_cast<double>(t.toUcs4().size());
+    textAt(page, x, line * kRow + 180, t);
+}
+
+} // namespace
+
+void drawSalesList(platform::DrawingSurface& page, const SalesList& list, int year, int month,
+                   const std::string& busyoName) {
+    const int days = static_cast<int>(list.days.size());
+    const int lines = days + static_cast<int>(list.summary.size());
+    const double bottom = lines * kRow + 250;
+    page.setFontSize(8);
+    page.setScale({0, 0}, {4450, lines * kRow + 300});
+
+    page.setFontSize(12);
+    textAt(page, 1500, 50, qt(salesListTitle(year, month, busyoName)));
+    page.setFontSize(8);
+    for (int d = 1; d <= days; ++d)
+        textAt(page, 70, d * kRow + 180, qt(Str(d) + weekdayName(year, month, d)));
+    for (size_t r = 0; r < list.summary.size(); ++r)
+        textAt(page, 70, days * kRow + 250 + static_cast<double>(r) * kRow,
+               qt(kSalesListSummaryLabels[r]));
+    // Headings over the amount columns only; the shares have none on paper.
+    for (int j = 0; j < kSalesListAmountColumns; ++j)
+        textAt(page, kFirstColumn + j * kColumn, 180, qt(kSalesListHeadings[j]));
+
+    for (int line = 1; line <= lines; ++line) {
+        const SalesListRow& row =
+            line <= days ? list.days[line - 1] : list.summary[line - days - 1];
+        for (int j = 0; j < kSalesListColumns; ++j)
+            cell(page, j + 2, line, row[j]);
+        page.line({kLeft, line * kRow + kFirstRule}, {kRight, line * kRow + kFirstRule});
+    }
+
+    page.setLineWidth(1);
+    for (int j = 0; j < kSalesListColumns; ++j)
+        page.line({kFirstColumn + j * kColumn, kFirstRule}, {kFirstColumn + j * kColumn, bottom});
+    page.setLineWidth(4);
+    page.box({kLeft, kFirstRule}, {kRight, bottom});
+    page.line({kLeft, days * kRow + 240}, {kRight, days * kRow + 240});
+    page.setLineWidth(1);
+}
+
+void printSalesList(const SalesList& list, int year, int month, const std::string& busyoName) {
+    platform::Printout printout =
+        platform::startPrintout(platform::Orientation::Landscape, QStringLiteral("売上集計"));
+    if (printout.status != platform::Printout::Status::Ready)
+        return;
+    drawSalesList(*printout.writer, list, year, month, busyoName);
+    platform::finishPrintout(*printout.writer, QStringLiteral("プリンターが接続されていません"));
+}
+
+} // namespace lukana

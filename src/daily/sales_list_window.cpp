@@ -1,0 +1,272 @@
+#include "sales_list_window.h"
+
+#include "platform/csv_export.h"
+#include "platform/grid.h"
+#include "platform/message_box.h"
+#include "platform/pointer.h"
+#include "sales_list_csv.h"
+#include "sales_list_printout.h"
+#include "storage/date_carry.h"
+#include "storage/display_format.h"
+#include "storage/masters.h"
+#include "storage/months.h"
+#include "storage/paths.h"
+#include "storage/routines.h"
+#include "storage/state.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace lukana {
+
+namespace {
+
+constexpr int kDayColumns = 2 + kSalesListColumns;     // day number, weekday, the cells
+constexpr int kSummaryColumns = 1 + kSalesListColumns; // label, the cells
+
+QFont headingFont() {
+    return QFont(QStringLiteral("ＭＳ Ｐゴシック"));
+}
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+SalesListWindow::SalesListWindow(QWidget* parent) : platform::Window(parent) {
+    setWindowTitle(QStringLiteral("Form1"));
+    departmentList_ = new platform::ComboBox(this);
+    departmentList_->setObjectName(QStringLiteral("departmentList"));
+    departmentList_->setMinimumWidth(200);
+    departmentList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    yearBox_ = new platform::TextBox(this);
+    yearBox_->setStripCommas(true);
+    yearBox_->setFixedWidth(60);
+    yearSpinner_ = new platform::Spinner(this);
+    yearSpinner_->setRange(kMinYear - 1, kMaxYear + 1);
+    monthBox_ = new platform::TextBox(this);
+    monthBox_->setStripCommas(true);
+    monthBox_->setFixedWidth(40);
+    monthSpinner_ = new platform::Spinner(this);
+    monthSpinner_->setRange(0, 13);
+    dayGrid_ = new platform::Grid(this);
+    summaryGrid_ = new platform::Grid(this);
+    backButton_ = new QPushButton(QStringLiteral("戻る"), this);
+    printButton_ = new QPushButton(QStringLiteral("印刷"), this);
+    csvButton_ = new QPushButton(QStringLiteral("CSVファイル"), this);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("店名"), this));
+    top->addWidget(departmentList_);
+    top->addSpacing(20);
+    top->addWidget(yearBox_);
+    top->addWidget(yearSpinner_);
+    top->addWidget(new QLabel(QStringLiteral("年"), this));
+    top->addWidget(monthBox_);
+    top->addWidget(monthSpinner_);
+    top->addWidget(new QLabel(QStringLiteral("月分"), this));
+    top->addStretch();
+    top->addWidget(printButton_);
+    top->addWidget(csvButton_);
+    top->addWidget(backButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(dayGrid_, 1);
+    layout->addWidget(summaryGrid_);
+
+    dayGrid_->setCols(kDayColumns);
+    dayGrid_->setFixedCols(2);
+    dayGrid_->setColWidth(0, 300);
+    dayGrid_->setColWidth(1, 300);
+    summaryGrid_->setCols(kSummaryColumns);
+    summaryGrid_->setFixedCols(1);
+    summaryGrid_->setColWidth(0, 600);
+    for (int j = 0; j < kSalesListColumns; ++j) {
+        dayGrid_->setColWidth(j + 2, 1000);
+        dayGrid_->setColAlignment(j + 2, Qt::AlignRight);
+        summaryGrid_->setColWidth(j + 1, 1000);
+        summaryGrid_->setColAlignment(j + 1, Qt::AlignRight);
+    }
+    summaryGrid_->setRows(5);
+    summaryGrid_->setFixedHeight(summaryGrid_->rowHeight(0) * 5 / platform::kTwipsPerPixel + 24);
+    resize(1040, 720);
+
+    departmentList_->onChange([this] { onDepartmentChosen(); });
+    monthSpinner_->onChange([this] { onMonthSpun(); });
+    yearSpinner_->onChange([this] { onYearSpun(); });
+    monthBox_->onChange([this] { onMonthTyped(); });
+    yearBox_->onChange([this] { onYearTyped(); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { closeWindow(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { onPrintClicked(); });
+    connect(csvButton_, &QPushButton::clicked, this, [this] { onCsvClicked(); });
+}
+
+void SalesListWindow::formLoad() {
+    loading_ = true;
+    curYear = todayYear;
+    curMonth = todayMonth;
+    yearBox_->setText(qt(std::to_string(curYear)));
+    monthBox_->setText(qt(std::to_string(curMonth)));
+    loading_ = false;
+    printButton_->setEnabled(false);
+    csvButton_->setEnabled(false);
+
+    filePath = rootFilePath("misena.dat");
+    if (!misenaModosi()) {
+        platform::msgBox(QStringLiteral("先に店舗を登録する必要があります。"));
+        closeWindow();
+        return;
+    }
+    filePath = rootFilePath("siire.dat");
+    (void)siireModosi(); // without suppliers the class columns stay 0
+    classes_ = registeredSupplierClasses();
+
+    loading_ = true;
+    for (int i = 0; i < std::clamp(busyoCount, 0, static_cast<int>(busyoNames.size())); ++i)
+        departmentList_->addItem(qt(busyoNames[i]));
+    departmentList_->setListIndexQuietly(-1);
+    loading_ = false;
+    if (curBusyo >= 0 && curBusyo < departmentList_->count())
+        departmentList_->setListIndex(curBusyo);
+    else
+        Hyouji(); // the days of the month, nothing read until a department is chosen
+
+    if (QWidget* opener = QApplication::activeWindow(); opener && opener != this)
+        move(opener->geometry().center() - rect().center());
+}
+
+void SalesListWindow::formActivate() {
+    platform::setMousePointer(platform::Pointer::Normal);
+}
+
+bool SalesListWindow::departmentChosen() const {
+    return departmentList_->listIndex() >= 0;
+}
+
+std::string SalesListWindow::busyoName() const {
+    return departmentList_->currentText().toStdString();
+}
+
+void SalesListWindow::selTenpo() {
+    setWindowTitle(departmentList_->currentText() + QStringLiteral("の売上げ一覧を表示しています"));
+}
+
+void SalesListWindow::onDepartmentChosen() {
+    if (loading_ || !departmentChosen())
+        return;
+    printButton_->setEnabled(true);
+    csvButton_->setEnabled(true);
+    loadAndShow();
+}
+
+void SalesListWindow::loadAndShow() {
+    selTenpo();
+    (void)loadNippouMonth(busyoName(), curYear, curMonth); // a missing month shows empty
+    Hyouji();
+    hyouji2();
+}
+
+void SalesListWindow::Hyouji() {
+    monthDays_ = Nissuu(curYear, curMonth);
+    platform::Grid::Filling dayFilling(*dayGrid_);
+    platform::Grid::Filling summaryFilling(*summaryGrid_);
+    dayGrid_->setRows(1 + monthDays_);
+    dayGrid_->setFixedRows(1);
+    for (int c = 0; c < kDayColumns; ++c)
+        dayGrid_->setText(0, c, {});
+    for (int j = 0; j < kSalesListColumns; ++j) {
+        dayGrid_->setText(0, j + 2, qt(kSalesListHeadings[j]));
+        dayGrid_->setCellFont(0, j + 2, headingFont());
+        summaryGrid_->setText(0, j + 1, qt(kSalesListHeadings[j]));
+        summaryGrid_->setCellFont(0, j + 1, headingFont());
+    }
+    for (int d = 1; d <= monthDays_; ++d) {
+        for (int c = 0; c < kDayColumns; ++c)
+            dayGrid_->setText(d, c, {});
+        dayGrid_->setText(d, 0, qt(std::to_string(d)));
+        dayGrid_->setText(d, 1, qt(weekdayName(curYear, curMonth, d)));
+        dayGrid_->setCellFont(d, 1, headingFont());
+    }
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 0; c < kSummaryColumns; ++c)
+            summaryGrid_->setText(r, c, {});
+}
+
+void SalesListWindow::hyouji2() {
+    list_ = computeSalesList(nippouMonth, monthDays_, classes_);
+    platform::Grid::Filling dayFilling(*dayGrid_);
+    platform::Grid::Filling summaryFilling(*summaryGrid_);
+    for (int d = 1; d <= static_cast<int>(list_.days.size()); ++d)
+        for (int j = 0; j < kSalesListColumns; ++j)
+            dayGrid_->setText(d, j + 2, qt(list_.days[d - 1][j]));
+    for (int r = 1; r <= 4; ++r) {
+        summaryGrid_->setText(r, 0, qt(kSalesListSummaryLabels[r - 1]));
+        summaryGrid_->setCellFont(r, 0, headingFont());
+        for (int j = 0; j < kSalesListColumns; ++j)
+            summaryGrid_->setText(r, j + 1, qt(list_.summary[r - 1][j]));
+    }
+}
+
+void SalesListWindow::onMonthSpun() {
+    if (loading_ || spinWriting_)
+        return;
+    const SpinDate next = afterMonthSpin({yearSpinner_->value(), monthSpinner_->value(), 1});
+    moveTo(next.year, next.month, monthSpinner_->fromBox());
+}
+
+void SalesListWindow::onYearSpun() {
+    if (loading_ || spinWriting_)
+        return;
+    const SpinDate next = afterYearSpin({yearSpinner_->value(), monthSpinner_->value(), 1});
+    moveTo(next.year, next.month, yearSpinner_->fromBox());
+}
+
+void SalesListWindow::moveTo(int year, int month, bool fromBox) {
+    // The spinners show the date moved to; a step past the year range leaves it as it was.
+    spinWriting_ = true;
+    (void)monthSpinner_->setValue(month);
+    (void)yearSpinner_->setValue(year);
+    spinWriting_ = false;
+    const bool moved = year != curYear || month != curMonth;
+    curYear = year;
+    curMonth = month;
+    if (!fromBox) {
+        loading_ = true;
+        monthBox_->setText(qt(Str(month)));
+        yearBox_->setText(qt(Str(year)));
+        loading_ = false;
+    }
+    if (!moved)
+        return;
+    if (departmentChosen())
+        loadAndShow();
+    else
+        Hyouji();
+}
+
+void SalesListWindow::onMonthTyped() {
+    if (std::optional<int> month = typedMonth(leadingNumber(monthBox_->text().toStdString())))
+        (void)monthSpinner_->setValueFromBox(*month);
+}
+
+void SalesListWindow::onYearTyped() {
+    if (std::optional<int> year = typedYear(leadingNumber(yearBox_->text().toStdString())))
+        (void)yearSpinner_->setValueFromBox(*year);
+}
+
+void SalesListWindow::onPrintClicked() {
+    printSalesList(list_, curYear, curMonth, busyoName());
+}
+
+void SalesListWindow::onCsvClicked() {
+    (void)platform::saveCsvFile(
+        [this] { return salesListCsv(list_, curYear, curMonth, busyoName()); });
+}
+
+} // namespace lukana

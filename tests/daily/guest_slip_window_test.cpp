@@ -1,0 +1,322 @@
+#include "daily/guest_slip_window.h"
+#include "daily/guest_slips.h"
+#include "daily/order_panel.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "storage/state.h"
+#include "support/grid_clicks.h"
+#include "support/ui_script.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+using namespace lukana;
+using namespace lukana::platform;
+
+namespace {
+
+class GuestSlipWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        curYear = 2003;
+        curMonth = 12;
+        curDay = 9;
+        nippouMonth[9] = NippouDay{};
+        reportChanged = detailChanged = 0;
+        mbunRecs = {{1, "飲物"}, {2, "料理"}};
+        menudRecs.assign(3, MenuItem{});
+        menudRecs[0] = {10, "ビール", 750, "", 1};
+        menudRecs[1] = {11, "枝豆", 300, "", 2};
+        menudRecs[2] = {12, "焼酎", 500, "", 1};
+        menudCount = 3;
+        mbunCount = 2;
+    }
+    void open() {
+        window = std::make_unique<GuestSlipWindow>(day(), "本店");
+        window->load();
+        window->show();
+    }
+    NippouDay& day() { return nippouMonth[9]; }
+    Grid& grid() { return *window->slips; }
+    QString cell(int row, int col) { return grid().text(row, col); }
+
+    // Types into a cell as the user does: a click, then the editor's text.
+    void type(int row, int col, const QString& text) {
+        clickCell(grid(), row, col);
+        ASSERT_TRUE(window->cellEditor->isVisible());
+        window->cellEditor->setText(text);
+    }
+    void key(QWidget* widget, int k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+    }
+    // A day of n slips, each with one man and n order lines of item 10.
+    void fillDay(int n) {
+        for (int t = 0; t < n; ++t) {
+            countEntrySlip(day());
+            day().slipValues[t][kSlipMen] = t + 1;
+            setQuantity(day(), t, 10, t + 1);
+        }
+    }
+    void order(int row, const QString& quantity) {
+        Grid& orders = *window->orderPanel->orders;
+        clickCell(orders, row, 2);
+        ASSERT_TRUE(window->orderPanel->quantityEditor->isVisible());
+        window->orderPanel->quantityEditor->setText(quantity);
+    }
+
+    TestScript script;
+    std::unique_ptr<GuestSlipWindow> window;
+};
+
+} // namespace
+
+TEST_F(GuestSlipWindowTest, EmptyDayShowsHeadingsTotalsAndOneEntryRow) {
+    open();
+    EXPECT_EQ(window->windowTitle(), " 2003年 12月 9日の詳細");
+    EXPECT_EQ(grid().rows(), 4);
+    EXPECT_EQ(grid().fixedRows(), 3);
+    EXPECT_EQ(grid().fixedCols(), 1);
+    EXPECT_EQ(cell(1, 1), "男性");
+    EXPECT_EQ(cell(0, 8), "入店");
+    EXPECT_EQ(cell(2, 0), "合計");
+    EXPECT_EQ(cell(3, 0), "1");
+    for (int c : {1, 2, 3, 4, 5, 6, 7, 14})
+        EXPECT_EQ(cell(2, c), "0") << c;
+    EXPECT_EQ(cell(2, 12), " 0: 0");
+    EXPECT_LE(window->width(), 1280);
+    EXPECT_LE(window->height(), 768);
+}
+
+TEST_F(GuestSlipWindowTest, TypingIntoTheEntryRowCountsASlip) {
+    open();
+    type(3, 1, "2");
+    EXPECT_EQ(day().slipCount, 1);
+    EXPECT_EQ(grid().rows(), 5);
+    EXPECT_EQ(cell(4, 0), "2");
+    EXPECT_EQ(cell(3, 5), "2");
+    EXPECT_EQ(cell(3, 6), "0");
+    EXPECT_EQ(cell(3, 7), "2");
+    EXPECT_EQ(reportChanged, 1);
+    EXPECT_EQ(detailChanged, 1);
+    window->cellEditor->setText("");
+    EXPECT_EQ(day().slipCount, 1);
+    EXPECT_EQ(day().slipValues[0][kSlipMen], 0);
+
+    type(4, 14, "1,500"); // pasted with its comma
+    EXPECT_EQ(day().slipCount, 2);
+    EXPECT_EQ(cell(4, 14), "1500");
+    EXPECT_EQ(day().slipValues[1][kSlipPaid], 1500);
+    EXPECT_EQ(cell(2, 14), "1500");
+}
+
+TEST_F(GuestSlipWindowTest, StaysSpendAndTheirTotals) {
+    struct Case {
+        QString ah, am, dh, dm, stay;
+    };
+    const Case cases[] = {{"18", "30", "21", "15", " 2: 45"},
+                          {"22", "", "25", "", " 3: 0"},
+                          {"23", "", "", "30", " 1: 30"}};
+    open();
+    for (int i = 0; i < 3; ++i) {
+        const Case& c = cases[i];
+        const int row = 3 + i;
+        type(row, 8, c.ah);
+        type(row, 9, c.am);
+        type(row, 10, c.dh);
+        type(row, 11, c.dm);
+        EXPECT_EQ(cell(row, 12), c.stay) << i;
+    }
+    EXPECT_EQ(cell(2, 12), " 7: 15");
+
+    type(3, 1, "3");
+    type(3, 14, "10000");
+    EXPECT_EQ(cell(3, 15), "@3,333.33");
+    type(3, 1, "0");
+    EXPECT_EQ(cell(3, 15), "@3,333.33"); // no persons: the cell keeps its text
+
+    script.answer(Answer::Ok);
+    type(4, 8, "40000");
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, "時間が不正です");
+    EXPECT_EQ(cell(4, 8), "40000");
+}
+
+TEST_F(GuestSlipWindowTest, StaysOfMoreThanADayAddUpWithoutWrapping) {
+    open();
+    type(3, 10, "20");
+    type(4, 10, "5");
+    EXPECT_EQ(cell(2, 12), " 25: 0");
+}
+
+TEST_F(GuestSlipWindowTest, KindEditorOpensSilentlyAndCountsTheEntryRow) {
+    fillDay(1);
+    day().slipValues[0][kSlipKind] = 3;
+    open();
+    EXPECT_EQ(cell(3, 16), "掛売");
+    clickCell(grid(), 3, 16);
+    EXPECT_TRUE(window->kindEditor->isVisible());
+    EXPECT_EQ(window->kindEditor->currentText(), "売掛");
+    EXPECT_EQ(day().slipValues[0][kSlipKind], 3);
+    EXPECT_EQ(reportChanged, 0);
+    EXPECT_EQ(detailChanged, 0);
+
+    clickCell(grid(), 4, 16); // the entry row
+    window->kindEditor->setListIndex(1);
+    EXPECT_EQ(day().slipCount, 2);
+    EXPECT_EQ(day().slipValues[1][kSlipKind], 1);
+    EXPECT_EQ(cell(4, 16), "現金");
+    EXPECT_EQ(grid().rows(), 6);
+}
+
+TEST_F(GuestSlipWindowTest, EnterMovesAlongTheTypedColumnsAndCountsTheEntryRow) {
+    fillDay(5);
+    open();
+    type(4, 1, "7");
+    const int route[] = {2, 3, 4, 8, 9, 10, 11, 14};
+    for (int col : route) {
+        key(window->cellEditor, Qt::Key_Return);
+        EXPECT_EQ(grid().col(), col);
+    }
+    key(window->cellEditor, Qt::Key_Return); // from ご清算 of slip 2
+    EXPECT_EQ(grid().row(), 5);
+    EXPECT_EQ(grid().col(), 1);
+    EXPECT_TRUE(window->cellEditor->isVisible());
+
+    type(8, 14, ""); // the entry row, left empty
+    EXPECT_EQ(day().slipCount, 5);
+    key(window->cellEditor, Qt::Key_Return);
+    EXPECT_EQ(day().slipCount, 6);
+    for (double v : day().slipValues[5])
+        EXPECT_EQ(v, 0);
+    EXPECT_EQ(grid().row(), 9);
+}
+
+TEST_F(GuestSlipWindowTest, DeletingASlip) {
+    fillDay(3);
+    open();
+    window->deleteButton->click(); // before any click: nothing, no question
+    clickCell(grid(), 6, 1);       // the entry row: nothing either
+    window->deleteButton->click();
+    EXPECT_TRUE(script.boxes().empty());
+
+    script.answer(Answer::No);
+    clickCell(grid(), 4, 1);
+    window->deleteButton->click();
+    EXPECT_EQ(day().slipCount, 3);
+
+    script.answer(Answer::Yes);
+    clickCell(grid(), 4, 1);
+    window->deleteButton->click();
+    ASSERT_EQ(script.boxes().size(), 2u);
+    EXPECT_EQ(script.boxes()[1].text, " 2の行を削除します。よろしいですか？");
+    EXPECT_EQ(script.boxes()[1].title, "削除確認");
+    EXPECT_EQ(script.boxes()[1].buttons, Buttons::YesNo);
+    EXPECT_EQ(script.boxes()[1].icon, Icon::Question);
+    EXPECT_EQ(day().slipCount, 2);
+    EXPECT_EQ(cell(4, 1), "3");
+    EXPECT_EQ(quantityOf(day(), 1, 10), 3);
+    EXPECT_EQ(grid().rows(), 6);
+    window->deleteButton->click(); // the row clicked is stale now
+    EXPECT_EQ(script.boxes().size(), 2u);
+}
+
+TEST_F(GuestSlipWindowTest, NinetyNineSlipsLeaveNoEntryRow) {
+    fillDay(98);
+    open();
+    type(3 + 98, 1, "1");
+    EXPECT_EQ(day().slipCount, 99);
+    EXPECT_EQ(grid().rows(), 3 + 99);
+}
+
+TEST_F(GuestSlipWindowTest, OrderPanelBooksQuantitiesAndAppliesTheTotal) {
+    fillDay(1);
+    day().lineCount[0] = 0;
+    day().lineMenu[0] = {};
+    day().lineQty[0] = {};
+    open();
+    clickCell(grid(), 3, 13);
+    ASSERT_TRUE(window->orderPanel->isVisible());
+    EXPECT_EQ(window->orderPanel->caption->text(), " 1番の伝票");
+    Grid& orders = *window->orderPanel->orders;
+    EXPECT_EQ(orders.rows(), 5);
+    order(1, "2");
+    EXPECT_EQ(quantityOf(day(), 0, 10), 2);
+    EXPECT_EQ(orders.text(4, 1), "¥1,500");
+    EXPECT_EQ(orders.text(4, 2), " 2個");
+    EXPECT_EQ(cell(3, 14), "1500");
+    EXPECT_EQ(cell(2, 14), "1500");
+    EXPECT_EQ(cell(3, 15), "@1,500.");
+
+    order(2, "1");
+    order(3, "3");
+    for (const char* erase : {"", "0", "0.4"}) {
+        order(1, erase);
+        EXPECT_FALSE(quantityOf(day(), 0, 10));
+        EXPECT_EQ(day().lineMenu[0][0], 11); // later lines move up
+        order(1, "2");
+    }
+
+    // A filter shows fewer items; the total still counts every line.
+    window->orderPanel->filter->setListIndex(2);
+    EXPECT_EQ(orders.rows(), 3);
+    EXPECT_EQ(orders.text(1, 0), "枝豆");
+    order(1, "4");
+    EXPECT_EQ(quantityOf(day(), 0, 11), 4);
+    EXPECT_EQ(orders.text(2, 1), "¥4,200");
+    EXPECT_EQ(day().slipValues[0][kSlipPaid], 4200);
+
+    window->applyTotalBox->setValue(0);
+    order(1, "1");
+    EXPECT_EQ(day().slipValues[0][kSlipPaid], 4200);
+}
+
+TEST_F(GuestSlipWindowTest, QuantityLimitsAndItemsNoLongerInTheMenu) {
+    fillDay(1);
+    day().lineMenu[0][0] = 99; // an item since removed from the menu
+    open();
+    clickCell(grid(), 3, 13);
+    EXPECT_EQ(window->orderPanel->orders->text(4, 1), "¥");
+
+    script.answer(Answer::Ok);
+    order(1, "32768");
+    EXPECT_EQ(script.boxes().back().text, "数量は32767までです");
+    EXPECT_FALSE(quantityOf(day(), 0, 10));
+    EXPECT_EQ(window->orderPanel->orders->text(1, 2), "");
+    EXPECT_EQ(day().lineCount[0], 1);
+
+    for (int c = 1; c < kSlipLineCapacity; ++c) {
+        day().lineMenu[0][c] = 1000 + c;
+        day().lineQty[0][c] = 1;
+    }
+    day().lineCount[0] = kSlipLineCapacity;
+    script.answer(Answer::Ok);
+    order(1, "1");
+    EXPECT_EQ(script.boxes().back().text, "1枚の伝票に入力できるメニューは101品目までです");
+    EXPECT_FALSE(quantityOf(day(), 0, 10));
+}
+
+TEST_F(GuestSlipWindowTest, OrderingOnTheEntryRowCountsIt) {
+    open();
+    clickCell(grid(), 3, 13);
+    order(1, "1");
+    EXPECT_EQ(day().slipCount, 1);
+    EXPECT_EQ(quantityOf(day(), 0, 10), 1);
+    EXPECT_EQ(cell(3, 14), "750");
+}
+
+TEST_F(GuestSlipWindowTest, PrintButtonPrintsTheDayUnderTheDailyReportsDepartment) {
+    fillDay(2);
+    open();
+    script.printer(true);
+    window->printButton->click();
+    ASSERT_EQ(script.printouts().size(), 1u);
+    EXPECT_EQ(script.printouts()[0].texts(0)[0],
+              "200,60 本店  ：  2003 年  12 月 9 日の詳細日報 1/ 1");
+    EXPECT_EQ(reportChanged, 0);
+}
