@@ -1,6 +1,7 @@
 #include "damaged_files.h"
 
 #include "platform/damaged_file.h"
+#include "platform/message_box.h"
 #include "storage/state.h"
 
 #include <filesystem>
@@ -9,6 +10,24 @@
 namespace lukana {
 
 using namespace platform;
+
+void loadTekiyouAndTyTelling() {
+    const struct {
+        QString file;
+        LoadOutcome (*load)();
+    } registers[] = {{QStringLiteral("tekiyou.dat"), &loadTekiyouOrDefaults},
+                     {QStringLiteral("ty.dat"), &loadTyOrDefaults}};
+    for (const auto& r : registers) {
+        const LoadOutcome outcome = r.load();
+        if (outcome.movedAsideTo)
+            msgBox(movedAsideMessage(r.file, *outcome.movedAsideTo, true), Buttons::Ok,
+                   Icon::Warning);
+        if (!outcome.status)
+            msgBox(QStringLiteral("%1 を保存できませんでした。\r%2")
+                       .arg(r.file, QString::fromStdString(outcome.status.message())),
+                   Buttons::Ok, Icon::Critical);
+    }
+}
 
 LoadOutcome readTellingDamage(Status (*reader)()) {
     const std::string path = filePath;

@@ -9,6 +9,10 @@
 
 namespace lukana {
 
+// Reads tekiyou.dat and ty.dat of the data root, creating the defaults where one cannot be
+// read; the user is told where a damaged file went and when the defaults could not be saved.
+void loadTekiyouAndTyTelling();
+
 // Reads filePath with reader; a damaged file is moved aside and the user told.
 LoadOutcome readTellingDamage(Status (*reader)());
 
