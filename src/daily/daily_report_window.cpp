@@ -6,6 +6,7 @@
 #include "posting.h"
 
 #include "platform/controls.h"
+#include "platform/damaged_file.h"
 #include "platform/date_navigator.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
