@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "platform/registry.h"
+#include "registers/damaged_files.h"
 #include "shell_state.h"
 #include "storage/masters.h"
 #include "storage/paths.h"
