@@ -34,7 +34,11 @@ DateNavigator::DateNavigator(DateBoxes::Parts parts, QStringList captions, QWidg
         row->addWidget(new QLabel(QStringLiteral("曜日"), this));
     }
     row->addStretch();
-    boxes_->onMoved([this] { showWeekday(); });
+    boxes_->onMoved([this] {
+        showWeekday();
+        if (moved_)
+            moved_();
+    });
     showWeekday();
 }
 

@@ -32,12 +32,15 @@ class DateNavigator : public QWidget {
         boxes_->onMove(std::move(handler));
     }
     void onTouched(std::function<void()> handler) { boxes_->onTouched(std::move(handler)); }
+    // After a taken move, the weekday shown. (The navigator keeps its boxes' own onMoved.)
+    void onMoved(std::function<void()> handler) { moved_ = std::move(handler); }
 
   private:
     void showWeekday();
 
     DateBoxes* boxes_;
     QLabel* weekday_ = nullptr;
+    std::function<void()> moved_;
 };
 
 } // namespace lukana::platform

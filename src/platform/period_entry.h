@@ -11,6 +11,7 @@ class PeriodEntry : public QWidget {
   public:
     explicit PeriodEntry(QWidget* parent = nullptr);
 
+    // The entry keeps the dates' onMoved for its report.
     DateBoxes* date(int index) const { return dates_[index]; }
 
     // While *guard is not 0 (the window filling the boxes) the spinners take what the boxes

@@ -17,6 +17,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace lukana {
 
 using namespace platform;
@@ -49,7 +51,8 @@ void showSaveFailure(const QString& what, const Status& s) {
 // ---------------------------------------------------------------- closing days
 
 ClosingDaysDialog::ClosingDaysDialog(QWidget* parent)
-    : Window(parent), departmentChoice(new ComboBox(this)), dayBoxes{}, daySpinners{},
+    : Window(parent),
+      departmentChoice(new ComboBox(this)), closingDays{}, dayBoxes{}, daySpinners{},
       okButton(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("締め日"));
     auto* top = new QHBoxLayout;
@@ -58,16 +61,11 @@ ClosingDaysDialog::ClosingDaysDialog(QWidget* parent)
     auto* frames = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         auto* frame = new QGroupBox(kClosingDayCaptions[i], this);
-        dayBoxes[i] = new TextBox(frame);
-        dayBoxes[i]->setStripCommas(true);
-        dayBoxes[i]->setAttribute(Qt::WA_InputMethodEnabled, false);
-        dayBoxes[i]->setMaximumWidth(50);
-        daySpinners[i] = new Spinner(frame);
-        daySpinners[i]->setRange(0, 32);
-        daySpinners[i]->setValue(0);
+        closingDays[i] = new ClosingDayBox(frame);
+        dayBoxes[i] = closingDays[i]->box();
+        daySpinners[i] = closingDays[i]->spinner();
         auto* row = new QHBoxLayout(frame);
-        row->addWidget(dayBoxes[i]);
-        row->addWidget(daySpinners[i]);
+        row->addWidget(closingDays[i]);
         row->addWidget(new QLabel(QStringLiteral("日"), frame));
         row->addStretch();
         frames->addWidget(frame, i / 2, i % 2);
@@ -81,10 +79,8 @@ ClosingDaysDialog::ClosingDaysDialog(QWidget* parent)
     layout->addLayout(buttons);
 
     departmentChoice->onChange([this] { onDepartmentChanged(); });
-    for (int i = 0; i < 4; ++i) {
-        daySpinners[i]->onChange([this, i] { onDaySpinnerChanged(i); });
-        dayBoxes[i]->onChange([this, i] { onDayBoxEdited(i); });
-    }
+    for (int i = 0; i < 4; ++i)
+        closingDays[i]->onChange([this, i] { *kClosingDays[i] = closingDays[i]->day(); });
     connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
 }
 
@@ -131,43 +127,9 @@ void ClosingDaysDialog::selectDepartment(int index) {
     for (int* day : kClosingDays)
         if (*day == 0)
             *day = 31;
-    for (int i = 0; i < 4; ++i) {
-        // A stored day the spinner cannot take leaves spinner and box as they were.
-        if (daySpinners[i]->setValue(*kClosingDays[i]) &&
-            daySpinners[i]->value() == *kClosingDays[i])
-            dayBoxes[i]->setText(QString::number(*kClosingDays[i]));
-    }
-}
-
-void ClosingDaysDialog::onDaySpinnerChanged(int i) {
-    const int value = daySpinners[i]->value();
-    // The arrows cycle through 1 to 31; the nested change stores the value.
-    if (value <= 0) {
-        daySpinners[i]->setValue(31);
-        return;
-    }
-    if (value >= 32) {
-        daySpinners[i]->setValue(1);
-        return;
-    }
-    *kClosingDays[i] = value;
-    if (!typing_)
-        dayBoxes[i]->setText(QString::number(value));
-}
-
-void ClosingDaysDialog::onDayBoxEdited(int i) {
-    FlagScope typing(typing_);
-    const double value = leadingNumber(dayBoxes[i]->text().toStdString());
-    if (value < 0) {
-        dayBoxes[i]->setText(QStringLiteral("0")); // the nested change moves the spinner
-        return;
-    }
-    if (value > 31) {
-        dayBoxes[i]->setText(QStringLiteral("31"));
-        return;
-    }
-    // A typed 0 stores 31 through the spinner while the box keeps the 0.
-    daySpinners[i]->setValueFromBox(roundHalfEven(value));
+    // A stored day outside 1..31 leaves spinner and box as they were.
+    for (int i = 0; i < 4; ++i)
+        closingDays[i]->setDay(*kClosingDays[i]);
 }
 
 Status ClosingDaysDialog::hozon() {
@@ -190,40 +152,26 @@ void ClosingDaysDialog::onOkClicked() {
 // ---------------------------------------------------------------- fiscal year end
 
 FiscalYearEndDialog::FiscalYearEndDialog(QWidget* parent)
-    : Window(parent), monthBox(new TextBox(this)), monthSpinner(new Spinner(this)),
-      dayBox(new TextBox(this)), daySpinner(new Spinner(this)),
-      weekdayLabel(new QLabel(QStringLiteral("日"), this)),
+    : Window(parent), navigator(new DateNavigator(DateBoxes::Parts::MonthDay, {}, this)),
+      monthBox(navigator->boxes()->box(DatePart::Month)),
+      monthSpinner(navigator->boxes()->spinner(DatePart::Month)),
+      dayBox(navigator->boxes()->box(DatePart::Day)),
+      daySpinner(navigator->boxes()->spinner(DatePart::Day)),
+      weekdayLabel(navigator->weekdayLabel()),
       okButton(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("決算日の設定"));
-    monthSpinner->setRange(0, 13);
-    monthSpinner->setValue(1);
-    daySpinner->setRange(0, 32);
-    daySpinner->setValue(1);
-    for (TextBox* box : {monthBox, dayBox}) {
-        box->setStripCommas(true);
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->setMaximumWidth(50);
-    }
-    auto* row = new QHBoxLayout;
-    row->addWidget(monthBox);
-    row->addWidget(monthSpinner);
-    row->addWidget(new QLabel(QStringLiteral("月"), this));
-    row->addWidget(dayBox);
-    row->addWidget(daySpinner);
-    row->addWidget(new QLabel(QStringLiteral("日"), this));
-    row->addWidget(weekdayLabel);
-    row->addStretch();
+    navigator->setDate({kYearUnderTest, 1, 1});
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row);
+    layout->addWidget(navigator);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(okButton);
     layout->addLayout(buttons);
 
-    monthBox->onChange([this] { onMonthBoxEdited(); });
-    dayBox->onChange([this] { onDayBoxEdited(); });
-    monthSpinner->onChange([this] { onMonthSpinnerChanged(); });
-    daySpinner->onChange([this] { onDaySpinnerChanged(); });
+    navigator->onMoved([this] {
+        kesanTuki = navigator->date().month;
+        kesanBi = navigator->date().day;
+    });
     connect(okButton, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 
@@ -245,9 +193,14 @@ bool FiscalYearEndDialog::queryUnload() {
     return true;
 }
 
+// A stored day the month lacks becomes the first of the next month, as the day spinner makes
+// it; a stored month out of range leaves January.
 void FiscalYearEndDialog::hyouji3() {
-    monthBox->setText(QString::number(kesanTuki));
-    dayBox->setText(QString::number(kesanBi));
+    const int month = kesanTuki >= 1 && kesanTuki <= 12 ? kesanTuki : navigator->date().month;
+    const SpinDate d = afterDaySpin({kYearUnderTest, month, std::clamp(kesanBi, 0, 32)}, false);
+    navigator->setDate(d);
+    kesanTuki = d.month;
+    kesanBi = d.day;
 }
 
 Status FiscalYearEndDialog::hozon() {
@@ -257,74 +210,6 @@ Status FiscalYearEndDialog::hozon() {
     if (filePath.empty())
         return Status::failure("部署名をフォルダー名に使えません: " + busyoNames[denpyouBusyo]);
     return kesanHozon();
-}
-
-bool FiscalYearEndDialog::Youbi(int month, int day) {
-    static const QString kDays = QStringLiteral("日月火水木金土");
-    const bool valid = isValidDate(kYearUnderTest, month, day);
-    weekdayLabel->setText(valid ? QString(kDays[weekday(kYearUnderTest, month, day)]) : QString());
-    return valid;
-}
-
-void FiscalYearEndDialog::onMonthBoxEdited() {
-    FlagScope typing(typingMonth_);
-    const double value = leadingNumber(monthBox->text().toStdString());
-    if (value >= 1 && value <= 12)
-        monthSpinner->setValueFromBox(roundHalfEven(value));
-}
-
-void FiscalYearEndDialog::onDayBoxEdited() {
-    FlagScope typing(typingDay_);
-    const double value = leadingNumber(dayBox->text().toStdString());
-    if (value < 0) {
-        dayBox->setText(QStringLiteral("0")); // the nested change does the rest
-        return;
-    }
-    if (value > 31) {
-        dayBox->setText(QStringLiteral("31"));
-        return;
-    }
-    daySpinner->setValueFromBox(roundHalfEven(value));
-    kesanBi = daySpinner->value();
-    kesanTuki = monthSpinner->value();
-}
-
-void FiscalYearEndDialog::takeSpunDate(const SpinDate& d) {
-    {
-        FlagScope adjusting(adjusting_);
-        monthSpinner->setValue(d.month);
-        daySpinner->setValue(d.day);
-    }
-    kesanTuki = d.month;
-    kesanBi = d.day;
-    Youbi(d.month, d.day);
-}
-
-// Runs also while the dialog fills its boxes, so that the stored day is made a valid one.
-void FiscalYearEndDialog::onDaySpinnerChanged() {
-    if (adjusting_)
-        return;
-    const int monthBefore = monthSpinner->value();
-    const SpinDate d = afterDaySpin({kYearUnderTest, monthBefore, daySpinner->value()}, false);
-    takeSpunDate(d);
-    if (!typingDay_)
-        dayBox->setText(blankNumber(d.day));
-    // A day rolled into the next or previous month: the box shows the month that is kept.
-    if (!typingMonth_ && d.month != monthBefore)
-        monthBox->setText(blankNumber(d.month));
-}
-
-void FiscalYearEndDialog::onMonthSpinnerChanged() {
-    if (hyoujiChu == 1 || adjusting_)
-        return;
-    const int dayBefore = daySpinner->value();
-    const SpinDate d = afterMonthSpin({kYearUnderTest, monthSpinner->value(), dayBefore}, false);
-    takeSpunDate(d);
-    if (!typingMonth_)
-        monthBox->setText(blankNumber(d.month));
-    // A day the new month lacks was moved back; the box shows the day that is kept.
-    if (!typingDay_ && d.day != dayBefore)
-        dayBox->setText(blankNumber(d.day));
 }
 
 } // namespace lukana

@@ -1,10 +1,11 @@
 #pragma once
-#include "storage/date_carry.h"
 // The closing-day dialog (four closing days of a department, simebi.dat) and the fiscal
 // year-end dialog (month and day of the voucher book's department, kesan.dat). Neither asks
 // whether to save: the closing days are written on OK and on a change of department, the
 // fiscal year end on every close.
+#include "platform/closing_day_box.h"
 #include "platform/controls.h"
+#include "platform/date_navigator.h"
 #include "platform/window.h"
 #include "storage/status.h"
 
@@ -22,6 +23,7 @@ class ClosingDaysDialog : public platform::Window {
     explicit ClosingDaysDialog(QWidget* parent = nullptr);
 
     platform::ComboBox* departmentChoice;
+    std::array<platform::ClosingDayBox*, 4> closingDays;
     std::array<platform::TextBox*, 4> dayBoxes;
     std::array<platform::Spinner*, 4> daySpinners;
     QPushButton* okButton;
@@ -39,13 +41,10 @@ class ClosingDaysDialog : public platform::Window {
   private:
     void onDepartmentChanged();
     void selectDepartment(int index);
-    void onDaySpinnerChanged(int i);
-    void onDayBoxEdited(int i);
 
     std::string currentFile_;
     int shownIndex_ = -1;
     bool loading_ = false;
-    bool typing_ = false;
     bool restoring_ = false;
 };
 
@@ -54,6 +53,7 @@ class FiscalYearEndDialog : public platform::Window {
   public:
     explicit FiscalYearEndDialog(QWidget* parent = nullptr);
 
+    platform::DateNavigator* navigator; // month and day of a year without 29 February
     platform::TextBox* monthBox;
     platform::Spinner* monthSpinner;
     platform::TextBox* dayBox;
@@ -69,18 +69,6 @@ class FiscalYearEndDialog : public platform::Window {
     void formLoad() override;
     void formActivate() override;
     bool queryUnload() override;
-
-  private:
-    void onMonthBoxEdited();
-    void onDayBoxEdited();
-    void onMonthSpinnerChanged();
-    void onDaySpinnerChanged();
-    bool Youbi(int month, int day); // the date under test, in a year without 29 February
-    // Puts a spun date into both spinners, the shared fiscal year end and the weekday label.
-    void takeSpunDate(const SpinDate& d);
-
-    bool typingMonth_ = false, typingDay_ = false;
-    bool adjusting_ = false;
 };
 
 } // namespace lukana

@@ -3,7 +3,6 @@
 #include "dialog_support.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
-#include "storage/date_carry.h"
 #include "storage/paths.h"
 #include "storage/routines.h"
 #include "storage/settings.h"
@@ -27,9 +26,14 @@ using namespace platform;
 
 TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
     : Window(parent), tabs(new QTabBar(this)), tabPages{new QWidget(this), new QWidget(this)},
-      rateList(new QListWidget(this)), yearBox(new TextBox(this)), monthBox(new TextBox(this)),
-      dayBox(new TextBox(this)), yearSpinner(new Spinner(this)), monthSpinner(new Spinner(this)),
-      daySpinner(new Spinner(this)), rateBox(new TextBox(this)),
+      rateList(new QListWidget(this)),
+      dateBoxes(new DateBoxes(DateBoxes::Parts::YearMonthDay,
+                              {QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日")},
+                              this)),
+      yearBox(dateBoxes->box(DatePart::Year)), monthBox(dateBoxes->box(DatePart::Month)),
+      dayBox(dateBoxes->box(DatePart::Day)), yearSpinner(dateBoxes->spinner(DatePart::Year)),
+      monthSpinner(dateBoxes->spinner(DatePart::Month)),
+      daySpinner(dateBoxes->spinner(DatePart::Day)), rateBox(new TextBox(this)),
       addButton(new QPushButton(QStringLiteral("追加"), this)),
       deleteButton(new QPushButton(QStringLiteral("削除"), this)),
       roundingOptions{new OptionButton(QStringLiteral("切り捨て")),
@@ -43,28 +47,14 @@ TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
     tabs->addTab(QStringLiteral("消費税"));
     tabs->addTab(QStringLiteral("売掛金の処理"));
 
-    yearSpinner->setRange(kMinYear, kMaxYear);
-    monthSpinner->setRange(0, 13);
-    daySpinner->setRange(0, 32);
-    for (TextBox* box : {yearBox, monthBox, dayBox, rateBox}) {
-        box->setStripCommas(true);
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->setMaximumWidth(60);
-    }
+    // The dialog fills the date boxes with hyoujiChu set: the spinners take them as they are.
+    dateBoxes->setGuard(&hyoujiChu);
+    rateBox->setStripCommas(true);
+    rateBox->setAttribute(Qt::WA_InputMethodEnabled, false);
+    rateBox->setMaximumWidth(60);
 
     // First tab: the rate table and the rounding.
     auto* rates = new QGroupBox(QStringLiteral("消費税率"), tabPages[0]);
-    auto* dateRow = new QHBoxLayout;
-    const std::array<std::pair<TextBox*, Spinner*>, 3> dateParts{
-        {{yearBox, yearSpinner}, {monthBox, monthSpinner}, {dayBox, daySpinner}}};
-    const std::array<QString, 3> dateLabels{QStringLiteral("年"), QStringLiteral("月"),
-                                            QStringLiteral("日")};
-    for (size_t i = 0; i < dateParts.size(); ++i) {
-        dateRow->addWidget(dateParts[i].first);
-        dateRow->addWidget(dateParts[i].second);
-        dateRow->addWidget(new QLabel(dateLabels[i], rates));
-    }
-    dateRow->addStretch();
     auto* rateRow = new QHBoxLayout;
     rateRow->addWidget(new QLabel(QStringLiteral("税率"), rates));
     rateRow->addWidget(rateBox);
@@ -74,7 +64,7 @@ TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
     rateRow->addWidget(deleteButton);
     auto* ratesLayout = new QVBoxLayout(rates);
     ratesLayout->addWidget(rateList);
-    ratesLayout->addLayout(dateRow);
+    ratesLayout->addWidget(dateBoxes);
     ratesLayout->addLayout(rateRow);
 
     auto* rounding = new QGroupBox(QStringLiteral("消費税小数点以下"), tabPages[0]);
@@ -107,12 +97,6 @@ TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
 
     deleteButton->setEnabled(false);
 
-    yearBox->onChange([this] { boxChanged(DateField::Year); });
-    monthBox->onChange([this] { boxChanged(DateField::Month); });
-    dayBox->onChange([this] { boxChanged(DateField::Day); });
-    yearSpinner->onChange([this] { spinnerChanged(DateField::Year); });
-    monthSpinner->onChange([this] { spinnerChanged(DateField::Month); });
-    daySpinner->onChange([this] { spinnerChanged(DateField::Day); });
     for (int i = 0; i < 2; ++i) {
         roundingOptions[i]->onChange([i] { taxRounding = i; });
         salesTimingOptions[i]->onChange([i] { salesTiming = i; });
@@ -188,59 +172,6 @@ void TaxSettingsDialog::Ls1Ire() {
 
 bool TaxSettingsDialog::Youbi() const {
     return isValidDate(yearSpinner->value(), monthSpinner->value(), daySpinner->value());
-}
-
-// A number typed into a date box moves its spinner; the spinner leaves that box as typed.
-void TaxSettingsDialog::boxChanged(DateField field) {
-    TextBox* box = field == DateField::Year    ? yearBox
-                   : field == DateField::Month ? monthBox
-                                               : dayBox;
-    FlagScope typing(field == DateField::Year    ? typingYear_
-                     : field == DateField::Month ? typingMonth_
-                                                 : typingDay_);
-    const double v = leadingNumber(box->text().toStdString());
-    switch (field) {
-    case DateField::Day:
-        if (v < 0) {
-            box->setText(QStringLiteral("0")); // the nested change moves the spinner
-            return;
-        }
-        if (v > 31) {
-            box->setText(QStringLiteral("31"));
-            return;
-        }
-        daySpinner->setValueFromBox(roundHalfEven(v));
-        break;
-    case DateField::Month:
-        if (v >= 1 && v <= 12)
-            monthSpinner->setValueFromBox(roundHalfEven(v));
-        break;
-    case DateField::Year:
-        if (v >= kMinYear && v <= kMaxYear)
-            yearSpinner->setValueFromBox(roundHalfEven(v));
-        break;
-    }
-}
-
-void TaxSettingsDialog::spinnerChanged(DateField field) {
-    if (hyoujiChu == 1 || settingSpinners_)
-        return;
-    SpinDate d{yearSpinner->value(), monthSpinner->value(), daySpinner->value()};
-    d = field == DateField::Day     ? afterDaySpin(d)
-        : field == DateField::Month ? afterMonthSpin(d)
-                                    : afterYearSpin(d);
-    {
-        FlagScope setting(settingSpinners_);
-        yearSpinner->setValue(d.year);
-        monthSpinner->setValue(d.month);
-        daySpinner->setValue(d.day);
-    }
-    if (!typingYear_)
-        yearBox->setText(blankNumber(d.year));
-    if (!typingMonth_)
-        monthBox->setText(blankNumber(d.month));
-    if (!typingDay_)
-        dayBox->setText(blankNumber(d.day));
 }
 
 void TaxSettingsDialog::onAddClicked() {

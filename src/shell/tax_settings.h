@@ -3,6 +3,7 @@
 // rounding of tax fractions and when a credit sale counts as sales. It edits the shared tax
 // table and switches in place; OK and Apply write opt.dat, Cancel reads it back.
 #include "platform/controls.h"
+#include "platform/date_boxes.h"
 #include "platform/window.h"
 
 #include <array>
@@ -21,6 +22,7 @@ class TaxSettingsDialog : public platform::Window {
     QTabBar* tabs;
     std::array<QWidget*, 2> tabPages;
     QListWidget* rateList;
+    platform::DateBoxes* dateBoxes;
     platform::TextBox* yearBox;
     platform::TextBox* monthBox;
     platform::TextBox* dayBox;
@@ -56,13 +58,7 @@ class TaxSettingsDialog : public platform::Window {
     void formActivate() override;
 
   private:
-    enum class DateField { Year, Month, Day };
-    void boxChanged(DateField field);
-    void spinnerChanged(DateField field);
     bool writeOpt();
-
-    bool settingSpinners_ = false; // the dialog moves its spinners itself
-    bool typingYear_ = false, typingMonth_ = false, typingDay_ = false;
 };
 
 } // namespace lukana

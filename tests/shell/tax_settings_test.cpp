@@ -297,6 +297,7 @@ TEST_F(TaxDialogTest, DateBoxesMoveTheSpinnersAndTheSpinnersRollOver) {
         d.dayBox->setText("31");
         d.daySpinner->stepUp(); // no step past the last year: nothing moves
         EXPECT_EQ(picked(d), (SpinDate{9999, 12, 31}));
+        EXPECT_EQ(d.dayBox->text(), "31");
         d.closeWindow();
     });
     runModal(w);
