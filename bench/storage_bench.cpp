@@ -46,6 +46,8 @@
 #include "storage/paths.h"
 #include "storage/state.h"
 
+#include "bench_flags.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -500,21 +502,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Defaults first: a flag given on the command line comes later and wins.
-    std::vector<char*> args{argv[0]};
-    char repetitions[] = "--benchmark_repetitions=5";
-    char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    char minTime[] = "--benchmark_min_time=0.2";
-    char aggregates[] = "--benchmark_report_aggregates_only=true";
-    for (char* flag : {repetitions, interleaving, minTime, aggregates})
-        args.push_back(flag);
-    for (int i = 1; i < argc; ++i)
-        args.push_back(argv[i]);
-    args.push_back(nullptr);
-    argc = static_cast<int>(args.size()) - 1;
-    argv = args.data();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!initializeBenchmarks(argc, argv))
         return 1;
     prepare();
     registerAll();

@@ -1,4 +1,5 @@
 // Writes a small seed corpus for every fuzz target through the real writers.
+#include "storage/balances.h"
 #include "storage/masters.h"
 #include "storage/months.h"
 #include "storage/paths.h"
@@ -77,6 +78,13 @@ int main(int argc, char** argv) {
     seed("fuzz_settings", "kesan", kesanHozon, 2);
     ttidKyoutuu = 10;
     seed("fuzz_settings", "ttid", ttidHozon, 3);
+
+    zanCount = 0;
+    seed("fuzz_balances", "empty", vHozon);
+    (void)setZanBalance(2, 0, 15);
+    (void)setZanBalance(4, 1, -2.5);
+    (void)setZanBalance(2, 1, 0.25);
+    seed("fuzz_balances", "three", vHozon);
 
     NippouDay& d = nippouMonth[5];
     d.kingaku[7] = 12345678;

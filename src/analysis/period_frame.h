@@ -1,9 +1,10 @@
 #pragma once
-// The frame "計算期間": the presets, the from and to dates as boxes with carrying spinners, the
-// button "再計算" and its hint. The spinners hold the period; the boxes feed them.
+// The frame "計算期間": the presets, the period entry of two dates, the button "再計算" and its
+// hint. The entry's spinners hold the period; a change by hand selects "自由".
 #include "analysis_types.h"
 #include "period_dates.h"
 #include "platform/controls.h"
+#include "platform/period_entry.h"
 
 #include <QGroupBox>
 
@@ -22,7 +23,7 @@ class PeriodFrame : public QGroupBox {
     // Runs for "再計算" and for a preset other than "自由" outside the window's load.
     void onRecalculate(std::function<void()> handler) { recalculate_ = std::move(handler); }
     // While the window loads, the spinners take the boxes' values as they are.
-    void setLoading(bool loading) { loading_ = loading; }
+    void setLoading(bool loading) { loading_ = loading ? 1 : 0; }
 
     // Selects a preset as a click would.
     void selectPreset(PeriodPreset preset);
@@ -34,28 +35,22 @@ class PeriodFrame : public QGroupBox {
     platform::OptionButton* presetButton(PeriodPreset preset) const {
         return presets_[static_cast<int>(preset)];
     }
-    platform::TextBox* box(int date, DateField field) const;
-    platform::Spinner* spinner(int date, DateField field) const;
+    platform::TextBox* box(int date, platform::DatePart part) const {
+        return entry_->date(date)->box(part);
+    }
+    platform::Spinner* spinner(int date, platform::DatePart part) const {
+        return entry_->date(date)->spinner(part);
+    }
     QPushButton* recalculateButton() const { return recalculateButton_; }
 
   private:
-    struct DateControls {
-        std::array<platform::TextBox*, 3> boxes{};    // year, month, day
-        std::array<platform::Spinner*, 3> spinners{}; // year, month, day
-    };
-
     void onPresetClicked(PeriodPreset preset);
-    void onBoxChanged(int date, DateField field);
-    void onSpinnerChanged(int date, DateField field);
-    void writeBox(int date, DateField field, const QString& text);
 
     std::array<platform::OptionButton*, 4> presets_{};
-    std::array<DateControls, 2> dates_;
+    platform::PeriodEntry* entry_ = nullptr;
     QPushButton* recalculateButton_ = nullptr;
     std::function<void()> recalculate_;
-    bool loading_ = false;
-    bool presetApplying_ = false;
-    bool spinnerSync_ = false;
+    int loading_ = 0;
 };
 
 } // namespace lukana::analysis

@@ -19,6 +19,24 @@ QString movedAsideMessage(const QString& file, const std::string& movedTo, bool 
         .arg(file, QString::fromStdString(movedTo));
 }
 
+void loadTekiyouAndTyTelling() {
+    const struct {
+        QString file;
+        LoadOutcome (*load)();
+    } registers[] = {{QStringLiteral("tekiyou.dat"), &loadTekiyouOrDefaults},
+                     {QStringLiteral("ty.dat"), &loadTyOrDefaults}};
+    for (const auto& r : registers) {
+        const LoadOutcome outcome = r.load();
+        if (outcome.movedAsideTo)
+            msgBox(movedAsideMessage(r.file, *outcome.movedAsideTo, true), Buttons::Ok,
+                   Icon::Warning);
+        if (!outcome.status)
+            msgBox(QStringLiteral("%1 を保存できませんでした。\r%2")
+                       .arg(r.file, QString::fromStdString(outcome.status.message())),
+                   Buttons::Ok, Icon::Critical);
+    }
+}
+
 LoadOutcome readTellingDamage(Status (*reader)()) {
     const std::string path = filePath;
     const QString file = QString::fromStdString(std::filesystem::path(path).filename().string());

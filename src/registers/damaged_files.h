@@ -14,6 +14,10 @@ namespace lukana {
 // The message for a damaged file now at movedTo; rebuilt when its defaults took its place.
 QString movedAsideMessage(const QString& file, const std::string& movedTo, bool rebuilt);
 
+// Reads tekiyou.dat and ty.dat of the data root, creating the defaults where one cannot be
+// read; the user is told where a damaged file went and when the defaults could not be saved.
+void loadTekiyouAndTyTelling();
+
 // Reads filePath with reader; a damaged file is moved aside and the user told.
 LoadOutcome readTellingDamage(Status (*reader)());
 

@@ -192,19 +192,7 @@ void MainWindow::loadRegisters() {
     (void)kouzaModosi();
     filePath = rootFilePath("siire.dat");
     (void)siireModosi();
-
-    const struct {
-        QString file;
-        LoadOutcome (*load)();
-    } registers[] = {{QStringLiteral("tekiyou.dat"), &loadTekiyouOrDefaults},
-                     {QStringLiteral("ty.dat"), &loadTyOrDefaults}};
-    for (const auto& r : registers) {
-        LoadOutcome outcome = r.load();
-        if (outcome.movedAsideTo)
-            tellMovedAside(r.file, *outcome.movedAsideTo);
-        if (!outcome.status)
-            tellSaveFailure(r.file, outcome.status);
-    }
+    loadTekiyouAndTyTelling();
 }
 
 void MainWindow::fillBusyoChoice() {

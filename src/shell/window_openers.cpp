@@ -3,6 +3,7 @@
 #include "analysis/openers.h"
 #include "backup.h"
 #include "closing_days.h"
+#include "daily/daily_report_window.h"
 #include "daily/guest_slip_window.h"
 #include "daily/openers.h"
 #include "daily/sales_list_window.h"
@@ -23,6 +24,7 @@ template <class W> void openModal() {
 
 void registerWindowOpeners() {
     MainWindowOpeners& o = mainWindowOpeners();
+    o.nippou = openModal<DailyReportWindow>;
     o.sime = openModal<ClosingDaysDialog>;
     o.backup = openModal<BackupDialog>;
     o.recovery = openModal<RecoveryDialog>;

@@ -68,6 +68,13 @@ double koteihi;
 NippouMonth nippouMonth;
 DenpyouMonth denpyouMonth;
 
+std::array<int, 6> filterSel;
+std::vector<int> tyMap;
+
+int zanCount;
+std::vector<int> zanKinds, zanIds;
+std::vector<double> zanBalances;
+
 namespace {
 template <typename T> void refill(std::vector<T>& list, int capacity) {
     list.assign(static_cast<size_t>(capacity), T{});
@@ -134,6 +141,13 @@ void resetSharedState() {
         day = NippouDay{};
     for (auto& day : denpyouMonth)
         day = DenpyouDay{};
+
+    filterSel.fill(0);
+    tyMap.clear();
+    zanCount = 0;
+    refill(zanKinds, kZanCapacity);
+    refill(zanIds, kZanCapacity);
+    refill(zanBalances, kZanCapacity);
 }
 
 namespace {

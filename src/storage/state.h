@@ -25,6 +25,7 @@ inline constexpr int kSlipLineCapacity = 101;
 inline constexpr int kSlipValueCount = 11;
 inline constexpr int kKingakuCount = 41;
 inline constexpr int kDenpyouCapacity = 401;
+inline constexpr int kZanCapacity = 801;
 inline constexpr int kMaxMenuId = 32767; // menu ids are 16-bit in the files
 
 // ---- working state ----
@@ -182,6 +183,16 @@ struct DenpyouDay {
 };
 using DenpyouMonth = std::array<DenpyouDay, 32>;
 extern DenpyouMonth denpyouMonth;
+
+// ---- the summaries' filter choices: list position per filter list, sub-account list map ----
+extern std::array<int, 6> filterSel;
+extern std::vector<int> tyMap; // sub-account list position - 1 -> index in tyNames
+
+// ---- cash-book balances of one month (<year><month>v.dat) ----
+extern int zanCount;
+extern std::vector<int> zanKinds; // capacity kZanCapacity
+extern std::vector<int> zanIds;
+extern std::vector<double> zanBalances;
 
 // ---- the daily report's working month ----
 extern int nippouYearLoaded, nippouMonthLoaded; // 0 makes the next show load again

@@ -233,19 +233,19 @@ TEST_F(AnalysisWindowTest, HandChangeSelectsFreeWithoutRecalculating) {
     auto w = open(AnalysisKind::Customers);
     reads.clear();
     PeriodFrame* p = w->periodFrame();
-    p->spinner(1, DateField::Day)->stepUp(); // 31 December up: 1 January 2004
+    p->spinner(1, platform::DatePart::Day)->stepUp(); // 31 December up: 1 January 2004
     EXPECT_EQ(p->selectedPreset(), PeriodPreset::Free);
     EXPECT_TRUE(reads.empty());
     EXPECT_EQ(p->period(), (Period{2003, 12, 1, 2004, 1, 1}));
-    EXPECT_EQ(p->box(1, DateField::Day)->text(), " 1");
-    EXPECT_EQ(p->box(1, DateField::Month)->text(), " 1");
-    EXPECT_EQ(p->box(1, DateField::Year)->text(), " 2004");
+    EXPECT_EQ(p->box(1, platform::DatePart::Day)->text(), " 1");
+    EXPECT_EQ(p->box(1, platform::DatePart::Month)->text(), " 1");
+    EXPECT_EQ(p->box(1, platform::DatePart::Year)->text(), " 2004");
     EXPECT_EQ(w->analysis().period(), (Period{2003, 12, 1, 2003, 12, 31}));
 
-    p->box(0, DateField::Month)->setText("11");
-    p->box(0, DateField::Day)->setText("3,1"); // the comma goes; 31 November is 1 December
-    EXPECT_EQ(p->box(0, DateField::Day)->text(), "31");
-    EXPECT_EQ(p->box(0, DateField::Month)->text(), " 12");
+    p->box(0, platform::DatePart::Month)->setText("11");
+    p->box(0, platform::DatePart::Day)->setText("3,1"); // the comma goes; 31 November is 1 December
+    EXPECT_EQ(p->box(0, platform::DatePart::Day)->text(), "31");
+    EXPECT_EQ(p->box(0, platform::DatePart::Month)->text(), " 12");
     EXPECT_TRUE(reads.empty());
     p->recalculateButton()->click();
     EXPECT_EQ(reads, (std::vector<std::pair<int, int>>{{2003, 12}, {2004, 1}}));

@@ -1,7 +1,9 @@
 // Taking over the daily report, and the menus to the registers, settings and summaries.
 #include "voucher_book_fixture.h"
 
+#include "daily/openers.h"
 #include "shell/closing_days.h"
+#include "shell/openers.h"
 #include "shell/window_openers.h"
 
 #include <QMenu>
@@ -138,6 +140,56 @@ TEST_F(VoucherMenusTest, EachItemAsksThenOpensAndTheBookStartsOver) {
     });
     openVoucherBook();
     EXPECT_EQ(script.boxes().size(), 2u);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(VoucherMenusTest, TheMainWindowAndTheDailyReportOpenTheVoucherBook) {
+    ASSERT_TRUE(mainWindowOpeners().denpyou);
+    ASSERT_TRUE(dailyReportOpeners().voucherBook);
+    TestScript script;
+    script.window<VoucherBook>([](VoucherBook& w) { w.closeWindow(); });
+    script.window<VoucherBook>([](VoucherBook& w) { w.closeWindow(); });
+    mainWindowOpeners().denpyou();
+    dailyReportOpeners().voucherBook();
+    EXPECT_EQ(script.windowsShown(), 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(VoucherMenusTest, EveryItemOpensItsWindow) {
+    struct Case {
+        const char* menu;
+        const char* item;
+        int registerKindSeen; // 0: left as it was
+    };
+    const Case cases[] = {
+        {"登録(&I)", "仕入先(&S)", 0},   {"登録(&I)", "銀行(&B)", 0},
+        {"登録(&I)", "勘定科目(&I)", 2}, {"登録(&I)", "補助科目(&R)", 3},
+        {"設定(&C)", "締め日(&C)", 0},   {"設定(&C)", "税率(&T)", 0},
+        {"設定(&C)", "決算日(&Y)", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        registerKind = 0;
+        TestScript script;
+        script.window<VoucherBook>([&](VoucherBook& w) {
+            menuItem(w, QString::fromUtf8(c.menu), QString::fromUtf8(c.item))->trigger();
+            w.closeWindow();
+        });
+        int kindSeen = -1;
+        script.window([&](platform::Window& opened) {
+            kindSeen = registerKind;
+            opened.closeWindow();
+        });
+        openVoucherBook();
+        EXPECT_EQ(script.windowsShown(), 2);
+        EXPECT_EQ(kindSeen, c.registerKindSeen);
+    }
 }
 
 } // namespace

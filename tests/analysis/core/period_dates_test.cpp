@@ -1,13 +1,17 @@
 #include "analysis/period_dates.h"
+#include "storage/date_carry.h"
 
 #include <gtest/gtest.h>
 
 using namespace lukana::analysis;
 
+// The shared carry rules, on the cases the period frame relies on.
 TEST(PeriodDates, SpinnersCarryToARealDate) {
+    using lukana::SpinDate;
+    enum class DateField { Year, Month, Day };
     struct Case {
         DateField field;
-        SpunDate moved, expected;
+        SpinDate moved, expected;
     } cases[] = {
         {DateField::Day, {2003, 1, 32}, {2003, 2, 1}},    // up from 31 January
         {DateField::Day, {2003, 12, 32}, {2004, 1, 1}},   // up from 31 December
@@ -23,11 +27,14 @@ TEST(PeriodDates, SpinnersCarryToARealDate) {
         {DateField::Day, {2003, 12, 15}, {2003, 12, 15}},
         {DateField::Day, {1, 1, 0}, {1, 1, 1}},           // the first period day stays
         {DateField::Day, {9999, 12, 32}, {9999, 12, 31}}, // and the last
-        {DateField::Month, {9999, 13, 5}, {9999, 1, 5}},
-        {DateField::Month, {1, 0, 5}, {1, 12, 5}},
+        {DateField::Month, {9999, 13, 5}, {9999, 12, 5}}, // a step past the last year: no move
+        {DateField::Month, {1, 0, 5}, {1, 1, 5}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(carrySpunDate(c.field, c.moved.year, c.moved.month, c.moved.day), c.expected)
+        EXPECT_EQ(c.field == DateField::Day     ? lukana::afterDaySpin(c.moved)
+                  : c.field == DateField::Month ? lukana::afterMonthSpin(c.moved)
+                                                : lukana::afterYearSpin(c.moved),
+                  c.expected)
             << c.moved.year << "/" << c.moved.month << "/" << c.moved.day;
 }
 

@@ -1,0 +1,152 @@
+#include "amount_panel.h"
+
+#include "platform/controls.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStackedLayout>
+
+namespace lukana {
+
+namespace {
+
+QFont amountFont() {
+    QFont f(QStringLiteral("Courier New"), 9);
+    f.setBold(true);
+    return f;
+}
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
+    : QObject(parent), sheet_(sheet), fixedCosts_(new platform::TextBox(parent)),
+      runningProfit_(new QLabel(parent)),
+      cardCaption_(new QLabel(QStringLiteral("累計クレジット"), parent)),
+      cardFigure_(new QLabel(parent)) {
+    for (int i : kAmountBoxes) {
+        auto* field = new QWidget(parent);
+        auto* stack = new QStackedLayout(field);
+        stack->setStackingMode(QStackedLayout::StackAll);
+        stack->setContentsMargins(0, 0, 0, 0);
+        auto* label = new QLabel(field);
+        label->setFont(amountFont());
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->installEventFilter(this);
+        auto* box = new platform::TextBox(field);
+        box->setFont(amountFont());
+        box->setAlignment(Qt::AlignRight);
+        box->setStripCommas(true);
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->installEventFilter(this);
+        box->hide();
+        stack->addWidget(label);
+        stack->addWidget(box);
+        field->setMinimumWidth(110);
+        field->setFixedHeight(box->sizeHint().height());
+        box->onChange([this, i] { typed(i); });
+        fields_[i] = field;
+        labels_[i] = label;
+        boxes_[i] = box;
+    }
+    fixedCosts_->setStripCommas(true);
+    fixedCosts_->setAlignment(Qt::AlignRight);
+    fixedCosts_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    fixedCosts_->installEventFilter(this);
+    fixedCosts_->onChange([this] {
+        if (!mirroring_)
+            sheet_.writeFixedCosts(fixedCosts_->text().toStdString());
+    });
+    for (QLabel* l : {runningProfit_, cardFigure_}) {
+        l->setFont(QFont(QStringLiteral("Courier New"), 9));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setMinimumWidth(110);
+        l->installEventFilter(this);
+    }
+    sheet_.onChanged = [this](int field) { follow(field); };
+}
+
+void AmountPanel::follow(int field) {
+    const bool was = mirroring_;
+    mirroring_ = true;
+    if (field == AmountSheet::kFixedCosts) {
+        if (fixedCosts_->text() != q(sheet_.fixedCostsText()))
+            fixedCosts_->setText(q(sheet_.fixedCostsText()));
+    } else if (field == AmountSheet::kRunningProfit) {
+        runningProfit_->setText(q(sheet_.runningProfit()));
+    } else if (field == AmountSheet::kCardSales) {
+        cardCaption_->setText(q(sheet_.cardSales().caption));
+        cardFigure_->setText(q(sheet_.cardSales().figure));
+    } else if (hasAmountBox(field)) {
+        const QString text = q(sheet_.text(field));
+        if (boxes_[field]->text() != text)
+            boxes_[field]->setText(text);
+        labels_[field]->setText(q(amountLabelText(field, sheet_.text(field))));
+    }
+    mirroring_ = was;
+    if (hasAmountBox(field) && onBoxChanged)
+        onBoxChanged(field);
+}
+
+void AmountPanel::typed(int box) {
+    if (mirroring_)
+        return;
+    sheet_.write(box, boxes_[box]->text().toStdString());
+}
+
+void AmountPanel::open(int box) {
+    if (!hasAmountBox(box))
+        return;
+    boxes_[box]->show();
+    boxes_[box]->raise();
+    boxes_[box]->setFocus();
+    boxes_[box]->selectAll();
+}
+
+void AmountPanel::hideBoxes() {
+    for (int i : kAmountBoxes)
+        boxes_[i]->hide();
+}
+
+void AmountPanel::showZeroLabel(int box) {
+    labels_.at(box)->setText(QStringLiteral("0"));
+}
+
+void AmountPanel::enter(int box) {
+    nextBox_ = nextBoxOnEnter(box, nextBox_);
+    boxes_[box]->hide();
+    open(nextBox_);
+}
+
+bool AmountPanel::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress && onClicked)
+        onClicked();
+    for (int i : kAmountBoxes) {
+        if (watched == labels_[i] && type == QEvent::MouseButtonPress) {
+            open(i);
+            return true;
+        }
+        if (watched == boxes_[i]) {
+            if (type == QEvent::FocusOut)
+                boxes_[i]->hide();
+            if (type == QEvent::KeyPress) {
+                const int key = static_cast<QKeyEvent*>(event)->key();
+                if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                    enter(i);
+                    return true;
+                }
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace lukana

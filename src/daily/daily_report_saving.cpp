@@ -1,0 +1,88 @@
+// The save question, the copy of the screen into the day's record, the write of the month and
+// the posting of the shown day into vouchers.
+#include "amount_panel.h"
+#include "daily_report_window.h"
+#include "day_list_grid.h"
+
+#include "platform/controls.h"
+#include "platform/message_box.h"
+#include "registers/damaged_files.h"
+
+#include <filesystem>
+
+namespace lukana {
+
+using namespace platform;
+
+namespace {
+
+QString fileNameOf(const std::string& path) {
+    return QString::fromStdString(std::filesystem::path(path).filename().string());
+}
+
+} // namespace
+
+void DailyReportWindow::kakunin() {
+    if (reportChanged == 0)
+        return;
+    saveCancelled = 0;
+    const Answer a = msgBox(QStringLiteral("データを保存しますか"), Buttons::YesNoCancel,
+                            Icon::Question, std::nullopt, QStringLiteral("確認"));
+    if (a == Answer::Yes) {
+        preHozon();
+        if (!hozon()) {
+            saveCancelled = 1; // nothing was saved: the caller stays as on Cancel
+            return;
+        }
+        reportChanged = 0;
+    } else if (a == Answer::No) {
+        reportChanged = 0;
+    } else {
+        saveCancelled = 1;
+    }
+}
+
+void DailyReportWindow::preHozon() {
+    if (shownBusyo < 0 || curDay < 1 || curDay > 31)
+        return;
+    NippouDay& day = shownRecord();
+    for (DayListGrid* list : {payments(), deposits(), withdrawals(), creditSales()})
+        storeLineAmounts(day, list->list(), list->amounts());
+    for (int i : kAmountBoxes)
+        day.kingaku[i] = finiteOrZero(sheet_.value(i));
+    koteihi = finiteOrZero(sheet_.fixedCosts());
+    if (weatherChoice_->listIndex() >= 0)
+        day.sentaku[1] = weatherChoice_->listIndex();
+    const int staff = staffChoice_->listIndex();
+    if (staff >= 0 && staff < kanriCount)
+        day.sentaku[2] = kanriIds[staff];
+}
+
+bool DailyReportWindow::hozon() {
+    const Status saved = monthFiles_.save(shownBusyoName, curYear, curMonth);
+    if (!saved) {
+        msgBox(QStringLiteral("%1 を保存できませんでした。\r%2")
+                   .arg(fileNameOf(nippouPath(shownBusyoName, curYear, curMonth)),
+                        QString::fromStdString(saved.message())),
+               Buttons::Ok, Icon::Critical);
+        return false;
+    }
+    Hozon2();
+    return true;
+}
+
+void DailyReportWindow::Hozon2() {
+    const PostingOutcome out =
+        postIntoVoucherMonth(shownBusyoName, curYear, curMonth, curDay, shownRecord());
+    if (out.damaged)
+        tellDamaged(*out.damaged,
+                    QStringLiteral("この日は伝票に記帳していません（伝票処理の「日報会計の吸収」で"
+                                   "後から取り込めます）。"));
+    if (!out.skipped && !out.written)
+        msgBox(QStringLiteral("%1 を保存できませんでした。この日は伝票に記帳されていません。\r%2")
+                   .arg(fileNameOf(denpyouPath(shownBusyoName, curYear, curMonth)),
+                        QString::fromStdString(out.written.message())),
+               Buttons::Ok, Icon::Critical);
+}
+
+} // namespace lukana

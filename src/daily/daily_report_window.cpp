@@ -1,0 +1,404 @@
+#include "daily_report_window.h"
+
+#include "amount_panel.h"
+#include "day_list_grid.h"
+#include "openers.h"
+#include "posting.h"
+
+#include "platform/controls.h"
+#include "platform/date_navigator.h"
+#include "platform/grid.h"
+#include "platform/message_box.h"
+#include "platform/pointer.h"
+#include "registers/damaged_files.h"
+#include "storage/display_format.h"
+#include "storage/masters.h"
+#include "storage/paths.h"
+#include "storage/routines.h"
+#include "storage/settings.h"
+
+#include <QPushButton>
+
+#include <filesystem>
+
+namespace lukana {
+
+using namespace platform;
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString fileNameOf(const std::string& path) {
+    return q(std::filesystem::path(path).filename().string());
+}
+
+// A box shows its stored value as plain decimal text; 0 leaves it empty.
+std::string storedText(double value) {
+    return value == 0 ? std::string() : plainDecimal(value);
+}
+
+} // namespace
+
+DailyReportWindow::DailyReportWindow(QWidget* parent)
+    : Window(parent), zengetuNippou(std::make_unique<NippouMonth>()),
+      departmentChoice_(new ComboBox(this)), weatherChoice_(new ComboBox(this)),
+      staffChoice_(new ComboBox(this)),
+      dateNavigator_(new DateNavigator(DateBoxes::Parts::YearMonthDay, {}, this)),
+      amounts_(new AmountPanel(sheet_, this)),
+      customerRegisterButton_(new QPushButton(QStringLiteral("売掛用お客様登録"), this)),
+      voucherBookButton_(new QPushButton(QStringLiteral("伝票入力"), this)),
+      printButton_(new QPushButton(QStringLiteral("日報印刷"), this)),
+      slipsButton_(new QPushButton(QStringLiteral("詳細情報入力"), this)),
+      backButton_(new QPushButton(QStringLiteral("戻る"), this)) {
+    const DayList order[] = {DayList::Payments, DayList::Deposits, DayList::Withdrawals,
+                             DayList::CreditSales};
+    for (size_t k = 0; k < lists_.size(); ++k)
+        lists_[k] = new DayListGrid(order[k], sheet_, this);
+    buildLayout();
+    wireHandlers();
+}
+
+DailyReportWindow::~DailyReportWindow() = default;
+
+void DailyReportWindow::wireHandlers() {
+    amounts_->onBoxChanged = [this](int) { onBoxChanged(); };
+    amounts_->onClicked = [this] { kesi(); };
+    for (DayListGrid* list : lists_) {
+        list->record = [this]() -> NippouDay& { return shownRecord(); };
+        list->onEdited = [this] { onListEdited(); };
+        list->hideAllEditors = [this] { kesi(); };
+    }
+    departmentChoice_->onChange([this] { onDepartmentChosen(); });
+    weatherChoice_->onChange([this] { onWeatherOrStaffChosen(); });
+    staffChoice_->onChange([this] { onWeatherOrStaffChosen(); });
+    dateNavigator_->onMove([this](const DateMove& move) { return onDateMove(move); });
+    dateNavigator_->onTouched([this] { kesi(); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { closeWindow(); });
+    connect(customerRegisterButton_, &QPushButton::clicked, this,
+            [this] { onCustomerRegisterClicked(); });
+    connect(voucherBookButton_, &QPushButton::clicked, this, [this] { onVoucherBookClicked(); });
+    connect(slipsButton_, &QPushButton::clicked, this, [this] { onSlipsClicked(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { kesi(); }); // no printout
+    dayControls_ = {weatherChoice_, staffChoice_,       dateNavigator_, customerRegisterButton_,
+                    slipsButton_,   voucherBookButton_, printButton_,   amounts_->fixedCostsBox()};
+    for (int i : kAmountBoxes)
+        dayControls_.push_back(amounts_->field(i));
+    for (DayListGrid* list : lists_) {
+        dayControls_.push_back(list->grid());
+        dayControls_.push_back(list->deleteButton());
+    }
+}
+
+// ---- loading, activation, closing ----
+
+void DailyReportWindow::formLoad() {
+    hyoujiChu = 0;
+    Hyouji();
+    loadRegisters();
+    IDSkn2();
+    fillChoices();
+    curYear = todayYear;
+    curMonth = todayMonth;
+    curDay = todayDay;
+    shownYear = curYear;
+    shownMonth = curMonth;
+    shownDay = curDay;
+    hyoujiChu = 1;
+    nippouMonthLoaded = 0;
+    nippouYearLoaded = 0;
+    setDayEnabled(false);
+    departmentChoice_->setListIndex(-1);
+    if (curBusyo >= 0 && curBusyo < busyoCount)
+        departmentChoice_->setListIndex(curBusyo);
+    dateNavigator_->setDate({curYear, curMonth, curDay});
+    fillSupplierList();
+    fillCustomerList();
+    hyoujiChu = 0;
+}
+
+void DailyReportWindow::loadRegisters() {
+    const struct {
+        const char* file;
+        Status (*read)();
+    } lists[] = {
+        {"misena.dat", misenaModosi}, {"kanri.dat", kanriModosi}, {"siire.dat", siireModosi}};
+    for (const auto& l : lists) {
+        filePath = rootFilePath(l.file);
+        (void)l.read(); // a list that cannot be read keeps what its reader left
+    }
+    loadTekiyouAndTyTelling();
+}
+
+void DailyReportWindow::Hyouji() {
+    for (DayListGrid* list : {payments(), deposits(), withdrawals(), creditSales()})
+        list->setUp();
+}
+
+void DailyReportWindow::IDSkn2() {
+    supplierPositions_.clear();
+    for (int i = 0; i < siireCount; ++i)
+        supplierPositions_[siireIds[i]] = i;
+}
+
+void DailyReportWindow::fillChoices() {
+    const bool was = hyoujiChu;
+    hyoujiChu = 1; // filling a list chooses its first entry: no edit
+    departmentChoice_->clear();
+    for (int i = 0; i < busyoCount; ++i)
+        departmentChoice_->addItem(q(busyoNames[i]));
+    staffChoice_->clear();
+    for (int i = 0; i < kanriCount; ++i)
+        staffChoice_->addItem(q(kanriNames[i]));
+    weatherChoice_->clear();
+    for (const char* w : {"晴れ", "曇り", "雨", "雪", "暴風雨"})
+        weatherChoice_->addItem(QString::fromUtf8(w));
+    hyoujiChu = was;
+}
+
+void DailyReportWindow::fillSupplierList() {
+    std::vector<QString> names;
+    std::vector<int> ids;
+    for (int i = 0; i < siireCount; ++i) {
+        names.push_back(q(siireNames[i]));
+        ids.push_back(siireIds[i]);
+    }
+    names.push_back(QStringLiteral("その他"));
+    ids.push_back(-1);
+    payments()->setPickItems(names, ids);
+}
+
+void DailyReportWindow::fillCustomerList() {
+    subAccountMap.clear();
+    std::vector<QString> names;
+    std::vector<int> ids;
+    for (int i = 0; i < tyCount; ++i) {
+        if (tyTekiyouIds[i] != kAccountReceivable)
+            continue;
+        subAccountMap.push_back(i);
+        names.push_back(q(tyNames[i]));
+        ids.push_back(tyIds[i]);
+    }
+    creditSales()->setPickItems(names, ids);
+}
+
+void DailyReportWindow::formActivate() {
+    curYear = shownYear;
+    curMonth = shownMonth;
+    curDay = shownDay;
+    setMousePointer(Pointer::Normal);
+}
+
+bool DailyReportWindow::queryUnload() {
+    kesi();
+    kakunin();
+    if (saveCancelled == 1) {
+        saveCancelled = 0;
+        return false;
+    }
+    return true;
+}
+
+void DailyReportWindow::kesi() {
+    for (DayListGrid* list : {creditSales(), withdrawals(), payments(), deposits()})
+        list->hideEditors();
+}
+
+void DailyReportWindow::setDayEnabled(bool enabled) {
+    for (QWidget* w : dayControls_)
+        w->setEnabled(enabled);
+    voucherBookButton_->setEnabled(enabled && bool(dailyReportOpeners().voucherBook));
+    slipsButton_->setEnabled(enabled && bool(dailyReportOpeners().guestSlips));
+}
+
+// ---- the department and the day shown ----
+
+void DailyReportWindow::onDepartmentChosen() {
+    kesi();
+    const int chosen = departmentChoice_->listIndex();
+    if (chosen < 0 || busyoRestoring == 1)
+        return;
+    kakunin();
+    if (saveCancelled == 1) {
+        saveCancelled = 0;
+        busyoRestoring = 1;
+        departmentChoice_->setListIndex(shownBusyo);
+        busyoRestoring = 0;
+        return;
+    }
+    shownBusyo = chosen;
+    selTenpo();
+    nippouYearLoaded = 0;
+    nippouMonthLoaded = 0;
+    hyouji2();
+    setDayEnabled(true);
+}
+
+void DailyReportWindow::selTenpo() {
+    const std::string& name = busyoNames[shownBusyo];
+    filePath = busyoFilePath(name, "simebi.dat");
+    (void)simebiModosi();
+    for (int* day : {&simeKinmu, &simeGenkin, &simeKyuuryou, &simeKurejitto})
+        if (*day == 0)
+            *day = 31;
+    creditClosingDay_ = simeKurejitto;
+    filePath = busyoFilePath(name, "menud.dat");
+    (void)menudModosi();
+    filePath = busyoFilePath(name, "mbun.dat");
+    (void)mbunModosi();
+    std::vector<QString> banks;
+    std::vector<int> bankSlots;
+    for (int slot = 1; slot <= 4; ++slot) {
+        banks.push_back(q(bankAccountText(busyoRecs[shownBusyo], slot)));
+        bankSlots.push_back(slot);
+    }
+    deposits()->setPickItems(banks, bankSlots);
+    withdrawals()->setPickItems(banks, bankSlots);
+}
+
+void DailyReportWindow::hyouji2() {
+    zengetuYear = curYear;
+    zengetuMonth = curMonth - 1;
+    if (zengetuMonth == 0) {
+        zengetuMonth = 12;
+        --zengetuYear;
+    }
+    openFailed = 0;
+    const std::string& name = busyoNames[shownBusyo];
+    setWindowTitle(q(name) + QStringLiteral("業務日報　　") + q(Str(curYear)) +
+                   QStringLiteral("年") + q(Str(curMonth)) + QStringLiteral("月") + q(Str(curDay)) +
+                   QStringLiteral("日"));
+    shownBusyoName = name;
+    if (nippouYearLoaded != curYear || nippouMonthLoaded != curMonth) {
+        if (auto damaged = monthFiles_.load(name, curYear, curMonth, *zengetuNippou))
+            tellDamaged(*damaged,
+                        QStringLiteral("このファイルはそのまま残し、上書きの保存はしません。"));
+        monthDays = Nissuu(curYear, curMonth);
+    }
+    nippouYearLoaded = curYear;
+    nippouMonthLoaded = curMonth;
+    hyouji3();
+    setMousePointer(Pointer::Normal);
+}
+
+void DailyReportWindow::tellDamaged(const DamagedFile& damaged, const QString& keptNote) {
+    const QString file = fileNameOf(damaged.path);
+    if (damaged.movedTo) {
+        msgBox(movedAsideMessage(file, *damaged.movedTo, false), Buttons::Ok, Icon::Warning);
+        return;
+    }
+    msgBox(QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r%2\r%3")
+               .arg(file, keptNote, q(damaged.path)),
+           Buttons::Ok, Icon::Warning);
+}
+
+QString DailyReportWindow::partyName(DayList list, int party) const {
+    switch (list) {
+    case DayList::Payments:
+        if (party == -1)
+            return QStringLiteral("その他");
+        for (int i = 0; i < siireCount; ++i)
+            if (siireIds[i] == party)
+                return q(siireNames[i]);
+        return {};
+    case DayList::Deposits:
+    case DayList::Withdrawals:
+        return party >= 1 ? q(bankAccountText(busyoRecs[shownBusyo], party)) : QString();
+    case DayList::CreditSales:
+        break;
+    }
+    for (int i = 0; i < tyCount; ++i)
+        if (tyIds[i] == party)
+            return q(tyNames[i]);
+    return {};
+}
+
+void DailyReportWindow::hyouji3() {
+    showingDay = 1;
+    sheet_.setShownDay({&nippouMonth, zengetuNippou.get(), curMonth, zengetuMonth, curDay,
+                        monthDays, creditClosingDay_});
+    const NippouDay& day = shownRecord();
+    for (DayListGrid* list : {payments(), deposits(), withdrawals(), creditSales()}) {
+        const DayList kind = list->list();
+        list->show(day, [this, kind](int party) { return partyName(kind, party); });
+    }
+    auto showBoxes = [&](int from, int to) {
+        for (int i : kAmountBoxes) {
+            if (i < from || i > to)
+                continue;
+            sheet_.write(i, storedText(day.kingaku[i]));
+            if (sheet_.text(i).empty())
+                amounts_->showZeroLabel(i);
+        }
+    };
+    amounts_->hideBoxes();
+    showBoxes(0, 22);
+    sheet_.writeFixedCosts(plainDecimal(koteihi));
+    showBoxes(25, 38);
+    if (day.kingaku[25] == 0) {
+        const double carried =
+            curDay >= 2 ? nippouMonth[curDay - 1].kingaku[28]
+                        : (*zengetuNippou)[Nissuu(zengetuYear, zengetuMonth)].kingaku[28];
+        sheet_.write(25, storedText(carried));
+    }
+    for (DayList list :
+         {DayList::Payments, DayList::CreditSales, DayList::Withdrawals, DayList::Deposits}) {
+        const int box = listTotalBox(list);
+        if (day.kingaku[box] != 0)
+            continue;
+        double sum = 0;
+        for (int k = 0; k < lineCount(day, list) && k < kNippouLineCapacity; ++k)
+            sum += lineAmount(day, list, k);
+        sheet_.write(box, plainDecimal(finiteOrZero(sum)));
+    }
+    const int weather = day.sentaku[1];
+    weatherChoice_->setListIndex(weather >= 0 && weather < weatherChoice_->count() ? weather : -1);
+    int staff = -1;
+    for (int i = 0; i < kanriCount; ++i)
+        if (kanriIds[i] == day.sentaku[2]) {
+            staff = i;
+            break;
+        }
+    staffChoice_->setListIndex(staff);
+    showingDay = 0;
+    sheet_.refreshCardSales();
+}
+
+// ---- edits ----
+
+void DailyReportWindow::onBoxChanged() {
+    if (showingDay != 1 && hyoujiChu != 1)
+        reportChanged = 1;
+}
+
+void DailyReportWindow::onListEdited() {
+    if (showingDay != 1)
+        reportChanged = 1;
+}
+
+void DailyReportWindow::onWeatherOrStaffChosen() {
+    kesi();
+    if (showingDay != 1 && hyoujiChu != 1)
+        reportChanged = 1;
+}
+
+bool DailyReportWindow::onDateMove(const DateMove& move) {
+    kesi();
+    if (move.monthChanged()) {
+        kakunin();
+        if (saveCancelled == 1) {
+            saveCancelled = 0;
+            return false;
+        }
+    }
+    preHozon();
+    curYear = shownYear = move.to.year;
+    curMonth = shownMonth = move.to.month;
+    curDay = shownDay = move.to.day;
+    hyouji2();
+    return true;
+}
+
+} // namespace lukana

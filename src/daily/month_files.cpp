@@ -1,0 +1,73 @@
+#include "month_files.h"
+
+#include "posting.h"
+#include "storage/masters.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace lukana {
+
+namespace {
+MonthMover& mover() {
+    static MonthMover m;
+    return m;
+}
+} // namespace
+
+void setMonthMover(MonthMover m) {
+    mover() = std::move(m);
+}
+
+std::optional<DamagedFile> moveAsideUnreadable(const MonthLoadReport& report) {
+    if (!report.plainUnreadable)
+        return std::nullopt;
+    const std::string& path = report.plainPath;
+    DamagedFile damaged{path, mover() ? mover()(path) : moveAside(path), report.plainFailure};
+    return damaged;
+}
+
+std::optional<DamagedFile> DailyMonthFiles::load(const std::string& busyoName, int year, int month,
+                                                 NippouMonth& before) {
+    int beforeYear = year;
+    int beforeMonth = month - 1;
+    if (beforeMonth == 0) {
+        beforeMonth = 12;
+        --beforeYear;
+    }
+    double beforeCosts = 0;
+    (void)loadNippouMonthInto(busyoName, beforeYear, beforeMonth, before, beforeCosts);
+    std::optional<DamagedFile> damaged =
+        moveAsideUnreadable(loadNippouMonth(busyoName, year, month));
+    kept_ = damaged && !damaged->movedTo ? damaged->path : std::string();
+    return damaged;
+}
+
+Status DailyMonthFiles::save(const std::string& busyoName, int year, int month) const {
+    const std::string path = nippouPath(busyoName, year, month);
+    std::error_code ec;
+    if (!kept_.empty() && path == kept_ &&
+        std::filesystem::exists(std::filesystem::symlink_status(kept_, ec)))
+        return Status::failure(kept_ + " は読めなかったファイルのため、上書きしません。"
+                                       "別の場所に移してから保存してください。");
+    filePath = path;
+    return nippouHozon();
+}
+
+PostingOutcome postIntoVoucherMonth(const std::string& busyoName, int year, int month, int day,
+                                    const NippouDay& record) {
+    PostingOutcome outcome;
+    outcome.damaged = moveAsideUnreadable(loadDenpyouMonth(busyoName, year, month));
+    if (outcome.damaged && !outcome.damaged->movedTo) {
+        outcome.skipped = true;
+        return outcome;
+    }
+    if (day >= 1 && day <= 31)
+        outcome.posted = postNippouDay(record, salesTiming, siireCount, siireIds, siirePayKind,
+                                       denpyouMonth[day]);
+    filePath = denpyouPath(busyoName, year, month);
+    outcome.written = denpyouHozon();
+    return outcome;
+}
+
+} // namespace lukana

@@ -1,0 +1,181 @@
+// The daily report window driven through its controls on a fresh data tree: opening on the
+// main window's department, typing amounts and list lines, closing with the save question,
+// the files written and read back, and a window without a department.
+#include "daily/amount_panel.h"
+#include "daily/daily_report_window.h"
+#include "daily/day_list_grid.h"
+#include "daily/openers.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "storage/atomic_file.h"
+#include "storage/masters.h"
+#include "storage/months.h"
+#include "storage/paths.h"
+#include "support/files.h"
+#include "support/grid_clicks.h"
+#include "support/temp_dir.h"
+#include "support/ui_script.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace lukana;
+using namespace lukana::platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+class DailyReportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        resetSharedState();
+        driveRoot = drive.str();
+        fs::create_directories(busyoFolderPath("本店"));
+        busyoCount = 1;
+        busyoRecs[0].name = "本店";
+        busyoRecs[0].id = 1;
+        busyoRecs[0].bankName = "みずほ";
+        filePath = rootFilePath("misena.dat");
+        ASSERT_TRUE(misenaHozon().ok());
+        siireCount = 2;
+        siireNames[0] = "酒屋";
+        siireIds[0] = 11;
+        siireNames[1] = "八百屋";
+        siireIds[1] = 12;
+        siirePayKind[1] = 1;
+        filePath = rootFilePath("siire.dat");
+        ASSERT_TRUE(siireHozon().ok());
+        todayYear = 2026;
+        todayMonth = 7;
+        todayDay = 10;
+        curBusyo = 0;
+        dailyReportOpeners() = {};
+    }
+
+    // Opens the window modally; act drives it and closes it.
+    void open(const std::function<void(DailyReportWindow&)>& act) {
+        script.window<DailyReportWindow>(act);
+        DailyReportWindow window;
+        runModal(window);
+    }
+
+    static void type(DailyReportWindow& w, int box, const QString& text) {
+        w.amounts()->box(box)->setText(text);
+    }
+
+    TempDir drive;
+    TestScript script;
+};
+
+} // namespace
+
+TEST_F(DailyReportTest, OpensOnTodayAndTheMainWindowsDepartment) {
+    open([](DailyReportWindow& w) {
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("本店業務日報　　 2026年 7月 10日"));
+        EXPECT_EQ(w.departmentChoice()->currentText(), QStringLiteral("本店"));
+        EXPECT_EQ(w.weatherChoice()->count(), 5);
+        EXPECT_EQ(w.payments()->pickList()->itemText(2), QStringLiteral("その他"));
+        EXPECT_EQ(w.deposits()->pickList()->count(), 4);
+        EXPECT_EQ(w.payments()->grid()->rows(), 2);
+        EXPECT_EQ(w.amounts()->label(5)->text(), QStringLiteral("0"));
+        EXPECT_FALSE(w.voucherBookButton()->isEnabled()) << "no voucher book yet";
+        EXPECT_FALSE(w.slipsButton()->isEnabled());
+        EXPECT_EQ(reportChanged, 0);
+        w.closeWindow(); // nothing changed: no question
+    });
+    EXPECT_TRUE(script.boxes().empty());
+    EXPECT_FALSE(fs::exists(nippouPath("本店", 2026, 7)));
+    // the defaults of the account titles and sub-accounts were written
+    EXPECT_TRUE(fs::exists(rootFilePath("tekiyou.dat")));
+    EXPECT_TRUE(fs::exists(rootFilePath("ty.dat")));
+}
+
+TEST_F(DailyReportTest, TypedAmountsAndLinesAreSavedAndPostedOnClose) {
+    script.answer(Answer::Yes);
+    open([](DailyReportWindow& w) {
+        type(w, 5, "1,234");
+        EXPECT_EQ(w.amounts()->label(5)->text(), QStringLiteral("1,234"));
+        EXPECT_EQ(w.sheet().text(7), "1234");
+        EXPECT_EQ(reportChanged, 1);
+        Grid& grid = *w.payments()->grid();
+        clickCell(grid, 1, 1);
+        w.payments()->amountEditor()->setText("300");
+        EXPECT_EQ(grid.rows(), 3) << "a fresh entry row";
+        EXPECT_EQ(w.sheet().text(0), "300");
+        clickCell(grid, 1, 0);
+        w.payments()->pickList()->setListIndex(0);
+        EXPECT_EQ(grid.text(1, 0), QStringLiteral("酒屋"));
+        w.closeWindow();
+    });
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, QStringLiteral("データを保存しますか"));
+    EXPECT_EQ(script.boxes()[0].title, QStringLiteral("確認"));
+    EXPECT_EQ(reportChanged, 0);
+
+    auto month = std::make_unique<NippouMonth>();
+    double costs = 0;
+    ASSERT_TRUE(readNippouMonth(nippouPath("本店", 2026, 7), *month, costs).ok());
+    const NippouDay& day = (*month)[10];
+    EXPECT_EQ(day.kingaku[5], 1234);
+    EXPECT_EQ(day.kingaku[0], 300);
+    EXPECT_EQ(day.kaidasiCount, 1);
+    EXPECT_EQ(day.kaidasiSiireId[0], 11);
+
+    auto vouchers = std::make_unique<DenpyouMonth>();
+    ASSERT_TRUE(readDenpyouMonth(denpyouPath("本店", 2026, 7), *vouchers).ok());
+    ASSERT_EQ((*vouchers)[10].denpyouCount, 2);
+    EXPECT_EQ((*vouchers)[10].accountId[0], 5) << "a supplier bought on credit";
+    EXPECT_EQ((*vouchers)[10].amount[1], 1234);
+
+    // reopening shows what was stored
+    open([](DailyReportWindow& w) {
+        EXPECT_EQ(w.sheet().text(5), "1234");
+        EXPECT_EQ(w.payments()->grid()->text(1, 0), QStringLiteral("酒屋"));
+        EXPECT_EQ(w.payments()->grid()->text(1, 1), QStringLiteral("300"));
+        w.closeWindow();
+    });
+}
+
+TEST_F(DailyReportTest, CancelKeepsTheWindowOpenAndNoDiscardsTheEdits) {
+    script.answer(Answer::Cancel).answer(Answer::No);
+    open([](DailyReportWindow& w) {
+        type(w, 2, "50");
+        EXPECT_FALSE(w.closeWindow());
+        EXPECT_EQ(w.sheet().text(2), "50");
+        EXPECT_TRUE(w.closeWindow());
+    });
+    EXPECT_EQ(script.boxes().size(), 2u);
+    EXPECT_FALSE(fs::exists(nippouPath("本店", 2026, 7)));
+}
+
+TEST_F(DailyReportTest, WithoutADepartmentTheDayStaysDisabled) {
+    curBusyo = 5;
+    open([](DailyReportWindow& w) {
+        EXPECT_EQ(w.departmentChoice()->listIndex(), -1);
+        EXPECT_FALSE(w.amounts()->field(5)->isEnabled());
+        EXPECT_FALSE(w.payments()->grid()->isEnabled());
+        EXPECT_TRUE(w.backButton()->isEnabled());
+        w.departmentChoice()->setListIndex(0);
+        EXPECT_TRUE(w.amounts()->field(5)->isEnabled());
+        w.closeWindow();
+    });
+}
+
+TEST_F(DailyReportTest, AFailedMonthWriteKeepsTheWindowOpenWithItsEdits) {
+    script.answer(Answer::Yes).answer(Answer::Ok).answer(Answer::No);
+    open([](DailyReportWindow& w) {
+        type(w, 2, "50");
+        setWriteFaultHook([](WriteStage s) { return s == WriteStage::Rename; });
+        EXPECT_FALSE(w.closeWindow());
+        setWriteFaultHook({});
+        EXPECT_EQ(reportChanged, 1);
+        EXPECT_TRUE(w.closeWindow());
+    });
+    ASSERT_EQ(script.boxes().size(), 3u);
+    EXPECT_TRUE(
+        script.boxes()[1].text.startsWith(QStringLiteral("20267.dat を保存できませんでした。")));
+}
