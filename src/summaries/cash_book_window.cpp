@@ -199,8 +199,7 @@ void CashBookWindow::onPrintClicked() {
         {1160, QString::fromStdString(yen(listing_.syukkinKei()))},
         {1400, QString::fromStdString(yen(listing_.nyuukinKei() - listing_.syukkinKei()))}};
     printList(
-        layout, rows_.rowCount(), [&](int r, int c) { return rows_.text(r, c); },
-        windowTitle());
+        layout, rows_.rowCount(), [&](int r, int c) { return rows_.text(r, c); }, windowTitle());
 }
 
 } // namespace lukana::summaries

@@ -59,8 +59,7 @@ QString PeriodListWindow::printTitle() const {
     auto date = [](const SpinDate& d) {
         return QStringLiteral("%1年%2月%3日").arg(d.year).arg(d.month).arg(d.day);
     };
-    return date(listedFrom_) + QStringLiteral("～") + date(listedTo_) +
-           QStringLiteral("　　種別");
+    return date(listedFrom_) + QStringLiteral("～") + date(listedTo_) + QStringLiteral("　　種別");
 }
 
 } // namespace lukana::summaries

@@ -52,8 +52,8 @@ void SummaryWindow::onPrintClicked() {
     layout.columns.push_back({QStringLiteral("日付"), 110, printDateX(), false});
     const char* headings[] = {"税抜き額", "税抜き額計", "消費税", "消費税累計", "金額", "金額計"};
     for (int j = 1; j <= 6; ++j)
-        layout.columns.push_back({QString::fromUtf8(headings[j - 1]), 290.0 * j + 30,
-                                  290.0 * j + 200, true});
+        layout.columns.push_back(
+            {QString::fromUtf8(headings[j - 1]), 290.0 * j + 30, 290.0 * j + 200, true});
     layout.columns.push_back({QStringLiteral("どこから"), 2060, 1970, false});
     layout.columns.push_back({QStringLiteral("どこへ"), 2640, 2550, false});
     for (int k = 0; k <= 6; ++k) {
@@ -70,8 +70,7 @@ void SummaryWindow::onPrintClicked() {
         layout, static_cast<int>(rows.size()),
         [&](int r, int c) {
             const SummaryRow& row = rows[static_cast<size_t>(r)];
-            return c == 0 ? QString::fromStdString(printedDate(row, dateForm_))
-                          : rows_.text(r, c);
+            return c == 0 ? QString::fromStdString(printedDate(row, dateForm_)) : rows_.text(r, c);
         },
         windowTitle());
 }
@@ -79,8 +78,7 @@ void SummaryWindow::onPrintClicked() {
 QString filterTitle(const FilterControls& filters) {
     return filters.shownText(kEntryType) + QStringLiteral("；") + filters.shownText(kFromParty) +
            QStringLiteral("から") + filters.shownText(kToParty) + QStringLiteral("へ") +
-           filters.shownText(kAccountTitle) + QStringLiteral("の") +
-           filters.shownText(kSubAccount);
+           filters.shownText(kAccountTitle) + QStringLiteral("の") + filters.shownText(kSubAccount);
 }
 
 } // namespace lukana::summaries

@@ -136,7 +136,8 @@ TEST_F(CashBookWindowTest, FailedWriteIsToldAndTheWindowStillCloses) {
     script.answer(Answer::Ok).answer(Answer::Ok);
     w.backButton->click();
     ASSERT_EQ(script.boxes().size(), 2u);
-    EXPECT_TRUE(script.boxes()[0].text.startsWith(QStringLiteral("出納帳の残高を保存できませんでした。")));
+    EXPECT_TRUE(
+        script.boxes()[0].text.startsWith(QStringLiteral("出納帳の残高を保存できませんでした。")));
     EXPECT_FALSE(w.isOpen());
 }
 

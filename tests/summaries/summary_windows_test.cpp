@@ -57,9 +57,7 @@ class SummaryWindowsTest : public ::testing::Test {
         }
         ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", year, month), *m).ok());
     }
-    static QStringList boxes(const PeriodEntry& entry, int index) {
-        return entry.boxTexts(index);
-    }
+    static QStringList boxes(const PeriodEntry& entry, int index) { return entry.boxTexts(index); }
     TempDir dir;
 };
 
@@ -99,7 +97,9 @@ TEST_F(SummaryWindowsTest, PeriodListPrintoutNamesThePeriodOfItsRows) {
     EXPECT_TRUE(rec.ended);
     const QStringList texts = rec.texts(0);
     ASSERT_FALSE(texts.isEmpty());
-    EXPECT_EQ(texts[0], QStringLiteral("500,50 2003年4月1日～2004年3月31日　　種別全て；全てから全てへ全ての"));
+    EXPECT_EQ(
+        texts[0],
+        QStringLiteral("500,50 2003年4月1日～2004年3月31日　　種別全て；全てから全てへ全ての"));
     EXPECT_TRUE(texts.contains(QStringLiteral("110,340 合計")));
     for (const char* total : {"766,340 ¥", "1346,340 ¥", "1926,340 ¥"})
         EXPECT_TRUE(texts.contains(QString::fromUtf8(total))) << total;
@@ -115,7 +115,8 @@ TEST_F(SummaryWindowsTest, PrintoutPagesHold33Rows) {
     w.printButton->click();
     const PrintRecording rec = script.printouts().at(0);
     ASSERT_EQ(rec.pages.size(), 2u);
-    EXPECT_EQ(rec.texts(0)[0], QStringLiteral("500,50  2003年 3月　種別全て；全てから全てへ全ての"));
+    EXPECT_EQ(rec.texts(0)[0],
+              QStringLiteral("500,50  2003年 3月　種別全て；全てから全てへ全ての"));
     EXPECT_TRUE(rec.texts(1).contains(QStringLiteral("110,300  3/ 1")));
     EXPECT_TRUE(rec.page(0).contains(QStringLiteral("box 80,150 3120,3590")));
 }
