@@ -128,6 +128,13 @@ void GuestSlipWindow::formLoad() {
     Hyouji();
 }
 
+// A click on the window itself closes the panel and the kind editor, not the text editor.
+void GuestSlipWindow::mousePressEvent(QMouseEvent* event) {
+    orderPanel->hide();
+    kindEditor->hide();
+    Window::mousePressEvent(event);
+}
+
 void GuestSlipWindow::Hyouji() {
     setWindowTitle(q(Str(curYear) + "年" + Str(curMonth) + "月" + Str(curDay) + "日の詳細"));
     Grid::Filling filling(*slips);

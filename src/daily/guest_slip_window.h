@@ -42,6 +42,7 @@ class GuestSlipWindow : public platform::Window {
 
   protected:
     void formLoad() override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     void onSlipClicked();

@@ -359,13 +359,18 @@ void Grid::updateScrollBars() {
 // grid is filled the scroll event waits for the end, and runs only if the view moved.
 void Grid::shapeChanged() {
     clampCurrent();
+    if (fillingDepth_ > 0) {
+        // Cheap while filling: a grid cut short starts again at its first rows; the exact
+        // place comes at the end.
+        topRow_ = std::min(topRow_, std::max(rows() - 1, std::min(fixedRows_, rows())));
+        leftCol_ = std::min(leftCol_, std::max(cols_ - 1, std::min(fixedCols_, cols_)));
+        return;
+    }
     int top = std::clamp(topRow_, std::min(fixedRows_, rows()), maxTopRow());
     int left = std::clamp(leftCol_, std::min(fixedCols_, cols_), maxLeftCol());
     bool moved = top != topRow_ || left != leftCol_;
     topRow_ = top;
     leftCol_ = left;
-    if (fillingDepth_ > 0)
-        return;
     updateScrollBars();
     repaint();
     if (moved && scrollHandler_)
@@ -395,7 +400,9 @@ void Grid::rowSourceChanged() {
 // ---- geometry ----
 
 int Grid::defaultRowHeightPx() const {
-    return std::max(twipsToPixels(kMinRowHeight), fontMetrics().height() + 2);
+    if (defaultRowPx_ < 0)
+        defaultRowPx_ = std::max(twipsToPixels(kMinRowHeight), fontMetrics().height() + 2);
+    return defaultRowPx_;
 }
 
 int Grid::rowHeightPx(int row) const {
@@ -464,8 +471,10 @@ void Grid::resizeEvent(QResizeEvent* event) {
 
 void Grid::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        defaultRowPx_ = -1;
         shapeChanged();
+    }
 }
 
 void Grid::mousePressEvent(QMouseEvent* event) {

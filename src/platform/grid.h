@@ -193,6 +193,7 @@ class Grid : public QAbstractScrollArea {
     // Count of scrolling rows with a height of their own: without any, row positions are
     // computed, not summed.
     int tallScrollingRows_ = 0;
+    mutable int defaultRowPx_ = -1; // measured from the font when first needed
     std::vector<Row> rows_;
     std::vector<int> colWidthsPx_;
     std::vector<Qt::Alignment> colAlignments_;

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <cmath>
-
 namespace lukana {
 
 // Sets a flag for the length of a handler; nested handlers see it set, and the flag gets back
@@ -25,12 +23,6 @@ class FlagScope {
 // A number with one blank in front of it, as the date boxes show it: " 5".
 inline QString blankNumber(int value) {
     return QString::fromStdString(formatInteger(value));
-}
-
-// A typed number as a spinner takes it: halves go to the even neighbour. Callers check the
-// range first.
-inline int roundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
 }
 
 } // namespace lukana

@@ -10,6 +10,7 @@
 #include "openers.h"
 #include "platform/window.h"
 #include "registers/openers.h"
+#include "summaries/openers.h"
 #include "tax_settings.h"
 #include "vouchers/openers.h"
 
@@ -43,6 +44,9 @@ void registerWindowOpeners() {
     v.closingDays = openModal<ClosingDaysDialog>;
     v.taxSettings = openModal<TaxSettingsDialog>;
     v.fiscalYearEnd = openModal<FiscalYearEndDialog>;
+    v.monthlySummary = summaries::openMonthlySummary;
+    v.periodList = summaries::openPeriodList;
+    v.cashBook = summaries::openCashBook;
     dailyReportOpeners().guestSlips = openGuestSlips;
 }
 

@@ -9,6 +9,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <memory>
@@ -274,6 +275,20 @@ TEST_F(GuestSlipWindowTest, OrderPanelBooksQuantitiesAndAppliesTheTotal) {
     window->applyTotalBox->setValue(0);
     order(1, "1");
     EXPECT_EQ(day().slipValues[0][kSlipPaid], 4200);
+}
+
+TEST_F(GuestSlipWindowTest, ClickingTheWindowClosesThePanelAndTheKindEditorOnly) {
+    fillDay(1);
+    open();
+    clickCell(grid(), 3, 13);
+    ASSERT_TRUE(window->orderPanel->isVisible());
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1000, 600), QPointF(1000, 600),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &press);
+    EXPECT_FALSE(window->orderPanel->isVisible());
+    clickCell(grid(), 3, 1);
+    QApplication::sendEvent(window.get(), &press);
+    EXPECT_TRUE(window->cellEditor->isVisible());
 }
 
 TEST_F(GuestSlipWindowTest, QuantityLimitsAndItemsNoLongerInTheMenu) {

@@ -1,0 +1,130 @@
+// The grid's heavy work, measured against a minimal pass in the same run:
+//   fill  a hidden grid (Grid::Filling) cut to its heading and filled with 10,000 rows of 11
+//         cells, against putting the same texts into a plain table of strings (aim: within 2 x);
+//   draw  one screen of a 1,000,000-row list given by a row model, at its middle, against
+//         drawing the same texts at the same places on an image of the same size (aim:
+//         within 1.5 x).
+//
+//   cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLUKANA_BUILD_BENCH=ON
+//   cmake --build build-bench --target grid_bench -j
+//   QT_QPA_PLATFORM=offscreen build-bench/bench/grid_bench [runs]
+//
+// Each figure is the median of the runs (default 7).
+#include "platform/grid.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+using namespace lukana::platform;
+
+namespace {
+
+constexpr int kRows = 10'000;
+constexpr int kCols = 11;
+constexpr int kListRows = 1'000'000;
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double timed(int runs, const std::function<void()>& work) {
+    std::vector<double> seconds;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        seconds.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return median(seconds);
+}
+
+QString cellText(int row, int col) {
+    return col == 0 ? QString::number(row) : QString::number(row * 37 + col * 1000);
+}
+
+class ListRows : public GridRowSource {
+  public:
+    int rowCount() const override { return kListRows; }
+    QString text(int row, int col) const override { return cellText(row, col); }
+};
+
+void report(const char* work, double ms, double referenceMs, double aim) {
+    std::printf("%-6s %10.3f %12.3f %8.2f %6.1f\n", work, ms, referenceMs, ms / referenceMs, aim);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+
+    std::vector<std::vector<QString>> texts(kRows, std::vector<QString>(kCols));
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kCols; ++c)
+            texts[r][c] = cellText(r, c);
+
+    Grid grid;
+    grid.resize(1000, 600);
+    grid.setCols(kCols);
+    grid.show();
+    const double fill = timed(runs, [&] {
+        Grid::Filling filling(grid);
+        grid.setRows(1);
+        for (int r = 0; r < kRows; ++r) {
+            grid.setRows(r + 2);
+            for (int c = 0; c < kCols; ++c)
+                grid.setText(r + 1, c, texts[r][c]);
+        }
+    });
+    std::vector<std::vector<QString>> plain;
+    const double fillReference = timed(runs, [&] {
+        plain.assign(1, std::vector<QString>(kCols));
+        for (int r = 0; r < kRows; ++r) {
+            plain.emplace_back(kCols);
+            for (int c = 0; c < kCols; ++c)
+                plain.back()[c] = texts[r][c];
+        }
+    });
+
+    Grid list;
+    list.resize(1000, 600);
+    list.setCols(kCols);
+    list.setRows(1);
+    ListRows rows;
+    list.setRowSource(&rows);
+    list.show();
+    list.setTopRow(kListRows / 2);
+    QImage image(list.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    const double draw = timed(runs, [&] { list.viewport()->render(&image); });
+    const double drawReference = timed(runs, [&] {
+        QPainter p(&image);
+        p.setFont(list.font());
+        for (int r = 0; r < list.rows(); ++r) {
+            const int row = r == 0 ? 0 : list.topRow() + r - 1;
+            const QRect first = list.cellRect(row, 0, list.viewport());
+            if (first.top() >= image.height())
+                break;
+            for (int c = 0; c < kCols; ++c) {
+                const QRect cell = list.cellRect(row, c, list.viewport());
+                p.fillRect(cell, Qt::white);
+                p.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, list.text(row, c));
+            }
+        }
+    });
+
+    std::printf("%-6s %10s %12s %8s %6s\n", "work", "ms", "reference ms", "ratio", "aim");
+    report("fill", fill * 1000, fillReference * 1000, 2.0);
+    report("draw", draw * 1000, drawReference * 1000, 1.5);
+    return 0;
+}

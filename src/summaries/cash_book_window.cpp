@@ -1,0 +1,205 @@
+#include "cash_book_window.h"
+
+#include "list_printout.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/pointer.h"
+#include "registers/damaged_files.h"
+#include "storage/display_format.h"
+#include "storage/routines.h"
+#include "storage/state.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace lukana::summaries {
+
+using namespace platform;
+
+CashBookWindow::CashBookWindow(QWidget* parent)
+    : Window(parent), filters(new FilterControls(FilterControls::Kind::CashBook, this)),
+      previousBalanceBox(new TextBox(this)),
+      urikakeSwitch(new CheckBox(QStringLiteral("売掛金をはずす"), this)),
+      kaikakeSwitch(new CheckBox(QStringLiteral("買掛金をはずす"), this)), listGrid(new Grid(this)),
+      totalsGrid(new Grid(this)),
+      previousMonthButton(new QPushButton(QStringLiteral("前の月"), this)),
+      nextMonthButton(new QPushButton(QStringLiteral("次の月"), this)),
+      printButton(new QPushButton(QStringLiteral("印刷"), this)),
+      backButton(new QPushButton(QStringLiteral("戻る"), this)), rows_(listing_) {
+    setWindowTitle(QStringLiteral("出納帳"));
+    resize(1000, 640);
+    previousBalanceBox->setStripCommas(true);
+    auto* top = new QHBoxLayout;
+    top->addWidget(filters);
+    top->addWidget(new QLabel(QStringLiteral("先月残高"), this));
+    top->addWidget(previousBalanceBox);
+    top->addWidget(urikakeSwitch);
+    top->addWidget(kaikakeSwitch);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    for (QPushButton* b : {previousMonthButton, nextMonthButton, printButton, backButton})
+        bottom->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(listGrid, 5);
+    layout->addWidget(totalsGrid, 1);
+    layout->addLayout(bottom);
+    layOutCashGrids(*listGrid, *totalsGrid);
+    listGrid->setRowSource(&rows_);
+
+    filters->onChosen([this](int list) {
+        if (list == kToParty)
+            ZanHyou();
+        preHyouji();
+    });
+    previousBalanceBox->onChange([this] { previousBalanceEdited(); });
+    urikakeSwitch->onChange([this] {
+        switches_.urikakeHazusi = urikakeSwitch->value() == 1;
+        preHyouji();
+    });
+    kaikakeSwitch->onChange([this] {
+        switches_.kaikakeHazusi = kaikakeSwitch->value() == 1;
+        preHyouji();
+    });
+    connect(previousMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(-1); });
+    connect(nextMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(1); });
+    connect(printButton, &QPushButton::clicked, this, [this] { onPrintClicked(); });
+    connect(backButton, &QPushButton::clicked, this, [this] { closeWindow(); });
+}
+
+void CashBookWindow::formLoad() {
+    formLoading_ = true;
+    switches_ = {};
+    filters->fill();
+    const CalendarDay now = today();
+    shown_ = {now.year, now.month};
+    daysInMonth = shown_.days();
+    formLoading_ = false;
+    ZanHyou();
+    preHyouji();
+}
+
+void CashBookWindow::formActivate() {
+    setMousePointer(Pointer::Normal);
+}
+
+void CashBookWindow::formUnload() {
+    // The display on screen is stored when the window closes, however it closes.
+    leaveDisplay();
+}
+
+std::string CashBookWindow::busyoName() const {
+    return denpyouBusyo >= 0 && denpyouBusyo < busyoCount
+               ? busyoNames[static_cast<size_t>(denpyouBusyo)]
+               : std::string();
+}
+
+PartyKey CashBookWindow::shownParty() const {
+    return partyAt(filters->parties(), filterSel[kToParty]).value_or(PartyKey{2, 0});
+}
+
+void CashBookWindow::ZanHyou() {
+    leaveDisplay();
+    showPreviousBalance();
+}
+
+void CashBookWindow::leaveDisplay() {
+    carry_.leave(zenZan_, listing_.partyClosingBalance());
+    tellNotices();
+}
+
+void CashBookWindow::showPreviousBalance() {
+    const QString text = QString::fromStdString(carry_.show(busyoName(), shown_, shownParty()));
+    tellNotices();
+    if (previousBalanceBox->text() == text)
+        zenZan_ = leadingNumber(text.toStdString());
+    else
+        previousBalanceBox->setText(text); // its change handling sets zenZan and relists
+}
+
+void CashBookWindow::previousBalanceEdited() {
+    zenZan_ = leadingNumber(KanmaNuki(previousBalanceBox->text().toStdString()));
+    if (!formLoading_)
+        preHyouji();
+}
+
+void CashBookWindow::preHyouji() {
+    Grid::Filling hideList(*listGrid);
+    Grid::Filling hideTotals(*totalsGrid);
+    layOutCashGrids(*listGrid, *totalsGrid);
+    listing_.list(busyoName(), closingDayMonths(shown_, simeGenkin), shownParty(),
+                  AccountFilter::fromSelection(), switches_, zenZan_, *month_);
+    rows_.refresh();
+    listGrid->rowSourceChanged();
+    showCashTotals(*totalsGrid, listing_);
+}
+
+void CashBookWindow::stepShownMonth(int delta) {
+    const ShownMonth next = stepMonth(shown_, delta);
+    if (next.year == shown_.year && next.month == shown_.month)
+        return;
+    // The display being left is stored with the month it showed.
+    leaveDisplay();
+    shown_ = next;
+    daysInMonth = shown_.days();
+    showPreviousBalance();
+    preHyouji();
+}
+
+void CashBookWindow::tellNotices() {
+    for (const BalanceNotice& n : carry_.takeNotices()) {
+        const QString file = QString::fromStdString(n.file);
+        switch (n.kind) {
+        case BalanceNotice::Kind::MovedAside:
+            msgBox(movedAsideMessage(
+                       QString::fromStdString(std::filesystem::path(n.file).filename().string()),
+                       n.detail, false),
+                   Buttons::Ok, Icon::Warning);
+            break;
+        case BalanceNotice::Kind::KeptDamaged:
+            msgBox(QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r"
+                                  "このファイルはそのまま残し、上書きの保存はしません。")
+                       .arg(file),
+                   Buttons::Ok, Icon::Warning);
+            break;
+        case BalanceNotice::Kind::WriteFailed:
+            msgBox(QStringLiteral("出納帳の残高を保存できませんでした。\r%1\r%2")
+                       .arg(file, QString::fromStdString(n.detail)),
+                   Buttons::Ok, Icon::Critical);
+            break;
+        }
+    }
+}
+
+void CashBookWindow::onPrintClicked() {
+    ListPrintLayout layout;
+    layout.title = QString::fromStdString(Str(shown_.year)) + "年" +
+                   QString::fromStdString(Str(shown_.month)) + QStringLiteral("月　種別") +
+                   filters->shownText(kEntryType) + QStringLiteral("；") +
+                   filters->shownText(kToParty) + filters->shownText(kAccountTitle) +
+                   QStringLiteral("の") + filters->shownText(kSubAccount);
+    layout.left = 80;
+    layout.columns = {{QStringLiteral("日付"), 110, 110, false},
+                      {QStringLiteral("入金額"), 270, 440, true},
+                      {QStringLiteral("入金額計"), 510, 680, true},
+                      {QStringLiteral("出金額"), 750, 920, true},
+                      {QStringLiteral("出金額計"), 990, 1160, true},
+                      {QStringLiteral("差し引き額"), 1230, 1400, true},
+                      {QStringLiteral("勘定相手"), 1470, 1430, false},
+                      {QStringLiteral("勘定科目"), 1950, 1910, false},
+                      {QStringLiteral("補助科目"), 2190, 2150, false},
+                      {QStringLiteral("備考"), 2430, 2390, false}};
+    layout.frameRules = {220, 460, 700, 940, 1180, 1420, 1900, 2140, 2380};
+    layout.totalsRules = {220, 460, 700, 940, 1180, 1420, 1660};
+    layout.totals = {
+        {680, QString::fromStdString(yen(listing_.nyuukinKei()))},
+        {1160, QString::fromStdString(yen(listing_.syukkinKei()))},
+        {1400, QString::fromStdString(yen(listing_.nyuukinKei() - listing_.syukkinKei()))}};
+    printList(
+        layout, rows_.rowCount(), [&](int r, int c) { return rows_.text(r, c); }, windowTitle());
+}
+
+} // namespace lukana::summaries

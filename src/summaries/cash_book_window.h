@@ -1,0 +1,69 @@
+#pragma once
+// "出納帳": the money out of and into one party of the voucher book's department over a
+// closing-day month, with a running balance from the previous balance, which is carried from
+// month to month through the balance files. Leaving a display (another party, another month,
+// closing the window) stores it.
+#include "balance_carry.h"
+#include "cash_listing.h"
+#include "filter_controls.h"
+#include "list_grids.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/window.h"
+
+#include <QPushButton>
+
+#include <memory>
+
+namespace lukana::summaries {
+
+class CashBookWindow : public platform::Window {
+    Q_OBJECT
+  public:
+    explicit CashBookWindow(QWidget* parent = nullptr);
+
+    FilterControls* filters;
+    platform::TextBox* previousBalanceBox; // "先月残高"
+    platform::CheckBox* urikakeSwitch;     // "売掛金をはずす"
+    platform::CheckBox* kaikakeSwitch;     // "買掛金をはずす"
+    platform::Grid* listGrid;
+    platform::Grid* totalsGrid;
+    QPushButton* previousMonthButton;
+    QPushButton* nextMonthButton;
+    QPushButton* printButton;
+    QPushButton* backButton;
+
+    void preHyouji();
+    // Stores the display being left, then shows the chosen party's previous balance.
+    void ZanHyou();
+    void stepShownMonth(int delta);
+    void onPrintClicked();
+
+    const CashListing& listing() const { return listing_; }
+    const ShownMonth& shownMonth() const { return shown_; }
+    double zenZan() const { return zenZan_; }
+
+  protected:
+    void formLoad() override;
+    void formActivate() override;
+    void formUnload() override;
+
+  private:
+    void leaveDisplay();
+    void showPreviousBalance();
+    void previousBalanceEdited();
+    void tellNotices();
+    PartyKey shownParty() const;
+    std::string busyoName() const;
+
+    ShownMonth shown_;
+    double zenZan_ = 0;
+    CashSwitches switches_;
+    bool formLoading_ = false;
+    CashListing listing_;
+    CashRows rows_;
+    BalanceCarry carry_;
+    std::unique_ptr<DenpyouMonth> month_ = std::make_unique<DenpyouMonth>();
+};
+
+} // namespace lukana::summaries

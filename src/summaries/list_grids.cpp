@@ -1,0 +1,72 @@
+#include "list_grids.h"
+
+namespace lukana::summaries {
+
+using platform::Grid;
+
+QString SummaryRows::text(int row, int col) const {
+    if (row < 0 || row >= rowCount() || !names_)
+        return {};
+    return QString::fromStdString(
+        summaryCellText(list_.rows()[static_cast<size_t>(row)], col, form_, *names_));
+}
+
+void CashRows::refresh() {
+    parties_ = std::make_unique<PartyNames>();
+    accounts_ = std::make_unique<AccountNames>();
+}
+
+QString CashRows::text(int row, int col) const {
+    if (row < 0 || row >= rowCount() || !parties_)
+        return {};
+    return QString::fromStdString(
+        cashCellText(listing_.rows()[static_cast<size_t>(row)], col, *parties_, *accounts_));
+}
+
+void layOutGrid(Grid& grid, int rows, const QStringList& headings, const std::vector<int>& widths,
+                int rightAligned) {
+    grid.setCols(static_cast<int>(widths.size()));
+    grid.setRows(rows);
+    grid.setFixedRows(1);
+    grid.setFixedCols(1);
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+        grid.setColWidth(c, widths[static_cast<size_t>(c)]);
+        if (c < rightAligned)
+            grid.setColAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        grid.setText(0, c, c < headings.size() ? headings[c] : QString());
+    }
+}
+
+void layOutSummaryGrids(Grid& list, Grid& totals, const QString& fromHeading,
+                        const QString& toHeading) {
+    const std::vector<int> widths{1000, 1500, 1500, 1500, 1500, 1500, 1500, 1500, 1500};
+    layOutGrid(list, 1,
+               {"日付", "税抜き額", "税抜き額計", "消費税", "消費税累計", "金額", "金額計",
+                fromHeading, toHeading},
+               widths, 9);
+    layOutGrid(totals, 2, {"", "税抜き額合計", "", "消費税合計", "", "金額合計"}, widths, 9);
+    totals.setText(1, 0, QStringLiteral("合計"));
+}
+
+void showSummaryTotals(Grid& totals, const SummaryTotals& values) {
+    totals.setText(1, 1, QString::fromStdString(yen(values.exTax)));
+    totals.setText(1, 3, QString::fromStdString(yen(values.tax)));
+    totals.setText(1, 5, QString::fromStdString(yen(values.amount)));
+}
+
+void layOutCashGrids(Grid& list, Grid& totals) {
+    layOutGrid(list, 1,
+               {"日付", "入金額", "入金額計", "出金額", "出金額計", "差し引き額", "勘定相手",
+                "勘定科目", "補助科目", "備考"},
+               {1000, 1450, 1450, 1450, 1450, 1450, 1450, 1450, 1450, 1450}, 6);
+    layOutGrid(totals, 2, {"", "", "入金額計", "", "出金額計", "差し引き額"},
+               {1000, 1500, 1500, 1500, 1500, 1500, 1500, 1500, 1500}, 6);
+}
+
+void showCashTotals(Grid& totals, const CashListing& listing) {
+    totals.setText(1, 2, QString::fromStdString(yen(listing.nyuukinKei())));
+    totals.setText(1, 4, QString::fromStdString(yen(listing.syukkinKei())));
+    totals.setText(1, 5, QString::fromStdString(yen(listing.nyuukinKei() - listing.syukkinKei())));
+}
+
+} // namespace lukana::summaries

@@ -1,0 +1,56 @@
+#pragma once
+// The list grid and the totals grid of the summary windows and the cash book. The list
+// grid reads its rows on demand from the window's listing; the totals grid holds one row.
+#include "cash_listing.h"
+#include "party_names.h"
+#include "platform/grid.h"
+#include "summary_texts.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace lukana::summaries {
+
+class SummaryRows : public platform::GridRowSource {
+  public:
+    SummaryRows(const SummaryList& list, DateForm form) : list_(list), form_(form) {}
+    // Names are taken from the registers once per recalculation.
+    void refresh() { names_ = std::make_unique<PartyNames>(); }
+    int rowCount() const override { return static_cast<int>(list_.rows().size()); }
+    QString text(int row, int col) const override;
+
+  private:
+    const SummaryList& list_;
+    DateForm form_;
+    std::unique_ptr<PartyNames> names_;
+};
+
+class CashRows : public platform::GridRowSource {
+  public:
+    explicit CashRows(const CashListing& listing) : listing_(listing) {}
+    void refresh();
+    int rowCount() const override { return static_cast<int>(listing_.rows().size()); }
+    QString text(int row, int col) const override;
+
+  private:
+    const CashListing& listing_;
+    std::unique_ptr<PartyNames> parties_;
+    std::unique_ptr<AccountNames> accounts_;
+};
+
+// Headings in row 0, widths in twips, right alignment for the first rightAligned columns,
+// one fixed row and column.
+void layOutGrid(platform::Grid& grid, int rows, const QStringList& headings,
+                const std::vector<int>& widths, int rightAligned);
+
+// The nine columns of the summary lists ("どこから"/"どこへ" or "出金元"/"入金先" last) and
+// their totals grid with "合計".
+void layOutSummaryGrids(platform::Grid& list, platform::Grid& totals, const QString& fromHeading,
+                        const QString& toHeading);
+void showSummaryTotals(platform::Grid& totals, const SummaryTotals& values);
+
+void layOutCashGrids(platform::Grid& list, platform::Grid& totals);
+void showCashTotals(platform::Grid& totals, const CashListing& listing);
+
+} // namespace lukana::summaries

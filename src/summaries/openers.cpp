@@ -1,0 +1,28 @@
+#include "openers.h"
+
+#include "cash_book_window.h"
+#include "monthly_summary_window.h"
+#include "period_list_window.h"
+
+namespace lukana::summaries {
+
+namespace {
+template <typename W> void openModal() {
+    W window;
+    platform::runModal(window);
+}
+} // namespace
+
+void openPeriodList() {
+    openModal<PeriodListWindow>();
+}
+
+void openMonthlySummary() {
+    openModal<MonthlySummaryWindow>();
+}
+
+void openCashBook() {
+    openModal<CashBookWindow>();
+}
+
+} // namespace lukana::summaries

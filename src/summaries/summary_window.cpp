@@ -1,0 +1,84 @@
+#include "summary_window.h"
+
+#include "list_printout.h"
+#include "platform/pointer.h"
+#include "storage/state.h"
+
+namespace lukana::summaries {
+
+using namespace platform;
+
+SummaryWindow::SummaryWindow(DateForm dateForm, const QString& fromHeading,
+                             const QString& toHeading, QWidget* parent)
+    : Window(parent), filters(new FilterControls(FilterControls::Kind::Summary, this)),
+      listGrid(new Grid(this)), totalsGrid(new Grid(this)),
+      printButton(new QPushButton(QStringLiteral("印刷"), this)),
+      backButton(new QPushButton(QStringLiteral("戻る"), this)), dateForm_(dateForm),
+      fromHeading_(fromHeading), toHeading_(toHeading), rows_(list_, dateForm) {
+    layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_);
+    listGrid->setRowSource(&rows_);
+    filters->onChosen([this](int) { preHyouji(); });
+    filters->onMatchModeChosen([this] { preHyouji(); });
+    connect(printButton, &QPushButton::clicked, this, [this] { onPrintClicked(); });
+    connect(backButton, &QPushButton::clicked, this, [this] { closeWindow(); });
+}
+
+void SummaryWindow::formActivate() {
+    setMousePointer(Pointer::Normal);
+}
+
+void SummaryWindow::preHyouji() {
+    {
+        Grid::Filling hideList(*listGrid);
+        Grid::Filling hideTotals(*totalsGrid);
+        layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_);
+        periodShown();
+        const std::string busyoName = denpyouBusyo >= 0 && denpyouBusyo < busyoCount
+                                          ? busyoNames[static_cast<size_t>(denpyouBusyo)]
+                                          : std::string();
+        listSpans(busyoName, periodSpans(),
+                  VoucherFilter::fromSelection(filters->parties(), filters->matchMode()),
+                  restartEachMonth(), list_, *month_);
+        rows_.refresh();
+        listGrid->rowSourceChanged();
+        showSummaryTotals(*totalsGrid, list_.totals());
+    }
+}
+
+void SummaryWindow::onPrintClicked() {
+    ListPrintLayout layout;
+    layout.title = printTitle() + filterTitle(*filters);
+    layout.left = printLeft();
+    layout.columns.push_back({QStringLiteral("日付"), 110, printDateX(), false});
+    const char* headings[] = {"税抜き額", "税抜き額計", "消費税", "消費税累計", "金額", "金額計"};
+    for (int j = 1; j <= 6; ++j)
+        layout.columns.push_back(
+            {QString::fromUtf8(headings[j - 1]), 290.0 * j + 30, 290.0 * j + 200, true});
+    layout.columns.push_back({QStringLiteral("どこから"), 2060, 1970, false});
+    layout.columns.push_back({QStringLiteral("どこへ"), 2640, 2550, false});
+    for (int k = 0; k <= 6; ++k) {
+        layout.frameRules.push_back(290.0 * k + 220);
+        layout.totalsRules.push_back(290.0 * k + 220);
+    }
+    layout.frameRules.push_back(2540);
+    const SummaryTotals& t = list_.totals();
+    layout.totals = {{780, QString::fromStdString(yen(t.exTax))},
+                     {1360, QString::fromStdString(yen(t.tax))},
+                     {1940, QString::fromStdString(yen(t.amount))}};
+    const auto& rows = list_.rows();
+    printList(
+        layout, static_cast<int>(rows.size()),
+        [&](int r, int c) {
+            const SummaryRow& row = rows[static_cast<size_t>(r)];
+            return c == 0 ? QString::fromStdString(printedDate(row, dateForm_)) : rows_.text(r, c);
+        },
+        windowTitle());
+}
+
+QString filterTitle(const FilterControls& filters) {
+    return filters.shownText(kEntryType) + QStringLiteral("；") + filters.shownText(kFromParty) +
+           QStringLiteral("から") + filters.shownText(kToParty) + QStringLiteral("へ") +
+           filters.shownText(kAccountTitle) + QStringLiteral("の") + filters.shownText(kSubAccount);
+}
+
+} // namespace lukana::summaries

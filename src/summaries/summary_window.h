@@ -1,0 +1,59 @@
+#pragma once
+// What the period list and the monthly summary share: the filter lists, the list and totals
+// grids over the window's own listing, recalculation, printing and "戻る". A subclass names
+// the months to list and the title of its printout.
+#include "filter_controls.h"
+#include "list_grids.h"
+#include "platform/grid.h"
+#include "platform/window.h"
+#include "summary_list.h"
+
+#include <QPushButton>
+
+#include <memory>
+
+namespace lukana::summaries {
+
+class SummaryWindow : public platform::Window {
+    Q_OBJECT
+  public:
+    FilterControls* filters;
+    platform::Grid* listGrid;
+    platform::Grid* totalsGrid;
+    QPushButton* printButton;
+    QPushButton* backButton;
+
+    // The recalculation: the grids laid out afresh, the months listed, the totals shown.
+    void preHyouji();
+    void onPrintClicked();
+    const SummaryList& list() const { return list_; }
+
+  protected:
+    SummaryWindow(DateForm dateForm, const QString& fromHeading, const QString& toHeading,
+                  QWidget* parent);
+    void formActivate() override;
+
+    // The months and days of the period to list, when the recalculation runs.
+    virtual std::vector<MonthSpan> periodSpans() = 0;
+    virtual bool restartEachMonth() const = 0;
+    virtual void periodShown() {}
+    // The printout's title up to "種別" and the x of its date column, its left edge.
+    virtual QString printTitle() const = 0;
+    virtual double printDateX() const = 0;
+    virtual double printLeft() const = 0;
+
+    // The filter lists filled, without a recalculation.
+    void fillFilters() { filters->fill(); }
+
+  private:
+    DateForm dateForm_;
+    QString fromHeading_, toHeading_;
+    SummaryList list_;
+    SummaryRows rows_;
+    std::unique_ptr<DenpyouMonth> month_ = std::make_unique<DenpyouMonth>();
+};
+
+// The filter part of a printout title: "種別；どこからからどこへへ科目の補助".
+QString filterTitle(const FilterControls& filters);
+
+} // namespace lukana::summaries

@@ -1,0 +1,159 @@
+// The cash book window: its listing, the balance carried through the balance files, its
+// printout.
+#include "platform/clock.h"
+#include "storage/balances.h"
+#include "storage/months.h"
+#include "storage/paths.h"
+#include "storage/state.h"
+#include "summaries/cash_book_window.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
+#include "support/ui_script.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace lukana;
+using namespace lukana::platform;
+using namespace lukana::summaries;
+
+namespace {
+
+class CashBookWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        resetSharedState();
+        driveRoot = dir.str();
+        busyoCount = 2;
+        busyoRecs[0].name = busyoNames[0] = "本店";
+        busyoRecs[0].id = busyoIds[0] = 2;
+        busyoRecs[1].name = busyoNames[1] = "支店";
+        busyoRecs[1].id = busyoIds[1] = 4;
+        denpyouBusyo = 0;
+        siireCount = 1;
+        siireNames[0] = "S商店";
+        siireIds[0] = 7;
+        simeGenkin = 31;
+        setToday(CalendarDay{2004, 4, 20});
+        for (const char* b : {"本店", "支店"})
+            std::filesystem::create_directories(busyoFolderPath(b));
+        // 20,000 from head office on the 10th, 5,000 to S on the 15th.
+        auto m = std::make_unique<DenpyouMonth>();
+        DenpyouDay& d10 = (*m)[10];
+        d10.denpyouCount = 1;
+        d10.fromKind[0] = 2;
+        d10.fromId[0] = 1;
+        d10.toKind[0] = 2;
+        d10.amount[0] = 20000;
+        d10.entryType[0] = 2;
+        DenpyouDay& d15 = (*m)[15];
+        d15.denpyouCount = 1;
+        d15.fromKind[0] = 2;
+        d15.toKind[0] = 1;
+        d15.toId[0] = 7;
+        d15.amount[0] = 5000;
+        d15.entryType[0] = 1;
+        EXPECT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
+    }
+    void TearDown() override { setToday(std::nullopt); }
+    static std::string file(const char* busyo, int year, int month) {
+        return readBytes(zanPath(busyo, year, month));
+    }
+    static bool exists(const char* busyo, int year, int month) {
+        return std::filesystem::exists(zanPath(busyo, year, month));
+    }
+    TempDir dir;
+};
+
+TEST_F(CashBookWindowTest, WorkedExampleCarriesItsBalanceIntoTheNextMonth) {
+    CashBookWindow w;
+    w.load();
+    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("0"));
+    EXPECT_FALSE(exists("本店", 2004, 3)) << "opening writes nothing";
+    w.previousBalanceBox->setText(QStringLiteral("1,000"));
+    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("1000"));
+    ASSERT_EQ(w.listGrid->rows(), 3);
+    EXPECT_EQ(w.listGrid->text(1, 1), QStringLiteral("¥20,000"));
+    EXPECT_EQ(w.listGrid->text(1, 5), QStringLiteral("¥21,000"));
+    EXPECT_EQ(w.listGrid->text(1, 6), QStringLiteral("本部"));
+    EXPECT_EQ(w.listGrid->text(2, 3), QStringLiteral("¥5,000"));
+    EXPECT_EQ(w.listGrid->text(2, 5), QStringLiteral("¥16,000"));
+    EXPECT_EQ(w.listGrid->text(2, 6), QStringLiteral("S商店"));
+    EXPECT_EQ(w.totalsGrid->text(1, 2), QStringLiteral("¥20,000"));
+    EXPECT_EQ(w.totalsGrid->text(1, 4), QStringLiteral("¥5,000"));
+    EXPECT_EQ(w.totalsGrid->text(1, 5), QStringLiteral("¥15,000"));
+
+    w.nextMonthButton->click();
+    EXPECT_EQ(file("本店", 2004, 3), " 1\r\n 2\r\n 0\r\n 1000\r\n");
+    EXPECT_EQ(file("本店", 2004, 4), " 1\r\n 2\r\n 0\r\n 16000\r\n");
+    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("16000"));
+    EXPECT_EQ(w.listGrid->rows(), 1);
+
+    w.backButton->click();
+    EXPECT_EQ(file("本店", 2004, 5), " 1\r\n 2\r\n 0\r\n 16000\r\n");
+}
+
+TEST_F(CashBookWindowTest, PartyChangeStoresBothFilesAndFiltersDoNotChangeTheStoredBalance) {
+    writeBytes(zanPath("本店", 2004, 3), " 1\r\n 4\r\n 1\r\n 300\r\n");
+    CashBookWindow w;
+    w.load();
+    w.filters->lists[kEntryType]->setListIndex(1); // 支払い only
+    ASSERT_EQ(w.listGrid->rows(), 2);
+    w.filters->lists[kToParty]->setListIndex(2); // the main bank
+    EXPECT_EQ(file("本店", 2004, 3), " 2\r\n 4\r\n 1\r\n 300\r\n 2\r\n 0\r\n 0\r\n");
+    EXPECT_EQ(file("本店", 2004, 4), " 1\r\n 2\r\n 0\r\n 15000\r\n");
+    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("300"));
+}
+
+TEST_F(CashBookWindowTest, JanuaryStepsBackToDecemberAndReadsNovember) {
+    setToday(CalendarDay{2004, 1, 5});
+    writeBytes(zanPath("本店", 2003, 11), " 1\r\n 2\r\n 0\r\n 77\r\n");
+    CashBookWindow w;
+    w.load();
+    w.previousMonthButton->click();
+    EXPECT_EQ(w.shownMonth().year, 2003);
+    EXPECT_EQ(w.shownMonth().month, 12);
+    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("77"));
+}
+
+TEST_F(CashBookWindowTest, AnotherDepartmentReadsAndWritesItsOwnFiles) {
+    writeBytes(zanPath("支店", 2004, 3), " 1\r\n 2\r\n 0\r\n 5\r\n");
+    denpyouBusyo = 1;
+    CashBookWindow w;
+    w.load();
+    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("5"));
+    w.backButton->click();
+    EXPECT_EQ(file("支店", 2004, 4), " 1\r\n 2\r\n 0\r\n 5\r\n");
+    EXPECT_FALSE(exists("本店", 2004, 4));
+}
+
+TEST_F(CashBookWindowTest, FailedWriteIsToldAndTheWindowStillCloses) {
+    CashBookWindow w;
+    w.load();
+    std::filesystem::remove_all(busyoFolderPath("本店"));
+    TestScript script;
+    script.answer(Answer::Ok).answer(Answer::Ok);
+    w.backButton->click();
+    ASSERT_EQ(script.boxes().size(), 2u);
+    EXPECT_TRUE(
+        script.boxes()[0].text.startsWith(QStringLiteral("出納帳の残高を保存できませんでした。")));
+    EXPECT_FALSE(w.isOpen());
+}
+
+TEST_F(CashBookWindowTest, PrintoutTitleRowsAndTotals) {
+    setToday(CalendarDay{2003, 12, 1});
+    CashBookWindow w;
+    w.load();
+    TestScript script;
+    script.printer(true);
+    w.printButton->click();
+    const PrintRecording rec = script.printouts().at(0);
+    const QStringList texts = rec.texts(0);
+    EXPECT_EQ(texts[0], QStringLiteral("500,50  2003年 12月　種別全て；本店全ての"));
+    for (const char* total : {"110,340 合計", "666,340 ¥", "1146,340 ¥", "1386,340 ¥"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(total))) << total;
+    EXPECT_TRUE(rec.ended);
+}
+
+} // namespace

@@ -1,0 +1,206 @@
+// The period list and the monthly summary, driven through their controls.
+#include "platform/clock.h"
+#include "storage/months.h"
+#include "storage/paths.h"
+#include "storage/state.h"
+#include "summaries/monthly_summary_window.h"
+#include "summaries/period_list_window.h"
+#include "support/temp_dir.h"
+#include "support/ui_script.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace lukana;
+using namespace lukana::platform;
+using namespace lukana::summaries;
+
+namespace {
+
+class SummaryWindowsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        resetSharedState();
+        driveRoot = dir.str();
+        busyoCount = 1;
+        busyoRecs[0].name = busyoNames[0] = "本店";
+        busyoRecs[0].id = busyoIds[0] = 2;
+        denpyouBusyo = 0;
+        siireCount = 1;
+        siireNames[0] = "酒屋";
+        siireIds[0] = 7;
+        tekiyouCount = 1;
+        tekiyouNames[0] = "仕入";
+        tekiyouIds[0] = 1;
+        curYear = 2003, curMonth = 4, curDay = 10;
+        kesanTuki = 3, kesanBi = 31;
+        simeGenkin = 25;
+        setToday(CalendarDay{2003, 3, 15});
+        std::filesystem::create_directories(busyoFolderPath("本店"));
+    }
+    void TearDown() override { setToday(std::nullopt); }
+    // count vouchers of 1,000 (tax 48) from the department to the supplier on that day.
+    void vouchers(int year, int month, int day, int count) {
+        auto m = std::make_unique<DenpyouMonth>();
+        readDenpyouMonth(denpyouPath("本店", year, month), *m).ok();
+        DenpyouDay& d = (*m)[day];
+        for (int i = 0; i < count; ++i) {
+            const int j = d.denpyouCount++;
+            d.fromKind[j] = 2;
+            d.toKind[j] = 1;
+            d.toId[j] = 7;
+            d.amount[j] = 1000;
+            d.tax[j] = 48;
+            d.entryType[j] = 1;
+            d.accountId[j] = 1;
+        }
+        ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", year, month), *m).ok());
+    }
+    static QStringList boxes(const PeriodEntry& entry, int index) { return entry.boxTexts(index); }
+    TempDir dir;
+};
+
+TEST_F(SummaryWindowsTest, PeriodListOpensOnTheFiscalYearAndListsIt) {
+    vouchers(2003, 4, 1, 1);
+    vouchers(2004, 3, 31, 2);
+    vouchers(2004, 4, 1, 1);
+    PeriodListWindow w;
+    w.load();
+    EXPECT_EQ(boxes(*w.periodEntry, 0), QStringList({"2003", "4", "1"}));
+    EXPECT_EQ(boxes(*w.periodEntry, 1), QStringList({"2004", "3", "31"}));
+    ASSERT_EQ(w.listGrid->rows(), 4);
+    EXPECT_EQ(w.listGrid->text(1, 0), QStringLiteral(" 2003/ 4/ 1"));
+    EXPECT_EQ(w.listGrid->text(3, 6), QStringLiteral("¥2,000")) << "sums start again each month";
+    EXPECT_EQ(w.listGrid->text(3, 8), QStringLiteral("酒屋"));
+    EXPECT_EQ(w.totalsGrid->text(1, 1), QStringLiteral("¥2,856"));
+    EXPECT_EQ(w.totalsGrid->text(1, 3), QStringLiteral("¥144"));
+    EXPECT_EQ(w.totalsGrid->text(1, 5), QStringLiteral("¥3,000"));
+
+    // A period typed but not recalculated leaves the list as it was.
+    w.periodEntry->date(1)->box(DatePart::Month)->setText(QStringLiteral("4"));
+    EXPECT_EQ(w.listGrid->rows(), 4);
+    w.recalculateButton->click();
+    EXPECT_EQ(w.listGrid->rows(), 5);
+}
+
+TEST_F(SummaryWindowsTest, PeriodListPrintoutNamesThePeriodOfItsRows) {
+    PeriodListWindow w;
+    w.load();
+    w.periodEntry->date(0)->box(DatePart::Year)->setText(QStringLiteral("2001"));
+    TestScript script;
+    script.printer(true);
+    w.printButton->click();
+    ASSERT_EQ(script.printouts().size(), 1u);
+    const PrintRecording rec = script.printouts()[0];
+    EXPECT_EQ(rec.orientation, Orientation::Landscape);
+    EXPECT_TRUE(rec.ended);
+    const QStringList texts = rec.texts(0);
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_EQ(
+        texts[0],
+        QStringLiteral("500,50 2003年4月1日～2004年3月31日　　種別全て；全てから全てへ全ての"));
+    EXPECT_TRUE(texts.contains(QStringLiteral("110,340 合計")));
+    for (const char* total : {"766,340 ¥", "1346,340 ¥", "1926,340 ¥"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(total))) << total;
+}
+
+TEST_F(SummaryWindowsTest, PrintoutPagesHold33Rows) {
+    vouchers(2003, 3, 1, 34);
+    MonthlySummaryWindow w;
+    w.load();
+    ASSERT_EQ(w.listGrid->rows(), 35);
+    TestScript script;
+    script.printer(true);
+    w.printButton->click();
+    const PrintRecording rec = script.printouts().at(0);
+    ASSERT_EQ(rec.pages.size(), 2u);
+    EXPECT_EQ(rec.texts(0)[0],
+              QStringLiteral("500,50  2003年 3月　種別全て；全てから全てへ全ての"));
+    EXPECT_TRUE(rec.texts(1).contains(QStringLiteral("110,300  3/ 1")));
+    EXPECT_TRUE(rec.page(0).contains(QStringLiteral("box 80,150 3120,3590")));
+}
+
+TEST_F(SummaryWindowsTest, CancelPrintsNothingAndFailureAbortsWithTheMessage) {
+    MonthlySummaryWindow w;
+    w.load();
+    {
+        TestScript script;
+        script.printer(false);
+        w.printButton->click();
+        EXPECT_TRUE(script.printouts().empty());
+        EXPECT_TRUE(script.boxes().empty());
+    }
+    TestScript script;
+    script.printer(true, 3).answer(Answer::Ok);
+    w.printButton->click();
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, QStringLiteral("プリンターが接続されていません"));
+    EXPECT_EQ(script.boxes()[0].buttons, Buttons::Ok);
+    const PrintRecording rec = script.printouts().at(0);
+    EXPECT_TRUE(rec.aborted);
+    EXPECT_FALSE(rec.ended);
+}
+
+TEST_F(SummaryWindowsTest, MonthlySummaryCutsAtTheClosingDayAndRecalculatesOnlyWhenAsked) {
+    vouchers(2003, 2, 25, 1);
+    vouchers(2003, 2, 26, 1);
+    vouchers(2003, 3, 25, 1);
+    vouchers(2003, 3, 26, 1);
+    MonthlySummaryWindow w;
+    w.load();
+    EXPECT_EQ(w.periodCaption->text(), QStringLiteral(" 2月 26日～ 3月 25日"));
+    ASSERT_EQ(w.listGrid->rows(), 3);
+    EXPECT_EQ(w.listGrid->text(1, 0), QStringLiteral(" 2/ 26"));
+    EXPECT_EQ(w.listGrid->text(2, 6), QStringLiteral("¥2,000")) << "sums run on into March";
+
+    w.closingDay->box->setText(QStringLiteral("0"));
+    EXPECT_EQ(simeGenkin, 31);
+    EXPECT_EQ(w.listGrid->rows(), 3);
+    w.recalculateButton->click();
+    EXPECT_EQ(w.periodCaption->text(), QStringLiteral(" 3月 1日～ 3月 31日"));
+    EXPECT_EQ(w.listGrid->rows(), 3);
+    w.previousMonthButton->click();
+    EXPECT_EQ(w.listGrid->rows(), 3);
+    EXPECT_EQ(w.shownMonth().month, 2);
+}
+
+TEST_F(SummaryWindowsTest, ClosingDayBoxAndSpinner) {
+    MonthlySummaryWindow w;
+    w.load();
+    struct Case {
+        const char* typed;
+        const char* box;
+        int day;
+    };
+    const Case cases[] = {{"10", "10", 10}, {"", "", 31},    {"ab", "ab", 31},
+                          {"45", "31", 31}, {"-3", "0", 31}, {"1,5", "15", 15}};
+    for (const Case& c : cases) {
+        w.closingDay->box->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(w.closingDay->box->text(), QString::fromUtf8(c.box)) << c.typed;
+        EXPECT_EQ(simeGenkin, c.day) << c.typed;
+    }
+    w.closingDay->box->setText(QStringLiteral("1"));
+    w.closingDay->spinner->stepDown();
+    EXPECT_EQ(simeGenkin, 31);
+    EXPECT_EQ(w.closingDay->box->text(), QStringLiteral("31"));
+    w.closingDay->spinner->stepUp();
+    EXPECT_EQ(simeGenkin, 1);
+}
+
+TEST_F(SummaryWindowsTest, ThousandsOfVouchersAreAllListedAndPrinted) {
+    vouchers(2003, 3, 1, 401);
+    for (int d = 2; d <= 8; ++d)
+        vouchers(2003, 3, d, 401);
+    MonthlySummaryWindow w;
+    w.load();
+    ASSERT_EQ(w.listGrid->rows(), 1 + 8 * 401);
+    TestScript script;
+    script.printer(true);
+    w.printButton->click();
+    const PrintRecording rec = script.printouts().at(0);
+    EXPECT_EQ(rec.pages.size(), static_cast<size_t>((8 * 401 + 32) / 33));
+    EXPECT_TRUE(rec.texts(rec.pages.size() - 1).contains(QStringLiteral("1800,1000 ¥3,208,000")));
+}
+
+} // namespace
