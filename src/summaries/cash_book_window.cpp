@@ -2,6 +2,7 @@
 
 #include "list_printout.h"
 #include "platform/clock.h"
+#include "platform/damaged_file.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "registers/damaged_files.h"
