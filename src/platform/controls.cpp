@@ -56,6 +56,13 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     });
 }
 
+// The model and selection die after this object (they are its children) and report their
+// teardown: no change event may reach a half-destroyed list or its window.
+ListBox::~ListBox() {
+    QObject::disconnect(model(), nullptr, this, nullptr);
+    QObject::disconnect(this, nullptr, this, nullptr);
+}
+
 int ListBox::listIndex() const {
     const QList<QListWidgetItem*> chosen = selectedItems();
     return chosen.isEmpty() ? -1 : row(chosen.front());

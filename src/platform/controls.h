@@ -62,6 +62,7 @@ class ListBox : public QListWidget {
     Q_OBJECT
   public:
     explicit ListBox(QWidget* parent = nullptr);
+    ~ListBox() override;
     void onChange(ChangeHandler handler) { change_ = std::move(handler); }
     void onClick(ChangeHandler handler) { click_ = std::move(handler); }
     int listIndex() const;
