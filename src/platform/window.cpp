@@ -1,7 +1,13 @@
 #include "window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -82,6 +88,54 @@ void Window::hideWindow() {
     endModal();
 }
 
+void Window::makeFixedDialog() {
+    fixedDialog_ = true;
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+}
+
+void Window::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && escapeButton_ &&
+        escapeButton_->isEnabled()) {
+        escapeButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Without a parent the window manager would put the window anywhere; the opener stays the
+// owner (and keeps it above) through the transient parent.
+void Window::placeOver(const QWidget* opener) {
+    if (layout())
+        layout()->activate(); // the size it will show with: never below its layout's minimum
+    if (fixedDialog_) {
+        adjustSize();
+        setFixedSize(size());
+    } else if (!testAttribute(Qt::WA_Resized)) {
+        adjustSize();
+    }
+    QScreen* screen = opener ? opener->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame is known only once the window is shown: the opener's stands for it.
+    const QWidget* framed = opener ? opener : this;
+    const QMargins frameMargins(framed->geometry().left() - framed->frameGeometry().left(),
+                                framed->geometry().top() - framed->frameGeometry().top(),
+                                framed->frameGeometry().right() - framed->geometry().right(),
+                                framed->frameGeometry().bottom() - framed->geometry().bottom());
+    QRect frame = QRect(QPoint(0, 0), size()).marginsAdded(frameMargins);
+    frame.moveCenter(opener ? opener->frameGeometry().center() : area.center());
+    // Whole on the screen where it fits; its top left corner first where it does not.
+    frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() - frame.width() + 1)));
+    frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() - frame.height() + 1)));
+    setGeometry(frame.marginsRemoved(frameMargins));
+    if (opener && opener->windowHandle()) {
+        winId(); // makes the native window, so that it has a handle
+        windowHandle()->setTransientParent(opener->windowHandle());
+    }
+}
+
 void Window::closeEvent(QCloseEvent* event) {
     // The layer hides and unloads itself; Qt only has to know whether the window stays.
     if (!loaded_ || !open_) {
@@ -112,6 +166,7 @@ void runModal(Window& window) {
     window.open_ = true;
     modalChain().push_back(&window);
     window.setWindowModality(Qt::ApplicationModal);
+    window.placeOver(opener);
     window.show();
     window.activate();
     if (window.open_) {
@@ -137,6 +192,7 @@ void showModeless(Window& window) {
     if (!window.loaded_)
         return;
     window.open_ = true;
+    window.placeOver(nullptr);
     window.show();
     window.activate();
 }

@@ -5,12 +5,14 @@
 // - activated (formActivate) when it is first shown and whenever a window that it opened
 //   through the layer closes; never after a message box, a file or printer dialog, or a
 //   focus change between applications;
-// - a close request (close box, closeWindow) asks queryUnload, which may refuse it.
+// - a close request (close box, closeWindow) asks queryUnload, which may refuse it;
+// - it opens centred on the window that opened it (the screen, for the first window).
 #include <QWidget>
 
 #include <functional>
 #include <vector>
 
+class QAbstractButton;
 class QEventLoop;
 
 namespace lukana::platform {
@@ -42,17 +44,27 @@ class Window : public QWidget {
     virtual bool queryUnload() { return true; }
     virtual void formUnload() {}
 
+    // A dialog sized to its content: it keeps that size and has no maximise button. Called
+    // by the constructor.
+    void makeFixedDialog();
+    // Escape clicks this button, as a Cancel.
+    void setEscapeButton(QAbstractButton* button) { escapeButton_ = button; }
+
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     friend void runModal(Window&);
     friend void showModeless(Window&);
     void activate();
     void endModal();
+    void placeOver(const QWidget* opener);
 
     bool loaded_ = false;
     bool open_ = false;
     bool unloading_ = false;
+    bool fixedDialog_ = false;
+    QAbstractButton* escapeButton_ = nullptr;
     QEventLoop* loop_ = nullptr;
 };
 

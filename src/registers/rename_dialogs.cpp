@@ -37,6 +37,8 @@ RenameDialog::RenameDialog(PointerRule pointer, QWidget* parent)
     grid->addWidget(okButton, 1, 0);
     grid->addWidget(cancelButton, 1, 1);
     setMinimumWidth(320);
+    makeFixedDialog();
+    setEscapeButton(cancelButton);
     connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
 }

@@ -76,6 +76,8 @@ DriveChoiceDialog::DriveChoiceDialog(const QString& caption, const QString& labe
       okButton(new QPushButton(QStringLiteral("OK"), this)),
       cancelButton(new QPushButton(QStringLiteral("キャンセル"), this)) {
     setWindowTitle(caption);
+    makeFixedDialog();
+    setEscapeButton(cancelButton);
     auto* choice = new QHBoxLayout;
     choice->addWidget(driveChoice, 1);
     choice->addWidget(otherFolderButton);

@@ -69,6 +69,8 @@ BreakTimeWindow::BreakTimeWindow(QWidget* parent)
     : Window(parent), okButton(new QPushButton(QStringLiteral("ok"), this)),
       cancelButton(new QPushButton(QStringLiteral("キャンセル"), this)) {
     setWindowTitle(QStringLiteral("休憩時間設定"));
+    makeFixedDialog();
+    setEscapeButton(cancelButton);
     auto* grid = new QGridLayout(this);
     const char* captions[] = {"時間", "分　～", "時間", "分", "分"};
     for (int r = 0; r < kRows; ++r) {

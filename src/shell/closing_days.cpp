@@ -55,6 +55,7 @@ ClosingDaysDialog::ClosingDaysDialog(QWidget* parent)
       departmentChoice(new ComboBox(this)), closingDays{}, dayBoxes{}, daySpinners{},
       okButton(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("締め日"));
+    makeFixedDialog();
     auto* top = new QHBoxLayout;
     top->addWidget(departmentChoice, 1);
     top->addWidget(new QLabel(QStringLiteral("の"), this));
@@ -160,6 +161,7 @@ FiscalYearEndDialog::FiscalYearEndDialog(QWidget* parent)
       weekdayLabel(navigator->weekdayLabel()),
       okButton(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("決算日の設定"));
+    makeFixedDialog();
     navigator->setDate({kYearUnderTest, 1, 1});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(navigator);

@@ -20,6 +20,8 @@ LoginWindow::LoginWindow(QWidget* parent)
       okButton(new QPushButton(QStringLiteral("OK"), this)),
       cancelButton(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this)) {
     setWindowTitle(QStringLiteral("ﾛｸﾞｵﾝ"));
+    makeFixedDialog();
+    setEscapeButton(cancelButton);
     passwordBox->setEchoMode(QLineEdit::Password);
     passwordBox->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     // A comma would cut the stored password short, so none can be typed.

@@ -11,6 +11,8 @@ int psentakuIndex = 0;
 PrinterMethodChoice::PrinterMethodChoice(QWidget* parent)
     : Window(parent), cancelButton(new QPushButton(QStringLiteral("キャンセル"), this)) {
     setWindowTitle(QStringLiteral("印刷方法の選択"));
+    makeFixedDialog();
+    setEscapeButton(cancelButton);
     auto* layout = new QVBoxLayout(this);
     const char* captions[] = {"シフト表だけ", "時間帯集計表だけ", "両方"};
     for (int i = 0; i < 3; ++i) {

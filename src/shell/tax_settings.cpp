@@ -43,6 +43,8 @@ TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
       cancelButton(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this)),
       applyButton(new QPushButton(QStringLiteral("適用(&A)"), this)) {
     setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
+    makeFixedDialog();
+    setEscapeButton(cancelButton);
     tabs->addTab(QStringLiteral("消費税"));
     tabs->addTab(QStringLiteral("売掛金の処理"));
 

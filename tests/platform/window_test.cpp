@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +44,24 @@ class Probe : public Window {
     QString name_;
     QStringList& log_;
 };
+
+// A dialog sized by its content with a Cancel button.
+class SmallDialog : public Window {
+  public:
+    SmallDialog() : cancel(new QPushButton(QStringLiteral("キャンセル"), this)) {
+        makeFixedDialog();
+        setEscapeButton(cancel);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(cancel);
+        connect(cancel, &QPushButton::clicked, this, [this] { unloadWindow(); });
+    }
+    QPushButton* cancel;
+};
+
+void pressKey(QWidget* w, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
 
 } // namespace
 
@@ -159,4 +181,75 @@ TEST(MousePointer, OneStateNotAStack) {
     EXPECT_EQ(mousePointer(), Pointer::Normal);
     setMousePointer(Pointer::Normal);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(Window, OpensCentredOnItsOpenerAndWholeOnTheScreen) {
+    QStringList log;
+    Probe main("main", log), child("child", log), grandchild("grandchild", log);
+    child.resize(300, 200);
+    grandchild.resize(120, 80);
+    showModeless(main);
+    const QRect screen = main.screen()->availableGeometry();
+    EXPECT_EQ(main.frameGeometry().center(), screen.center()); // the first window: the screen
+    TestScript script;
+    main.resize(400, 300);
+    const auto near = [](QPoint a, QPoint b) { return (a - b).manhattanLength() <= 2; };
+    // In the middle of the screen it centres; over a corner it stays whole on the screen.
+    for (QPoint at :
+         {QPoint(200, 250), QPoint(-200, -200), screen.bottomRight() - QPoint(100, 100)}) {
+        main.move(at);
+        script.window([&](Window& w) {
+            const QRect frame = w.frameGeometry();
+            EXPECT_TRUE(screen.contains(frame)) << at.x() << "," << at.y();
+            if (at == QPoint(200, 250))
+                EXPECT_TRUE(near(frame.center(), main.frameGeometry().center()));
+            else
+                EXPECT_TRUE(at.x() < 0 ? frame.topLeft() == screen.topLeft()
+                                       : frame.bottomRight() == screen.bottomRight());
+            EXPECT_EQ(w.size(), QSize(300, 200)); // placing never resizes
+            w.closeWindow();
+        });
+        runModal(child);
+    }
+    // A window opened from a modal window centres on that one, not on the main window.
+    main.move(0, 0);
+    script.window([&](Window&) {
+        child.move(300, 300);
+        script.window([&](Window& w) {
+            EXPECT_TRUE(near(w.frameGeometry().center(), child.frameGeometry().center()));
+            w.closeWindow();
+        });
+        runModal(grandchild);
+        child.closeWindow();
+    });
+    runModal(child);
+    main.unloadWindow();
+}
+
+TEST(Window, FixedDialogKeepsItsSizeHasNoMaximiseAndEscapeCancels) {
+    QStringList log;
+    Probe main("main", log);
+    showModeless(main);
+    SmallDialog dialog;
+    TestScript script;
+    script.window([&](Window& w) {
+        EXPECT_EQ(w.minimumSize(), w.maximumSize());
+        EXPECT_EQ(w.size(), w.sizeHint());
+        EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_FALSE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_TRUE(w.windowFlags() & Qt::WindowCloseButtonHint);
+        dialog.cancel->setEnabled(false);
+        pressKey(&w, Qt::Key_Escape); // a disabled Cancel cannot be pressed by a key either
+        EXPECT_TRUE(w.isOpen());
+        dialog.cancel->setEnabled(true);
+        pressKey(&w, Qt::Key_Return);
+        EXPECT_TRUE(w.isOpen());
+        pressKey(&w, Qt::Key_Escape);
+        EXPECT_FALSE(w.isOpen());
+    });
+    runModal(dialog);
+    // Escape in a window without a Cancel button does nothing.
+    pressKey(&main, Qt::Key_Escape);
+    EXPECT_TRUE(main.isOpen());
+    main.unloadWindow();
 }
