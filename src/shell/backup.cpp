@@ -137,11 +137,13 @@ void DriveChoiceDialog::onDriveChanged() {
 }
 
 void DriveChoiceDialog::onOtherFolderClicked() {
+    // The user's own folders lie below home; the program's working folder means nothing to them.
+    const QString start = QDir::homePath();
     std::optional<QString> folder;
     if (folderHook())
-        folder = folderHook()();
+        folder = folderHook()(start);
     else {
-        const QString chosen = QFileDialog::getExistingDirectory(this, windowTitle());
+        const QString chosen = QFileDialog::getExistingDirectory(this, windowTitle(), start);
         if (!chosen.isEmpty())
             folder = chosen;
     }

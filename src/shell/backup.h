@@ -30,11 +30,11 @@ struct VolumeEntry {
 // The mounted volumes that are ready and writable.
 std::vector<VolumeEntry> writableVolumes();
 
-// Test seams: the volume list, and the folder picked for "another folder" (nothing: the user
-// cancelled).
+// Test seams: the volume list, and the folder picked for "another folder", given the folder
+// the choice starts in (nothing: the user cancelled).
 using VolumeListHook = std::function<std::vector<VolumeEntry>()>;
 void setVolumeListHook(VolumeListHook hook);
-using FolderChoiceHook = std::function<std::optional<QString>()>;
+using FolderChoiceHook = std::function<std::optional<QString>(const QString& startFolder)>;
 void setFolderChoiceHook(FolderChoiceHook hook);
 
 // The drive list, its label and the buttons both dialogs share.

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 
 namespace lukana {
@@ -46,9 +47,8 @@ QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-void tellSaveFailure(const QString& what, const Status& s) {
-    msgBox(QStringLiteral("%1 を保存できませんでした。\r%2").arg(what, q(s.message())), Buttons::Ok,
-           Icon::Critical);
+QString saveFailureText(const QString& what, const Status& s) {
+    return QStringLiteral("%1 を保存できませんでした。\r%2").arg(what, q(s.message()));
 }
 
 void tellMovedAside(const QString& file, const std::string& movedTo) {
@@ -257,12 +257,27 @@ void MainWindow::formUnload() {
     emit programEnded();
 }
 
+void MainWindow::endBySystem() {
+    endedBySystem_ = true;
+    unloadWindow();
+}
+
+void MainWindow::tellExitFailure(const QString& text, Icon icon) {
+    if (!endedBySystem_) {
+        msgBox(text, Buttons::Ok, icon);
+        return;
+    }
+    QString line = text;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    std::fprintf(stderr, "lukana: %s\n", line.toLocal8Bit().constData());
+}
+
 void MainWindow::saigo() {
     // 1. The id counters, never below those of a ttid.dat a recovery restored.
     (void)mergeIdCountersWithFile(rootFilePath("ttid.dat"));
     filePath = rootFilePath("ttid.dat");
     if (Status s = ttidHozon(); !s)
-        tellSaveFailure(QStringLiteral("ttid.dat"), s);
+        tellExitFailure(saveFailureText(QStringLiteral("ttid.dat"), s), Icon::Critical);
 
     // 2. Every other window, the most recently loaded first.
     auto windows = loadedWindows();
@@ -284,17 +299,20 @@ void MainWindow::saigo() {
                                 QString::number(toTwips(pixels, dpi))) &&
                     saved;
         if (!saved)
-            msgBox(QStringLiteral("ウィンドウの位置を保存できませんでした。"), Buttons::Ok,
-                   Icon::Warning);
+            tellExitFailure(QStringLiteral("ウィンドウの位置を保存できませんでした。"),
+                            Icon::Warning);
     }
 
-    // 4. The automatic backup.
+    // 4. The automatic backup, offered only to a user who is there to answer.
     Answer a =
-        msgBox(QStringLiteral("自動バックアップに上書きしますか？\rエラーが出た場合は上書き"
-                              "しないでここでは「いいえ」を選択し、あとで自動バックアップを"
-                              "復元してください。\rバックアップに上書き保存する場合は「はい」"
-                              "を押してください。"),
-               Buttons::YesNo, Icon::Question, Answer::Yes, QStringLiteral("バックアップの確認"));
+        endedBySystem_
+            ? Answer::No
+            : msgBox(QStringLiteral("自動バックアップに上書きしますか？\rエラーが出た場合は上書き"
+                                    "しないでここでは「いいえ」を選択し、あとで自動バックアップを"
+                                    "復元してください。\rバックアップに上書き保存する場合は「はい」"
+                                    "を押してください。"),
+                     Buttons::YesNo, Icon::Question, Answer::Yes,
+                     QStringLiteral("バックアップの確認"));
     if (a == Answer::Yes) {
         Status s = copyFolderMerge(dataRoot(), backupRoot());
         if (!s) {

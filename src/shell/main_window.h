@@ -1,6 +1,7 @@
 #pragma once
 #include "openers.h"
 #include "platform/controls.h"
+#include "platform/message_box.h"
 #include "platform/window.h"
 
 #include <QString>
@@ -20,6 +21,10 @@ class MainWindow : public platform::Window {
 
     // The exit routine; run by the window's own closing.
     void saigo();
+    // The system ends the program: the window closes and the exit routine runs without the
+    // automatic backup's question, and tells its failures on the error output, since nobody
+    // is there to answer.
+    void endBySystem();
 
     platform::ComboBox* departmentChoice;
     // Buttons by their object names (dailyReportButton, ...).
@@ -47,8 +52,12 @@ class MainWindow : public platform::Window {
     void loadBusyoList();
     void loadRegisters();
 
+    // A notice of the exit routine: a box, or the error output when the system ends the run.
+    void tellExitFailure(const QString& text, platform::Icon icon);
+
     std::vector<Button> buttons_;
     bool filling_ = false;
+    bool endedBySystem_ = false;
 };
 
 // Twips of a length in pixels at the screen's resolution.

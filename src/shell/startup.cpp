@@ -49,6 +49,13 @@ void releaseOwnLock() {
 
 } // namespace
 
+void endProgramBySystem() {
+    if (mainForm && mainForm->isLoaded())
+        mainForm->endBySystem();
+    else
+        releaseOwnLock();
+}
+
 DataTreeResult ensureDataTree() {
     DataTreeResult result;
     const fs::path root = dataRoot();

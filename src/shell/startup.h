@@ -20,4 +20,9 @@ DataTreeResult ensureDataTree();
 // (driveRoot) is chosen before.
 std::unique_ptr<MainWindow> Main();
 
+// The system ends the program at any moment of the run: once the main window is loaded, its
+// exit routine's file steps run without a question; before that only this start's own lock
+// goes. The caller ends the process afterwards.
+void endProgramBySystem();
+
 } // namespace lukana

@@ -1,7 +1,9 @@
 #include "platform/fonts.h"
 #include "platform/registry.h"
+#include "platform/translations.h"
 #include "support/temp_dir.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QSettings>
 
@@ -31,4 +33,13 @@ TEST(Registry, WritesIniValuesUnderTheApplicationTitle) {
     QSettings check(QSettings::IniFormat, QSettings::UserScope, "ルカナ", "ルカナ");
     EXPECT_EQ(check.value("Settings/MainLeft").toString(), "1500");
     EXPECT_TRUE(check.fileName().startsWith(QString::fromStdString(dir.str())));
+}
+
+TEST(Translations, StandardDialogsSpeakJapanese) {
+    // The texts the standard dialogs take their buttons and labels from.
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    const auto lookIn = [] { return QCoreApplication::translate("QFileDialog", "Look in:"); };
+    ASSERT_TRUE(installQtJapanese());
+    EXPECT_EQ(cancel(), QStringLiteral("キャンセル"));
+    EXPECT_NE(lookIn(), QStringLiteral("Look in:"));
 }

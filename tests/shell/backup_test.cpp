@@ -5,6 +5,7 @@
 #include "shell/id_counter_merge.h"
 #include "storage/masters.h"
 
+#include <QDir>
 #include <QPushButton>
 
 using namespace lukana;
@@ -126,7 +127,10 @@ TEST_F(BackupTest, ChoosingTheFolderOrAVolumeThatIsNotThere) {
         return std::vector<VolumeEntry>{{QString::fromStdString(usb.str()), "USB"},
                                         {QString::fromStdString(gone), "DVD"}};
     });
-    setFolderChoiceHook([&] { return QString::fromStdString(other); });
+    setFolderChoiceHook([&](const QString& start) {
+        EXPECT_EQ(start, QDir::homePath());
+        return QString::fromStdString(other);
+    });
     TestScript script;
     script.answer(Answer::Ok).answer(Answer::Ok);
     const QStringList boxes = run<BackupDialog>(script, [&](BackupDialog& d) {

@@ -63,6 +63,12 @@ class ShellTest : public ::testing::Test {
         script.answer(lukana::platform::Answer::Ok);
         return lukana::Main();
     }
+    // The first start with every window's real opener in place.
+    std::unique_ptr<lukana::MainWindow> firstStartWithOpeners(TestScript& script) {
+        lukana::registerWindowOpeners();
+        lukana::mainWindowOpeners().tenpo = {}; // the first start registers through the stand-in
+        return firstStart(script);
+    }
     // Closes the main window with the given answer to the backup question.
     static void exitProgram(TestScript& script, lukana::MainWindow& main,
                             lukana::platform::Answer backup) {

@@ -33,10 +33,8 @@ void expectFixedDialog(const QWidget& w) {
 } // namespace
 
 TEST_F(ShellTest, WindowsOpenCentredOnTheirOpener) {
-    registerWindowOpeners();
-    mainWindowOpeners().tenpo = {}; // the first start registers through the stand-in
     TestScript script;
-    auto main = firstStart(script);
+    auto main = firstStartWithOpeners(script);
     ASSERT_TRUE(main);
     main->move(120, 90);
 
@@ -75,10 +73,8 @@ TEST_F(ShellTest, WindowsOpenCentredOnTheirOpener) {
 }
 
 TEST_F(ShellTest, EscapePressesCancelInTheDialogsThatHaveOne) {
-    registerWindowOpeners();
-    mainWindowOpeners().tenpo = {};
     TestScript script;
-    auto main = firstStart(script);
+    auto main = firstStartWithOpeners(script);
     ASSERT_TRUE(main);
     for (const char* button : {"backupButton", "closingDaysButton"}) {
         script.window([&](platform::Window& w) {
