@@ -1,8 +1,12 @@
 #include "message_box.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 #include <vector>
 
@@ -73,6 +77,22 @@ QMessageBox::Icon qtIcon(Icon icon) {
 
 } // namespace
 
+void keepLinesWhole(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QScreen* screen = box.screen();
+    if (!label || !screen)
+        return;
+    // Qt's own largest box on this screen, less the icon and the margins.
+    const int screenWidth = screen->availableGeometry().width();
+    const int widest = (screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000)) -
+                       box.iconPixmap().width() - 80;
+    const QFontMetrics metrics(label->font());
+    int needed = 0;
+    for (const QString& line : label->text().split(QLatin1Char('\n')))
+        needed = std::max(needed, metrics.horizontalAdvance(line) + 2);
+    label->setMinimumWidth(std::min(needed, widest));
+}
+
 void setMessageBoxHook(MessageBoxHook h) {
     hook() = std::move(h);
 }
@@ -112,6 +132,7 @@ Answer msgBox(const QString& text, Buttons buttons, Icon icon, std::optional<Ans
         if (a == dismissAnswer(buttons))
             box.setEscapeButton(b);
     }
+    keepLinesWhole(box);
     box.exec();
     for (auto& [button, answer] : made)
         if (box.clickedButton() == button)

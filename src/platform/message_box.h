@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+class QMessageBox;
 class QWidget;
 
 namespace lukana::platform {
@@ -31,6 +32,10 @@ Answer msgBox(const QString& text, Buttons buttons = Buttons::Ok, Icon icon = Ic
 
 // The answer a box gives when it is dismissed without a choice (Escape, close box).
 Answer dismissAnswer(Buttons buttons);
+
+// Widens a box, before it is shown, so that each line of its text that fits across the
+// screen stays on one line (Qt would wrap at half the screen, in the middle of a word).
+void keepLinesWhole(QMessageBox& box);
 
 // Test seam: when set, every box goes to the hook instead of the screen.
 using MessageBoxHook = std::function<Answer(const MessageBoxRecord&)>;

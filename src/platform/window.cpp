@@ -129,7 +129,9 @@ void Window::placeOver(const QWidget* opener) {
     // Whole on the screen where it fits; its top left corner first where it does not.
     frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() - frame.width() + 1)));
     frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() - frame.height() + 1)));
-    setGeometry(frame.marginsRemoved(frameMargins));
+    // The frame's corner: the window manager adds its title bar below that point, so the title
+    // bar stays on the screen even where the estimate of the frame is short.
+    move(frame.topLeft());
     if (opener && opener->windowHandle()) {
         winId(); // makes the native window, so that it has a handle
         windowHandle()->setTransientParent(opener->windowHandle());

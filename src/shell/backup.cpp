@@ -6,8 +6,10 @@
 #include "platform/pointer.h"
 #include "shell_state.h"
 #include "storage/paths.h"
+#include "volume_table.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -55,9 +57,14 @@ std::vector<VolumeEntry> writableVolumes() {
     if (volumeHook())
         return volumeHook()();
     std::vector<VolumeEntry> list;
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+    QFile mounts(QStringLiteral("/proc/self/mounts"));
+    if (!mounts.open(QIODevice::ReadOnly))
+        return list;
+    for (const std::string& point : persistentMountPoints(mounts.readAll().toStdString())) {
+        const QStorageInfo v(QString::fromStdString(point));
         if (v.isValid() && v.isReady() && !v.isReadOnly())
             list.push_back({v.rootPath(), v.name()});
+    }
     return list;
 }
 

@@ -27,7 +27,7 @@ struct VolumeEntry {
     QString label; // its name, may be empty
 };
 
-// The mounted volumes that are ready and writable.
+// The persistent volumes that are mounted, ready and writable.
 std::vector<VolumeEntry> writableVolumes();
 
 // Test seams: the volume list, and the folder picked for "another folder", given the folder

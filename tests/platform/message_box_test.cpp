@@ -2,6 +2,10 @@
 #include "platform/ui_script.h"
 #include "support/ui_script.h"
 
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+
 #include <gtest/gtest.h>
 
 using namespace lukana::platform;
@@ -50,4 +54,42 @@ TEST(MessageBox, AnswerNeverUsedFails) {
         script.answer(Answer::Ok);
     }
     EXPECT_EQ(failures.size(), 1);
+}
+
+TEST(MessageBox, TextsThatFitAcrossTheScreenStayOnOneLine) {
+    struct Case {
+        QString text;
+        QMessageBox::Icon icon;
+        int lines; // as shown
+    };
+    const QString tooLong = QString(QStringLiteral("データ")).repeated(60);
+    const Case cases[] = {
+        {QStringLiteral("削除しますか？"), QMessageBox::Question, 1},
+        {QStringLiteral("削除するとその仕入先に入力したデータもすべて削除されます。本当に削除し"
+                        "ますか？"),
+         QMessageBox::Critical, 1},
+        {QStringLiteral("メニューや仕入先を登録すれば売り上げ分析がご利用になれます。これまでの"
+                        "設定もあとでの変更も可能です。"),
+         QMessageBox::NoIcon, 1},
+        {QStringLiteral("自動バックアップに上書きしますか？\nエラーが出た場合は上書きしないでここ"
+                        "では「いいえ」を選択し、\nバックアップに上書き保存する場合は「はい」を"
+                        "押してください。"),
+         QMessageBox::Question, 3},
+        {tooLong, QMessageBox::NoIcon, 0}, // wider than the screen: wraps, within the screen
+    };
+    for (const Case& c : cases) {
+        QMessageBox box(c.icon, QStringLiteral("ルカナ"), c.text);
+        keepLinesWhole(box);
+        box.show();
+        auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        const int lineHeight = QFontMetrics(label->font()).lineSpacing();
+        const int shownLines = (label->height() + lineHeight / 2) / lineHeight;
+        if (c.lines > 0)
+            EXPECT_EQ(shownLines, c.lines) << c.text.toStdString();
+        else
+            EXPECT_GT(shownLines, 1);
+        EXPECT_LE(box.frameGeometry().width(), box.screen()->availableGeometry().width());
+        box.hide();
+    }
 }
