@@ -7,14 +7,26 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace lukana::platform {
 
-PainterSurface::PainterSurface(QPainter& painter, QRectF area)
-    : painter_(painter), area_(area), font_(QApplication::font().family()) {
+QColor paletteColor(int index) {
+    static const QColor palette[16] = {
+        {0, 0, 0},     {0, 0, 128},     {0, 128, 0},     {0, 128, 128},  {128, 0, 0}, {128, 0, 128},
+        {128, 128, 0}, {192, 192, 192}, {128, 128, 128}, {0, 0, 255},    {0, 255, 0}, {0, 255, 255},
+        {255, 0, 0},   {255, 0, 255},   {255, 255, 0},   {255, 255, 255}};
+    return index >= 0 && index < 16 ? palette[index] : QColor(0, 0, 0);
+}
+
+PainterSurface::PainterSurface(QPainter& painter, QRectF area, PenUnit penUnit)
+    : painter_(painter), area_(area), penUnit_(penUnit), font_(QApplication::font().family()) {
     font_.setPointSizeF(10);
     painter_.setBrush(Qt::NoBrush);
-    painter_.setPen(QPen(Qt::black, 1));
+    QPen pen(Qt::black, 1);
+    pen.setCosmetic(penUnit == PenUnit::Pixel);
+    painter_.setPen(pen);
     setScale(QPointF(0, 0), QPointF(area.width(), area.height()));
     setLineWidth(1);
 }
@@ -46,11 +58,30 @@ void PainterSurface::text(QPointF topLeft, const QString& text) {
     painter_.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
 }
 
+double PainterSurface::lineHeight() const {
+    return QFontMetricsF(font_, painter_.device()).height() / scaleY_;
+}
+
+void PainterSurface::print(const QString& text) {
+    this->text(position_, text);
+    position_ = QPointF(origin_.x(), position_.y() + lineHeight());
+}
+
 void PainterSurface::setLineWidth(int width) {
-    const double dotsPerTenthMm = painter_.device()->logicalDpiX() / 254.0;
     QPen pen = painter_.pen();
-    // Never thinner than one dot, or a thin line would vanish on a coarse device.
-    pen.setWidthF(std::max(1.0, std::max(1, width) * dotsPerTenthMm));
+    if (penUnit_ == PenUnit::Pixel) {
+        pen.setWidth(std::max(1, width));
+    } else {
+        const double dotsPerTenthMm = painter_.device()->logicalDpiX() / 254.0;
+        // Never thinner than one dot, or a thin line would vanish on a coarse device.
+        pen.setWidthF(std::max(1.0, std::max(1, width) * dotsPerTenthMm));
+    }
+    painter_.setPen(pen);
+}
+
+void PainterSurface::setForeColor(QColor color) {
+    QPen pen = painter_.pen();
+    pen.setColor(color);
     painter_.setPen(pen);
 }
 
@@ -58,9 +89,37 @@ void PainterSurface::line(QPointF from, QPointF to) {
     painter_.drawLine(toDevice(from), toDevice(to));
 }
 
+void PainterSurface::line(QPointF from, QPointF to, QColor color) {
+    const QPen saved = painter_.pen();
+    QPen pen = saved;
+    pen.setColor(color);
+    painter_.setPen(pen);
+    painter_.drawLine(toDevice(from), toDevice(to));
+    painter_.setPen(saved);
+}
+
 void PainterSurface::box(QPointF corner, QPointF opposite) {
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(QRectF(toDevice(corner), toDevice(opposite)).normalized());
+}
+
+void PainterSurface::filledBox(QPointF corner, QPointF opposite, QColor color) {
+    QRectF r = QRectF(toDevice(corner), toDevice(opposite)).normalized();
+    if (penUnit_ == PenUnit::Pixel) // both corners' pixels belong to the box
+        r = QRectF(QPointF(std::floor(r.left()), std::floor(r.top())),
+                   QPointF(std::floor(r.right()) + 1, std::floor(r.bottom()) + 1));
+    painter_.fillRect(r, color);
+}
+
+void PainterSurface::pie(QPointF centre, double radius, double start, double end) {
+    const QPointF c = toDevice(centre);
+    const double r = std::abs(radius * scaleX_);
+    const QRectF square(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    constexpr double sixteenthsPerRadian = 180.0 * 16 / std::numbers::pi;
+    painter_.setBrush(fillSolid_ ? QBrush(fillColor_) : QBrush(Qt::NoBrush));
+    painter_.drawPie(square, int(std::lround(start * sixteenthsPerRadian)),
+                     int(std::lround((end - start) * sixteenthsPerRadian)));
+    painter_.setBrush(Qt::NoBrush);
 }
 
 } // namespace lukana::platform

@@ -6,6 +6,17 @@ namespace {
 QString point(const std::vector<double>& args, size_t i) {
     return QStringLiteral("%1,%2").arg(args[i], 0, 'g', 10).arg(args[i + 1], 0, 'g', 10);
 }
+QString number(double value) {
+    return QString::number(value, 'g', 10);
+}
+QString colour(const std::vector<double>& args, size_t i) {
+    return QStringLiteral("%1,%2,%3")
+        .arg(number(args[i]), number(args[i + 1]), number(args[i + 2]));
+}
+std::vector<double> withColour(std::vector<double> args, QColor color) {
+    args.insert(args.end(), {double(color.red()), double(color.green()), double(color.blue())});
+    return args;
+}
 } // namespace
 
 QString PrintCall::toString() const {
@@ -19,9 +30,26 @@ QString PrintCall::toString() const {
     case PrintOp::LineWidth:
         return QStringLiteral("width %1").arg(args[0], 0, 'g', 10);
     case PrintOp::Line:
+        if (args.size() == 7)
+            return QStringLiteral("line %1 %2 %3")
+                .arg(point(args, 0), point(args, 2), colour(args, 4));
         return QStringLiteral("line %1 %2").arg(point(args, 0), point(args, 2));
     case PrintOp::Box:
         return QStringLiteral("box %1 %2").arg(point(args, 0), point(args, 2));
+    case PrintOp::ForeColor:
+        return QStringLiteral("fore %1").arg(colour(args, 0));
+    case PrintOp::FillColor:
+        return QStringLiteral("fill %1").arg(colour(args, 0));
+    case PrintOp::FillSolid:
+        return QStringLiteral("solid %1").arg(number(args[0]));
+    case PrintOp::FilledBox:
+        return QStringLiteral("fillbox %1 %2 %3")
+            .arg(point(args, 0), point(args, 2), colour(args, 4));
+    case PrintOp::Pie:
+        return QStringLiteral("pie %1 %2 %3 %4")
+            .arg(point(args, 0), number(args[2]), number(args[3]), number(args[4]));
+    case PrintOp::Clear:
+        return QStringLiteral("clear");
     }
     return {};
 }
@@ -64,9 +92,21 @@ void RecordingPageWriter::record(PrintOp op, std::vector<double> args, const QSt
 
 void RecordingPageWriter::setScale(QPointF topLeft, QPointF bottomRight) {
     record(PrintOp::Scale, {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()});
+    const double pageHeightTwips =
+        (recording_->orientation == Orientation::Portrait ? 11 : 8) * 1440.0;
+    if (bottomRight.y() != topLeft.y() && bottomRight.x() != topLeft.x()) {
+        origin_ = topLeft;
+        unitsPerTwipY_ = (bottomRight.y() - topLeft.y()) / pageHeightTwips;
+    }
 }
 void RecordingPageWriter::setFontSize(double points) {
     record(PrintOp::FontSize, {points});
+    if (points > 0)
+        fontPoints_ = points;
+}
+void RecordingPageWriter::print(const QString& text) {
+    this->text(position_, text);
+    position_ = QPointF(origin_.x(), position_.y() + fontPoints_ * 1.2 * 20 * unitsPerTwipY_);
 }
 void RecordingPageWriter::text(QPointF topLeft, const QString& text) {
     record(PrintOp::Text, {topLeft.x(), topLeft.y()}, text);
@@ -74,11 +114,33 @@ void RecordingPageWriter::text(QPointF topLeft, const QString& text) {
 void RecordingPageWriter::setLineWidth(int width) {
     record(PrintOp::LineWidth, {double(width)});
 }
+void RecordingPageWriter::setForeColor(QColor color) {
+    record(PrintOp::ForeColor, withColour({}, color));
+}
+void RecordingPageWriter::setFillColor(QColor color) {
+    record(PrintOp::FillColor, withColour({}, color));
+}
+void RecordingPageWriter::setFillSolid(bool solid) {
+    record(PrintOp::FillSolid, {solid ? 1.0 : 0.0});
+}
 void RecordingPageWriter::line(QPointF from, QPointF to) {
     record(PrintOp::Line, {from.x(), from.y(), to.x(), to.y()});
 }
+void RecordingPageWriter::line(QPointF from, QPointF to, QColor color) {
+    record(PrintOp::Line, withColour({from.x(), from.y(), to.x(), to.y()}, color));
+}
 void RecordingPageWriter::box(QPointF corner, QPointF opposite) {
     record(PrintOp::Box, {corner.x(), corner.y(), opposite.x(), opposite.y()});
+}
+void RecordingPageWriter::filledBox(QPointF corner, QPointF opposite, QColor color) {
+    record(PrintOp::FilledBox,
+           withColour({corner.x(), corner.y(), opposite.x(), opposite.y()}, color));
+}
+void RecordingPageWriter::pie(QPointF centre, double radius, double start, double end) {
+    record(PrintOp::Pie, {centre.x(), centre.y(), radius, start, end});
+}
+void RecordingPageWriter::clear() {
+    record(PrintOp::Clear, {});
 }
 
 void RecordingPageWriter::newPage() {

@@ -49,14 +49,41 @@ class PrinterPageWriter : public PageWriter {
     void text(QPointF topLeft, const QString& text) override {
         draw([&](PainterSurface& s) { s.text(topLeft, text); });
     }
+    void setTextPosition(QPointF topLeft) override {
+        draw([&](PainterSurface& s) { s.setTextPosition(topLeft); });
+    }
+    QPointF textPosition() const override {
+        return surface_ ? surface_->textPosition() : QPointF();
+    }
+    void print(const QString& text) override {
+        draw([&](PainterSurface& s) { s.print(text); });
+    }
     void setLineWidth(int width) override {
         draw([&](PainterSurface& s) { s.setLineWidth(width); });
+    }
+    void setForeColor(QColor color) override {
+        draw([&](PainterSurface& s) { s.setForeColor(color); });
+    }
+    void setFillColor(QColor color) override {
+        draw([&](PainterSurface& s) { s.setFillColor(color); });
+    }
+    void setFillSolid(bool solid) override {
+        draw([&](PainterSurface& s) { s.setFillSolid(solid); });
     }
     void line(QPointF from, QPointF to) override {
         draw([&](PainterSurface& s) { s.line(from, to); });
     }
+    void line(QPointF from, QPointF to, QColor color) override {
+        draw([&](PainterSurface& s) { s.line(from, to, color); });
+    }
     void box(QPointF corner, QPointF opposite) override {
         draw([&](PainterSurface& s) { s.box(corner, opposite); });
+    }
+    void filledBox(QPointF corner, QPointF opposite, QColor color) override {
+        draw([&](PainterSurface& s) { s.filledBox(corner, opposite, color); });
+    }
+    void pie(QPointF centre, double radius, double start, double end) override {
+        draw([&](PainterSurface& s) { s.pie(centre, radius, start, end); });
     }
     void newPage() override {
         if (ready() && !printer_->newPage())

@@ -228,3 +228,76 @@ TEST(Printer, AbortedPdfLeavesNoFileAndKeepsAnOlderOne) {
         EXPECT_EQ(filesIn(dir).size(), older ? 1u : 0u);
     }
 }
+
+TEST(PainterSurface, PieRunsCounterClockwiseAsSeenAndStaysRoundOnANonSquareScale) {
+    QImage image = blankImage();
+    {
+        QPainter painter(&image);
+        PainterSurface surface(painter, QRectF(0, 0, 400, 300), PainterSurface::PenUnit::Pixel);
+        surface.setScale({0, 0}, {200, 300}); // x units twice as wide as y units
+        surface.setFillSolid(true);
+        surface.setFillColor(paletteColor(9));
+        surface.pie({100, 150}, 50, 1e-10, 3.1415 / 2); // the up-right quarter on screen
+        surface.setFillColor(paletteColor(10));
+        surface.pie({100, 150}, 50, 3.1415, 3.1415 * 1.5); // the down-left quarter
+    }
+    // centre (200, 150) px, radius 100 px
+    EXPECT_EQ(image.pixelColor(250, 100), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(150, 200), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(150, 100), QColor(Qt::white));
+    EXPECT_NE(image.pixelColor(202, 55), QColor(Qt::white)); // 95 px straight up: inside
+    EXPECT_EQ(image.pixelColor(202, 45), QColor(Qt::white)); // 105 px: outside
+}
+
+TEST(PainterSurface, FilledBoxCoversBothCornersAndPrintMovesOneLineDownToTheLeftEdge) {
+    QImage image = blankImage();
+    QPointF after;
+    double line = 0;
+    {
+        QPainter painter(&image);
+        PainterSurface surface(painter, QRectF(0, 0, 400, 300), PainterSurface::PenUnit::Pixel);
+        surface.setScale({-100, 300}, {300, 0}); // y up
+        surface.filledBox({0, 300}, {9, 291}, paletteColor(12));
+        surface.setTextPosition({50, 200});
+        surface.print(QStringLiteral("日"));
+        after = surface.textPosition();
+        line = surface.lineHeight();
+    }
+    EXPECT_EQ(image.pixelColor(100, 0), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(109, 9), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(110, 10), QColor(Qt::white));
+    EXPECT_LT(line, 0);
+    EXPECT_DOUBLE_EQ(after.x(), -100);
+    EXPECT_DOUBLE_EQ(after.y(), 200 + line);
+}
+
+TEST(Printer, RecordsColoursFillsWedgesAndPrintedLines) {
+    auto rec = std::make_shared<PrintRecording>();
+    RecordingPageWriter writer(rec);
+    writer.setScale({0, 0}, {2200, 3900});
+    writer.setForeColor(paletteColor(9));
+    writer.line({0, 0}, {2000, 0}, paletteColor(12));
+    writer.setFillSolid(true);
+    writer.setFillColor(paletteColor(10));
+    writer.pie({1100, 1000}, 600, 0, 1.5);
+    writer.filledBox({20, 330}, {80, 360}, paletteColor(9));
+    writer.setFontSize(10);
+    writer.setTextPosition({100, 335});
+    writer.print(QStringLiteral("9時; 30"));
+    writer.print(QStringLiteral("次"));
+    writer.clear();
+    const double line = 10 * 1.2 * 20 * 3900 / (11 * 1440.0);
+    EXPECT_EQ(rec->page(0), (QStringList{
+                                "scale 0,0 2200,3900",
+                                "fore 0,0,255",
+                                "line 0,0 2000,0 255,0,0",
+                                "solid 1",
+                                "fill 0,255,0",
+                                "pie 1100,1000 600 0 1.5",
+                                "fillbox 20,330 80,360 0,0,255",
+                                "font 10",
+                                "text 100,335 9時; 30",
+                                QStringLiteral("text 0,%1 次").arg(335 + line, 0, 'g', 10),
+                                "clear",
+                            }));
+}
