@@ -114,8 +114,8 @@ std::string Analysis::periodLine() const {
     return analysis::periodLine(kind_, period_);
 }
 
-std::string Analysis::conditionLine(bool withDetail) const {
-    return analysis::conditionLine(kind_, filters_, categoryText(), withDetail);
+std::string Analysis::conditionLine(bool withDetail, std::string_view mark) const {
+    return analysis::conditionLine(kind_, filters_, categoryText(), withDetail, mark);
 }
 
 } // namespace lukana::analysis

@@ -7,6 +7,7 @@
 #include "period_aggregation.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lukana::analysis {
@@ -55,7 +56,7 @@ class Analysis {
     // Header lines of the files and printouts.
     std::string reportTitle() const;
     std::string periodLine() const;
-    std::string conditionLine(bool withDetail) const;
+    std::string conditionLine(bool withDetail, std::string_view mark = {}) const;
 
   private:
     void rankHours();

@@ -1,13 +1,17 @@
 #include "analysis_window.h"
 
 #include "analysis_csv.h"
+#include "bar_chart.h"
+#include "chart_viewport.h"
 #include "department_files.h"
 #include "detail_condition_frame.h"
 #include "filter_texts.h"
 #include "period_frame.h"
+#include "pie_chart.h"
 #include "platform/csv_export.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
+#include "platform/surface.h"
 #include "storage/state.h"
 
 #include <QApplication>
@@ -21,39 +25,10 @@
 namespace lukana::analysis {
 namespace {
 
-QPushButton* chartButton(const char* caption, QWidget* parent) {
-    // Charts, their printouts and copies are not built yet.
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setEnabled(false);
+QPushButton* printButton(const char* objectName, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(objectName));
     return button;
-}
-
-// A chart's viewport with its two empty drawing surfaces (figure only, figure with texts) and
-// its scroll bar.
-QWidget* chartViewport(Qt::Orientation scrolling, QSize size, QWidget* parent) {
-    auto* box = new QWidget(parent);
-    auto* layout = scrolling == Qt::Vertical ? static_cast<QBoxLayout*>(new QHBoxLayout(box))
-                                             : static_cast<QBoxLayout*>(new QVBoxLayout(box));
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* view = new QWidget(box);
-    view->setMinimumSize(size);
-    view->setAutoFillBackground(true);
-    QPalette white = view->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    view->setPalette(white);
-    for (int surface = 0; surface < 2; ++surface) {
-        auto* picture = new QWidget(view);
-        picture->setAutoFillBackground(true);
-        picture->setPalette(white);
-        picture->setGeometry(0, 0, size.width(), size.height());
-        picture->setMinimumSize(size);
-    }
-    layout->addWidget(view);
-    auto* bar = new platform::ScrollBar(scrolling, box);
-    bar->setRange(0, 0);
-    layout->addWidget(bar);
-    return box;
 }
 
 } // namespace
@@ -141,16 +116,30 @@ QWidget* AnalysisWindow::buildRankingChart() {
     }
     chartKindButtons_[0]->setChecked(true);
     controls->addWidget(kindFrame);
-    controls->addWidget(chartButton("グラフの印刷", panel));
+    rankingPrintButton_ =
+        printButton("rankingChartPrintButton", QStringLiteral("グラフの印刷"), panel);
+    controls->addWidget(rankingPrintButton_);
     auto* copyFrame = new QGroupBox(QStringLiteral("クリップボードに"), panel);
     auto* copyRow = new QHBoxLayout(copyFrame);
     copyRow->addWidget(new QLabel(QStringLiteral("グラフのコピー"), copyFrame));
-    copyRow->addWidget(chartButton("図だけ", copyFrame));
-    copyRow->addWidget(chartButton("図と文字", copyFrame));
+    addCopyButtons(copyRow, ChartPicture::RankingFigure, ChartPicture::RankingTexts);
     controls->addWidget(copyFrame);
     column->addLayout(controls);
-    column->addWidget(chartViewport(Qt::Vertical, QSize(440, 270), panel), 1);
+    rankingViewport_ = new ChartViewport(ChartViewport::rankingLayout(), panel);
+    column->addWidget(rankingViewport_);
+    column->addStretch();
     return panel;
+}
+
+void AnalysisWindow::addCopyButtons(QBoxLayout* row, ChartPicture figure, ChartPicture texts) {
+    const std::array<std::pair<ChartPicture, const char*>, 2> buttons{
+        {{figure, "図だけ"}, {texts, "図と文字"}}};
+    for (const auto& [picture, caption] : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), row->parentWidget());
+        connect(button, &QPushButton::clicked, this, [this, p = picture] { onCopyClicked(p); });
+        copyButtons_[int(picture)] = button;
+        row->addWidget(button);
+    }
 }
 
 QWidget* AnalysisWindow::buildTable() {
@@ -161,7 +150,8 @@ QWidget* AnalysisWindow::buildTable() {
     grid_->onClick([this] { onRowClicked(); });
     column->addWidget(grid_);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chartButton("表印刷", panel));
+    tablePrintButton_ = printButton("tablePrintButton", QStringLiteral("表印刷"), panel);
+    buttons->addWidget(tablePrintButton_);
     tableCsvButton_ = new QPushButton(QStringLiteral("CSVファイル"), panel);
     connect(tableCsvButton_, &QPushButton::clicked, this, [this] { onTableCsvClicked(); });
     buttons->addWidget(tableCsvButton_);
@@ -172,9 +162,12 @@ QWidget* AnalysisWindow::buildTable() {
 
 QWidget* AnalysisWindow::buildLineChart() {
     auto* panel = new QWidget(this);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(0, 0, 0, 0);
-    auto* controls = new QHBoxLayout;
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    lineViewport_ = new ChartViewport(ChartViewport::lineLayout(), panel);
+    row->addWidget(lineViewport_, 0, Qt::AlignTop);
+    // The controls stand in a column beside the chart, so that the window fits the screen.
+    auto* controls = new QVBoxLayout;
     auto* axisFrame = new QGroupBox(QStringLiteral("グラフ横軸"), panel);
     auto* axisRow = new QHBoxLayout(axisFrame);
     const std::array<const char*, 3> axes{"日", "週", "月"};
@@ -185,18 +178,20 @@ QWidget* AnalysisWindow::buildLineChart() {
     }
     lineAxisButtons_[0]->setChecked(true);
     controls->addWidget(axisFrame);
-    controls->addWidget(chartButton("グラフの印刷", panel));
     auto* copyFrame = new QGroupBox(QStringLiteral("クリップボードにグラフのコピー"), panel);
     auto* copyRow = new QHBoxLayout(copyFrame);
-    copyRow->addWidget(chartButton("図だけ", copyFrame));
-    copyRow->addWidget(chartButton("図と文字", copyFrame));
+    addCopyButtons(copyRow, ChartPicture::LineFigure, ChartPicture::LineTexts);
     controls->addWidget(copyFrame);
+    auto* buttons = new QHBoxLayout;
+    linePrintButton_ = printButton("lineChartPrintButton", QStringLiteral("グラフの印刷"), panel);
+    buttons->addWidget(linePrintButton_);
     seriesCsvButton_ = new QPushButton(QStringLiteral("CSVファイル"), panel);
     connect(seriesCsvButton_, &QPushButton::clicked, this, [this] { onSeriesCsvClicked(); });
-    controls->addWidget(seriesCsvButton_);
+    buttons->addWidget(seriesCsvButton_);
+    controls->addLayout(buttons);
     controls->addStretch();
-    column->addLayout(controls);
-    column->addWidget(chartViewport(Qt::Horizontal, QSize(1150, 120), panel));
+    row->addLayout(controls);
+    row->addStretch();
     return panel;
 }
 
@@ -299,6 +294,32 @@ void AnalysisWindow::onLineAxisChosen(int axis) {
     hyouji3();
 }
 
+void AnalysisWindow::onCopyClicked(ChartPicture picture) {
+    copyToClipboard(surface(picture));
+}
+
+platform::Surface& AnalysisWindow::surface(ChartPicture picture) const {
+    switch (picture) {
+    case ChartPicture::RankingFigure:
+        return rankingViewport_->figure();
+    case ChartPicture::RankingTexts:
+        return rankingViewport_->texts();
+    case ChartPicture::LineFigure:
+        return lineViewport_->figure();
+    case ChartPicture::LineTexts:
+        break;
+    }
+    return lineViewport_->texts();
+}
+
+platform::ScrollBar& AnalysisWindow::rankingScrollBar() const {
+    return rankingViewport_->scrollBar();
+}
+
+platform::ScrollBar& AnalysisWindow::lineScrollBar() const {
+    return lineViewport_->scrollBar();
+}
+
 void AnalysisWindow::onRowClicked() {
     if (grid_->row() != 0)
         hyouji3();
@@ -327,17 +348,33 @@ void AnalysisWindow::preHyouji() {
 }
 
 void AnalysisWindow::hyouji2() {
-    platform::Grid::Filling filling(*grid_);
-    const auto& rows = analysis_.rows();
-    grid_->setRows(1 + static_cast<int>(rows.size()));
-    grid_->setFixedRows(rows.empty() ? 0 : 1);
-    for (int r = 1; r <= static_cast<int>(rows.size()); ++r) {
-        const RankingRow& row = rows[r - 1];
-        grid_->setText(r, 0, QString::number(row.rank));
-        grid_->setText(r, 1, QString::fromStdString(row.label));
-        grid_->setText(r, 2, QString::number(row.value));
+    {
+        platform::Grid::Filling filling(*grid_);
+        const auto& rows = analysis_.rows();
+        grid_->setRows(1 + static_cast<int>(rows.size()));
+        grid_->setFixedRows(rows.empty() ? 0 : 1);
+        for (int r = 1; r <= static_cast<int>(rows.size()); ++r) {
+            const RankingRow& row = rows[r - 1];
+            grid_->setText(r, 0, QString::number(row.rank));
+            grid_->setText(r, 1, QString::fromStdString(row.label));
+            grid_->setText(r, 2, QString::number(row.value));
+        }
+        grid_->setRow(static_cast<int>(rows.size()));
     }
-    grid_->setRow(static_cast<int>(rows.size()));
+    drawRankingChart();
+}
+
+void AnalysisWindow::drawRankingChart() {
+    // A new ranking makes the line chart stale.
+    lineViewport_->setScrollMaximum(0);
+    lineViewport_->clear();
+    platform::Surface& figure = rankingViewport_->figure();
+    platform::Surface& texts = rankingViewport_->texts();
+    const std::optional<int> scrollMaximum = chartKind_ == 0
+                                                 ? Bou(figure, texts, analysis_, rankingScale_)
+                                                 : En(figure, texts, analysis_, rankingScale_);
+    if (scrollMaximum)
+        rankingViewport_->setScrollMaximum(*scrollMaximum);
 }
 
 void AnalysisWindow::hyouji3() {

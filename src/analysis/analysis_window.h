@@ -1,27 +1,36 @@
 #pragma once
 // The analysis window, one design for both analyses: customers by hour (集客状況) and menu
 // items by ordered quantity (売れ筋メニュー). It ranks the keys of the chosen department over a
-// period with filters, and builds the line series of a clicked row; its CSV buttons save the
-// table and the series. It writes no data file.
+// period with filters, draws the ranking as a bar or pie chart and the series of a clicked row
+// as a line chart, copies the charts to the clipboard and saves the table and the series as
+// CSV files. It writes no data file.
 #include "analysis.h"
 #include "platform/controls.h"
 #include "platform/window.h"
+#include "ranking_scale.h"
 
 #include <array>
 #include <functional>
 #include <memory>
 
-class QGroupBox;
+class QBoxLayout;
 class QPushButton;
 class QWidget;
 
 namespace lukana::platform {
 class Grid;
-}
+class ScrollBar;
+class Surface;
+} // namespace lukana::platform
 
 namespace lukana::analysis {
 
+class ChartViewport;
 class DetailConditionFrame;
+
+// The four chart pictures: the ranking chart and the line chart, each as the figure alone and
+// as the figure with its texts.
+enum class ChartPicture { RankingFigure = 0, RankingTexts = 1, LineFigure = 2, LineTexts = 3 };
 class PeriodFrame;
 
 // Where a recalculation reads the months of a department; tests count the reads.
@@ -38,12 +47,16 @@ class AnalysisWindow : public platform::Window {
     const Analysis& analysis() const { return analysis_; }
     int chartKind() const { return chartKind_; }
     LineAxis lineAxis() const { return lineAxis_; }
+    // The scale of the ranking chart drawn last.
+    const RankingScale& rankingScale() const { return rankingScale_; }
 
     // The window's operations, as its handlers call them.
     void selTenpo();
     void preHyouji();
     void hyouji2();
     void hyouji3();
+    // The ranking chart of the chosen kind, after the line chart was cleared.
+    void drawRankingChart();
 
     // The controls, for tests.
     platform::ComboBox* departmentList() const { return departmentList_; }
@@ -58,6 +71,16 @@ class AnalysisWindow : public platform::Window {
     platform::OptionButton* lineAxisButton(int axis) const { return lineAxisButtons_[axis]; }
     QPushButton* tableCsvButton() const { return tableCsvButton_; }
     QPushButton* seriesCsvButton() const { return seriesCsvButton_; }
+    ChartViewport& rankingViewport() const { return *rankingViewport_; }
+    ChartViewport& lineViewport() const { return *lineViewport_; }
+    platform::Surface& surface(ChartPicture picture) const;
+    platform::ScrollBar& rankingScrollBar() const;
+    platform::ScrollBar& lineScrollBar() const;
+    QPushButton* copyButton(ChartPicture picture) const { return copyButtons_[int(picture)]; }
+    // "グラフの印刷" of the ranking chart and of the line chart, "表印刷".
+    QPushButton* rankingPrintButton() const { return rankingPrintButton_; }
+    QPushButton* linePrintButton() const { return linePrintButton_; }
+    QPushButton* tablePrintButton() const { return tablePrintButton_; }
 
   protected:
     void formLoad() override;
@@ -67,6 +90,7 @@ class AnalysisWindow : public platform::Window {
     QWidget* buildRankingChart();
     QWidget* buildTable();
     QWidget* buildLineChart();
+    void addCopyButtons(QBoxLayout* row, ChartPicture figure, ChartPicture texts);
     void fillList(platform::ComboBox* list, const std::vector<std::string>& entries);
 
     void onDepartmentChosen();
@@ -76,6 +100,7 @@ class AnalysisWindow : public platform::Window {
     void onChartKindChosen(int kind);
     void onLineAxisChosen(int axis);
     void onRowClicked();
+    void onCopyClicked(ChartPicture picture);
     void onTableCsvClicked();
     void onSeriesCsvClicked();
     Filters currentFilters() const;
@@ -88,6 +113,7 @@ class AnalysisWindow : public platform::Window {
     bool listFilling_ = false;
     int chartKind_ = 0;
     LineAxis lineAxis_ = LineAxis::Days;
+    RankingScale rankingScale_;
 
     platform::ComboBox* departmentList_ = nullptr;
     platform::ComboBox* categoryList_ = nullptr;
@@ -101,6 +127,12 @@ class AnalysisWindow : public platform::Window {
     std::array<platform::OptionButton*, 3> lineAxisButtons_{};
     QPushButton* tableCsvButton_ = nullptr;
     QPushButton* seriesCsvButton_ = nullptr;
+    ChartViewport* rankingViewport_ = nullptr;
+    ChartViewport* lineViewport_ = nullptr;
+    std::array<QPushButton*, 4> copyButtons_{};
+    QPushButton* rankingPrintButton_ = nullptr;
+    QPushButton* linePrintButton_ = nullptr;
+    QPushButton* tablePrintButton_ = nullptr;
 };
 
 } // namespace lukana::analysis

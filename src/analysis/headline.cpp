@@ -44,7 +44,7 @@ std::string detailConditionText(const Filters& filters) {
 }
 
 std::string conditionLine(AnalysisKind kind, const Filters& filters, std::string_view categoryText,
-                          bool withDetail) {
+                          bool withDetail, std::string_view mark) {
     std::string line = " 曜日:" + entryText(weekdayEntries(), filters.weekday);
     if (isMenu(kind))
         line += "  時間帯:" + entryText(arrivalSlotEntries(), filters.arrivalSlot);
@@ -52,7 +52,10 @@ std::string conditionLine(AnalysisKind kind, const Filters& filters, std::string
     if (withDetail)
         line += detailConditionText(filters);
     if (isMenu(kind))
-        line += "  分類:" + std::string(categoryText) + "】";
+        line += "  分類:" + std::string(categoryText);
+    line += mark;
+    if (isMenu(kind))
+        line += "】";
     return line;
 }
 

@@ -16,9 +16,9 @@ std::string periodLine(AnalysisKind kind, const Period& period);
 // Empty unless the customer type is the detailed condition.
 std::string detailConditionText(const Filters& filters);
 // The category text is the menu analysis's; the detailed condition goes in where the output
-// carries it.
+// carries it. A mark (the pie's top ten) closes the conditions, before the menu's "】".
 std::string conditionLine(AnalysisKind kind, const Filters& filters, std::string_view categoryText,
-                          bool withDetail);
+                          bool withDetail, std::string_view mark = {});
 
 // Printed lines of at most `perLine` characters (not bytes).
 std::vector<std::string> splitByCharacters(std::string_view text, int perLine = 45);

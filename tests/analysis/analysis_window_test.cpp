@@ -1,10 +1,12 @@
 #include "analysis/analysis_window.h"
+#include "analysis/chart_viewport.h"
 #include "analysis/detail_condition_frame.h"
 #include "analysis/period_frame.h"
 #include "platform/clock.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
+#include "platform/surface.h"
 #include "storage/cp932.h"
 #include "storage/masters.h"
 #include "storage/months.h"
@@ -14,6 +16,8 @@
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 
 #include <filesystem>
@@ -419,4 +423,58 @@ TEST_F(AnalysisWindowTest, CsvReadOnlyTargetFailsAndKeepsTheFile) {
     EXPECT_EQ(script.boxes()[1].text, "ファイルの作成に失敗しました");
     EXPECT_EQ(readBytes(existing), "kept");
     ::chmod(existing.c_str(), 0644);
+}
+
+TEST_F(AnalysisWindowTest, ScrollBarsMoveTheTextsSurfacesAndNewChartsClampThem) {
+    addSlip("本店", 2003, 12, 5, kEightToNine);
+    auto w = open(AnalysisKind::Customers);
+    platform::ScrollBar& bar = w->rankingScrollBar();
+    EXPECT_FALSE(bar.hasTracking()); // the picture moves when the thumb is let go
+    EXPECT_EQ(bar.singleStep(), 1);
+    EXPECT_EQ(bar.pageStep(), 1);
+    EXPECT_EQ(bar.maximum(), 108);
+    bar.setValue(108);
+    EXPECT_EQ(w->surface(ChartPicture::RankingTexts).topTwips(), -10800);
+    EXPECT_EQ(w->surface(ChartPicture::RankingTexts).y(), -720);
+    EXPECT_EQ(w->surface(ChartPicture::RankingFigure).topTwips(), 0);
+    bar.triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(w->surface(ChartPicture::RankingTexts).topTwips(), -10700);
+
+    platform::ScrollBar& line = w->lineScrollBar();
+    line.setMaximum(20);
+    line.setValue(20);
+    EXPECT_EQ(w->surface(ChartPicture::LineTexts).leftTwips(), -2000);
+    w->periodFrame()->recalculateButton()->click(); // a bar chart again: still scrolled
+    EXPECT_EQ(bar.value(), 107);
+    EXPECT_EQ(w->surface(ChartPicture::RankingTexts).topTwips(), -10700);
+    EXPECT_EQ(line.maximum(), 0);
+    EXPECT_EQ(w->surface(ChartPicture::LineTexts).leftTwips(), 0);
+    EXPECT_EQ(w->rankingScale(), (RankingScale{24, 3, 0}));
+
+    w->chartKindButton(1)->click(); // the pie fits the viewport
+    EXPECT_EQ(bar.maximum(), 0);
+    EXPECT_EQ(w->surface(ChartPicture::RankingTexts).topTwips(), 0);
+    EXPECT_EQ(w->surface(ChartPicture::RankingTexts).heightTwips(), 7215);
+    EXPECT_EQ(w->rankingScale(), (RankingScale{10, 3, 0}));
+}
+
+TEST_F(AnalysisWindowTest, CopyButtonsPutWholePicturesOnTheClipboard) {
+    addSlip("本店", 2003, 12, 5, kEightToNine);
+    auto w = open(AnalysisKind::Customers);
+    w->rankingScrollBar().setValue(108);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    w->copyButton(ChartPicture::RankingTexts)->click();
+    EXPECT_EQ(clipboard->image().size(), QSize(503, 1060));
+    EXPECT_EQ(clipboard->image(), w->surface(ChartPicture::RankingTexts).image());
+    w->copyButton(ChartPicture::RankingFigure)->click();
+    EXPECT_EQ(clipboard->image(), w->surface(ChartPicture::RankingFigure).image());
+    EXPECT_EQ(clipboard->image().size(), QSize(493, 1060));
+    w->copyButton(ChartPicture::LineTexts)->click(); // nothing drawn: a blank picture
+    QImage blank(789, 133, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_EQ(clipboard->image().convertToFormat(QImage::Format_RGB32), blank);
+    for (const char* name : {"rankingChartPrintButton", "lineChartPrintButton", "tablePrintButton"})
+        EXPECT_TRUE(w->findChild<QPushButton*>(name)) << name;
+    for (int p = 0; p < 4; ++p)
+        EXPECT_TRUE(w->copyButton(ChartPicture(p))->isEnabled());
 }
