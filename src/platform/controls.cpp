@@ -1,6 +1,9 @@
 #include "controls.h"
 
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 namespace lukana::platform {
@@ -34,7 +37,20 @@ void TextBox::setTextQuietly(const QString& text) {
     quiet_ = was;
 }
 
+void TextBox::setWidestText(const QString& text) {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QMargins margins = textMargins();
+    // The box keeps two pixels each side of its text and one for the cursor.
+    const QSize content(fontMetrics().horizontalAdvance(text) + margins.left() + margins.right() +
+                            5,
+                        fontMetrics().height());
+    setMinimumWidth(style()->sizeFromContents(QStyle::CT_LineEdit, &option, content, this).width());
+}
+
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(kComboMinimumChars);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (handler_ && !quiet_)
             handler_();
@@ -100,6 +116,14 @@ void ListBox::followIndex() {
     reported_ = index;
     if (change_)
         change_();
+}
+
+void ComboBox::setWidestText(const QString& text) {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    // As a text box: two pixels each side of the text and one for the cursor.
+    const QSize content(fontMetrics().horizontalAdvance(text) + 5, fontMetrics().height());
+    setMinimumWidth(style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, this).width());
 }
 
 void ComboBox::setListIndexQuietly(int index) {

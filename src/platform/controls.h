@@ -27,6 +27,8 @@ class TextBox : public QLineEdit {
     // Loads a text without the change event (an editor laid over a cell); commas are still
     // stripped.
     void setTextQuietly(const QString& text);
+    // Keeps the box at least wide enough to show this text whole.
+    void setWidestText(const QString& text);
 
   private:
     void textWasChanged(const QString& text);
@@ -37,16 +39,23 @@ class TextBox : public QLineEdit {
 };
 
 // The change event follows the chosen entry (its index), whether the user or the window
-// chose it; clearing the list changes it to no entry (-1).
+// chose it; clearing the list changes it to no entry (-1). Its width comes from the layout,
+// never from its entries, so that a long list or a long name cannot widen a window past the
+// screen.
 class ComboBox : public QComboBox {
     Q_OBJECT
   public:
+    // Characters shown at the least, where the layout gives no more room.
+    static constexpr int kComboMinimumChars = 8;
+
     explicit ComboBox(QWidget* parent = nullptr);
     void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
     int listIndex() const { return currentIndex(); }
     void setListIndex(int index) { setCurrentIndex(index); }
     // Chooses an entry without the change event.
     void setListIndexQuietly(int index);
+    // Keeps the box at least wide enough to show this text whole.
+    void setWidestText(const QString& text);
 
   private:
     ChangeHandler handler_;

@@ -6,7 +6,7 @@ namespace lukana {
 
 using platform::TextBox;
 
-TextCombo::TextCombo(QWidget* parent) : QComboBox(parent), edit_(new TextBox(this)) {
+TextCombo::TextCombo(QWidget* parent) : ComboBox(parent), edit_(new TextBox(this)) {
     setLineEdit(edit_);
     // Enter must not add the typed text to the list.
     setInsertPolicy(QComboBox::NoInsert);

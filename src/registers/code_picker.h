@@ -4,7 +4,6 @@
 // they are typed and the change event runs for typing and for picks alike.
 #include "platform/controls.h"
 
-#include <QComboBox>
 #include <QString>
 
 #include <functional>
@@ -13,7 +12,7 @@
 
 namespace lukana {
 
-class TextCombo : public QComboBox {
+class TextCombo : public platform::ComboBox {
     Q_OBJECT
   public:
     explicit TextCombo(QWidget* parent = nullptr);
@@ -22,6 +21,7 @@ class TextCombo : public QComboBox {
     QString text() const { return edit_->text(); }
     // Shows a text without choosing an entry of the list.
     void setText(const QString& text);
+    // The change event of the text, typed or picked.
     void onChange(platform::ChangeHandler handler) { edit_->onChange(std::move(handler)); }
 
   private:

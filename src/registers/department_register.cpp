@@ -2,7 +2,6 @@
 
 #include "department_folders.h"
 #include "platform/message_box.h"
-#include "platform/pointer.h"
 #include "postal_lookup.h"
 #include "rename_dialogs.h"
 #include "storage/masters.h"
@@ -17,6 +16,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace lukana {
 
@@ -35,6 +36,10 @@ RegisterSetup departmentSetup() {
     s.renameWarning = QStringLiteral("異なる項目にする場合は「削除」「挿入」を行ってください。");
     s.counter = &ttidKyoutuu; // shared with menu categories and menu items
     s.detailsBesideList = true;
+    // The folder is renamed at once, so the list naming it is saved at once too.
+    s.renameSavesList = true;
+    s.saveBeforeRenameQuestion = QStringLiteral("これまでの変更を保存します。よろしいですか？");
+    s.renameSaveUnmarks = false;
     return s;
 }
 
@@ -79,7 +84,7 @@ DepartmentRegister::DepartmentRegister(QWidget* parent)
     : RegisterWindow(departmentSetup(), parent), list_(busyoRecs, busyoCount, kBusyoCapacity) {
     buildPanel();
     connectHandlers();
-    resize(1100, 760);
+    resize(1200, 700);
 }
 
 DepartmentRegister::~DepartmentRegister() = default;
@@ -112,9 +117,31 @@ void DepartmentRegister::buildPanel() {
         a.number = codeBox(panel);
     }
 
+    // Each box holds its longest value whole.
+    for (TextBox* box : {telBox, faxBox})
+        box->setWidestText(QStringLiteral("0120-888-8888"));
+    postalCodeBox->setWidestText(QStringLiteral("888-8888"));
+    companyCodeBox->setWidestText(QStringLiteral("8888888888"));
+    areaBoxes[0]->setWidestText(QStringLiteral("神奈川県"));
+    areaBoxes[1]->setWidestText(QStringLiteral("南都留郡富士河口湖町"));
+    areaBoxes[2]->setWidestText(QStringLiteral("宇奈月町愛本橋爪東官林地内"));
+    for (const Account& a : accounts) {
+        a.bankCode->setWidestText(QStringLiteral("8888"));
+        a.branchCode->setWidestText(QStringLiteral("888"));
+        a.number->setWidestText(QStringLiteral("8888888"));
+        a.type->setWidestText(QStringLiteral("その他"));
+        // All bank names but one of a foreign bank.
+        a.bank->setWidestText(QStringLiteral("バンク・オブ・アメリカ・エヌ・エイ"));
+        a.branch->setWidestText(QStringLiteral("ひばりケ丘ローンプラザ出張所"));
+    }
+
     auto label = [panel](const char* text) { return new QLabel(QString::fromUtf8(text), panel); };
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(0, 0, 0, 0);
+    // The address and the transfer header on the left, the further accounts one below the
+    // other on the right.
+    auto* columns = new QHBoxLayout(panel);
+    columns->setContentsMargins(0, 0, 0, 0);
+    auto* column = new QVBoxLayout;
+    columns->addLayout(column, 1);
 
     auto* address = new QGridLayout;
     address->addWidget(label("現住所"), 0, 0);
@@ -125,10 +152,11 @@ void DepartmentRegister::buildPanel() {
     address->addWidget(label("TEL"), 2, 0);
     address->addWidget(telBox, 2, 1);
     address->addWidget(label("Fax"), 2, 2, Qt::AlignRight);
-    address->addWidget(faxBox, 2, 3);
+    address->addWidget(faxBox, 2, 3, Qt::AlignLeft);
     address->addWidget(label("〒"), 3, 0);
     address->addWidget(postalCodeBox, 3, 1);
     address->addWidget(postalLookupButton, 3, 2, Qt::AlignLeft);
+    address->setColumnStretch(3, 1);
     column->addLayout(address);
 
     // One account's rows: holder (further accounts), bank, branch, type and number.
@@ -149,51 +177,56 @@ void DepartmentRegister::buildPanel() {
         grid->addWidget(a.branchCode, row, 3);
         ++row;
         grid->addWidget(label("口座種別"), row, 0);
-        grid->addWidget(a.type, row, 1);
+        grid->addWidget(a.type, row, 1, Qt::AlignLeft);
         grid->addWidget(label("口座番号"), row, 2, Qt::AlignRight);
         grid->addWidget(a.number, row, 3);
+        grid->setColumnStretch(1, 1);
         return row + 1;
     };
 
     auto* header = new QGroupBox(QStringLiteral("全銀データヘッダー"), panel);
-    auto* headerGrid = new QGridLayout(header);
+    auto* headerColumn = new QVBoxLayout(header);
     auto* kinds = new QGroupBox(QStringLiteral("振り込み種別"), header);
     auto* kindRow = new QHBoxLayout(kinds);
     for (OptionButton* o : transferKindOptions)
         kindRow->addWidget(o);
-    headerGrid->addWidget(kinds, 0, 0, 1, 4);
-    headerGrid->addWidget(label("会社コード(10桁)"), 1, 0);
-    headerGrid->addWidget(companyCodeBox, 1, 1);
-    headerGrid->addWidget(label("会社名(半角カナ,口座名義)"), 2, 0);
-    headerGrid->addWidget(companyKanaBox, 2, 1, 1, 3);
-    int next = accountRows(headerGrid, 3, accounts[0]);
-    auto* branchNote = label("支店名が表示されない場合は、金融機関コードを削除してから銀行名を選択"
-                             "しなおしてください。");
-    branchNote->setWordWrap(true);
-    headerGrid->addWidget(branchNote, next++, 0, 1, 4);
+    headerColumn->addWidget(kinds);
+    auto* company = new QGridLayout;
+    company->addWidget(label("会社コード(10桁)"), 0, 0);
+    company->addWidget(companyCodeBox, 0, 1, Qt::AlignLeft);
+    company->addWidget(label("会社名(半角カナ,口座名義)"), 1, 0);
+    company->addWidget(companyKanaBox, 1, 1);
+    headerColumn->addLayout(company);
+    auto* mainAccount = new QGridLayout;
+    accountRows(mainAccount, 0, accounts[0]);
+    headerColumn->addLayout(mainAccount);
     for (const char* note :
-         {"給料の振り込み元となる銀行の情報です。会社コードは銀行と契約を済ますと銀行から発行さ"
+         {"支店名が表示されない場合は、金融機関コードを削除してから銀行名を選択しなおしてください"
+          "。",
+          "給料の振り込み元となる銀行の情報です。会社コードは銀行と契約を済ますと銀行から発行さ"
           "れます。",
           "それぞれの会社に全銀ヘッダーをを登録する必要があります。それぞれの会社名をクリックし"
           "てから全銀ヘッダー部分を記入してください。"}) {
         auto* l = label(note);
         l->setWordWrap(true);
-        headerGrid->addWidget(l, next++, 0, 1, 4);
+        headerColumn->addWidget(l);
     }
     column->addWidget(header);
+    column->addStretch(1);
 
     auto* others = new QGroupBox(
         QStringLiteral("その他の取引銀行(伝票処理に関わる銀行を登録してください)"), panel);
-    auto* othersRow = new QHBoxLayout(others);
+    auto* othersColumn = new QVBoxLayout(others);
     const char* marks[] = {"①", "②", "③"};
     for (int k = 1; k <= 3; ++k) {
         auto* box = new QGroupBox(QString::fromUtf8(marks[k - 1]), others);
         auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(4, 4, 4, 4);
         accountRows(grid, 0, accounts[static_cast<size_t>(k)]);
-        othersRow->addWidget(box);
+        othersColumn->addWidget(box);
     }
-    column->addWidget(others);
-    column->addStretch(1);
+    othersColumn->addStretch(1);
+    columns->addWidget(others, 1);
 }
 
 void DepartmentRegister::connectHandlers() {
@@ -261,7 +294,14 @@ void DepartmentRegister::readList() {
 Status DepartmentRegister::writeList() {
     filePath = rootFilePath("misena.dat");
     Status status = file_.write(misenaHozon);
-    listWritten_ = status.ok();
+    const std::optional<UnsavedRename> renamed = std::exchange(unsavedRename_, std::nullopt);
+    if (!status && renamed) {
+        // misena.dat still names the old folder: put folder and name back to match it.
+        if (moveDepartmentFolder(renamed->newName, renamed->oldName)) {
+            (void)editor().rename(renamed->row, renamed->oldName);
+            rebuildBusyoLists();
+        }
+    }
     followCurrentDepartment();
     return status;
 }
@@ -367,7 +407,7 @@ void DepartmentRegister::showBranches(int account) {
 
 void DepartmentRegister::insertCommand() {
     const std::string name = s(nameBox->text());
-    if (!name.empty() && !isSafeFolderName(name)) {
+    if (!isBlankName(name) && !isSafeFolderName(name)) {
         preHozon();
         msgBox(QString::fromUtf8(kUnsafeDepartmentName), Buttons::Ok, Icon::Warning);
         return;
@@ -378,43 +418,23 @@ void DepartmentRegister::insertCommand() {
         makeDepartmentFolder(name);
 }
 
-void DepartmentRegister::renameCommand() {
-    if (selIndex < 0 || selIndex >= busyoCount)
-        return;
-    preHozon();
-    if (listChanged == 1 &&
-        msgBox(QStringLiteral("これまでの変更を保存します。よろしいですか？"), Buttons::YesNo,
-               Icon::Question, std::nullopt, QStringLiteral("保存確認")) != Answer::Yes)
-        return;
-    if (!askRenameWarning())
-        return;
-    renameIndex = selIndex;
-    const std::string oldName = busyoRecs[static_cast<size_t>(renameIndex)].name;
-    setMousePointer(Pointer::Busy);
-    openRenameDialog();
+bool DepartmentRegister::applyRename(int row) {
+    const std::string oldName = busyoRecs[static_cast<size_t>(row)].name;
     const std::string newName = renameResult;
-    if (editor().hasName(newName, renameIndex)) {
+    if (editor().hasName(newName, row)) {
         showRefusal(Refusal::Duplicate);
-        return;
+        return false;
     }
-    const bool renamed = newName != oldName;
-    if (renamed) {
-        // The folder first: when it cannot move, record and folder keep the old name.
-        if (Status moved = moveDepartmentFolder(oldName, newName); !moved) {
-            msgBox(q(moved.message()), Buttons::Ok, Icon::Warning);
-            return;
-        }
-        (void)editor().rename(renameIndex, newName);
+    if (newName == oldName)
+        return true;
+    // The folder first: when it cannot move, record and folder keep the old name.
+    if (Status moved = moveDepartmentFolder(oldName, newName); !moved) {
+        msgBox(q(moved.message()), Buttons::Ok, Icon::Warning);
+        return false;
     }
-    if (!hozon() && renamed && !listWritten_) {
-        // misena.dat still names the old folder: put folder and name back to match it.
-        if (moveDepartmentFolder(newName, oldName)) {
-            (void)editor().rename(renameIndex, oldName);
-            rebuildBusyoLists();
-            followCurrentDepartment();
-        }
-    }
-    commonEnding();
+    (void)editor().rename(row, newName);
+    unsavedRename_ = UnsavedRename{row, oldName, newName};
+    return true;
 }
 
 // ---------------------------------------------------------------- window events

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QPushButton;
 
@@ -68,7 +69,7 @@ class DepartmentRegister : public RegisterWindow {
     void preHozon() override;
     void clearDetails() override;
     void insertCommand() override;
-    void renameCommand() override;
+    bool applyRename(int row) override;
     void formLoad() override;
     void formUnload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -91,7 +92,13 @@ class DepartmentRegister : public RegisterWindow {
     std::unique_ptr<BankCodeSource> bankCodes_;
     std::optional<int> currentId_; // id of the department curBusyo names
     int fillingDetails_ = 0;
-    bool listWritten_ = false; // misena.dat was written by the last save
+    // A rename whose folder has moved and that misena.dat does not hold yet.
+    struct UnsavedRename {
+        int row;
+        std::string oldName;
+        std::string newName;
+    };
+    std::optional<UnsavedRename> unsavedRename_;
 };
 
 } // namespace lukana

@@ -2,6 +2,19 @@
 
 namespace lukana {
 
+bool isBlankName(std::string_view name) {
+    static constexpr std::string_view kIdeographicSpace = "\u3000";
+    while (!name.empty()) {
+        if (name.front() == ' ' || name.front() == '\t')
+            name.remove_prefix(1);
+        else if (name.starts_with(kIdeographicSpace))
+            name.remove_prefix(kIdeographicSpace.size());
+        else
+            return false;
+    }
+    return true;
+}
+
 std::int64_t nextId(IdRule rule, std::int64_t counter, std::int64_t largestId) {
     if (rule == IdRule::CountUp)
         return counter + 1;

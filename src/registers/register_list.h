@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lukana {
@@ -21,6 +22,10 @@ enum class IdRule {
 // The id of the next entry, which is also the counter's new value. Computed wide, so that a
 // counter at the top of its type cannot overflow here.
 std::int64_t nextId(IdRule rule, std::int64_t counter, std::int64_t largestId);
+
+// A name of blanks only (spaces, ideographic spaces, tabs) counts as no name: it would show
+// as an empty row.
+bool isBlankName(std::string_view name);
 
 enum class Move { Up, Down, Top, Bottom };
 

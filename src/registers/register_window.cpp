@@ -64,8 +64,12 @@ RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(nameList, 1);
     auto* moves = new QHBoxLayout;
-    for (QPushButton* b : moveButtons)
+    for (QPushButton* b : moveButtons) {
+        // One sign each: they share the list's width, however narrow it is.
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        b->setMinimumWidth(32);
         moves->addWidget(b);
+    }
     listColumn->addLayout(moves);
     if (setup_.detailsBesideList) {
         auto* body = new QHBoxLayout;
@@ -276,7 +280,7 @@ void RegisterWindow::onDepartmentChoiceChanged() {
 }
 
 void RegisterWindow::onNameEdited() {
-    editButtons[0]->setEnabled(!nameBox->text().isEmpty());
+    editButtons[0]->setEnabled(!isBlankName(nameBox->text().toStdString()));
 }
 
 void RegisterWindow::onNameBoxEntered() {
@@ -301,7 +305,7 @@ void RegisterWindow::insertCommand() {
         name = KanmaNuki(name);
         nameBox->setText(QString::fromStdString(name));
     }
-    if (name.empty())
+    if (isBlankName(name))
         return;
     const ListEditor::Insertion done = editor().insert(name, selIndex);
     if (done.refusal != Refusal::None) {
@@ -326,15 +330,23 @@ void RegisterWindow::renameCommand() {
     if (selIndex < 0 || selIndex >= entries().count())
         return;
     preHozon();
+    if (setup_.renameSavesList && listChanged == 1 && !setup_.saveBeforeRenameQuestion.isEmpty() &&
+        msgBox(setup_.saveBeforeRenameQuestion, Buttons::YesNo, Icon::Question, std::nullopt,
+               QStringLiteral("保存確認")) != Answer::Yes)
+        return;
     if (!askRenameWarning())
         return;
-    renameIndex = selIndex;
+    const int row = selIndex;
+    renameIndex = renamePosition(row);
     if (setup_.busyPointerForRename)
         setMousePointer(Pointer::Busy);
     openRenameDialog();
-    if (!applyRename())
+    if (!applyRename(row))
         return;
+    const bool saved = setup_.renameSavesList && hozon();
     commonEnding();
+    if (saved && setup_.renameSaveUnmarks)
+        listChanged = 0;
 }
 
 void RegisterWindow::moveCommand(Move m) {
@@ -369,10 +381,10 @@ bool RegisterWindow::askRenameWarning() {
                   QStringLiteral("変更確認")) == Answer::Ok;
 }
 
-bool RegisterWindow::applyRename() {
-    if (renameIndex < 0 || renameIndex >= entries().count())
+bool RegisterWindow::applyRename(int row) {
+    if (row < 0 || row >= entries().count())
         return false;
-    if (editor().rename(renameIndex, renameResult) == Refusal::Duplicate) {
+    if (editor().rename(row, renameResult) == Refusal::Duplicate) {
         showRefusal(Refusal::Duplicate);
         return false;
     }

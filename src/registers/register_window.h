@@ -11,14 +11,15 @@
 //   register_list.h), readList() and writeList() (set filePath and call the storage procedure
 //   through a RegisterFileGuard of damaged_files.h, so that a damaged file is moved aside and
 //   never written over; readList also does whatever the register does when its file cannot
-//   be read) and
+//   be read; a register that works on the list in memory only reads nothing) and
 //   openRenameDialog() (set registerKind or meibo2Mode if needed and runModal the dialog).
 // - Registers with details put their controls into detailsPanel() and override Hyouji (show
 //   the selected entry), preHozon (take the screen into the selected entry), clearDetails
 //   (what a refill of the list empties) and departmentChosen (runs before the chosen
 //   department's list loads).
-// - Registers whose commands differ (a filtered view, a rename that saves at once) override
-//   insertCommand, deleteCommand, renameCommand or moveCommand and reuse the protected steps.
+// - A rename that saves the whole list at once is a setup choice. Registers whose commands
+//   differ further (a filtered view, a rename that moves a folder) override insertCommand,
+//   deleteCommand, moveCommand, renamePosition or applyRename and reuse the protected steps.
 // The window keeps the rest: selection, the selection group, capacity and id refusals,
 // save failures (reported; the list stays marked changed) and discarding back to the list as
 // last read or saved.
@@ -52,6 +53,12 @@ struct RegisterSetup {
     bool detailsBesideList = false;     // else below it
     bool stripCommasWhileTyping = true; // else commas go when the name is inserted
     bool busyPointerForRename = true;
+    // A rename saves the whole list at once, earlier unsaved edits included.
+    bool renameSavesList = false;
+    // With renameSavesList: asked first while there are unsaved edits (empty: nothing asked),
+    // and whether a good save leaves the list unchanged (else leaving asks all the same).
+    QString saveBeforeRenameQuestion;
+    bool renameSaveUnmarks = true;
 };
 
 class RegisterWindow : public platform::Window {
@@ -101,7 +108,7 @@ class RegisterWindow : public platform::Window {
     bool queryUnload() override;
 
     virtual RegisterEntries& entries() = 0;
-    virtual void readList() = 0;
+    virtual void readList() {}
     virtual Status writeList() = 0;
     virtual void openRenameDialog() = 0;
 
@@ -112,15 +119,17 @@ class RegisterWindow : public platform::Window {
 
     virtual void insertCommand();
     virtual void deleteCommand();
-    virtual void renameCommand();
+    void renameCommand();
     virtual void moveCommand(Move m);
 
     // Steps the commands are made of.
     ListEditor editor();
     bool askDelete();
     bool askRenameWarning();
-    // Takes renameResult into entry renameIndex; false (and said so) for a duplicate.
-    bool applyRename();
+    // The position the rename dialog reads for a row of the list (renameIndex).
+    virtual int renamePosition(int row) const { return row; }
+    // Takes renameResult into the entry of this row; false (and said so) when refused.
+    virtual bool applyRename(int row);
     void commonEnding(); // after insert, delete and rename
     void selectRow(int row);
     void setSelectionGroupEnabled(bool enabled);

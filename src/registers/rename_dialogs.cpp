@@ -1,6 +1,7 @@
 #include "rename_dialogs.h"
 
 #include "platform/pointer.h"
+#include "register_list.h"
 #include "storage/routines.h"
 #include "storage/state.h"
 
@@ -57,9 +58,9 @@ void RenameDialog::formActivate() {
 }
 
 void RenameDialog::onOkClicked() {
-    // An emptied box keeps the old name.
+    // An emptied box, or one of blanks only, keeps the old name.
     std::string name = KanmaNuki(nameBox->text().toStdString());
-    if (!name.empty())
+    if (!isBlankName(name))
         renameResult = name;
     closeWindow();
 }

@@ -28,6 +28,7 @@ RegisterSetup subAccountSetup() {
         "削除するとこれまでに入力したデータもすべて削除されます。本当に削除しますか？");
     s.renameWarning = QStringLiteral("異なる仕入先にする場合は「削除」「挿入」を行ってください。");
     s.counter = &ttidTy;
+    s.renameSavesList = true;
     return s;
 }
 
@@ -43,14 +44,6 @@ SubAccountRegister::SubAccountRegister(QWidget* parent)
     if (auto* root = qobject_cast<QBoxLayout*>(layout()))
         root->insertLayout(0, row); // above the list
     titleChoice->onChange([this] { onTitleChosen(); });
-}
-
-void SubAccountRegister::readList() {
-    // An unreadable file leaves the list in memory as it was, not half read.
-    view_.keep();
-    filePath = rootFilePath("ty.dat");
-    if (!tyModosi())
-        view_.restoreKept();
 }
 
 Status SubAccountRegister::writeList() {
@@ -104,7 +97,7 @@ void SubAccountRegister::onTitleChosen() {
 
 void SubAccountRegister::insertCommand() {
     const std::string name = nameBox->text().toStdString();
-    if (name.empty())
+    if (isBlankName(name))
         return;
     if (!view_.title()) {
         msgBox(QStringLiteral("勘定科目を選んでから補助科目を登録してください。"));
@@ -117,26 +110,6 @@ void SubAccountRegister::insertCommand() {
     }
     nameBox->clear();
     commonEnding();
-}
-
-void SubAccountRegister::renameCommand() {
-    if (selIndex < 0 || selIndex >= view_.count())
-        return;
-    if (!askRenameWarning())
-        return;
-    const int row = selIndex;
-    renameIndex = view_.position(row); // the dialog reads the whole list
-    setMousePointer(Pointer::Busy);
-    openRenameDialog();
-    if (editor().rename(row, renameResult) == Refusal::Duplicate) {
-        showRefusal(Refusal::Duplicate);
-        return;
-    }
-    // Saved at once, earlier unsaved edits included.
-    const bool saved = hozon();
-    commonEnding();
-    if (saved)
-        listChanged = 0;
 }
 
 void SubAccountRegister::moveCommand(Move m) {

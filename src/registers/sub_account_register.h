@@ -21,13 +21,13 @@ class SubAccountRegister : public RegisterWindow {
 
   protected:
     RegisterEntries& entries() override { return view_; }
-    void readList() override;
     Status writeList() override;
     void openRenameDialog() override;
     void formLoad() override;
     void formActivate() override;
     void insertCommand() override;
-    void renameCommand() override;
+    // The dialog reads the whole list.
+    int renamePosition(int row) const override { return view_.position(row); }
     void moveCommand(Move m) override;
 
   private:

@@ -36,6 +36,7 @@ RegisterSetup supplierSetup() {
     s.renameWarning = QStringLiteral("異なる仕入先にする場合は「削除」「挿入」を行ってください。");
     s.counter = &ttidSiire;
     s.detailsBesideList = true;
+    s.renameSavesList = true;
     return s;
 }
 
@@ -212,25 +213,6 @@ void SupplierRegister::reloadBusyoList() {
 void SupplierRegister::formActivate() {
     RegisterWindow::formActivate();
     setMousePointer(Pointer::Normal); // the voucher book's menu shows the busy pointer
-}
-
-// ---------------------------------------------------------------- commands
-
-void SupplierRegister::renameCommand() {
-    if (selIndex < 0 || selIndex >= siireCount)
-        return;
-    if (!askRenameWarning())
-        return;
-    renameIndex = selIndex;
-    setMousePointer(Pointer::Busy);
-    openRenameDialog();
-    if (!applyRename())
-        return;
-    // The whole list is saved at once, earlier unsaved edits included.
-    const bool saved = hozon();
-    commonEnding();
-    if (saved)
-        listChanged = 0;
 }
 
 // ---------------------------------------------------------------- details

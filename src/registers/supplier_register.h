@@ -59,7 +59,6 @@ class SupplierRegister : public RegisterWindow {
     void Hyouji() override;
     void formLoad() override;
     void formActivate() override;
-    void renameCommand() override;
 
   private:
     // True (and said so) when no supplier is selected.

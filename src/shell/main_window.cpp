@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "department_stand_in.h"
 #include "folder_copy.h"
 #include "id_counter_merge.h"
 #include "login_files.h"
@@ -10,6 +9,7 @@
 #include "platform/pointer.h"
 #include "platform/registry.h"
 #include "registers/damaged_files.h"
+#include "registers/openers.h"
 #include "shell_state.h"
 #include "storage/masters.h"
 #include "storage/paths.h"
@@ -173,12 +173,7 @@ void MainWindow::loadBusyoList() {
     rebuildBusyoLists();
     msgBox(QStringLiteral("まず部署を登録してください。"));
     for (;;) {
-        if (const WindowOpener& open = mainWindowOpeners().tenpo) {
-            open();
-        } else {
-            DepartmentStandIn standIn;
-            runModal(standIn);
-        }
+        openDepartmentRegister();
         if (busyoCount > 0)
             break;
         msgBox(QStringLiteral("部署を登録してください"));

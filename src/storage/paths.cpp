@@ -45,7 +45,7 @@ std::string busyoFilePath(std::string_view busyoName, std::string_view fileName)
 }
 
 bool isSafeFolderName(std::string_view name) {
-    if (name.empty() || name == "." || name == "..")
+    if (name.empty() || name == "." || name == ".." || name.size() > kMaxFolderNameBytes)
         return false;
     for (unsigned char c : name) {
         if (c < 0x20 || c == 0x7f)

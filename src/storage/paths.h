@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,8 +20,11 @@ std::string rootFilePath(std::string_view fileName);
 std::string busyoFilePath(std::string_view busyoName, std::string_view fileName);
 std::string busyoFolderPath(std::string_view busyoName);
 
+// The longest folder name the file systems take: 255 bytes (85 kanji).
+inline constexpr size_t kMaxFolderNameBytes = 255;
+
 // A name that can be one folder: not empty, not "." or "..", none of / \ : * ? " < > |
-// or control characters, no leading or trailing blanks or dots.
+// or control characters, no leading or trailing blanks or dots, at most kMaxFolderNameBytes.
 bool isSafeFolderName(std::string_view name);
 
 // "20037.dat" for July 2003 (ending ".dat"), " 2003 7u.dat" in the older form.

@@ -6,12 +6,11 @@ using namespace lukana;
 
 TEST_F(ShellTest, AnalysesOpenFromTheMainWindowAndLeaveTheirDepartmentChosen) {
     registerWindowOpeners();
-    mainWindowOpeners().tenpo = {}; // the first start registers through the stand-in
     platform::setToday(platform::CalendarDay{2004, 1, 10});
     TestScript script;
     auto main = firstStart(script);
     ASSERT_TRUE(main);
-    ASSERT_TRUE(addDepartment("二号店"));
+    addBusyo("二号店", 8);
     ASSERT_TRUE(main->button("customersButton")->isEnabled());
     ASSERT_TRUE(main->button("bestSellersButton")->isEnabled());
 

@@ -1,8 +1,7 @@
 #include "department_fixture.h"
 #include "registers/bank_codes.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include "support/bank_code_file.h"
 
 using namespace lukana;
 using namespace lukana::platform;
@@ -13,23 +12,12 @@ class BankCodesTest : public DepartmentRegisterTest {
   protected:
     // A small bank-code file: banks 0001, 0005 and 0009; branches of 0001 and 0005.
     void writeBankCodes() {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture");
-            db.setDatabaseName(bankCodeDatabasePath());
-            ASSERT_TRUE(db.open());
-            QSqlQuery sql(db);
-            for (const char* statement : {
-                     "CREATE TABLE 金融機関コード (金融機関コード TEXT, 漢字金融機関名 TEXT)",
-                     "CREATE TABLE 支店コード (金融機関コード TEXT, 支店コード TEXT, "
-                     "漢字支店名 TEXT, カナ支店名 TEXT)",
-                     "INSERT INTO 金融機関コード VALUES ('0001','みずほ'), ('0005','三菱ＵＦＪ'), "
-                     "('0009','三井住友')",
-                     "INSERT INTO 支店コード VALUES ('0001','001','東京営業部','トウキヨウ'), "
-                     "('0005','001','本店','ホンテン'), ('0005','002','丸の内','マルノウチ')",
-                 })
-                ASSERT_TRUE(sql.exec(QString::fromUtf8(statement))) << statement;
-        }
-        QSqlDatabase::removeDatabase("fixture");
+        writeBankCodeFile(
+            bankCodeDatabasePath(),
+            {"INSERT INTO 金融機関コード VALUES ('0001','みずほ'), ('0005','三菱ＵＦＪ'), "
+             "('0009','三井住友')",
+             "INSERT INTO 支店コード VALUES ('0001','001','東京営業部','トウキヨウ'), "
+             "('0005','001','本店','ホンテン'), ('0005','002','丸の内','マルノウチ')"});
     }
     static QStringList names(const QComboBox* picker) {
         QStringList list;

@@ -2,6 +2,8 @@
 #include "registers/department_folders.h"
 
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 using namespace lukana;
 using namespace lukana::platform;
@@ -69,6 +71,16 @@ BusyoRec filledRecord(const std::string& name, int id) {
         r.otherAccountNumber[j] = "222222" + n;
     }
     return r;
+}
+
+// The width a box paints its text in.
+int textRoom(const QLineEdit* box) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    return contents.marginsRemoved(box->textMargins()).width() - 2 * 2; // its margin each side
 }
 
 } // namespace
@@ -157,6 +169,31 @@ TEST_F(DepartmentRegisterTest, PanelShowsAndTakesBackEveryFieldAndKeepsTheFourth
     filePath = rootFilePath("expected.dat");
     ASSERT_TRUE(misenaHozon().ok());
     EXPECT_EQ(saved, readBytes(filePath));
+}
+
+TEST_F(DepartmentRegisterTest, EveryBoxShowsItsLongestValueWhole) {
+    TestScript script;
+    withRegister(script, [&](DepartmentRegister& w) {
+        std::vector<std::pair<const QLineEdit*, QString>> boxes = {
+            {w.telBox, "0120-888-8888"},
+            {w.faxBox, "0120-888-8888"},
+            {w.postalCodeBox, "888-8888"},
+            {w.companyCodeBox, "8888888888"},
+            {w.areaBoxes[0]->textBox(), "神奈川県"},
+            {w.areaBoxes[1]->textBox(), "南都留郡富士河口湖町"},
+            {w.areaBoxes[2]->textBox(), "宇奈月町愛本橋爪東官林地内"},
+        };
+        for (const DepartmentRegister::Account& a : w.accounts) {
+            boxes.insert(boxes.end(), {{a.bankCode, "8888"},
+                                       {a.branchCode, "888"},
+                                       {a.number, "8888888"},
+                                       {a.bank->textBox(), "バンク・オブ・アメリカ・エヌ・エイ"},
+                                       {a.branch->textBox(), "ひばりケ丘ローンプラザ出張所"}});
+        }
+        for (const auto& [box, longest] : boxes)
+            EXPECT_GE(textRoom(box), QFontMetrics(box->font()).horizontalAdvance(longest))
+                << longest.toStdString();
+    });
 }
 
 TEST_F(DepartmentRegisterTest, EveryBoxOfThePanelDropsCommasAsTyped) {
@@ -262,12 +299,16 @@ TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
     std::filesystem::create_directories(busyoFolderPath("旧店")); // left by a deleted department
     const std::string before = readBytes(misenaPath());
     const std::string unsafe = kUnsafeDepartmentName;
+    std::string tooLong; // 86 kanji: 258 bytes, more than a folder name holds
+    for (int i = 0; i < 86; ++i)
+        tooLong += "店";
     struct Case {
-        const char* newName;
+        std::string newName;
         std::string message;
     };
     const Case cases[] = {
         {"a/b", unsafe},
+        {tooLong, unsafe},
         {"..", unsafe},
         {"本社.", unsafe},
         {" 本社", unsafe},
@@ -279,7 +320,7 @@ TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
         script.answer(Answer::Ok).answer(Answer::Ok);
         withRegister(script, [&](DepartmentRegister& w) {
             clickRow(w.nameList, 0);
-            renameTo(script, QString::fromUtf8(c.newName));
+            renameTo(script, QString::fromStdString(c.newName));
             w.editButtons[2]->click();
             EXPECT_EQ(rows(w.nameList), (QStringList{"本店", "支店"}));
             EXPECT_EQ(w.listChanged, 0);
@@ -308,11 +349,12 @@ TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
 
     // Inserting such a name is refused before anything is made.
     TestScript inserting;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 5; ++i)
         inserting.answer(Answer::Ok);
     withRegister(inserting, [&](DepartmentRegister& w) {
-        for (const char* name : {"a/b", "..", "店.", "a\tb"})
-            insert(w, QString::fromUtf8(name));
+        for (const std::string& name : {std::string("a/b"), std::string(".."), std::string("店."),
+                                        std::string("a\tb"), tooLong})
+            insert(w, QString::fromStdString(name));
         EXPECT_EQ(rows(w.nameList), (QStringList{"本店", "支店"}));
         EXPECT_EQ(w.listChanged, 0);
     });

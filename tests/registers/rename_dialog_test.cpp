@@ -61,4 +61,13 @@ TEST_F(RegisterTest, RenameDialogCancelKeepsTheNameAndOkDropsCommas) {
     });
     runModal(dialog);
     EXPECT_EQ(renameResult, "Snacks");
+    // Blanks only are no name: the old one stays.
+    for (const char* blanks : {" ", "\u3000 ", "\t"}) {
+        script.window([&](Window&) {
+            dialog.nameBox->setText(QString::fromUtf8(blanks));
+            dialog.okButton->click();
+        });
+        runModal(dialog);
+        EXPECT_EQ(renameResult, "Food") << blanks;
+    }
 }

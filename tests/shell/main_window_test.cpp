@@ -103,7 +103,7 @@ TEST_F(ShellTest, ChoiceFollowsCurBusyoOnEveryActivation) {
     TestScript script;
     auto main = firstStart(script);
     ASSERT_TRUE(main);
-    ASSERT_TRUE(addDepartment("二号店"));
+    addBusyo("二号店", 8);
     EXPECT_TRUE(main->button("customersButton")->isEnabled());
     EXPECT_FALSE(main->button("salesListButton")->isEnabled()); // no window yet
 
@@ -196,10 +196,7 @@ TEST_F(ShellTest, DamagedRegisterFilesAreMovedAsideAndTold) {
     TestScript script;
     auto main = laterStart(script, "pw", [&] {
         script.answer(Answer::Ok).answer(Answer::Ok); // misena.dat moved aside, first department
-        script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
-            w.txtName->setText("本店");
-            w.addButton->click();
-        });
+        script.window<DepartmentRegister>(registerDepartment("本店"));
         script.answer(Answer::Ok).answer(Answer::Ok); // menus note, tekiyou.dat moved aside
     });
     ASSERT_TRUE(main);
@@ -216,34 +213,8 @@ TEST_F(ShellTest, DamagedRegisterFilesAreMovedAsideAndTold) {
     exitProgram(script, *main, Answer::No);
 }
 
-TEST(Departments, AddDepartmentIssuesIdsAndRefusesUnsafeNames) {
-    TempDir drive;
-    resetSharedState();
-    driveRoot = drive.str();
-    fs::create_directories(drive.path() / "ktlukana");
-    ttidKyoutuu = 5;
-    busyoRecs[0].name = "本店";
-    busyoRecs[0].id = 9;
-    busyoCount = 1;
-    ASSERT_TRUE(addDepartment("二号店"));
-    EXPECT_EQ(busyoIds[1], 11); // max(counter, largest id) + 2
-    EXPECT_EQ(ttidKyoutuu, 11);
-    EXPECT_TRUE(fs::is_directory(drive.path() / "ktlukana" / "二号店"));
-    for (const char* bad : {"", "..", "a/b", " 店", "本店"})
-        EXPECT_FALSE(addDepartment(bad)) << bad;
-    EXPECT_EQ(busyoCount, 2);
-
-    // A failed write leaves memory as it was.
-    setWriteFaultHook([](WriteStage) { return true; });
-    EXPECT_FALSE(addDepartment("三号店"));
-    setWriteFaultHook({});
-    EXPECT_EQ(busyoCount, 2);
-    EXPECT_EQ(ttidKyoutuu, 11);
-}
-
 TEST_F(ShellTest, ButtonsOpenTheirWindowsOnceRegistered) {
     lukana::registerWindowOpeners();
-    lukana::mainWindowOpeners().tenpo = {}; // the first start below registers through the stand-in
     TestScript script;
     auto main = firstStart(script);
     ASSERT_TRUE(main);

@@ -1,9 +1,9 @@
 #pragma once
 // A fresh drive root, fresh shared state and registry, and helpers to script the start.
 #include "platform/pointer.h"
+#include "registers/department_register.h"
 #include "shell/backup.h"
 #include "shell/closing_days.h"
-#include "shell/department_stand_in.h"
 #include "shell/login_files.h"
 #include "shell/login_window.h"
 #include "shell/main_window.h"
@@ -52,21 +52,35 @@ class ShellTest : public ::testing::Test {
             w.okButton->click();
         };
     }
+    // The department register at the first start: inserts the name, saves and goes back.
+    static std::function<void(lukana::DepartmentRegister&)>
+    registerDepartment(const QString& name) {
+        return [name](lukana::DepartmentRegister& w) {
+            w.nameBox->setText(name);
+            w.editButtons[0]->click();
+            w.saveButton->click();
+            w.backButton->click();
+        };
+    }
     // The first start up to the shown main window, registering one department.
     std::unique_ptr<lukana::MainWindow> firstStart(TestScript& script, const QString& pw = "pw") {
         script.window<lukana::LoginWindow>(login(pw));
         script.answer(lukana::platform::Answer::Ok);
-        script.window<lukana::DepartmentStandIn>([](lukana::DepartmentStandIn& w) {
-            w.txtName->setText("本店");
-            w.addButton->click();
-        });
+        script.window<lukana::DepartmentRegister>(registerDepartment("本店"));
         script.answer(lukana::platform::Answer::Ok);
         return lukana::Main();
+    }
+    // Another department, in memory and with its folder, as the register leaves it.
+    static void addBusyo(const std::string& name, int id) {
+        lukana::busyoRecs[static_cast<size_t>(lukana::busyoCount)].name = name;
+        lukana::busyoRecs[static_cast<size_t>(lukana::busyoCount)].id = id;
+        ++lukana::busyoCount;
+        lukana::rebuildBusyoLists();
+        fs::create_directories(lukana::busyoFolderPath(name));
     }
     // The first start with every window's real opener in place.
     std::unique_ptr<lukana::MainWindow> firstStartWithOpeners(TestScript& script) {
         lukana::registerWindowOpeners();
-        lukana::mainWindowOpeners().tenpo = {}; // the first start registers through the stand-in
         return firstStart(script);
     }
     // Closes the main window with the given answer to the backup question.

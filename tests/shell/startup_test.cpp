@@ -48,17 +48,14 @@ TEST_F(ShellTest, DepartmentIsAskedForUntilOneIsRegistered) {
     TestScript script;
     script.window<LoginWindow>(login(""));
     script.answer(Answer::Ok);
-    script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
-        w.txtName->setText("a/b"); // cannot be a folder name
-        w.addButton->click();
-        EXPECT_TRUE(w.isOpen());
-        w.closeButton->click();
+    script.window<DepartmentRegister>([](DepartmentRegister& w) {
+        w.nameBox->setText("a/b"); // cannot be a folder name
+        w.editButtons[0]->click();
+        EXPECT_EQ(w.nameList->count(), 0);
+        w.backButton->click();
     });
     script.answer(Answer::Ok).answer(Answer::Ok);
-    script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
-        w.txtName->setText("二号店");
-        w.addButton->click();
-    });
+    script.window<DepartmentRegister>(registerDepartment("二号店"));
     script.answer(Answer::Ok);
     auto main = Main();
     ASSERT_TRUE(main);
@@ -162,10 +159,7 @@ TEST_F(ShellTest, WrongPasswordKeepsTheLoginOpen) {
         EXPECT_FALSE(w.isOpen());
     });
     script.answer(Answer::Ok).answer(Answer::Ok); // first department
-    script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
-        w.txtName->setText("本店");
-        w.addButton->click();
-    });
+    script.window<DepartmentRegister>(registerDepartment("本店"));
     auto main = Main();
     ASSERT_TRUE(main);
     ASSERT_EQ(script.boxes().size(), 6u);
@@ -195,10 +189,7 @@ TEST_F(ShellTest, PasswordBoxDropsCommasSoTheStoredPasswordMatches) {
         w.okButton->click();
     });
     script.answer(Answer::Ok).answer(Answer::Ok);
-    script.window<DepartmentStandIn>([](DepartmentStandIn& w) {
-        w.txtName->setText("本店");
-        w.addButton->click();
-    });
+    script.window<DepartmentRegister>(registerDepartment("本店"));
     auto main = Main();
     ASSERT_TRUE(main);
     EXPECT_EQ(readBytes(root("passw.dat")), "ab\r\n");

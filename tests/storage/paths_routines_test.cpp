@@ -24,6 +24,12 @@ TEST(Paths, SafeFolderNames) {
     for (const char* bad : {"", ".", "..", "a/b", "a\\b", "a:b", "a*", "a?", "a\"b", "<a>", "a|b",
                             " a", "a ", ".a", "a.", "a\tb", "\u3000本店", "本店\u3000"})
         EXPECT_FALSE(isSafeFolderName(bad)) << bad;
+    // 85 kanji fill the 255 bytes a folder name may have; one byte more is refused.
+    std::string longest;
+    for (int i = 0; i < 85; ++i)
+        longest += "店";
+    EXPECT_TRUE(isSafeFolderName(longest));
+    EXPECT_FALSE(isSafeFolderName(longest + "a"));
 }
 
 TEST(Paths, BuiltFromTheDriveRoot) {

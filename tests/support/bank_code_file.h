@@ -1,0 +1,26 @@
+#pragma once
+// A bank-code file as the department register reads it: the two tables, filled by the given
+// INSERT statements.
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+
+inline void writeBankCodeFile(const QString& path, std::initializer_list<const char*> inserts) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bank-code-fixture");
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery sql(db);
+        for (const char* create :
+             {"CREATE TABLE 金融機関コード (金融機関コード TEXT, 漢字金融機関名 TEXT)",
+              "CREATE TABLE 支店コード (金融機関コード TEXT, 支店コード TEXT, 漢字支店名 TEXT, "
+              "カナ支店名 TEXT)"})
+            ASSERT_TRUE(sql.exec(QString::fromUtf8(create))) << create;
+        for (const char* insert : inserts)
+            ASSERT_TRUE(sql.exec(QString::fromUtf8(insert))) << insert;
+    }
+    QSqlDatabase::removeDatabase("bank-code-fixture");
+}
