@@ -13,9 +13,9 @@ namespace fs = std::filesystem;
 
 const char* const kUnsafeDepartmentName =
     "この名前は部署のフォルダー名に使えません。\r"
-    "空の名前、「.」「..」、/ \\ : * ? \" < > | や制御文字を含む名前、"
-    "先頭や末尾が空白またはピリオドの名前、"
-    "長すぎる名前（漢字で85文字、半角英数字で255文字を超える名前）は使えません。";
+    "空の名前、「.」「..」、/ \\ : * ? \" < > | や制御文字を含む名前、\r"
+    "先頭や末尾が空白またはピリオドの名前、\r"
+    "漢字で85文字（半角英数字で255文字）を超える名前は使えません。";
 
 void makeDepartmentFolder(const std::string& name) {
     const std::string folder = busyoFolderPath(name);
