@@ -44,7 +44,6 @@ SalesListWindow::SalesListWindow(QWidget* parent) : platform::Window(parent) {
     departmentList_ = new platform::ComboBox(this);
     departmentList_->setObjectName(QStringLiteral("departmentList"));
     departmentList_->setMinimumWidth(200);
-    departmentList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     yearBox_ = new platform::TextBox(this);
     yearBox_->setStripCommas(true);
     yearBox_->setFixedWidth(60);
