@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 namespace lukana::analysis {
@@ -80,8 +81,9 @@ QWidget* AnalysisWindow::buildFilters() {
     column->setContentsMargins(0, 0, 0, 0);
     const auto addList = [&](const char* caption) {
         column->addWidget(new QLabel(QString::fromUtf8(caption), panel));
-        auto* list = new platform::ComboBox(panel);
-        column->addWidget(list);
+        auto* list = new platform::ListBox(panel);
+        list->setMinimumHeight(60);
+        column->addWidget(list, 1);
         return list;
     };
     weekdayList_ = addList("曜日");
@@ -96,7 +98,6 @@ QWidget* AnalysisWindow::buildFilters() {
     detailFrame_->onRecalculate([this] { preHyouji(); });
     detailFrame_->hide();
     column->addWidget(detailFrame_);
-    column->addStretch();
     panel->setFixedWidth(300);
     return panel;
 }
@@ -203,6 +204,13 @@ void AnalysisWindow::fillList(platform::ComboBox* list, const std::vector<std::s
         list->addItem(QString::fromStdString(entry));
     list->setListIndex(-1);
     listFilling_ = false;
+}
+
+void AnalysisWindow::fillList(platform::ListBox* list, const std::vector<std::string>& entries) {
+    QStringList texts;
+    for (const std::string& entry : entries)
+        texts << QString::fromStdString(entry);
+    list->setItemsQuietly(texts);
 }
 
 void AnalysisWindow::formLoad() {

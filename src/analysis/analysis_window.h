@@ -61,9 +61,9 @@ class AnalysisWindow : public platform::Window {
     // The controls, for tests.
     platform::ComboBox* departmentList() const { return departmentList_; }
     platform::ComboBox* categoryList() const { return categoryList_; }
-    platform::ComboBox* weekdayList() const { return weekdayList_; }
-    platform::ComboBox* arrivalSlotList() const { return arrivalSlotList_; }
-    platform::ComboBox* customerTypeList() const { return customerTypeList_; }
+    platform::ListBox* weekdayList() const { return weekdayList_; }
+    platform::ListBox* arrivalSlotList() const { return arrivalSlotList_; }
+    platform::ListBox* customerTypeList() const { return customerTypeList_; }
     PeriodFrame* periodFrame() const { return periodFrame_; }
     DetailConditionFrame* detailFrame() const { return detailFrame_; }
     platform::Grid* rankingGrid() const { return grid_; }
@@ -92,6 +92,7 @@ class AnalysisWindow : public platform::Window {
     QWidget* buildLineChart();
     void addCopyButtons(QBoxLayout* row, ChartPicture figure, ChartPicture texts);
     void fillList(platform::ComboBox* list, const std::vector<std::string>& entries);
+    static void fillList(platform::ListBox* list, const std::vector<std::string>& entries);
 
     void onDepartmentChosen();
     void onCategoryChosen();
@@ -117,9 +118,9 @@ class AnalysisWindow : public platform::Window {
 
     platform::ComboBox* departmentList_ = nullptr;
     platform::ComboBox* categoryList_ = nullptr;
-    platform::ComboBox* weekdayList_ = nullptr;
-    platform::ComboBox* arrivalSlotList_ = nullptr;
-    platform::ComboBox* customerTypeList_ = nullptr;
+    platform::ListBox* weekdayList_ = nullptr;
+    platform::ListBox* arrivalSlotList_ = nullptr;
+    platform::ListBox* customerTypeList_ = nullptr;
     PeriodFrame* periodFrame_ = nullptr;
     DetailConditionFrame* detailFrame_ = nullptr;
     platform::Grid* grid_ = nullptr;

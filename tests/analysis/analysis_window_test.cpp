@@ -154,6 +154,27 @@ TEST_F(AnalysisWindowTest, OpeningRanksLastMonthOfTheCurrentDepartment) {
     EXPECT_TRUE(w->detailFrame()->isHidden());
 }
 
+TEST_F(AnalysisWindowTest, FilterListsOpenOnAllAndAChoiceRecalculates) {
+    addSlip("本店", 2003, 12, 5, kEightToNine); // a Friday
+    auto w = open(AnalysisKind::Menu);
+    ASSERT_EQ(w->weekdayList()->count(), 8);
+    EXPECT_EQ(w->weekdayList()->item(7)->text(), "土曜日");
+    ASSERT_EQ(w->arrivalSlotList()->count(), 14);
+    EXPECT_EQ(w->arrivalSlotList()->item(1)->text(), " 0時～ 2時");
+    ASSERT_EQ(w->customerTypeList()->count(), 10);
+    for (platform::ListBox* list : {w->weekdayList(), w->arrivalSlotList(), w->customerTypeList()})
+        EXPECT_EQ(list->listIndex(), 0);
+    reads.clear();
+    w->weekdayList()->setListIndex(7);
+    EXPECT_EQ(reads.size(), 1u);
+    EXPECT_EQ(w->analysis().filters().weekday, 7);
+    w->arrivalSlotList()->setListIndex(11); // 20 to 22 o'clock
+    EXPECT_EQ(reads.size(), 2u);
+    EXPECT_EQ(w->analysis().filters().arrivalSlot, 11);
+    w->arrivalSlotList()->setListIndex(11); // no change, no recalculation
+    EXPECT_EQ(reads.size(), 2u);
+}
+
 TEST_F(AnalysisWindowTest, NoSuchDepartmentOpensWithoutACalculation) {
     curBusyo = 5;
     auto w = open(AnalysisKind::Customers);
