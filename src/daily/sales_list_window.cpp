@@ -81,11 +81,12 @@ SalesListWindow::SalesListWindow(QWidget* parent) : platform::Window(parent) {
 
     dayGrid_->setCols(kDayColumns);
     dayGrid_->setFixedCols(2);
-    dayGrid_->setColWidth(0, 300);
-    dayGrid_->setColWidth(1, 300);
     summaryGrid_->setCols(kSummaryColumns);
     summaryGrid_->setFixedCols(1);
-    summaryGrid_->setColWidth(0, 600);
+    summaryGrid_->setColWidthFitting(0, 600, QString::fromUtf8(kSalesListSummaryLabels[1]));
+    // The weekday column takes what the labels need more, so the columns stay in line.
+    dayGrid_->setColWidth(0, 300);
+    dayGrid_->setColWidth(1, summaryGrid_->colWidth(0) - 300);
     for (int j = 0; j < kSalesListColumns; ++j) {
         dayGrid_->setColWidth(j + 2, 1000);
         dayGrid_->setColAlignment(j + 2, Qt::AlignRight);

@@ -151,6 +151,11 @@ void Grid::setColWidth(int col, int twips) {
     shapeChanged();
 }
 
+void Grid::setColWidthFitting(int col, int twips, const QString& widest) {
+    const int needed = fontMetrics().horizontalAdvance(widest) + 2 * kTextMarginPx + 1;
+    setColWidth(col, std::max(twips, needed * kTwipsPerPixel));
+}
+
 int Grid::rowHeight(int row) const {
     if (row < 0 || row >= rows())
         return 0;

@@ -64,6 +64,9 @@ class Grid : public QAbstractScrollArea {
 
     int colWidth(int col) const;
     void setColWidth(int col, int twips);
+    // As setColWidth, but never narrower than the widest text needs: a width set for a
+    // narrower screen font must not cut off what the column shows.
+    void setColWidthFitting(int col, int twips, const QString& widest);
     int rowHeight(int row) const;
     void setRowHeight(int row, int twips);
 

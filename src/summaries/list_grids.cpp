@@ -24,13 +24,14 @@ QString CashRows::text(int row, int col) const {
 }
 
 void layOutGrid(Grid& grid, int rows, const QStringList& headings, const std::vector<int>& widths,
-                int rightAligned) {
+                int rightAligned, const QString& widestFirst) {
     grid.setCols(static_cast<int>(widths.size()));
     grid.setRows(rows);
     grid.setFixedRows(1);
     grid.setFixedCols(1);
     for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
-        grid.setColWidth(c, widths[static_cast<size_t>(c)]);
+        grid.setColWidthFitting(c, widths[static_cast<size_t>(c)],
+                                c == 0 ? widestFirst : QString());
         if (c < rightAligned)
             grid.setColAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         grid.setText(0, c, c < headings.size() ? headings[c] : QString());
@@ -38,13 +39,19 @@ void layOutGrid(Grid& grid, int rows, const QStringList& headings, const std::ve
 }
 
 void layOutSummaryGrids(Grid& list, Grid& totals, const QString& fromHeading,
-                        const QString& toHeading) {
+                        const QString& toHeading, DateForm form) {
     const std::vector<int> widths{1000, 1500, 1500, 1500, 1500, 1500, 1500, 1500, 1500};
+    SummaryRow latest;
+    latest.year = 2000;
+    latest.month = 12;
+    latest.day = 28;
+    const QString widestDate = QString::fromStdString(summaryDateText(latest, form));
     layOutGrid(list, 1,
                {"日付", "税抜き額", "税抜き額計", "消費税", "消費税累計", "金額", "金額計",
                 fromHeading, toHeading},
-               widths, 9);
-    layOutGrid(totals, 2, {"", "税抜き額合計", "", "消費税合計", "", "金額合計"}, widths, 9);
+               widths, 9, widestDate);
+    layOutGrid(totals, 2, {"", "税抜き額合計", "", "消費税合計", "", "金額合計"}, widths, 9,
+               widestDate);
     totals.setText(1, 0, QStringLiteral("合計"));
 }
 

@@ -40,14 +40,14 @@ class CashRows : public platform::GridRowSource {
 };
 
 // Headings in row 0, widths in twips, right alignment for the first rightAligned columns,
-// one fixed row and column.
+// one fixed row and column; the first column at least as wide as widestFirst needs.
 void layOutGrid(platform::Grid& grid, int rows, const QStringList& headings,
-                const std::vector<int>& widths, int rightAligned);
+                const std::vector<int>& widths, int rightAligned, const QString& widestFirst = {});
 
 // The nine columns of the summary lists ("どこから"/"どこへ" or "出金元"/"入金先" last) and
-// their totals grid with "合計".
+// their totals grid with "合計"; the date column fits the dates of the form.
 void layOutSummaryGrids(platform::Grid& list, platform::Grid& totals, const QString& fromHeading,
-                        const QString& toHeading);
+                        const QString& toHeading, DateForm form);
 void showSummaryTotals(platform::Grid& totals, const SummaryTotals& values);
 
 void layOutCashGrids(platform::Grid& list, platform::Grid& totals);

@@ -3,19 +3,15 @@
 #include "storage/display_format.h"
 
 namespace lukana::summaries {
-namespace {
+std::string monthDayText(int month, int day) {
+    return Str(month) + "/" + Str(day);
+}
 
-std::string dateText(const SummaryRow& row, DateForm form) {
+std::string summaryDateText(const SummaryRow& row, DateForm form) {
     std::string monthDay = monthDayText(row.month, row.day);
     if (form == DateForm::MonthDay)
         return monthDay;
     return Str(row.year) + "/" + monthDay;
-}
-
-} // namespace
-
-std::string monthDayText(int month, int day) {
-    return Str(month) + "/" + Str(day);
 }
 
 std::string yen(double value) {
@@ -26,7 +22,7 @@ std::string summaryCellText(const SummaryRow& row, int column, DateForm form,
                             const PartyNames& names) {
     switch (column) {
     case 0:
-        return dateText(row, form);
+        return summaryDateText(row, form);
     case 1:
         return yen(row.exTax());
     case 2:
@@ -49,7 +45,7 @@ std::string summaryCellText(const SummaryRow& row, int column, DateForm form,
 }
 
 std::string printedDate(const SummaryRow& row, DateForm form) {
-    std::string text = dateText(row, form);
+    std::string text = summaryDateText(row, form);
     if (form == DateForm::YearMonthDay)
         return text.size() > 3 ? text.substr(3) : std::string();
     return text;

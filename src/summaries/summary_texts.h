@@ -16,6 +16,9 @@ std::string monthDayText(int month, int day);
 // The date column: " 2003/ 12/ 5" in the period list, " 12/ 5" in the monthly summary.
 enum class DateForm { YearMonthDay, MonthDay };
 
+// The date column's text.
+std::string summaryDateText(const SummaryRow& row, DateForm form);
+
 // Column c (0 date, 1 amount less tax, 2 its running sum, 3 tax, 4 running tax, 5 amount,
 // 6 running amount, 7 from party, 8 to party) of a row.
 std::string summaryCellText(const SummaryRow& row, int column, DateForm form,

@@ -15,7 +15,7 @@ SummaryWindow::SummaryWindow(DateForm dateForm, const QString& fromHeading,
       printButton(new QPushButton(QStringLiteral("印刷"), this)),
       backButton(new QPushButton(QStringLiteral("戻る"), this)), dateForm_(dateForm),
       fromHeading_(fromHeading), toHeading_(toHeading), rows_(list_, dateForm) {
-    layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_);
+    layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_, dateForm_);
     listGrid->setRowSource(&rows_);
     filters->onChosen([this](int) { preHyouji(); });
     filters->onMatchModeChosen([this] { preHyouji(); });
@@ -31,7 +31,7 @@ void SummaryWindow::preHyouji() {
     {
         Grid::Filling hideList(*listGrid);
         Grid::Filling hideTotals(*totalsGrid);
-        layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_);
+        layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_, dateForm_);
         periodShown();
         const std::string busyoName = denpyouBusyo >= 0 && denpyouBusyo < busyoCount
                                           ? busyoNames[static_cast<size_t>(denpyouBusyo)]

@@ -91,8 +91,13 @@ TEST_F(SalesListWindowTest, OpensOnTodaysMonthOfTheMainWindowsDepartment) {
     EXPECT_EQ(days->text(1, 10), QStringLiteral("500"));  // 食品一般, supplier id 3000
     EXPECT_EQ(days->text(1, 12), QStringLiteral("8.1%")); // 1000 / 12345
     EXPECT_EQ(days->text(31, 2), QStringLiteral("0"));
-    EXPECT_EQ(window.summaryGrid()->text(1, 0), QStringLiteral("合計"));
-    EXPECT_EQ(window.summaryGrid()->text(1, 1), QStringLiteral("12,345"));
+    Grid* summary = window.summaryGrid();
+    EXPECT_EQ(summary->text(1, 0), QStringLiteral("合計"));
+    EXPECT_EQ(summary->text(1, 1), QStringLiteral("12,345"));
+    // The labels fit their column, and the amount columns of both grids stay in line.
+    EXPECT_GE(summary->colWidth(0) / kTwipsPerPixel, // with the cell's margins
+              summary->fontMetrics().horizontalAdvance(QStringLiteral("上平均")) + 5);
+    EXPECT_EQ(days->colWidth(0) + days->colWidth(1), summary->colWidth(0));
     EXPECT_TRUE(window.printButton()->isEnabled());
     EXPECT_TRUE(window.csvButton()->isEnabled());
     EXPECT_TRUE(script.boxes().empty());

@@ -98,6 +98,18 @@ TEST(Grid, SizesAreInTwipsRoundedToPixels) {
     EXPECT_EQ(g.rowHeight(1), normal);
 }
 
+TEST(Grid, FittingWidthGrowsOnlyForTextThatWouldBeCut) {
+    Grid g;
+    g.setCols(2);
+    const QString wide = QStringLiteral(" 2003/ 12/ 31");
+    const int needed = (g.fontMetrics().horizontalAdvance(wide) + 5) * kTwipsPerPixel;
+    g.setColWidthFitting(0, 150, wide);
+    EXPECT_GE(g.colWidth(0), needed);
+    EXPECT_LT(g.colWidth(0), needed + 2 * kTwipsPerPixel);
+    g.setColWidthFitting(0, needed + 3000, wide);
+    EXPECT_EQ(g.colWidth(0), needed + 3000);
+}
+
 TEST(Grid, AlignmentCellOverColumnOverGeneral) {
     Grid g;
     g.setCols(3);

@@ -156,4 +156,57 @@ TEST_F(CashBookWindowTest, PrintoutTitleRowsAndTotals) {
     EXPECT_TRUE(rec.ended);
 }
 
+TEST_F(CashBookWindowTest, PagesHold33RowsAndCancelPrintsNothing) {
+    // The two vouchers of the fixture and 31 more on the 20th: 33 rows.
+    auto m = std::make_unique<DenpyouMonth>();
+    ASSERT_TRUE(readDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
+    DenpyouDay& d20 = (*m)[20];
+    auto add = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            const int j = d20.denpyouCount++;
+            d20.fromKind[j] = 2;
+            d20.toKind[j] = 1;
+            d20.toId[j] = 7;
+            d20.amount[j] = 100;
+            d20.entryType[j] = 1;
+        }
+        ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
+    };
+    add(31);
+    CashBookWindow w;
+    w.load();
+    {
+        TestScript script;
+        script.printer(false);
+        w.printButton->click();
+        EXPECT_TRUE(script.printouts().empty());
+        EXPECT_TRUE(script.boxes().empty());
+    }
+    auto print = [&] {
+        TestScript script;
+        script.printer(true);
+        w.printButton->click();
+        return script.printouts().at(0);
+    };
+    const PrintRecording one = print();
+    ASSERT_EQ(one.pages.size(), 1u);
+    EXPECT_TRUE(one.texts(0).contains(QStringLiteral("110,3500  4/ 20")));
+    EXPECT_TRUE(one.texts(0).contains(QStringLiteral("110,3600 合計")));
+    EXPECT_TRUE(one.page(0).contains(QStringLiteral("box 80,150 3120,3590")));
+
+    add(1);
+    w.previousBalanceBox->setText(QStringLiteral("1")); // relists
+    ASSERT_EQ(w.listGrid->rows(), 35);
+    const PrintRecording two = print();
+    ASSERT_EQ(two.pages.size(), 2u);
+    EXPECT_TRUE(two.page(0).contains(QStringLiteral("box 80,150 3120,3590")));
+    EXPECT_FALSE(two.texts(0).contains(QStringLiteral("110,3600 合計")));
+    const QStringList last = two.texts(1);
+    EXPECT_EQ(last[0], QStringLiteral("500,50  2004年 4月　種別全て；本店全ての"));
+    EXPECT_TRUE(last.contains(QStringLiteral("110,300  4/ 20")));
+    EXPECT_TRUE(last.contains(QStringLiteral("110,400 合計")));
+    EXPECT_TRUE(two.page(1).contains(QStringLiteral("box 80,150 3120,390")));
+    EXPECT_TRUE(two.ended);
+}
+
 } // namespace

@@ -41,7 +41,7 @@ class SummaryWindowsTest : public ::testing::Test {
     }
     void TearDown() override { setToday(std::nullopt); }
     // count vouchers of 1,000 (tax 48) from the department to the supplier on that day.
-    void vouchers(int year, int month, int day, int count) {
+    void vouchers(int year, int month, int day, int count, int subAccountId = 0) {
         auto m = std::make_unique<DenpyouMonth>();
         readDenpyouMonth(denpyouPath("本店", year, month), *m).ok();
         DenpyouDay& d = (*m)[day];
@@ -54,6 +54,7 @@ class SummaryWindowsTest : public ::testing::Test {
             d.tax[j] = 48;
             d.entryType[j] = 1;
             d.accountId[j] = 1;
+            d.subAccountId[j] = subAccountId;
         }
         ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", year, month), *m).ok());
     }
@@ -71,6 +72,10 @@ TEST_F(SummaryWindowsTest, PeriodListOpensOnTheFiscalYearAndListsIt) {
     EXPECT_EQ(boxes(*w.periodEntry, 1), QStringList({"2004", "3", "31"}));
     ASSERT_EQ(w.listGrid->rows(), 4);
     EXPECT_EQ(w.listGrid->text(1, 0), QStringLiteral(" 2003/ 4/ 1"));
+    // The date column and the totals' first column fit a whole date.
+    for (const Grid* grid : {w.listGrid, w.totalsGrid})
+        EXPECT_GE(grid->colWidth(0) / kTwipsPerPixel, // with the cell's margins
+                  grid->fontMetrics().horizontalAdvance(QStringLiteral(" 2003/ 12/ 31")) + 5);
     EXPECT_EQ(w.listGrid->text(3, 6), QStringLiteral("¥2,000")) << "sums start again each month";
     EXPECT_EQ(w.listGrid->text(3, 8), QStringLiteral("酒屋"));
     EXPECT_EQ(w.totalsGrid->text(1, 1), QStringLiteral("¥2,856"));
@@ -152,6 +157,7 @@ TEST_F(SummaryWindowsTest, MonthlySummaryCutsAtTheClosingDayAndRecalculatesOnlyW
     EXPECT_EQ(w.periodCaption->text(), QStringLiteral(" 2月 26日～ 3月 25日"));
     ASSERT_EQ(w.listGrid->rows(), 3);
     EXPECT_EQ(w.listGrid->text(1, 0), QStringLiteral(" 2/ 26"));
+    EXPECT_NEAR(w.listGrid->colWidth(0), 1000, kTwipsPerPixel) << "wide enough as it is";
     EXPECT_EQ(w.listGrid->text(2, 6), QStringLiteral("¥2,000")) << "sums run on into March";
 
     w.closingDay->box->setText(QStringLiteral("0"));
@@ -163,6 +169,88 @@ TEST_F(SummaryWindowsTest, MonthlySummaryCutsAtTheClosingDayAndRecalculatesOnlyW
     w.previousMonthButton->click();
     EXPECT_EQ(w.listGrid->rows(), 3);
     EXPECT_EQ(w.shownMonth().month, 2);
+}
+
+TEST_F(SummaryWindowsTest, AccountTitleRefillsTheSubAccountList) {
+    tekiyouCount = 2;
+    tekiyouNames[1] = "水道光熱費";
+    tekiyouIds[1] = 2;
+    tyCount = 3;
+    const char* names[] = {"酒類", "電気", "食材"};
+    const int titles[] = {1, 2, 1};
+    for (int i = 0; i < 3; ++i) {
+        tyNames[i] = names[i];
+        tyIds[i] = 10 + i;
+        tyTekiyouIds[i] = titles[i];
+    }
+    vouchers(2003, 3, 1, 1, 10);
+    vouchers(2003, 3, 2, 2, 12);
+    MonthlySummaryWindow w;
+    w.load();
+    ComboBox* title = w.filters->lists[kAccountTitle];
+    ComboBox* sub = w.filters->lists[kSubAccount];
+    auto items = [&] {
+        QStringList texts;
+        for (int i = 0; i < sub->count(); ++i)
+            texts << sub->itemText(i);
+        return texts;
+    };
+    EXPECT_EQ(sub->count(), 0);
+    title->setListIndex(1);
+    EXPECT_EQ(items(), QStringList({"全て", "酒類", "食材"}));
+    EXPECT_EQ(sub->listIndex(), 0);
+    sub->setListIndex(2);
+    EXPECT_EQ(w.listGrid->rows(), 3) << "only 食材";
+    title->setListIndex(2);
+    EXPECT_EQ(items(), QStringList({"全て", "電気"}));
+    EXPECT_EQ(filterSel[kSubAccount], 0);
+    EXPECT_EQ(w.listGrid->rows(), 1);
+    title->setListIndex(0);
+    EXPECT_EQ(sub->count(), 0);
+    EXPECT_EQ(w.listGrid->rows(), 4) << "every sub-account again";
+}
+
+TEST_F(SummaryWindowsTest, MatchModeClickRecalculates) {
+    MonthlySummaryWindow w;
+    w.load();
+    EXPECT_TRUE(w.filters->matchOptions[0]->isChecked());
+    vouchers(2003, 3, 1, 1); // written after the listing: only a recalculation shows it
+    EXPECT_EQ(w.listGrid->rows(), 1);
+    w.filters->matchOptions[1]->click();
+    EXPECT_EQ(w.listGrid->rows(), 2) << "also without a party filter";
+
+    w.filters->lists[kToParty]->setListIndex(2);   // 本店: no voucher goes there
+    w.filters->lists[kFromParty]->setListIndex(3); // 本部: none comes from there
+    EXPECT_EQ(w.listGrid->rows(), 1);
+    w.filters->lists[kFromParty]->setListIndex(2); // 本店
+    EXPECT_EQ(w.listGrid->rows(), 2) << "either side matching lists it";
+    w.filters->matchOptions[0]->click();
+    EXPECT_EQ(w.listGrid->rows(), 1);
+}
+
+TEST_F(SummaryWindowsTest, ReopeningStartsAfresh) {
+    vouchers(2003, 4, 1, 1);
+    {
+        PeriodListWindow w;
+        w.load();
+        w.filters->lists[kEntryType]->setListIndex(2);
+        w.filters->lists[kAccountTitle]->setListIndex(1);
+        w.filters->matchOptions[1]->click();
+        w.periodEntry->date(0)->box(DatePart::Year)->setText(QStringLiteral("2001"));
+        w.recalculateButton->click();
+        EXPECT_EQ(w.listGrid->rows(), 1);
+        w.backButton->click();
+    }
+    PeriodListWindow w;
+    w.load();
+    for (int list : {kToParty, kFromParty, kAccountTitle, kEntryType})
+        EXPECT_EQ(w.filters->shownText(FilterList(list)), QStringLiteral("全て")) << list;
+    EXPECT_EQ(w.filters->lists[kSubAccount]->count(), 0);
+    EXPECT_EQ(filterSel, (std::array<int, 6>{}));
+    EXPECT_TRUE(w.filters->matchOptions[0]->isChecked());
+    EXPECT_EQ(w.filters->matchMode(), kBothMatch);
+    EXPECT_EQ(boxes(*w.periodEntry, 0), QStringList({"2003", "4", "1"}));
+    EXPECT_EQ(w.listGrid->rows(), 2);
 }
 
 TEST_F(SummaryWindowsTest, ClosingDayBoxAndSpinner) {
