@@ -46,7 +46,7 @@ class ComboBox : public QComboBox {
     Q_OBJECT
   public:
     // Characters shown at the least, where the layout gives no more room.
-    static constexpr int kComboMinimumChars = 8;
+    static constexpr int kComboMinimumChars = 14;
 
     explicit ComboBox(QWidget* parent = nullptr);
     void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
