@@ -3,6 +3,7 @@
 #include "routines.h"
 #include "text_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -13,34 +14,36 @@ namespace lukana {
 namespace {
 
 // The decimal digits of |value| as the stored form makes them (15 significant digits), with
-// the power of ten of the first one: 1234.5 gives "123450000000000" and 3.
+// the power of ten of the first one: 1234.5 gives "123450000000000" and 3. Kept in place, as
+// a window formats hundreds of cells at a time.
 struct Digits {
-    std::string digits;
+    char digits[24];
+    int count = 0;
     int exponent = 0;
 };
 
-Digits significantDigits(double value) {
+void significantDigits(double value, Digits& d) {
     char buf[64];
     // A whole value below 1E15 has exactly these digits; the general form gives the same.
     if (const double magnitude = std::fabs(value);
         magnitude < 1e15 && std::trunc(magnitude) == magnitude) {
-        char* end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(magnitude)).ptr;
-        Digits d;
-        d.digits.assign(buf, end);
-        d.exponent = static_cast<int>(end - buf) - 1;
-        return d;
+        char* end =
+            std::to_chars(d.digits, d.digits + sizeof d.digits, static_cast<long long>(magnitude))
+                .ptr;
+        d.count = static_cast<int>(end - d.digits);
+        d.exponent = d.count - 1;
+        return;
     }
     char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
                               std::chars_format::scientific, kDoubleDigits - 1)
                     .ptr;
-    Digits d;
     const char* p = buf;
+    d.count = 0;
     for (; p < end && *p != 'e'; ++p)
-        if (*p != '.')
-            d.digits.push_back(*p);
+        if (*p != '.' && d.count < static_cast<int>(sizeof d.digits))
+            d.digits[d.count++] = *p;
     if (p < end)
         std::from_chars(p + (p[1] == '+' ? 2 : 1), end, d.exponent);
-    return d;
 }
 
 // A pattern taken apart: literal text before and after the digit places.
@@ -99,35 +102,45 @@ Pattern parsePattern(std::string_view text, Output output) {
 
 // Rounds the digits half away from zero to `kept` of them; a carry moves the exponent.
 void roundDigits(Digits& d, int kept) {
-    if (kept >= static_cast<int>(d.digits.size()))
+    if (kept >= d.count)
         return;
     if (kept < 0) {
-        d.digits.clear();
+        d.count = 0;
         return;
     }
-    const bool up = d.digits[static_cast<size_t>(kept)] >= '5';
-    d.digits.resize(static_cast<size_t>(kept));
+    const bool up = d.digits[kept] >= '5';
+    d.count = kept;
     if (!up)
         return;
     int i = kept - 1;
-    for (; i >= 0 && d.digits[static_cast<size_t>(i)] == '9'; --i)
-        d.digits[static_cast<size_t>(i)] = '0';
+    for (; i >= 0 && d.digits[i] == '9'; --i)
+        d.digits[i] = '0';
     if (i >= 0) {
-        ++d.digits[static_cast<size_t>(i)];
+        ++d.digits[i];
     } else {
-        d.digits.insert(d.digits.begin(), '1');
+        // All nines: a one in front, the zeros after it.
+        std::copy_backward(d.digits, d.digits + d.count, d.digits + d.count + 1);
+        d.digits[0] = '1';
+        ++d.count;
         ++d.exponent;
     }
 }
 
-std::string groupThousands(const std::string& whole) {
-    std::string out;
-    for (size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0)
-            out += ',';
-        out += whole[i];
-    }
-    return out;
+// The pattern of that text, each taken apart once per thread.
+const Pattern& patternOf(std::string_view text, Output output) {
+    thread_local std::unordered_map<std::string, Pattern> parsed[2];
+    thread_local std::string lastText[2];
+    thread_local const Pattern* last[2] = {nullptr, nullptr};
+    const int k = output == Output::Screen ? 0 : 1;
+    if (last[k] && lastText[k] == text)
+        return *last[k];
+    auto& cache = parsed[k];
+    auto found = cache.find(std::string(text));
+    if (found == cache.end())
+        found = cache.emplace(text, parsePattern(text, output)).first;
+    lastText[k].assign(text);
+    last[k] = &found->second;
+    return found->second;
 }
 
 } // namespace
@@ -154,13 +167,7 @@ std::string plainDecimal(double value) {
 }
 
 std::string Format(double value, std::string_view patternText, Output output) {
-    // A window formats many cells by the same few patterns: each is taken apart once.
-    thread_local std::unordered_map<std::string, Pattern> parsed[2];
-    auto& cache = parsed[output == Output::Screen ? 0 : 1];
-    auto found = cache.find(std::string(patternText));
-    if (found == cache.end())
-        found = cache.emplace(patternText, parsePattern(patternText, output)).first;
-    const Pattern& pattern = found->second;
+    const Pattern& pattern = patternOf(patternText, output);
     if (!std::isfinite(value))
         value = 0;
     if (pattern.percent)
@@ -168,31 +175,37 @@ std::string Format(double value, std::string_view patternText, Output output) {
 
     Digits d;
     if (value != 0) {
-        d = significantDigits(value);
+        significantDigits(value, d);
         roundDigits(d, d.exponent + 1 + pattern.maxDecimals);
     }
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
+    while (d.count > 0 && d.digits[d.count - 1] == '0')
+        --d.count;
 
     // Whole part and decimals of the rounded magnitude.
-    std::string whole, decimals;
-    const int wholeCount = d.digits.empty() ? 0 : d.exponent + 1;
-    for (int i = 0; i < wholeCount; ++i)
-        whole += i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<size_t>(i)] : '0';
-    for (int i = wholeCount; i < static_cast<int>(d.digits.size()); ++i)
-        decimals += i < 0 ? '0' : d.digits[static_cast<size_t>(i)];
-    if (static_cast<int>(whole.size()) < pattern.minWholeDigits)
-        whole.insert(0, static_cast<size_t>(pattern.minWholeDigits) - whole.size(), '0');
-    if (static_cast<int>(decimals.size()) < pattern.minDecimals)
-        decimals.append(static_cast<size_t>(pattern.minDecimals) - decimals.size(), '0');
+    const int wholeCount = d.count == 0 ? 0 : d.exponent + 1;
+    const int wholeShown = std::max(wholeCount, pattern.minWholeDigits);
+    auto wholeDigit = [&](int i) { // i counted from the left of the shown whole part
+        const int k = i - (wholeShown - wholeCount);
+        return k >= 0 && k < d.count ? d.digits[k] : '0';
+    };
 
     std::string out;
-    if (value < 0 && !d.digits.empty())
+    if (value < 0 && d.count > 0)
         out += '-';
     out += pattern.prefix;
-    out += pattern.grouping ? groupThousands(whole) : whole;
-    if (pattern.point)
-        out += '.' + decimals;
+    for (int i = 0; i < wholeShown; ++i) {
+        if (pattern.grouping && i > 0 && (wholeShown - i) % 3 == 0)
+            out += ',';
+        out += wholeDigit(i);
+    }
+    if (pattern.point) {
+        out += '.';
+        int written = 0;
+        for (int i = wholeCount; i < d.count; ++i, ++written)
+            out += i < 0 ? '0' : d.digits[i];
+        for (; written < pattern.minDecimals; ++written)
+            out += '0';
+    }
     out += pattern.suffix;
     return out;
 }

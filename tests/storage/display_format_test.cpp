@@ -111,6 +111,15 @@ TEST(DisplayFormat, TextsThatAreNotWhollyANumberStay) {
         EXPECT_EQ(Format(std::string_view(c.text), c.pattern), c.shown) << c.text;
 }
 
+TEST(DisplayFormat, PatternsTakenInTurnKeepTheirOwnForms) {
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(Format(1234, "###,##0"), "1,234");
+        EXPECT_EQ(Format(1234, "######"), "1234");
+        EXPECT_EQ(Format(5, "\\\\###,###"), "\u00A55");
+        EXPECT_EQ(Format(5, "\\\\###,###", Output::File), "\\5");
+    }
+}
+
 TEST(DisplayFormat, NotFiniteShowsAsZero) {
     EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), "###,##0"), "0");
     EXPECT_EQ(Format(std::numeric_limits<double>::quiet_NaN(), "###.##%"), ".%");
