@@ -82,7 +82,9 @@ QWidget* AnalysisWindow::buildFilters() {
     const auto addList = [&](const char* caption) {
         column->addWidget(new QLabel(QString::fromUtf8(caption), panel));
         auto* list = new platform::ListBox(panel);
-        list->setMinimumHeight(60);
+        // Three rows at least: the detail frame must find room below without the window
+        // outgrowing the screen.
+        list->setMinimumHeight(3 * list->fontMetrics().height() + 2 * list->frameWidth());
         column->addWidget(list, 1);
         return list;
     };
