@@ -6,6 +6,7 @@
 #include "department_files.h"
 #include "detail_condition_frame.h"
 #include "filter_texts.h"
+#include "headline.h"
 #include "period_frame.h"
 #include "pie_chart.h"
 #include "platform/csv_export.h"
@@ -378,6 +379,7 @@ void AnalysisWindow::drawRankingChart() {
     // A new ranking makes the line chart stale.
     lineViewport_->setScrollMaximum(0);
     lineViewport_->clear();
+    lineScale_ = {};
     platform::Surface& figure = rankingViewport_->figure();
     platform::Surface& texts = rankingViewport_->texts();
     const std::optional<int> scrollMaximum = chartKind_ == 0
@@ -388,7 +390,14 @@ void AnalysisWindow::drawRankingChart() {
 }
 
 void AnalysisWindow::hyouji3() {
-    analysis_.buildSeries(grid_->row(), lineAxis_);
+    const int row = grid_->row();
+    analysis_.buildSeries(row, lineAxis_);
+    if (row < 1 || row > static_cast<int>(analysis_.rows().size()))
+        return;
+    const LineChart chart = Ore(lineViewport_->figure(), lineViewport_->texts(), analysis_.series(),
+                                QString::fromStdString(keyTitle(analysis_.keyLabel())));
+    lineScale_ = chart.scale;
+    lineViewport_->setScrollMaximum(chart.scrollMaximum);
 }
 
 void AnalysisWindow::onTableCsvClicked() {

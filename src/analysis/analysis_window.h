@@ -5,6 +5,7 @@
 // as a line chart, copies the charts to the clipboard and saves the table and the series as
 // CSV files. It writes no data file.
 #include "analysis.h"
+#include "line_chart.h"
 #include "platform/controls.h"
 #include "platform/window.h"
 #include "ranking_scale.h"
@@ -49,6 +50,8 @@ class AnalysisWindow : public platform::Window {
     LineAxis lineAxis() const { return lineAxis_; }
     // The scale of the ranking chart drawn last.
     const RankingScale& rankingScale() const { return rankingScale_; }
+    // The scale of the line chart shown; a count of 0 while none is.
+    const LineScale& lineScale() const { return lineScale_; }
 
     // The window's operations, as its handlers call them.
     void selTenpo();
@@ -115,6 +118,7 @@ class AnalysisWindow : public platform::Window {
     int chartKind_ = 0;
     LineAxis lineAxis_ = LineAxis::Days;
     RankingScale rankingScale_;
+    LineScale lineScale_;
 
     platform::ComboBox* departmentList_ = nullptr;
     platform::ComboBox* categoryList_ = nullptr;

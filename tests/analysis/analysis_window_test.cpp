@@ -499,3 +499,26 @@ TEST_F(AnalysisWindowTest, CopyButtonsPutWholePicturesOnTheClipboard) {
     for (int p = 0; p < 4; ++p)
         EXPECT_TRUE(w->copyButton(ChartPicture(p))->isEnabled());
 }
+
+TEST_F(AnalysisWindowTest, RowClickDrawsTheLineChartAndANewRankingClearsIt) {
+    addSlip("本店", 2003, 12, 5, kEightToNine);
+    auto w = open(AnalysisKind::Customers);
+    w->rankingGrid()->setRow(1);
+    w->lineAxisButton(1)->click(); // 21時 by week
+    EXPECT_EQ(w->lineScale(), (LineScale{5, 3, 0}));
+    EXPECT_EQ(w->lineScrollBar().maximum(), 0);
+    w->lineAxisButton(0)->click(); // by day: 31 points
+    EXPECT_EQ(w->surface(ChartPicture::LineTexts).widthTwips(), 22800);
+    EXPECT_EQ(w->lineScrollBar().maximum(), 110);
+    w->lineScrollBar().setValue(110);
+    EXPECT_EQ(w->surface(ChartPicture::LineTexts).leftTwips(), -11000);
+    EXPECT_EQ(w->rankingScale(), (RankingScale{24, 3, 0})); // the ranking's scale stays its own
+
+    w->periodFrame()->recalculateButton()->click();
+    EXPECT_EQ(w->lineScale(), LineScale{});
+    EXPECT_EQ(w->lineScrollBar().maximum(), 0);
+    EXPECT_EQ(w->surface(ChartPicture::LineTexts).leftTwips(), 0);
+    QImage blank(w->surface(ChartPicture::LineTexts).image().size(), QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_EQ(w->surface(ChartPicture::LineTexts).image(), blank);
+}
