@@ -11,6 +11,7 @@
 //
 // Each figure is the median of the runs (default 7).
 #include "platform/grid.h"
+#include "timed_runs.h"
 
 #include <QApplication>
 #include <QImage>
@@ -31,22 +32,6 @@ constexpr int kRows = 10'000;
 constexpr int kCols = 11;
 constexpr int kListRows = 1'000'000;
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double timed(int runs, const std::function<void()>& work) {
-    std::vector<double> seconds;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        seconds.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return median(seconds);
-}
-
 QString cellText(int row, int col) {
     return col == 0 ? QString::number(row) : QString::number(row * 37 + col * 1000);
 }
@@ -56,10 +41,6 @@ class ListRows : public GridRowSource {
     int rowCount() const override { return kListRows; }
     QString text(int row, int col) const override { return cellText(row, col); }
 };
-
-void report(const char* work, double ms, double referenceMs, double aim) {
-    std::printf("%-6s %10.3f %12.3f %8.2f %6.1f\n", work, ms, referenceMs, ms / referenceMs, aim);
-}
 
 } // namespace
 
