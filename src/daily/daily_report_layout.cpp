@@ -75,10 +75,6 @@ QWidget* listBlock(const QString& caption, DayListGrid& list, int rowsShown) {
     head->addWidget(list.deleteButton());
     layout->addLayout(head);
     platform::Grid* grid = list.grid();
-    int width = 0;
-    for (int c = 0; c < grid->cols(); ++c)
-        width += platform::twipsToPixels(grid->colWidth(c));
-    grid->setMinimumWidth(width + 22);
     grid->setFixedHeight(platform::twipsToPixels(platform::Grid::kMinRowHeight) * (rowsShown + 1) +
                          6);
     layout->addWidget(grid);

@@ -87,6 +87,8 @@ void DayListGrid::setUp() {
     grid_->setRows(2);
     if (payments)
         grid_->setCellBackground(1, 2, kExemptMark);
+    // Every column in view, the amount column too: its editor lies on the cell.
+    grid_->setMinimumWidth(grid_->widthShowingAllColumns());
 }
 
 void DayListGrid::setPickItems(const std::vector<QString>& names, const std::vector<int>& parties) {

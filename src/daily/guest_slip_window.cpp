@@ -125,6 +125,9 @@ void GuestSlipWindow::formLoad() {
         slips->setColWidth(c, cols[c].width);
     }
     slips->setText(2, 0, QStringLiteral("合計"));
+    // Every column in view, so that the editors lie on their cells; the order panel opens
+    // over the right end.
+    slips->resize(slips->widthShowingAllColumns(), slips->height());
     Hyouji();
 }
 

@@ -219,7 +219,7 @@ std::optional<int> quantityOf(const NippouDay& day, int slip, int menuId) {
     return day.lineQty[slip][c];
 }
 
-OrderSummary orderSummary(const NippouDay& day, int slip, const std::vector<MenuItem>& menus) {
+OrderSummary orderSummary(const NippouDay& day, int slip, std::span<const MenuItem> menus) {
     OrderSummary out;
     for (const MenuItem& item : menus) {
         if (auto q = quantityOf(day, slip, item.id)) {
@@ -230,8 +230,8 @@ OrderSummary orderSummary(const NippouDay& day, int slip, const std::vector<Menu
     return out;
 }
 
-std::vector<int> menusShown(const std::vector<MenuItem>& menus,
-                            const std::vector<MenuBunrui>& categories, int filter) {
+std::vector<int> menusShown(std::span<const MenuItem> menus, std::span<const MenuBunrui> categories,
+                            int filter) {
     std::vector<int> shown;
     for (size_t i = 0; i < menus.size(); ++i) {
         if (filter == 0 ||

@@ -4,6 +4,7 @@
 #include "storage/state.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -74,11 +75,11 @@ struct OrderSummary {
     long long pieces = 0;
 };
 // Every line whose item is in the menu list counts, whatever the panel shows.
-OrderSummary orderSummary(const NippouDay& day, int slip, const std::vector<MenuItem>& menus);
+OrderSummary orderSummary(const NippouDay& day, int slip, std::span<const MenuItem> menus);
 
 // Positions in menus of the items the order grid shows: all for filter 0, else those of
 // category categories[filter - 1].
-std::vector<int> menusShown(const std::vector<MenuItem>& menus,
-                            const std::vector<MenuBunrui>& categories, int filter);
+std::vector<int> menusShown(std::span<const MenuItem> menus, std::span<const MenuBunrui> categories,
+                            int filter);
 
 } // namespace lukana

@@ -11,6 +11,9 @@
 
 #include <QLabel>
 
+#include <algorithm>
+#include <span>
+
 namespace lukana {
 
 using namespace platform;
@@ -20,6 +23,14 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 constexpr int kQuantityCol = 2;
+
+// The registers keep room for their capacity: only the first count entries are listed.
+template <class T> std::span<const T> listed(const std::vector<T>& records, int count) {
+    return std::span<const T>(records).first(size_t(std::clamp(count, 0, int(records.size()))));
+}
+std::span<const MenuItem> listedMenus() {
+    return listed(menudRecs, menudCount);
+}
 } // namespace
 
 OrderPanel::OrderPanel(QWidget* parent)
@@ -62,7 +73,7 @@ void OrderPanel::openFor(NippouDay& day, int slip) {
     hideEditor();
     caption->setText(q(Str(slip + 1)) + QStringLiteral("番の伝票"));
     QStringList items{QStringLiteral("全てのメニュー")};
-    for (const MenuBunrui& c : mbunRecs)
+    for (const MenuBunrui& c : listed(mbunRecs, mbunCount))
         items << q(c.name);
     if (filter->count() != items.size()) {
         filter->setListIndexQuietly(-1);
@@ -78,7 +89,7 @@ void OrderPanel::openFor(NippouDay& day, int slip) {
 void OrderPanel::fill(int filterIndex) {
     hideEditor();
     Grid::Filling filling(*orders);
-    shown_ = menusShown(menudRecs, mbunRecs, filterIndex);
+    shown_ = menusShown(listedMenus(), listed(mbunRecs, mbunCount), filterIndex);
     orders->setRows(1);
     orders->setRows(int(shown_.size()) + 2);
     for (size_t r = 0; r < shown_.size(); ++r) {
@@ -94,7 +105,7 @@ void OrderPanel::fill(int filterIndex) {
 
 void OrderPanel::showTotal() {
     const int row = orders->rows() - 1;
-    const OrderSummary summary = orderSummary(*day_, slip_, menudRecs);
+    const OrderSummary summary = orderSummary(*day_, slip_, listedMenus());
     orders->setText(row, 0, QStringLiteral("合計"));
     orders->setText(row, 1, q(Format(summary.total, "\\\\###,###")));
     orders->setText(row, 2, q(Str(double(summary.pieces))) + QStringLiteral("個"));
@@ -140,7 +151,7 @@ void OrderPanel::onQuantityChanged() {
     orders->setText(row, kQuantityCol, text);
     showTotal();
     if (afterEdit)
-        afterEdit(orderSummary(*day_, slip_, menudRecs).total);
+        afterEdit(orderSummary(*day_, slip_, listedMenus()).total);
 }
 
 bool OrderPanel::onQuantityKey(int key) {

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -7,6 +8,16 @@
 #include <QVBoxLayout>
 
 namespace lukana::platform {
+
+namespace {
+
+constexpr int kRepeatMs = 50; // a held arrow's step interval
+
+bool leftButtonDown() {
+    return QGuiApplication::mouseButtons() & Qt::LeftButton;
+}
+
+} // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &TextBox::textWasChanged);
@@ -156,10 +167,30 @@ OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent) {
-    connect(this, &QScrollBar::valueChanged, this, [this] {
-        if (handler_)
-            handler_();
-    });
+    connect(this, &QScrollBar::valueChanged, this, [this] { changed(); });
+}
+
+// A press of an arrow starts its repeat before the first step, so every step runs here with
+// the repeat on.
+void ScrollBar::changed() {
+    if (!handler_)
+        return;
+    const SliderAction held = repeatAction();
+    if (held != SliderNoAction)
+        setRepeatAction(SliderNoAction); // no step behind a window the handler opens
+    handler_();
+    if (held == SliderNoAction)
+        return;
+    if (leftButtonDown())
+        setRepeatAction(held, kRepeatMs, kRepeatMs);
+    else
+        endPress();
+}
+
+void ScrollBar::endPress() {
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), mapToGlobal(QPointF(-1, -1)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QScrollBar::mouseReleaseEvent(&release);
 }
 
 Spinner::Spinner(QWidget* parent) : QWidget(parent), bar_(new ScrollBar(Qt::Vertical, this)) {

@@ -118,13 +118,21 @@ class OptionButton : public QRadioButton {
     ChangeHandler handler_;
 };
 
+// A change handler may open a modal window (a save question): the arrow held down steps no
+// further while it is open, and a press whose button was released over it ends, so that the
+// bar never runs on by itself.
 class ScrollBar : public QScrollBar {
     Q_OBJECT
   public:
     explicit ScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
     void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
+    // An arrow or the trough is held down and steps on by itself.
+    bool repeating() const { return repeatAction() != SliderNoAction; }
 
   private:
+    void changed();
+    void endPress();
+
     ChangeHandler handler_;
 };
 

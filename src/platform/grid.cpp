@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -414,6 +415,11 @@ int Grid::rowHeightPx(int row) const {
     if (isStored(row) && rows_[row].heightPx >= 0)
         return rows_[row].heightPx;
     return defaultRowHeightPx();
+}
+
+int Grid::widthShowingAllColumns() const {
+    return span(0, cols_, colSize()) + 2 * frameWidth() +
+           QWidget::style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
 }
 
 int Grid::colWidthPx(int col) const {

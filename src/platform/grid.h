@@ -69,6 +69,8 @@ class Grid : public QAbstractScrollArea {
     void setColWidthFitting(int col, int twips, const QString& widest);
     int rowHeight(int row) const;
     void setRowHeight(int row, int twips);
+    // The widget width, in pixels, that shows every column beside a vertical scroll bar.
+    int widthShowingAllColumns() const;
 
     // Cell texts. Cells outside the grid read empty and ignore writes, as do the rows of a
     // row source.

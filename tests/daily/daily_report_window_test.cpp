@@ -71,6 +71,11 @@ class DailyReportTest : public ::testing::Test {
     TestScript script;
 };
 
+// A widget's rectangle on the screen.
+QRect onScreen(const QWidget* w) {
+    return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
 } // namespace
 
 TEST_F(DailyReportTest, OpensOnTodayAndTheMainWindowsDepartment) {
@@ -178,4 +183,17 @@ TEST_F(DailyReportTest, AFailedMonthWriteKeepsTheWindowOpenWithItsEdits) {
     ASSERT_EQ(script.boxes().size(), 3u);
     EXPECT_TRUE(
         script.boxes()[1].text.startsWith(QStringLiteral("20267.dat を保存できませんでした。")));
+}
+
+TEST_F(DailyReportTest, EveryListShowsItsAmountColumnAndItsEditorLiesInside) {
+    open([](DailyReportWindow& w) {
+        for (DayListGrid* list : {w.payments(), w.deposits(), w.withdrawals(), w.creditSales()}) {
+            Grid& grid = *list->grid();
+            clickCell(grid, 1, 1);
+            ASSERT_TRUE(list->amountEditor()->isVisible());
+            EXPECT_TRUE(onScreen(grid.viewport()).contains(onScreen(list->amountEditor())))
+                << grid.text(0, 0).toStdString();
+        }
+        w.closeWindow();
+    });
 }

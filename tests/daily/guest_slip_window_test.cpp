@@ -29,8 +29,11 @@ class GuestSlipWindowTest : public ::testing::Test {
         curDay = 9;
         nippouMonth[9] = NippouDay{};
         reportChanged = detailChanged = 0;
-        mbunRecs = {{1, "飲物"}, {2, "料理"}};
-        menudRecs.assign(3, MenuItem{});
+        // The registers' readers leave their lists at full capacity, counted by the counts.
+        mbunRecs.assign(kMbunCapacity, MenuBunrui{});
+        mbunRecs[0] = {1, "飲物"};
+        mbunRecs[1] = {2, "料理"};
+        menudRecs.assign(kMenudCapacity, MenuItem{});
         menudRecs[0] = {10, "ビール", 750, "", 1};
         menudRecs[1] = {11, "枝豆", 300, "", 2};
         menudRecs[2] = {12, "焼酎", 500, "", 1};
@@ -175,6 +178,17 @@ TEST_F(GuestSlipWindowTest, KindEditorOpensSilentlyAndCountsTheEntryRow) {
     EXPECT_EQ(grid().rows(), 6);
 }
 
+TEST_F(GuestSlipWindowTest, EveryColumnIsInViewAndTheKindEditorLiesInside) {
+    fillDay(1);
+    open();
+    clickCell(grid(), 3, 16);
+    ASSERT_TRUE(window->kindEditor->isVisible());
+    const QWidget* view = grid().viewport();
+    const QRect shown(view->mapToGlobal(QPoint(0, 0)), view->size());
+    const QRect editor(window->kindEditor->mapToGlobal(QPoint(0, 0)), window->kindEditor->size());
+    EXPECT_TRUE(shown.contains(editor));
+}
+
 TEST_F(GuestSlipWindowTest, EnterMovesAlongTheTypedColumnsAndCountsTheEntryRow) {
     fillDay(5);
     open();
@@ -245,7 +259,8 @@ TEST_F(GuestSlipWindowTest, OrderPanelBooksQuantitiesAndAppliesTheTotal) {
     ASSERT_TRUE(window->orderPanel->isVisible());
     EXPECT_EQ(window->orderPanel->caption->text(), " 1番の伝票");
     Grid& orders = *window->orderPanel->orders;
-    EXPECT_EQ(orders.rows(), 5);
+    EXPECT_EQ(orders.rows(), 5) << "the three items listed and the total row";
+    EXPECT_EQ(window->orderPanel->filter->count(), 3);
     order(1, "2");
     EXPECT_EQ(quantityOf(day(), 0, 10), 2);
     EXPECT_EQ(orders.text(4, 1), "¥1,500");

@@ -1,6 +1,9 @@
 #include "platform/controls.h"
 #include "support/ui_script.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -121,6 +124,26 @@ TEST(Spinner, TopIsTheLargestValueAndTheUpArrowRaises) {
     EXPECT_FALSE(spin.setValue(33));
     EXPECT_FALSE(spin.setValue(-1));
     EXPECT_EQ(spin.value(), 32);
+}
+
+TEST(Spinner, APressWhoseButtonWentUpOverAQuestionStepsOnceAndStops) {
+    // The change handler asks a question; the user answers it with the mouse, so the button
+    // is released over the question, never over the arrow.
+    Spinner spin;
+    spin.setRange(0, 32);
+    ASSERT_TRUE(spin.setValue(5));
+    spin.show();
+    int asked = 0;
+    spin.onChange([&] { ++asked; });
+    auto* bar = spin.findChild<ScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    const QPointF upArrow(bar->width() / 2.0, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, upArrow, bar->mapToGlobal(upArrow), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &press);
+    EXPECT_EQ(spin.value(), 6);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(bar->repeating()) << "the arrow would step on by itself";
 }
 
 TEST(Spinner, TypedNumberMovesTheSpinnerWithoutWritingBackIntoTheBox) {
