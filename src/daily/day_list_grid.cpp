@@ -251,6 +251,8 @@ void DayListGrid::deleteLine() {
         for (int j = row; j <= rows - 2; ++j)
             for (int col = 0; col < grid_->cols(); ++col)
                 grid_->setText(j, col, grid_->text(j + 1, col));
+        for (int col = 0; col < grid_->cols(); ++col) // the entry row goes empty
+            grid_->setText(rows - 2, col, QString());
         grid_->setRows(rows - 1);
         clearLinesFrom(record(), list_, rows - 3);
     }

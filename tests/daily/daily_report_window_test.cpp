@@ -1,75 +1,17 @@
 // The daily report window driven through its controls on a fresh data tree: opening on the
 // main window's department, typing amounts and list lines, closing with the save question,
 // the files written and read back, and a window without a department.
-#include "daily/amount_panel.h"
-#include "daily/daily_report_window.h"
-#include "daily/day_list_grid.h"
-#include "daily/openers.h"
-#include "platform/controls.h"
-#include "platform/grid.h"
+#include "daily_report_fixture.h"
 #include "storage/atomic_file.h"
-#include "storage/masters.h"
-#include "storage/months.h"
-#include "storage/paths.h"
-#include "support/files.h"
-#include "support/grid_clicks.h"
-#include "support/temp_dir.h"
-#include "support/ui_script.h"
 
 #include <QLabel>
 #include <QPushButton>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 using namespace lukana;
 using namespace lukana::platform;
 namespace fs = std::filesystem;
 
 namespace {
-
-class DailyReportTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        resetSharedState();
-        driveRoot = drive.str();
-        fs::create_directories(busyoFolderPath("本店"));
-        busyoCount = 1;
-        busyoRecs[0].name = "本店";
-        busyoRecs[0].id = 1;
-        busyoRecs[0].bankName = "みずほ";
-        filePath = rootFilePath("misena.dat");
-        ASSERT_TRUE(misenaHozon().ok());
-        siireCount = 2;
-        siireNames[0] = "酒屋";
-        siireIds[0] = 11;
-        siireNames[1] = "八百屋";
-        siireIds[1] = 12;
-        siirePayKind[1] = 1;
-        filePath = rootFilePath("siire.dat");
-        ASSERT_TRUE(siireHozon().ok());
-        todayYear = 2026;
-        todayMonth = 7;
-        todayDay = 10;
-        curBusyo = 0;
-        dailyReportOpeners() = {};
-    }
-
-    // Opens the window modally; act drives it and closes it.
-    void open(const std::function<void(DailyReportWindow&)>& act) {
-        script.window<DailyReportWindow>(act);
-        DailyReportWindow window;
-        runModal(window);
-    }
-
-    static void type(DailyReportWindow& w, int box, const QString& text) {
-        w.amounts()->box(box)->setText(text);
-    }
-
-    TempDir drive;
-    TestScript script;
-};
 
 // A widget's rectangle on the screen.
 QRect onScreen(const QWidget* w) {
