@@ -323,6 +323,23 @@ void Grid::setLeftCol(int col) {
     scrolled();
 }
 
+void Grid::showCell(int row, int col) {
+    if (row >= fixedRows_ && row < rows()) {
+        const int room = viewport()->height() - fixedHeightPx();
+        int top = std::min(topRow_, row);
+        while (top < row && span(top, row + 1, rowSize()) > room)
+            ++top;
+        setTopRow(top);
+    }
+    if (col >= fixedCols_ && col < cols_) {
+        const int room = viewport()->width() - fixedWidthPx();
+        int left = std::min(leftCol_, col);
+        while (left < col && span(left, col + 1, colSize()) > room)
+            ++left;
+        setLeftCol(left);
+    }
+}
+
 void Grid::scrolled() {
     if (fillingDepth_ > 0)
         return;

@@ -107,6 +107,8 @@ class Grid : public QAbstractScrollArea {
     void setTopRow(int row);
     int leftCol() const { return leftCol_; }
     void setLeftCol(int col);
+    // Scrolls as little as needed for the cell to lie wholly in view (as far as it fits).
+    void showCell(int row, int col);
 
     // Where the cell is drawn now, in the coordinates of `widget` (an editor's parent).
     QRect cellRect(int row, int col, const QWidget* widget) const;

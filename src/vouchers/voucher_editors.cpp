@@ -88,6 +88,8 @@ bool VoucherBookWindow::onEntryRow() const {
 
 void VoucherBookWindow::moveTo(int row, int col) {
     voucherGrid->setCurrentCell(row, col);
+    // An editor laid over a cell out of view could not be seen while typing.
+    voucherGrid->showCell(row, col);
     onGridClicked();
 }
 

@@ -265,6 +265,27 @@ TEST(Grid, ScrollEventOnEveryMoveOfTheView) {
     EXPECT_EQ(scrolls, 1);
 }
 
+TEST(Grid, ShowCellScrollsAsLittleAsNeeded) {
+    GridInWindow w(12, 100); // wider and taller than its view
+    Grid& g = *w.grid;
+    auto inView = [&](int row, int col) {
+        return g.viewport()->rect().contains(g.cellRect(row, col, g.viewport()));
+    };
+    const std::pair<int, int> cells[] = {{40, 11}, {45, 11}, {3, 1}, {99, 0}, {1, 6}};
+    for (const auto& [row, col] : cells) {
+        g.showCell(row, col);
+        EXPECT_TRUE(inView(row, col)) << row << "/" << col;
+    }
+    g.setTopRow(20);
+    g.showCell(22, 1); // already in view
+    EXPECT_EQ(g.topRow(), 20);
+    g.showCell(60, 1); // below the view: becomes its last row
+    EXPECT_TRUE(inView(60, 1));
+    EXPECT_FALSE(inView(61, 1));
+    g.showCell(0, 1); // the heading row is always in view
+    EXPECT_TRUE(inView(60, 1));
+}
+
 TEST(Grid, FillingDrawsNothingAndReportsOneScrollAtTheEnd) {
     GridInWindow w(3, 100);
     Grid& g = *w.grid;

@@ -245,6 +245,29 @@ TEST_F(VoucherEditingTest, EnterOrder) {
     });
 }
 
+TEST_F(VoucherEditingTest, EnterBringsTheNextEditorIntoView) {
+    for (int i = 2; i <= 40; ++i)
+        append((*april)[2], {100.0 * i, 2, 0, 1, 10});
+    saveMonths();
+    TestScript script;
+    withVoucherBook(script, [&](W& w) {
+        const QRect view = w.voucherGrid->viewport()->rect();
+        click(w, 1, W::kEntryTypeCol);
+        QWidget* editor = w.entryTypeEditor;
+        // Through every row by Enter alone, down past the rows first in view.
+        while (w.voucherGrid->row() < 40) {
+            pressEnter(editor);
+            ASSERT_EQ(shownEditors(w), 1);
+            for (QWidget* e : editors(w))
+                if (!e->isHidden())
+                    editor = e;
+            EXPECT_TRUE(view.contains(editor->geometry()))
+                << w.voucherGrid->row() << "/" << w.voucherGrid->col();
+        }
+        EXPECT_EQ(w.denpyouChanged, 0);
+    });
+}
+
 TEST_F(VoucherEditingTest, DeleteRenumbersAndMarksChanged) {
     for (int i = 2; i <= 5; ++i)
         append((*april)[2], {100.0 * i, 2, 0, 1, 10});
