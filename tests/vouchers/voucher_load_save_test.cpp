@@ -1,6 +1,8 @@
 // Loading and saving the month, the save question, the department choice and closing.
 #include "voucher_book_fixture.h"
 
+#include "platform/date_navigator.h"
+
 #include <QPushButton>
 
 using namespace lukana;
@@ -18,6 +20,37 @@ class VoucherLoadSaveTest : public VoucherBookTest {
 };
 
 const QString kSaveQuestion = QStringLiteral("データを保存しますか");
+
+TEST_F(VoucherLoadSaveTest, TypedVoucherOfAnotherDayIsSavedOnCloseAndShowsAgain) {
+    TestScript script;
+    script.answer(Answer::Yes);
+    QStringList typed;
+    withVoucherBook(script, [&](Window& w) {
+        w.dateNavigator->boxes()->spinner(DatePart::Day)->stepDown(); // day 1, same month
+        click(w, 1, Window::kEntryTypeCol);
+        w.entryTypeEditor->setListIndex(1); // 支払い
+        click(w, 1, Window::kToCol);
+        w.toEditor->setListIndex(w.toEditor->findText("酒屋"));
+        click(w, 1, Window::kAmountCol);
+        typeText(w.amountEditor, "1080");
+        click(w, 1, Window::kNoteCol);
+        typeText(w.noteEditor, "ビール");
+        typed = rowTexts(w, 1);
+        w.dateNavigator->boxes()->spinner(DatePart::Day)->stepUp(); // day 2: no question
+        EXPECT_TRUE(script.boxes().empty());
+    });
+    ASSERT_EQ(script.boxes().size(), 1u); // the question on closing, answered Yes
+    auto saved = std::make_unique<DenpyouMonth>();
+    ASSERT_TRUE(readDenpyouMonth(aprilFile(), *saved).ok());
+    EXPECT_EQ((*saved)[1].denpyouCount, 1);
+    EXPECT_EQ((*saved)[1].amount[0], 1080);
+    EXPECT_EQ((*saved)[1].note[0], "ビール");
+    todayDay = 1;
+    withVoucherBook(script, [&](Window& w) {
+        EXPECT_EQ(rowTexts(w, 1), typed);
+        EXPECT_EQ(w.voucherGrid->rows(), 3);
+    });
+}
 
 TEST_F(VoucherLoadSaveTest, OlderNameIsReadAndSavedUnderThePlainName) {
     append((*april)[2], {100, 2, 0, 1, 10});
