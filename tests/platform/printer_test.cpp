@@ -3,6 +3,7 @@
 #include "platform/print_recording.h"
 #include "platform/printer.h"
 #include "support/files.h"
+#include "support/pdf_choice.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
 
@@ -178,17 +179,6 @@ std::vector<std::string> filesIn(const TempDir& dir) {
     return names;
 }
 
-// Answers the printer choice with print-to-file into path.
-struct PdfChoice {
-    explicit PdfChoice(const std::string& path) {
-        setPrinterHook([path](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QString::fromStdString(path));
-            return true;
-        });
-    }
-    ~PdfChoice() { setPrinterHook({}); }
-};
 } // namespace
 
 TEST(Printer, PrintToFileWritesThePdfOnlyWhenTheDocumentIsComplete) {

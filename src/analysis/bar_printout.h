@@ -1,0 +1,15 @@
+#pragma once
+// The ranking as a horizontal bar chart on portrait pages: 33 bars a page under the report
+// header, each page framed with its scale figures above and below.
+#include "analysis.h"
+#include "printout_support.h"
+
+#include <vector>
+
+namespace lukana::analysis {
+
+// Nothing for an empty ranking; otherwise asks for the printer and prints. Cancel ends
+// silently; any failure shows "プリンターが接続されていません。" and abandons the job.
+void bouPri(const ReportHeader& header, const std::vector<RankingRow>& rows);
+
+} // namespace lukana::analysis

@@ -1,0 +1,15 @@
+#pragma once
+// The ten best keys as a pie on a portrait page, under the report header, with a legend of
+// three entries a row; only the legend runs onto further pages.
+#include "analysis.h"
+#include "printout_support.h"
+
+#include <vector>
+
+namespace lukana::analysis {
+
+// Nothing for an empty ranking; otherwise asks for the printer and prints. Cancel ends
+// silently; any failure shows "プリンターが接続されていません" and abandons the job.
+void enPri(const ReportHeader& header, const std::vector<RankingRow>& rows);
+
+} // namespace lukana::analysis

@@ -1,0 +1,99 @@
+#include "table_printout.h"
+
+namespace lukana::analysis {
+
+namespace {
+
+constexpr int kLastLine = 41;
+constexpr int kLabelWidth = 47;
+constexpr double kCharWidth = 28; // every character counts alike; texts are never measured
+
+class TablePrinter {
+  public:
+    TablePrinter(platform::PageWriter& page, const ReportHeader& header)
+        : page_(page), header_(header) {}
+
+    void setUp() {
+        page_.setScale({0, 0}, {3450, 4400});
+        page_.setFontSize(9);
+        heading();
+    }
+
+    void print(const std::vector<TableLine>& rows) {
+        for (const TableLine& row : rows) {
+            if (page_.failed())
+                return;
+            const QStringList label = printPieces(row.label.toStdString(), kLabelWidth);
+            const int lines = static_cast<int>(label.size());
+            if (++line_ + lines - 1 > kLastLine) {
+                --line_;
+                frame();
+                page_.newPage();
+                line_ = 0;
+                heading();
+                ++line_;
+            }
+            text(400 - kCharWidth * row.rank.size(), line_, row.rank + QStringLiteral("位"));
+            text(3100 - kCharWidth * row.value.size(), line_, row.value);
+            for (int i = 0; i < lines; ++i)
+                text(500, line_ + i, label[i]);
+            line_ += lines - 1;
+            page_.line({250, 100.0 * line_ + 280}, {3200, 100.0 * line_ + 280});
+        }
+    }
+
+    void finish() {
+        frame();
+        page_.endDocument();
+    }
+
+  private:
+    void text(double x, int line, const QString& s) {
+        if (!s.isEmpty())
+            page_.text({x, 100.0 * line + 200}, s);
+    }
+
+    void heading() {
+        page_.text({300, 40}, QString::fromStdString(header_.periodLine));
+        const QStringList pieces = printPieces(header_.conditionLine, 45);
+        for (int p = 0; p < pieces.size(); ++p) {
+            page_.text({400, 100.0 * line_ + 140}, pieces[p]);
+            if (p + 1 < pieces.size())
+                ++line_;
+        }
+        headerEnd_ = line_;
+    }
+
+    void frame() {
+        const double top = 100.0 * headerEnd_ + 280;
+        const double bottom = 100.0 * line_ + 280;
+        page_.setLineWidth(1);
+        page_.line({480, top}, {480, bottom});
+        page_.line({2880, top}, {2880, bottom});
+        page_.setLineWidth(4);
+        page_.box({250, top}, {3200, bottom});
+        page_.setLineWidth(1);
+    }
+
+    platform::PageWriter& page_;
+    const ReportHeader& header_;
+    int line_ = 0;
+    int headerEnd_ = 0;
+};
+
+} // namespace
+
+void printRankingTable(const ReportHeader& header, const std::vector<TableLine>& rows,
+                       const std::function<void(bool)>& showTable) {
+    runPrintout(platform::Orientation::Portrait, header.title, kPrinterMissing,
+                [&](platform::PageWriter& page) {
+                    TablePrinter printer(page, header);
+                    printer.setUp();
+                    showTable(false);
+                    printer.print(rows);
+                    showTable(true);
+                    printer.finish();
+                });
+}
+
+} // namespace lukana::analysis
