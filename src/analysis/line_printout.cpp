@@ -1,6 +1,6 @@
 #include "line_printout.h"
 
-#include <algorithm>
+#include "line_chart.h"
 
 namespace lukana::analysis {
 
@@ -21,15 +21,15 @@ class LinePrinter {
         : page_(page), header_(header) {}
 
     void print(const Series& series) {
-        const double top =
-            std::max<double>(0, static_cast<double>(*std::ranges::max_element(series.values)));
+        const LineScale scale = lineScale(series);
+        const double span = scale.max - scale.min;
         page_.setScale({-200, 2400}, {4000, -700});
         heading();
         int position = -1;
         int lastPosition = 0;
         QPointF previous;
-        if (top > 0) {
-            for (int i = 0; i < series.count(); ++i) {
+        if (span > 0) {
+            for (int i = 0; i < scale.count; ++i) {
                 if (page_.failed())
                     return;
                 // A continuation page starts its line at its first point.
@@ -45,7 +45,7 @@ class LinePrinter {
                 if (i < static_cast<int>(series.labels.size()))
                     label(position, QString::fromStdString(series.labels[i]));
                 const QPointF point(100.0 * position,
-                                    static_cast<float>(series.values[i] / top * kPlotHeight));
+                                    static_cast<float>(series.values[i] / span * kPlotHeight));
                 if (joined)
                     page_.line(previous, point, paletteColor(12));
                 previous = point;
@@ -92,7 +92,7 @@ class LinePrinter {
 } // namespace
 
 void orePri(const ReportHeader& header, const Series& series) {
-    if (series.count() == 0)
+    if (lineScale(series).count == 0)
         return;
     runPrintout(platform::Orientation::Landscape, header.title, kChartPrinterMissing,
                 [&](platform::PageWriter& page) { LinePrinter(page, header).print(series); });
