@@ -2,18 +2,22 @@
 
 #include "analysis_csv.h"
 #include "bar_chart.h"
+#include "bar_printout.h"
 #include "chart_viewport.h"
 #include "department_files.h"
 #include "detail_condition_frame.h"
 #include "filter_texts.h"
 #include "headline.h"
+#include "line_printout.h"
 #include "period_frame.h"
 #include "pie_chart.h"
+#include "pie_printout.h"
 #include "platform/csv_export.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/surface.h"
 #include "storage/state.h"
+#include "table_printout.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -122,6 +126,7 @@ QWidget* AnalysisWindow::buildRankingChart() {
     controls->addWidget(kindFrame);
     rankingPrintButton_ =
         printButton("rankingChartPrintButton", QStringLiteral("グラフの印刷"), panel);
+    connect(rankingPrintButton_, &QPushButton::clicked, this, [this] { onRankingPrintClicked(); });
     controls->addWidget(rankingPrintButton_);
     auto* copyFrame = new QGroupBox(QStringLiteral("クリップボードに"), panel);
     auto* copyRow = new QHBoxLayout(copyFrame);
@@ -155,6 +160,7 @@ QWidget* AnalysisWindow::buildTable() {
     column->addWidget(grid_);
     auto* buttons = new QHBoxLayout;
     tablePrintButton_ = printButton("tablePrintButton", QStringLiteral("表印刷"), panel);
+    connect(tablePrintButton_, &QPushButton::clicked, this, [this] { onTablePrintClicked(); });
     buttons->addWidget(tablePrintButton_);
     tableCsvButton_ = new QPushButton(QStringLiteral("CSVファイル"), panel);
     connect(tableCsvButton_, &QPushButton::clicked, this, [this] { onTableCsvClicked(); });
@@ -188,6 +194,7 @@ QWidget* AnalysisWindow::buildLineChart() {
     controls->addWidget(copyFrame);
     auto* buttons = new QHBoxLayout;
     linePrintButton_ = printButton("lineChartPrintButton", QStringLiteral("グラフの印刷"), panel);
+    connect(linePrintButton_, &QPushButton::clicked, this, [this] { onLinePrintClicked(); });
     buttons->addWidget(linePrintButton_);
     seriesCsvButton_ = new QPushButton(QStringLiteral("CSVファイル"), panel);
     connect(seriesCsvButton_, &QPushButton::clicked, this, [this] { onSeriesCsvClicked(); });
@@ -406,6 +413,34 @@ void AnalysisWindow::onTableCsvClicked() {
 
 void AnalysisWindow::onSeriesCsvClicked() {
     platform::saveCsvFile([this] { return lineSeriesCsv(analysis_); });
+}
+
+ReportHeader AnalysisWindow::printHeader(bool withKeyTitle) const {
+    // The filters as the controls stand now: detailed counts changed since the last
+    // recalculation are printed with their new values.
+    std::string title = analysis_.reportTitle();
+    if (withKeyTitle)
+        title += keyTitle(analysis_.keyLabel());
+    return {title, analysis_.periodLine(),
+            conditionLine(kind_, currentFilters(), analysis_.categoryText(), true)};
+}
+
+void AnalysisWindow::onRankingPrintClicked() {
+    if (chartKind_ == 0)
+        bouPri(printHeader(false), analysis_.rows());
+    else if (chartKind_ == 1)
+        enPri(printHeader(false), analysis_.rows());
+}
+
+void AnalysisWindow::onLinePrintClicked() {
+    orePri(printHeader(true), analysis_.series());
+}
+
+void AnalysisWindow::onTablePrintClicked() {
+    std::vector<TableLine> lines;
+    for (int r = 1; r < grid_->rows(); ++r)
+        lines.push_back({grid_->text(r, 0), grid_->text(r, 1), grid_->text(r, 2)});
+    printRankingTable(printHeader(false), lines, [this](bool shown) { grid_->setVisible(shown); });
 }
 
 } // namespace lukana::analysis

@@ -28,6 +28,7 @@ namespace lukana::analysis {
 
 class ChartViewport;
 class DetailConditionFrame;
+struct ReportHeader;
 
 // The four chart pictures: the ranking chart and the line chart, each as the figure alone and
 // as the figure with its texts.
@@ -107,6 +108,10 @@ class AnalysisWindow : public platform::Window {
     void onCopyClicked(ChartPicture picture);
     void onTableCsvClicked();
     void onSeriesCsvClicked();
+    void onRankingPrintClicked();
+    void onLinePrintClicked();
+    void onTablePrintClicked();
+    ReportHeader printHeader(bool withKeyTitle) const;
     Filters currentFilters() const;
 
     AnalysisKind kind_;
