@@ -272,7 +272,8 @@ TEST_F(DailyReportTest, SlipsTypedInTheGuestSlipWindowAreTakenOverAndSaved) {
                 g.closeWindow();
             });
         });
-    const NippouDay& day = (*readMonth(2026, 7))[10];
+    const auto month = readMonth(2026, 7);
+    const NippouDay& day = (*month)[10];
     ASSERT_EQ(day.slipCount, 3);
     EXPECT_EQ(day.slipValues[0][1], 1);
     EXPECT_EQ(day.slipValues[1][8], 90);
