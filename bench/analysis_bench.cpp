@@ -23,6 +23,7 @@
 // the ten-year calculation (it must not grow with the months).
 
 #include "analysis/analysis.h"
+#include "scratch_folder.h"
 #include "storage/months.h"
 #include "storage/paths.h"
 #include "storage/state.h"
@@ -149,11 +150,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 } // namespace
 
 int main(int argc, char** argv) {
-    const char* base = std::getenv("LUKANA_BENCH_DIR");
-    const fs::path parent = base && *base ? fs::path(base) : fs::temp_directory_path();
-    std::string folder = (parent / "lukana-analysis-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data()))
-        fail("cannot make a folder below " + parent.string());
+    const std::string folder = scratchFolder("analysis-bench");
     benchFolder = folder;
     driveRoot = folder;
     std::printf("writing 2 x 120 month files below %s ...\n", folder.c_str());

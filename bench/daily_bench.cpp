@@ -22,6 +22,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "reference_pass.h"
+#include "scratch_folder.h"
 #include "storage/atomic_file.h"
 #include "storage/masters.h"
 #include "storage/months.h"
@@ -176,14 +177,7 @@ void fillQuietly(DailyReportWindow& w, const NippouDay& day) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
-    const char* base = std::getenv("LUKANA_BENCH_DIR");
-    const fs::path parent = base && *base ? fs::path(base) : fs::temp_directory_path();
-    std::string folder = (parent / "lukana-daily-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data())) {
-        std::fprintf(stderr, "daily_bench: cannot make a folder below %s\n",
-                     parent.string().c_str());
-        return 1;
-    }
+    const std::string folder = scratchFolder("daily-bench");
     driveRoot = folder;
     fs::create_directories(busyoFolderPath(kBusyo));
     fillRegisters();

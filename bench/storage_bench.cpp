@@ -41,6 +41,7 @@
 // much of a load's time was its own.
 
 #include "reference_pass.h"
+#include "scratch_folder.h"
 #include "storage/atomic_file.h"
 #include "storage/months.h"
 #include "storage/paths.h"
@@ -258,11 +259,7 @@ void fail(const std::string& what) {
 
 void prepare() {
     fixture = new Fixture;
-    const char* base = std::getenv("LUKANA_BENCH_DIR");
-    fs::path parent = base && *base ? fs::path(base) : fs::temp_directory_path();
-    std::string tmpl = (parent / "lukana-bench-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data()))
-        fail("cannot make a folder below " + parent.string());
+    const std::string tmpl = scratchFolder("storage-bench");
     fixture->folder = tmpl;
     driveRoot = tmpl;
     fs::create_directories(busyoFolderPath(kBusyo));

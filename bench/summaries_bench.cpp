@@ -23,6 +23,7 @@
 // Aims: period 1y <= 1.5 x load, 10y <= 2 x load; monthly <= 1.5 x load; cash <= 2 x load;
 // empty 1000y <= 3 x missing paths.
 
+#include "scratch_folder.h"
 #include "storage/months.h"
 #include "storage/paths.h"
 #include "storage/state.h"
@@ -142,11 +143,7 @@ struct Result {
 } // namespace
 
 int main() {
-    const char* base = std::getenv("LUKANA_BENCH_DIR");
-    const fs::path parent = base && *base ? fs::path(base) : fs::temp_directory_path();
-    std::string folder = (parent / "lukana-summaries-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data()))
-        fail("cannot make a folder below " + parent.string());
+    const std::string folder = scratchFolder("summaries-bench");
     driveRoot = folder;
     fs::create_directories(busyoFolderPath(kBusyo));
     fillRegisters();

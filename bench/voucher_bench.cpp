@@ -17,6 +17,7 @@
 // Each figure is the median of the runs (default 7); the files go to a fresh folder below
 // $LUKANA_BENCH_DIR (default: the system's temporary folder), removed at the end.
 #include "reference_pass.h"
+#include "scratch_folder.h"
 #include "storage/atomic_file.h"
 #include "storage/months.h"
 #include "storage/paths.h"
@@ -137,14 +138,7 @@ double minimalOver(const std::vector<std::string>& paths) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
-    const char* base = std::getenv("LUKANA_BENCH_DIR");
-    const fs::path parent = base && *base ? fs::path(base) : fs::temp_directory_path();
-    std::string folder = (parent / "lukana-voucher-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data())) {
-        std::fprintf(stderr, "voucher_bench: cannot make a folder below %s\n",
-                     parent.string().c_str());
-        return 1;
-    }
+    const std::string folder = scratchFolder("voucher-bench");
     driveRoot = folder;
     fs::create_directories(busyoFolderPath(kBusyo));
     fillRegisters();
