@@ -228,7 +228,8 @@ TEST_F(AnalysisWindowTest, DamagedMenuFilesAreReportedAndLeftAsTheyAre) {
         script.answer(platform::Answer::Ok);
         auto w = open(AnalysisKind::Menu);
         ASSERT_EQ(script.boxes().size(), 1u) << name;
-        EXPECT_EQ(script.boxes()[0].text, QString::fromUtf8(name) + " が壊れていて読めませんでした。");
+        EXPECT_EQ(script.boxes()[0].text,
+                  QString::fromUtf8(name) + " が壊れていて読めませんでした。");
         EXPECT_EQ(readBytes(path), "3\r\nnot a number\r\n");
         // The damaged list reads as empty, the other one as stored.
         const bool items = std::string(name) == "menud.dat";

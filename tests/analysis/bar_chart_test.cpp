@@ -191,7 +191,7 @@ TEST(BarChart, AllFiveHundredOneBarsAreDrawnPastSixteenBitCoordinates) {
     ASSERT_EQ(texts.size(), QSize(503, 20140));
     const QRectF textsScale(-850, -300, 3000, 50600);
     const QColor red(255, 0, 0), white(Qt::white);
-    EXPECT_EQ(colorAt(texts, textsScale, {1000, 50050}), red); // the last bar
-    EXPECT_EQ(colorAt(texts, textsScale, {1000, 32750}), red); // the bar of row 327
+    EXPECT_EQ(colorAt(texts, textsScale, {1000, 50050}), red);   // the last bar
+    EXPECT_EQ(colorAt(texts, textsScale, {1000, 32750}), red);   // the bar of row 327
     EXPECT_EQ(colorAt(texts, textsScale, {1000, 50000}), white); // between the last two
 }

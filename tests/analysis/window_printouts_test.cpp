@@ -88,10 +88,10 @@ TEST_F(WindowPrintoutsTest, LinePrintButtonPrintsTheClickedKeyAndNothingBeforeAC
 
 TEST_F(WindowPrintoutsTest, PrintoutsShowTheDetailedConditionOfTheLastRecalculation) {
     window->customerTypeList()->setListIndex(kDetailed);
-    clickCell(*window->rankingGrid(), 3, 1); // a key for the line printout
+    clickCell(*window->rankingGrid(), 3, 1);          // a key for the line printout
     window->detailFrame()->countBox(0)->setText("2"); // not yet recalculated
-    for (QPushButton* button : {window->rankingPrintButton(), window->linePrintButton(),
-                                window->tablePrintButton()}) {
+    for (QPushButton* button :
+         {window->rankingPrintButton(), window->linePrintButton(), window->tablePrintButton()}) {
         const QString condition = press(button).texts(0).filter(QStringLiteral("男性:")).join("");
         EXPECT_TRUE(condition.contains(QStringLiteral("男性: 0人ピタ")))
             << button->objectName().toStdString();
