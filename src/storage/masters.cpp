@@ -500,8 +500,23 @@ LoadOutcome readOrMoveAside(Status (*reader)()) {
     return outcome;
 }
 
+namespace {
+
+MoveAsideFaultHook& moveAsideFaultHook() {
+    static MoveAsideFaultHook hook;
+    return hook;
+}
+
+} // namespace
+
+void setMoveAsideFaultHook(MoveAsideFaultHook hook) {
+    moveAsideFaultHook() = std::move(hook);
+}
+
 std::optional<std::string> moveAside(const std::string& path) {
     namespace fs = std::filesystem;
+    if (moveAsideFaultHook() && moveAsideFaultHook()(path))
+        return std::nullopt;
     const std::string base = path + ".broken-" + localTimestamp();
     // Two moves within one second get a number after the time.
     for (int attempt = 0; attempt < 100; ++attempt) {

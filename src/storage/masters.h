@@ -3,6 +3,7 @@
 // from filePath and moves values between the file and the shared lists of state.h.
 #include "status.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -66,5 +67,9 @@ LoadOutcome loadTyOrDefaults();
 
 // Moves an unreadable file to <name>.broken-YYYYMMDD-HHMMSS in its folder; returns the new path.
 std::optional<std::string> moveAside(const std::string& path);
+
+// Test seam: when set and it returns true for a path, moveAside fails as if the rename had.
+using MoveAsideFaultHook = std::function<bool(const std::string& path)>;
+void setMoveAsideFaultHook(MoveAsideFaultHook hook);
 
 } // namespace lukana
