@@ -7,6 +7,7 @@
 #include "storage/masters.h"
 #include "storage/months.h"
 #include "storage/paths.h"
+#include "storage/routines.h"
 #include "storage/state.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
