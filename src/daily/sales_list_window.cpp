@@ -6,8 +6,6 @@
 #include "platform/pointer.h"
 #include "sales_list_csv.h"
 #include "sales_list_printout.h"
-#include "storage/date_carry.h"
-#include "storage/display_format.h"
 #include "storage/masters.h"
 #include "storage/months.h"
 #include "storage/paths.h"
