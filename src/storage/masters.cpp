@@ -501,22 +501,20 @@ LoadOutcome readOrMoveAside(Status (*reader)()) {
 }
 
 namespace {
-
-MoveAsideFaultHook& moveAsideFaultHook() {
-    static MoveAsideFaultHook hook;
+MoveAsideHook& moveAsideHook() {
+    static MoveAsideHook hook;
     return hook;
 }
-
 } // namespace
 
-void setMoveAsideFaultHook(MoveAsideFaultHook hook) {
-    moveAsideFaultHook() = std::move(hook);
+void setMoveAsideHook(MoveAsideHook hook) {
+    moveAsideHook() = std::move(hook);
 }
 
 std::optional<std::string> moveAside(const std::string& path) {
+    if (moveAsideHook())
+        return moveAsideHook()(path);
     namespace fs = std::filesystem;
-    if (moveAsideFaultHook() && moveAsideFaultHook()(path))
-        return std::nullopt;
     const std::string base = path + ".broken-" + localTimestamp();
     // Two moves within one second get a number after the time.
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -67,9 +67,8 @@ LoadOutcome loadTyOrDefaults();
 
 // Moves an unreadable file to <name>.broken-YYYYMMDD-HHMMSS in its folder; returns the new path.
 std::optional<std::string> moveAside(const std::string& path);
-
-// Test seam: when set and it returns true for a path, moveAside fails as if the rename had.
-using MoveAsideFaultHook = std::function<bool(const std::string& path)>;
-void setMoveAsideFaultHook(MoveAsideFaultHook hook);
+// Test seam: when set, moveAside asks the hook instead of moving the file.
+using MoveAsideHook = std::function<std::optional<std::string>(const std::string& path)>;
+void setMoveAsideHook(MoveAsideHook hook);
 
 } // namespace lukana

@@ -39,7 +39,7 @@ class VoucherBookTest : public ::testing::Test {
         resetSharedState();
         driveRoot = drive.str();
         setWriteFaultHook({});
-        setMoveAsideFaultHook({});
+        setMoveAsideHook({});
         std::filesystem::create_directories(dataRoot());
         addBusyo("本店", 2);
         addBusyo("支店", 4);
@@ -76,7 +76,7 @@ class VoucherBookTest : public ::testing::Test {
     }
     void TearDown() override {
         lukana::setWriteFaultHook({});
-        lukana::setMoveAsideFaultHook({});
+        lukana::setMoveAsideHook({});
         lukana::platform::setMousePointer(lukana::platform::Pointer::Normal);
     }
 

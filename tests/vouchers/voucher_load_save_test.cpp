@@ -160,7 +160,7 @@ TEST_F(VoucherLoadSaveTest, AnEntryRowShownAgainStartsFromAnEmptySlot) {
 
 TEST_F(VoucherLoadSaveTest, ADamagedFileThatCannotBeMovedIsNeverSavedOver) {
     writeBytes(aprilFile(), "not a month\r\n");
-    setMoveAsideFaultHook([](const std::string&) { return true; });
+    setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
     TestScript script;
     script.answer(Answer::Ok).answer(Answer::Yes).answer(Answer::Ok).answer(Answer::No);
     withVoucherBook(script, [&](Window& w) {
