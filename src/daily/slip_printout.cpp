@@ -1,6 +1,7 @@
 #include "slip_printout.h"
 
 #include "guest_slips.h"
+#include "platform/file_names.h"
 #include "platform/printer.h"
 #include "storage/display_format.h"
 
@@ -154,8 +155,10 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
 }
 
 void printSlips(const NippouDay& day, const SlipPrintoutHead& head) {
-    platform::Printout printout =
-        platform::startPrintout(platform::Orientation::Portrait, QStringLiteral("詳細日報"));
+    platform::Printout printout = platform::startPrintout(
+        platform::Orientation::Portrait,
+        platform::fileNameFrom({QStringLiteral("詳細日報"), QString::fromStdString(head.busyoName),
+                                platform::fileDate(head.year, head.month, head.day)}));
     if (printout.status != platform::Printout::Status::Ready)
         return;
     drawSlipPrintout(*printout.writer, day, head);

@@ -20,6 +20,7 @@ struct Printout {
 
 // Sets the orientation, shows the printer choice and opens the document on the chosen printer,
 // or in a PDF file when the choice was to print to a file. Failed: no printer could be set up.
+// The document name (see fileNameFrom) is also the file name the choice proposes.
 Printout startPrintout(Orientation orientation, const QString& documentName);
 
 // Ends the document when the printout has not; when anything failed, shows failureMessage
