@@ -13,6 +13,7 @@
 #include "pie_chart.h"
 #include "pie_printout.h"
 #include "platform/csv_export.h"
+#include "platform/file_names.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/surface.h"
@@ -415,11 +416,26 @@ void AnalysisWindow::hyouji3() {
 }
 
 void AnalysisWindow::onTableCsvClicked() {
-    platform::saveCsvFile([this] { return rankingTableCsv(analysis_); });
+    platform::saveCsvFile([this] { return rankingTableCsv(analysis_); }, fileName());
 }
 
 void AnalysisWindow::onSeriesCsvClicked() {
-    platform::saveCsvFile([this] { return lineSeriesCsv(analysis_); });
+    platform::saveCsvFile([this] { return lineSeriesCsv(analysis_); }, fileName());
+}
+
+QString AnalysisWindow::fileName() const {
+    // The report and period of the last recalculation, as its figures have them.
+    const Period& p = analysis_.period();
+    return platform::fileNameFrom({QString::fromStdString(analysis_.reportTitle()),
+                                   platform::fileDate(p.fromYear, p.fromMonth, p.fromDay) +
+                                       QStringLiteral("-") +
+                                       platform::fileDate(p.toYear, p.toMonth, p.toDay)});
+}
+
+ReportHeader AnalysisWindow::printoutHeader(bool withKeyTitle) const {
+    ReportHeader header = printHeader(withKeyTitle);
+    header.fileName = fileName().toStdString();
+    return header;
 }
 
 ReportHeader AnalysisWindow::printHeader(bool withKeyTitle) const {
@@ -433,13 +449,13 @@ ReportHeader AnalysisWindow::printHeader(bool withKeyTitle) const {
 
 void AnalysisWindow::onRankingPrintClicked() {
     if (chartKind_ == 0)
-        bouPri(printHeader(false), analysis_.rows());
+        bouPri(printoutHeader(false), analysis_.rows());
     else if (chartKind_ == 1)
-        enPri(printHeader(false), analysis_.rows());
+        enPri(printoutHeader(false), analysis_.rows());
 }
 
 void AnalysisWindow::onLinePrintClicked() {
-    orePri(printHeader(true), analysis_.series());
+    orePri(printoutHeader(true), analysis_.series());
 }
 
 void AnalysisWindow::onTablePrintClicked() {
@@ -448,7 +464,8 @@ void AnalysisWindow::onTablePrintClicked() {
     std::vector<TableLine> lines;
     for (int r = 1; r < grid_->rows(); ++r)
         lines.push_back({grid_->text(r, 0), grid_->text(r, 1), grid_->text(r, 2)});
-    printRankingTable(printHeader(false), lines, [this](bool shown) { grid_->setVisible(shown); });
+    printRankingTable(printoutHeader(false), lines,
+                      [this](bool shown) { grid_->setVisible(shown); });
 }
 
 } // namespace lukana::analysis

@@ -114,6 +114,10 @@ class AnalysisWindow : public platform::Window {
     void onLinePrintClicked();
     void onTablePrintClicked();
     ReportHeader printHeader(bool withKeyTitle) const;
+    // The header with the file name a printout to a file proposes.
+    ReportHeader printoutHeader(bool withKeyTitle) const;
+    // "売れ筋メニューレポート_20260401-20261231": for CSV files and printouts to a file.
+    QString fileName() const;
     Filters currentFilters() const;
 
     AnalysisKind kind_;

@@ -116,7 +116,7 @@ class BarPrinter {
 void bouPri(const ReportHeader& header, const std::vector<RankingRow>& rows) {
     if (rows.empty())
         return;
-    runPrintout(platform::Orientation::Portrait, header.title, kChartPrinterMissing,
+    runPrintout(platform::Orientation::Portrait, header, kChartPrinterMissing,
                 [&](platform::PageWriter& page) { BarPrinter(page, header).print(rows); });
 }
 

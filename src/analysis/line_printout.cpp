@@ -94,7 +94,7 @@ class LinePrinter {
 void orePri(const ReportHeader& header, const Series& series) {
     if (lineScale(series).count == 0)
         return;
-    runPrintout(platform::Orientation::Landscape, header.title, kChartPrinterMissing,
+    runPrintout(platform::Orientation::Landscape, header, kChartPrinterMissing,
                 [&](platform::PageWriter& page) { LinePrinter(page, header).print(series); });
 }
 

@@ -123,7 +123,7 @@ void enPri(const ReportHeader& header, const std::vector<RankingRow>& rows) {
         return;
     const std::vector<RankingRow> top(
         rows.begin(), rows.begin() + std::min<std::ptrdiff_t>(kSectors, std::ssize(rows)));
-    runPrintout(platform::Orientation::Portrait, header.title, kPrinterMissing,
+    runPrintout(platform::Orientation::Portrait, header, kPrinterMissing,
                 [&](platform::PageWriter& page) { PiePrinter(page, header, top).print(); });
 }
 

@@ -6,11 +6,12 @@
 
 namespace lukana::analysis {
 
-void runPrintout(platform::Orientation orientation, const std::string& documentName,
+void runPrintout(platform::Orientation orientation, const ReportHeader& header,
                  const QString& failureMessage,
                  const std::function<void(platform::PageWriter&)>& draw) {
-    platform::Printout printout =
-        platform::startPrintout(orientation, QString::fromStdString(documentName));
+    platform::Printout printout = platform::startPrintout(
+        orientation,
+        QString::fromStdString(header.fileName.empty() ? header.title : header.fileName));
     if (!platform::printoutStarted(printout, failureMessage))
         return;
     draw(*printout.writer);

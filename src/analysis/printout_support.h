@@ -16,16 +16,17 @@ struct ReportHeader {
     std::string title; // the report title; the line printout's carries the key title behind it
     std::string periodLine;
     std::string conditionLine; // with the detailed condition when the customer type asks for it
+    std::string fileName = {}; // proposed for a printout to a file; empty: the title
 };
 
 // The failure messages: the bar and line printouts end theirs with "。", the others do not.
 inline const QString kChartPrinterMissing = QStringLiteral("プリンターが接続されていません。");
 inline const QString kPrinterMissing = QStringLiteral("プリンターが接続されていません");
 
-// Shows the printer choice, then draws the document onto the chosen printer and finishes it.
-// Cancel ends silently; no printer to set up, or any failure while drawing, shows
-// failureMessage once and abandons the job.
-void runPrintout(platform::Orientation orientation, const std::string& documentName,
+// Shows the printer choice (proposing the header's file name), then draws the document onto the
+// chosen printer and finishes it. Cancel ends silently; no printer to set up, or any failure while
+// drawing, shows failureMessage once and abandons the job.
+void runPrintout(platform::Orientation orientation, const ReportHeader& header,
                  const QString& failureMessage,
                  const std::function<void(platform::PageWriter&)>& draw);
 

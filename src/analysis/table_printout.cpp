@@ -85,7 +85,7 @@ class TablePrinter {
 
 void printRankingTable(const ReportHeader& header, const std::vector<TableLine>& rows,
                        const std::function<void(bool)>& showTable) {
-    runPrintout(platform::Orientation::Portrait, header.title, kPrinterMissing,
+    runPrintout(platform::Orientation::Portrait, header, kPrinterMissing,
                 [&](platform::PageWriter& page) {
                     TablePrinter printer(page, header);
                     printer.setUp();

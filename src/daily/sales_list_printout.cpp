@@ -1,6 +1,7 @@
 #include "sales_list_printout.h"
 
 #include "platform/drawing.h"
+#include "platform/file_names.h"
 #include "platform/printer.h"
 #include "sales_list_csv.h"
 #include "storage/display_format.h"
@@ -71,10 +72,15 @@ void drawSalesList(platform::DrawingSurface& page, const SalesList& list, int ye
     page.setLineWidth(1);
 }
 
+QString salesListFileName(int year, int month, const std::string& busyoName) {
+    return platform::fileNameFrom({QStringLiteral("売上一覧"), QString::fromStdString(busyoName),
+                                   platform::fileDate(year, month)});
+}
+
 void printSalesList(const SalesList& list, int year, int month, const std::string& busyoName) {
     const QString failure = QStringLiteral("プリンターが接続されていません");
-    platform::Printout printout =
-        platform::startPrintout(platform::Orientation::Landscape, QStringLiteral("売上集計"));
+    platform::Printout printout = platform::startPrintout(
+        platform::Orientation::Landscape, salesListFileName(year, month, busyoName));
     if (!platform::printoutStarted(printout, failure))
         return;
     drawSalesList(*printout.writer, list, year, month, busyoName);

@@ -3,6 +3,8 @@
 // getting taller rows.
 #include "sales_list.h"
 
+#include <QString>
+
 #include <string>
 
 namespace lukana::platform {
@@ -16,5 +18,8 @@ void drawSalesList(platform::DrawingSurface& page, const SalesList& list, int ye
 
 // The printer choice, then the page; Cancel prints nothing, a failure says so once.
 void printSalesList(const SalesList& list, int year, int month, const std::string& busyoName);
+
+// The name proposed for the list's CSV file and printout to a file: "売上一覧_本店_202612".
+QString salesListFileName(int year, int month, const std::string& busyoName);
 
 } // namespace lukana

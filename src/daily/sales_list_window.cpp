@@ -208,7 +208,8 @@ void SalesListWindow::onPrintClicked() {
 
 void SalesListWindow::onCsvClicked() {
     (void)platform::saveCsvFile(
-        [this] { return salesListCsv(list_, curYear, curMonth, busyoName()); });
+        [this] { return salesListCsv(list_, curYear, curMonth, busyoName()); },
+        salesListFileName(curYear, curMonth, busyoName()));
 }
 
 } // namespace lukana

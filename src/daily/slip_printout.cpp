@@ -1,6 +1,7 @@
 #include "slip_printout.h"
 
 #include "guest_slips.h"
+#include "platform/file_names.h"
 #include "platform/printer.h"
 #include "storage/display_format.h"
 
@@ -155,8 +156,10 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
 
 void printSlips(const NippouDay& day, const SlipPrintoutHead& head) {
     const QString failure = QStringLiteral("プリンターが接続されていません");
-    platform::Printout printout =
-        platform::startPrintout(platform::Orientation::Portrait, QStringLiteral("詳細日報"));
+    platform::Printout printout = platform::startPrintout(
+        platform::Orientation::Portrait,
+        platform::fileNameFrom({QStringLiteral("詳細日報"), QString::fromStdString(head.busyoName),
+                                platform::fileDate(head.year, head.month, head.day)}));
     // Without any printer there was nothing to choose: not a failure of the printout.
     if (printout.status == platform::Printout::Status::NoPrinter ||
         !platform::printoutStarted(printout, failure))

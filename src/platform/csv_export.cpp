@@ -1,14 +1,13 @@
 #include "csv_export.h"
 
 #include "dialogs.h"
+#include "file_names.h"
 #include "message_box.h"
 #include "pointer.h"
 #include "storage/routines.h"
 #include "storage/state.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,11 +15,6 @@
 namespace lukana::platform {
 
 namespace {
-
-QString documentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
 
 // A file marked read-only keeps its contents even for root, who could rename over it.
 bool readOnly(const std::string& path) {
@@ -30,10 +24,12 @@ bool readOnly(const std::string& path) {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
-std::optional<QString> chooseTarget() {
+std::optional<QString> chooseTarget(const QString& fileName) {
     SaveFileRequest request;
     request.filter = QStringLiteral("csvﾌｧｲﾙ (*.csv)");
-    request.folder = documentsFolder();
+    request.folder = lastFolder(FileKind::Csv);
+    if (!fileName.isEmpty())
+        request.suggested = fileName + QStringLiteral(".csv");
     request.askOverwrite = false;
     for (;;) {
         std::optional<QString> path = chooseSaveFile(request);
@@ -58,10 +54,11 @@ bool write(const QString& path, const std::function<std::string()>& buildText) {
 
 } // namespace
 
-CsvSaveResult saveCsvFile(const std::function<std::string()>& buildText) {
-    std::optional<QString> path = chooseTarget();
+CsvSaveResult saveCsvFile(const std::function<std::string()>& buildText, const QString& fileName) {
+    std::optional<QString> path = chooseTarget(fileName);
     if (!path)
         return CsvSaveResult::Cancelled;
+    rememberFolder(FileKind::Csv, *path);
     if (!write(*path, buildText)) {
         msgBox(QStringLiteral("ファイルの作成に失敗しました"));
         return CsvSaveResult::Failed;

@@ -1,9 +1,11 @@
 #include "printer.h"
 
 #include "dialogs.h"
+#include "file_names.h"
 #include "message_box.h"
 #include "painter_surface.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -158,6 +160,17 @@ QString temporaryBeside(const QString& target) {
     return file.fileName();
 }
 
+// The print dialog offers the document's name in the folder last used for PDF files, should the
+// user print to a file; the printer it starts on stays the default one.
+void proposeFile(QPrinter& printer, const QString& documentName) {
+    const QString name = fileNameFrom({documentName});
+    if (name.isEmpty())
+        return;
+    printer.setOutputFileName(
+        QDir(lastFolder(FileKind::Pdf)).filePath(name + QStringLiteral(".pdf")));
+    printer.setOutputFormat(QPrinter::NativeFormat); // stays PDF when there is no printer
+}
+
 } // namespace
 
 void setPrintoutHook(PrintoutHook hook) {
@@ -171,8 +184,11 @@ Printout startPrintout(Orientation orientation, const QString& documentName) {
     printer->setPageOrientation(orientation == Orientation::Portrait ? QPageLayout::Portrait
                                                                      : QPageLayout::Landscape);
     printer->setDocName(documentName);
+    proposeFile(*printer, documentName);
     if (!choosePrinter(*printer))
         return {Printout::Status::Cancelled, nullptr};
+    if (printer->outputFormat() != QPrinter::PdfFormat)
+        printer->setOutputFileName(QString()); // a printer was chosen: no file
     QString target;
     QString temp;
     if (printer->outputFormat() == QPrinter::PdfFormat) {
@@ -180,6 +196,7 @@ Printout startPrintout(Orientation orientation, const QString& documentName) {
         // A file without a name is what the platform falls back to with no printer at all.
         if (target.isEmpty())
             return {Printout::Status::NoPrinter, nullptr};
+        rememberFolder(FileKind::Pdf, target);
         temp = temporaryBeside(target);
         if (temp.isEmpty())
             return {Printout::Status::Failed, nullptr};

@@ -22,6 +22,7 @@ struct Printout {
 
 // Sets the orientation, shows the printer choice and opens the document on the chosen printer,
 // or in a PDF file when the choice was to print to a file.
+// The document name (see fileNameFrom) is also the file name the choice proposes.
 Printout startPrintout(Orientation orientation, const QString& documentName);
 
 // True when the printout can be drawn. A printer that cannot take it, or none at all, shows

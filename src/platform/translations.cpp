@@ -5,18 +5,70 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstring>
+
 namespace lukana::platform {
+
+namespace {
+
+// The texts of the print and page-setup dialogs that Qt's own Japanese translation lacks.
+struct OwnText {
+    const char* context;
+    const char* source;
+    const char* japanese;
+};
+constexpr OwnText kOwnTexts[] = {
+    {"QPrintSettingsOutput", "Pages", "ページ指定"},
+    {"QPrintSettingsOutput", "Double Sided Printing", "両面印刷"},
+    {"QPrintSettingsOutput", "Off", "片面"},
+    {"QPrintSettingsOutput", "Long side binding", "長辺綴じ"},
+    {"QPrintSettingsOutput", "Short side binding", "短辺綴じ"},
+    {"QPrintPropertiesWidget", "Advanced", "詳細設定"},
+    {"QPrintPropertiesWidget", "There are conflicts in some options. Please fix them.",
+     "競合しているオプションがあります。直してください。"},
+    {"QPageSize", "A3 Extra", "A3 エクストラ"},
+    {"QPageSize", "A4 Extra", "A4 エクストラ"},
+    {"QPageSize", "A4 Plus", "A4 プラス"},
+    {"QPageSize", "A4 Small", "A4 スモール"},
+    {"QPageSize", "A5 Extra", "A5 エクストラ"},
+    {"QPageSize", "B5 Extra", "B5 エクストラ"},
+    {"QPageSize", "Super A", "スーパー A"},
+    {"QPageSize", "Super B", "スーパー B"},
+};
+
+// Answers only for its own table; every other text falls through to Qt's translation.
+class OwnJapanese : public QTranslator {
+  public:
+    using QTranslator::QTranslator;
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        (void)disambiguation;
+        (void)n;
+        if (!context || !source)
+            return {};
+        for (const OwnText& t : kOwnTexts)
+            if (std::strcmp(context, t.context) == 0 && std::strcmp(source, t.source) == 0)
+                return QString::fromUtf8(t.japanese);
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 bool installQtJapanese() {
     // Lives as long as the application: the translator must outlive every dialog.
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const bool loaded =
+        translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded)
+        QCoreApplication::installTranslator(translator);
+    else
         delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    // Installed last, so asked first.
+    QCoreApplication::installTranslator(new OwnJapanese(QCoreApplication::instance()));
+    return loaded;
 }
 
 } // namespace lukana::platform

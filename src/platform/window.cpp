@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
@@ -101,7 +102,23 @@ void Window::keyPressEvent(QKeyEvent* event) {
         escapeButton_->click();
         return;
     }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && defaultButton_) {
+        // A focused button takes Enter itself; the editors let it come up to the window.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QAbstractButton* pressed = focused && focused->isVisible() ? focused : defaultButton_;
+        if (pressed->isEnabled()) {
+            pressed->click();
+            return;
+        }
+    }
     QWidget::keyPressEvent(event);
+}
+
+void Window::setDefaultButton(QAbstractButton* button) {
+    defaultButton_ = button;
+    if (auto* push = qobject_cast<QPushButton*>(button))
+        push->setDefault(true); // drawn as the default
 }
 
 // Without a parent the window manager would put the window anywhere; the opener stays the

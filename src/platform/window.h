@@ -49,6 +49,8 @@ class Window : public QWidget {
     void makeFixedDialog();
     // Escape clicks this button, as a Cancel.
     void setEscapeButton(QAbstractButton* button) { escapeButton_ = button; }
+    // Enter clicks this button, as an OK, unless another button has the focus.
+    void setDefaultButton(QAbstractButton* button);
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -65,6 +67,7 @@ class Window : public QWidget {
     bool unloading_ = false;
     bool fixedDialog_ = false;
     QAbstractButton* escapeButton_ = nullptr;
+    QAbstractButton* defaultButton_ = nullptr;
     QEventLoop* loop_ = nullptr;
 };
 

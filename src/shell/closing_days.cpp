@@ -82,6 +82,7 @@ ClosingDaysDialog::ClosingDaysDialog(QWidget* parent)
     departmentChoice->onChange([this] { onDepartmentChanged(); });
     for (int i = 0; i < 4; ++i)
         closingDays[i]->onChange([this, i] { *kClosingDays[i] = closingDays[i]->day(); });
+    setDefaultButton(okButton);
     connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
 }
 
@@ -174,6 +175,7 @@ FiscalYearEndDialog::FiscalYearEndDialog(QWidget* parent)
         kesanTuki = navigator->date().month;
         kesanBi = navigator->date().day;
     });
+    setDefaultButton(okButton);
     connect(okButton, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 

@@ -6,11 +6,16 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <vector>
 
 namespace lukana {
 namespace fs = std::filesystem;
 namespace {
+
+// The login lock belongs to the program running on the data root, never to a copy of it: a
+// recovered tree holding one would start with the "already logged in" warning.
+const std::set<std::string> kNeverCopied = {"login.dat"};
 
 RestoreFaultHook& faultHook() {
     static RestoreFaultHook hook;
@@ -30,7 +35,7 @@ std::vector<fs::path> componentsOf(const std::string& folder) {
 }
 
 Status failure(const std::string& what, const fs::path& path, const std::error_code& ec) {
-    return Status::failure(what + ": " + path.string() + " (" + ec.message() + ")");
+    return systemFailure(what, path.string(), ec);
 }
 
 // Moves one staged file over its namesake in the data root. A rename replaces the file in one
@@ -69,7 +74,17 @@ std::string stagingFolder() {
 }
 
 Status backupDataRoot(const std::string& chosen) {
-    return copyFolderMerge(dataRoot(), transferFolder(chosen));
+    return copyDataRoot(transferFolder(chosen));
+}
+
+Status copyDataRoot(const std::string& target) {
+    if (Status s = copyFolderMerge(dataRoot(), target, kNeverCopied); !s)
+        return s;
+    // A lock an older backup took along goes; recovery leaves it out in any case.
+    std::error_code ignored;
+    for (const std::string& name : kNeverCopied)
+        fs::remove(fs::path(target) / name, ignored);
+    return {};
 }
 
 RestoreOutcome restoreDataRoot(const std::string& chosen) {
@@ -89,7 +104,7 @@ RestoreOutcome restoreDataRoot(const std::string& chosen) {
         fs::remove_all(staging, ignored);
     };
 
-    if (Status s = copyFolderMerge(source.string(), staging.string()); !s) {
+    if (Status s = copyFolderMerge(source.string(), staging.string(), kNeverCopied); !s) {
         dropStaging();
         return {s, false};
     }

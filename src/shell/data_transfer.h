@@ -24,15 +24,19 @@ std::string stagingFolder();
 // that only the target holds stay.
 Status backupDataRoot(const std::string& chosen);
 
+// Copies the data root into target as backupDataRoot does: all but the login lock, which a
+// copy never holds.
+Status copyDataRoot(const std::string& target);
+
 struct RestoreOutcome {
     Status status;
     bool dataRootTouched = false; // a failure after part of the backup was put in place
 };
 
-// Restores transferFolder(chosen) over the data root. The backup is first copied whole into
-// the staging folder, so that an unreadable backup or a full disk leave the data root as it
-// was; only then are the staged files moved into the data root, each replacing its namesake.
-// Files that only the data root holds stay.
+// Restores transferFolder(chosen) over the data root, a login lock in it left out. The backup is
+// first copied whole into the staging folder, so that an unreadable backup or a full disk leave the
+// data root as it was; only then are the staged files moved into the data root, each replacing its
+// namesake. Files that only the data root holds stay.
 RestoreOutcome restoreDataRoot(const std::string& chosen);
 
 // Test seam: when set and it returns true for a file (its path relative to the data root),

@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -25,7 +24,7 @@ Status readOne(const std::function<bool(TextReader&)>& read) {
 }
 
 Status failed(const char* what, int err) {
-    return Status::failure(std::string(what) + ": " + filePath + " (" + std::strerror(err) + ")");
+    return systemFailure(what, filePath, err);
 }
 
 // Where the folder cannot hold hard links: an exclusive create, removed again when the

@@ -1,6 +1,6 @@
 #include "main_window.h"
 
-#include "folder_copy.h"
+#include "data_transfer.h"
 #include "id_counter_merge.h"
 #include "login_files.h"
 #include "login_window.h"
@@ -309,11 +309,11 @@ void MainWindow::saigo() {
                      Buttons::YesNo, Icon::Question, Answer::Yes,
                      QStringLiteral("バックアップの確認"));
     if (a == Answer::Yes) {
-        Status s = copyFolderMerge(dataRoot(), backupRoot());
+        Status s = copyDataRoot(backupRoot());
         if (!s) {
             std::error_code ec;
             std::filesystem::create_directory(backupRoot(), ec);
-            s = copyFolderMerge(dataRoot(), backupRoot());
+            s = copyDataRoot(backupRoot());
         }
         if (!s)
             msgBox(QStringLiteral("自動バックアップに失敗しました。\r%1").arg(q(s.message())),

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/window.h"
 
+class QLabel;
+
 namespace lukana {
 
 // Shown while the program starts: the product title and the version.
@@ -8,6 +10,13 @@ class SplashWindow : public platform::Window {
     Q_OBJECT
   public:
     explicit SplashWindow(QWidget* parent = nullptr);
+
+    // Grows downwards so that the window about to open over its centre (the login window)
+    // leaves the title and version readable above it, its title bar included.
+    void makeRoomBelowTitle(QWidget& coming);
+
+    QLabel* titleLabel;
+    QLabel* versionLabel;
 };
 
 } // namespace lukana

@@ -29,7 +29,7 @@ Status makeFolder(const fs::path& folder) {
     fs::create_directory(folder, ec);
     if (!fs::is_directory(folder, ec))
         return Status::failure("フォルダーを作成できません: " + folder.string() +
-                               (ec ? " (" + ec.message() + ")" : std::string()));
+                               (ec ? " (" + systemReason(ec) + ")" : std::string()));
     return {};
 }
 
@@ -105,6 +105,7 @@ std::unique_ptr<MainWindow> Main() {
 
     {
         LoginWindow login;
+        splash.makeRoomBelowTitle(login);
         runModal(login);
         if (!login.accepted)
             return endHere();
@@ -152,11 +153,7 @@ std::unique_ptr<MainWindow> Main() {
 
     filePath = rootFilePath("opt.dat");
     if (!optModosi()) {
-        taxCount = 1;
-        taxYear[0] = 2000;
-        taxMonth[0] = 1;
-        taxDay[0] = 1;
-        taxRate[0] = 5;
+        setStandardTaxRates();
         filePath = rootFilePath("opt.dat");
         if (Status s = optHozon(); !s) {
             tellStartFailure(QStringLiteral("opt.dat を保存できませんでした。"), s);

@@ -1,7 +1,6 @@
 #include "atomic_file.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -25,7 +24,7 @@ bool injected(WriteStage stage) {
 }
 
 Status failed(const std::string& what, const std::string& path, int err) {
-    return Status::failure(what + ": " + path + " (" + std::strerror(err) + ")");
+    return systemFailure(what, path, err);
 }
 
 class FdCloser {

@@ -70,6 +70,23 @@ void setDefaultTax() {
     salesTiming = 0;
 }
 
+void setStandardTaxRates() {
+    struct Rate {
+        int year, month, day, rate;
+    };
+    static constexpr Rate kRates[] = {
+        {1989, 4, 1, 3}, {1997, 4, 1, 5}, {2014, 4, 1, 8}, {2019, 10, 1, 10}};
+    ensureTaxCapacity();
+    taxCount = 0;
+    for (const Rate& r : kRates) {
+        taxYear[taxCount] = r.year;
+        taxMonth[taxCount] = r.month;
+        taxDay[taxCount] = r.day;
+        taxRate[taxCount] = r.rate;
+        ++taxCount;
+    }
+}
+
 // ---------------------------------------------------------------- simebi.dat
 
 Status simebiModosi() {

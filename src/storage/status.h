@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <system_error>
 #include <utility>
 
 namespace lukana {
@@ -18,5 +19,15 @@ class [[nodiscard]] Status {
     bool ok_ = true;
     std::string message_;
 };
+
+// Why a system call failed, in the user's words: the common causes (a missing folder, no
+// permission, a full disk, a read-only medium, a folder in the way) in Japanese, any other in
+// the system's own text.
+std::string systemReason(int err);
+std::string systemReason(const std::error_code& ec);
+
+// "what: path (reason)".
+Status systemFailure(const std::string& what, const std::string& path, int err);
+Status systemFailure(const std::string& what, const std::string& path, const std::error_code& ec);
 
 } // namespace lukana

@@ -3,6 +3,7 @@
 #include "list_printout.h"
 #include "platform/clock.h"
 #include "platform/damaged_file.h"
+#include "platform/file_names.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "registers/damaged_files.h"
@@ -200,7 +201,9 @@ void CashBookWindow::onPrintClicked() {
         {1160, QString::fromStdString(yen(listing_.syukkinKei()))},
         {1400, QString::fromStdString(yen(listing_.nyuukinKei() - listing_.syukkinKei()))}};
     printList(
-        layout, rows_.rowCount(), [&](int r, int c) { return rows_.text(r, c); }, windowTitle());
+        layout, rows_.rowCount(), [&](int r, int c) { return rows_.text(r, c); },
+        platform::fileNameFrom({windowTitle(), QString::fromStdString(busyoName()),
+                                platform::fileDate(shown_.year, shown_.month)}));
 }
 
 } // namespace lukana::summaries

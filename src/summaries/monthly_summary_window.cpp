@@ -1,6 +1,7 @@
 #include "monthly_summary_window.h"
 
 #include "platform/clock.h"
+#include "platform/file_names.h"
 #include "storage/display_format.h"
 #include "storage/state.h"
 
@@ -82,6 +83,10 @@ void MonthlySummaryWindow::periodShown() {
 
 std::vector<MonthSpan> MonthlySummaryWindow::periodSpans() {
     return closingDayMonths(shown_, simeGenkin);
+}
+
+QString MonthlySummaryWindow::filePeriod() const {
+    return platform::fileDate(shown_.year, shown_.month);
 }
 
 QString MonthlySummaryWindow::printTitle() const {

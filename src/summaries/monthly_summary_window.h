@@ -31,6 +31,7 @@ class MonthlySummaryWindow : public SummaryWindow {
     QString printTitle() const override;
     double printDateX() const override { return 110; }
     double printLeft() const override { return 80; }
+    QString filePeriod() const override;
 
   private:
     ShownMonth shown_;

@@ -1,5 +1,6 @@
 #include "period_list_window.h"
 
+#include "platform/file_names.h"
 #include "storage/state.h"
 
 #include <QGroupBox>
@@ -53,6 +54,11 @@ void PeriodListWindow::periodShown() {
 std::vector<MonthSpan> PeriodListWindow::periodSpans() {
     return periodMonths({{listedFrom_.year, listedFrom_.month, listedFrom_.day},
                          {listedTo_.year, listedTo_.month, listedTo_.day}});
+}
+
+QString PeriodListWindow::filePeriod() const {
+    return platform::fileDate(listedFrom_.year, listedFrom_.month, listedFrom_.day) +
+           QStringLiteral("-") + platform::fileDate(listedTo_.year, listedTo_.month, listedTo_.day);
 }
 
 QString PeriodListWindow::printTitle() const {

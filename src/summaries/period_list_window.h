@@ -22,6 +22,7 @@ class PeriodListWindow : public SummaryWindow {
     QString printTitle() const override;
     double printDateX() const override { return 70; }
     double printLeft() const override { return 60; }
+    QString filePeriod() const override;
 
   private:
     // The period of the last recalculation, which its printout names.

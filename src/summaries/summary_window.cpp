@@ -1,6 +1,7 @@
 #include "summary_window.h"
 
 #include "list_printout.h"
+#include "platform/file_names.h"
 #include "platform/pointer.h"
 #include "storage/state.h"
 
@@ -23,6 +24,12 @@ SummaryWindow::SummaryWindow(DateForm dateForm, const QString& fromHeading,
     connect(backButton, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 
+std::string SummaryWindow::shownBusyoName() {
+    return denpyouBusyo >= 0 && denpyouBusyo < busyoCount
+               ? busyoNames[static_cast<size_t>(denpyouBusyo)]
+               : std::string();
+}
+
 void SummaryWindow::formActivate() {
     setMousePointer(Pointer::Normal);
 }
@@ -33,10 +40,7 @@ void SummaryWindow::preHyouji() {
         Grid::Filling hideTotals(*totalsGrid);
         layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_, dateForm_);
         periodShown();
-        const std::string busyoName = denpyouBusyo >= 0 && denpyouBusyo < busyoCount
-                                          ? busyoNames[static_cast<size_t>(denpyouBusyo)]
-                                          : std::string();
-        listSpans(busyoName, periodSpans(),
+        listSpans(shownBusyoName(), periodSpans(),
                   VoucherFilter::fromSelection(filters->parties(), filters->matchMode()),
                   restartEachMonth(), list_, *month_);
         rows_.refresh();
@@ -72,7 +76,8 @@ void SummaryWindow::onPrintClicked() {
             const SummaryRow& row = rows[static_cast<size_t>(r)];
             return c == 0 ? QString::fromStdString(printedDate(row, dateForm_)) : rows_.text(r, c);
         },
-        windowTitle());
+        platform::fileNameFrom(
+            {windowTitle(), QString::fromStdString(shownBusyoName()), filePeriod()}));
 }
 
 QString filterTitle(const FilterControls& filters) {

@@ -41,7 +41,11 @@ class SummaryWindow : public platform::Window {
     virtual QString printTitle() const = 0;
     virtual double printDateX() const = 0;
     virtual double printLeft() const = 0;
+    // The listed period as a file name gives it: "202612", "20260401-20261231".
+    virtual QString filePeriod() const = 0;
 
+    // The voucher book's department, which the window lists.
+    static std::string shownBusyoName();
     // The filter lists filled, without a recalculation.
     void fillFilters() { filters->fill(); }
 

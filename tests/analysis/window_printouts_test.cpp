@@ -63,6 +63,7 @@ const QString kPeriod = QStringLiteral("【集客状況 2003年 12月 1日～ 20
 
 TEST_F(WindowPrintoutsTest, ChartPrintButtonPrintsTheChartOfTheChosenKind) {
     const PrintRecording bar = press(window->rankingPrintButton());
+    EXPECT_EQ(bar.documentName, "集客状況レポート_20031201-20031231");
     EXPECT_EQ(bar.texts(0).mid(0, 3),
               (QStringList{"200,100 集客状況レポート", "400,270 " + kPeriod,
                            QStringLiteral("400,330  曜日:全て  客層:全て")}));
@@ -83,6 +84,7 @@ TEST_F(WindowPrintoutsTest, LinePrintButtonPrintsTheClickedKeyAndNothingBeforeAC
     clickCell(*window->rankingGrid(), 3, 1); // 18時
     const PrintRecording line = press(window->linePrintButton());
     EXPECT_EQ(line.orientation, Orientation::Landscape);
+    EXPECT_EQ(line.documentName, "集客状況レポート_20031201-20031231");
     EXPECT_EQ(line.texts(0).first(), "-100,2300 集客状況レポート【18時】");
 }
 

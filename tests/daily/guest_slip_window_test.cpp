@@ -346,6 +346,7 @@ TEST_F(GuestSlipWindowTest, PrintButtonPrintsTheDayUnderTheDailyReportsDepartmen
     script.printer(true);
     window->printButton->click();
     ASSERT_EQ(script.printouts().size(), 1u);
+    EXPECT_EQ(script.printouts()[0].documentName, "詳細日報_本店_20031209");
     EXPECT_EQ(script.printouts()[0].texts(0)[0],
               "200,60 本店  ：  2003 年  12 月 9 日の詳細日報 1/ 1");
     EXPECT_EQ(reportChanged, 0);

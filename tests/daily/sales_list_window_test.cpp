@@ -233,6 +233,7 @@ TEST_F(SalesListWindowTest, PrintsOneLandscapePage) {
     ASSERT_EQ(script.printouts().size(), 1u);
     const PrintRecording rec = script.printouts()[0];
     EXPECT_EQ(rec.orientation, Orientation::Landscape);
+    EXPECT_EQ(rec.documentName, "売上一覧_本店_200312"); // the name a printout to a file gets
     EXPECT_TRUE(rec.ended);
     ASSERT_EQ(rec.pages.size(), 1u);
     const QStringList calls = rec.page(0);
@@ -304,6 +305,8 @@ TEST_F(SalesListWindowTest, SavesTheCsvFile) {
     const std::string path = (drive.path() / "list").string(); // no extension added
     script.saveFile(QString::fromStdString(path)).answer(Answer::Ok);
     window.csvButton()->click();
+    ASSERT_EQ(script.saveRequests().size(), 1u);
+    EXPECT_EQ(script.saveRequests()[0].suggested, "売上一覧_本店_200303.csv");
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, QStringLiteral("ﾌｧｲﾙ処理に成功しました"));
     const std::string bytes = readBytes(path);

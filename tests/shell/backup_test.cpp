@@ -80,7 +80,32 @@ TEST_F(BackupTest, BackupCopiesTheDataRootIntoTheChosenVolume) {
     EXPECT_EQ(boxes, QStringList{"バックアップが正常に終了しました"});
     auto expected = treeOf(root());
     expected["閉店/simebi.dat"] = " 1\r\n";
+    expected.erase("login.dat"); // the lock of the running program stays behind
     EXPECT_EQ(treeOf(usbRoot()), expected);
+}
+
+TEST_F(BackupTest, TheLoginLockIsNeitherBackedUpNorRecovered) {
+    // An older backup that took the lock along.
+    fs::create_directories(usbRoot());
+    writeBytes(usbRoot("login.dat"), " 0\r\n");
+    ASSERT_TRUE(backupDataRoot(usb.str()).ok());
+    EXPECT_FALSE(fs::exists(usbRoot("login.dat")));
+    EXPECT_EQ(readBytes(usbRoot("misena.dat")), "departments\r\n");
+
+    // A backup holding a lock, restored over a tree without one and over one with its own.
+    for (bool rootHasLock : {false, true}) {
+        writeBytes(usbRoot("login.dat"), " 1\r\n");
+        fs::remove(root("login.dat"));
+        if (rootHasLock)
+            writeBytes(root("login.dat"), " 0\r\n");
+        const RestoreOutcome restored = restoreDataRoot(usb.str());
+        ASSERT_TRUE(restored.status.ok()) << restored.status.message();
+        EXPECT_EQ(fs::exists(root("login.dat")), rootHasLock);
+        if (rootHasLock) {
+            EXPECT_EQ(readBytes(root("login.dat")), " 0\r\n");
+        }
+        EXPECT_EQ(readBytes(root("本店/simebi.dat")), " 20\r\n 25\r\n 31\r\n 15\r\n");
+    }
 }
 
 TEST_F(BackupTest, TheDataRootsOwnDriveIsRefusedBeforeAnythingIsCopied) {

@@ -2,6 +2,8 @@
 #include "settings_dialog_fixture.h"
 #include "shell/closing_days.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -29,6 +31,12 @@ class ClosingDaysTest : public SettingsDialogTest {
 
 using FiscalYearEndTest = ClosingDaysTest;
 
+void pressEnter(QWidget* w, int key = Qt::Key_Return) {
+    w->setFocus();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+
 } // namespace
 
 TEST_F(ClosingDaysTest, AMissingFileShows31EverywhereAndOkWritesIt) {
@@ -43,6 +51,24 @@ TEST_F(ClosingDaysTest, AMissingFileShows31EverywhereAndOkWritesIt) {
     runModal(w);
     EXPECT_EQ(readBytes(root("支店/simebi.dat")), " 31\r\n 31\r\n 31\r\n 31\r\n");
     EXPECT_FALSE(std::filesystem::exists(root("本店/simebi.dat")));
+}
+
+TEST_F(ClosingDaysTest, EnterInAnyControlPressesOk) {
+    for (int control = 0; control < 3; ++control) {
+        std::filesystem::remove(root("本店/simebi.dat"));
+        ClosingDaysDialog w;
+        TestScript script;
+        script.window<ClosingDaysDialog>([&](ClosingDaysDialog& d) {
+            d.dayBoxes[0]->setText("20");
+            QWidget* in[] = {d.dayBoxes[0], d.dayBoxes[3], d.departmentChoice};
+            pressEnter(in[control], control == 1 ? Qt::Key_Enter : Qt::Key_Return);
+            EXPECT_FALSE(d.isOpen()) << control;
+            if (d.isOpen())
+                d.closeWindow();
+        });
+        runModal(w);
+        EXPECT_EQ(readBytes(root("本店/simebi.dat")), " 20\r\n 31\r\n 31\r\n 31\r\n") << control;
+    }
 }
 
 TEST_F(ClosingDaysTest, SpinnersWrapAndTypedValuesAreClamped) {
@@ -133,6 +159,21 @@ TEST_F(FiscalYearEndTest, EveryCloseSavesTheDefaultMarch31) {
     });
     runModal(w);
     EXPECT_EQ(readBytes(root("支店/kesan.dat")), " 3\r\n 31\r\n");
+}
+
+TEST_F(FiscalYearEndTest, EnterInEitherBoxPressesOk) {
+    denpyouBusyo = 0;
+    for (bool inDay : {false, true}) {
+        FiscalYearEndDialog w;
+        TestScript script;
+        script.window<FiscalYearEndDialog>([&](FiscalYearEndDialog& d) {
+            pressEnter(inDay ? d.dayBox : d.monthBox);
+            EXPECT_FALSE(d.isOpen()) << inDay;
+            if (d.isOpen())
+                d.closeWindow();
+        });
+        runModal(w);
+    }
 }
 
 TEST_F(FiscalYearEndTest, TheDaySpinnerStepsThroughAYearWithout29February) {

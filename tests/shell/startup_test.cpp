@@ -1,4 +1,9 @@
+#include "shell/splash_window.h"
 #include "shell_fixture.h"
+#include "storage/settings.h"
+
+#include <QApplication>
+#include <QLabel>
 
 using namespace lukana;
 using platform::Answer;
@@ -16,7 +21,10 @@ TEST_F(ShellTest, FirstStartBuildsTheTreeAndWritesEveryFileExactly) {
 
     EXPECT_EQ(readBytes(root("passw.dat")), "pw\r\n");
     EXPECT_EQ(readBytes(root("login.dat")), " 0\r\n");
-    EXPECT_EQ(readBytes(root("opt.dat")), " 1\r\n 2000\r\n 1\r\n 1\r\n 5\r\n 0\r\n 0\r\n");
+    EXPECT_EQ(readBytes(root("opt.dat")), " 4\r\n 1989\r\n 4\r\n 1\r\n 3\r\n"
+                                          " 1997\r\n 4\r\n 1\r\n 5\r\n"
+                                          " 2014\r\n 4\r\n 1\r\n 8\r\n"
+                                          " 2019\r\n 10\r\n 1\r\n 10\r\n 0\r\n 0\r\n");
     std::string tekiyou = " 16\r\n";
     const char* titles[] = {"仕入",       "売上",   "現金",       "売掛金",   "買掛金", "交通費",
                             "通信費",     "給与",   "事務用品費", "消耗品費", "交際費", "会議費",
@@ -42,6 +50,59 @@ TEST_F(ShellTest, FirstStartBuildsTheTreeAndWritesEveryFileExactly) {
 
     exitProgram(script, *main, Answer::No);
     EXPECT_FALSE(fs::exists(root("login.dat")));
+}
+
+TEST_F(ShellTest, FirstStartTaxTableGivesTheRateOfEachPeriod) {
+    TestScript script;
+    auto main = firstStart(script);
+    ASSERT_TRUE(main);
+    struct Case {
+        long long year, month, day;
+        std::optional<int> rate;
+    };
+    for (const Case& c :
+         {Case{1989, 3, 31, std::nullopt}, Case{1989, 4, 1, 3}, Case{1997, 3, 31, 3},
+          Case{1997, 4, 1, 5}, Case{2014, 3, 31, 5}, Case{2014, 4, 1, 8}, Case{2019, 9, 30, 8},
+          Case{2019, 10, 1, 10}, Case{2026, 12, 11, 10}})
+        EXPECT_EQ(Zeiritu(c.year, c.month, c.day), c.rate) << c.year << "-" << c.month;
+    exitProgram(script, *main, Answer::No);
+}
+
+TEST_F(ShellTest, AnExistingTaxTableIsNeverTouched) {
+    {
+        TestScript script;
+        auto main = firstStart(script);
+        exitProgram(script, *main, Answer::No);
+    }
+    const std::string own = " 1\r\n 2000\r\n 1\r\n 1\r\n 5\r\n 1\r\n 0\r\n";
+    writeBytes(root("opt.dat"), own);
+    TestScript script;
+    auto main = laterStart(script);
+    ASSERT_TRUE(main);
+    EXPECT_EQ(readBytes(root("opt.dat")), own);
+    EXPECT_EQ(taxCount, 1);
+    EXPECT_EQ(Zeiritu(2026, 12, 11), 5);
+    exitProgram(script, *main, Answer::No);
+}
+
+TEST_F(ShellTest, TheLoginWindowLeavesTheSplashTitleAndVersionReadable) {
+    TestScript script;
+    script.window<LoginWindow>([](LoginWindow& w) {
+        SplashWindow* splash = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* s = qobject_cast<SplashWindow*>(top); s && s->isVisible())
+                splash = s;
+        ASSERT_TRUE(splash);
+        // A window manager's title bar stands above the login window's own area.
+        const QRect login = w.frameGeometry().adjusted(0, -30, 0, 0);
+        for (QLabel* label : {splash->titleLabel, splash->versionLabel}) {
+            const QRect text(label->mapToGlobal(QPoint(0, 0)), label->size());
+            EXPECT_FALSE(login.intersects(text)) << label->text().toStdString();
+        }
+        EXPECT_TRUE(splash->frameGeometry().contains(w.frameGeometry().center()));
+        w.cancelButton->click();
+    });
+    EXPECT_FALSE(Main());
 }
 
 TEST_F(ShellTest, DepartmentIsAskedForUntilOneIsRegistered) {

@@ -140,6 +140,18 @@ TEST_F(TaxDialogTest, AddAndDeleteThroughTheDialogAndOkWritesOptDat) {
               " 2\r\n 2014\r\n 4\r\n 1\r\n 8\r\n 2014\r\n 4\r\n 1\r\n 10\r\n 1\r\n 1\r\n");
 }
 
+TEST_F(TaxDialogTest, TheStandardRatesAreListedInDateOrder) {
+    setStandardTaxRates();
+    TaxSettingsDialog w;
+    TestScript script;
+    script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
+        EXPECT_EQ(listLines(d), (QStringList{" 1989年 4月 1日: 3％", " 1997年 4月 1日: 5％",
+                                             " 2014年 4月 1日: 8％", " 2019年 10月 1日: 10％"}));
+        d.closeWindow();
+    });
+    runModal(w);
+}
+
 TEST_F(TaxDialogTest, DeleteWithoutASelectedLineOnlyDisablesAndAClickEnablesAgain) {
     setDefaultTax();
     ASSERT_EQ(addTaxEntry(2014, 4, 1, 8), TaxAddResult::Added);

@@ -183,6 +183,7 @@ TEST_F(CashBookWindowTest, PrintoutTitleRowsAndTotals) {
     script.printer(true);
     w.printButton->click();
     const PrintRecording rec = script.printouts().at(0);
+    EXPECT_EQ(rec.documentName, "出納帳_本店_200312");
     const QStringList texts = rec.texts(0);
     EXPECT_EQ(texts[0], QStringLiteral("500,50  2003年 12月　種別全て；本店全ての"));
     for (const char* total : {"110,340 合計", "666,340 ¥", "1146,340 ¥", "1386,340 ¥"})

@@ -99,6 +99,7 @@ TEST_F(SummaryWindowsTest, PeriodListPrintoutNamesThePeriodOfItsRows) {
     ASSERT_EQ(script.printouts().size(), 1u);
     const PrintRecording rec = script.printouts()[0];
     EXPECT_EQ(rec.orientation, Orientation::Landscape);
+    EXPECT_EQ(rec.documentName, "期間集計表_本店_20030401-20040331");
     EXPECT_TRUE(rec.ended);
     const QStringList texts = rec.texts(0);
     ASSERT_FALSE(texts.isEmpty());
@@ -119,6 +120,7 @@ TEST_F(SummaryWindowsTest, PrintoutPagesHold33Rows) {
     script.printer(true);
     w.printButton->click();
     const PrintRecording rec = script.printouts().at(0);
+    EXPECT_EQ(rec.documentName, "月間支出集計_本店_200303");
     ASSERT_EQ(rec.pages.size(), 2u);
     EXPECT_EQ(rec.texts(0)[0],
               QStringLiteral("500,50  2003年 3月　種別全て；全てから全てへ全ての"));
