@@ -6,7 +6,7 @@ namespace {
 
 constexpr int kLastLine = 41;
 constexpr int kLabelWidth = 47;
-constexpr double kCharWidth = 28; // every character counts alike; texts are never measured
+constexpr double kRankRule = 480, kValueRule = 2880, kRight = 3200;
 
 class TablePrinter {
   public:
@@ -33,12 +33,12 @@ class TablePrinter {
                 heading();
                 ++line_;
             }
-            text(400 - kCharWidth * row.rank.size(), line_, row.rank + QStringLiteral("位"));
-            text(3100 - kCharWidth * row.value.size(), line_, row.value);
+            rightAligned(kRankRule, line_, row.rank + QStringLiteral("位"));
+            rightAligned(kRight, line_, row.value);
             for (int i = 0; i < lines; ++i)
                 text(500, line_ + i, label[i]);
             line_ += lines - 1;
-            page_.line({250, 100.0 * line_ + 280}, {3200, 100.0 * line_ + 280});
+            page_.line({250, 100.0 * line_ + 280}, {kRight, 100.0 * line_ + 280});
         }
     }
 
@@ -51,6 +51,9 @@ class TablePrinter {
     void text(double x, int line, const QString& s) {
         if (!s.isEmpty())
             page_.text({x, 100.0 * line + 200}, s);
+    }
+    void rightAligned(double rule, int line, const QString& s) {
+        platform::textBeforeRule(page_, rule, 100.0 * line + 200, s);
     }
 
     void heading() {
@@ -68,10 +71,10 @@ class TablePrinter {
         const double top = 100.0 * headerEnd_ + 280;
         const double bottom = 100.0 * line_ + 280;
         page_.setLineWidth(1);
-        page_.line({480, top}, {480, bottom});
-        page_.line({2880, top}, {2880, bottom});
+        page_.line({kRankRule, top}, {kRankRule, bottom});
+        page_.line({kValueRule, top}, {kValueRule, bottom});
         page_.setLineWidth(4);
-        page_.box({250, top}, {3200, bottom});
+        page_.box({250, top}, {kRight, bottom});
         page_.setLineWidth(1);
     }
 

@@ -25,12 +25,10 @@ void textAt(platform::DrawingSurface& page, double x, double y, const QString& t
         page.text({x, y}, text);
 }
 
-// A cell's text ends near the rule right of its column, 20 units a character.
+// A cell's text ends just inside the rule right of its column.
 void cell(platform::DrawingSurface& page, int column, int line, const std::string& text) {
-    const QString t = qt(text);
-    const double x =
-        (column - 1) * kColumn + kFirstColumn - 20.0 * static_cast<double>(t.toUcs4().size());
-    textAt(page, x, line * kRow + 180, t);
+    platform::textBeforeRule(page, (column - 1) * kColumn + kFirstColumn, line * kRow + 180,
+                             qt(text));
 }
 
 } // namespace

@@ -15,7 +15,6 @@ namespace lukana {
 namespace {
 
 constexpr int kRowsPerPage = 43;
-constexpr double kCharWidth = 6.52;
 constexpr double kLeft = 40, kRight = 980;
 
 QString q(const std::string& text) {
@@ -55,9 +54,9 @@ class SlipPage {
             w_.text({h.x, h.y}, QString::fromUtf8(h.text));
     }
 
-    void right(double edge, double y, const std::string& text) {
-        const QString t = q(text);
-        w_.text({edge - kCharWidth * double(t.toUcs4().size()), y}, t);
+    // A figure ending just inside the rule right of its column.
+    void right(double rule, double y, const std::string& text) {
+        platform::textBeforeRule(w_, rule, y, q(text));
     }
 
     void frame(int rows) {
@@ -80,8 +79,8 @@ class SlipPage {
     int page_ = 0;
 };
 
-// Person columns in table order with their right edges.
-constexpr double kPersonEdges[7] = {130, 180, 230, 280, 350, 420, 490};
+// Person columns in table order with the rules right of them.
+constexpr double kPersonRules[7] = {140, 190, 240, 290, 360, 430, 500};
 
 std::array<double, 7> personValues(const SlipValues& v) {
     return {v[kSlipMen], v[kSlipWomen], v[kSlipBoys], v[kSlipGirls],
@@ -111,24 +110,24 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
         }
         const SlipValues& v = day.slipValues[t];
         const double y = rowText(line);
-        page.right(80, y, plainDecimal(t + 1));
+        page.right(90, y, plainDecimal(t + 1));
         const auto people = personValues(v);
         for (int c = 0; c < 7; ++c) {
-            page.right(kPersonEdges[c], y, plainDecimal(people[c]));
+            page.right(kPersonRules[c], y, plainDecimal(people[c]));
             personTotals[c] += people[c];
         }
-        const double timeEdges[4] = {540, 590, 640, 690};
+        const double timeRules[4] = {550, 600, 650, 700};
         for (int c = 0; c < 4; ++c)
-            page.right(timeEdges[c], y, plainDecimal(v[kSlipArrivalHour + c]));
+            page.right(timeRules[c], y, plainDecimal(v[kSlipArrivalHour + c]));
         if (auto stay = stayMinutes(v)) {
-            page.right(760, y, stayText(*stay));
+            page.right(770, y, stayText(*stay));
             stayTotal += *stay;
         }
-        page.right(860, y, Format(v[kSlipPaid], "\\\\###,###"));
+        page.right(870, y, Format(v[kSlipPaid], "\\\\###,###"));
         paidTotal += v[kSlipPaid];
         const double count = std::nearbyint(people[6]);
         if (count > 0)
-            page.right(960, y,
+            page.right(kRight, y,
                        Format(static_cast<float>(static_cast<float>(v[kSlipPaid]) /
                                                  static_cast<float>(count)),
                               "\\@###,###"));
@@ -141,11 +140,11 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
     const double y = rowText(r);
     w.text({50, y}, QStringLiteral("合計"));
     for (int c = 0; c < 7; ++c)
-        page.right(kPersonEdges[c], y, plainDecimal(personTotals[c]));
-    page.right(760, y, stayText(stayTotal));
-    page.right(860, y, Format(paidTotal, "\\\\###,###"));
+        page.right(kPersonRules[c], y, plainDecimal(personTotals[c]));
+    page.right(770, y, stayText(stayTotal));
+    page.right(870, y, Format(paidTotal, "\\\\###,###"));
     if (personTotals[6] > 0)
-        page.right(960, y, Format(paidTotal / personTotals[6], "\\@###,###"));
+        page.right(kRight, y, Format(paidTotal / personTotals[6], "\\@###,###"));
     w.setLineWidth(4);
     w.box({kLeft, rowTop(r)}, {kRight, 100.0 * r + 370});
     w.setLineWidth(1);

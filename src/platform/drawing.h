@@ -22,6 +22,8 @@ class DrawingSurface {
     // Text size in points, whatever the scale: texts are never stretched.
     virtual void setFontSize(double points) = 0;
     virtual void text(QPointF topLeft, const QString& text) = 0;
+    // Width of a text in the current font, in horizontal user units.
+    virtual double textWidth(const QString& text) const = 0;
     // The top-left corner of the next printed text.
     virtual void setTextPosition(QPointF topLeft) = 0;
     virtual QPointF textPosition() const = 0;
@@ -45,6 +47,11 @@ class DrawingSurface {
     // when x and y scale differently; angles in radians counter-clockwise from 3 o'clock as seen.
     virtual void pie(QPointF centre, double radius, double start, double end) = 0;
 };
+
+// A right-aligned text of a table, a figure most often: it ends a quarter digit left of its
+// column's rule, placed by its width in the current font, and is never cut. An empty text draws
+// nothing.
+void textBeforeRule(DrawingSurface& surface, double rule, double top, const QString& text);
 
 // A document being printed. After a failure (the printer refusing a page, the end of the
 // document or anything else) every further call is ignored.

@@ -1,6 +1,7 @@
 #include "painter_surface.h"
 
-#include <QApplication>
+#include "fonts.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -20,8 +21,15 @@ QColor paletteColor(int index) {
     return index >= 0 && index < 16 ? palette[index] : QColor(0, 0, 0);
 }
 
+void textBeforeRule(DrawingSurface& surface, double rule, double top, const QString& text) {
+    if (text.isEmpty())
+        return;
+    const double margin = surface.textWidth(QStringLiteral("0")) / 4;
+    surface.text({rule - margin - surface.textWidth(text), top}, text);
+}
+
 PainterSurface::PainterSurface(QPainter& painter, QRectF area, PenUnit penUnit)
-    : painter_(painter), area_(area), penUnit_(penUnit), font_(QApplication::font().family()) {
+    : painter_(painter), area_(area), penUnit_(penUnit), font_(pageFont()) {
     font_.setPointSizeF(10);
     painter_.setBrush(Qt::NoBrush);
     QPen pen(Qt::black, 1);
@@ -73,6 +81,10 @@ void PainterSurface::text(QPointF topLeft, const QString& text) {
     applyFont();
     const QPointF at = toDevice(topLeft);
     painter_.drawText(QPointF(at.x(), at.y() + ascent_), text);
+}
+
+double PainterSurface::textWidth(const QString& text) const {
+    return QFontMetricsF(font_, painter_.device()).horizontalAdvance(text) / scaleX_;
 }
 
 double PainterSurface::lineHeight() const {

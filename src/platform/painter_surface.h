@@ -21,6 +21,7 @@ class PainterSurface : public DrawingSurface {
     void setScale(QPointF topLeft, QPointF bottomRight) override;
     void setFontSize(double points) override;
     void text(QPointF topLeft, const QString& text) override;
+    double textWidth(const QString& text) const override;
     void setTextPosition(QPointF topLeft) override { position_ = topLeft; }
     QPointF textPosition() const override { return position_; }
     void print(const QString& text) override;

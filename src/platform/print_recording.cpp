@@ -1,5 +1,10 @@
 #include "print_recording.h"
 
+#include "fonts.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+
 namespace lukana::platform {
 
 namespace {
@@ -85,17 +90,20 @@ bool RecordingPageWriter::proceed() {
     return true;
 }
 
-void RecordingPageWriter::record(PrintOp op, std::vector<double> args, const QString& text) {
+void RecordingPageWriter::record(PrintOp op, std::vector<double> args, const QString& text,
+                                 double width) {
     if (proceed())
-        recording_->pages.back().push_back({op, std::move(args), text});
+        recording_->pages.back().push_back({op, std::move(args), text, width});
 }
 
 void RecordingPageWriter::setScale(QPointF topLeft, QPointF bottomRight) {
     record(PrintOp::Scale, {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()});
-    const double pageHeightTwips =
-        (recording_->orientation == Orientation::Portrait ? 11 : 8) * 1440.0;
+    const bool portrait = recording_->orientation == Orientation::Portrait;
+    const double pageWidthTwips = (portrait ? 8 : 11) * 1440.0;
+    const double pageHeightTwips = (portrait ? 11 : 8) * 1440.0;
     if (bottomRight.y() != topLeft.y() && bottomRight.x() != topLeft.x()) {
         origin_ = topLeft;
+        unitsPerTwipX_ = (bottomRight.x() - topLeft.x()) / pageWidthTwips;
         unitsPerTwipY_ = (bottomRight.y() - topLeft.y()) / pageHeightTwips;
     }
 }
@@ -109,7 +117,20 @@ void RecordingPageWriter::print(const QString& text) {
     position_ = QPointF(origin_.x(), position_.y() + fontPoints_ * 1.2 * 20 * unitsPerTwipY_);
 }
 void RecordingPageWriter::text(QPointF topLeft, const QString& text) {
-    record(PrintOp::Text, {topLeft.x(), topLeft.y()}, text);
+    record(PrintOp::Text, {topLeft.x(), topLeft.y()}, text, textWidth(text));
+}
+double RecordingPageWriter::textWidth(const QString& text) const {
+    static const QImage printer = [] {
+        QImage image(1, 1, QImage::Format_Mono);
+        const int dotsPerMetre = 47244; // 1200 an inch
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image;
+    }();
+    QFont font = pageFont();
+    font.setPointSizeF(fontPoints_);
+    const double twipsPerDot = 1440.0 / 1200;
+    return QFontMetricsF(font, &printer).horizontalAdvance(text) * twipsPerDot * unitsPerTwipX_;
 }
 void RecordingPageWriter::setLineWidth(int width) {
     record(PrintOp::LineWidth, {double(width)});

@@ -31,6 +31,7 @@ struct PrintCall {
     std::vector<double>
         args; // points as x, y pairs; sizes and widths as one number; colours r, g, b
     QString text;
+    double width = 0; // of a text: its measured width in user units
     // "text 200,60 本店", "box 40,170 980,370", "width 4", "font 12", "scale 0,0 1020,4800",
     // "line 0,0 2000,0" or with its own colour "line 0,0 2000,0 255,0,0", "fore 0,0,255",
     // "fill 0,255,0", "solid 1", "fillbox 0,20 2000,80 255,0,0", "pie 4400,2800 2100 0 1.5",
@@ -59,6 +60,8 @@ class RecordingPageWriter : public PageWriter {
     void setScale(QPointF topLeft, QPointF bottomRight) override;
     void setFontSize(double points) override;
     void text(QPointF topLeft, const QString& text) override;
+    // Measured in the printing font as a 1200 dots-an-inch printer would, on the nominal page.
+    double textWidth(const QString& text) const override;
     void setTextPosition(QPointF topLeft) override { position_ = topLeft; }
     QPointF textPosition() const override { return position_; }
     // Records a text at the text position; the position then moves down by a nominal line of
@@ -83,7 +86,7 @@ class RecordingPageWriter : public PageWriter {
 
   private:
     bool proceed(); // counts a call; false when it must not take effect
-    void record(PrintOp op, std::vector<double> args, const QString& text = {});
+    void record(PrintOp op, std::vector<double> args, const QString& text = {}, double width = 0);
 
     std::shared_ptr<PrintRecording> recording_;
     int failAtCall_;
@@ -91,6 +94,7 @@ class RecordingPageWriter : public PageWriter {
     bool failed_ = false;
     QPointF position_{0, 0};
     QPointF origin_{0, 0};
+    double unitsPerTwipX_ = 1;
     double unitsPerTwipY_ = 1;
     double fontPoints_ = 10;
 };

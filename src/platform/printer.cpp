@@ -52,6 +52,9 @@ class PrinterPageWriter : public PageWriter {
     void text(QPointF topLeft, const QString& text) override {
         draw([&](PainterSurface& s) { s.text(topLeft, text); });
     }
+    double textWidth(const QString& text) const override {
+        return surface_ ? surface_->textWidth(text) : 0;
+    }
     void setTextPosition(QPointF topLeft) override {
         draw([&](PainterSurface& s) { s.setTextPosition(topLeft); });
     }

@@ -1,5 +1,8 @@
 #include "surface.h"
 
+#include "fonts.h"
+
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -152,6 +155,15 @@ void Surface::text(QPointF topLeft, const QString& text) {
     painter().text(topLeft, text);
     if (recorder_)
         recorder_->text(topLeft, text);
+}
+
+double Surface::textWidth(const QString& text) const {
+    // As painter() draws it: the page face in bold on this picture.
+    QFont font = pageFont();
+    font.setBold(true);
+    font.setPointSizeF(fontPoints_);
+    const double unitsPerPixel = (scaleBottomRight_.x() - scaleTopLeft_.x()) / image_.width();
+    return QFontMetricsF(font, &image_).horizontalAdvance(text) * unitsPerPixel;
 }
 
 void Surface::setTextPosition(QPointF topLeft) {

@@ -185,11 +185,11 @@ void CashBookWindow::onPrintClicked() {
                    QStringLiteral("の") + filters->shownText(kSubAccount);
     layout.left = 80;
     layout.columns = {{QStringLiteral("日付"), 110, 110, false},
-                      {QStringLiteral("入金額"), 270, 440, true},
-                      {QStringLiteral("入金額計"), 510, 680, true},
-                      {QStringLiteral("出金額"), 750, 920, true},
-                      {QStringLiteral("出金額計"), 990, 1160, true},
-                      {QStringLiteral("差し引き額"), 1230, 1400, true},
+                      {QStringLiteral("入金額"), 270, 460, true},
+                      {QStringLiteral("入金額計"), 510, 700, true},
+                      {QStringLiteral("出金額"), 750, 940, true},
+                      {QStringLiteral("出金額計"), 990, 1180, true},
+                      {QStringLiteral("差し引き額"), 1230, 1420, true},
                       {QStringLiteral("勘定相手"), 1470, 1430, false},
                       {QStringLiteral("勘定科目"), 1950, 1910, false},
                       {QStringLiteral("補助科目"), 2190, 2150, false},
@@ -197,9 +197,9 @@ void CashBookWindow::onPrintClicked() {
     layout.frameRules = {220, 460, 700, 940, 1180, 1420, 1900, 2140, 2380};
     layout.totalsRules = {220, 460, 700, 940, 1180, 1420, 1660};
     layout.totals = {
-        {680, QString::fromStdString(yen(listing_.nyuukinKei()))},
-        {1160, QString::fromStdString(yen(listing_.syukkinKei()))},
-        {1400, QString::fromStdString(yen(listing_.nyuukinKei() - listing_.syukkinKei()))}};
+        {700, QString::fromStdString(yen(listing_.nyuukinKei()))},
+        {1180, QString::fromStdString(yen(listing_.syukkinKei()))},
+        {1420, QString::fromStdString(yen(listing_.nyuukinKei() - listing_.syukkinKei()))}};
     printList(
         layout, rows_.rowCount(), [&](int r, int c) { return rows_.text(r, c); },
         platform::fileNameFrom({windowTitle(), QString::fromStdString(busyoName()),

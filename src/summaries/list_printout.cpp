@@ -11,7 +11,6 @@ namespace {
 constexpr double kRight = 3120;
 constexpr double kFrameTop = 150;
 constexpr int kRowsPerPage = 33;
-constexpr double kCharWidth = 14; // every character counts alike; texts are never measured
 
 const QString kPrinterMissing = QStringLiteral("プリンターが接続されていません");
 
@@ -47,12 +46,9 @@ class ListPrinter {
         if (!s.isEmpty())
             page_.text({x, top}, s);
     }
-    void rightAligned(double right, double top, const QString& s) {
-        text(right - kCharWidth * s.size(), top, s);
-    }
     void place(const PrintColumn& column, const QString& s, double top) {
         if (column.rightAligned)
-            rightAligned(column.textX, top, s);
+            textBeforeRule(page_, column.textX, top, s);
         else
             text(column.textX, top, s);
     }
@@ -75,7 +71,7 @@ class ListPrinter {
     void totals(double y) {
         text(110, y + 340, QStringLiteral("合計"));
         for (const PrintTotal& total : layout_.totals)
-            rightAligned(total.rightX, y + 340, total.text);
+            textBeforeRule(page_, total.rule, y + 340, total.text);
         page_.setLineWidth(1);
         for (double x : layout_.totalsRules)
             page_.line({x, y + 330}, {x, y + 430});

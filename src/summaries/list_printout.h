@@ -12,12 +12,12 @@ namespace lukana::summaries {
 struct PrintColumn {
     QString heading;
     double headingX;
-    double textX; // the left edge, or the right edge of a right-aligned text
+    double textX; // the left edge, or the rule a right-aligned text ends before
     bool rightAligned;
 };
 
 struct PrintTotal {
-    double rightX;
+    double rule; // the text ends before it
     QString text;
 };
 

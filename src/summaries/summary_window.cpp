@@ -57,7 +57,7 @@ void SummaryWindow::onPrintClicked() {
     const char* headings[] = {"税抜き額", "税抜き額計", "消費税", "消費税累計", "金額", "金額計"};
     for (int j = 1; j <= 6; ++j)
         layout.columns.push_back(
-            {QString::fromUtf8(headings[j - 1]), 290.0 * j + 30, 290.0 * j + 200, true});
+            {QString::fromUtf8(headings[j - 1]), 290.0 * j + 30, 290.0 * j + 220, true});
     layout.columns.push_back({QStringLiteral("どこから"), 2060, 1970, false});
     layout.columns.push_back({QStringLiteral("どこへ"), 2640, 2550, false});
     for (int k = 0; k <= 6; ++k) {
@@ -66,9 +66,9 @@ void SummaryWindow::onPrintClicked() {
     }
     layout.frameRules.push_back(2540);
     const SummaryTotals& t = list_.totals();
-    layout.totals = {{780, QString::fromStdString(yen(t.exTax))},
-                     {1360, QString::fromStdString(yen(t.tax))},
-                     {1940, QString::fromStdString(yen(t.amount))}};
+    layout.totals = {{800, QString::fromStdString(yen(t.exTax))},
+                     {1380, QString::fromStdString(yen(t.tax))},
+                     {1960, QString::fromStdString(yen(t.amount))}};
     const auto& rows = list_.rows();
     printList(
         layout, static_cast<int>(rows.size()),

@@ -1,5 +1,6 @@
 #include "analysis/table_printout.h"
 #include "printout_fixture.h"
+#include "support/printed_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,17 @@ QStringList frame(double top, double bottom) {
             "width 1"};
 }
 
+const printed_rules::Measure& measure() {
+    static const printed_rules::Measure page(lukana::platform::Orientation::Portrait, 3450, 9);
+    return page;
+}
+double rankX(const QString& rank) {
+    return measure().leftBefore(480, rank);
+}
+double valueX(const QString& value) {
+    return measure().leftBefore(3200, value);
+}
+
 QStringList tail(const QStringList& page, int n) {
     return page.mid(page.size() - n);
 }
@@ -44,14 +56,24 @@ TEST(TablePrintout, HeadingOnlyPrintsTheHeaderAndAFrameOfNoHeight) {
     EXPECT_EQ(rec.page(0), expected);
 }
 
-TEST(TablePrintout, RowsPlaceRankLabelAndValueByCharacterCountAndRuleUnderThem) {
+TEST(TablePrintout, RowsPlaceRankLabelAndValueAndRuleUnderThem) {
     const PrintRecording rec = tablePrintout({{"1", "18時", "123"}, {"12", "", "45"}});
     const QStringList page = rec.page(0);
-    EXPECT_EQ(page.mid(4, 8),
-              (QStringList{"text 372,300 1位", "text 3016,300 123", "text 500,300 18時",
-                           "line 250,380 3200,380", "text 344,400 12位", "text 3044,400 45",
-                           "line 250,480 3200,480", "width 1"}));
+    EXPECT_EQ(page.mid(4, 8).filter(QRegularExpression("^(line|width|text 500,)")),
+              (QStringList{"text 500,300 18時", "line 250,380 3200,380", "line 250,480 3200,480",
+                           "width 1"}));
+    EXPECT_EQ(rec.texts(0).filter(QRegularExpression(",(300|400) ")),
+              (QStringList{at(rankX("1位"), 300, "1位"), at(valueX("123"), 300, "123"),
+                           at(500, 300, "18時"), at(rankX("12位"), 400, "12位"),
+                           at(valueX("45"), 400, "45")}));
     EXPECT_EQ(tail(page, 6), frame(280, 480));
+}
+
+// Values are whole numbers without separators; nine digits fill the value column.
+TEST(TablePrintout, TheWidestRankAndValueEndAQuarterDigitBeforeTheirRules) {
+    const PrintRecording rec = tablePrintout({{"9999", "x", "999999999"}, {"1", "", "-99999999"}});
+    EXPECT_TRUE(printed_rules::figuresEndBeforeRules(
+        rec, {"9999位", "999999999", "1位", "-99999999"}, measure().digit()));
 }
 
 TEST(TablePrintout, FortyOneLinesAPageAndTheFortySecondRowStartsTheNext) {
@@ -59,8 +81,8 @@ TEST(TablePrintout, FortyOneLinesAPageAndTheFortySecondRowStartsTheNext) {
     ASSERT_EQ(rec.pages.size(), 2u);
     EXPECT_TRUE(rec.texts(0).contains(at(500, 4300, "41時")));
     EXPECT_EQ(tail(rec.page(0), 6), frame(280, 4380));
-    EXPECT_EQ(rec.texts(1).mid(0, 3),
-              (QStringList{at(300, 40, kPeriod), at(400, 140, kCondition), at(344, 300, "42位")}));
+    EXPECT_EQ(rec.texts(1).mid(0, 3), (QStringList{at(300, 40, kPeriod), at(400, 140, kCondition),
+                                                   at(rankX("42位"), 300, "42位")}));
     EXPECT_EQ(tail(rec.page(1), 6), frame(280, 380));
 }
 
@@ -68,8 +90,8 @@ TEST(TablePrintout, TwoPieceConditionLeavesFortyLinesAPage) {
     const PrintRecording rec = tablePrintout(tableRows(41), kLongCondition);
     ASSERT_EQ(rec.pages.size(), 2u);
     const QStringList pieces = printPieces(kLongCondition, 45);
-    EXPECT_EQ(rec.texts(0).mid(1, 3),
-              (QStringList{at(400, 140, pieces[0]), at(400, 240, pieces[1]), at(372, 400, "1位")}));
+    EXPECT_EQ(rec.texts(0).mid(1, 3), (QStringList{at(400, 140, pieces[0]), at(400, 240, pieces[1]),
+                                                   at(rankX("1位"), 400, "1位")}));
     EXPECT_EQ(tail(rec.page(0), 6), frame(380, 4380));
     EXPECT_TRUE(rec.texts(1).contains(at(500, 400, "41時")));
 }
@@ -95,8 +117,9 @@ TEST(TablePrintout, ARowThatWouldRunPastLineFortyOneStartsTheNextPage) {
     ASSERT_EQ(rec.pages.size(), 2u);
     EXPECT_EQ(tail(rec.page(0), 6), frame(280, 4180));
     EXPECT_EQ(rec.texts(1).mid(2),
-              (QStringList{at(344, 300, "40位"), at(3072, 300, "7"), at(500, 300, QString(47, 'x')),
-                           at(500, 400, QString(47, 'x')), at(500, 500, "x")}));
+              (QStringList{at(rankX("40位"), 300, "40位"), at(valueX("7"), 300, "7"),
+                           at(500, 300, QString(47, 'x')), at(500, 400, QString(47, 'x')),
+                           at(500, 500, "x")}));
     EXPECT_EQ(tail(rec.page(1), 6), frame(280, 580));
 }
 

@@ -10,6 +10,7 @@
 #include "storage/routines.h"
 #include "storage/state.h"
 #include "support/files.h"
+#include "support/printed_rules.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
 
@@ -243,8 +244,10 @@ TEST_F(SalesListWindowTest, PrintsOneLandscapePage) {
     EXPECT_TRUE(texts.contains(at(1500, 50, QStringLiteral(" 2003年 12月　本店"))));
     EXPECT_TRUE(texts.contains(at(70, 250, QStringLiteral(" 1月"))));
     EXPECT_TRUE(texts.contains(at(220, 180, QStringLiteral("総売上"))));
-    EXPECT_TRUE(texts.contains(at(100 + 300, 250, QStringLiteral("12,345"))));          // column 2
-    EXPECT_TRUE(texts.contains(at(2320 + 300 - 20 * 5, 250, QStringLiteral("1,000")))); // 酒類
+    // Figures end a quarter digit before the rule right of their column.
+    const printed_rules::Measure page(Orientation::Landscape, 4450, 8);
+    EXPECT_TRUE(texts.contains(at(page.leftBefore(520, "12,345"), 250, "12,345"))); // 総売上
+    EXPECT_TRUE(texts.contains(at(page.leftBefore(2620, "1,000"), 250, "1,000")));  // 酒類
     EXPECT_TRUE(texts.contains(at(70, 31 * 70 + 250, QStringLiteral("合計"))));
 }
 

@@ -2,6 +2,7 @@
 #include "daily/slip_printout.h"
 #include "platform/dialogs.h"
 #include "support/files.h"
+#include "support/printed_rules.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
 
@@ -46,8 +47,10 @@ QString at(double x, double y, const QString& text) {
     return QStringLiteral("%1,%2 %3").arg(x, 0, 'g', 10).arg(y, 0, 'g', 10).arg(text);
 }
 
-double right(double edge, int chars) {
-    return edge - 6.52 * chars;
+// The left edge of a figure ending a quarter digit before rule.
+double right(double rule, const QString& figure) {
+    static const printed_rules::Measure page(Orientation::Portrait, 1020, 8);
+    return page.leftBefore(rule, figure);
 }
 
 } // namespace
@@ -61,10 +64,10 @@ TEST(SlipPrintout, DayWithoutSlipsPrintsOnePageWithZeroTotals) {
     EXPECT_EQ(texts[0], at(200, 60, kTitle + " 1/ 1"));
     EXPECT_EQ(texts.size(), 1 + 17 + 1 + 7 + 2);
     EXPECT_TRUE(texts.contains(at(50, 380, "合計")));
-    for (double edge : {130, 180, 230, 280, 350, 420, 490})
-        EXPECT_TRUE(texts.contains(at(right(edge, 1), 380, "0")));
-    EXPECT_TRUE(texts.contains(at(right(760, 5), 380, " 0: 0")));
-    EXPECT_TRUE(texts.contains(at(right(860, 1), 380, "¥")));
+    for (double rule : {140, 190, 240, 290, 360, 430, 500})
+        EXPECT_TRUE(texts.contains(at(right(rule, "0"), 380, "0")));
+    EXPECT_TRUE(texts.contains(at(right(770, " 0: 0"), 380, " 0: 0")));
+    EXPECT_TRUE(texts.contains(at(right(870, "¥"), 380, "¥")));
     EXPECT_FALSE(texts.filter("@").size());
     const QStringList calls = rec.page(0);
     EXPECT_TRUE(calls.contains("box 40,170 980,370"));
@@ -86,10 +89,10 @@ TEST(SlipPrintout, FortyThreeSlipsFitOnePageAndTheFortyFourthStartsAnother) {
     EXPECT_EQ(two.texts(1)[0], at(200, 60, kTitle + " 2/ 2"));
     EXPECT_TRUE(two.page(0).contains("box 40,170 980,4670"));
     EXPECT_FALSE(two.texts(0).contains(at(50, 4680, "合計")));
-    EXPECT_TRUE(two.texts(1).contains(at(right(80, 2), 380, "44")));
+    EXPECT_TRUE(two.texts(1).contains(at(right(90, "44"), 380, "44")));
     EXPECT_TRUE(two.texts(1).contains(at(50, 480, "合計")));
-    EXPECT_TRUE(two.texts(1).contains(at(right(490, 2), 480, "44")));
-    EXPECT_TRUE(two.texts(1).contains(at(right(860, 6), 480, "¥4,400")));
+    EXPECT_TRUE(two.texts(1).contains(at(right(500, "44"), 480, "44")));
+    EXPECT_TRUE(two.texts(1).contains(at(right(870, "¥4,400"), 480, "¥4,400")));
 }
 
 TEST(SlipPrintout, OneSlipRowAndTotals) {
@@ -106,11 +109,11 @@ TEST(SlipPrintout, OneSlipRowAndTotals) {
     const QStringList texts = printed(day).texts(0);
     const double y = 380;
     for (const QString& expected :
-         {at(right(80, 1), y, "1"), at(right(130, 1), y, "2"), at(right(180, 1), y, "1"),
-          at(right(350, 1), y, "3"), at(right(490, 1), y, "3"), at(right(540, 2), y, "18"),
-          at(right(590, 2), y, "30"), at(right(760, 6), y, " 2: 45"),
-          at(right(860, 7), y, "¥10,000"), at(right(960, 6), y, "@3,333"),
-          at(right(960, 6), 480, "@3,333"), at(right(760, 6), 480, " 2: 45")})
+         {at(right(90, "1"), y, "1"), at(right(140, "2"), y, "2"), at(right(190, "1"), y, "1"),
+          at(right(360, "3"), y, "3"), at(right(500, "3"), y, "3"), at(right(550, "18"), y, "18"),
+          at(right(600, "30"), y, "30"), at(right(770, " 2: 45"), y, " 2: 45"),
+          at(right(870, "¥10,000"), y, "¥10,000"), at(right(980, "@3,333"), y, "@3,333"),
+          at(right(980, "@3,333"), 480, "@3,333"), at(right(770, " 2: 45"), 480, " 2: 45")})
         EXPECT_TRUE(texts.contains(expected)) << expected.toStdString();
 }
 

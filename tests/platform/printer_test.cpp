@@ -342,3 +342,69 @@ TEST(Printer, RecordsColoursFillsWedgesAndPrintedLines) {
                                 "clear",
                             }));
 }
+
+TEST(PainterSurface, TextBeforeRuleEndsJustInsideTheRuleWhateverItsWidth) {
+    // Two user units a pixel; the rule at 600 units is pixel 300.
+    for (const char* text : {"0", "-¥99,999,999", "金額計", "@1,666.6"}) {
+        SCOPED_TRACE(text);
+        QImage image = blankImage();
+        double digitPixels = 0;
+        {
+            QPainter painter(&image);
+            PainterSurface surface(painter, QRectF(0, 0, 400, 300));
+            surface.setScale({0, 0}, {800, 600});
+            surface.setFontSize(10);
+            textBeforeRule(surface, 600, 100, QString::fromUtf8(text));
+            digitPixels = surface.textWidth(QStringLiteral("0")) / 2;
+        }
+        const QRect ink = inkOf(image);
+        EXPECT_LT(ink.right(), 300);
+        EXPECT_GE(ink.right(), 300 - digitPixels);
+    }
+}
+
+TEST(Printer, TheRecordingMeasuresTextsAsA1200DotPrinterOnItsNominalPage) {
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(47244);
+    device.setDotsPerMeterY(47244);
+    QPainter painter(&device);
+    for (Orientation orientation : {Orientation::Portrait, Orientation::Landscape}) {
+        const bool portrait = orientation == Orientation::Portrait;
+        PainterSurface paper(painter, QRectF(0, 0, (portrait ? 8 : 11) * 1200, 1000));
+        auto recording = std::make_shared<PrintRecording>();
+        recording->orientation = orientation;
+        RecordingPageWriter recorder(recording);
+        for (DrawingSurface* surface :
+             {static_cast<DrawingSurface*>(&paper), static_cast<DrawingSurface*>(&recorder)}) {
+            surface->setScale({0, 0}, {3200, 4000});
+            surface->setFontSize(9);
+        }
+        for (const QString& text : {QStringLiteral("-¥99,999,999"), QStringLiteral("金額計")}) {
+            EXPECT_GT(recorder.textWidth(text), 0);
+            EXPECT_NEAR(recorder.textWidth(text), paper.textWidth(text), 1e-9);
+        }
+        recorder.text({10, 20}, QStringLiteral("本店"));
+        EXPECT_DOUBLE_EQ(recording->pages[0].back().width, paper.textWidth(QStringLiteral("本店")));
+    }
+}
+
+TEST(Printer, PdfTextsAreInTheJapanesePageFace) {
+    TempDir dir;
+    const std::string path = (dir.path() / "list.pdf").string();
+    PdfChoice choice(path);
+    Printout printout = startPrintout(Orientation::Landscape, QStringLiteral("doc"));
+    ASSERT_EQ(printout.status, Printout::Status::Ready);
+    printout.writer->setScale({0, 0}, {3200, 4000});
+    printout.writer->setFontSize(8);
+    printout.writer->text({110, 340}, QStringLiteral("合計 -¥99,999,999 本店 2003/ 4/ 1 @1,666.6"));
+    ASSERT_TRUE(finishPrintout(*printout.writer, kNoPrinter));
+
+    static const QRegularExpression baseFont(QStringLiteral("/BaseFont\\s*/([^\\s/<>\\[\\]]+)"));
+    QStringList fonts;
+    for (const QRegularExpressionMatch& m :
+         baseFont.globalMatch(QString::fromLatin1(readBytes(path))))
+        fonts << m.captured(1);
+    ASSERT_FALSE(fonts.isEmpty());
+    for (const QString& font : fonts) // subsets are named "ABCDEF+IPAPGothic"
+        EXPECT_TRUE(font.endsWith(QStringLiteral("IPAPGothic"))) << font.toStdString();
+}
