@@ -157,12 +157,12 @@ TEST(SlipPrintout, SlipWithUnreadableTimesIsPrintedWithoutItsStay) {
     const PrintRecording rec = printed(day); // no message
     EXPECT_TRUE(rec.ended);
     const QStringList texts = rec.texts(0);
-    EXPECT_TRUE(texts.contains(at(right(640, 5), 380, "40000")));
+    EXPECT_TRUE(texts.contains(at(right(650, "40000"), 380, "40000")));
     EXPECT_TRUE(texts.filter(QRegularExpression(QStringLiteral("^[0-9.]+,380 .*:"))).isEmpty())
         << "no stay in the first row";
-    EXPECT_TRUE(texts.contains(at(right(760, 6), 480, " 1: 15")));
-    EXPECT_TRUE(texts.contains(at(right(760, 6), 580, " 1: 15"))) << "the total leaves it out";
-    EXPECT_TRUE(texts.contains(at(right(860, 4), 580, "¥200")));
+    EXPECT_TRUE(texts.contains(at(right(770, " 1: 15"), 480, " 1: 15")));
+    EXPECT_TRUE(texts.contains(at(right(770, " 1: 15"), 580, " 1: 15"))) << "the total leaves it out";
+    EXPECT_TRUE(texts.contains(at(right(870, "¥200"), 580, "¥200")));
 }
 
 TEST(SlipPrintout, RealPrinterWritesTwoPdfPages) {
