@@ -533,12 +533,14 @@ class EscapeClosesEditor : public QObject {
 
 void Grid::placeEditor(QWidget* editor, int row, int col) const {
     editor->setGeometry(cellRect(row, col, editor->parentWidget()));
-    if (auto* escape =
-            editor->findChild<EscapeClosesEditor*>(QString(), Qt::FindDirectChildrenOnly)) {
+    EscapeClosesEditor* escape = nullptr;
+    for (QObject* child : editor->children())
+        if (auto* found = dynamic_cast<EscapeClosesEditor*>(child))
+            escape = found;
+    if (escape)
         escape->setGrid(this);
-    } else {
+    else
         editor->installEventFilter(new EscapeClosesEditor(editor, this));
-    }
     editor->raise();
     editor->show();
 }

@@ -146,6 +146,7 @@ TEST_F(DailyReportTest, AFigurePastTwelveDigitsIsRefusedAndTheStoredAmountStays)
         type(w, 5, "999,999,999,999");
         EXPECT_EQ(w.sheet().text(5), "999999999999");
         w.amounts()->open(5);
+        w.amounts()->box(5)->end(false);
         typeText(w.amounts()->box(5), "9");
         EXPECT_EQ(w.sheet().text(5), "999999999999");
         EXPECT_EQ(w.amounts()->label(5)->text(), QStringLiteral("999,999,999,999"));
