@@ -71,6 +71,7 @@ void Analysis::rankMenuItems() {
 }
 
 void Analysis::buildSeries(int row, LineAxis axis) {
+    series_ = {};
     if (row < 1 || row > static_cast<int>(rows_.size()))
         return;
     const int rowKeyValue = rowKey(row);
@@ -86,7 +87,6 @@ void Analysis::buildSeries(int row, LineAxis axis) {
                             : axis == LineAxis::Weeks ? figures_.weeks
                                                       : figures_.months;
     const int key = keys_.keyOf(rowKeyValue);
-    series_ = {};
     for (int r = 0; r < table.rows(); ++r) {
         series_.values.push_back(key >= 0 ? table.value(key, r) : 0);
         series_.labels.push_back(table.label(r));

@@ -40,8 +40,8 @@ class Analysis {
     // The hour of a customer table row, the menu id of a menu table row (r >= 1).
     int rowKey(int row) const { return rowKeys_.at(row - 1); }
 
-    // The series of the key of table row `row` along `axis`; nothing for a row that is not a
-    // ranking row.
+    // The series of the key of table row `row` along `axis`; an empty series for a row that is
+    // not a ranking row (the heading row), as after a recalculation.
     void buildSeries(int row, LineAxis axis);
     const Series& series() const { return series_; }
     // The key the series was last built for: its hour, or the item's name.

@@ -382,11 +382,15 @@ void AnalysisWindow::hyouji2() {
     drawRankingChart();
 }
 
-void AnalysisWindow::drawRankingChart() {
-    // A new ranking makes the line chart stale.
+void AnalysisWindow::clearLineChart() {
     lineViewport_->setScrollMaximum(0);
     lineViewport_->clear();
     lineScale_ = {};
+}
+
+void AnalysisWindow::drawRankingChart() {
+    // A new ranking makes the line chart stale.
+    clearLineChart();
     platform::Surface& figure = rankingViewport_->figure();
     platform::Surface& texts = rankingViewport_->texts();
     const std::optional<int> scrollMaximum = chartKind_ == 0
@@ -399,8 +403,11 @@ void AnalysisWindow::drawRankingChart() {
 void AnalysisWindow::hyouji3() {
     const int row = grid_->row();
     analysis_.buildSeries(row, lineAxis_);
-    if (row < 1 || row > static_cast<int>(analysis_.rows().size()))
+    if (row < 1 || row > static_cast<int>(analysis_.rows().size())) {
+        // The heading row is current: no key, so no line stands under the new axis.
+        clearLineChart();
         return;
+    }
     const LineChart chart = Ore(lineViewport_->figure(), lineViewport_->texts(), analysis_.series(),
                                 QString::fromStdString(keyTitle(analysis_.keyLabel())));
     lineScale_ = chart.scale;
@@ -416,13 +423,12 @@ void AnalysisWindow::onSeriesCsvClicked() {
 }
 
 ReportHeader AnalysisWindow::printHeader(bool withKeyTitle) const {
-    // The filters as the controls stand now: detailed counts changed since the last
-    // recalculation are printed with their new values.
+    // The filters of the last recalculation, as the CSV files and the charts show them: a
+    // detailed count changed since then is not what the figures were counted with.
     std::string title = analysis_.reportTitle();
     if (withKeyTitle)
         title += keyTitle(analysis_.keyLabel());
-    return {title, analysis_.periodLine(),
-            conditionLine(kind_, currentFilters(), analysis_.categoryText(), true)};
+    return {title, analysis_.periodLine(), analysis_.conditionLine(true)};
 }
 
 void AnalysisWindow::onRankingPrintClicked() {
@@ -437,6 +443,8 @@ void AnalysisWindow::onLinePrintClicked() {
 }
 
 void AnalysisWindow::onTablePrintClicked() {
+    // The cells are read without moving the current cell: the line chart's key stays the row
+    // the user clicked.
     std::vector<TableLine> lines;
     for (int r = 1; r < grid_->rows(); ++r)
         lines.push_back({grid_->text(r, 0), grid_->text(r, 1), grid_->text(r, 2)});

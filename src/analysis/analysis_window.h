@@ -61,6 +61,8 @@ class AnalysisWindow : public platform::Window {
     void hyouji3();
     // The ranking chart of the chosen kind, after the line chart was cleared.
     void drawRankingChart();
+    // Blanks the line chart and resets its scroll bar.
+    void clearLineChart();
 
     // The controls, for tests.
     platform::ComboBox* departmentList() const { return departmentList_; }

@@ -1,7 +1,6 @@
 #include "printout_support.h"
 
 #include "headline.h"
-#include "platform/message_box.h"
 
 #include <algorithm>
 
@@ -12,9 +11,7 @@ void runPrintout(platform::Orientation orientation, const std::string& documentN
                  const std::function<void(platform::PageWriter&)>& draw) {
     platform::Printout printout =
         platform::startPrintout(orientation, QString::fromStdString(documentName));
-    if (printout.status == platform::Printout::Status::Failed)
-        platform::msgBox(failureMessage, platform::Buttons::Ok);
-    if (printout.status != platform::Printout::Status::Ready)
+    if (!platform::printoutStarted(printout, failureMessage))
         return;
     draw(*printout.writer);
     platform::finishPrintout(*printout.writer, failureMessage);

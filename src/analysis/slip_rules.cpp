@@ -42,10 +42,10 @@ std::optional<std::int64_t> slipPersons(const std::array<double, kSlipValueCount
 
 std::uint32_t countedHours(double arrivalHour, double arrivalMinute, double departureHour,
                            double departureMinute) {
-    const auto ah = wholeTime(arrivalHour), am = wholeTime(arrivalMinute);
+    // Only the hours are rounded; the minutes are tested as stored.
+    const auto ah = wholeTime(arrivalHour);
     auto dh = wholeTime(departureHour);
-    const auto dm = wholeTime(departureMinute);
-    if (!ah || !am || !dh || !dm)
+    if (!ah || !dh || !std::isfinite(arrivalMinute) || !std::isfinite(departureMinute))
         return 0;
     if (*dh < *ah)
         *dh += 24;
@@ -53,9 +53,9 @@ std::uint32_t countedHours(double arrivalHour, double arrivalMinute, double depa
     for (int h = std::max(*ah, 0); h <= std::min(*dh, kHourKeys - 1); ++h) {
         bool counts = true;
         if (h == *ah)
-            counts = *am < 55;
+            counts = arrivalMinute < 55;
         else if (h == *dh)
-            counts = *dm > 5;
+            counts = departureMinute > 5;
         if (counts)
             hours |= std::uint32_t{1} << h;
     }

@@ -13,9 +13,10 @@ namespace lukana::analysis {
 std::optional<std::int64_t> slipPersons(const std::array<double, kSlipValueCount>& values);
 
 // The hours 0..30 in which a slip counts, bit h for hour h. A departure hour below the arrival
-// hour is on the next day. The arrival hour counts only before minute 55, the departure hour
-// only after minute 5; hours outside 0..30 are clipped without a minute test, and a time that
-// is not a finite number counts nowhere.
+// hour is on the next day. The hours are rounded, halves to even; the arrival hour counts only
+// before minute 55, the departure hour only after minute 5, the minutes taken as stored. Hours
+// outside 0..30 are clipped without a minute test, and a time that is not a finite number
+// counts nowhere.
 std::uint32_t countedHours(double arrivalHour, double arrivalMinute, double departureHour,
                            double departureMinute);
 

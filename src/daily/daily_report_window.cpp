@@ -11,6 +11,7 @@
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
+#include "platform/widget_events.h"
 #include "registers/damaged_files.h"
 #include "storage/display_format.h"
 #include "storage/masters.h"
@@ -72,6 +73,8 @@ void DailyReportWindow::wireHandlers() {
         list->onEdited = [this] { onListEdited(); };
         list->hideAllEditors = [this] { kesi(); };
     }
+    for (ComboBox* chooser : {departmentChoice_, weatherChoice_, staffChoice_})
+        onFocusLost(chooser, [this] { kesi(); });
     departmentChoice_->onChange([this] { onDepartmentChosen(); });
     weatherChoice_->onChange([this] { onWeatherOrStaffChosen(); });
     staffChoice_->onChange([this] { onWeatherOrStaffChosen(); });
@@ -273,8 +276,8 @@ void DailyReportWindow::hyouji2() {
                    QStringLiteral("日"));
     shownBusyoName = name;
     if (nippouYearLoaded != curYear || nippouMonthLoaded != curMonth) {
-        if (auto damaged = monthFiles_.load(name, curYear, curMonth, *zengetuNippou))
-            tellDamaged(*damaged,
+        for (const DamagedFile& damaged : monthFiles_.load(name, curYear, curMonth, *zengetuNippou))
+            tellDamaged(damaged,
                         QStringLiteral("このファイルはそのまま残し、上書きの保存はしません。"));
         monthDays = Nissuu(curYear, curMonth);
     }

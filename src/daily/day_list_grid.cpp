@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
+#include "platform/widget_events.h"
 #include "storage/display_format.h"
 #include "storage/routines.h"
 
@@ -57,10 +58,15 @@ DayListGrid::DayListGrid(DayList list, AmountSheet& sheet, QWidget* parent)
         exempt_->onChange([this] { exemptClicked(); });
     }
     grid_->onClick([this] { clicked(); });
-    grid_->onScroll([this] {
+    // Scrolling, or the focus leaving the amount editor or the pick list (a Tab away), takes
+    // the editors off the cells.
+    const auto hideAll = [this] {
         if (hideAllEditors)
             hideAllEditors();
-    });
+    };
+    grid_->onScroll(hideAll);
+    platform::onFocusLost(amount_, hideAll);
+    platform::onFocusLost(pick_, hideAll);
     pick_->onChange([this] { picked(); });
     amount_->onChange([this] { amountTyped(); });
     connect(delete_, &QPushButton::clicked, this, [this] { deleteLine(); });

@@ -27,19 +27,26 @@ std::optional<DamagedFile> moveAsideUnreadable(const MonthLoadReport& report) {
     return damaged;
 }
 
-std::optional<DamagedFile> DailyMonthFiles::load(const std::string& busyoName, int year, int month,
-                                                 NippouMonth& before) {
+std::vector<DamagedFile> DailyMonthFiles::load(const std::string& busyoName, int year, int month,
+                                               NippouMonth& before) {
     int beforeYear = year;
     int beforeMonth = month - 1;
     if (beforeMonth == 0) {
         beforeMonth = 12;
         --beforeYear;
     }
+    std::vector<DamagedFile> damaged;
+    // A damaged month before would carry 0 into day 1 without a word, and day 1 would store it.
     double beforeCosts = 0;
-    (void)loadNippouMonthInto(busyoName, beforeYear, beforeMonth, before, beforeCosts);
-    std::optional<DamagedFile> damaged =
-        moveAsideUnreadable(loadNippouMonth(busyoName, year, month));
-    kept_ = damaged && !damaged->movedTo ? damaged->path : std::string();
+    if (auto d = moveAsideUnreadable(
+            loadNippouMonthInto(busyoName, beforeYear, beforeMonth, before, beforeCosts)))
+        damaged.push_back(std::move(*d));
+    kept_.clear();
+    if (auto d = moveAsideUnreadable(loadNippouMonth(busyoName, year, month))) {
+        if (!d->movedTo)
+            kept_ = d->path;
+        damaged.push_back(std::move(*d));
+    }
     return damaged;
 }
 

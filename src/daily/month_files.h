@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lukana {
 
@@ -29,9 +30,9 @@ void setMonthMover(MonthMover mover);
 class DailyMonthFiles {
   public:
     // The month before into `before` (empty when it cannot be read), then the working month
-    // into nippouMonth and koteihi.
-    std::optional<DamagedFile> load(const std::string& busyoName, int year, int month,
-                                    NippouMonth& before);
+    // into nippouMonth and koteihi. Returns the damaged files met, the month before first.
+    std::vector<DamagedFile> load(const std::string& busyoName, int year, int month,
+                                  NippouMonth& before);
     // Writes nippouMonth and koteihi under the plain name, unless that is a damaged file
     // still in place.
     Status save(const std::string& busyoName, int year, int month) const;

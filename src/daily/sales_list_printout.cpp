@@ -72,12 +72,13 @@ void drawSalesList(platform::DrawingSurface& page, const SalesList& list, int ye
 }
 
 void printSalesList(const SalesList& list, int year, int month, const std::string& busyoName) {
+    const QString failure = QStringLiteral("プリンターが接続されていません");
     platform::Printout printout =
         platform::startPrintout(platform::Orientation::Landscape, QStringLiteral("売上集計"));
-    if (printout.status != platform::Printout::Status::Ready)
+    if (!platform::printoutStarted(printout, failure))
         return;
     drawSalesList(*printout.writer, list, year, month, busyoName);
-    platform::finishPrintout(*printout.writer, QStringLiteral("プリンターが接続されていません"));
+    platform::finishPrintout(*printout.writer, failure);
 }
 
 } // namespace lukana

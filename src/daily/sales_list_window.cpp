@@ -6,8 +6,6 @@
 #include "platform/pointer.h"
 #include "sales_list_csv.h"
 #include "sales_list_printout.h"
-#include "storage/date_carry.h"
-#include "storage/display_format.h"
 #include "storage/masters.h"
 #include "storage/months.h"
 #include "storage/paths.h"
@@ -44,16 +42,8 @@ SalesListWindow::SalesListWindow(QWidget* parent) : platform::Window(parent) {
     departmentList_ = new platform::ComboBox(this);
     departmentList_->setObjectName(QStringLiteral("departmentList"));
     departmentList_->setMinimumWidth(200);
-    yearBox_ = new platform::TextBox(this);
-    yearBox_->setStripCommas(true);
-    yearBox_->setFixedWidth(60);
-    yearSpinner_ = new platform::Spinner(this);
-    yearSpinner_->setRange(kMinYear - 1, kMaxYear + 1);
-    monthBox_ = new platform::TextBox(this);
-    monthBox_->setStripCommas(true);
-    monthBox_->setFixedWidth(40);
-    monthSpinner_ = new platform::Spinner(this);
-    monthSpinner_->setRange(0, 13);
+    monthEntry_ = new platform::DateBoxes(platform::DateBoxes::Parts::YearMonth,
+                                          {QStringLiteral("年"), QStringLiteral("月分")}, this);
     dayGrid_ = new platform::Grid(this);
     summaryGrid_ = new platform::Grid(this);
     backButton_ = new QPushButton(QStringLiteral("戻る"), this);
@@ -64,12 +54,7 @@ SalesListWindow::SalesListWindow(QWidget* parent) : platform::Window(parent) {
     top->addWidget(new QLabel(QStringLiteral("店名"), this));
     top->addWidget(departmentList_);
     top->addSpacing(20);
-    top->addWidget(yearBox_);
-    top->addWidget(yearSpinner_);
-    top->addWidget(new QLabel(QStringLiteral("年"), this));
-    top->addWidget(monthBox_);
-    top->addWidget(monthSpinner_);
-    top->addWidget(new QLabel(QStringLiteral("月分"), this));
+    top->addWidget(monthEntry_);
     top->addStretch();
     top->addWidget(printButton_);
     top->addWidget(csvButton_);
@@ -98,22 +83,16 @@ SalesListWindow::SalesListWindow(QWidget* parent) : platform::Window(parent) {
     resize(1040, 720);
 
     departmentList_->onChange([this] { onDepartmentChosen(); });
-    monthSpinner_->onChange([this] { onMonthSpun(); });
-    yearSpinner_->onChange([this] { onYearSpun(); });
-    monthBox_->onChange([this] { onMonthTyped(); });
-    yearBox_->onChange([this] { onYearTyped(); });
+    monthEntry_->onMoved([this] { onMonthMoved(); });
     connect(backButton_, &QPushButton::clicked, this, [this] { closeWindow(); });
     connect(printButton_, &QPushButton::clicked, this, [this] { onPrintClicked(); });
     connect(csvButton_, &QPushButton::clicked, this, [this] { onCsvClicked(); });
 }
 
 void SalesListWindow::formLoad() {
-    loading_ = true;
     curYear = todayYear;
     curMonth = todayMonth;
-    yearBox_->setText(qt(std::to_string(curYear)));
-    monthBox_->setText(qt(std::to_string(curMonth)));
-    loading_ = false;
+    monthEntry_->setDate({curYear, curMonth, 1});
     printButton_->setEnabled(false);
     csvButton_->setEnabled(false);
 
@@ -213,51 +192,14 @@ void SalesListWindow::hyouji2() {
     }
 }
 
-void SalesListWindow::onMonthSpun() {
-    if (loading_ || spinWriting_)
-        return;
-    const SpinDate next = afterMonthSpin({yearSpinner_->value(), monthSpinner_->value(), 1});
-    moveTo(next.year, next.month, monthSpinner_->fromBox());
-}
-
-void SalesListWindow::onYearSpun() {
-    if (loading_ || spinWriting_)
-        return;
-    const SpinDate next = afterYearSpin({yearSpinner_->value(), monthSpinner_->value(), 1});
-    moveTo(next.year, next.month, yearSpinner_->fromBox());
-}
-
-void SalesListWindow::moveTo(int year, int month, bool fromBox) {
-    // The spinners show the date moved to; a step past the year range leaves it as it was.
-    spinWriting_ = true;
-    (void)monthSpinner_->setValue(month);
-    (void)yearSpinner_->setValue(year);
-    spinWriting_ = false;
-    const bool moved = year != curYear || month != curMonth;
-    curYear = year;
-    curMonth = month;
-    if (!fromBox) {
-        loading_ = true;
-        monthBox_->setText(qt(Str(month)));
-        yearBox_->setText(qt(Str(year)));
-        loading_ = false;
-    }
-    if (!moved)
-        return;
+void SalesListWindow::onMonthMoved() {
+    const SpinDate shown = monthEntry_->date();
+    curYear = shown.year;
+    curMonth = shown.month;
     if (departmentChosen())
         loadAndShow();
     else
         Hyouji();
-}
-
-void SalesListWindow::onMonthTyped() {
-    if (std::optional<int> month = typedMonth(leadingNumber(monthBox_->text().toStdString())))
-        (void)monthSpinner_->setValueFromBox(*month);
-}
-
-void SalesListWindow::onYearTyped() {
-    if (std::optional<int> year = typedYear(leadingNumber(yearBox_->text().toStdString())))
-        (void)yearSpinner_->setValueFromBox(*year);
 }
 
 void SalesListWindow::onPrintClicked() {

@@ -2,6 +2,7 @@
 // The monthly sales list (売上集計): a department's month of daily reports, a row per day and
 // the month's total and averages, with its printout and CSV file. It writes no data file.
 #include "platform/controls.h"
+#include "platform/date_boxes.h"
 #include "platform/window.h"
 #include "sales_list.h"
 
@@ -27,10 +28,14 @@ class SalesListWindow : public platform::Window {
 
     // The controls, for tests.
     platform::ComboBox* departmentList() const { return departmentList_; }
-    platform::TextBox* yearBox() const { return yearBox_; }
-    platform::Spinner* yearSpinner() const { return yearSpinner_; }
-    platform::TextBox* monthBox() const { return monthBox_; }
-    platform::Spinner* monthSpinner() const { return monthSpinner_; }
+    platform::TextBox* yearBox() const { return monthEntry_->box(platform::DatePart::Year); }
+    platform::Spinner* yearSpinner() const {
+        return monthEntry_->spinner(platform::DatePart::Year);
+    }
+    platform::TextBox* monthBox() const { return monthEntry_->box(platform::DatePart::Month); }
+    platform::Spinner* monthSpinner() const {
+        return monthEntry_->spinner(platform::DatePart::Month);
+    }
     platform::Grid* dayGrid() const { return dayGrid_; }
     platform::Grid* summaryGrid() const { return summaryGrid_; }
     QPushButton* backButton() const { return backButton_; }
@@ -43,23 +48,15 @@ class SalesListWindow : public platform::Window {
 
   private:
     void onDepartmentChosen();
-    void onMonthSpun();
-    void onYearSpun();
-    void onMonthTyped();
-    void onYearTyped();
+    void onMonthMoved();
     void onPrintClicked();
     void onCsvClicked();
-    // Shows (year, month) after a spin; false when the year would leave its range.
-    void moveTo(int year, int month, bool fromBox);
     void loadAndShow();
     std::string busyoName() const;
     bool departmentChosen() const;
 
     platform::ComboBox* departmentList_;
-    platform::TextBox* yearBox_;
-    platform::Spinner* yearSpinner_;
-    platform::TextBox* monthBox_;
-    platform::Spinner* monthSpinner_;
+    platform::DateBoxes* monthEntry_;
     platform::Grid* dayGrid_;
     platform::Grid* summaryGrid_;
     QPushButton* backButton_;
@@ -70,7 +67,6 @@ class SalesListWindow : public platform::Window {
     SalesList list_;
     int monthDays_ = 0;
     bool loading_ = false;
-    bool spinWriting_ = false;
 };
 
 } // namespace lukana

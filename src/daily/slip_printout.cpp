@@ -154,12 +154,15 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
 }
 
 void printSlips(const NippouDay& day, const SlipPrintoutHead& head) {
+    const QString failure = QStringLiteral("プリンターが接続されていません");
     platform::Printout printout =
         platform::startPrintout(platform::Orientation::Portrait, QStringLiteral("詳細日報"));
-    if (printout.status != platform::Printout::Status::Ready)
+    // Without any printer there was nothing to choose: not a failure of the printout.
+    if (printout.status == platform::Printout::Status::NoPrinter ||
+        !platform::printoutStarted(printout, failure))
         return;
     drawSlipPrintout(*printout.writer, day, head);
-    platform::finishPrintout(*printout.writer, QStringLiteral("プリンターが接続されていません"));
+    platform::finishPrintout(*printout.writer, failure);
 }
 
 } // namespace lukana

@@ -13,11 +13,14 @@ struct SlipPrintoutHead {
     int year = 0, month = 0, day = 0;
 };
 
-// Draws the whole document onto writer, ending it; stops at the first failure.
+// Draws the whole document onto writer, ending it; stops at the first failure. A slip whose
+// arrival or departure cannot be read is printed without its stay, which the stay total
+// leaves out; that is no failure of the printout.
 void drawSlipPrintout(platform::PageWriter& writer, const NippouDay& day,
                       const SlipPrintoutHead& head);
 
-// Asks for the printer and prints; Cancel, or no printer to set up, end silently.
+// Asks for the printer and prints; Cancel, or no printer at all, end silently. A printer
+// chosen that cannot take the document is told, as a failure while printing is.
 void printSlips(const NippouDay& day, const SlipPrintoutHead& head);
 
 } // namespace lukana

@@ -94,12 +94,25 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(kComboMinimumChars);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
-        if (handler_ && !quiet_)
+        indexAtPopup_ = kNoPopup;
+        if (quiet_)
+            return;
+        if (handler_)
             handler_();
+        if (click_)
+            click_();
+    });
+    // A choice from the list of the entry already chosen changes nothing: only the click runs.
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        const bool rechosen = index == indexAtPopup_;
+        indexAtPopup_ = kNoPopup;
+        if (rechosen && click_)
+            click_();
     });
 }
 
 void ComboBox::showPopup() {
+    indexAtPopup_ = currentIndex();
     view()->setTextElideMode(Qt::ElideRight);
     QComboBox::showPopup();
     QWidget* popup = view()->window();

@@ -47,9 +47,10 @@ class TextBox : public QLineEdit {
 inline constexpr int kAmountDigits = 12;
 
 // The change event follows the chosen entry (its index), whether the user or the window
-// chose it; clearing the list changes it to no entry (-1). Its width comes from the layout,
-// never from its entries, so that a long list or a long name cannot widen a window past the
-// screen.
+// chose it; clearing the list changes it to no entry (-1). The click event runs with every
+// change event and also when the user chooses from the list the entry already chosen, for
+// handlers that act on the choice itself. Its width comes from the layout, never from its
+// entries, so that a long list or a long name cannot widen a window past the screen.
 class ComboBox : public QComboBox {
     Q_OBJECT
   public:
@@ -58,6 +59,7 @@ class ComboBox : public QComboBox {
 
     explicit ComboBox(QWidget* parent = nullptr);
     void onChange(ChangeHandler handler) { handler_ = std::move(handler); }
+    void onClick(ChangeHandler handler) { click_ = std::move(handler); }
     int listIndex() const { return currentIndex(); }
     void setListIndex(int index) { setCurrentIndex(index); }
     // Chooses an entry without the change event.
@@ -70,8 +72,12 @@ class ComboBox : public QComboBox {
     void showPopup() override;
 
   private:
+    static constexpr int kNoPopup = -2;
     ChangeHandler handler_;
+    ChangeHandler click_;
     bool quiet_ = false;
+    // The entry chosen when the list was opened; kNoPopup once anything changed it.
+    int indexAtPopup_ = kNoPopup;
 };
 
 // A list of texts whose index is the chosen row (-1: none). The change event follows the

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -256,13 +257,17 @@ void Grid::setCellAlignment(int row, int col, Qt::Alignment alignment) {
 Qt::Alignment Grid::cellAlignment(int row, int col) const {
     if (!inGrid(row, col))
         return {};
+    return alignmentFor(style(row, col), col, text(row, col));
+}
+
+Qt::Alignment Grid::alignmentFor(const CellStyle* style, int col, const QString& text) const {
     Qt::Alignment a;
-    if (const CellStyle* s = style(row, col))
-        a = s->alignment;
+    if (style)
+        a = style->alignment;
     if (!(a & Qt::AlignHorizontal_Mask))
         a = colAlignments_[col];
     if (!(a & Qt::AlignHorizontal_Mask))
-        a = readsAsNumber(text(row, col)) ? Qt::AlignRight : Qt::AlignLeft;
+        a = readsAsNumber(text) ? Qt::AlignRight : Qt::AlignLeft;
     return (a & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
 }
 
@@ -590,37 +595,62 @@ void Grid::mouseReleaseEvent(QMouseEvent* event) {
         clickHandler_();
 }
 
+// Drawing a screen of a long list is the hot path: each cell's text is fetched once, the
+// painter's font and pen change only when a cell needs another one, and the rules of a row are
+// drawn together after its cells. A text is clipped (by drawText) only when it overflows.
 void Grid::paintEvent(QPaintEvent*) {
     QPainter p(viewport());
     const QRect view = viewport()->rect();
-    const QColor lines = palette().color(QPalette::Mid);
+    const QPalette& pal = palette();
+    const QColor lines = pal.color(QPalette::Mid);
+    const QColor fixedBack = pal.color(QPalette::Button);
+    const QColor back = pal.color(QPalette::Base);
+    const QColor fixedInk = pal.color(QPalette::ButtonText);
+    const QColor ink = pal.color(QPalette::Text);
+    const QFont baseFont = font();
     const int lastFixedRow = std::min(fixedRows_, rows());
     const int lastFixedCol = std::min(fixedCols_, cols_);
+    const QFont* painterFont = &baseFont;
+    p.setFont(baseFont);
+    QColor painterInk = ink;
+    p.setPen(ink);
+    QVarLengthArray<QLine, 64> rules;
+    QRect focusCell;
 
     auto paintCell = [&](int row, int col, const QRect& r) {
-        bool fixed = row < lastFixedRow || col < lastFixedCol;
-        QColor back = cellBackground(row, col);
-        if (!back.isValid())
-            back = palette().color(fixed ? QPalette::Button : QPalette::Base);
-        p.fillRect(r, back);
-        QString t = text(row, col);
+        const bool fixed = row < lastFixedRow || col < lastFixedCol;
+        const CellStyle* s = style(row, col);
+        const QColor own = s ? s->background : QColor();
+        p.fillRect(r, own.isValid() ? own : fixed ? fixedBack : back);
+        const QString t = text(row, col);
         if (!t.isEmpty()) {
-            p.setFont(cellFont(row, col));
-            p.setPen(palette().color(fixed ? QPalette::ButtonText : QPalette::Text));
-            QRect inner = r.adjusted(kTextMarginPx, 0, -kTextMarginPx - 1, -1);
-            p.save();
-            p.setClipRect(inner.intersected(view));
-            p.drawText(inner, static_cast<int>(cellAlignment(row, col)), t);
-            p.restore();
+            const QFont* f = s && s->font ? &*s->font : &baseFont;
+            if (f != painterFont && *f != *painterFont)
+                p.setFont(*f);
+            painterFont = f;
+            const QColor& wanted = fixed ? fixedInk : ink;
+            if (wanted != painterInk) {
+                p.setPen(wanted);
+                painterInk = wanted;
+            }
+            const QRect inner = r.adjusted(kTextMarginPx, 0, -kTextMarginPx - 1, -1);
+            p.drawText(inner, static_cast<int>(alignmentFor(s, col, t)), t);
         }
+        rules.append(QLine(r.topRight(), r.bottomRight()));
+        rules.append(QLine(r.bottomLeft(), r.bottomRight()));
+        if (!fixed && row == row_ && col == col_)
+            focusCell = r;
+    };
+    auto drawRules = [&] {
         p.setPen(lines);
-        p.drawLine(r.topRight(), r.bottomRight());
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        if (!fixed && row == row_ && col == col_) {
-            QPen focus(palette().color(QPalette::Text), 1, Qt::DotLine);
-            p.setPen(focus);
-            p.drawRect(r.adjusted(1, 1, -2, -2));
+        p.drawLines(rules.constData(), int(rules.size()));
+        rules.clear();
+        if (focusCell.isValid()) {
+            p.setPen(QPen(ink, 1, Qt::DotLine));
+            p.drawRect(focusCell.adjusted(1, 1, -2, -2));
+            focusCell = QRect();
         }
+        p.setPen(painterInk);
     };
     auto paintRow = [&](int row, int y, int h) {
         int x = 0;
@@ -628,17 +658,18 @@ void Grid::paintEvent(QPaintEvent*) {
             paintCell(row, c, QRect(x, y, colWidthPx(c), h));
             x += colWidthPx(c);
         }
-        int fixedW = x;
-        p.save();
+        drawRules();
+        const int fixedW = x;
         p.setClipRect(QRect(fixedW, y, view.width() - fixedW, h));
         for (int c = leftCol_; c < cols_ && x < view.width(); ++c) {
             paintCell(row, c, QRect(x, y, colWidthPx(c), h));
             x += colWidthPx(c);
         }
-        p.restore();
+        drawRules();
+        p.setClipping(false);
     };
 
-    p.fillRect(view, palette().color(QPalette::Window));
+    p.fillRect(view, pal.color(QPalette::Window));
     int y = 0;
     for (int r = 0; r < lastFixedRow; ++r) {
         paintRow(r, y, rowHeightPx(r));

@@ -163,6 +163,7 @@ class Grid : public QAbstractScrollArea {
     bool inGrid(int row, int col) const;
     bool isStored(int row) const;
     const CellStyle* style(int row, int col) const;
+    Qt::Alignment alignmentFor(const CellStyle* style, int col, const QString& text) const;
     CellStyle* editableStyle(int row, int col);
     void restyle(int row, int col, const std::function<void(CellStyle&)>& change);
     int storedRowCount() const;

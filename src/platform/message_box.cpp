@@ -1,6 +1,7 @@
 #include "message_box.h"
 
-#include <QApplication>
+#include "window.h"
+
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -113,16 +114,16 @@ Answer dismissAnswer(Buttons buttons) {
 Answer msgBox(const QString& text, Buttons buttons, Icon icon, std::optional<Answer> defaultButton,
               const QString& title) {
     const std::vector<Answer> answers = answersOf(buttons);
-    MessageBoxRecord record{text, title.isEmpty() ? kAppTitle : title, buttons, icon,
-                            defaultButton.value_or(answers.front())};
+    const QString shownTitle = title.isEmpty() ? kAppTitle : title;
+    MessageBoxRecord record{
+        text, shownTitle, buttons, icon, defaultButton.value_or(answers.front()), messageOwner()};
     if (hook())
         return hook()(record);
 
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(qtIcon(icon), record.title, shown, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(qtIcon(icon), record.title, shown, QMessageBox::NoButton, record.parent);
     std::vector<std::pair<QPushButton*, Answer>> made;
     for (Answer a : answers) {
         QPushButton* b = box.addButton(captionOf(a), roleOf(a));

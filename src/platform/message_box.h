@@ -23,6 +23,7 @@ struct MessageBoxRecord {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     Answer defaultButton = Answer::Ok;
+    QWidget* parent = nullptr; // the window it belongs to, shown over
 };
 
 // Shows a box and returns the answer. Without a default button the first button is the

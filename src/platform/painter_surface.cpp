@@ -47,19 +47,37 @@ QPointF PainterSurface::toDevice(QPointF user) const {
 }
 
 void PainterSurface::setFontSize(double points) {
-    if (points > 0)
+    if (points > 0 && points != font_.pointSizeF()) {
         font_.setPointSizeF(points);
+        fontApplied_ = false;
+    }
+}
+
+QFont& PainterSurface::font() {
+    fontApplied_ = false;
+    return font_;
+}
+
+// A chart draws hundreds of texts in one font: hand it to the painter and measure it once.
+void PainterSurface::applyFont() const {
+    if (fontApplied_)
+        return;
+    painter_.setFont(font_);
+    const QFontMetricsF metrics(painter_.font(), painter_.device());
+    ascent_ = metrics.ascent();
+    height_ = metrics.height();
+    fontApplied_ = true;
 }
 
 void PainterSurface::text(QPointF topLeft, const QString& text) {
-    painter_.setFont(font_);
-    const QFontMetricsF metrics(painter_.font(), painter_.device());
+    applyFont();
     const QPointF at = toDevice(topLeft);
-    painter_.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+    painter_.drawText(QPointF(at.x(), at.y() + ascent_), text);
 }
 
 double PainterSurface::lineHeight() const {
-    return QFontMetricsF(font_, painter_.device()).height() / scaleY_;
+    applyFont();
+    return height_ / scaleY_;
 }
 
 void PainterSurface::print(const QString& text) {

@@ -35,7 +35,7 @@ class PainterSurface : public DrawingSurface {
     void pie(QPointF centre, double radius, double start, double end) override;
 
     // The font used for texts (its family may be changed, as for bold chart texts).
-    QFont& font() { return font_; }
+    QFont& font();
     QPointF toDevice(QPointF user) const;
     QPointF origin() const { return origin_; }
     // Height of one text line of the current font, in user units (negative when y grows upwards).
@@ -50,6 +50,10 @@ class PainterSurface : public DrawingSurface {
     double scaleY_ = 1;
     QPointF position_{0, 0};
     QFont font_;
+    void applyFont() const;
+    mutable bool fontApplied_ = false;
+    mutable double ascent_ = 0;
+    mutable double height_ = 0;
     QColor fillColor_ = Qt::black;
     bool fillSolid_ = false;
 };

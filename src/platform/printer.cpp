@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryFile>
 
 #include <cstdio>
@@ -176,17 +177,27 @@ Printout startPrintout(Orientation orientation, const QString& documentName) {
     QString temp;
     if (printer->outputFormat() == QPrinter::PdfFormat) {
         target = printer->outputFileName();
+        // A file without a name is what the platform falls back to with no printer at all.
         if (target.isEmpty())
-            return {Printout::Status::Failed, nullptr};
+            return {Printout::Status::NoPrinter, nullptr};
         temp = temporaryBeside(target);
         if (temp.isEmpty())
             return {Printout::Status::Failed, nullptr};
         printer->setOutputFileName(temp);
     } else if (!printer->isValid()) {
-        return {Printout::Status::Failed, nullptr};
+        const bool none = QPrinterInfo::availablePrinterNames().isEmpty();
+        return {none ? Printout::Status::NoPrinter : Printout::Status::Failed, nullptr};
     }
     return {Printout::Status::Ready,
             std::make_unique<PrinterPageWriter>(std::move(printer), target, temp)};
+}
+
+bool printoutStarted(const Printout& printout, const QString& failureMessage) {
+    if (printout.status == Printout::Status::Ready)
+        return true;
+    if (printout.status != Printout::Status::Cancelled)
+        msgBox(failureMessage, Buttons::Ok);
+    return false;
 }
 
 bool finishPrintout(PageWriter& writer, const QString& failureMessage) {

@@ -59,6 +59,8 @@ UiScript::UiScript(Failure fail) : fail_(std::move(fail)) {
             return {Printout::Status::Cancelled, nullptr};
         case PrinterAnswer::Kind::Unavailable:
             return {Printout::Status::Failed, nullptr};
+        case PrinterAnswer::Kind::None:
+            return {Printout::Status::NoPrinter, nullptr};
         case PrinterAnswer::Kind::Chosen:
             break;
         }
@@ -108,6 +110,11 @@ UiScript& UiScript::printer(bool chosen, int failAtCall) {
 
 UiScript& UiScript::printerUnavailable() {
     printers_.push_back({PrinterAnswer::Kind::Unavailable, 0});
+    return *this;
+}
+
+UiScript& UiScript::noPrinter() {
+    printers_.push_back({PrinterAnswer::Kind::None, 0});
     return *this;
 }
 

@@ -44,8 +44,10 @@ class UiScript {
     // The next printer choice returns this. A printout started on it is recorded; with
     // failAtCall k > 0 its k-th call fails.
     UiScript& printer(bool chosen, int failAtCall = 0);
-    // The next printout finds no printer that could be set up.
+    // The next printout finds the printer chosen unable to take the document.
     UiScript& printerUnavailable();
+    // The next printout finds no printer at all.
+    UiScript& noPrinter();
 
     const std::vector<MessageBoxRecord>& boxes() const { return boxes_; }
     // Every file-save dialog shown, as it was asked for.
@@ -66,7 +68,7 @@ class UiScript {
     };
     std::deque<SaveAnswer> saveFiles_;
     struct PrinterAnswer {
-        enum class Kind { Cancelled, Chosen, Unavailable } kind;
+        enum class Kind { Cancelled, Chosen, Unavailable, None } kind;
         int failAtCall;
     };
     std::deque<PrinterAnswer> printers_;

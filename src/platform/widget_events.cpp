@@ -1,6 +1,8 @@
 #include "widget_events.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace lukana::platform {
@@ -35,7 +37,10 @@ class ControlEvents : public QObject {
             }
             break;
         case QEvent::FocusOut:
-            if (focusLost)
+            // A drop-down list or context menu takes the focus only while it is open: the
+            // control is still in use.
+            if (focusLost && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+                !QApplication::activePopupWidget())
                 focusLost();
             break;
         case QEvent::FocusIn:

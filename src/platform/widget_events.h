@@ -13,6 +13,7 @@ using KeyHandler = std::function<bool(int key, Qt::KeyboardModifiers modifiers)>
 using FocusHandler = std::function<void()>;
 
 void onKeyDown(QWidget* control, KeyHandler handler);
+// Not while the control's own drop-down list or context menu is open.
 void onFocusLost(QWidget* control, FocusHandler handler);
 void onFocusGained(QWidget* control, FocusHandler handler);
 

@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -201,6 +202,14 @@ void showModeless(Window& window) {
 
 std::vector<Window*> loadedWindows() {
     return loaded();
+}
+
+QWidget* messageOwner() {
+    const auto& chain = modalChain();
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        if ((*it)->isOpen())
+            return *it;
+    return QApplication::activeWindow();
 }
 
 void setModalHook(ModalHook hook) {

@@ -78,6 +78,10 @@ void showModeless(Window& window);
 // Loaded windows, oldest first.
 std::vector<Window*> loadedWindows();
 
+// The window a message box belongs to: the innermost open modal window, which is not the
+// active one yet while it is being shown; else the active window.
+QWidget* messageOwner();
+
 // Test seam: when set, runModal loads, shows and activates the window and then hands it to
 // the hook instead of entering a nested event loop. The hook acts on the window and closes it.
 using ModalHook = std::function<void(Window&)>;

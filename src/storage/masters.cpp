@@ -500,7 +500,20 @@ LoadOutcome readOrMoveAside(Status (*reader)()) {
     return outcome;
 }
 
+namespace {
+MoveAsideHook& moveAsideHook() {
+    static MoveAsideHook hook;
+    return hook;
+}
+} // namespace
+
+void setMoveAsideHook(MoveAsideHook hook) {
+    moveAsideHook() = std::move(hook);
+}
+
 std::optional<std::string> moveAside(const std::string& path) {
+    if (moveAsideHook())
+        return moveAsideHook()(path);
     namespace fs = std::filesystem;
     const std::string base = path + ".broken-" + localTimestamp();
     // Two moves within one second get a number after the time.

@@ -3,6 +3,7 @@
 // from filePath and moves values between the file and the shared lists of state.h.
 #include "status.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -66,5 +67,8 @@ LoadOutcome loadTyOrDefaults();
 
 // Moves an unreadable file to <name>.broken-YYYYMMDD-HHMMSS in its folder; returns the new path.
 std::optional<std::string> moveAside(const std::string& path);
+// Test seam: when set, moveAside asks the hook instead of moving the file.
+using MoveAsideHook = std::function<std::optional<std::string>(const std::string& path)>;
+void setMoveAsideHook(MoveAsideHook hook);
 
 } // namespace lukana

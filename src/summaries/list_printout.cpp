@@ -1,6 +1,5 @@
 #include "list_printout.h"
 
-#include "platform/message_box.h"
 #include "platform/printer.h"
 
 namespace lukana::summaries {
@@ -94,12 +93,8 @@ class ListPrinter {
 void printList(const ListPrintLayout& layout, int rowCount, const PrintCell& cell,
                const QString& documentName) {
     Printout printout = startPrintout(Orientation::Landscape, documentName);
-    if (printout.status == Printout::Status::Cancelled)
+    if (!printoutStarted(printout, kPrinterMissing))
         return;
-    if (printout.status == Printout::Status::Failed) {
-        msgBox(kPrinterMissing, Buttons::Ok);
-        return;
-    }
     ListPrinter(*printout.writer, layout).print(rowCount, cell);
     finishPrintout(*printout.writer, kPrinterMissing);
 }

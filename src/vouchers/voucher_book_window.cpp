@@ -297,10 +297,10 @@ void VoucherBookWindow::preHozon() {
     day.denpyouCount = 0;
     for (int r = 1; r <= vouchers; ++r) {
         const int k = r - 1;
-        const QString amountText = voucherGrid->text(r, kAmountCol);
-        // The stored amount stays while its cell still shows it, so that a fraction is kept.
-        if (amountText != q(Format(day.amount[k], "######")))
-            day.amount[k] = leadingNumber(amountText.toStdString());
+        // An amount not typed keeps its stored value, fraction and all: the cell shows it
+        // rounded. A typed one replaces it, even when it reads the same.
+        if (amountTyped_[static_cast<size_t>(k)])
+            day.amount[k] = leadingNumber(voucherGrid->text(r, kAmountCol).toStdString());
         day.tax[k] = leadingNumber(voucherGrid->text(r, kTaxCol).toStdString());
         day.denpyouCount = r;
     }

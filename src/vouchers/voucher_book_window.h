@@ -151,6 +151,8 @@ class VoucherBookWindow : public platform::Window {
     VoucherMonths months_;
     std::vector<PartyChoice> fromChoices_, toChoices_;
     std::vector<SubAccountChoice> subAccountChoices_;
+    // Slots of the shown day whose amount was typed since the grid was last filled.
+    std::vector<bool> amountTyped_ = std::vector<bool>(kDenpyouCapacity);
 };
 
 } // namespace lukana

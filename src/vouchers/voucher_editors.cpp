@@ -48,11 +48,12 @@ void VoucherBookWindow::buildEditors() {
     voucherGrid->onClick([this] { onGridClicked(); });
     voucherGrid->onScroll([this] { kesi(); });
     exemptEditor->onChange([this] { onExemptChanged(); });
-    entryTypeEditor->onChange([this] { onEntryTypeChosen(); });
-    fromEditor->onChange([this] { onPartyChosen(fromEditor, fromChoices_, true); });
-    toEditor->onChange([this] { onPartyChosen(toEditor, toChoices_, false); });
-    accountEditor->onChange([this] { onAccountChosen(); });
-    subAccountEditor->onChange([this] { onSubAccountChosen(); });
+    // A choice of the entry already chosen counts too (a type chosen again clears a tick).
+    entryTypeEditor->onClick([this] { onEntryTypeChosen(); });
+    fromEditor->onClick([this] { onPartyChosen(fromEditor, fromChoices_, true); });
+    toEditor->onClick([this] { onPartyChosen(toEditor, toChoices_, false); });
+    accountEditor->onClick([this] { onAccountChosen(); });
+    subAccountEditor->onClick([this] { onSubAccountChosen(); });
     amountEditor->onChange([this] { onAmountChanged(); });
     taxEditor->onChange([this] { onTaxChanged(); });
     noteEditor->onChange([this] { onNoteChanged(); });
@@ -267,6 +268,7 @@ void VoucherBookWindow::onAmountChanged() {
         return;
     const QString text = amountEditor->text();
     voucherGrid->setText(row, voucherGrid->col(), q(Format(text.toStdString(), "######")));
+    amountTyped_[static_cast<size_t>(slot)] = true;
     // A new amount drops its own row's stored tax; other rows keep theirs.
     shownDay().tax[slot] = 0;
     goukei();

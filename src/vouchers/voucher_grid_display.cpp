@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <algorithm>
 #include <vector>
 
 namespace lukana {
@@ -102,6 +103,7 @@ void VoucherBookWindow::Hyouji() {
 void VoucherBookWindow::hyouji3() {
     kesi();
     gridFilling = 1;
+    std::fill(amountTyped_.begin(), amountTyped_.end(), false);
     {
         Grid::Filling filling(*voucherGrid);
         voucherGrid->setRows(1);

@@ -13,6 +13,7 @@
 #include "storage/paths.h"
 #include "storage/state.h"
 #include "support/files.h"
+#include "support/grid_clicks.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
 
@@ -217,17 +218,27 @@ TEST_F(AnalysisWindowTest, MenuDepartmentChangeRefillsCategoriesAndRecalculatesO
     EXPECT_EQ(w->rankingGrid()->rows(), 3);
 }
 
-TEST_F(AnalysisWindowTest, DamagedMenuFileIsReportedAndLeftAsItIs) {
-    const std::string menud = busyoFilePath("本店", "menud.dat");
-    writeBytes(menud, "3\r\nnot a number\r\n");
-    TestScript script;
-    script.answer(platform::Answer::Ok);
-    auto w = open(AnalysisKind::Menu);
-    ASSERT_EQ(script.boxes().size(), 1u);
-    EXPECT_EQ(script.boxes()[0].text, "menud.dat が壊れていて読めませんでした。");
-    EXPECT_EQ(menudCount, 0);
-    EXPECT_EQ(w->rankingGrid()->rows(), 1);
-    EXPECT_EQ(readBytes(menud), "3\r\nnot a number\r\n");
+TEST_F(AnalysisWindowTest, DamagedMenuFilesAreReportedAndLeftAsTheyAre) {
+    writeMenu("本店", {item(1, "ビール", 7)}, {{7, "飲物"}});
+    for (const char* name : {"menud.dat", "mbun.dat"}) {
+        const std::string path = busyoFilePath("本店", name);
+        const std::string kept = readBytes(path);
+        writeBytes(path, "3\r\nnot a number\r\n");
+        TestScript script;
+        script.answer(platform::Answer::Ok);
+        auto w = open(AnalysisKind::Menu);
+        ASSERT_EQ(script.boxes().size(), 1u) << name;
+        EXPECT_EQ(script.boxes()[0].text,
+                  QString::fromUtf8(name) + " が壊れていて読めませんでした。");
+        EXPECT_EQ(readBytes(path), "3\r\nnot a number\r\n");
+        // The damaged list reads as empty, the other one as stored.
+        const bool items = std::string(name) == "menud.dat";
+        EXPECT_EQ(menudCount, items ? 0 : 1) << name;
+        EXPECT_EQ(mbunCount, items ? 1 : 0) << name;
+        EXPECT_EQ(w->rankingGrid()->rows(), items ? 1 : 2) << name;
+        EXPECT_EQ(w->categoryList()->count(), items ? 2 : 1) << name;
+        writeBytes(path, kept);
+    }
 }
 
 TEST_F(AnalysisWindowTest, PresetsTakeTodayFromTheClock) {
@@ -342,6 +353,39 @@ TEST_F(AnalysisWindowTest, AxisWithOnlyTheHeadingRowDoesNothing) {
     ASSERT_EQ(w->rankingGrid()->rows(), 1);
     w->lineAxisButton(1)->click();
     EXPECT_EQ(w->analysis().series().count(), 0);
+}
+
+TEST_F(AnalysisWindowTest, AxisChosenOnTheHeadingRowEmptiesTheLineChartAndItsSeries) {
+    addSlip("本店", 2003, 12, 5, kEightToNine);
+    auto w = open(AnalysisKind::Customers);
+    clickCell(*w->rankingGrid(), 1, 1); // 21時 by day
+    ASSERT_EQ(w->analysis().series().count(), 31);
+    EXPECT_EQ(w->lineScrollBar().maximum(), 110);
+    clickCell(*w->rankingGrid(), 0, 1); // the heading: the click itself draws nothing
+    ASSERT_EQ(w->rankingGrid()->row(), 0);
+    EXPECT_EQ(w->analysis().series().count(), 31);
+
+    w->lineAxisButton(1)->click(); // no key under the new axis: nothing of the old one stays
+    EXPECT_EQ(w->lineAxis(), LineAxis::Weeks);
+    EXPECT_EQ(w->analysis().series().count(), 0);
+    EXPECT_EQ(w->lineScale(), LineScale{});
+    EXPECT_EQ(w->lineScrollBar().maximum(), 0);
+    QImage blank(w->surface(ChartPicture::LineTexts).image().size(), QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_EQ(w->surface(ChartPicture::LineTexts).image(), blank);
+
+    TestScript script; // the line printout finds nothing to print and asks for no printer
+    w->linePrintButton()->click();
+    script.saveFile(QString::fromStdString(target("series.csv")));
+    script.answer(platform::Answer::Ok);
+    w->seriesCsvButton()->click();
+    EXPECT_EQ(fileText(target("series.csv")), "集客状況レポート【21時】\r\n"
+                                              "【集客状況 2003年 12月 1日～ 2003年 12月 31日 \r\n"
+                                              " 曜日:全て  客層:全て\r\n\r\n");
+
+    clickCell(*w->rankingGrid(), 2, 1); // a row again: its line by week
+    EXPECT_EQ(w->analysis().keyLabel(), "20時");
+    EXPECT_EQ(w->analysis().series().count(), 5);
 }
 
 TEST_F(AnalysisWindowTest, TableCsvOfDecemberByteForByte) {
@@ -477,6 +521,23 @@ TEST_F(AnalysisWindowTest, ScrollBarsMoveTheTextsSurfacesAndNewChartsClampThem) 
     EXPECT_EQ(w->surface(ChartPicture::RankingTexts).topTwips(), 0);
     EXPECT_EQ(w->surface(ChartPicture::RankingTexts).heightTwips(), 7215);
     EXPECT_EQ(w->rankingScale(), (RankingScale{10, 3, 0}));
+}
+
+TEST_F(AnalysisWindowTest, FiveHundredOneItemsScrollPastSixteenBitOffsets) {
+    std::vector<MenuItem> items;
+    for (int id = 1; id <= 501; ++id)
+        items.push_back(item(id, "品" + std::to_string(id), 0));
+    writeMenu("本店", items, {});
+    auto w = open(AnalysisKind::Menu);
+    ASSERT_EQ(w->rankingGrid()->rows(), 502);
+    platform::ScrollBar& bar = w->rankingScrollBar();
+    EXPECT_EQ(bar.maximum(), 2970);
+    for (int value : {330, 2970}) { // offsets just past 32767 twips and at the very end
+        bar.setValue(value);
+        EXPECT_EQ(w->surface(ChartPicture::RankingTexts).topTwips(), -100 * value);
+        EXPECT_EQ(w->surface(ChartPicture::RankingTexts).y(), -100 * value / 15);
+    }
+    EXPECT_EQ(w->surface(ChartPicture::RankingFigure).topTwips(), 0);
 }
 
 TEST_F(AnalysisWindowTest, CopyButtonsPutWholePicturesOnTheClipboard) {

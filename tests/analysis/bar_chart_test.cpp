@@ -177,3 +177,21 @@ TEST(BarChart, PicturesShowBarsFrameAndTextsWhereTheyBelong) {
             ASSERT_TRUE(c == white || c == red || c == blue) << x << "," << y;
         }
 }
+
+TEST(BarChart, AllFiveHundredOneBarsAreDrawnPastSixteenBitCoordinates) {
+    BarSurfaces s;
+    EXPECT_EQ(s.draw(*menuRanking(items(501))), 2970);
+    EXPECT_EQ(s.texts.surface.heightTwips(), 302100);
+    for (const RecordedSurface* surface : {&s.figure, &s.texts}) {
+        const QStringList bars = after(surface->calls(), "clear").filter("fillbox");
+        ASSERT_EQ(bars.size(), 501);
+        EXPECT_EQ(bars.last(), "fillbox 2000,50020 0,50080 255,0,0");
+    }
+    const QImage texts = s.texts.surface.image();
+    ASSERT_EQ(texts.size(), QSize(503, 20140));
+    const QRectF textsScale(-850, -300, 3000, 50600);
+    const QColor red(255, 0, 0), white(Qt::white);
+    EXPECT_EQ(colorAt(texts, textsScale, {1000, 50050}), red);   // the last bar
+    EXPECT_EQ(colorAt(texts, textsScale, {1000, 32750}), red);   // the bar of row 327
+    EXPECT_EQ(colorAt(texts, textsScale, {1000, 50000}), white); // between the last two
+}

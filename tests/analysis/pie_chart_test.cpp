@@ -128,3 +128,10 @@ TEST(PieChart, PictureIsRoundAndRunsCounterClockwise) {
     EXPECT_EQ(at(90, 1.05), QColor(Qt::white));
     EXPECT_EQ(at(0, 1.05), QColor(Qt::white));
 }
+
+TEST(PieChart, LabelsBeyondOneHundredTwentyEightCharactersStayAtOnePoint) {
+    PieSurfaces s;
+    s.draw(*menuRanking({{std::string(200, 'x'), 1}}));
+    EXPECT_TRUE(s.texts.calls().contains("font 1"));
+    EXPECT_TRUE(s.texts.calls().filter(QRegularExpression("^font (-|0)")).isEmpty());
+}

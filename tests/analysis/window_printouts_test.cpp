@@ -86,14 +86,32 @@ TEST_F(WindowPrintoutsTest, LinePrintButtonPrintsTheClickedKeyAndNothingBeforeAC
     EXPECT_EQ(line.texts(0).first(), "-100,2300 集客状況レポート【18時】");
 }
 
-TEST_F(WindowPrintoutsTest, TablePrintoutPrintsTheGridAndTheDetailCountsAsTheyStandNow) {
+TEST_F(WindowPrintoutsTest, PrintoutsShowTheDetailedConditionOfTheLastRecalculation) {
     window->customerTypeList()->setListIndex(kDetailed);
+    clickCell(*window->rankingGrid(), 3, 1);          // a key for the line printout
     window->detailFrame()->countBox(0)->setText("2"); // not yet recalculated
-    const PrintRecording table = press(window->tablePrintButton());
-    const QStringList texts = table.texts(0);
+    for (QPushButton* button :
+         {window->rankingPrintButton(), window->linePrintButton(), window->tablePrintButton()}) {
+        const QString condition = press(button).texts(0).filter(QStringLiteral("男性:")).join("");
+        EXPECT_TRUE(condition.contains(QStringLiteral("男性: 0人ピタ")))
+            << button->objectName().toStdString();
+        EXPECT_FALSE(condition.contains(QStringLiteral("男性: 2人")));
+    }
+
+    window->detailFrame()->recalculateButton()->click();
+    const QStringList texts = press(window->tablePrintButton()).texts(0);
     EXPECT_EQ(texts[0], "300,40 " + kPeriod);
     EXPECT_TRUE(texts[1].contains(QStringLiteral("男性: 2人ピタ")));
     EXPECT_EQ(texts[3], "372,400 1位"); // the table starts below the two-piece condition
     EXPECT_EQ(texts[5], "500,400 " + window->rankingGrid()->text(1, 1));
     EXPECT_TRUE(window->rankingGrid()->isVisibleTo(window.get()));
+}
+
+TEST_F(WindowPrintoutsTest, TablePrintoutLeavesTheCurrentCellWhereItWas) {
+    clickCell(*window->rankingGrid(), 3, 1); // 18時
+    press(window->tablePrintButton());
+    EXPECT_EQ(window->rankingGrid()->row(), 3);
+    EXPECT_EQ(window->rankingGrid()->col(), 1);
+    window->lineAxisButton(2)->click(); // the line chart still follows the clicked row
+    EXPECT_EQ(window->analysis().keyLabel(), "18時");
 }

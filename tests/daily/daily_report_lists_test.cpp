@@ -280,3 +280,30 @@ TEST_F(DailyReportTest, SlipsTypedInTheGuestSlipWindowAreTakenOverAndSaved) {
     EXPECT_EQ(day.slipValues[1][9], 2);
     EXPECT_EQ(day.slipValues[2][0], 1);
 }
+
+TEST_F(DailyReportTest, SlipPrintoutNamesTheDailyReportsDepartmentNotTheMainWindows) {
+    busyoCount = 2;
+    busyoRecs[1].name = "支店";
+    busyoRecs[1].id = 2;
+    filePath = rootFilePath("misena.dat");
+    ASSERT_TRUE(misenaHozon().ok());
+    std::filesystem::create_directories(busyoFolderPath("支店"));
+    dailyReportOpeners().guestSlips = openGuestSlips;
+    open(
+        [](DailyReportWindow& w) {
+            w.departmentChoice()->setListIndex(1);
+            w.slipsButton()->click();
+            w.closeWindow();
+        },
+        [this] {
+            script.window<GuestSlipWindow>([this](GuestSlipWindow& g) {
+                script.printer(true);
+                g.printButton->click();
+                g.closeWindow();
+            });
+        });
+    EXPECT_EQ(curBusyo, 0); // the main window still shows 本店
+    ASSERT_EQ(script.printouts().size(), 1u);
+    EXPECT_TRUE(script.printouts()[0].texts(0)[0].startsWith(QStringLiteral("200,60 支店  ：")))
+        << script.printouts()[0].texts(0)[0].toStdString();
+}

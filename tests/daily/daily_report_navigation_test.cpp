@@ -2,7 +2,9 @@
 // what the date boxes show; days edited and saved together; the voucher book opened over it.
 #include "daily_report_fixture.h"
 #include "storage/display_format.h"
+#include "storage/settings.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include <optional>
@@ -163,6 +165,7 @@ class VoucherBookStandIn : public Window {
     void formLoad() override {
         curMonth = 8;
         curDay = 20;
+        simeKurejitto = 31; // the closing day of the department it shows
     }
 };
 
@@ -190,4 +193,30 @@ TEST_F(DailyReportTest, AfterTheVoucherBookASavePostsTheDayTheReportShows) {
     const auto vouchers = readVouchers(2026, 7);
     ASSERT_EQ((*vouchers)[10].denpyouCount, 1);
     EXPECT_EQ((*vouchers)[10].amount[0], 700);
+}
+
+TEST_F(DailyReportTest, TheCreditClosingDayOfTheDepartmentShownSurvivesTheVoucherBook) {
+    simeKurejitto = 15;
+    filePath = busyoFilePath("本店", "simebi.dat");
+    ASSERT_TRUE(simebiHozon().ok());
+    dailyReportOpeners().voucherBook = [] {
+        VoucherBookStandIn book;
+        runModal(book);
+    };
+    const QString period = QStringLiteral("累計クレジット; 6月 16日～ 7月 15日のカード売り");
+    open(
+        [&](DailyReportWindow& w) {
+            EXPECT_EQ(w.amounts()->cardSalesCaption()->text(), period);
+            w.voucherBookButton()->click();
+            step(w, DatePart::Day, true); // the next day is shown with the closing day kept
+            EXPECT_EQ(w.amounts()->cardSalesCaption()->text(), period);
+            type(w, 6, "100");
+            EXPECT_EQ(w.amounts()->cardSalesCaption()->text(), period);
+            EXPECT_EQ(w.amounts()->cardSalesLabel()->text(), QStringLiteral("100"));
+            reportChanged = 0;
+            w.closeWindow();
+        },
+        [this] {
+            script.window<VoucherBookStandIn>([](VoucherBookStandIn& book) { book.closeWindow(); });
+        });
 }

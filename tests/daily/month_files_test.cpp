@@ -139,9 +139,9 @@ TEST_F(MonthFilesTest, ADamagedWorkingMonthIsMovedAsideBeforeTheSave) {
     DailyMonthFiles files;
     auto before = std::make_unique<NippouMonth>();
     const auto damaged = files.load(kBusyo, 2026, 7, *before);
-    ASSERT_TRUE(damaged);
-    ASSERT_TRUE(damaged->movedTo);
-    EXPECT_EQ(readBytes(*damaged->movedTo), kDamaged);
+    ASSERT_EQ(damaged.size(), 1u);
+    ASSERT_TRUE(damaged[0].movedTo);
+    EXPECT_EQ(readBytes(*damaged[0].movedTo), kDamaged);
     nippouMonth[3].kingaku[5] = 42;
     ASSERT_TRUE(files.save(kBusyo, 2026, 7).ok());
     auto saved = std::make_unique<NippouMonth>();
@@ -157,8 +157,8 @@ TEST_F(MonthFilesTest, ADamagedWorkingMonthThatCannotBeMovedIsNeverSavedOver) {
     DailyMonthFiles files;
     auto before = std::make_unique<NippouMonth>();
     const auto damaged = files.load(kBusyo, 2026, 7, *before);
-    ASSERT_TRUE(damaged);
-    EXPECT_FALSE(damaged->movedTo);
+    ASSERT_EQ(damaged.size(), 1u);
+    EXPECT_FALSE(damaged[0].movedTo);
     const Status saved = files.save(kBusyo, 2026, 7);
     EXPECT_FALSE(saved.ok());
     EXPECT_NE(saved.message().find(month), std::string::npos);
@@ -174,7 +174,35 @@ TEST_F(MonthFilesTest, TheMonthBeforeComesFromTheYearBefore) {
     DailyMonthFiles files;
     auto before = std::make_unique<NippouMonth>();
     koteihi = 9;
-    EXPECT_FALSE(files.load(kBusyo, 2004, 1, *before));
+    EXPECT_TRUE(files.load(kBusyo, 2004, 1, *before).empty());
     EXPECT_EQ((*before)[31].kingaku[28], -1200) << "read under the older name";
     EXPECT_EQ(koteihi, 0) << "the working month's fixed costs, not December's";
+}
+
+TEST_F(MonthFilesTest, ADamagedMonthBeforeIsMovedAsideAndReportedFirst) {
+    const std::string june = nippouPath(kBusyo, 2026, 6);
+    const std::string july = nippouPath(kBusyo, 2026, 7);
+    for (bool julyDamaged : {false, true}) {
+        SCOPED_TRACE(julyDamaged ? "both months damaged" : "the month before damaged");
+        writeBytes(june, kDamaged);
+        if (julyDamaged)
+            writeBytes(july, kDamaged);
+        DailyMonthFiles files;
+        auto before = std::make_unique<NippouMonth>();
+        (*before)[30].kingaku[28] = 5; // what an earlier load left
+        const auto damaged = files.load(kBusyo, 2026, 7, *before);
+        ASSERT_EQ(damaged.size(), julyDamaged ? 2u : 1u);
+        EXPECT_EQ(damaged[0].path, june);
+        ASSERT_TRUE(damaged[0].movedTo);
+        EXPECT_EQ(readBytes(*damaged[0].movedTo), kDamaged);
+        EXPECT_FALSE(fs::exists(june));
+        EXPECT_EQ((*before)[30].kingaku[28], 0);
+        if (julyDamaged) {
+            EXPECT_EQ(damaged[1].path, july);
+        }
+    }
+    // Missing stays silent.
+    DailyMonthFiles files;
+    auto before = std::make_unique<NippouMonth>();
+    EXPECT_TRUE(files.load(kBusyo, 2026, 7, *before).empty());
 }

@@ -7,6 +7,7 @@
 #include "storage/masters.h"
 #include "storage/months.h"
 #include "storage/paths.h"
+#include "storage/routines.h"
 #include "storage/state.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 using namespace lukana;
@@ -149,6 +151,38 @@ TEST_F(SalesListWindowTest, MonthAndYearBoxesAndSpinners) {
     EXPECT_TRUE(script.boxes().empty());
 }
 
+TEST_F(SalesListWindowTest, ASpinnerStepRewritesOnlyTheBoxOfTheSpinnerThatMoved) {
+    const struct {
+        const char* what;
+        const char* yearTyped; // nothing: left as the window filled it
+        const char* monthTyped;
+        bool monthSpinner; // else the year spinner, each one step up
+        int year, month;
+        const char* yearBox;
+        const char* monthBox;
+    } cases[] = {
+        {"month step", "20000", nullptr, true, 2003, 4, "20000", " 4"},
+        {"year step", nullptr, "13", false, 2004, 3, " 2004", "13"},
+        {"month step into the next year", "abc", "12", true, 2004, 1, " 2004", " 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestScript script;
+        SalesListWindow window;
+        window.load();
+        if (c.monthTyped)
+            window.monthBox()->setText(QString::fromUtf8(c.monthTyped));
+        if (c.yearTyped)
+            window.yearBox()->setText(QString::fromUtf8(c.yearTyped));
+        (c.monthSpinner ? window.monthSpinner() : window.yearSpinner())->stepUp();
+        EXPECT_EQ(curYear, c.year);
+        EXPECT_EQ(curMonth, c.month);
+        EXPECT_EQ(window.yearBox()->text(), QString::fromUtf8(c.yearBox));
+        EXPECT_EQ(window.monthBox()->text(), QString::fromUtf8(c.monthBox));
+        EXPECT_EQ(window.dayGrid()->rows(), 1 + Nissuu(c.year, c.month));
+    }
+}
+
 TEST_F(SalesListWindowTest, WithoutTheMainWindowsDepartmentOnlyTheDateMoves) {
     curBusyo = 5;
     TestScript script;
@@ -211,14 +245,39 @@ TEST_F(SalesListWindowTest, PrintsOneLandscapePage) {
     EXPECT_TRUE(texts.contains(at(100 + 300, 250, QStringLiteral("12,345"))));          // column 2
     EXPECT_TRUE(texts.contains(at(2320 + 300 - 20 * 5, 250, QStringLiteral("1,000")))); // 酒類
     EXPECT_TRUE(texts.contains(at(70, 31 * 70 + 250, QStringLiteral("合計"))));
-    // Cancel prints nothing; a failure says so once.
-    script.printer(false);
-    window.printButton()->click();
-    EXPECT_EQ(script.printouts().size(), 1u);
-    script.printer(true, 5).answer(Answer::Ok);
-    window.printButton()->click();
-    ASSERT_EQ(script.boxes().size(), 1u);
-    EXPECT_EQ(script.boxes()[0].text, QStringLiteral("プリンターが接続されていません"));
+}
+
+TEST_F(SalesListWindowTest, CancelPrintsNothingAndEveryPrinterFailureSaysSoOnce) {
+    TestScript script;
+    SalesListWindow window;
+    window.load();
+    const struct {
+        const char* what;
+        std::function<void()> printer;
+        bool told;
+    } cases[] = {
+        {"cancel", [&] { script.printer(false); }, false},
+        {"printer chosen cannot take it", [&] { script.printerUnavailable(); }, true},
+        {"no printer at all", [&] { script.noPrinter(); }, true},
+        {"printer fails on the fifth call", [&] { script.printer(true, 5); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const size_t shown = script.boxes().size();
+        c.printer();
+        if (c.told)
+            script.answer(Answer::Ok);
+        window.printButton()->click();
+        ASSERT_EQ(script.boxes().size() - shown, c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_EQ(script.boxes().back().text, QStringLiteral("プリンターが接続されていません"));
+            EXPECT_EQ(script.boxes().back().buttons, Buttons::Ok);
+        }
+    }
+    ASSERT_EQ(script.printouts().size(), 1u);
+    EXPECT_EQ(script.printouts()[0].calls, 4);
+    EXPECT_TRUE(script.printouts()[0].aborted);
+    EXPECT_FALSE(script.printouts()[0].ended);
 }
 
 TEST(SalesListPrintout, AShortMonthGetsTallerRows) {

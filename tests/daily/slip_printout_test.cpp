@@ -114,19 +114,27 @@ TEST(SlipPrintout, OneSlipRowAndTotals) {
         EXPECT_TRUE(texts.contains(expected)) << expected.toStdString();
 }
 
-TEST(SlipPrintout, CancelPrintsNothingAndFailureStopsWithOneMessage) {
-    {
+TEST(SlipPrintout, CancelOrNoPrinterPrintNothingAndFailureStopsWithOneMessage) {
+    for (bool cancel : {true, false}) {
+        SCOPED_TRACE(cancel ? "cancel" : "no printer at all");
         TestScript script;
-        script.printer(false);
+        if (cancel)
+            script.printer(false);
+        else
+            script.noPrinter();
         printSlips(dayWith(3), kHead);
         EXPECT_TRUE(script.printouts().empty());
         EXPECT_TRUE(script.boxes().empty());
     }
     {
+        // The printer chosen cannot take the document.
         TestScript script;
-        script.printerUnavailable();
+        script.printerUnavailable().answer(Answer::Ok);
         printSlips(dayWith(3), kHead);
-        EXPECT_TRUE(script.boxes().empty());
+        EXPECT_TRUE(script.printouts().empty());
+        ASSERT_EQ(script.boxes().size(), 1u);
+        EXPECT_EQ(script.boxes()[0].text, QStringLiteral("プリンターが接続されていません"));
+        EXPECT_EQ(script.boxes()[0].buttons, Buttons::Ok);
     }
     for (int k : {1, 20, 200}) {
         const PrintRecording rec = printed(dayWith(44), k);
@@ -134,6 +142,24 @@ TEST(SlipPrintout, CancelPrintsNothingAndFailureStopsWithOneMessage) {
         EXPECT_TRUE(rec.aborted);
         EXPECT_FALSE(rec.ended);
     }
+}
+
+TEST(SlipPrintout, SlipWithUnreadableTimesIsPrintedWithoutItsStay) {
+    NippouDay day = dayWith(2);
+    day.slipValues[0][kSlipArrivalHour] = 18;
+    day.slipValues[0][kSlipDepartureHour] = 40000; // beyond what a time can hold
+    day.slipValues[1][kSlipArrivalHour] = 19;
+    day.slipValues[1][kSlipDepartureHour] = 20;
+    day.slipValues[1][kSlipDepartureMinute] = 15;
+    const PrintRecording rec = printed(day); // no message
+    EXPECT_TRUE(rec.ended);
+    const QStringList texts = rec.texts(0);
+    EXPECT_TRUE(texts.contains(at(right(640, 5), 380, "40000")));
+    EXPECT_TRUE(texts.filter(QRegularExpression(QStringLiteral("^[0-9.]+,380 .*:"))).isEmpty())
+        << "no stay in the first row";
+    EXPECT_TRUE(texts.contains(at(right(760, 6), 480, " 1: 15")));
+    EXPECT_TRUE(texts.contains(at(right(760, 6), 580, " 1: 15"))) << "the total leaves it out";
+    EXPECT_TRUE(texts.contains(at(right(860, 4), 580, "¥200")));
 }
 
 TEST(SlipPrintout, RealPrinterWritesTwoPdfPages) {

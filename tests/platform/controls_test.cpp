@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "support/combo_choice.h"
 #include "support/ui_script.h"
 
 #include <QAbstractItemView>
@@ -208,6 +209,45 @@ TEST(ListBox, ChangeOnARealChangeOnlyAndClickOnTheChosenRow) {
         EXPECT_EQ(changes, s.changes) << "step " << n;
         EXPECT_EQ(clicks, s.clicks) << "step " << n;
         ++n;
+    }
+}
+
+TEST(ComboBox, ClickOnEveryChoiceAlsoOfTheEntryAlreadyChosen) {
+    ComboBox combo;
+    combo.addItems({"a", "b", "c"});
+    combo.setListIndexQuietly(-1);
+    combo.show();
+    int changes = 0, clicks = 0;
+    combo.onChange([&] { ++changes; });
+    combo.onClick([&] { ++clicks; });
+
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int index, changes, clicks;
+    };
+    const Step steps[] = {
+        {"window chooses", [&] { combo.setListIndex(1); }, 1, 1, 1},
+        {"window chooses it again", [&] { combo.setListIndex(1); }, 1, 1, 1},
+        {"user chooses it again", [&] { chooseFromList(&combo, 1); }, 1, 1, 2},
+        {"user chooses another", [&] { chooseFromList(&combo, 2); }, 2, 2, 3},
+        {"quiet load", [&] { combo.setListIndexQuietly(0); }, 0, 2, 3},
+        {"user chooses the loaded one", [&] { chooseFromList(&combo, 0); }, 0, 2, 4},
+        {"list opened and left",
+         [&] {
+             combo.showPopup();
+             combo.hidePopup();
+         },
+         0, 2, 4},
+        {"then the window chooses", [&] { combo.setListIndex(2); }, 2, 3, 5},
+        {"emptied", [&] { combo.clear(); }, -1, 4, 6},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.act();
+        EXPECT_EQ(combo.listIndex(), s.index);
+        EXPECT_EQ(changes, s.changes);
+        EXPECT_EQ(clicks, s.clicks);
     }
 }
 

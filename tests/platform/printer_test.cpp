@@ -38,13 +38,16 @@ void drawTwoPages(PageWriter& writer) {
 
 TEST(Printer, CancelAndUnavailablePrinterDrawNothing) {
     TestScript script;
-    script.printer(false).printerUnavailable();
+    script.printer(false).printerUnavailable().noPrinter();
     Printout cancelled = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
     EXPECT_EQ(cancelled.status, Printout::Status::Cancelled);
     EXPECT_EQ(cancelled.writer, nullptr);
     Printout failed = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
     EXPECT_EQ(failed.status, Printout::Status::Failed);
     EXPECT_EQ(failed.writer, nullptr);
+    Printout none = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
+    EXPECT_EQ(none.status, Printout::Status::NoPrinter);
+    EXPECT_EQ(none.writer, nullptr);
     EXPECT_TRUE(script.printouts().empty());
     EXPECT_TRUE(script.boxes().empty());
 }
@@ -180,6 +183,54 @@ std::vector<std::string> filesIn(const TempDir& dir) {
 }
 
 } // namespace
+
+TEST(Printer, NoTargetAtAllIsNoPrinterAndAnUnwritableFileIsAFailure) {
+    TempDir dir;
+    const struct {
+        const char* what;
+        std::string pdf;
+        Printout::Status status;
+    } cases[] = {
+        {"a file without a name", "", Printout::Status::NoPrinter},
+        {"a file in a missing folder", (dir.path() / "none" / "a.pdf").string(),
+         Printout::Status::Failed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        setPrinterHook([&](QPrinter& printer) {
+            printer.setOutputFileName(QString::fromStdString(c.pdf));
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            return true;
+        });
+        Printout printout = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
+        EXPECT_EQ(printout.status, c.status);
+        EXPECT_EQ(printout.writer, nullptr);
+    }
+    setPrinterHook({});
+    EXPECT_TRUE(filesIn(dir).empty());
+}
+
+TEST(Printer, OnlyAStartedPrintoutDrawsAndOnlyACancelIsSilent) {
+    const struct {
+        Printout::Status status;
+        bool started, told;
+    } cases[] = {{Printout::Status::Cancelled, false, false},
+                 {Printout::Status::NoPrinter, false, true},
+                 {Printout::Status::Failed, false, true},
+                 {Printout::Status::Ready, true, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.status));
+        TestScript script;
+        if (c.told)
+            script.answer(Answer::Ok);
+        EXPECT_EQ(printoutStarted({c.status, nullptr}, kNoPrinter), c.started);
+        ASSERT_EQ(script.boxes().size(), c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_EQ(script.boxes()[0].text, kNoPrinter);
+            EXPECT_EQ(script.boxes()[0].buttons, Buttons::Ok);
+        }
+    }
+}
 
 TEST(Printer, PrintToFileWritesThePdfOnlyWhenTheDocumentIsComplete) {
     TempDir dir;

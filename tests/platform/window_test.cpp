@@ -84,6 +84,33 @@ TEST(Window, ActivatesOnFirstShowingAndOnReturnFromItsWindowOnly) {
     main.unloadWindow();
 }
 
+// A window being shown is not the active one yet: a box it raises (a damaged file found on
+// its first show) still belongs to it, not to the window beneath.
+TEST(Window, AMessageBelongsToTheWindowItIsRaisedIn) {
+    QStringList log;
+    Probe main("main", log), child("child", log);
+    TestScript script;
+    showModeless(main);
+    QApplication::processEvents();
+    child.onLoad = [] { msgBox("while loading"); };
+    child.onActivate = [] { msgBox("on the first show"); };
+    script.answer(Answer::Ok).answer(Answer::Ok).answer(Answer::Ok).window([&](Window& w) {
+        msgBox("inside");
+        w.closeWindow();
+    });
+    runModal(child);
+    const struct {
+        const char* text;
+        const QWidget* parent;
+    } expected[] = {{"while loading", &main}, {"on the first show", &child}, {"inside", &child}};
+    ASSERT_EQ(script.boxes().size(), std::size(expected));
+    for (size_t k = 0; k < std::size(expected); ++k) {
+        EXPECT_EQ(script.boxes()[k].text, expected[k].text);
+        EXPECT_EQ(script.boxes()[k].parent, expected[k].parent) << expected[k].text;
+    }
+    main.unloadWindow();
+}
+
 TEST(Window, NestedWindowsReturnToTheirOwnOpener) {
     QStringList log;
     Probe main("main", log), a("a", log), b("b", log);

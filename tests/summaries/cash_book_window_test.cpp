@@ -2,6 +2,7 @@
 // printout.
 #include "platform/clock.h"
 #include "storage/balances.h"
+#include "storage/masters.h"
 #include "storage/months.h"
 #include "storage/paths.h"
 #include "storage/state.h"
@@ -56,7 +57,10 @@ class CashBookWindowTest : public ::testing::Test {
         d15.entryType[0] = 1;
         EXPECT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
     }
-    void TearDown() override { setToday(std::nullopt); }
+    void TearDown() override {
+        setToday(std::nullopt);
+        setMoveAsideHook({});
+    }
     static std::string file(const char* busyo, int year, int month) {
         return readBytes(zanPath(busyo, year, month));
     }
@@ -141,6 +145,36 @@ TEST_F(CashBookWindowTest, FailedWriteIsToldAndTheWindowStillCloses) {
     EXPECT_FALSE(w.isOpen());
 }
 
+TEST_F(CashBookWindowTest, BalanceFilesThatCannotBeMovedAsideAreNeverWrittenOver) {
+    writeBytes(zanPath("本店", 2004, 3), " 5\r\n"); // the count promises more
+    writeBytes(zanPath("本店", 2004, 4), "x\r\n");  // no count at all
+    setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
+    TestScript script;
+    for (int i = 0; i < 4; ++i)
+        script.answer(Answer::Ok);
+    {
+        CashBookWindow w;
+        w.load();
+        EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("0"));
+        w.previousBalanceBox->setText(QStringLiteral("1000"));
+        w.backButton->click();
+        EXPECT_FALSE(w.isOpen());
+    }
+    setMoveAsideHook({});
+    EXPECT_EQ(file("本店", 2004, 3), " 5\r\n");
+    EXPECT_EQ(file("本店", 2004, 4), "x\r\n");
+    const QString kept =
+        QStringLiteral("が壊れていて読めず、別の名前に移すこともできませんでした。");
+    const QString notSaved = QStringLiteral("出納帳の残高を保存できませんでした。");
+    ASSERT_EQ(script.boxes().size(), 4u);
+    EXPECT_TRUE(script.boxes()[0].text.startsWith(QString::fromStdString(zanPath("本店", 2004, 3)) +
+                                                  " " + kept));
+    EXPECT_TRUE(script.boxes()[1].text.startsWith(notSaved));
+    EXPECT_TRUE(script.boxes()[2].text.startsWith(QString::fromStdString(zanPath("本店", 2004, 4)) +
+                                                  " " + kept));
+    EXPECT_TRUE(script.boxes()[3].text.startsWith(notSaved));
+}
+
 TEST_F(CashBookWindowTest, PrintoutTitleRowsAndTotals) {
     setToday(CalendarDay{2003, 12, 1});
     CashBookWindow w;
@@ -154,6 +188,34 @@ TEST_F(CashBookWindowTest, PrintoutTitleRowsAndTotals) {
     for (const char* total : {"110,340 合計", "666,340 ¥", "1146,340 ¥", "1386,340 ¥"})
         EXPECT_TRUE(texts.contains(QString::fromUtf8(total))) << total;
     EXPECT_TRUE(rec.ended);
+}
+
+TEST_F(CashBookWindowTest, APrinterFailureAbortsTheJobWithItsMessage) {
+    CashBookWindow w;
+    w.load();
+    const QString message = QStringLiteral("プリンターが接続されていません");
+    {
+        TestScript script;
+        script.printerUnavailable().answer(Answer::Ok);
+        w.printButton->click();
+        EXPECT_TRUE(script.printouts().empty());
+        ASSERT_EQ(script.boxes().size(), 1u);
+        EXPECT_EQ(script.boxes()[0].text, message);
+    }
+    // Calls: scale 1, font 2 and 3, title 4, eight headings, ...; the end comes last.
+    for (int k : {1, 4, 30}) {
+        SCOPED_TRACE(k);
+        TestScript script;
+        script.printer(true, k).answer(Answer::Ok);
+        w.printButton->click();
+        const PrintRecording rec = script.printouts().at(0);
+        EXPECT_EQ(rec.calls, k - 1) << "nothing drawn after the failure";
+        EXPECT_TRUE(rec.aborted);
+        EXPECT_FALSE(rec.ended);
+        ASSERT_EQ(script.boxes().size(), 1u);
+        EXPECT_EQ(script.boxes()[0].text, message);
+        EXPECT_EQ(script.boxes()[0].buttons, Buttons::Ok);
+    }
 }
 
 TEST_F(CashBookWindowTest, PagesHold33RowsAndCancelPrintsNothing) {

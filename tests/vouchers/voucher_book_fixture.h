@@ -11,6 +11,7 @@
 #include "storage/paths.h"
 #include "storage/settings.h"
 #include "storage/state.h"
+#include "support/combo_choice.h"
 #include "support/files.h"
 #include "support/grid_clicks.h"
 #include "support/temp_dir.h"
@@ -38,6 +39,7 @@ class VoucherBookTest : public ::testing::Test {
         resetSharedState();
         driveRoot = drive.str();
         setWriteFaultHook({});
+        setMoveAsideHook({});
         std::filesystem::create_directories(dataRoot());
         addBusyo("本店", 2);
         addBusyo("支店", 4);
@@ -74,6 +76,7 @@ class VoucherBookTest : public ::testing::Test {
     }
     void TearDown() override {
         lukana::setWriteFaultHook({});
+        lukana::setMoveAsideHook({});
         lukana::platform::setMousePointer(lukana::platform::Pointer::Normal);
     }
 

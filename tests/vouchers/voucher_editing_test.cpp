@@ -137,6 +137,48 @@ TEST_F(VoucherEditingTest, EditorsWriteCellsAndFields) {
     });
 }
 
+// The row is ticked by hand: 支払い chosen again clears the tick; the same title keeps the
+// sub-account; every choice marks the month changed.
+TEST_F(VoucherEditingTest, ChoosingTheChosenEntryAgainRunsItsHandling) {
+    (*april)[2].taxExempt[0] = 1;
+    saveMonths();
+    struct Case {
+        const char* what;
+        int col;
+        ComboBox* W::*editor;
+        QString chosen;
+        QString exemptCell;
+    };
+    const Case cases[] = {
+        {"type", W::kEntryTypeCol, &W::entryTypeEditor, "支払い", ""},
+        {"from", W::kFromCol, &W::fromEditor, "本店", "◎"},
+        {"to", W::kToCol, &W::toEditor, "酒屋", "◎"},
+        {"title", W::kAccountCol, &W::accountEditor, "水道光熱費", "◎"},
+        {"sub-account", W::kSubAccountCol, &W::subAccountEditor, "電気", "◎"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestScript script;
+        script.answer(Answer::No);
+        withVoucherBook(script, [&](W& w) {
+            ASSERT_EQ(cell(w, 1, W::kExemptCol), "◎");
+            click(w, 1, c.col);
+            ComboBox* editor = w.*c.editor;
+            ASSERT_EQ(editor->currentText(), c.chosen);
+            chooseFromList(editor, editor->listIndex());
+            const DenpyouDay& day = denpyouMonth[2];
+            EXPECT_EQ(cell(w, 1, c.col), c.chosen);
+            EXPECT_EQ(cell(w, 1, W::kExemptCol), c.exemptCell);
+            EXPECT_EQ(day.taxExempt[0], c.exemptCell.isEmpty() ? 0 : 1);
+            EXPECT_EQ(cell(w, 1, W::kSubAccountCol), "電気");
+            EXPECT_EQ(day.subAccountId[0], 1);
+            EXPECT_EQ(day.accountId[0], 13);
+            EXPECT_EQ(w.denpyouChanged, 1);
+            EXPECT_EQ(w.voucherGrid->rows(), 3);
+        });
+    }
+}
+
 TEST_F(VoucherEditingTest, WhichEditorsAppendARowOnTheEntryRow) {
     struct Case {
         const char* what;

@@ -206,8 +206,10 @@ TEST(CustomerAnalysis, SeriesOfAnHourByDayWeekAndMonth) {
     EXPECT_EQ(a.series().count(), 31);
     EXPECT_EQ(a.series().values[1], 2);
 
-    a.buildSeries(0, LineAxis::Days); // the heading row: nothing
-    EXPECT_EQ(a.series().count(), 31);
+    a.buildSeries(0, LineAxis::Weeks); // the heading row: no key, an empty series
+    EXPECT_EQ(a.series().count(), 0);
+    EXPECT_EQ(a.keyLabel(), "20時");
+    a.buildSeries(1, LineAxis::Days);
     a.recalculate(period(2003, 12, 1, 2003, 12, 31), {}, {}, months);
     EXPECT_EQ(a.series().count(), 0);
     EXPECT_EQ(a.keyLabel(), "20時");
@@ -289,4 +291,42 @@ TEST(MenuAnalysis, SeriesKeepsTheLastItemOfAnIdAndNoMenuRanksNothing) {
 
     a.recalculate(period(2003, 12, 1, 2003, 12, 31), {}, {}, months);
     EXPECT_TRUE(a.rows().empty());
+}
+
+TEST(CustomerAnalysis, TotalsAndCellsGoPastSixteenBits) {
+    MemoryMonths months;
+    months.addSlip(2003, 12, 2, {20000}, kAtSeven);
+    months.addSlip(2003, 12, 2, {0, 20000}, kAtSeven);
+    Analysis a(AnalysisKind::Customers);
+    a.recalculate(period(2003, 12, 1, 2003, 12, 31), {}, {}, months);
+    const Aggregation& f = a.figures();
+    EXPECT_EQ(f.totals[19], 40000);
+    EXPECT_EQ(column(f.days, 19)[1], 40000);
+    EXPECT_EQ(column(f.weeks, 19)[0], 40000);
+    EXPECT_EQ(column(f.months, 19), std::vector<std::int64_t>{40000});
+    EXPECT_EQ(a.rows().front().value, 40000);
+    a.buildSeries(1, LineAxis::Weeks);
+    EXPECT_EQ(a.series().values.front(), 40000);
+}
+
+TEST(MenuAnalysis, IdsUpTo32767AndQuantitiesPastSixteenBitsAreCounted) {
+    MemoryMonths months;
+    months.addSlip(2003, 12, 3, {1}, kAtSeven, {{3001, 30000}, {32767, 7}, {40000, 9}, {-1, 3}});
+    months.addSlip(2003, 12, 4, {1}, kAtSeven, {{3001, 30000}});
+    MenuCatalogue menu;
+    menu.items = {menuItem(3001, "燗酒"), menuItem(32767, "梅酒"), menuItem(2, "水")};
+    Analysis a(AnalysisKind::Menu);
+    a.recalculate(period(2003, 12, 1, 2003, 12, 31), {}, menu, months);
+    ASSERT_EQ(a.rows().size(), 3u); // ids that are no item's are never shown
+    EXPECT_EQ(a.rows()[0].label, "燗酒");
+    EXPECT_EQ(a.rows()[0].value, 60000);
+    EXPECT_EQ(a.rowKey(1), 3001);
+    EXPECT_EQ(a.rows()[1].label, "梅酒");
+    EXPECT_EQ(a.rows()[1].value, 7);
+    EXPECT_EQ(a.rowKey(2), 32767);
+    a.buildSeries(1, LineAxis::Months);
+    EXPECT_EQ(a.series().values, std::vector<std::int64_t>{60000});
+    a.buildSeries(2, LineAxis::Days);
+    EXPECT_EQ(a.series().values[2], 7);
+    EXPECT_EQ(a.keyLabel(), "梅酒");
 }

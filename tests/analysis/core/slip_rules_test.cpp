@@ -42,8 +42,11 @@ TEST(CountedHours, ByArrivalAndDeparture) {
         {22, 0, 1, 0, {22, 23, 24}},       // over midnight: departure on the next day
         {23, 30, 2, 30, {23, 24, 25, 26}}, //
         {18, 0, 40, 30, {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30}}, // clipped, no test
-        {-2, 58, 1, 0, {0}},               // clipped below: hour 0 is between, no minute test
-        {18.4, 54.6, 19.5, 5.5, {19, 20}}, // rounded, halves to even: 18:55 to 20:06
+        {-2, 58, 1, 0, {0}}, // clipped below: hour 0 is between, no minute test
+        // The hours rounded, halves to even, the minutes as stored: 18:54.6 to 20:05.5.
+        {18.4, 54.6, 19.5, 5.5, {18, 19, 20}},
+        {18.4, 55.4, 20.6, 5.4, {19, 20, 21}}, // 18:55.4 to 21:05.4
+        {20, 54.9, 20, 58, {20}},              // same hour: 54.9 is still below 55
         {nan, 0, 21, 0, {}},
         {18, 0, inf, 0, {}},
         {18, 0, 21, nan, {}},

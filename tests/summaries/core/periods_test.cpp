@@ -100,6 +100,26 @@ TEST_F(PeriodsTest, MissingMonthBetweenTwoAndOlderFileNames) {
                 ElementsAre("2003/1/31", "2003/3/1"));
 }
 
+TEST_F(PeriodsTest, DepartmentThatCannotBeAFolderReadsAsEmptyMonths) {
+    voucherEveryDay({2003, 5, 1}, {2003, 5, 31});
+    const std::vector<MonthSpan> may = periodMonths({{2003, 5, 1}, {2003, 5, 31}});
+    ASSERT_EQ(listed(may).size(), 31u); // the buffer now holds May of 本店
+    for (const char* name : {"a/b", "..", "", "本店:"}) {
+        SCOPED_TRACE(name);
+        // A file where the name would lead if it were taken as a path.
+        const std::filesystem::path there = std::filesystem::path(dataRoot()) / name;
+        std::filesystem::create_directories(there);
+        std::filesystem::copy_file(denpyouPath("本店", 2003, 5), there / "20035u.dat",
+                                   std::filesystem::copy_options::overwrite_existing);
+        EXPECT_FALSE(loadListedMonth(name, 2003, 5, *buffer));
+        filterSel.fill(0);
+        listSpans(name, may, VoucherFilter::fromSelection(summaryPartyList(), kBothMatch), true,
+                  list, *buffer);
+        EXPECT_TRUE(list.rows().empty());
+        EXPECT_EQ(list.totals().amount, 0);
+    }
+}
+
 TEST_F(PeriodsTest, ClosingDayMonth) {
     struct Case {
         ShownMonth shown;
