@@ -44,6 +44,7 @@ AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
         box->setFont(amountFont());
         box->setAlignment(Qt::AlignRight);
         box->setStripCommas(true);
+        box->setMaxDigits(platform::kAmountDigits);
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
         box->installEventFilter(this);
         box->hide();
@@ -57,6 +58,7 @@ AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
         boxes_[i] = box;
     }
     fixedCosts_->setStripCommas(true);
+    fixedCosts_->setMaxDigits(platform::kAmountDigits);
     fixedCosts_->setAlignment(Qt::AlignRight);
     fixedCosts_->setAttribute(Qt::WA_InputMethodEnabled, false);
     fixedCosts_->installEventFilter(this);

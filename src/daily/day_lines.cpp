@@ -1,5 +1,7 @@
 #include "day_lines.h"
 
+#include "storage/bank_slots.h"
+
 #include <algorithm>
 
 namespace lukana {
@@ -50,19 +52,6 @@ int& count(NippouDay& day, DayList list) {
 
 bool inRecord(int line) {
     return line >= 0 && line < kNippouLineCapacity;
-}
-
-std::string accountTypeWord(int type) {
-    switch (type) {
-    case 0:
-        return "普通";
-    case 1:
-        return "当座";
-    case 2:
-        return "その他";
-    default:
-        return "";
-    }
 }
 
 } // namespace
@@ -127,14 +116,8 @@ void clearLinesFrom(NippouDay& day, DayList list, int firstLine) {
 }
 
 std::string bankAccountText(const BusyoRec& busyo, int slot) {
-    if (slot == 1)
-        return busyo.bankName + " " + busyo.branchName + " " + accountTypeWord(busyo.accountType) +
-               " " + busyo.accountNumber;
-    const int k = slot - 2;
-    if (k < 0 || k > 2)
-        return "";
-    return busyo.otherBankName[k] + " " + busyo.otherBranchName[k] + " " +
-           accountTypeWord(busyo.otherAccountType[k]) + " " + busyo.otherAccountNumber[k];
+    return slot <= 4 ? bankSlotText(busyo, slot, true)
+                     : ""; // the fourth further slot is never shown
 }
 
 } // namespace lukana

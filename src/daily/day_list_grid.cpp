@@ -48,6 +48,7 @@ DayListGrid::DayListGrid(DayList list, AmountSheet& sheet, QWidget* parent)
       pick_(new platform::ComboBox(parent)), amount_(new platform::TextBox(parent)),
       delete_(new QPushButton(QStringLiteral("削除"), parent)) {
     amount_->setStripCommas(true);
+    amount_->setMaxDigits(platform::kAmountDigits);
     amount_->setAttribute(Qt::WA_InputMethodEnabled, false);
     amount_->hide();
     pick_->hide();

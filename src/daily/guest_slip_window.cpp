@@ -23,8 +23,11 @@ constexpr int kFirstSlipRow = 3;
 constexpr int kColumns = 17;
 constexpr int kOrderCol = 13;
 constexpr int kPaidCol = 14;
+constexpr int kSpendCol = 15;
 constexpr int kKindCol = 16;
-constexpr int kMarkGrowth = 90; // twips
+constexpr int kPaidWidth = 1600, kSpendWidth = 1000; // twips
+constexpr int kMarkGrowth = 90;                      // twips
+constexpr int kPanelGap = 8;                         // pixels between the grid and the order panel
 const QColor kMarkColour(192, 255, 192);
 
 QString q(const std::string& text) {
@@ -80,9 +83,10 @@ GuestSlipWindow::GuestSlipWindow(NippouDay& day, std::string busyoName, QWidget*
     deleteButton->setGeometry(10, 595, 170, 32);
     printButton->setGeometry(190, 595, 170, 32);
     applyTotalBox->setGeometry(380, 595, 360, 32);
-    orderPanel->setGeometry(893, 10, 360, 515);
+    orderPanel->setGeometry(width() - 10 - 360, 10, 360, 515);
     orderPanel->hide();
     cellEditor->setStripCommas(true);
+    cellEditor->setMaxDigits(kAmountDigits);
     cellEditor->hide();
     kindEditor->addItems({QStringLiteral("未選択"), QStringLiteral("現金"),
                           QStringLiteral("カード"), QStringLiteral("売掛")});
@@ -99,6 +103,7 @@ GuestSlipWindow::GuestSlipWindow(NippouDay& day, std::string busyoName, QWidget*
     applyTotalBox->setValue(1);
     orderPanel->beforeEdit = [this] { return countIfEntry(slipRow); };
     orderPanel->afterEdit = [this](double total) { onOrderChanged(total); };
+    orderPanel->onHidden = [this] { showAllColumns(); };
 }
 
 void GuestSlipWindow::formLoad() {
@@ -113,21 +118,31 @@ void GuestSlipWindow::formLoad() {
         const char* top;
         const char* heading;
         int width;
-    } cols[kColumns] = {{"", "No", 600},      {"", "男性", 600},    {"", "女性", 600},
-                        {"", "男児", 600},    {"", "女児", 600},    {"", "大人合計", -1},
-                        {"", "子供合計", -1}, {"", "合計人数", -1}, {"入店", "時", 600},
-                        {"", "分", 600},      {"出店", "時", 600},  {"", "分", 600},
-                        {"", "滞在時間", -1}, {"", "ご注文", -1},   {"", "ご清算", 1600},
-                        {"", "客単価", 1000}, {"", "種別", -1}};
+    } cols[kColumns] = {{"", "No", 600},
+                        {"", "男性", 600},
+                        {"", "女性", 600},
+                        {"", "男児", 600},
+                        {"", "女児", 600},
+                        {"", "大人合計", -1},
+                        {"", "子供合計", -1},
+                        {"", "合計人数", -1},
+                        {"入店", "時", 600},
+                        {"", "分", 600},
+                        {"出店", "時", 600},
+                        {"", "分", 600},
+                        {"", "滞在時間", -1},
+                        {"", "ご注文", -1},
+                        {"", "ご清算", kPaidWidth},
+                        {"", "客単価", kSpendWidth},
+                        {"", "種別", -1}};
     for (int c = 0; c < kColumns; ++c) {
         slips->setText(0, c, QString::fromUtf8(cols[c].top));
         slips->setText(1, c, QString::fromUtf8(cols[c].heading));
         slips->setColWidth(c, cols[c].width);
     }
     slips->setText(2, 0, QStringLiteral("合計"));
-    // Every column in view, so that the editors lie on their cells; the order panel opens
-    // over the right end.
-    slips->resize(slips->widthShowingAllColumns(), slips->height());
+    // Every column in view, so that the editors lie on their cells.
+    showAllColumns();
     Hyouji();
 }
 
@@ -157,6 +172,19 @@ void GuestSlipWindow::Hyouji() {
         appendEntryRow();
 }
 
+void GuestSlipWindow::showAllColumns() {
+    slips->resize(slips->widthShowingAllColumns(), slips->height());
+}
+
+// The order panel opens beside the grid, never over a column of it; the grid scrolls so that
+// the order's figures and the kind stay in view.
+void GuestSlipWindow::makeRoomForPanel(int row) {
+    const int room = orderPanel->x() - kPanelGap - slips->x();
+    if (slips->width() > room)
+        slips->resize(room, slips->height());
+    slips->showCell(row, kKindCol);
+}
+
 void GuestSlipWindow::appendEntryRow() {
     const int row = slips->rows();
     slips->setRows(row + 1);
@@ -179,6 +207,9 @@ void GuestSlipWindow::goukei() {
     for (int c : {1, 2, 3, 4, 5, 6, 7, 12, kPaidCol, 15})
         if (auto text = totalsCell(totals, c))
             slips->setText(2, c, q(*text));
+    // The figures grow with what is typed: their columns show them whole.
+    slips->fitColWidthToTexts(kPaidCol, kPaidWidth);
+    slips->fitColWidthToTexts(kSpendCol, kSpendWidth);
 }
 
 void GuestSlipWindow::kesi() {
@@ -231,9 +262,10 @@ void GuestSlipWindow::onSlipClicked() {
     markRow(row);
     slips->setCurrentCell(row, col);
 
-    if (col == kOrderCol)
+    if (col == kOrderCol) {
+        makeRoomForPanel(row);
         orderPanel->openFor(day_, row - kFirstSlipRow);
-    else
+    } else
         orderPanel->hide();
 
     if (col == kKindCol) {

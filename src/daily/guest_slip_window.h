@@ -57,6 +57,8 @@ class GuestSlipWindow : public platform::Window {
     // Counts the entry slip when row is its row; false when row holds no counted slip after.
     bool countIfEntry(int row);
     void appendEntryRow();
+    void showAllColumns();
+    void makeRoomForPanel(int row);
     void markRow(int row);
     void setChanged();
 

@@ -53,6 +53,7 @@ OrderPanel::OrderPanel(QWidget* parent)
         orders->setColWidth(c, cols[c].width);
     }
     quantityEditor->setStripCommas(true);
+    quantityEditor->setMaxDigits(kAmountDigits);
     quantityEditor->hide();
 
     filter->onChange([this] {
@@ -65,6 +66,12 @@ OrderPanel::OrderPanel(QWidget* parent)
     onFocusLost(quantityEditor, [this] { hideEditor(); });
     onKeyDown(quantityEditor,
               [this](int key, Qt::KeyboardModifiers) { return onQuantityKey(key); });
+}
+
+void OrderPanel::hideEvent(QHideEvent* event) {
+    QFrame::hideEvent(event);
+    if (isHidden() && onHidden) // hidden itself, not with its window
+        onHidden();
 }
 
 void OrderPanel::openFor(NippouDay& day, int slip) {

@@ -33,10 +33,15 @@ class OrderPanel : public QFrame {
     std::function<bool()> beforeEdit;
     // Called after the slip's lines changed, with the new order total.
     std::function<void(double total)> afterEdit;
+    // The panel was hidden (not its window).
+    std::function<void()> onHidden;
 
     // Shows the orders of slip `slip` of day, on all menu items.
     void openFor(NippouDay& day, int slip);
     void hideEditor();
+
+  protected:
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void fill(int filterIndex);

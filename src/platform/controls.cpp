@@ -1,11 +1,16 @@
 #include "controls.h"
 
+#include "message_box.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace lukana::platform {
 
@@ -36,9 +41,35 @@ void TextBox::textWasChanged(const QString& text) {
     // Removing a typed comma gives back the text the handler has already seen.
     if (text == reported_)
         return;
+    if (refuseLongNumber(text))
+        return;
     reported_ = text;
     if (handler_ && !quiet_)
         handler_();
+}
+
+namespace {
+int wholeDigits(const QString& text) {
+    int n = 0;
+    for (QChar c : text.left(text.indexOf(QLatin1Char('.')))) // the digits before the point
+        n += c.isDigit() ? 1 : 0;
+    return n;
+}
+} // namespace
+
+bool TextBox::refuseLongNumber(const QString& text) {
+    // A loaded text is shown as stored; a long one may still be shortened.
+    if (maxDigits_ <= 0 || quiet_ || wholeDigits(text) <= maxDigits_ ||
+        wholeDigits(text) <= wholeDigits(reported_))
+        return false;
+    const int cursor = std::min(cursorPosition(), static_cast<int>(reported_.size()));
+    {
+        QSignalBlocker block(this);
+        setText(reported_);
+    }
+    setCursorPosition(cursor);
+    msgBox(QStringLiteral("金額は%1桁までです。").arg(maxDigits_));
+    return true;
 }
 
 void TextBox::setTextQuietly(const QString& text) {
@@ -82,7 +113,16 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 
 void ComboBox::showPopup() {
     indexAtPopup_ = currentIndex();
+    view()->setTextElideMode(Qt::ElideRight);
     QComboBox::showPopup();
+    QWidget* popup = view()->window();
+    const QRect holder(window()->mapToGlobal(QPoint(0, 0)), window()->size());
+    if (popup == window() || popup->width() <= holder.width())
+        return;
+    QRect placed = popup->geometry();
+    placed.setWidth(holder.width());
+    placed.moveLeft(std::clamp(placed.left(), holder.left(), holder.right() + 1 - placed.width()));
+    popup->setGeometry(placed);
 }
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {

@@ -24,6 +24,9 @@ class TextBox : public QLineEdit {
     // Commas are removed as they are typed (a comma would split a stored value); the change
     // event then runs once, for the text without them.
     void setStripCommas(bool strip) { stripCommas_ = strip; }
+    // An amount box: an edit that brings the whole part of the number past this many digits
+    // is refused with a message and the text stays as it was (0: no limit).
+    void setMaxDigits(int digits) { maxDigits_ = digits; }
     // Loads a text without the change event (an editor laid over a cell); commas are still
     // stripped.
     void setTextQuietly(const QString& text);
@@ -32,11 +35,16 @@ class TextBox : public QLineEdit {
 
   private:
     void textWasChanged(const QString& text);
+    bool refuseLongNumber(const QString& text);
     ChangeHandler handler_;
     bool stripCommas_ = false;
+    int maxDigits_ = 0;
     bool quiet_ = false;
     QString reported_;
 };
+
+// Amounts go up to 999,999,999,999 yen.
+inline constexpr int kAmountDigits = 12;
 
 // The change event follows the chosen entry (its index), whether the user or the window
 // chose it; clearing the list changes it to no entry (-1). The click event runs with every
@@ -59,6 +67,8 @@ class ComboBox : public QComboBox {
     // Keeps the box at least wide enough to show this text whole.
     void setWidestText(const QString& text);
 
+    // The drop-down list is at most as wide as the window holding the box; longer entries
+    // are cut short with an ellipsis.
     void showPopup() override;
 
   private:

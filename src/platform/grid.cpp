@@ -1,8 +1,10 @@
 #include "grid.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVarLengthArray>
@@ -156,6 +158,34 @@ void Grid::setColWidth(int col, int twips) {
 void Grid::setColWidthFitting(int col, int twips, const QString& widest) {
     const int needed = fontMetrics().horizontalAdvance(widest) + 2 * kTextMarginPx + 1;
     setColWidth(col, std::max(twips, needed * kTwipsPerPixel));
+}
+
+void Grid::setColWidthFitting(int col, int twips, const QStringList& texts) {
+    const QFontMetrics metrics = fontMetrics();
+    QString widest;
+    int widestPx = -1;
+    for (const QString& text : texts)
+        if (const int px = metrics.horizontalAdvance(text); px > widestPx) {
+            widest = text;
+            widestPx = px;
+        }
+    setColWidthFitting(col, twips, widest);
+}
+
+void Grid::fitColWidthToTexts(int col, int twips) {
+    if (col < 0 || col >= cols_)
+        return;
+    int needed = 0;
+    for (int row = 0; row < storedRowCount(); ++row) {
+        const QString& text = rows_[row].texts[col];
+        if (text.isEmpty() || !isStored(row))
+            continue;
+        const CellStyle* s = style(row, col);
+        const int px = s && s->font ? QFontMetrics(*s->font).horizontalAdvance(text)
+                                    : fontMetrics().horizontalAdvance(text);
+        needed = std::max(needed, px);
+    }
+    setColWidth(col, std::max(twips, (needed + 2 * kTextMarginPx + 1) * kTwipsPerPixel));
 }
 
 int Grid::rowHeight(int row) const {
@@ -479,8 +509,43 @@ QRect Grid::cellRect(int row, int col, const QWidget* widget) const {
     return r.translated(widget->mapFromGlobal(viewport()->mapToGlobal(QPoint(0, 0))));
 }
 
+namespace {
+
+// Escape in an editor laid over a cell closes it and writes nothing; the grid takes the focus,
+// so the window's own hiding on a lost focus runs as after any other leaving.
+class EscapeClosesEditor : public QObject {
+  public:
+    EscapeClosesEditor(QWidget* editor, const Grid* grid) : QObject(editor), grid_(grid) {}
+    void setGrid(const Grid* grid) { grid_ = grid; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return QObject::eventFilter(watched, event);
+        auto* editor = static_cast<QWidget*>(parent());
+        if (grid_)
+            const_cast<Grid*>(grid_.data())->setFocus();
+        editor->hide();
+        return true;
+    }
+
+  private:
+    QPointer<const Grid> grid_;
+};
+
+} // namespace
+
 void Grid::placeEditor(QWidget* editor, int row, int col) const {
     editor->setGeometry(cellRect(row, col, editor->parentWidget()));
+    EscapeClosesEditor* escape = nullptr;
+    for (QObject* child : editor->children())
+        if (auto* found = dynamic_cast<EscapeClosesEditor*>(child))
+            escape = found;
+    if (escape)
+        escape->setGrid(this);
+    else
+        editor->installEventFilter(new EscapeClosesEditor(editor, this));
     editor->raise();
     editor->show();
 }

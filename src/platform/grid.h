@@ -67,6 +67,11 @@ class Grid : public QAbstractScrollArea {
     // As setColWidth, but never narrower than the widest text needs: a width set for a
     // narrower screen font must not cut off what the column shows.
     void setColWidthFitting(int col, int twips, const QString& widest);
+    // As setColWidthFitting, for the widest of these texts.
+    void setColWidthFitting(int col, int twips, const QStringList& texts);
+    // As setColWidthFitting, for the widest text the column holds now (a row source's rows
+    // aside), each measured in its cell's font.
+    void fitColWidthToTexts(int col, int twips);
     int rowHeight(int row) const;
     void setRowHeight(int row, int twips);
     // The widget width, in pixels, that shows every column beside a vertical scroll bar.

@@ -1,5 +1,7 @@
 #include "filters.h"
 
+#include "storage/bank_slots.h"
+
 #include <algorithm>
 
 namespace lukana::summaries {
@@ -62,14 +64,7 @@ std::string bankPartyText(int bankId) {
     const BusyoRec* rec = shownBusyo();
     if (!rec)
         return {};
-    if (bankId == 1)
-        return rec->bankName + " " + rec->branchName + " " + rec->accountNumber;
-    if (bankId >= 2 && bankId <= 5) {
-        const auto slot = static_cast<size_t>(bankId - 2);
-        return rec->otherBankName[slot] + " " + rec->otherBranchName[slot] + " " +
-               rec->otherAccountNumber[slot];
-    }
-    return {};
+    return bankId <= 5 ? bankSlotText(*rec, bankId, false) : std::string();
 }
 
 std::vector<std::string> entryTypeItems() {

@@ -16,6 +16,14 @@ void CashRows::refresh() {
     accounts_ = std::make_unique<AccountNames>();
 }
 
+QStringList SummaryRows::partyNames() const {
+    QStringList out;
+    if (names_)
+        for (const std::string& name : names_->all())
+            out << QString::fromStdString(name);
+    return out;
+}
+
 QString CashRows::text(int row, int col) const {
     if (row < 0 || row >= rowCount() || !parties_)
         return {};

@@ -17,6 +17,8 @@ class SummaryRows : public platform::GridRowSource {
     SummaryRows(const SummaryList& list, DateForm form) : list_(list), form_(form) {}
     // Names are taken from the registers once per recalculation.
     void refresh() { names_ = std::make_unique<PartyNames>(); }
+    // Every party name the from and to columns can show.
+    QStringList partyNames() const;
     int rowCount() const override { return static_cast<int>(list_.rows().size()); }
     QString text(int row, int col) const override;
 

@@ -48,6 +48,14 @@ const std::string& PartyNames::aiteMei(int kind, int id) const {
     }
 }
 
+std::vector<std::string> PartyNames::all() const {
+    std::vector<std::string> names{busyoName_, "本部"};
+    for (const auto& [id, name] : suppliers_)
+        names.push_back(name);
+    names.insert(names.end(), std::begin(banks_), std::end(banks_));
+    return names;
+}
+
 AccountNames::AccountNames() {
     mapFirst(titles_, tekiyouCount, tekiyouIds, tekiyouNames);
     mapFirst(subAccounts_, tyCount, tyIds, tyNames);

@@ -4,6 +4,7 @@
 // top would find it).
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace lukana::summaries {
 
@@ -14,6 +15,8 @@ class PartyNames {
     // A supplier by its id; the department (id 0) or "本部"; a bank account 1 to 5; else
     // empty.
     const std::string& aiteMei(int kind, int id) const;
+    // Every name aiteMei can give.
+    std::vector<std::string> all() const;
 
   private:
     std::unordered_map<int, std::string> suppliers_;

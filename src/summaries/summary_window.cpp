@@ -44,6 +44,10 @@ void SummaryWindow::preHyouji() {
                   VoucherFilter::fromSelection(filters->parties(), filters->matchMode()),
                   restartEachMonth(), list_, *month_);
         rows_.refresh();
+        // The party columns show their longest name; the totals keep under the list's columns.
+        for (int col : {7, 8})
+            for (Grid* grid : {listGrid, totalsGrid})
+                grid->setColWidthFitting(col, 1500, rows_.partyNames());
         listGrid->rowSourceChanged();
         showSummaryTotals(*totalsGrid, list_.totals());
     }

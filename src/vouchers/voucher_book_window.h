@@ -120,6 +120,8 @@ class VoucherBookWindow : public platform::Window {
     // Editing the grid.
     void onGridClicked();
     void placeEditor();
+    // The name and note columns widen to their longest text.
+    void fitTextColumns();
     void onExemptChanged();
     void onEntryTypeChosen();
     void onPartyChosen(platform::ComboBox* editor, const std::vector<PartyChoice>& choices,

@@ -42,6 +42,8 @@ bool isEnter(int key) {
 void VoucherBookWindow::buildEditors() {
     amountEditor->setStripCommas(true);
     taxEditor->setStripCommas(true);
+    amountEditor->setMaxDigits(platform::kAmountDigits);
+    taxEditor->setMaxDigits(platform::kAmountDigits);
     noteEditor->setStripCommas(true);
     voucherGrid->onClick([this] { onGridClicked(); });
     voucherGrid->onScroll([this] { kesi(); });
@@ -214,6 +216,7 @@ void VoucherBookWindow::onPartyChosen(ComboBox* editor, const std::vector<PartyC
     if (item < 0 || item >= static_cast<int>(choices.size()) || slot < 0)
         return;
     voucherGrid->setText(savedRow, savedCol, q(choices[item].text));
+    fitTextColumns();
     DenpyouDay& day = shownDay();
     (from ? day.fromKind : day.toKind)[slot] = choices[item].kind;
     (from ? day.fromId : day.toId)[slot] = choices[item].id;
@@ -237,6 +240,7 @@ void VoucherBookWindow::onAccountChosen() {
     }
     voucherGrid->setText(savedRow, savedCol, text);
     day.accountId[slot] = tekiyouIds[item];
+    fitTextColumns();
     appendOnEntryRow();
     goukei();
 }
@@ -251,6 +255,7 @@ void VoucherBookWindow::onSubAccountChosen() {
         return;
     const int position = subAccountChoices_[item].position;
     voucherGrid->setText(savedRow, savedCol, q(subAccountChoices_[item].text));
+    fitTextColumns();
     shownDay().subAccountId[slot] = position < tyCount ? tyIds[position] : 0;
     appendOnEntryRow();
     goukei();
@@ -299,6 +304,7 @@ void VoucherBookWindow::onNoteChanged() {
     const QString text = noteEditor->text();
     voucherGrid->setText(savedRow, savedCol, text);
     shownDay().note[slot] = KanmaNuki(text.toStdString());
+    fitTextColumns();
     appendOnEntryRow();
     denpyouChanged = 1;
 }

@@ -24,6 +24,8 @@ using namespace platform;
 namespace {
 
 const QColor kExemptYellow(255, 255, 0);
+constexpr int kColumnWidths[VoucherBookWindow::kColumnCount] = {500,  450,  1350, 1350, 1350, 1350,
+                                                                1350, 1350, 1350, 1350, 2050};
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -72,8 +74,6 @@ void VoucherBookWindow::Hyouji() {
         voucherGrid->setRows(1);
         voucherGrid->setCols(kColumnCount);
         voucherGrid->setFixedRows(1);
-        const int widths[kColumnCount] = {500,  450,  1350, 1350, 1350, 1350,
-                                          1350, 1350, 1350, 1350, 2050};
         const QString headings[kColumnCount] = {
             QStringLiteral("No."),          QStringLiteral("非課税"),
             QStringLiteral("入出金別"),     QStringLiteral("どこから"),
@@ -83,7 +83,7 @@ void VoucherBookWindow::Hyouji() {
             QStringLiteral("備考"),
         };
         for (int c = 0; c < kColumnCount; ++c) {
-            voucherGrid->setColWidth(c, widths[c]);
+            voucherGrid->setColWidth(c, kColumnWidths[c]);
             voucherGrid->setText(0, c, headings[c]);
             if (c == kExemptCol)
                 voucherGrid->setCellFont(0, c, headingFont(6));
@@ -125,6 +125,7 @@ void VoucherBookWindow::hyouji3() {
             voucherGrid->setText(r, kNoteCol, q(day.note[i]));
         }
         Sounyu();
+        fitTextColumns();
     }
     int previousYear = 0, previousMonth = 0;
     monthBefore(curYear, curMonth, previousYear, previousMonth);
@@ -152,6 +153,11 @@ void VoucherBookWindow::Sounyu() {
         day.note[slot].clear();
     }
     voucherGrid->setCurrentCell(savedRow, savedCol);
+}
+
+void VoucherBookWindow::fitTextColumns() {
+    for (int c : {kFromCol, kToCol, kAccountCol, kSubAccountCol, kNoteCol})
+        voucherGrid->fitColWidthToTexts(c, kColumnWidths[c]);
 }
 
 void VoucherBookWindow::lstIre() {

@@ -1,5 +1,6 @@
 #include "voucher_parties.h"
 
+#include "storage/bank_slots.h"
 #include "storage/state.h"
 
 #include <algorithm>
@@ -25,33 +26,10 @@ std::string departmentName() {
     return d ? busyoNames[denpyouBusyo] : std::string();
 }
 
-std::string accountTypeWord(int type) {
-    switch (type) {
-    case 0:
-        return "普通";
-    case 1:
-        return "当座";
-    case 2:
-        return "その他";
-    default:
-        return "";
-    }
-}
-
 // Slot 1 is the main account, 2.. the further ones.
 std::string bankText(int slot, bool withType) {
     const BusyoRec* d = department();
-    if (!d || slot < 1 || slot > kOtherBankSlots + 1)
-        return "";
-    const bool main = slot == 1;
-    const int k = slot - 2;
-    const std::string& bank = main ? d->bankName : d->otherBankName[k];
-    const std::string& branch = main ? d->branchName : d->otherBranchName[k];
-    const std::string& number = main ? d->accountNumber : d->otherAccountNumber[k];
-    const int type = main ? d->accountType : d->otherAccountType[k];
-    if (withType)
-        return bank + " " + branch + " " + accountTypeWord(type) + " " + number;
-    return bank + " " + branch + " " + number;
+    return d && slot <= kOtherBankSlots + 1 ? bankSlotText(*d, slot, withType) : "";
 }
 
 std::string nameById(int count, const std::vector<std::string>& names, const std::vector<int>& ids,

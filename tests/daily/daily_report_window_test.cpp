@@ -139,3 +139,41 @@ TEST_F(DailyReportTest, EveryListShowsItsAmountColumnAndItsEditorLiesInside) {
         w.closeWindow();
     });
 }
+
+TEST_F(DailyReportTest, AFigurePastTwelveDigitsIsRefusedAndTheStoredAmountStays) {
+    script.answer(Answer::Ok).answer(Answer::Ok);
+    open([this](DailyReportWindow& w) {
+        type(w, 5, "999,999,999,999");
+        EXPECT_EQ(w.sheet().text(5), "999999999999");
+        w.amounts()->open(5);
+        w.amounts()->box(5)->end(false);
+        typeText(w.amounts()->box(5), "9");
+        EXPECT_EQ(w.sheet().text(5), "999999999999");
+        EXPECT_EQ(w.amounts()->label(5)->text(), QStringLiteral("999,999,999,999"));
+        // A list's amount cell takes no more either.
+        Grid& grid = *w.payments()->grid();
+        const std::string total = w.sheet().text(0);
+        clickCell(grid, 1, 1);
+        w.payments()->amountEditor()->setText("1234567890123");
+        EXPECT_EQ(grid.text(1, 1), QString());
+        EXPECT_EQ(w.sheet().text(0), total);
+        ASSERT_EQ(script.boxes().size(), 2u);
+        EXPECT_EQ(script.boxes()[1].text, QStringLiteral("金額は12桁までです。"));
+        reportChanged = 0;
+        w.closeWindow();
+    });
+}
+
+TEST_F(DailyReportTest, BankPickListsShowAnUnregisteredSlotAsAnEmptyLine) {
+    open([](DailyReportWindow& w) {
+        for (DayListGrid* list : {w.deposits(), w.withdrawals()}) {
+            ComboBox& pick = *list->pickList();
+            ASSERT_EQ(pick.count(), 4);
+            EXPECT_TRUE(pick.itemText(0).startsWith(QStringLiteral("みずほ")));
+            EXPECT_TRUE(pick.itemText(1).startsWith(QStringLiteral("りそな")));
+            EXPECT_EQ(pick.itemText(2), QString());
+            EXPECT_EQ(pick.itemText(3), QString());
+        }
+        w.closeWindow();
+    });
+}

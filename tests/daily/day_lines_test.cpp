@@ -85,14 +85,15 @@ TEST(DayLines, BankAccountTexts) {
     b.otherAccountType[0] = 2;
     b.otherAccountNumber[0] = "7";
     b.otherAccountType[2] = 5;
+    b.otherAccountNumber[2] = "99";
     struct Case {
         int slot;
         std::string text;
     };
     const Case cases[] = {{1, "みずほ 本店 当座 1234567"},
                           {2, "りそな 新宿 その他 7"},
-                          {3, "  普通 "}, // an empty further account
-                          {4, "   "},     // an unknown type has no word
+                          {3, ""},      // an unregistered further account: an empty line
+                          {4, "   99"}, // an unknown type has no word
                           {0, ""},
                           {5, ""}};
     for (const Case& c : cases)

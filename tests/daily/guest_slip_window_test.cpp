@@ -351,3 +351,50 @@ TEST_F(GuestSlipWindowTest, PrintButtonPrintsTheDayUnderTheDailyReportsDepartmen
               "200,60 本店  ：  2003 年  12 月 9 日の詳細日報 1/ 1");
     EXPECT_EQ(reportChanged, 0);
 }
+
+TEST_F(GuestSlipWindowTest, TheOrderPanelLeavesTheKindColumnFreeAndEveryColumnComesBack) {
+    fillDay(2);
+    open();
+    const int allColumns = grid().width();
+    for (int row : {3, 4}) {
+        clickCell(grid(), row, 13);
+        ASSERT_TRUE(window->orderPanel->isVisible());
+        const QRect panel = window->orderPanel->geometry();
+        const QRect view(grid().viewport()->mapTo(window.get(), QPoint(0, 0)),
+                         grid().viewport()->size());
+        for (int col : {13, 14, 15, 16}) {
+            const QRect cell = grid().cellRect(row, col, window.get());
+            EXPECT_TRUE(view.contains(cell)) << "column " << col;
+            EXPECT_FALSE(panel.intersects(cell)) << "column " << col;
+        }
+    }
+    clickCell(grid(), 3, 14); // another column closes the panel
+    EXPECT_FALSE(window->orderPanel->isVisible());
+    EXPECT_EQ(grid().width(), allColumns);
+}
+
+TEST_F(GuestSlipWindowTest, FigureColumnsShowTheirWidestText) {
+    open();
+    type(3, 1, "3");
+    type(3, 14, "5000");
+    type(4, 1, "1");
+    type(4, 14, "999999999999");
+    ASSERT_EQ(cell(3, 15), "@1,666.67");
+    for (int row : {2, 3, 4})
+        for (int col : {14, 15})
+            EXPECT_LT(grid().fontMetrics().horizontalAdvance(cell(row, col)) * kTwipsPerPixel,
+                      grid().colWidth(col))
+                << cell(row, col).toStdString();
+}
+
+TEST_F(GuestSlipWindowTest, EscapeClosesTheCellEditorAndLeavesTheCell) {
+    fillDay(1);
+    open();
+    type(3, 1, "4");
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(window->cellEditor, &escape);
+    EXPECT_FALSE(window->cellEditor->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(cell(3, 1), "4");
+    EXPECT_EQ(day().slipValues[0][kSlipMen], 4);
+}

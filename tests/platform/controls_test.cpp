@@ -2,6 +2,7 @@
 #include "support/combo_choice.h"
 #include "support/ui_script.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMouseEvent>
 
@@ -284,4 +285,51 @@ TEST(Controls, QuietLoadsRunNoChangeEventAndCountAsTheValueSeen) {
     box.setTextQuietly("1,500");
     EXPECT_EQ(box.text(), "1500");
     EXPECT_TRUE(log.isEmpty());
+}
+
+TEST(TextBox, AFigurePastItsDigitsIsRefusedWithAMessageAndTheTextStays) {
+    TestScript script;
+    TextBox box;
+    box.setStripCommas(true);
+    box.setMaxDigits(kAmountDigits);
+    QStringList seen;
+    box.onChange([&] { seen << box.text(); });
+    typeText(&box, "999,999,999,999");
+    EXPECT_EQ(box.text(), "999999999999");
+    script.answer(Answer::Ok).answer(Answer::Ok);
+    typeText(&box, "9"); // a 13th digit, typed
+    EXPECT_EQ(box.text(), "999999999999");
+    box.setText("12345678901234567890"); // or pasted whole
+    EXPECT_EQ(box.text(), "999999999999");
+    ASSERT_EQ(script.boxes().size(), 2u);
+    EXPECT_EQ(script.boxes()[0].text, QStringLiteral("金額は12桁までです。"));
+    EXPECT_EQ(seen.size(), 12);
+    EXPECT_EQ(seen.back(), "999999999999");
+
+    // Decimals do not count; a longer stored figure loads as it is and may be shortened.
+    box.setText("999999999999.25");
+    EXPECT_EQ(seen.back(), "999999999999.25");
+    box.setTextQuietly("12345678901234");
+    box.setText("1234567890123");
+    EXPECT_EQ(seen.back(), "1234567890123");
+    EXPECT_EQ(script.boxes().size(), 2u);
+}
+
+TEST(ComboBox, DropDownListIsNoWiderThanItsWindow) {
+    QWidget window;
+    window.resize(400, 300);
+    auto* combo = new ComboBox(&window);
+    combo->setGeometry(200, 10, 150, 24);
+    combo->addItem(QString(300, QChar(0x9b5a))); // a 300-character supplier name
+    combo->addItem(QStringLiteral("酒屋"));
+    window.show();
+    combo->showPopup();
+    const QWidget* popup = combo->view()->window();
+    ASSERT_TRUE(popup->isVisible());
+    const QRect holder(window.mapToGlobal(QPoint(0, 0)), window.size());
+    EXPECT_LE(popup->width(), holder.width());
+    EXPECT_GE(popup->x(), holder.left());
+    EXPECT_LE(popup->geometry().right(), holder.right());
+    EXPECT_EQ(combo->view()->textElideMode(), Qt::ElideRight);
+    combo->hidePopup();
 }

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "support/grid_clicks.h"
+#include "support/ui_script.h"
 
 #include <QScrollBar>
 #include <QWidget>
@@ -380,4 +381,59 @@ TEST(Grid, RowSourceGivesReadOnlyRowsOnDemand) {
     g.setRowSource(nullptr);
     EXPECT_EQ(g.rows(), 1);
     EXPECT_EQ(g.text(0, 0), "日付");
+}
+
+TEST(Grid, ColumnsFitTheirWidestTextInItsOwnFont) {
+    Grid g;
+    g.setCols(2);
+    g.setRows(4);
+    const QString longest = QStringLiteral("みずほ 東京営業部 普通 1234567");
+    g.setText(1, 0, QStringLiteral("本部"));
+    g.setText(2, 0, longest);
+    QFont big = g.font();
+    big.setPointSize(big.pointSize() * 2);
+    g.setCellFont(3, 1, big);
+    g.setText(3, 1, QStringLiteral("@1,666.67"));
+    g.fitColWidthToTexts(0, 150);
+    g.fitColWidthToTexts(1, 150);
+    EXPECT_GT(g.colWidth(0), g.fontMetrics().horizontalAdvance(longest) * kTwipsPerPixel);
+    EXPECT_GT(g.colWidth(1),
+              QFontMetrics(big).horizontalAdvance(QStringLiteral("@1,666.67")) * kTwipsPerPixel);
+    g.setText(2, 0, QString());
+    g.fitColWidthToTexts(0, 3000); // never narrower than asked
+    EXPECT_EQ(g.colWidth(0), 3000);
+
+    g.setColWidthFitting(1, 150, QStringList{QStringLiteral("1"), longest, QStringLiteral("22")});
+    EXPECT_GT(g.colWidth(1), g.fontMetrics().horizontalAdvance(longest) * kTwipsPerPixel);
+}
+
+TEST(Grid, EscapeClosesAnyCellEditorWithoutWritingTheCell) {
+    QWidget window;
+    window.resize(400, 300);
+    auto* g = new Grid(&window);
+    g->setGeometry(0, 0, 400, 300);
+    g->setCols(2);
+    g->setRows(3);
+    g->setText(1, 1, QStringLiteral("12"));
+    auto* text = new TextBox(&window);
+    auto* combo = new ComboBox(&window);
+    combo->addItems({QStringLiteral("現金"), QStringLiteral("カード")});
+    auto* check = new CheckBox(QString(), &window);
+    int changes = 0;
+    text->onChange([&] { ++changes; });
+    combo->onChange([&] { ++changes; });
+    check->onChange([&] { ++changes; });
+    window.show();
+    for (QWidget* editor : std::initializer_list<QWidget*>{text, combo, check}) {
+        SCOPED_TRACE(editor->metaObject()->className());
+        g->placeEditor(editor, 1, 1);
+        for (int pass = 0; pass < 2; ++pass) { // and again after it was placed once
+            editor->show();
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(editor, &escape);
+            EXPECT_FALSE(editor->isVisible());
+        }
+    }
+    EXPECT_EQ(g->text(1, 1), QStringLiteral("12"));
+    EXPECT_EQ(changes, 0);
 }

@@ -305,3 +305,30 @@ TEST_F(SummaryWindowsTest, ThousandsOfVouchersAreAllListedAndPrinted) {
 }
 
 } // namespace
+
+TEST_F(SummaryWindowsTest, PartyColumnsShowTheirLongestName) {
+    busyoRecs[0].bankName = "みずほ";
+    busyoRecs[0].branchName = "東京営業部";
+    busyoRecs[0].accountNumber = "1234567";
+    siireNames[0] = "有限会社 酒のやまだ 東京中央卸売市場店";
+    {
+        auto m = std::make_unique<DenpyouMonth>();
+        DenpyouDay& d = (*m)[1];
+        d.denpyouCount = 2;
+        d.fromKind[0] = 4, d.fromId[0] = 1, d.toKind[0] = 1, d.toId[0] = 7, d.amount[0] = 1000;
+        d.fromKind[1] = 2, d.fromId[1] = 0, d.toKind[1] = 4, d.toId[1] = 1, d.amount[1] = 2000;
+        ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2003, 4), *m).ok());
+    }
+    PeriodListWindow w;
+    w.load();
+    ASSERT_EQ(w.listGrid->rows(), 3);
+    for (int row : {1, 2})
+        for (int col : {7, 8}) {
+            const QString text = w.listGrid->text(row, col);
+            EXPECT_FALSE(text.isEmpty());
+            for (const Grid* grid : {w.listGrid, w.totalsGrid}) // the totals keep in line
+                EXPECT_LT(grid->fontMetrics().horizontalAdvance(text) * kTwipsPerPixel,
+                          grid->colWidth(col))
+                    << text.toStdString();
+        }
+}

@@ -108,3 +108,26 @@ TEST_F(VoucherDisplayTest, WithoutSettingsFilesTheMonthIsThePeriod) {
 }
 
 } // namespace
+
+TEST_F(VoucherDisplayTest, NameAndNoteColumnsShowTheirLongestText) {
+    BusyoRec& d = busyoRecs[0];
+    d.bankName = "みずほ", d.branchName = "東京営業部", d.accountNumber = "1234567";
+    filePath = rootFilePath("misena.dat");
+    ASSERT_TRUE(misenaHozon().ok());
+    siireNames[0] = "有限会社 酒のやまだ 東京中央卸売市場店";
+    DenpyouDay& day = (*april)[2];
+    append(day, {1000, 4, 1, 1, 10, 1, 2, 0, 0, 0, "月末にまとめて支払う約束の仕入れ分です"});
+    append(day, {2000, 2, 0, 4, 1, 4});
+    saveMonths();
+    TestScript script;
+    withVoucherBook(script, [&](Window& w) {
+        const Grid& grid = *w.voucherGrid;
+        for (int col : {3, 7, 8, 9, 10})
+            for (int row = 1; row < grid.rows(); ++row)
+                EXPECT_LT(grid.fontMetrics().horizontalAdvance(grid.text(row, col)) *
+                              kTwipsPerPixel,
+                          grid.colWidth(col))
+                    << grid.text(row, col).toStdString();
+        EXPECT_EQ(grid.text(2, 7), "みずほ 東京営業部 普通 1234567");
+    });
+}

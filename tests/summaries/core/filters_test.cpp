@@ -15,13 +15,13 @@ class FiltersTest : public summaries_test::SummariesFixture {};
 TEST_F(FiltersTest, PartyListOffersOwnAndSharedSuppliersThenDepartmentHeadOfficeAndBanks) {
     const PartyList list = summaryPartyList();
     EXPECT_THAT(list.texts, ElementsAre("全て", "A酒店", "C商事", "本店", "本部",
-                                        "みずほ 新宿 1234567", "  ", "りそな 渋谷 7654321", "  "));
+                                        "みずほ 新宿 1234567", "", "りそな 渋谷 7654321", ""));
     EXPECT_THAT(list.partyKinds, ElementsAre(0, 1, 1, 2, 2, 4, 4, 4, 4));
     EXPECT_THAT(list.partyIds, ElementsAre(0, 0, 2, 0, 1, 1, 2, 3, 4));
 
     const PartyList cash = cashBookPartyList();
-    EXPECT_THAT(cash.texts, ElementsAre("本店", "本部", "みずほ 新宿 1234567", "  ",
-                                        "りそな 渋谷 7654321", "  "));
+    EXPECT_THAT(cash.texts,
+                ElementsAre("本店", "本部", "みずほ 新宿 1234567", "", "りそな 渋谷 7654321", ""));
     EXPECT_THAT(cash.partyKinds, ElementsAre(2, 2, 4, 4, 4, 4));
     EXPECT_THAT(cash.partyIds, ElementsAre(0, 1, 1, 2, 3, 4));
 }

@@ -46,7 +46,8 @@ std::vector<std::string> texts(const std::vector<PartyChoice>& list) {
 TEST_F(VoucherPartiesTest, ListsByEntryTypeInGroupOrder) {
     const std::vector<std::string> suppliers = {"魚屋", "肉屋"};
     const std::vector<std::string> own = {"本店", "本部"};
-    const std::vector<std::string> banks = {"みずほ 新宿 123", "  ", "  ", "りそな 渋谷 456"};
+    const std::vector<std::string> banks = {"みずほ 新宿 123", "", "",
+                                            "りそな 渋谷 456"}; // unregistered slots read empty
     auto join = [](std::initializer_list<std::vector<std::string>> parts) {
         std::vector<std::string> all;
         for (const auto& p : parts)
@@ -100,6 +101,7 @@ TEST_F(VoucherPartiesTest, NamesAsTheGridShowsThem) {
         {2, 1, true, "本部"},
         {2, 9, true, "本部"},
         {4, 1, false, "みずほ 新宿 普通 123"},
+        {4, 2, false, ""}, // an unregistered slot
         {4, 4, false, "りそな 渋谷 当座 456"},
         {4, 5, false, "第四 上野 その他 789"},
         {4, 6, false, ""},
