@@ -8,22 +8,11 @@
 
 namespace lukana {
 
-namespace {
-MonthMover& mover() {
-    static MonthMover m;
-    return m;
-}
-} // namespace
-
-void setMonthMover(MonthMover m) {
-    mover() = std::move(m);
-}
-
 std::optional<DamagedFile> moveAsideUnreadable(const MonthLoadReport& report) {
     if (!report.plainUnreadable)
         return std::nullopt;
     const std::string& path = report.plainPath;
-    DamagedFile damaged{path, mover() ? mover()(path) : moveAside(path), report.plainFailure};
+    DamagedFile damaged{path, moveAside(path), report.plainFailure};
     return damaged;
 }
 

@@ -23,10 +23,6 @@ struct DamagedFile {
 // Moves the plain-named file that a load could not read aside.
 std::optional<DamagedFile> moveAsideUnreadable(const MonthLoadReport& report);
 
-// Test seam: how a damaged month file is moved aside (the storage core's moveAside unless set).
-using MonthMover = std::function<std::optional<std::string>(const std::string& path)>;
-void setMonthMover(MonthMover mover);
-
 class DailyMonthFiles {
   public:
     // The month before into `before` (empty when it cannot be read), then the working month

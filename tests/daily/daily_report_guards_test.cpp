@@ -6,6 +6,7 @@
 #include "platform/damaged_file.h"
 #include "storage/atomic_file.h"
 #include "storage/display_format.h"
+#include "storage/masters.h"
 #include "support/files.h"
 
 #include <QApplication>
@@ -220,7 +221,7 @@ TEST_F(DailyReportTest, ADamagedMonthBeforeIsToldInTheWindow) {
         fs::remove_all(busyoFolderPath("本店"));
         SetUp();
         if (!movable)
-            setMonthMover([](const std::string&) { return std::optional<std::string>(); });
+            setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
         const size_t asked = script.boxes().size();
         script.answer(Answer::Ok);
         const QWidget* shownIn = nullptr;
@@ -230,7 +231,7 @@ TEST_F(DailyReportTest, ADamagedMonthBeforeIsToldInTheWindow) {
             step(w, DatePart::Month, true);
             w.closeWindow();
         });
-        setMonthMover({});
+        setMoveAsideHook({});
         ASSERT_EQ(script.boxes().size() - asked, 1u);
         const MessageBoxRecord& box = script.boxes().back();
         EXPECT_EQ(box.parent, shownIn);
@@ -273,7 +274,7 @@ TEST_F(DailyReportTest, VoucherTroubleOnSaveIsToldInTheWindowAndTheMonthCountsAs
         if (c.damaged)
             writeBytes(vouchers, kDamaged);
         if (!c.movable)
-            setMonthMover([](const std::string&) { return std::optional<std::string>(); });
+            setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
         int renames = 0; // the month first, then the vouchers
         if (c.writeFails)
             setWriteFaultHook(
@@ -288,7 +289,7 @@ TEST_F(DailyReportTest, VoucherTroubleOnSaveIsToldInTheWindowAndTheMonthCountsAs
             EXPECT_EQ(reportChanged, 0);
         });
         setWriteFaultHook({});
-        setMonthMover({});
+        setMoveAsideHook({});
         ASSERT_EQ(script.boxes().size() - asked, 2u) << "the question and one message";
         const MessageBoxRecord& box = script.boxes().back();
         EXPECT_TRUE(box.text.startsWith(c.message)) << box.text.toStdString();

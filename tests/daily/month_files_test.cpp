@@ -2,6 +2,7 @@
 // posting the shown day into the voucher month under every state the voucher file can be in.
 #include "daily/month_files.h"
 #include "storage/atomic_file.h"
+#include "storage/masters.h"
 #include "storage/months.h"
 #include "storage/paths.h"
 #include "support/files.h"
@@ -27,14 +28,14 @@ class MonthFilesTest : public ::testing::Test {
         driveRoot = drive.str();
         fs::create_directories(busyoFolderPath(kBusyo));
         setWriteFaultHook({});
-        setMonthMover({});
+        setMoveAsideHook({});
         day->kingaku[5] = 500; // one voucher: the day's cash sales
         plain = denpyouPath(kBusyo, 2026, 7);
         older = denpyouPath(kBusyo, 2026, 7, true);
     }
     void TearDown() override {
         setWriteFaultHook({});
-        setMonthMover({});
+        setMoveAsideHook({});
     }
 
     std::unique_ptr<DenpyouMonth> readVouchers(const std::string& path) {
@@ -115,7 +116,7 @@ TEST_F(MonthFilesTest, AnUnreadableVoucherFileIsMovedAsideAndTheDayPostedIntoANe
 
 TEST_F(MonthFilesTest, AnUnreadableVoucherFileThatCannotBeMovedIsLeftAlone) {
     writeBytes(plain, kDamaged);
-    setMonthMover([](const std::string&) { return std::optional<std::string>(); });
+    setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
     const PostingOutcome out = postIntoVoucherMonth(kBusyo, 2026, 7, 5, *day);
     ASSERT_TRUE(out.damaged);
     EXPECT_FALSE(out.damaged->movedTo);
@@ -153,7 +154,7 @@ TEST_F(MonthFilesTest, ADamagedWorkingMonthIsMovedAsideBeforeTheSave) {
 TEST_F(MonthFilesTest, ADamagedWorkingMonthThatCannotBeMovedIsNeverSavedOver) {
     const std::string month = nippouPath(kBusyo, 2026, 7);
     writeBytes(month, kDamaged);
-    setMonthMover([](const std::string&) { return std::optional<std::string>(); });
+    setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
     DailyMonthFiles files;
     auto before = std::make_unique<NippouMonth>();
     const auto damaged = files.load(kBusyo, 2026, 7, *before);

@@ -161,7 +161,8 @@ TEST(SlipPrintout, SlipWithUnreadableTimesIsPrintedWithoutItsStay) {
     EXPECT_TRUE(texts.filter(QRegularExpression(QStringLiteral("^[0-9.]+,380 .*:"))).isEmpty())
         << "no stay in the first row";
     EXPECT_TRUE(texts.contains(at(right(770, " 1: 15"), 480, " 1: 15")));
-    EXPECT_TRUE(texts.contains(at(right(770, " 1: 15"), 580, " 1: 15"))) << "the total leaves it out";
+    EXPECT_TRUE(texts.contains(at(right(770, " 1: 15"), 580, " 1: 15")))
+        << "the total leaves it out";
     EXPECT_TRUE(texts.contains(at(right(870, "¥200"), 580, "¥200")));
 }
 
