@@ -449,13 +449,13 @@ ReportHeader AnalysisWindow::printHeader(bool withKeyTitle) const {
 
 void AnalysisWindow::onRankingPrintClicked() {
     if (chartKind_ == 0)
-        bouPri(printoutHeader(false), analysis_.rows());
+        printBarChart(printoutHeader(false), analysis_.rows());
     else if (chartKind_ == 1)
-        enPri(printoutHeader(false), analysis_.rows());
+        printPieChart(printoutHeader(false), analysis_.rows());
 }
 
 void AnalysisWindow::onLinePrintClicked() {
-    orePri(printoutHeader(true), analysis_.series());
+    printLineChart(printoutHeader(true), analysis_.series());
 }
 
 void AnalysisWindow::onTablePrintClicked() {

@@ -113,7 +113,7 @@ class BarPrinter {
 
 } // namespace
 
-void bouPri(const ReportHeader& header, const std::vector<RankingRow>& rows) {
+void printBarChart(const ReportHeader& header, const std::vector<RankingRow>& rows) {
     if (rows.empty())
         return;
     runPrintout(platform::Orientation::Portrait, header, kChartPrinterMissing,

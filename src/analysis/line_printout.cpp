@@ -91,7 +91,7 @@ class LinePrinter {
 
 } // namespace
 
-void orePri(const ReportHeader& header, const Series& series) {
+void printLineChart(const ReportHeader& header, const Series& series) {
     if (lineScale(series).count == 0)
         return;
     runPrintout(platform::Orientation::Landscape, header, kChartPrinterMissing,

@@ -10,6 +10,6 @@ namespace lukana::analysis {
 // Nothing for an empty series; otherwise asks for the printer and prints on the series' own
 // scale (its largest value at the top, 0 at the bottom). Cancel ends silently; any failure
 // shows "プリンターが接続されていません。" and abandons the job.
-void orePri(const ReportHeader& header, const Series& series);
+void printLineChart(const ReportHeader& header, const Series& series);
 
 } // namespace lukana::analysis

@@ -118,7 +118,7 @@ class PiePrinter {
 
 } // namespace
 
-void enPri(const ReportHeader& header, const std::vector<RankingRow>& rows) {
+void printPieChart(const ReportHeader& header, const std::vector<RankingRow>& rows) {
     if (rows.empty())
         return;
     const std::vector<RankingRow> top(

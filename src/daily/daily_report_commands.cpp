@@ -16,14 +16,14 @@ namespace lukana {
 using namespace platform;
 
 void DailyReportWindow::onCustomerRegisterClicked() {
-    kesi();
+    hideEditors();
     openUrikakeCustomerRegister();
     // Lines already in the grid keep their names and customers.
     fillCustomerList();
 }
 
 void DailyReportWindow::onVoucherBookClicked() {
-    kesi();
+    hideEditors();
     const auto& open = dailyReportOpeners().voucherBook;
     if (!open)
         return;
@@ -32,7 +32,7 @@ void DailyReportWindow::onVoucherBookClicked() {
 }
 
 void DailyReportWindow::onSlipsClicked() {
-    kesi();
+    hideEditors();
     const auto& open = dailyReportOpeners().guestSlips;
     if (!open)
         return;

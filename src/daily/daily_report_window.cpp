@@ -67,25 +67,25 @@ DailyReportWindow::~DailyReportWindow() = default;
 
 void DailyReportWindow::wireHandlers() {
     amounts_->onBoxChanged = [this](int) { onBoxChanged(); };
-    amounts_->onClicked = [this] { kesi(); };
+    amounts_->onClicked = [this] { hideEditors(); };
     for (DayListGrid* list : lists_) {
         list->record = [this]() -> NippouDay& { return shownRecord(); };
         list->onEdited = [this] { onListEdited(); };
-        list->hideAllEditors = [this] { kesi(); };
+        list->hideAllEditors = [this] { hideEditors(); };
     }
     for (ComboBox* chooser : {departmentChoice_, weatherChoice_, staffChoice_})
-        onFocusLost(chooser, [this] { kesi(); });
+        onFocusLost(chooser, [this] { hideEditors(); });
     departmentChoice_->onChange([this] { onDepartmentChosen(); });
     weatherChoice_->onChange([this] { onWeatherOrStaffChosen(); });
     staffChoice_->onChange([this] { onWeatherOrStaffChosen(); });
     dateNavigator_->onMove([this](const DateMove& move) { return onDateMove(move); });
-    dateNavigator_->onTouched([this] { kesi(); });
+    dateNavigator_->onTouched([this] { hideEditors(); });
     connect(backButton_, &QPushButton::clicked, this, [this] { closeWindow(); });
     connect(customerRegisterButton_, &QPushButton::clicked, this,
             [this] { onCustomerRegisterClicked(); });
     connect(voucherBookButton_, &QPushButton::clicked, this, [this] { onVoucherBookClicked(); });
     connect(slipsButton_, &QPushButton::clicked, this, [this] { onSlipsClicked(); });
-    connect(printButton_, &QPushButton::clicked, this, [this] { kesi(); }); // no printout
+    connect(printButton_, &QPushButton::clicked, this, [this] { hideEditors(); }); // no printout
     dayControls_ = {weatherChoice_, staffChoice_,       dateNavigator_, customerRegisterButton_,
                     slipsButton_,   voucherBookButton_, printButton_,   amounts_->fixedCostsBox()};
     for (int i : kAmountBoxes)
@@ -196,7 +196,7 @@ void DailyReportWindow::formActivate() {
 }
 
 bool DailyReportWindow::queryUnload() {
-    kesi();
+    hideEditors();
     kakunin();
     if (saveCancelled == 1) {
         saveCancelled = 0;
@@ -205,7 +205,7 @@ bool DailyReportWindow::queryUnload() {
     return true;
 }
 
-void DailyReportWindow::kesi() {
+void DailyReportWindow::hideEditors() {
     for (DayListGrid* list : {creditSales(), withdrawals(), payments(), deposits()})
         list->hideEditors();
 }
@@ -220,7 +220,7 @@ void DailyReportWindow::setDayEnabled(bool enabled) {
 // ---- the department and the day shown ----
 
 void DailyReportWindow::onDepartmentChosen() {
-    kesi();
+    hideEditors();
     const int chosen = departmentChoice_->listIndex();
     if (chosen < 0 || busyoRestoring == 1)
         return;
@@ -383,13 +383,13 @@ void DailyReportWindow::onListEdited() {
 }
 
 void DailyReportWindow::onWeatherOrStaffChosen() {
-    kesi();
+    hideEditors();
     if (showingDay != 1 && hyoujiChu != 1)
         reportChanged = 1;
 }
 
 bool DailyReportWindow::onDateMove(const DateMove& move) {
-    kesi();
+    hideEditors();
     if (move.monthChanged()) {
         kakunin();
         if (saveCancelled == 1) {

@@ -46,7 +46,7 @@ class DailyReportWindow : public platform::Window {
     bool hozon(); // false when the month could not be written
     void Hozon2();
     void selTenpo();
-    void kesi();
+    void hideEditors();
 
     // Controls, for the window's handlers and for tests that drive it.
     platform::ComboBox* departmentChoice() const { return departmentChoice_; }

@@ -93,9 +93,9 @@ GuestSlipWindow::GuestSlipWindow(NippouDay& day, std::string busyoName, QWidget*
     kindEditor->hide();
 
     slips->onClick([this] { onSlipClicked(); });
-    slips->onScroll([this] { kesi(); });
+    slips->onScroll([this] { hideEditors(); });
     cellEditor->onChange([this] { onCellEdited(); });
-    onFocusLost(cellEditor, [this] { kesi(); });
+    onFocusLost(cellEditor, [this] { hideEditors(); });
     onKeyDown(cellEditor, [this](int key, Qt::KeyboardModifiers) { return onCellKey(key); });
     kindEditor->onChange([this] { onKindChosen(); });
     connect(deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
@@ -212,7 +212,7 @@ void GuestSlipWindow::goukei() {
     slips->fitColWidthToTexts(kSpendCol, kSpendWidth);
 }
 
-void GuestSlipWindow::kesi() {
+void GuestSlipWindow::hideEditors() {
     cellEditor->hide();
     orderPanel->hide();
     kindEditor->hide();
@@ -254,7 +254,7 @@ void GuestSlipWindow::onSlipClicked() {
     const int row = slips->row();
     const int col = slips->col();
     if (row < kFirstSlipRow) {
-        kesi();
+        hideEditors();
         return;
     }
     slipRow = row;

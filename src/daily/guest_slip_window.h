@@ -38,7 +38,7 @@ class GuestSlipWindow : public platform::Window {
     void Hyouji();
     void syoukei(int slip);
     void goukei();
-    void kesi();
+    void hideEditors();
 
   protected:
     void formLoad() override;

@@ -64,10 +64,10 @@ VoucherBookWindow::~VoucherBookWindow() = default;
 void VoucherBookWindow::buildControls() {
     departmentChoice = new ComboBox(this);
     departmentChoice->onChange([this] { onDepartmentChosen(); });
-    onFocusGained(departmentChoice, [this] { kesi(); });
+    onFocusGained(departmentChoice, [this] { hideEditors(); });
 
     dateNavigator = new DateNavigator(DateBoxes::Parts::YearMonthDay, {}, this);
-    dateNavigator->onTouched([this] { kesi(); });
+    dateNavigator->onTouched([this] { hideEditors(); });
     dateNavigator->onMove([this](const DateMove& move) { return onDateMove(move.to); });
 
     voucherGrid = new Grid(this);
@@ -96,7 +96,7 @@ void VoucherBookWindow::buildControls() {
     accountEditor = new ComboBox(voucherGrid->viewport());
     subAccountEditor = new ComboBox(voucherGrid->viewport());
     noteEditor = new TextBox(voucherGrid->viewport());
-    kesi();
+    hideEditors();
     buildEditors();
 }
 

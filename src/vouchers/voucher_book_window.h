@@ -48,7 +48,7 @@ class VoucherBookWindow : public platform::Window {
     void Hyouji();
     void hyouji2();
     void hyouji3();
-    void kesi();
+    void hideEditors();
 
     // The window's state.
     int denpyouChanged = 0;

@@ -46,7 +46,7 @@ void VoucherBookWindow::buildEditors() {
     taxEditor->setMaxDigits(platform::kAmountDigits);
     noteEditor->setStripCommas(true);
     voucherGrid->onClick([this] { onGridClicked(); });
-    voucherGrid->onScroll([this] { kesi(); });
+    voucherGrid->onScroll([this] { hideEditors(); });
     exemptEditor->onChange([this] { onExemptChanged(); });
     // A choice of the entry already chosen counts too (a type chosen again clears a tick).
     entryTypeEditor->onClick([this] { onEntryTypeChosen(); });
@@ -98,7 +98,7 @@ void VoucherBookWindow::moveTo(int row, int col) {
 
 void VoucherBookWindow::onGridClicked() {
     savedRow = voucherGrid->row();
-    kesi();
+    hideEditors();
     placeEditor();
 }
 
@@ -310,7 +310,7 @@ void VoucherBookWindow::onNoteChanged() {
 }
 
 void VoucherBookWindow::onDeleteClicked() {
-    kesi();
+    hideEditors();
     if (savedRow < 1)
         return;
     preHozon();

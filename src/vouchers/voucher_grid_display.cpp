@@ -101,7 +101,7 @@ void VoucherBookWindow::Hyouji() {
 }
 
 void VoucherBookWindow::hyouji3() {
-    kesi();
+    hideEditors();
     gridFilling = 1;
     std::fill(amountTyped_.begin(), amountTyped_.end(), false);
     {
@@ -167,7 +167,7 @@ void VoucherBookWindow::lstIre() {
     fillQuietly(*accountEditor, titles);
 }
 
-void VoucherBookWindow::kesi() {
+void VoucherBookWindow::hideEditors() {
     for (QWidget* editor : std::initializer_list<QWidget*>{
              amountEditor, taxEditor, toEditor, fromEditor, accountEditor, subAccountEditor,
              entryTypeEditor, exemptEditor, noteEditor})

@@ -46,7 +46,7 @@ void VoucherBookWindow::buildMenus() {
 }
 
 void VoucherBookWindow::openFromMenu(const std::function<void()>& open, int kindBefore) {
-    kesi();
+    hideEditors();
     kakunin();
     if (saveCancelled == 1) {
         saveCancelled = 0;

@@ -10,7 +10,7 @@ namespace {
 
 PrintRecording barPrintout(const std::vector<RankingRow>& rows,
                            const std::string& condition = kCondition) {
-    return printed([&] { bouPri(header(condition), rows); });
+    return printed([&] { printBarChart(header(condition), rows); });
 }
 
 QString barAt(int row, double end, const char* colour = "255,0,0") {

@@ -20,7 +20,7 @@ Series series(int count, std::int64_t value = 1) {
 }
 
 PrintRecording linePrintout(const Series& s, const std::string& condition = kCondition) {
-    return printed([&] { orePri({kKeyTitle, kPeriod, condition}, s); });
+    return printed([&] { printLineChart({kKeyTitle, kPeriod, condition}, s); });
 }
 
 QStringList redLines(const PrintRecording& rec, size_t page) {

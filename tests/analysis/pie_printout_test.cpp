@@ -11,7 +11,7 @@ namespace {
 
 PrintRecording piePrintout(const std::vector<RankingRow>& rows,
                            const std::string& condition = kCondition) {
-    return printed([&] { enPri(header(condition), rows); });
+    return printed([&] { printPieChart(header(condition), rows); });
 }
 
 std::vector<PrintCall> wedges(const PrintRecording& rec) {

@@ -31,14 +31,14 @@ struct Job {
 const Job kJobs[] = {
     {"bar", QStringLiteral("プリンターが接続されていません。"),
      [] {
-         bouPri(header(), ranking({3, 2, 1}));
+         printBarChart(header(), ranking({3, 2, 1}));
      }},
     {"pie", QStringLiteral("プリンターが接続されていません"),
      [] {
-         enPri(header(), ranking({3, 2, 1}));
+         printPieChart(header(), ranking({3, 2, 1}));
      }},
     {"line", QStringLiteral("プリンターが接続されていません。"),
-     [] { orePri(header(), threePoints()); }},
+     [] { printLineChart(header(), threePoints()); }},
     {"table", QStringLiteral("プリンターが接続されていません"),
      [] {
          printRankingTable(header(), {{"1", "1時", "3"}, {"2", "2時", "1"}}, [](bool) {});
@@ -49,9 +49,9 @@ const Job kJobs[] = {
 
 TEST(AnalysisPrintouts, NothingToPrintAsksForNoPrinter) {
     TestScript script; // any printer choice would be unexpected
-    bouPri(header(), {});
-    enPri(header(), {});
-    orePri(header(), Series{});
+    printBarChart(header(), {});
+    printPieChart(header(), {});
+    printLineChart(header(), Series{});
     EXPECT_TRUE(script.boxes().empty());
 }
 
@@ -110,7 +110,7 @@ TEST(AnalysisPrintouts, BarAndLinePrintoutsWriteRealPdfFiles) {
     const std::string linePath = (dir.path() / "line.pdf").string();
     {
         PdfChoice choice(barPath);
-        bouPri(header(kLongCondition), ranking(40, 5));
+        printBarChart(header(kLongCondition), ranking(40, 5));
     }
     {
         PdfChoice choice(linePath);
@@ -119,7 +119,7 @@ TEST(AnalysisPrintouts, BarAndLinePrintoutsWriteRealPdfFiles) {
             s.values.push_back(i % 7);
             s.labels.push_back(std::to_string(i + 1) + "日");
         }
-        orePri(header(), s);
+        printLineChart(header(), s);
     }
     const std::string bar = readBytes(barPath);
     EXPECT_EQ(bar.substr(0, 5), "%PDF-");
