@@ -2,6 +2,7 @@
 
 #include "headline.h"
 #include "platform/surface.h"
+#include "platform/text.h"
 #include "storage/display_format.h"
 
 #include <cmath>
@@ -15,10 +16,6 @@ using platform::Surface;
 constexpr double kBand = 100;     // logical units a key
 constexpr double kFullBar = 2000; // the length of the largest value
 constexpr double kFontPoints = 9;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Each key's band is 100 units high; the surface gets 6 twips a unit plus room for the
 // headline and the scale.
@@ -45,14 +42,14 @@ void drawLabel(Surface& s, const std::string& label, double bandTop) {
     const std::vector<std::string> whole = splitByCharacters(label, 16);
     const int pieces = static_cast<int>(whole.size());
     if (pieces <= 1) {
-        s.text({-830, bandTop + 40}, qs(label));
+        s.text({-830, bandTop + 40}, platform::toQString(label));
         return;
     }
     // Never below 1 point, however long the label.
     s.setFontSize(std::max(1, 9 - pieces));
     const std::vector<std::string> lines = splitByCharacters(label, 3 * (pieces - 2) + 11);
     for (std::size_t j = 0; j < lines.size(); ++j)
-        s.text({-830, bandTop + 20 + 25.0 * double(j)}, qs(lines[j]));
+        s.text({-830, bandTop + 20 + 25.0 * double(j)}, platform::toQString(lines[j]));
     s.setFontSize(kFontPoints);
 }
 
@@ -60,9 +57,9 @@ void drawLabel(Surface& s, const std::string& label, double bandTop) {
 void drawScale(Surface& s, const RankingScale& scale) {
     const double middle = std::floor((scale.min + (scale.max - scale.min) / 2) * 10) / 10;
     s.setFontSize(10);
-    s.text({-50, -70}, qs(Str(scale.min)));
-    s.text({950, -70}, qs(Str(middle)));
-    s.text({1950, -70}, qs(Str(scale.max)));
+    s.text({-50, -70}, platform::toQString(Str(scale.min)));
+    s.text({950, -70}, platform::toQString(Str(middle)));
+    s.text({1950, -70}, platform::toQString(Str(scale.max)));
     s.setFontSize(kFontPoints);
 }
 
@@ -78,7 +75,7 @@ void drawPass(Surface& s, const std::vector<RankingRow>& rows, const RankingScal
                 drawLabel(s, rows[i].label, top);
             s.filledBox({length, top + 20}, {0, top + 80}, paletteColor(12));
             if (withTexts)
-                s.text({length, top + 35}, qs(Str(double(rows[i].value)) + " "));
+                s.text({length, top + 35}, platform::toQString(Str(double(rows[i].value)) + " "));
         }
     if (withTexts)
         drawScale(s, scale);
@@ -108,8 +105,8 @@ std::optional<int> Bou(Surface& figure, Surface& texts, const Analysis& analysis
     figure.setScaleBy(-50, -100, 2100, height);
     texts.setScaleBy(-850, -300, 3000, height);
 
-    texts.text({-800, -250}, qs(analysis.periodLine()));
-    texts.text({-400, -180}, qs(analysis.conditionLine(false)));
+    texts.text({-800, -250}, platform::toQString(analysis.periodLine()));
+    texts.text({-400, -180}, platform::toQString(analysis.conditionLine(false)));
     drawFrame(figure, n);
     drawFrame(texts, n);
     scale.max = double(rows.front().value);

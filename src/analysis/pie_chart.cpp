@@ -2,6 +2,7 @@
 
 #include "headline.h"
 #include "platform/surface.h"
+#include "platform/text.h"
 
 namespace lukana::analysis {
 namespace {
@@ -17,17 +18,13 @@ constexpr double kRadius = 2100;
 // Kept as the charts always had it: the last sector ends just short of a full circle.
 constexpr double kPi = 3.1415;
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // Rows of 200 units; a label longer than 16 characters goes smaller in pieces, one row more
 // for each. Returns the row after the label.
 int drawLegendRow(Surface& s, int row, int color, const std::string& label) {
     s.filledBox({-140, 200.0 * row + 140}, {20, 200.0 * row + 240}, paletteColor(color));
     const int pieces = static_cast<int>(splitByCharacters(label, 16).size());
     if (pieces <= 1) {
-        s.text({100, 200.0 * row + 115}, qs(label));
+        s.text({100, 200.0 * row + 115}, platform::toQString(label));
         return row + 1;
     }
     // Never below 1 point, however long the label.
@@ -35,7 +32,7 @@ int drawLegendRow(Surface& s, int row, int color, const std::string& label) {
     s.setTextPosition({100, 200.0 * row + 95});
     for (const std::string& piece : splitByCharacters(label, 3 * (pieces - 2) + 16)) {
         s.setTextPosition({100, s.textPosition().y() + 25});
-        s.print(qs(piece));
+        s.print(platform::toQString(piece));
         ++row;
     }
     s.setFontSize(kFontPoints);
@@ -95,9 +92,9 @@ std::optional<int> En(Surface& figure, Surface& texts, const Analysis& analysis,
         // One unit a twip both ways.
         s->setScaleBy(-425, -115, s->widthTwips(), kHeightTwips);
     }
-    texts.text({120, 10}, qs(analysis.periodLine()));
-    texts.text({200, 220},
-               qs(analysis.conditionLine(false, topTenMark(analysis.kind(), int(rows.size())))));
+    texts.text({120, 10}, platform::toQString(analysis.periodLine()));
+    texts.text({200, 220}, platform::toQString(analysis.conditionLine(
+                               false, topTenMark(analysis.kind(), int(rows.size())))));
 
     // Only positive values share the circle, so that no sectors overlap.
     double total = 0;

@@ -1,6 +1,7 @@
 #include "amount_panel.h"
 
 #include "platform/controls.h"
+#include "platform/text.h"
 
 #include <QEvent>
 #include <QFont>
@@ -16,10 +17,6 @@ QFont amountFont() {
     QFont f(QStringLiteral("Courier New"), 9);
     f.setBold(true);
     return f;
-}
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 } // namespace
@@ -79,18 +76,18 @@ void AmountPanel::follow(int field) {
     const bool was = mirroring_;
     mirroring_ = true;
     if (field == AmountSheet::kFixedCosts) {
-        if (fixedCosts_->text() != q(sheet_.fixedCostsText()))
-            fixedCosts_->setText(q(sheet_.fixedCostsText()));
+        if (fixedCosts_->text() != platform::toQString(sheet_.fixedCostsText()))
+            fixedCosts_->setText(platform::toQString(sheet_.fixedCostsText()));
     } else if (field == AmountSheet::kRunningProfit) {
-        runningProfit_->setText(q(sheet_.runningProfit()));
+        runningProfit_->setText(platform::toQString(sheet_.runningProfit()));
     } else if (field == AmountSheet::kCardSales) {
-        cardCaption_->setText(q(sheet_.cardSales().caption));
-        cardFigure_->setText(q(sheet_.cardSales().figure));
+        cardCaption_->setText(platform::toQString(sheet_.cardSales().caption));
+        cardFigure_->setText(platform::toQString(sheet_.cardSales().figure));
     } else if (hasAmountBox(field)) {
-        const QString text = q(sheet_.text(field));
+        const QString text = platform::toQString(sheet_.text(field));
         if (boxes_[field]->text() != text)
             boxes_[field]->setText(text);
-        labels_[field]->setText(q(amountLabelText(field, sheet_.text(field))));
+        labels_[field]->setText(platform::toQString(amountLabelText(field, sheet_.text(field))));
     }
     mirroring_ = was;
     if (hasAmountBox(field) && onBoxChanged)

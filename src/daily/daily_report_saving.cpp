@@ -6,6 +6,7 @@
 
 #include "platform/controls.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "registers/damaged_files.h"
 
 #include <filesystem>
@@ -13,14 +14,6 @@
 namespace lukana {
 
 using namespace platform;
-
-namespace {
-
-QString fileNameOf(const std::string& path) {
-    return QString::fromStdString(std::filesystem::path(path).filename().string());
-}
-
-} // namespace
 
 void DailyReportWindow::kakunin() {
     if (reportChanged == 0)
@@ -62,7 +55,7 @@ bool DailyReportWindow::hozon() {
     const Status saved = monthFiles_.save(shownBusyoName, curYear, curMonth);
     if (!saved) {
         msgBox(QStringLiteral("%1 を保存できませんでした。\r%2")
-                   .arg(fileNameOf(nippouPath(shownBusyoName, curYear, curMonth)),
+                   .arg(platform::fileNameText(nippouPath(shownBusyoName, curYear, curMonth)),
                         QString::fromStdString(saved.message())),
                Buttons::Ok, Icon::Critical);
         return false;
@@ -80,7 +73,7 @@ void DailyReportWindow::Hozon2() {
                                    "後から取り込めます）。"));
     if (!out.skipped && !out.written)
         msgBox(QStringLiteral("%1 を保存できませんでした。この日は伝票に記帳されていません。\r%2")
-                   .arg(fileNameOf(denpyouPath(shownBusyoName, curYear, curMonth)),
+                   .arg(platform::fileNameText(denpyouPath(shownBusyoName, curYear, curMonth)),
                         QString::fromStdString(out.written.message())),
                Buttons::Ok, Icon::Critical);
 }

@@ -11,6 +11,7 @@
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
+#include "platform/text.h"
 #include "platform/widget_events.h"
 #include "registers/damaged_files.h"
 #include "storage/display_format.h"
@@ -28,14 +29,6 @@ namespace lukana {
 using namespace platform;
 
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QString fileNameOf(const std::string& path) {
-    return q(std::filesystem::path(path).filename().string());
-}
 
 // A box shows its stored value as plain decimal text; 0 leaves it empty.
 std::string storedText(double value) {
@@ -152,10 +145,10 @@ void DailyReportWindow::fillChoices() {
     hyoujiChu = 1; // filling a list chooses its first entry: no edit
     departmentChoice_->clear();
     for (int i = 0; i < busyoCount; ++i)
-        departmentChoice_->addItem(q(busyoNames[i]));
+        departmentChoice_->addItem(platform::toQString(busyoNames[i]));
     staffChoice_->clear();
     for (int i = 0; i < kanriCount; ++i)
-        staffChoice_->addItem(q(kanriNames[i]));
+        staffChoice_->addItem(platform::toQString(kanriNames[i]));
     weatherChoice_->clear();
     for (const char* w : {"晴れ", "曇り", "雨", "雪", "暴風雨"})
         weatherChoice_->addItem(QString::fromUtf8(w));
@@ -166,7 +159,7 @@ void DailyReportWindow::fillSupplierList() {
     std::vector<QString> names;
     std::vector<int> ids;
     for (int i = 0; i < siireCount; ++i) {
-        names.push_back(q(siireNames[i]));
+        names.push_back(platform::toQString(siireNames[i]));
         ids.push_back(siireIds[i]);
     }
     names.push_back(QStringLiteral("その他"));
@@ -182,7 +175,7 @@ void DailyReportWindow::fillCustomerList() {
         if (tyTekiyouIds[i] != kAccountReceivable)
             continue;
         subAccountMap.push_back(i);
-        names.push_back(q(tyNames[i]));
+        names.push_back(platform::toQString(tyNames[i]));
         ids.push_back(tyIds[i]);
     }
     creditSales()->setPickItems(names, ids);
@@ -255,7 +248,7 @@ void DailyReportWindow::selTenpo() {
     std::vector<QString> banks;
     std::vector<int> bankSlots;
     for (int slot = 1; slot <= 4; ++slot) {
-        banks.push_back(q(bankAccountText(busyoRecs[shownBusyo], slot)));
+        banks.push_back(platform::toQString(bankAccountText(busyoRecs[shownBusyo], slot)));
         bankSlots.push_back(slot);
     }
     deposits()->setPickItems(banks, bankSlots);
@@ -271,9 +264,10 @@ void DailyReportWindow::hyouji2() {
     }
     openFailed = 0;
     const std::string& name = busyoNames[shownBusyo];
-    setWindowTitle(q(name) + QStringLiteral("業務日報　　") + q(Str(curYear)) +
-                   QStringLiteral("年") + q(Str(curMonth)) + QStringLiteral("月") + q(Str(curDay)) +
-                   QStringLiteral("日"));
+    setWindowTitle(platform::toQString(name) + QStringLiteral("業務日報　　") +
+                   platform::toQString(Str(curYear)) + QStringLiteral("年") +
+                   platform::toQString(Str(curMonth)) + QStringLiteral("月") +
+                   platform::toQString(Str(curDay)) + QStringLiteral("日"));
     shownBusyoName = name;
     if (nippouYearLoaded != curYear || nippouMonthLoaded != curMonth) {
         for (const DamagedFile& damaged : monthFiles_.load(name, curYear, curMonth, *zengetuNippou))
@@ -288,13 +282,13 @@ void DailyReportWindow::hyouji2() {
 }
 
 void DailyReportWindow::tellDamaged(const DamagedFile& damaged, const QString& keptNote) {
-    const QString file = fileNameOf(damaged.path);
+    const QString file = platform::fileNameText(damaged.path);
     if (damaged.movedTo) {
         msgBox(movedAsideMessage(file, *damaged.movedTo, false), Buttons::Ok, Icon::Warning);
         return;
     }
     msgBox(QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r%2\r%3")
-               .arg(file, keptNote, q(damaged.path)),
+               .arg(file, keptNote, platform::toQString(damaged.path)),
            Buttons::Ok, Icon::Warning);
 }
 
@@ -305,17 +299,18 @@ QString DailyReportWindow::partyName(DayList list, int party) const {
             return QStringLiteral("その他");
         for (int i = 0; i < siireCount; ++i)
             if (siireIds[i] == party)
-                return q(siireNames[i]);
+                return platform::toQString(siireNames[i]);
         return {};
     case DayList::Deposits:
     case DayList::Withdrawals:
-        return party >= 1 ? q(bankAccountText(busyoRecs[shownBusyo], party)) : QString();
+        return party >= 1 ? platform::toQString(bankAccountText(busyoRecs[shownBusyo], party))
+                          : QString();
     case DayList::CreditSales:
         break;
     }
     for (int i = 0; i < tyCount; ++i)
         if (tyIds[i] == party)
-            return q(tyNames[i]);
+            return platform::toQString(tyNames[i]);
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "platform/widget_events.h"
 #include "storage/display_format.h"
 #include "storage/routines.h"
@@ -35,10 +36,6 @@ Shape shapeOf(DayList list) {
         break;
     }
     return {QStringLiteral("お客様名"), 1300};
-}
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 } // namespace
@@ -116,7 +113,7 @@ void DayListGrid::show(const NippouDay& day, const std::function<QString(int par
     for (int k = 0; k < n; ++k) {
         const int row = k + 1;
         grid_->setText(row, 0, partyName(lineParty(day, list_, k)));
-        grid_->setText(row, 1, q(plainDecimal(lineAmount(day, list_, k))));
+        grid_->setText(row, 1, platform::toQString(plainDecimal(lineAmount(day, list_, k))));
         if (payments) {
             grid_->setText(row, 2, day.kaidasiHikazei[k] == 1 ? kExempt : QString());
             grid_->setCellBackground(row, 2, kExemptMark);

@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "platform/widget_events.h"
 #include "slip_printout.h"
 #include "storage/display_format.h"
@@ -29,10 +30,6 @@ constexpr int kPaidWidth = 1600, kSpendWidth = 1000; // twips
 constexpr int kMarkGrowth = 90;                      // twips
 constexpr int kPanelGap = 8;                         // pixels between the grid and the order panel
 const QColor kMarkColour(192, 255, 192);
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The slip value a typed column edits, or -1 for a column without the text editor.
 int valueOfColumn(int col) {
@@ -154,7 +151,8 @@ void GuestSlipWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void GuestSlipWindow::Hyouji() {
-    setWindowTitle(q(Str(curYear) + "年" + Str(curMonth) + "月" + Str(curDay) + "日の詳細"));
+    setWindowTitle(
+        platform::toQString(Str(curYear) + "年" + Str(curMonth) + "月" + Str(curDay) + "日の詳細"));
     Grid::Filling filling(*slips);
     slips->setRows(kFirstSlipRow);
     for (int c = 1; c < kColumns; ++c)
@@ -164,7 +162,7 @@ void GuestSlipWindow::Hyouji() {
     for (int t = 0; t < count; ++t) {
         const int row = kFirstSlipRow + t;
         for (int c : {0, 1, 2, 3, 4, 8, 9, 10, 11, kPaidCol, kKindCol})
-            slips->setText(row, c, q(*slipCell(day_, t, c)));
+            slips->setText(row, c, platform::toQString(*slipCell(day_, t, c)));
         syoukei(t);
     }
     goukei();
@@ -195,9 +193,9 @@ void GuestSlipWindow::syoukei(int slip) {
     const int row = kFirstSlipRow + slip;
     for (int c : {5, 6, 7, 15})
         if (auto text = slipCell(day_, slip, c))
-            slips->setText(row, c, q(*text));
+            slips->setText(row, c, platform::toQString(*text));
     if (auto stay = slipCell(day_, slip, 12))
-        slips->setText(row, 12, q(*stay));
+        slips->setText(row, 12, platform::toQString(*stay));
     else
         msgBox(QStringLiteral("時間が不正です"));
 }
@@ -206,7 +204,7 @@ void GuestSlipWindow::goukei() {
     const SlipColumnTotals totals = slipColumnTotals(day_);
     for (int c : {1, 2, 3, 4, 5, 6, 7, 12, kPaidCol, 15})
         if (auto text = totalsCell(totals, c))
-            slips->setText(2, c, q(*text));
+            slips->setText(2, c, platform::toQString(*text));
     // The figures grow with what is typed: their columns show them whole.
     slips->fitColWidthToTexts(kPaidCol, kPaidWidth);
     slips->fitColWidthToTexts(kSpendCol, kSpendWidth);
@@ -305,7 +303,7 @@ void GuestSlipWindow::onKindChosen() {
     if (slipCol != kKindCol || kind < 0 || !countIfEntry(slipRow))
         return;
     setChanged();
-    slips->setText(slipRow, kKindCol, q(kindCellText(kind)));
+    slips->setText(slipRow, kKindCol, platform::toQString(kindCellText(kind)));
     day_.slipValues[slipRow - kFirstSlipRow][kSlipKind] = kind;
 }
 
@@ -360,7 +358,8 @@ void GuestSlipWindow::onDeleteClicked() {
     const int slip = slipRow - kFirstSlipRow;
     if (slipRow < kFirstSlipRow || slip >= day_.slipCount)
         return;
-    if (msgBox(q(Str(slipRow - 2)) + QStringLiteral("の行を削除します。よろしいですか？"),
+    if (msgBox(platform::toQString(Str(slipRow - 2)) +
+                   QStringLiteral("の行を削除します。よろしいですか？"),
                Buttons::YesNo, Icon::Question, std::nullopt,
                QStringLiteral("削除確認")) != Answer::Yes)
         return;
@@ -382,7 +381,8 @@ void GuestSlipWindow::onOrderChanged(double total) {
         return;
     const int slip = slipRow - kFirstSlipRow;
     day_.slipValues[slip][kSlipPaid] = static_cast<float>(total);
-    slips->setText(slipRow, kPaidCol, q(plainDecimal(day_.slipValues[slip][kSlipPaid])));
+    slips->setText(slipRow, kPaidCol,
+                   platform::toQString(plainDecimal(day_.slipValues[slip][kSlipPaid])));
     syoukei(slip);
     goukei();
 }

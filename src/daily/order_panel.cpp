@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "platform/widget_events.h"
 #include "storage/display_format.h"
 #include "storage/routines.h"
@@ -19,9 +20,6 @@ namespace lukana {
 using namespace platform;
 
 namespace {
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 constexpr int kQuantityCol = 2;
 
 // The registers keep room for their capacity: only the first count entries are listed.
@@ -78,10 +76,10 @@ void OrderPanel::openFor(NippouDay& day, int slip) {
     day_ = &day;
     slip_ = slip;
     hideEditor();
-    caption->setText(q(Str(slip + 1)) + QStringLiteral("番の伝票"));
+    caption->setText(platform::toQString(Str(slip + 1)) + QStringLiteral("番の伝票"));
     QStringList items{QStringLiteral("全てのメニュー")};
     for (const MenuBunrui& c : listed(mbunRecs, mbunCount))
-        items << q(c.name);
+        items << platform::toQString(c.name);
     if (filter->count() != items.size()) {
         filter->setListIndexQuietly(-1);
         filter->clear();
@@ -102,8 +100,8 @@ void OrderPanel::fill(int filterIndex) {
     for (size_t r = 0; r < shown_.size(); ++r) {
         const MenuItem& item = menudRecs[shown_[r]];
         const int row = int(r) + 1;
-        orders->setText(row, 0, q(item.name));
-        orders->setText(row, 1, q(plainDecimal(item.price)));
+        orders->setText(row, 0, platform::toQString(item.name));
+        orders->setText(row, 1, platform::toQString(plainDecimal(item.price)));
         auto quantity = quantityOf(*day_, slip_, item.id);
         orders->setText(row, kQuantityCol, quantity ? QString::number(*quantity) : QString());
     }
@@ -114,8 +112,9 @@ void OrderPanel::showTotal() {
     const int row = orders->rows() - 1;
     const OrderSummary summary = orderSummary(*day_, slip_, listedMenus());
     orders->setText(row, 0, QStringLiteral("合計"));
-    orders->setText(row, 1, q(Format(summary.total, "\\\\###,###")));
-    orders->setText(row, 2, q(Str(double(summary.pieces))) + QStringLiteral("個"));
+    orders->setText(row, 1, platform::toQString(Format(summary.total, "\\\\###,###")));
+    orders->setText(row, 2,
+                    platform::toQString(Str(double(summary.pieces))) + QStringLiteral("個"));
     orders->setCellAlignment(row, 1, Qt::AlignRight | Qt::AlignVCenter);
     orders->setCellAlignment(row, 2, Qt::AlignRight | Qt::AlignVCenter);
 }

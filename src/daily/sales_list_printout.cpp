@@ -3,6 +3,7 @@
 #include "platform/drawing.h"
 #include "platform/file_names.h"
 #include "platform/printer.h"
+#include "platform/text.h"
 #include "sales_list_csv.h"
 #include "storage/display_format.h"
 #include "storage/routines.h"
@@ -16,10 +17,6 @@ namespace {
 constexpr double kRow = 70, kColumn = 300;
 constexpr double kLeft = 60, kRight = 4430, kFirstRule = 170, kFirstColumn = 220;
 
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 void textAt(platform::DrawingSurface& page, double x, double y, const QString& text) {
     if (!text.isEmpty())
         page.text({x, y}, text);
@@ -28,7 +25,7 @@ void textAt(platform::DrawingSurface& page, double x, double y, const QString& t
 // A cell's text ends just inside the rule right of its column.
 void cell(platform::DrawingSurface& page, int column, int line, const std::string& text) {
     platform::textBeforeRule(page, (column - 1) * kColumn + kFirstColumn, line * kRow + 180,
-                             qt(text));
+                             platform::toQString(text));
 }
 
 } // namespace
@@ -42,16 +39,16 @@ void drawSalesList(platform::DrawingSurface& page, const SalesList& list, int ye
     page.setScale({0, 0}, {4450, lines * kRow + 300});
 
     page.setFontSize(12);
-    textAt(page, 1500, 50, qt(salesListTitle(year, month, busyoName)));
+    textAt(page, 1500, 50, platform::toQString(salesListTitle(year, month, busyoName)));
     page.setFontSize(8);
     for (int d = 1; d <= days; ++d)
-        textAt(page, 70, d * kRow + 180, qt(Str(d) + weekdayName(year, month, d)));
+        textAt(page, 70, d * kRow + 180, platform::toQString(Str(d) + weekdayName(year, month, d)));
     for (size_t r = 0; r < list.summary.size(); ++r)
         textAt(page, 70, days * kRow + 250 + static_cast<double>(r) * kRow,
-               qt(kSalesListSummaryLabels[r]));
+               platform::toQString(kSalesListSummaryLabels[r]));
     // Headings over the amount columns only; the shares have none on paper.
     for (int j = 0; j < kSalesListAmountColumns; ++j)
-        textAt(page, kFirstColumn + j * kColumn, 180, qt(kSalesListHeadings[j]));
+        textAt(page, kFirstColumn + j * kColumn, 180, platform::toQString(kSalesListHeadings[j]));
 
     for (int line = 1; line <= lines; ++line) {
         const SalesListRow& row =

@@ -4,6 +4,7 @@
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
+#include "platform/text.h"
 #include "sales_list_csv.h"
 #include "sales_list_printout.h"
 #include "storage/masters.h"
@@ -29,10 +30,6 @@ constexpr int kSummaryColumns = 1 + kSalesListColumns; // label, the cells
 
 QFont headingFont() {
     return QFont(QStringLiteral("ＭＳ Ｐゴシック"));
-}
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -108,7 +105,7 @@ void SalesListWindow::formLoad() {
 
     loading_ = true;
     for (int i = 0; i < std::clamp(busyoCount, 0, static_cast<int>(busyoNames.size())); ++i)
-        departmentList_->addItem(qt(busyoNames[i]));
+        departmentList_->addItem(platform::toQString(busyoNames[i]));
     departmentList_->setListIndexQuietly(-1);
     loading_ = false;
     if (curBusyo >= 0 && curBusyo < departmentList_->count())
@@ -160,16 +157,16 @@ void SalesListWindow::Hyouji() {
     for (int c = 0; c < kDayColumns; ++c)
         dayGrid_->setText(0, c, {});
     for (int j = 0; j < kSalesListColumns; ++j) {
-        dayGrid_->setText(0, j + 2, qt(kSalesListHeadings[j]));
+        dayGrid_->setText(0, j + 2, platform::toQString(kSalesListHeadings[j]));
         dayGrid_->setCellFont(0, j + 2, headingFont());
-        summaryGrid_->setText(0, j + 1, qt(kSalesListHeadings[j]));
+        summaryGrid_->setText(0, j + 1, platform::toQString(kSalesListHeadings[j]));
         summaryGrid_->setCellFont(0, j + 1, headingFont());
     }
     for (int d = 1; d <= monthDays_; ++d) {
         for (int c = 0; c < kDayColumns; ++c)
             dayGrid_->setText(d, c, {});
-        dayGrid_->setText(d, 0, qt(std::to_string(d)));
-        dayGrid_->setText(d, 1, qt(weekdayName(curYear, curMonth, d)));
+        dayGrid_->setText(d, 0, platform::toQString(std::to_string(d)));
+        dayGrid_->setText(d, 1, platform::toQString(weekdayName(curYear, curMonth, d)));
         dayGrid_->setCellFont(d, 1, headingFont());
     }
     for (int r = 1; r <= 4; ++r)
@@ -183,12 +180,12 @@ void SalesListWindow::hyouji2() {
     platform::Grid::Filling summaryFilling(*summaryGrid_);
     for (int d = 1; d <= static_cast<int>(list_.days.size()); ++d)
         for (int j = 0; j < kSalesListColumns; ++j)
-            dayGrid_->setText(d, j + 2, qt(list_.days[d - 1][j]));
+            dayGrid_->setText(d, j + 2, platform::toQString(list_.days[d - 1][j]));
     for (int r = 1; r <= 4; ++r) {
-        summaryGrid_->setText(r, 0, qt(kSalesListSummaryLabels[r - 1]));
+        summaryGrid_->setText(r, 0, platform::toQString(kSalesListSummaryLabels[r - 1]));
         summaryGrid_->setCellFont(r, 0, headingFont());
         for (int j = 0; j < kSalesListColumns; ++j)
-            summaryGrid_->setText(r, j + 1, qt(list_.summary[r - 1][j]));
+            summaryGrid_->setText(r, j + 1, platform::toQString(list_.summary[r - 1][j]));
     }
 }
 

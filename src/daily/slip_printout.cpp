@@ -3,6 +3,7 @@
 #include "guest_slips.h"
 #include "platform/file_names.h"
 #include "platform/printer.h"
+#include "platform/text.h"
 #include "storage/display_format.h"
 
 #include <QList>
@@ -15,11 +16,7 @@ namespace lukana {
 namespace {
 
 constexpr int kRowsPerPage = 43;
-constexpr double kLeft = 40, kRight = 980;
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
+constexpr double kSlipLeft = 40, kSlipRight = 980;
 
 double rowTop(int row) {
     return 100.0 * row + 270;
@@ -39,7 +36,7 @@ class SlipPage {
         const std::string title = head_.busyoName + "  ： " + Str(head_.year) + " 年 " +
                                   Str(head_.month) + " 月" + Str(head_.day) + " 日の詳細日報" +
                                   Str(page_) + "/" + Str(pageCount_);
-        w_.text({200, 60}, q(title));
+        w_.text({200, 60}, platform::toQString(title));
         w_.setFontSize(8);
         static const struct {
             const char* text;
@@ -56,14 +53,14 @@ class SlipPage {
 
     // A figure ending just inside the rule right of its column.
     void right(double rule, double y, const std::string& text) {
-        platform::textBeforeRule(w_, rule, y, q(text));
+        platform::textBeforeRule(w_, rule, y, platform::toQString(text));
     }
 
     void frame(int rows) {
         const double bottom = 100.0 * rows + 370;
         w_.setLineWidth(4);
-        w_.box({kLeft, 170}, {kRight, bottom});
-        w_.line({kLeft, 370}, {kRight, 370});
+        w_.box({kSlipLeft, 170}, {kSlipRight, bottom});
+        w_.line({kSlipLeft, 370}, {kSlipRight, 370});
         w_.setLineWidth(1);
         w_.line({500, 270}, {700, 270});
         for (double x : {90, 140, 190, 240, 290, 360, 430, 500, 600, 700, 770, 870})
@@ -127,12 +124,12 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
         paidTotal += v[kSlipPaid];
         const double count = std::nearbyint(people[6]);
         if (count > 0)
-            page.right(kRight, y,
+            page.right(kSlipRight, y,
                        Format(static_cast<float>(static_cast<float>(v[kSlipPaid]) /
                                                  static_cast<float>(count)),
                               "\\@###,###"));
         w.setLineWidth(1);
-        w.line({kLeft, rowTop(line)}, {kRight, rowTop(line)});
+        w.line({kSlipLeft, rowTop(line)}, {kSlipRight, rowTop(line)});
     }
     page.frame(line);
 
@@ -144,9 +141,9 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
     page.right(770, y, stayText(stayTotal));
     page.right(870, y, Format(paidTotal, "\\\\###,###"));
     if (personTotals[6] > 0)
-        page.right(kRight, y, Format(paidTotal / personTotals[6], "\\@###,###"));
+        page.right(kSlipRight, y, Format(paidTotal / personTotals[6], "\\@###,###"));
     w.setLineWidth(4);
-    w.box({kLeft, rowTop(r)}, {kRight, 100.0 * r + 370});
+    w.box({kSlipLeft, rowTop(r)}, {kSlipRight, 100.0 * r + 370});
     w.setLineWidth(1);
     for (double x : {90, 140, 190, 240, 290, 360, 430, 500, 550, 600, 650, 700, 770, 870})
         w.line({x, rowTop(r)}, {x, 100.0 * r + 370});

@@ -1,6 +1,7 @@
 #include "damaged_file.h"
 
 #include "message_box.h"
+#include "text.h"
 
 #include <filesystem>
 
@@ -23,7 +24,7 @@ QString notMovedAsideMessage(const QString& file, const std::string& path) {
 
 void tellDamagedFile(const std::string& path, const std::optional<std::string>& movedTo,
                      bool rebuilt) {
-    const QString file = QString::fromStdString(std::filesystem::path(path).filename().string());
+    const QString file = fileNameText(path);
     msgBox(movedTo ? movedAsideMessage(file, *movedTo, rebuilt) : notMovedAsideMessage(file, path),
            Buttons::Ok, Icon::Warning);
 }

@@ -2,6 +2,7 @@
 
 #include "department_folders.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "postal_lookup.h"
 #include "rename_dialogs.h"
 #include "storage/masters.h"
@@ -65,9 +66,6 @@ AccountFields accountFields(BusyoRec& r, int account) {
             &r.otherAccountNumber[j]};
 }
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 std::string s(const QString& q) {
     return q.toStdString();
 }
@@ -317,28 +315,28 @@ void DepartmentRegister::Hyouji() {
         return;
     BusyoRec& r = busyoRecs[static_cast<size_t>(selIndex)];
     hyoujiChu = 1;
-    areaBoxes[0]->setText(q(r.prefecture));
-    areaBoxes[1]->setText(q(r.city));
-    areaBoxes[2]->setText(q(r.town));
-    streetBox->setText(q(r.street));
-    telBox->setText(q(r.tel));
-    faxBox->setText(q(r.fax));
-    postalCodeBox->setText(q(r.postalCode));
+    areaBoxes[0]->setText(platform::toQString(r.prefecture));
+    areaBoxes[1]->setText(platform::toQString(r.city));
+    areaBoxes[2]->setText(platform::toQString(r.town));
+    streetBox->setText(platform::toQString(r.street));
+    telBox->setText(platform::toQString(r.tel));
+    faxBox->setText(platform::toQString(r.fax));
+    postalCodeBox->setText(platform::toQString(r.postalCode));
     setTransferKind(r.transferKind);
-    companyCodeBox->setText(q(r.companyCode));
-    companyKanaBox->setText(q(r.companyKana));
+    companyCodeBox->setText(platform::toQString(r.companyCode));
+    companyKanaBox->setText(platform::toQString(r.companyKana));
     for (size_t k = 0; k < accounts.size(); ++k) {
         const Account& a = accounts[k];
         const AccountFields f = accountFields(r, static_cast<int>(k));
         if (a.holder)
-            a.holder->setText(q(*f.holder));
-        a.bank->setText(q(*f.bankName));
+            a.holder->setText(platform::toQString(*f.holder));
+        a.bank->setText(platform::toQString(*f.bankName));
         // The code before the branch name, so that the branch list is that bank's.
-        a.bankCode->setText(q(*f.bankCode));
-        a.branch->setText(q(*f.branchName));
-        a.branchCode->setText(q(*f.branchCode));
+        a.bankCode->setText(platform::toQString(*f.bankCode));
+        a.branch->setText(platform::toQString(*f.branchName));
+        a.branchCode->setText(platform::toQString(*f.branchCode));
         a.type->setListIndex(*f.type >= 0 && *f.type < a.type->count() ? *f.type : -1);
-        a.number->setText(q(*f.number));
+        a.number->setText(platform::toQString(*f.number));
     }
     hyoujiChu = 0;
 }
@@ -429,7 +427,7 @@ bool DepartmentRegister::applyRename(int row) {
         return true;
     // The folder first: when it cannot move, record and folder keep the old name.
     if (Status moved = moveDepartmentFolder(oldName, newName); !moved) {
-        msgBox(q(moved.message()), Buttons::Ok, Icon::Warning);
+        msgBox(platform::toQString(moved.message()), Buttons::Ok, Icon::Warning);
         return false;
     }
     (void)editor().rename(row, newName);
@@ -477,9 +475,9 @@ void DepartmentRegister::onPostalLookupClicked() {
         return;
     }
     const KenAllRow& found = kenAllRows[static_cast<size_t>(row)];
-    areaBoxes[0]->setText(q(found.prefecture));
-    areaBoxes[1]->setText(q(found.city));
-    areaBoxes[2]->setText(q(found.town));
+    areaBoxes[0]->setText(platform::toQString(found.prefecture));
+    areaBoxes[1]->setText(platform::toQString(found.city));
+    areaBoxes[2]->setText(platform::toQString(found.town));
 }
 
 void DepartmentRegister::onTransferKindClicked() {

@@ -9,12 +9,12 @@
 namespace lukana {
 
 Status mergeIdCountersWithFile(const std::string& path) {
-    const std::array<int*, 10> slots{&ttidSlot1, &ttidTenpo,   &ttidKanri, &ttidSlot4,
-                                     &ttidSiire, &ttidTekiyou, &ttidTy,    &ttidSlot8,
-                                     &ttidKouza, &ttidKyoutuu};
+    const std::array<int*, 10> counters{&ttidSlot1, &ttidTenpo,   &ttidKanri, &ttidSlot4,
+                                        &ttidSiire, &ttidTekiyou, &ttidTy,    &ttidSlot8,
+                                        &ttidKouza, &ttidKyoutuu};
     std::array<int, 10> inMemory{};
-    for (size_t i = 0; i < slots.size(); ++i)
-        inMemory[i] = *slots[i];
+    for (size_t i = 0; i < counters.size(); ++i)
+        inMemory[i] = *counters[i];
 
     const std::string savedPath = filePath;
     filePath = path;
@@ -22,8 +22,8 @@ Status mergeIdCountersWithFile(const std::string& path) {
     const Status read = ttidModosi();
     filePath = savedPath;
 
-    for (size_t i = 0; i < slots.size(); ++i)
-        *slots[i] = read ? std::max(inMemory[i], *slots[i]) : inMemory[i];
+    for (size_t i = 0; i < counters.size(); ++i)
+        *counters[i] = read ? std::max(inMemory[i], *counters[i]) : inMemory[i];
     return read;
 }
 

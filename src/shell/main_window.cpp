@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 #include "registers/damaged_files.h"
 #include "registers/openers.h"
 #include "shell_state.h"
@@ -43,12 +44,9 @@ int toTwips(int pixels, double dotsPerInch) {
 
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QString saveFailureText(const QString& what, const Status& s) {
-    return QStringLiteral("%1 を保存できませんでした。\r%2").arg(what, q(s.message()));
+    return QStringLiteral("%1 を保存できませんでした。\r%2")
+        .arg(what, platform::toQString(s.message()));
 }
 
 void tellMovedAside(const QString& file, const std::string& movedTo) {
@@ -316,7 +314,8 @@ void MainWindow::saigo() {
             s = copyDataRoot(backupRoot());
         }
         if (!s)
-            msgBox(QStringLiteral("自動バックアップに失敗しました。\r%1").arg(q(s.message())),
+            msgBox(QStringLiteral("自動バックアップに失敗しました。\r%1")
+                       .arg(platform::toQString(s.message())),
                    Buttons::Ok, Icon::Warning);
     }
 

@@ -167,6 +167,13 @@ extern double koteihi;
 extern NippouMonth nippouMonth;
 
 // ---- one month of vouchers ----
+// The kinds of party a voucher names in toKind and fromKind.
+namespace partyKind {
+inline constexpr int kSupplier = 1;
+inline constexpr int kDepartment = 2; // id 0 the department, 1 head office
+inline constexpr int kBank = 4;       // id 1 the main account, 2.. the further slots
+inline constexpr int kIncomeSource = 5;
+} // namespace partyKind
 struct DenpyouDay {
     int denpyouCount = 0;
     std::array<int, kDenpyouCapacity> toKind{};
@@ -196,7 +203,7 @@ extern std::vector<double> zanBalances;
 
 // ---- the daily report's working month ----
 extern int nippouYearLoaded, nippouMonthLoaded; // 0 makes the next show load again
-extern int reportChanged; // the month in memory differs from its file
+extern int reportChanged;                       // the month in memory differs from its file
 extern int detailChanged; // the guest slips of the shown day changed since the slips opened
 
 // Back to the state of a fresh start: every value zero or empty, lists at full capacity.

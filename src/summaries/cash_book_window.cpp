@@ -6,6 +6,7 @@
 #include "platform/file_names.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
+#include "platform/text.h"
 #include "registers/damaged_files.h"
 #include "storage/display_format.h"
 #include "storage/routines.h"
@@ -100,7 +101,7 @@ std::string CashBookWindow::busyoName() const {
 }
 
 PartyKey CashBookWindow::shownParty() const {
-    return partyAt(filters->parties(), filterSel[kToParty]).value_or(PartyKey{2, 0});
+    return partyAt(filters->parties(), filterSel[kToParty]).value_or(kDepartmentCash);
 }
 
 void CashBookWindow::ZanHyou() {
@@ -156,10 +157,8 @@ void CashBookWindow::tellNotices() {
         const QString file = QString::fromStdString(n.file);
         switch (n.kind) {
         case BalanceNotice::Kind::MovedAside:
-            msgBox(movedAsideMessage(
-                       QString::fromStdString(std::filesystem::path(n.file).filename().string()),
-                       n.detail, false),
-                   Buttons::Ok, Icon::Warning);
+            msgBox(movedAsideMessage(platform::fileNameText(n.file), n.detail, false), Buttons::Ok,
+                   Icon::Warning);
             break;
         case BalanceNotice::Kind::KeptDamaged:
             msgBox(QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r"

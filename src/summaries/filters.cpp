@@ -21,10 +21,10 @@ std::string shownBusyoName() {
 
 // The department, head office and the four bank items every party list ends with.
 void addOwnParties(PartyList& list) {
-    list.add(shownBusyoName(), kBusyoKind, 0);
-    list.add("本部", kBusyoKind, 1);
+    list.add(shownBusyoName(), partyKind::kDepartment, 0);
+    list.add("本部", partyKind::kDepartment, 1);
     for (int bank = 1; bank <= 4; ++bank)
-        list.add(bankPartyText(bank), kBankKind, bank);
+        list.add(bankPartyText(bank), partyKind::kBank, bank);
 }
 
 template <typename T> bool within(const std::vector<T>& list, int index, int count) {
@@ -49,7 +49,7 @@ PartyList summaryPartyList() {
         {siireCount, static_cast<int>(siireNames.size()), static_cast<int>(siireBusyoIds.size())});
     for (int i = 0; i < count; ++i)
         if (siireBusyoIds[i] == busyoId || siireBusyoIds[i] == 0)
-            list.add(siireNames[i], kSupplierKind, i);
+            list.add(siireNames[i], partyKind::kSupplier, i);
     addOwnParties(list);
     return list;
 }
@@ -113,12 +113,12 @@ std::optional<PartyKey> partyAt(const PartyList& parties, int position) {
     const int kind = parties.partyKinds[position];
     const int id = parties.partyIds[position];
     switch (kind) {
-    case kSupplierKind:
+    case partyKind::kSupplier:
         if (!within(siireIds, id, siireCount))
             return std::nullopt;
         return PartyKey{kind, siireIds[id]};
-    case kBusyoKind:
-    case kBankKind:
+    case partyKind::kDepartment:
+    case partyKind::kBank:
         return PartyKey{kind, id};
     default:
         return std::nullopt;

@@ -19,11 +19,6 @@ enum FilterList {
     kEntryType = 4
 };
 
-// Party codes as vouchers use them.
-inline constexpr int kSupplierKind = 1;
-inline constexpr int kBusyoKind = 2; // id 0 the department, 1 head office
-inline constexpr int kBankKind = 4;  // id 1 the main account, 2.. the further slots
-
 // The items of a party list with the kind and id each stands for. A supplier item keeps the
 // supplier's position in the supplier list as its id, not the supplier's id.
 struct PartyList {
@@ -76,6 +71,8 @@ struct PartyKey {
         return voucherKind == kind && voucherId == id;
     }
 };
+// The department's own cash, the party a cash book follows unless another is chosen.
+inline constexpr PartyKey kDepartmentCash{partyKind::kDepartment, 0};
 // The party that a list position stands for (a supplier by its id); nothing for a position
 // without a party.
 std::optional<PartyKey> partyAt(const PartyList& parties, int position);

@@ -37,11 +37,11 @@ PartyNames::PartyNames() {
 const std::string& PartyNames::aiteMei(int kind, int id) const {
     static const std::string kHeadOffice = "本部";
     switch (kind) {
-    case kSupplierKind:
+    case partyKind::kSupplier:
         return lookup(suppliers_, id);
-    case kBusyoKind:
+    case partyKind::kDepartment:
         return id == 0 ? busyoName_ : kHeadOffice;
-    case kBankKind:
+    case partyKind::kBank:
         return id >= 1 && id <= 5 ? banks_[id] : kNone;
     default:
         return kNone;

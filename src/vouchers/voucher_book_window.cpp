@@ -5,6 +5,7 @@
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
+#include "platform/text.h"
 #include "platform/widget_events.h"
 #include "storage/display_format.h"
 #include "storage/masters.h"
@@ -32,10 +33,6 @@ namespace lukana {
 using namespace platform;
 
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QLabel* helpText(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -186,12 +183,12 @@ void VoucherBookWindow::formLoad() {
     entryTypeEditor->clear();
     QStringList departments;
     for (int i = 0; i < busyoCount; ++i)
-        departments << q(busyoNames[i]);
+        departments << platform::toQString(busyoNames[i]);
     fillQuietly(*departmentChoice, departments);
     hyoujiChu = 0;
     QStringList types;
     for (int t = 0; t < kEntryTypeCount; ++t)
-        types << q(entryTypeWord(t));
+        types << platform::toQString(entryTypeWord(t));
     fillQuietly(*entryTypeEditor, types);
     setInputEnabled(false);
 }
@@ -257,7 +254,9 @@ void VoucherBookWindow::setInputEnabled(bool enabled) {
 }
 
 QString VoucherBookWindow::departmentName() const {
-    return denpyouBusyo >= 0 && denpyouBusyo < busyoCount ? q(busyoNames[denpyouBusyo]) : QString();
+    return denpyouBusyo >= 0 && denpyouBusyo < busyoCount
+               ? platform::toQString(busyoNames[denpyouBusyo])
+               : QString();
 }
 
 // ---- the month ----
@@ -265,7 +264,8 @@ QString VoucherBookWindow::departmentName() const {
 void VoucherBookWindow::hyouji2() {
     Hyouji();
     setWindowTitle(QStringLiteral("仕入仕訳票(%1)  %2年%3月%4日")
-                       .arg(departmentName(), q(Str(curYear)), q(Str(curMonth)), q(Str(curDay))));
+                       .arg(departmentName(), platform::toQString(Str(curYear)),
+                            platform::toQString(Str(curMonth)), platform::toQString(Str(curDay))));
     if (curMonth != denpyouMonthLoaded || curYear != denpyouYearLoaded || busyoReload > 0) {
         tellDamagedFiles(months_.load(busyoNames[denpyouBusyo], curYear, curMonth));
         daysInMonth = Nissuu(curYear, curMonth);
@@ -332,7 +332,8 @@ bool VoucherBookWindow::hozon() {
     const Status s = months_.save(name, curYear, curMonth);
     if (!s) {
         msgBox(QStringLiteral("%1 を保存できませんでした。\r%2")
-                   .arg(q(monthFileName(curYear, curMonth, "u.dat")), q(s.message())),
+                   .arg(platform::toQString(monthFileName(curYear, curMonth, "u.dat")),
+                        platform::toQString(s.message())),
                Buttons::Ok, Icon::Critical);
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include "platform/grid.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "platform/widget_events.h"
 #include "storage/display_format.h"
 #include "storage/months.h"
@@ -20,10 +21,6 @@ namespace lukana {
 using namespace platform;
 
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 const QString kFullDayMessage = QStringLiteral("1日に入力できる伝票は401件までです。");
 
@@ -136,7 +133,7 @@ void VoucherBookWindow::placeEditor() {
         list = from ? fromChoices(day.entryType[slot]) : toChoices(day.entryType[slot]);
         QStringList texts;
         for (const PartyChoice& c : list)
-            texts << q(c.text);
+            texts << platform::toQString(c.text);
         fillQuietly(*box, texts);
         box->setListIndexQuietly(itemOf(*box, cell));
         editor = box;
@@ -155,7 +152,7 @@ void VoucherBookWindow::placeEditor() {
         {
             QStringList texts;
             for (const SubAccountChoice& c : subAccountChoices_)
-                texts << q(c.text);
+                texts << platform::toQString(c.text);
             fillQuietly(*subAccountEditor, texts);
         }
         subAccountEditor->setListIndexQuietly(itemOf(*subAccountEditor, cell));
@@ -215,7 +212,7 @@ void VoucherBookWindow::onPartyChosen(ComboBox* editor, const std::vector<PartyC
     const int slot = slotOfRow(savedRow);
     if (item < 0 || item >= static_cast<int>(choices.size()) || slot < 0)
         return;
-    voucherGrid->setText(savedRow, savedCol, q(choices[item].text));
+    voucherGrid->setText(savedRow, savedCol, platform::toQString(choices[item].text));
     fitTextColumns();
     DenpyouDay& day = shownDay();
     (from ? day.fromKind : day.toKind)[slot] = choices[item].kind;
@@ -254,7 +251,7 @@ void VoucherBookWindow::onSubAccountChosen() {
     if (item < 0 || item >= static_cast<int>(subAccountChoices_.size()) || slot < 0)
         return;
     const int position = subAccountChoices_[item].position;
-    voucherGrid->setText(savedRow, savedCol, q(subAccountChoices_[item].text));
+    voucherGrid->setText(savedRow, savedCol, platform::toQString(subAccountChoices_[item].text));
     fitTextColumns();
     shownDay().subAccountId[slot] = position < tyCount ? tyIds[position] : 0;
     appendOnEntryRow();
@@ -267,7 +264,8 @@ void VoucherBookWindow::onAmountChanged() {
     if (slot < 0)
         return;
     const QString text = amountEditor->text();
-    voucherGrid->setText(row, voucherGrid->col(), q(Format(text.toStdString(), "######")));
+    voucherGrid->setText(row, voucherGrid->col(),
+                         platform::toQString(Format(text.toStdString(), "######")));
     amountTyped_[static_cast<size_t>(slot)] = true;
     // A new amount drops its own row's stored tax; other rows keep theirs.
     shownDay().tax[slot] = 0;
@@ -284,10 +282,10 @@ void VoucherBookWindow::onTaxChanged() {
     if (slot < 0)
         return;
     const QString text = taxEditor->text();
-    voucherGrid->setText(row, kTaxCol, q(Format(text.toStdString(), "######")));
+    voucherGrid->setText(row, kTaxCol, platform::toQString(Format(text.toStdString(), "######")));
     const double tax = leadingNumber(text.toStdString());
     const double amount = leadingNumber(voucherGrid->text(row, kAmountCol).toStdString());
-    voucherGrid->setText(row, kExcludedCol, q(plainDecimal(amount - tax)));
+    voucherGrid->setText(row, kExcludedCol, platform::toQString(plainDecimal(amount - tax)));
     voucherGrid->setCol(kTaxCol);
     // The tax the cell shows is the voucher's from now on (0: none, the rate decides).
     shownDay().tax[slot] = leadingNumber(voucherGrid->text(row, kTaxCol).toStdString());

@@ -3,6 +3,7 @@
 #include "voucher_book_window.h"
 
 #include "platform/grid.h"
+#include "platform/text.h"
 #include "storage/display_format.h"
 #include "storage/routines.h"
 #include "storage/state.h"
@@ -27,16 +28,12 @@ const QColor kExemptYellow(255, 255, 0);
 constexpr int kColumnWidths[VoucherBookWindow::kColumnCount] = {500,  450,  1350, 1350, 1350, 1350,
                                                                 1350, 1350, 1350, 1350, 2050};
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QString wholeYen(double value) {
-    return q(Format(value, "######"));
+    return platform::toQString(Format(value, "######"));
 }
 
 QString yen(double value) {
-    return q(Format(value, R"(\\###,###)"));
+    return platform::toQString(Format(value, R"(\\###,###)"));
 }
 
 QFont headingFont(int pointSize) {
@@ -75,11 +72,16 @@ void VoucherBookWindow::Hyouji() {
         voucherGrid->setCols(kColumnCount);
         voucherGrid->setFixedRows(1);
         const QString headings[kColumnCount] = {
-            QStringLiteral("No."),          QStringLiteral("非課税"),
-            QStringLiteral("入出金別"),     QStringLiteral("どこから"),
-            QStringLiteral("金額(税込み)"), QStringLiteral("消費税(%1%)").arg(q(Str(curTaxRate))),
-            QStringLiteral("税抜き額"),     QStringLiteral("どこへ"),
-            QStringLiteral("勘定科目"),     QStringLiteral("補助科目"),
+            QStringLiteral("No."),
+            QStringLiteral("非課税"),
+            QStringLiteral("入出金別"),
+            QStringLiteral("どこから"),
+            QStringLiteral("金額(税込み)"),
+            QStringLiteral("消費税(%1%)").arg(platform::toQString(Str(curTaxRate))),
+            QStringLiteral("税抜き額"),
+            QStringLiteral("どこへ"),
+            QStringLiteral("勘定科目"),
+            QStringLiteral("補助科目"),
             QStringLiteral("備考"),
         };
         for (int c = 0; c < kColumnCount; ++c) {
@@ -116,20 +118,26 @@ void VoucherBookWindow::hyouji3() {
             voucherGrid->setCellBackground(r, kExemptCol, kExemptYellow);
             voucherGrid->setText(r, kExemptCol,
                                  day.taxExempt[i] == 1 ? QStringLiteral("◎") : QString());
-            voucherGrid->setText(r, kEntryTypeCol, q(entryTypeWord(day.entryType[i])));
-            voucherGrid->setText(r, kToCol, q(partyName(day.toKind[i], day.toId[i], false)));
+            voucherGrid->setText(r, kEntryTypeCol,
+                                 platform::toQString(entryTypeWord(day.entryType[i])));
+            voucherGrid->setText(r, kToCol,
+                                 platform::toQString(partyName(day.toKind[i], day.toId[i], false)));
             voucherGrid->setText(r, kAmountCol, wholeYen(day.amount[i]));
-            voucherGrid->setText(r, kFromCol, q(partyName(day.fromKind[i], day.fromId[i], true)));
-            voucherGrid->setText(r, kAccountCol, q(tekiyouName(day.accountId[i])));
-            voucherGrid->setText(r, kSubAccountCol, q(tyName(day.subAccountId[i])));
-            voucherGrid->setText(r, kNoteCol, q(day.note[i]));
+            voucherGrid->setText(
+                r, kFromCol, platform::toQString(partyName(day.fromKind[i], day.fromId[i], true)));
+            voucherGrid->setText(r, kAccountCol,
+                                 platform::toQString(tekiyouName(day.accountId[i])));
+            voucherGrid->setText(r, kSubAccountCol,
+                                 platform::toQString(tyName(day.subAccountId[i])));
+            voucherGrid->setText(r, kNoteCol, platform::toQString(day.note[i]));
         }
         Sounyu();
         fitTextColumns();
     }
     int previousYear = 0, previousMonth = 0;
     monthBefore(curYear, curMonth, previousYear, previousMonth);
-    totalsFrame->setTitle(q(periodCaption(simeGenkin, curMonth, curDay, previousMonth)));
+    totalsFrame->setTitle(
+        platform::toQString(periodCaption(simeGenkin, curMonth, curDay, previousMonth)));
     gridFilling = 0;
     goukei();
 }
@@ -163,7 +171,7 @@ void VoucherBookWindow::fitTextColumns() {
 void VoucherBookWindow::lstIre() {
     QStringList titles;
     for (int i = 0; i < tekiyouCount; ++i)
-        titles << q(tekiyouNames[i]);
+        titles << platform::toQString(tekiyouNames[i]);
     fillQuietly(*accountEditor, titles);
 }
 
@@ -222,7 +230,8 @@ void VoucherBookWindow::goukei() {
         Grid::Filling filling(*supplierGrid);
         supplierGrid->setRows(1 + siireCount);
         for (int i = 0; i < siireCount; ++i)
-            summaryRow(*supplierGrid, i + 1, q(siireNames[i]), totals.supplier(siireIds[i]));
+            summaryRow(*supplierGrid, i + 1, platform::toQString(siireNames[i]),
+                       totals.supplier(siireIds[i]));
     }
     {
         Grid::Filling filling(*sourceGrid);
@@ -233,7 +242,8 @@ void VoucherBookWindow::goukei() {
         Grid::Filling filling(*accountGrid);
         accountGrid->setRows(1 + tekiyouCount);
         for (int i = 0; i < tekiyouCount; ++i)
-            summaryRow(*accountGrid, i + 1, q(tekiyouNames[i]), totals.account(tekiyouIds[i]));
+            summaryRow(*accountGrid, i + 1, platform::toQString(tekiyouNames[i]),
+                       totals.account(tekiyouIds[i]));
     }
     {
         Grid::Filling filling(*incomeGrid);

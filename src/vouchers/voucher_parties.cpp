@@ -9,9 +9,6 @@ namespace lukana {
 
 namespace {
 
-constexpr int kSupplier = 1;
-constexpr int kOwn = 2;
-constexpr int kBank = 4;
 constexpr int kOtherBankSlots = 4;
 
 const BusyoRec* department() {
@@ -51,15 +48,15 @@ std::vector<PartyChoice> choices(int groups) {
         const int n = std::min<int>(siireCount, static_cast<int>(siireNames.size()));
         for (int i = 0; i < n; ++i)
             if (siireBusyoIds[i] == own || siireBusyoIds[i] == 0)
-                list.push_back({siireNames[i], kSupplier, siireIds[i]});
+                list.push_back({siireNames[i], partyKind::kSupplier, siireIds[i]});
     }
     if (groups & Department)
-        list.push_back({departmentName(), kOwn, 0});
+        list.push_back({departmentName(), partyKind::kDepartment, 0});
     if (groups & Headquarters)
-        list.push_back({"本部", kOwn, 1});
+        list.push_back({"本部", partyKind::kDepartment, 1});
     if (groups & Banks) // the fourth further slot is never offered
         for (int slot = 1; slot <= 4; ++slot)
-            list.push_back({bankText(slot, false), kBank, slot});
+            list.push_back({bankText(slot, false), partyKind::kBank, slot});
     return list;
 }
 
@@ -73,16 +70,16 @@ std::string entryTypeWord(int entryType) {
 
 std::string partyName(int kind, int id, bool fromColumn) {
     switch (kind) {
-    case kSupplier: {
+    case partyKind::kSupplier: {
         const int n = std::min<int>(siireCount, static_cast<int>(siireNames.size()));
         for (int i = 0; i < n; ++i)
             if (siireIds[i] == id)
                 return siireNames[i];
         return !fromColumn && id == -1 ? "その他" : "";
     }
-    case kOwn:
+    case partyKind::kDepartment:
         return id == 0 ? departmentName() : "本部";
-    case kBank:
+    case partyKind::kBank:
         return bankText(id, true);
     default:
         return "";

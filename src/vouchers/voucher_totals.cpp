@@ -9,10 +9,6 @@
 namespace lukana {
 
 namespace {
-// Party kinds of a voucher.
-constexpr int kSupplier = 1;
-constexpr int kDepartment = 2;
-constexpr int kIncomeSource = 5;
 
 Money lookup(const std::unordered_map<int, Money>& map, int id) {
     auto it = map.find(id);
@@ -38,11 +34,12 @@ void addDays(VoucherTotals& totals, const DenpyouMonth& month, DayRange days, in
 void VoucherTotals::add(const DenpyouDay& day, int index, double amount, double excluded) {
     period.add(amount, excluded);
     byAccount[day.accountId[index]].add(amount, excluded);
-    if (day.toKind[index] == kSupplier)
+    if (day.toKind[index] == partyKind::kSupplier)
         bySupplier[day.toId[index]].add(amount, excluded);
-    if (day.fromKind[index] == kDepartment)
+    if (day.fromKind[index] == partyKind::kDepartment)
         payingSource.add(amount, excluded);
-    if (day.fromKind[index] == kIncomeSource && day.toKind[index] == kDepartment)
+    if (day.fromKind[index] == partyKind::kIncomeSource &&
+        day.toKind[index] == partyKind::kDepartment)
         departmentIncome.add(amount, excluded);
 }
 

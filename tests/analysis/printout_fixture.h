@@ -3,6 +3,7 @@
 #include "analysis/analysis.h"
 #include "analysis/printout_support.h"
 #include "platform/print_recording.h"
+#include "support/printed_text.h"
 #include "support/ui_script.h"
 
 #include <QRegularExpression>
@@ -38,18 +39,6 @@ inline std::vector<RankingRow> ranking(const std::vector<std::int64_t>& values) 
 
 inline std::vector<RankingRow> ranking(int count, std::int64_t value) {
     return ranking(std::vector<std::int64_t>(count, value));
-}
-
-inline QString at(double x, double y, const QString& text) {
-    return QStringLiteral("%1,%2 %3").arg(x, 0, 'g', 10).arg(y, 0, 'g', 10).arg(text);
-}
-
-inline QString at(double x, double y, const std::string& text) {
-    return at(x, y, QString::fromStdString(text));
-}
-
-inline QString at(double x, double y, const char* text) {
-    return at(x, y, QString::fromUtf8(text));
 }
 
 // The calls of a page that start with `op` ("fillbox", "line", …).

@@ -57,7 +57,7 @@ class WindowPrintoutsTest : public ::testing::Test {
     std::unique_ptr<AnalysisWindow> window;
 };
 
-const QString kPeriod = QStringLiteral("【集客状況 2003年 12月 1日～ 2003年 12月 31日 ");
+const QString kShownPeriod = QStringLiteral("【集客状況 2003年 12月 1日～ 2003年 12月 31日 ");
 
 } // namespace
 
@@ -65,7 +65,7 @@ TEST_F(WindowPrintoutsTest, ChartPrintButtonPrintsTheChartOfTheChosenKind) {
     const PrintRecording bar = press(window->rankingPrintButton());
     EXPECT_EQ(bar.documentName, "集客状況レポート_20031201-20031231");
     EXPECT_EQ(bar.texts(0).mid(0, 3),
-              (QStringList{"200,100 集客状況レポート", "400,270 " + kPeriod,
+              (QStringList{"200,100 集客状況レポート", "400,270 " + kShownPeriod,
                            QStringLiteral("400,330  曜日:全て  客層:全て")}));
     EXPECT_TRUE(bar.texts(0).contains("100,520 21時"));
     EXPECT_TRUE(bar.texts(0).contains("100,720 18時"));
@@ -102,7 +102,7 @@ TEST_F(WindowPrintoutsTest, PrintoutsShowTheDetailedConditionOfTheLastRecalculat
 
     window->detailFrame()->recalculateButton()->click();
     const QStringList texts = press(window->tablePrintButton()).texts(0);
-    EXPECT_EQ(texts[0], "300,40 " + kPeriod);
+    EXPECT_EQ(texts[0], "300,40 " + kShownPeriod);
     EXPECT_TRUE(texts[1].contains(QStringLiteral("男性: 2人ピタ")));
     EXPECT_TRUE(texts[3].endsWith(",400 1位")); // the table starts below the two-piece condition
     EXPECT_EQ(texts[5], "500,400 " + window->rankingGrid()->text(1, 1));

@@ -95,3 +95,9 @@ class DailyReportTest : public ::testing::Test {
     TempDir drive;
     TestScript script;
 };
+
+// One step of a spinner of the report's date navigator.
+inline void step(lukana::DailyReportWindow& w, lukana::platform::DatePart part, bool up) {
+    lukana::platform::Spinner* s = w.dateNavigator()->boxes()->spinner(part);
+    up ? s->stepUp() : s->stepDown();
+}

@@ -41,11 +41,6 @@ bool anyEditorShown(const DailyReportWindow& w) {
     return false;
 }
 
-void step(DailyReportWindow& w, DatePart part, bool up) {
-    Spinner* s = w.dateNavigator()->boxes()->spinner(part);
-    up ? s->stepUp() : s->stepDown();
-}
-
 // The damaged copies moved aside from path.
 std::vector<std::string> asideCopies(const std::string& path) {
     std::vector<std::string> out;

@@ -26,10 +26,6 @@ struct NavigationCase {
     bool monthSaved; // the month left was written with the edit
 };
 
-void step(DailyReportWindow& w, DatePart part, bool up) {
-    Spinner* s = w.dateNavigator()->boxes()->spinner(part);
-    up ? s->stepUp() : s->stepDown();
-}
 void typeInto(DailyReportWindow& w, DatePart part, const QString& text) {
     w.dateNavigator()->boxes()->box(part)->setText(text);
 }

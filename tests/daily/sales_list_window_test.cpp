@@ -11,6 +11,7 @@
 #include "storage/state.h"
 #include "support/files.h"
 #include "support/printed_rules.h"
+#include "support/printed_text.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
 
@@ -27,17 +28,17 @@ using namespace lukana::platform;
 
 namespace {
 
-const std::string kBusyo = "本店";
+const std::string kListBusyo = "本店";
 
 class SalesListWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         resetSharedState();
         driveRoot = drive.str();
-        std::filesystem::create_directories(busyoFolderPath(kBusyo));
+        std::filesystem::create_directories(busyoFolderPath(kListBusyo));
         busyoCount = 2;
         busyoRecs.resize(kBusyoCapacity);
-        busyoRecs[0].name = kBusyo;
+        busyoRecs[0].name = kListBusyo;
         busyoRecs[0].id = 1;
         busyoRecs[1].name = "支店";
         busyoRecs[1].id = 2;
@@ -69,7 +70,7 @@ class SalesListWindowTest : public ::testing::Test {
         day.kaidasiGaku[0] = 1000;
         day.kaidasiSiireId[1] = 3000;
         day.kaidasiGaku[1] = 500;
-        ASSERT_TRUE(writeNippouMonth(nippouPath(kBusyo, year, month, olderName), *m, 0).ok());
+        ASSERT_TRUE(writeNippouMonth(nippouPath(kListBusyo, year, month, olderName), *m, 0).ok());
     }
 
     TempDir drive;
@@ -217,10 +218,6 @@ TEST_F(SalesListWindowTest, WithoutDepartmentsItSaysSoAndCloses) {
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, QStringLiteral("先に店舗を登録する必要があります。"));
     EXPECT_FALSE(window.isOpen());
-}
-
-QString at(double x, double y, const QString& text) {
-    return QStringLiteral("%1,%2 %3").arg(x, 0, 'g', 10).arg(y, 0, 'g', 10).arg(text);
 }
 
 TEST_F(SalesListWindowTest, PrintsOneLandscapePage) {

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "support/files.h"
 #include "support/printed_rules.h"
+#include "support/printed_text.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
 
@@ -41,10 +42,6 @@ PrintRecording printed(const NippouDay& day, int failAt = 0) {
         return {};
     }
     return script.printouts()[0];
-}
-
-QString at(double x, double y, const QString& text) {
-    return QStringLiteral("%1,%2 %3").arg(x, 0, 'g', 10).arg(y, 0, 'g', 10).arg(text);
 }
 
 // The left edge of a figure ending a quarter digit before rule.

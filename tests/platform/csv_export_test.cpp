@@ -1,5 +1,6 @@
 #include "platform/csv_export.h"
 #include "platform/pointer.h"
+#include "platform/text.h"
 #include "storage/atomic_file.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
@@ -22,10 +23,6 @@ const QString kExists = QStringLiteral("そのファイルは存在します。�
 const QString kSaved = QStringLiteral("ﾌｧｲﾙ処理に成功しました");
 const QString kFailed = QStringLiteral("ファイルの作成に失敗しました");
 
-QString q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
-
 // The text of a two-line file, checking that the pointer is busy while it is built.
 std::string builtText() {
     EXPECT_EQ(mousePointer(), Pointer::Busy);
@@ -41,7 +38,7 @@ TEST(CsvExport, SavesInCp932WithTheDialogAsAskedAndOneSuccessMessage) {
     TempDir dir;
     const auto path = dir.path() / "uriage"; // no extension added
     TestScript script;
-    script.saveFile(q(path)).answer(Answer::Ok);
+    script.saveFile(toQString(path)).answer(Answer::Ok);
     EXPECT_EQ(saveCsvFile(builtText), CsvSaveResult::Saved);
     EXPECT_EQ(readBytes(path.string()), kFileBytes);
     EXPECT_EQ(mousePointer(), Pointer::Normal);
@@ -64,7 +61,10 @@ TEST(CsvExport, AnExistingFileIsAskedAboutAndNoOpensTheDialogAgain) {
     const auto path = dir.path() / "uriage.csv";
     writeBytes(path.string(), "old");
     TestScript script;
-    script.saveFile(q(path)).answer(Answer::No).saveFile(q(path)).answer(Answer::Yes);
+    script.saveFile(toQString(path))
+        .answer(Answer::No)
+        .saveFile(toQString(path))
+        .answer(Answer::Yes);
     script.answer(Answer::Ok);
     EXPECT_EQ(saveCsvFile(builtText), CsvSaveResult::Saved);
     EXPECT_EQ(readBytes(path.string()), kFileBytes);
@@ -87,7 +87,7 @@ TEST(CsvExport, CancelWritesNothingAndBuildsNothing) {
     for (bool afterDecline : {false, true}) {
         TestScript script;
         if (afterDecline)
-            script.saveFile(q(path)).answer(Answer::No);
+            script.saveFile(toQString(path)).answer(Answer::No);
         script.saveFile(std::nullopt);
         bool built = false;
         EXPECT_EQ(saveCsvFile([&] {
@@ -130,7 +130,7 @@ TEST(CsvExport, AFailedWriteSaysSoAndLeavesTheOldFile) {
             lukana::setWriteFaultHook(
                 [](lukana::WriteStage s) { return s == lukana::WriteStage::Write; });
         TestScript script;
-        script.saveFile(q(path));
+        script.saveFile(toQString(path));
         if (exists)
             script.answer(Answer::Yes);
         script.answer(Answer::Ok);

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_names.h"
 #include "platform/printer.h"
+#include "platform/text.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
 
@@ -20,10 +21,6 @@ namespace {
 QString documents() {
     const QString d = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(d).isDir() ? d : QDir::homePath();
-}
-
-QString q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
 }
 
 // The file the print dialog offers for a document; the dialog is then answered with a PDF
@@ -66,7 +63,7 @@ TEST(FileNames, CsvDialogProposesTheNameInTheFolderLastUsedForCsv) {
     const auto build = [] { return std::string("a"); };
     {
         TestScript script;
-        script.saveFile(q(dir.path() / "first.csv")).answer(Answer::Ok);
+        script.saveFile(toQString(dir.path() / "first.csv")).answer(Answer::Ok);
         EXPECT_EQ(saveCsvFile(build, QStringLiteral("売上一覧_本店_202612")), CsvSaveResult::Saved);
         script.saveFile(std::nullopt);
         EXPECT_EQ(saveCsvFile(build, QStringLiteral("月別集計_本店_2026")),
@@ -74,7 +71,7 @@ TEST(FileNames, CsvDialogProposesTheNameInTheFolderLastUsedForCsv) {
         ASSERT_EQ(script.saveRequests().size(), 2u);
         EXPECT_EQ(script.saveRequests()[0].folder, documents());
         EXPECT_EQ(script.saveRequests()[0].suggested, "売上一覧_本店_202612.csv");
-        EXPECT_EQ(script.saveRequests()[1].folder, q(dir.path()));
+        EXPECT_EQ(script.saveRequests()[1].folder, toQString(dir.path()));
         EXPECT_EQ(script.saveRequests()[1].suggested, "月別集計_本店_2026.csv");
     }
     // A printout to a file has a folder of its own.
@@ -86,11 +83,11 @@ TEST(FileNames, CsvDialogProposesTheNameInTheFolderLastUsedForCsv) {
 TEST(FileNames, PrintDialogProposesTheNameInTheFolderLastUsedForPdf) {
     forgetFolders();
     TempDir dir;
-    const QString chosen = q(dir.path() / "mine.pdf");
+    const QString chosen = toQString(dir.path() / "mine.pdf");
     EXPECT_EQ(proposedPdf(QStringLiteral("詳細日報_本店_20261211"), chosen),
               QDir(documents()).filePath(QStringLiteral("詳細日報_本店_20261211.pdf")));
     EXPECT_EQ(proposedPdf(QStringLiteral("売上一覧_本店_202612")),
-              q(dir.path() / "売上一覧_本店_202612.pdf"));
+              toQString(dir.path() / "売上一覧_本店_202612.pdf"));
     {
         TestScript script;
         script.saveFile(std::nullopt);

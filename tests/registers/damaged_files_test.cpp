@@ -1,5 +1,6 @@
 // Register files that exist but cannot be read are moved aside before a save can replace them.
 #include "department_fixture.h"
+#include "platform/text.h"
 #include "registers/damaged_files.h"
 #include "registers/register_window.h"
 
@@ -55,7 +56,7 @@ TEST_F(DamagedFilesTest, EachRegisterMovesADamagedFileAsideTellsAndSavesAroundIt
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string path = c.path();
-        const QString file = QString::fromStdString(fs::path(path).filename().string());
+        const QString file = fileNameText(path);
         auto openAndSave = [&](TestScript& script) {
             script.window<RegisterWindow>([](RegisterWindow& w) {
                 w.saveButton->click();

@@ -144,7 +144,7 @@ struct FileCase {
     int requiredLines;
 };
 
-const FileCase kFiles[] = {
+const FileCase kMasterFiles[] = {
     {"misena.dat", fillMisena, misenaModosi, misenaHozon, 1 + 2 * 2}, // tolerant after block A
     {"tekiyou.dat", fillTekiyou, tekiyouModosi, tekiyouHozon, -1},    // strict
     {"ty.dat", fillTy, tyModosi, tyHozon, -1},                        // strict
@@ -169,7 +169,7 @@ std::vector<std::string> linesOf(const std::string& bytes) {
 }
 
 TEST_F(MastersTest, EveryFileRoundTripsByteForByte) {
-    for (const auto& c : kFiles) {
+    for (const auto& c : kMasterFiles) {
         SCOPED_TRACE(c.file);
         resetSharedState();
         c.fill();
@@ -188,7 +188,7 @@ TEST_F(MastersTest, EveryFileRoundTripsByteForByte) {
 }
 
 TEST_F(MastersTest, TruncatedFilesFailOrEndQuietlyByReaderKind) {
-    for (const auto& c : kFiles) {
+    for (const auto& c : kMasterFiles) {
         resetSharedState();
         c.fill();
         std::string path = use(c.file);

@@ -55,7 +55,7 @@ struct FileCase {
     int requiredLines; // lines the reader needs before it returns normally
     int lines;
 };
-const FileCase kFiles[] = {
+const FileCase kSettingsFiles[] = {
     {"opt.dat",
      [] {
          setTaxTable({{1989, 4, 1, 3}, {1997, 4, 1, 5}, {2014, 4, 1, 8}, {-32768, 32767, 0, -1}});
@@ -80,7 +80,7 @@ const FileCase kFiles[] = {
 };
 
 TEST_F(SettingsTest, EveryFileRoundTripsAndTruncatesByReaderKind) {
-    for (const auto& c : kFiles) {
+    for (const auto& c : kSettingsFiles) {
         SCOPED_TRACE(c.file);
         resetSharedState();
         c.fill();

@@ -12,7 +12,6 @@ using ::testing::ElementsAre;
 
 namespace {
 
-const PartyKey kCash{2, 0};
 const PartyKey kMainBank{4, 1};
 
 class CashListingTest : public summaries_test::SummariesFixture {
@@ -41,7 +40,7 @@ TEST_F(CashListingTest, WorkedExampleFromAPreviousBalance) {
     add(2004, 4, 10, {2, 1, 2, 0, 20000, 0, 2, 1, 0, "本部より"});
     add(2004, 4, 15, {2, 0, 1, 10, 5000, 0, 1, 1, 3, "仕入"});
     writeMonths();
-    list(kCash, 1000);
+    list(kDepartmentCash, 1000);
     ASSERT_EQ(listing.rows().size(), 2u);
     EXPECT_THAT(row(0), ElementsAre(" 4/ 10", "¥20,000", "¥20,000", "", "", "¥21,000", "本部",
                                     "仕入", "", "本部より"));
@@ -57,7 +56,7 @@ TEST_F(CashListingTest, ClosingDayFifteenListsTheSecondHalfOfMarchAsMonthThree) 
     for (int d : {1, 15, 16})
         add(2004, 4, d, {2, 0, 1, 10, 1});
     writeMonths();
-    list(kCash, 0, {}, {2004, 4}, 15);
+    list(kDepartmentCash, 0, {}, {2004, 4}, 15);
     std::vector<std::string> dates;
     for (size_t r = 0; r < listing.rows().size(); ++r)
         dates.push_back(row(r)[0]);
@@ -69,14 +68,14 @@ TEST_F(CashListingTest, ThirtyAfterFebruaryListsNoFebruaryDay) {
     add(2003, 3, 30, {2, 0, 1, 10, 2});
     add(2003, 3, 31, {2, 0, 1, 10, 4});
     writeMonths();
-    list(kCash, 0, {}, {2003, 3}, 30);
+    list(kDepartmentCash, 0, {}, {2003, 3}, 30);
     EXPECT_EQ(listing.syukkinKei(), 2);
 }
 
 TEST_F(CashListingTest, CashToBankShowsInBothCashBooksWithTheOtherSide) {
     add(2004, 4, 1, {2, 0, 4, 1, 3000, 0, 4});
     writeMonths();
-    list(kCash);
+    list(kDepartmentCash);
     ASSERT_EQ(listing.rows().size(), 1u);
     EXPECT_FALSE(listing.rows()[0].moneyIn);
     EXPECT_EQ(row(0)[6], "みずほ 新宿 1234567");
@@ -89,7 +88,7 @@ TEST_F(CashListingTest, CashToBankShowsInBothCashBooksWithTheOtherSide) {
 TEST_F(CashListingTest, BothSidesTheShownPartyGiveOutThenInAndTheBalanceComesBack) {
     add(2004, 4, 1, {2, 0, 2, 0, 700});
     writeMonths();
-    list(kCash, 100);
+    list(kDepartmentCash, 100);
     ASSERT_EQ(listing.rows().size(), 2u);
     EXPECT_FALSE(listing.rows()[0].moneyIn);
     EXPECT_EQ(listing.rows()[0].balance, -600);
@@ -112,7 +111,7 @@ TEST_F(CashListingTest, SwitchesLeaveOutReceivablesAndPayablesOnBothSides) {
                           {{false, true}, 2, -500},
                           {{true, true}, 1, -400}};
     for (const Case& c : cases) {
-        list(kCash, 0, c.switches);
+        list(kDepartmentCash, 0, c.switches);
         EXPECT_EQ(listing.rows().size(), c.rows);
         EXPECT_EQ(listing.matuZan(), c.closing);
         EXPECT_EQ(listing.partyClosingBalance(), c.closing);
@@ -124,7 +123,7 @@ TEST_F(CashListingTest, FiltersNarrowTheScreenButNotTheStoredBalance) {
     add(2004, 4, 2, {2, 1, 2, 0, 1000, 0, 2});
     writeMonths();
     filterSel[kEntryType] = 1; // 支払い
-    list(kCash, 50);
+    list(kDepartmentCash, 50);
     ASSERT_EQ(listing.rows().size(), 1u);
     EXPECT_EQ(listing.rows()[0].amount, 100);
     EXPECT_EQ(listing.matuZan(), -50);
@@ -135,17 +134,17 @@ TEST_F(CashListingTest, PreviousBalanceMovesEveryBalanceButNoTotal) {
     add(2004, 4, 1, {2, 1, 2, 0, 300});
     add(2004, 4, 2, {2, 0, 1, 10, 100});
     writeMonths();
-    list(kCash);
+    list(kDepartmentCash);
     const auto without = totals();
     const double first = listing.rows()[0].balance, second = listing.rows()[1].balance;
-    list(kCash, 1000);
+    list(kDepartmentCash, 1000);
     EXPECT_EQ(listing.rows()[0].balance, first + 1000);
     EXPECT_EQ(listing.rows()[1].balance, second + 1000);
     EXPECT_EQ(totals(), without);
 }
 
 TEST_F(CashListingTest, NothingListedLeavesThePreviousBalance) {
-    list(kCash, 1234);
+    list(kDepartmentCash, 1234);
     EXPECT_TRUE(listing.rows().empty());
     EXPECT_THAT(totals(), ElementsAre("¥", "¥", "¥"));
     EXPECT_EQ(listing.matuZan(), 1234);
@@ -154,7 +153,7 @@ TEST_F(CashListingTest, NothingListedLeavesThePreviousBalance) {
 TEST_F(CashListingTest, OutAboveInGivesANegativeDifference) {
     add(2004, 4, 3, {2, 0, 1, 10, 2500});
     writeMonths();
-    list(kCash);
+    list(kDepartmentCash);
     EXPECT_EQ(totals()[2], "-¥2,500");
 }
 
