@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kBusyo = "本店";
-const std::string kDamaged = "こわれた\r\n";
+const std::string kDamagedMonth = "こわれた\r\n";
 
 class MonthFilesTest : public ::testing::Test {
   protected:
@@ -102,12 +102,12 @@ TEST_F(MonthFilesTest, ADayWithVouchersGetsNothingYetTheMonthIsWritten) {
 }
 
 TEST_F(MonthFilesTest, AnUnreadableVoucherFileIsMovedAsideAndTheDayPostedIntoANewOne) {
-    writeBytes(plain, kDamaged);
+    writeBytes(plain, kDamagedMonth);
     const PostingOutcome out = postIntoVoucherMonth(kBusyo, 2026, 7, 5, *day);
     ASSERT_TRUE(out.damaged);
     ASSERT_TRUE(out.damaged->movedTo);
     EXPECT_EQ(out.damaged->path, plain);
-    EXPECT_EQ(readBytes(*out.damaged->movedTo), kDamaged);
+    EXPECT_EQ(readBytes(*out.damaged->movedTo), kDamagedMonth);
     EXPECT_FALSE(out.skipped);
     EXPECT_EQ(out.posted, 1);
     ASSERT_TRUE(out.written.ok()) << out.written.message();
@@ -115,14 +115,14 @@ TEST_F(MonthFilesTest, AnUnreadableVoucherFileIsMovedAsideAndTheDayPostedIntoANe
 }
 
 TEST_F(MonthFilesTest, AnUnreadableVoucherFileThatCannotBeMovedIsLeftAlone) {
-    writeBytes(plain, kDamaged);
+    writeBytes(plain, kDamagedMonth);
     setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
     const PostingOutcome out = postIntoVoucherMonth(kBusyo, 2026, 7, 5, *day);
     ASSERT_TRUE(out.damaged);
     EXPECT_FALSE(out.damaged->movedTo);
     EXPECT_TRUE(out.skipped);
     EXPECT_EQ(out.posted, 0);
-    EXPECT_EQ(readBytes(plain), kDamaged);
+    EXPECT_EQ(readBytes(plain), kDamagedMonth);
     EXPECT_EQ(asideCopies(plain), 0);
 }
 
@@ -136,13 +136,13 @@ TEST_F(MonthFilesTest, AFailedVoucherWriteIsReported) {
 
 TEST_F(MonthFilesTest, ADamagedWorkingMonthIsMovedAsideBeforeTheSave) {
     const std::string month = nippouPath(kBusyo, 2026, 7);
-    writeBytes(month, kDamaged);
+    writeBytes(month, kDamagedMonth);
     DailyMonthFiles files;
     auto before = std::make_unique<NippouMonth>();
     const auto damaged = files.load(kBusyo, 2026, 7, *before);
     ASSERT_EQ(damaged.size(), 1u);
     ASSERT_TRUE(damaged[0].movedTo);
-    EXPECT_EQ(readBytes(*damaged[0].movedTo), kDamaged);
+    EXPECT_EQ(readBytes(*damaged[0].movedTo), kDamagedMonth);
     nippouMonth[3].kingaku[5] = 42;
     ASSERT_TRUE(files.save(kBusyo, 2026, 7).ok());
     auto saved = std::make_unique<NippouMonth>();
@@ -153,7 +153,7 @@ TEST_F(MonthFilesTest, ADamagedWorkingMonthIsMovedAsideBeforeTheSave) {
 
 TEST_F(MonthFilesTest, ADamagedWorkingMonthThatCannotBeMovedIsNeverSavedOver) {
     const std::string month = nippouPath(kBusyo, 2026, 7);
-    writeBytes(month, kDamaged);
+    writeBytes(month, kDamagedMonth);
     setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
     DailyMonthFiles files;
     auto before = std::make_unique<NippouMonth>();
@@ -163,7 +163,7 @@ TEST_F(MonthFilesTest, ADamagedWorkingMonthThatCannotBeMovedIsNeverSavedOver) {
     const Status saved = files.save(kBusyo, 2026, 7);
     EXPECT_FALSE(saved.ok());
     EXPECT_NE(saved.message().find(month), std::string::npos);
-    EXPECT_EQ(readBytes(month), kDamaged);
+    EXPECT_EQ(readBytes(month), kDamagedMonth);
     // another month of the same department saves as ever
     EXPECT_TRUE(files.save(kBusyo, 2026, 8).ok());
 }
@@ -185,9 +185,9 @@ TEST_F(MonthFilesTest, ADamagedMonthBeforeIsMovedAsideAndReportedFirst) {
     const std::string july = nippouPath(kBusyo, 2026, 7);
     for (bool julyDamaged : {false, true}) {
         SCOPED_TRACE(julyDamaged ? "both months damaged" : "the month before damaged");
-        writeBytes(june, kDamaged);
+        writeBytes(june, kDamagedMonth);
         if (julyDamaged)
-            writeBytes(july, kDamaged);
+            writeBytes(july, kDamagedMonth);
         DailyMonthFiles files;
         auto before = std::make_unique<NippouMonth>();
         (*before)[30].kingaku[28] = 5; // what an earlier load left
@@ -195,7 +195,7 @@ TEST_F(MonthFilesTest, ADamagedMonthBeforeIsMovedAsideAndReportedFirst) {
         ASSERT_EQ(damaged.size(), julyDamaged ? 2u : 1u);
         EXPECT_EQ(damaged[0].path, june);
         ASSERT_TRUE(damaged[0].movedTo);
-        EXPECT_EQ(readBytes(*damaged[0].movedTo), kDamaged);
+        EXPECT_EQ(readBytes(*damaged[0].movedTo), kDamagedMonth);
         EXPECT_FALSE(fs::exists(june));
         EXPECT_EQ((*before)[30].kingaku[28], 0);
         if (julyDamaged) {

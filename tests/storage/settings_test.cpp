@@ -47,7 +47,7 @@ TEST_F(SettingsTest, DefaultTaxSettingsHaveTheirExactBytes) {
     EXPECT_EQ(readBytes(filePath), " 1\r\n 2000\r\n 1\r\n 1\r\n 5\r\n 0\r\n 0\r\n");
 }
 
-struct FileCase {
+struct SettingsFileCase {
     const char* file;
     void (*fill)();
     Status (*read)();
@@ -55,7 +55,7 @@ struct FileCase {
     int requiredLines; // lines the reader needs before it returns normally
     int lines;
 };
-const FileCase kSettingsFiles[] = {
+const SettingsFileCase kSettingsFiles[] = {
     {"opt.dat",
      [] {
          setTaxTable({{1989, 4, 1, 3}, {1997, 4, 1, 5}, {2014, 4, 1, 8}, {-32768, 32767, 0, -1}});
