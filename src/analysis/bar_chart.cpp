@@ -39,15 +39,13 @@ void drawFrame(Surface& s, int n) {
 
 // Up to 16 characters on one line; a longer label smaller, cut into lines.
 void drawLabel(Surface& s, const std::string& label, double bandTop) {
-    const std::vector<std::string> whole = splitByCharacters(label, 16);
-    const int pieces = static_cast<int>(whole.size());
-    if (pieces <= 1) {
+    const ChartLabelLines shaped = chartLabelLines(label, 11);
+    if (!shaped.wrapped()) {
         s.text({-830, bandTop + 40}, platform::toQString(label));
         return;
     }
-    // Never below 1 point, however long the label.
-    s.setFontSize(std::max(1, 9 - pieces));
-    const std::vector<std::string> lines = splitByCharacters(label, 3 * (pieces - 2) + 11);
+    s.setFontSize(shaped.points);
+    const std::vector<std::string>& lines = shaped.lines;
     for (std::size_t j = 0; j < lines.size(); ++j)
         s.text({-830, bandTop + 20 + 25.0 * double(j)}, platform::toQString(lines[j]));
     s.setFontSize(kFontPoints);

@@ -116,8 +116,10 @@ class BarPrinter {
 void printBarChart(const ReportHeader& header, const std::vector<RankingRow>& rows) {
     if (rows.empty())
         return;
-    runPrintout(platform::Orientation::Portrait, header, kChartPrinterMissing,
-                [&](platform::PageWriter& page) { BarPrinter(page, header).print(rows); });
+    platform::runPrintout(
+        platform::Orientation::Portrait, header.documentName(),
+        [&](platform::PageWriter& page) { BarPrinter(page, header).print(rows); },
+        kChartPrintoutOptions);
 }
 
 } // namespace lukana::analysis

@@ -2,6 +2,8 @@
 
 #include "filter_texts.h"
 
+#include <algorithm>
+
 namespace lukana::analysis {
 namespace {
 
@@ -80,6 +82,13 @@ std::vector<std::string> splitByCharacters(std::string_view text, int perLine) {
     if (!line.empty() || lines.empty())
         lines.push_back(std::move(line));
     return lines;
+}
+
+ChartLabelLines chartLabelLines(std::string_view label, int lineBase) {
+    const int pieces = static_cast<int>(splitByCharacters(label, 16).size());
+    if (pieces <= 1)
+        return {9, {std::string(label)}};
+    return {std::max(1, 9 - pieces), splitByCharacters(label, 3 * (pieces - 2) + lineBase)};
 }
 
 } // namespace lukana::analysis

@@ -23,4 +23,14 @@ std::string conditionLine(AnalysisKind kind, const Filters& filters, std::string
 // Printed lines of at most `perLine` characters (not bytes).
 std::vector<std::string> splitByCharacters(std::string_view text, int perLine = 45);
 
+// A chart label: up to 16 characters stay one line at 9 points. A longer one needs a piece for
+// each 16 characters begun; it takes 9 − pieces points (never below 1) and is cut into lines of
+// 3 × (pieces − 2) + lineBase characters.
+struct ChartLabelLines {
+    int points = 9;
+    std::vector<std::string> lines;
+    bool wrapped() const { return lines.size() > 1; }
+};
+ChartLabelLines chartLabelLines(std::string_view label, int lineBase);
+
 } // namespace lukana::analysis

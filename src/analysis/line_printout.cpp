@@ -94,8 +94,10 @@ class LinePrinter {
 void printLineChart(const ReportHeader& header, const Series& series) {
     if (lineScale(series).count == 0)
         return;
-    runPrintout(platform::Orientation::Landscape, header, kChartPrinterMissing,
-                [&](platform::PageWriter& page) { LinePrinter(page, header).print(series); });
+    platform::runPrintout(
+        platform::Orientation::Landscape, header.documentName(),
+        [&](platform::PageWriter& page) { LinePrinter(page, header).print(series); },
+        kChartPrintoutOptions);
 }
 
 } // namespace lukana::analysis

@@ -15,22 +15,19 @@ constexpr int kHeightTwips = 7215;
 constexpr double kFontPoints = 9;
 constexpr QPointF kCentre{4400, 2800};
 constexpr double kRadius = 2100;
-// Kept as the charts always had it: the last sector ends just short of a full circle.
-constexpr double kPi = 3.1415;
 
 // Rows of 200 units; a label longer than 16 characters goes smaller in pieces, one row more
 // for each. Returns the row after the label.
 int drawLegendRow(Surface& s, int row, int color, const std::string& label) {
     s.filledBox({-140, 200.0 * row + 140}, {20, 200.0 * row + 240}, paletteColor(color));
-    const int pieces = static_cast<int>(splitByCharacters(label, 16).size());
-    if (pieces <= 1) {
+    const ChartLabelLines shaped = chartLabelLines(label, 16);
+    if (!shaped.wrapped()) {
         s.text({100, 200.0 * row + 115}, platform::toQString(label));
         return row + 1;
     }
-    // Never below 1 point, however long the label.
-    s.setFontSize(std::max(1, 9 - pieces));
+    s.setFontSize(shaped.points);
     s.setTextPosition({100, 200.0 * row + 95});
-    for (const std::string& piece : splitByCharacters(label, 3 * (pieces - 2) + 16)) {
+    for (const std::string& piece : shaped.lines) {
         s.setTextPosition({100, s.textPosition().y() + 25});
         s.print(platform::toQString(piece));
         ++row;
@@ -47,7 +44,7 @@ void drawPass(Surface& s, const std::vector<RankingRow>& considered, double tota
     for (auto it = considered.rbegin(); it != considered.rend(); ++it) {
         if (it->value <= 0)
             continue;
-        const float end = float(start + double(it->value) / total * 2 * kPi);
+        const float end = float(start + double(it->value) / total * 2 * kChartPi);
         s.setFillSolid(true);
         s.setFillColor(paletteColor(color));
         s.pie(kCentre, kRadius, start, end);

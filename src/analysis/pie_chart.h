@@ -15,6 +15,9 @@ namespace lukana::analysis {
 // "(上位10)" or "(上位10品)" when ten or more keys are ranked, else empty.
 std::string topTenMark(AnalysisKind kind, int rankCount);
 
+// π as the pie charts have always taken it: the last sector ends just short of a full circle.
+inline constexpr double kChartPi = 3.1415;
+
 // The palette colour of the sector after the one in `color`: 9 … 14, 0 … 5, 7 … 13; 6 jumps
 // to 9, 14 wraps to 0.
 int nextSectorColor(int color);

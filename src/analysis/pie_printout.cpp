@@ -1,5 +1,6 @@
 #include "pie_printout.h"
 
+#include "pie_chart.h"
 #include "storage/display_format.h"
 
 #include <algorithm>
@@ -13,15 +14,6 @@ namespace {
 constexpr int kSectors = 10;
 constexpr int kFirstColour = 9;
 constexpr int kLastLegendRow = 48;
-
-// 9 … 14, then 0 … 3: the palette without its greys and white.
-int nextColour(int c) {
-    if (c == 6)
-        return 9;
-    if (c == 14)
-        return 0;
-    return c + 1;
-}
 
 class PiePrinter {
   public:
@@ -59,11 +51,11 @@ class PiePrinter {
         for (auto it = top_.rbegin(); it != top_.rend(); ++it) {
             if (it->value <= 0)
                 continue;
-            const double end = angle + 2 * 3.1415 * static_cast<double>(it->value) / total_;
+            const double end = angle + 2 * kChartPi * static_cast<double>(it->value) / total_;
             page_.setFillColor(paletteColor(colour));
             page_.pie({1100, 1000}, 600, angle, end);
             angle = static_cast<float>(end);
-            colour = nextColour(colour);
+            colour = nextSectorColor(colour);
         }
     }
 
@@ -106,7 +98,7 @@ class PiePrinter {
             } else {
                 page_.print(shaped.lines.front());
             }
-            colour = nextColour(colour);
+            colour = nextSectorColor(colour);
         }
     }
 
@@ -123,8 +115,9 @@ void printPieChart(const ReportHeader& header, const std::vector<RankingRow>& ro
         return;
     const std::vector<RankingRow> top(
         rows.begin(), rows.begin() + std::min<std::ptrdiff_t>(kSectors, std::ssize(rows)));
-    runPrintout(platform::Orientation::Portrait, header, kPrinterMissing,
-                [&](platform::PageWriter& page) { PiePrinter(page, header, top).print(); });
+    platform::runPrintout(
+        platform::Orientation::Portrait, header.documentName(),
+        [&](platform::PageWriter& page) { PiePrinter(page, header, top).print(); });
 }
 
 } // namespace lukana::analysis

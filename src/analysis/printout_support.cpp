@@ -2,21 +2,7 @@
 
 #include "headline.h"
 
-#include <algorithm>
-
 namespace lukana::analysis {
-
-void runPrintout(platform::Orientation orientation, const ReportHeader& header,
-                 const QString& failureMessage,
-                 const std::function<void(platform::PageWriter&)>& draw) {
-    platform::Printout printout = platform::startPrintout(
-        orientation,
-        QString::fromStdString(header.fileName.empty() ? header.title : header.fileName));
-    if (!platform::printoutStarted(printout, failureMessage))
-        return;
-    draw(*printout.writer);
-    platform::finishPrintout(*printout.writer, failureMessage);
-}
 
 QStringList printPieces(const std::string& text, int perPiece) {
     QStringList pieces;
@@ -26,11 +12,11 @@ QStringList printPieces(const std::string& text, int perPiece) {
 }
 
 ChartLabel chartLabel(const std::string& label) {
-    const int needed = static_cast<int>(splitByCharacters(label, 16).size());
-    if (needed <= 1)
-        return {9, {QString::fromStdString(label)}};
-    return {static_cast<double>(std::max(1, 9 - needed)),
-            printPieces(label, 3 * (needed - 2) + 16)};
+    const ChartLabelLines shaped = chartLabelLines(label, 16);
+    ChartLabel printed{static_cast<double>(shaped.points), {}};
+    for (const std::string& line : shaped.lines)
+        printed.lines << QString::fromStdString(line);
+    return printed;
 }
 
 } // namespace lukana::analysis

@@ -88,15 +88,15 @@ class TablePrinter {
 
 void printRankingTable(const ReportHeader& header, const std::vector<TableLine>& rows,
                        const std::function<void(bool)>& showTable) {
-    runPrintout(platform::Orientation::Portrait, header, kPrinterMissing,
-                [&](platform::PageWriter& page) {
-                    TablePrinter printer(page, header);
-                    printer.setUp();
-                    showTable(false);
-                    printer.print(rows);
-                    showTable(true);
-                    printer.finish();
-                });
+    platform::runPrintout(platform::Orientation::Portrait, header.documentName(),
+                          [&](platform::PageWriter& page) {
+                              TablePrinter printer(page, header);
+                              printer.setUp();
+                              showTable(false);
+                              printer.print(rows);
+                              showTable(true);
+                              printer.finish();
+                          });
 }
 
 } // namespace lukana::analysis

@@ -73,13 +73,9 @@ QString salesListFileName(int year, int month, const std::string& busyoName) {
 }
 
 void printSalesList(const SalesList& list, int year, int month, const std::string& busyoName) {
-    const QString failure = QStringLiteral("プリンターが接続されていません");
-    platform::Printout printout = platform::startPrintout(
-        platform::Orientation::Landscape, salesListFileName(year, month, busyoName));
-    if (!platform::printoutStarted(printout, failure))
-        return;
-    drawSalesList(*printout.writer, list, year, month, busyoName);
-    platform::finishPrintout(*printout.writer, failure);
+    platform::runPrintout(
+        platform::Orientation::Landscape, salesListFileName(year, month, busyoName),
+        [&](platform::PageWriter& page) { drawSalesList(page, list, year, month, busyoName); });
 }
 
 } // namespace lukana

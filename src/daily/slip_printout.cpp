@@ -151,17 +151,14 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
 }
 
 void printSlips(const NippouDay& day, const SlipPrintoutHead& head) {
-    const QString failure = QStringLiteral("プリンターが接続されていません");
-    platform::Printout printout = platform::startPrintout(
+    // Without any printer there was nothing to choose: not a failure of the printout.
+    platform::PrintoutOptions options;
+    options.silentWithoutPrinter = true;
+    platform::runPrintout(
         platform::Orientation::Portrait,
         platform::fileNameFrom({QStringLiteral("詳細日報"), QString::fromStdString(head.busyoName),
-                                platform::fileDate(head.year, head.month, head.day)}));
-    // Without any printer there was nothing to choose: not a failure of the printout.
-    if (printout.status == platform::Printout::Status::NoPrinter ||
-        !platform::printoutStarted(printout, failure))
-        return;
-    drawSlipPrintout(*printout.writer, day, head);
-    platform::finishPrintout(*printout.writer, failure);
+                                platform::fileDate(head.year, head.month, head.day)}),
+        [&](platform::PageWriter& page) { drawSlipPrintout(page, day, head); }, options);
 }
 
 } // namespace lukana

@@ -230,4 +230,15 @@ bool finishPrintout(PageWriter& writer, const QString& failureMessage) {
     return false;
 }
 
+bool runPrintout(Orientation orientation, const QString& documentName,
+                 const std::function<void(PageWriter&)>& draw, const PrintoutOptions& options) {
+    Printout printout = startPrintout(orientation, documentName);
+    if (options.silentWithoutPrinter && printout.status == Printout::Status::NoPrinter)
+        return false;
+    if (!printoutStarted(printout, options.failureMessage))
+        return false;
+    draw(*printout.writer);
+    return finishPrintout(*printout.writer, options.failureMessage);
+}
+
 } // namespace lukana::platform

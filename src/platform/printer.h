@@ -1,6 +1,6 @@
 #pragma once
 // Starting and finishing a printout. The printer choice comes first; its Cancel ends the
-// printout before anything is drawn.
+// printout before anything is drawn. runPrintout is the whole sequence every printout uses.
 #include "drawing.h"
 
 #include <QString>
@@ -32,6 +32,21 @@ bool printoutStarted(const Printout& printout, const QString& failureMessage);
 // Ends the document when the printout has not; when anything failed, shows failureMessage
 // once (OK, no title of its own) and aborts the job. True when the document was printed.
 bool finishPrintout(PageWriter& writer, const QString& failureMessage);
+
+// What a printout says when it cannot be printed, unless it names its own message.
+inline const QString kPrinterMissing = QStringLiteral("プリンターが接続されていません");
+
+struct PrintoutOptions {
+    QString failureMessage = kPrinterMissing;
+    // No printer at all ends the printout as silently as a cancel.
+    bool silentWithoutPrinter = false;
+};
+
+// The printer choice, then draw onto the document, then its end: Cancel ends silently, and a
+// printer that cannot take the document, or any failure while drawing, shows the failure
+// message once and abandons the job. True when the document was printed.
+bool runPrintout(Orientation orientation, const QString& documentName,
+                 const std::function<void(PageWriter&)>& draw, const PrintoutOptions& options = {});
 
 // Test seam: when set, startPrintout asks the hook instead of the printer choice.
 using PrintoutHook = std::function<Printout(Orientation, const QString& documentName)>;

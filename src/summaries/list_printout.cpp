@@ -12,8 +12,6 @@ constexpr double kRight = 3120;
 constexpr double kFrameTop = 150;
 constexpr int kRowsPerPage = 33;
 
-const QString kPrinterMissing = QStringLiteral("プリンターが接続されていません");
-
 class ListPrinter {
   public:
     ListPrinter(PageWriter& page, const ListPrintLayout& layout) : page_(page), layout_(layout) {}
@@ -88,11 +86,8 @@ class ListPrinter {
 
 void printList(const ListPrintLayout& layout, int rowCount, const PrintCell& cell,
                const QString& documentName) {
-    Printout printout = startPrintout(Orientation::Landscape, documentName);
-    if (!printoutStarted(printout, kPrinterMissing))
-        return;
-    ListPrinter(*printout.writer, layout).print(rowCount, cell);
-    finishPrintout(*printout.writer, kPrinterMissing);
+    runPrintout(Orientation::Landscape, documentName,
+                [&](PageWriter& page) { ListPrinter(page, layout).print(rowCount, cell); });
 }
 
 } // namespace lukana::summaries

@@ -232,6 +232,62 @@ TEST(Printer, OnlyAStartedPrintoutDrawsAndOnlyACancelIsSilent) {
     }
 }
 
+TEST(Printer, RunPrintoutDrawsOnlyAStartedPrintoutAndTellsEachFailureOnce) {
+    enum Choice { Cancel, Unavailable, None, Chosen, FailingAtFirstCall };
+    const struct {
+        const char* what;
+        Choice choice;
+        bool silentWithoutPrinter;
+        bool drawn, told, printed;
+    } cases[] = {
+        {"cancel", Cancel, false, false, false, false},
+        {"unavailable printer", Unavailable, false, false, true, false},
+        {"unavailable printer, silent without printer", Unavailable, true, false, true, false},
+        {"no printer at all", None, false, false, true, false},
+        {"no printer at all, silent without printer", None, true, false, false, false},
+        {"printed", Chosen, false, true, false, true},
+        {"failure while drawing", FailingAtFirstCall, false, true, true, false},
+    };
+    const QString message = QStringLiteral("失敗");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestScript script;
+        switch (c.choice) {
+        case Cancel:
+            script.printer(false);
+            break;
+        case Unavailable:
+            script.printerUnavailable();
+            break;
+        case None:
+            script.noPrinter();
+            break;
+        case Chosen:
+            script.printer(true);
+            break;
+        case FailingAtFirstCall:
+            script.printer(true, 1);
+            break;
+        }
+        if (c.told)
+            script.answer(Answer::Ok);
+        bool drawn = false;
+        const bool printed = runPrintout(
+            Orientation::Portrait, QStringLiteral("doc"),
+            [&](PageWriter& writer) {
+                drawn = true;
+                drawTwoPages(writer);
+            },
+            {.failureMessage = message, .silentWithoutPrinter = c.silentWithoutPrinter});
+        EXPECT_EQ(drawn, c.drawn);
+        EXPECT_EQ(printed, c.printed);
+        ASSERT_EQ(script.boxes().size(), c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_EQ(script.boxes()[0].text, message);
+        }
+    }
+}
+
 TEST(Printer, PrintToFileWritesThePdfOnlyWhenTheDocumentIsComplete) {
     TempDir dir;
     const std::string path = (dir.path() / "slips.pdf").string();

@@ -77,6 +77,39 @@ TEST(Headline, SplitsByCharactersNotBytes) {
     EXPECT_EQ(printed[1], "  女児: 0人ピタ");
 }
 
+TEST(Headline, ChartLabelsShrinkAndWrapByTheirSixteenCharacterPieces) {
+    const auto repeat = [](int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i)
+            s += "曜";
+        return s;
+    };
+    struct Case {
+        int chars;
+        int lineBase;
+        int points;
+        std::vector<int> lineChars;
+    } cases[] = {
+        {0, 16, 9, {0}},                   // an empty label is one empty line
+        {16, 16, 9, {16}},                 // one piece stays whole
+        {17, 16, 7, {16, 1}},              // two pieces: 7 points, lines of the base
+        {17, 11, 7, {11, 6}},              // the screen's bar chart cuts shorter
+        {40, 16, 6, {19, 19, 2}},          // three pieces: three characters a line more
+        {112, 16, 2, {31, 31, 31, 19}},    // seven pieces
+        {113, 11, 1, {29, 29, 29, 26}},    // eight pieces: the smallest size
+        {200, 16, 1, {49, 49, 49, 49, 4}}, // never below 1 point
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chars);
+        const ChartLabelLines shaped = chartLabelLines(repeat(c.chars), c.lineBase);
+        EXPECT_EQ(shaped.points, c.points);
+        EXPECT_EQ(shaped.wrapped(), c.lineChars.size() > 1);
+        ASSERT_EQ(shaped.lines.size(), c.lineChars.size());
+        for (std::size_t i = 0; i < shaped.lines.size(); ++i)
+            EXPECT_EQ(shaped.lines[i], repeat(c.lineChars[i]));
+    }
+}
+
 TEST(Headline, AnalysisKeepsTheFiltersOfItsCalculation) {
     fixtures::MemoryMonths months;
     Filters detailed;
