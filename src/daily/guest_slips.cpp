@@ -33,8 +33,7 @@ int lineOf(const NippouDay& day, int slip, int menuId) {
 }
 
 std::string spendText(double paid, double people) {
-    return Format(static_cast<float>(static_cast<float>(paid) / static_cast<float>(people)),
-                  "\\@###,###.##");
+    return Format(static_cast<float>(paid) / static_cast<float>(people), "\\@###,###.##");
 }
 } // namespace
 
@@ -223,7 +222,7 @@ OrderSummary orderSummary(const NippouDay& day, int slip, std::span<const MenuIt
     OrderSummary out;
     for (const MenuItem& item : menus) {
         if (auto q = quantityOf(day, slip, item.id)) {
-            out.total += static_cast<float>(*q * static_cast<float>(item.price));
+            out.total += *q * static_cast<float>(item.price);
             out.pieces += *q;
         }
     }

@@ -23,7 +23,7 @@ PostingRow row(PostingSource source, int line, int fromKind, int fromId, int toK
 
 } // namespace
 
-std::vector<PostingRow> postingRows(const NippouDay& day, int salesTiming) {
+std::vector<PostingRow> postingRows(const NippouDay& day, int creditSaleTiming) {
     std::vector<PostingRow> rows;
     for (int k = 0; k < day.kaidasiCount; ++k)
         rows.push_back(row(PostingSource::Payment, k, kPartyOwn, kOwnCash, kPartySupplier,
@@ -38,9 +38,9 @@ std::vector<PostingRow> postingRows(const NippouDay& day, int salesTiming) {
     for (int k = 0; k < day.urikakeCount; ++k) {
         PostingRow r = row(PostingSource::CreditSale, k, kPartyNone, 0, kPartyOwn, kOwnCash,
                            day.urikakeGaku[k], 0, kEntryReceipt);
-        r.accountId = salesTiming == 0 ? kAccountSales : kAccountReceivable;
+        r.accountId = creditSaleTiming == 0 ? kAccountSales : kAccountReceivable;
         r.subAccountId = day.urikakeKyaku[k];
-        if (salesTiming == 0)
+        if (creditSaleTiming == 0)
             r.note = "売掛金";
         rows.push_back(std::move(r));
     }
@@ -54,7 +54,7 @@ std::vector<PostingRow> postingRows(const NippouDay& day, int salesTiming) {
     if (kingaku[38] > 0) {
         PostingRow r = row(PostingSource::CreditCollected, -1, kPartyNone, 0, kPartyOwn, kOwnCash,
                            kingaku[38], 0, kEntryNone);
-        r.accountId = salesTiming == 0 ? kAccountReceivable : kAccountSales;
+        r.accountId = creditSaleTiming == 0 ? kAccountReceivable : kAccountSales;
         r.note = "売掛金入金";
         rows.push_back(std::move(r));
     }
@@ -97,13 +97,13 @@ bool appendVoucher(DenpyouDay& target, const PostingRow& r) {
     return true;
 }
 
-int postNippouDay(const NippouDay& day, int salesTiming, int supplierCount,
+int postNippouDay(const NippouDay& day, int creditSaleTiming, int supplierCount,
                   const std::vector<int>& supplierIds, const std::vector<int>& supplierPayKinds,
                   DenpyouDay& target) {
     if (target.denpyouCount != 0)
         return 0;
     int posted = 0;
-    for (PostingRow& r : postingRows(day, salesTiming)) {
+    for (PostingRow& r : postingRows(day, creditSaleTiming)) {
         if (r.source == PostingSource::Payment)
             r.accountId =
                 supplierPaymentAccount(r.toId, supplierCount, supplierIds, supplierPayKinds);

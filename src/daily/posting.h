@@ -55,8 +55,9 @@ struct PostingRow {
 };
 
 // Every row of a day in posting order: each list line whatever its amount, then the single
-// amounts 36, 29, 38 and 5 each only when above 0.
-std::vector<PostingRow> postingRows(const NippouDay& day, int salesTiming);
+// amounts 36, 29, 38 and 5 each only when above 0. creditSaleTiming is salesTiming of opt.dat:
+// 0 books a credit sale when it happens, 1 when it is collected.
+std::vector<PostingRow> postingRows(const NippouDay& day, int creditSaleTiming);
 
 // The account of a payment to a supplier: payables for a supplier bought on credit, none for a
 // cash supplier, "その他" (-1) or one no longer in the list.
@@ -68,7 +69,7 @@ bool appendVoucher(DenpyouDay& target, const PostingRow& row);
 
 // The daily report's posting: into a day without vouchers, every row with the supplier's
 // account; a day that has vouchers keeps them and gets nothing. Returns how many were posted.
-int postNippouDay(const NippouDay& day, int salesTiming, int supplierCount,
+int postNippouDay(const NippouDay& day, int creditSaleTiming, int supplierCount,
                   const std::vector<int>& supplierIds, const std::vector<int>& supplierPayKinds,
                   DenpyouDay& target);
 

@@ -25,10 +25,11 @@ bool matches(const PostingRow& row, const DenpyouDay& day, int j) {
 
 } // namespace
 
-AbsorptionResult absorbNippouDay(const NippouDay& source, int salesTiming, DenpyouDay& target) {
+AbsorptionResult absorbNippouDay(const NippouDay& source, int creditSaleTiming,
+                                 DenpyouDay& target) {
     AbsorptionResult result;
     std::vector<bool> used(static_cast<std::size_t>(kDenpyouCapacity), false);
-    for (const PostingRow& row : postingRows(source, salesTiming)) {
+    for (const PostingRow& row : postingRows(source, creditSaleTiming)) {
         bool found = false;
         for (int j = 0; j < target.denpyouCount && j < kDenpyouCapacity; ++j) {
             if (!used[j] && matches(row, target, j)) {

@@ -16,18 +16,18 @@ long long floorDiv(long long a, long long b) {
 }
 } // namespace
 
-double taxExcludedAmount(double amount, int rate, int taxRounding, bool taxExempt) {
+double taxExcludedAmount(double amount, int rate, int rounding, bool taxExempt) {
     if (taxExempt || rate <= -100 || !std::isfinite(amount))
         return amount;
     const double hundredths = std::round(amount * 100.0);
     const long long divisor = 100LL + rate;
     if (std::fabs(hundredths) > kLargestHundredths) {
         const double x = hundredths / static_cast<double>(divisor);
-        return taxRounding == 1 ? std::floor(x) : std::ceil(x);
+        return rounding == 1 ? std::floor(x) : std::ceil(x);
     }
     const long long a = static_cast<long long>(hundredths);
     const long long down = floorDiv(a, divisor);
-    if (taxRounding == 1 || down * divisor == a)
+    if (rounding == 1 || down * divisor == a)
         return static_cast<double>(down);
     return static_cast<double>(down + 1);
 }

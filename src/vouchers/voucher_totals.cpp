@@ -16,7 +16,7 @@ Money lookup(const std::unordered_map<int, Money>& map, int id) {
 }
 
 void addDays(VoucherTotals& totals, const DenpyouMonth& month, DayRange days, int year,
-             int monthNumber, int taxRounding) {
+             int monthNumber, int rounding) {
     for (int d = days.first; d <= days.last; ++d) {
         const DenpyouDay& day = month[d];
         if (day.denpyouCount <= 0)
@@ -25,7 +25,7 @@ void addDays(VoucherTotals& totals, const DenpyouMonth& month, DayRange days, in
         const int count = std::min(day.denpyouCount, kDenpyouCapacity);
         for (int j = 0; j < count; ++j) {
             const double a = day.amount[j];
-            totals.add(day, j, a, taxExcludedAmount(a, rate, taxRounding, day.taxExempt[j] != 0));
+            totals.add(day, j, a, taxExcludedAmount(a, rate, rounding, day.taxExempt[j] != 0));
         }
     }
 }
@@ -65,8 +65,7 @@ void addStoredDays(VoucherTotals& totals, const PeriodSource& source) {
 }
 
 std::vector<ShownRowSplit> addShownDay(VoucherTotals& totals, const DenpyouDay& day,
-                                       std::span<const double> rowAmounts, int rate,
-                                       int taxRounding) {
+                                       std::span<const double> rowAmounts, int rate, int rounding) {
     std::vector<ShownRowSplit> rows(rowAmounts.size());
     for (std::size_t k = 0; k < rowAmounts.size(); ++k) {
         if (k >= static_cast<std::size_t>(kDenpyouCapacity))
@@ -81,7 +80,7 @@ std::vector<ShownRowSplit> addShownDay(VoucherTotals& totals, const DenpyouDay& 
             row.tax = exempt ? 0 : day.tax[v];
             row.clearStoredTax = exempt;
         } else {
-            row.excluded = std::round(taxExcludedAmount(a, rate, taxRounding, exempt));
+            row.excluded = std::round(taxExcludedAmount(a, rate, rounding, exempt));
             row.tax = a - row.excluded;
         }
         totals.add(day, v, a, row.excluded);

@@ -59,8 +59,7 @@ void addStoredDays(VoucherTotals& totals, const PeriodSource& source);
 // paired with voucher slot k of day. A voucher with a stored tax shows its amount less that
 // tax; others are split at rate. A row beyond the day's slots takes no part.
 std::vector<ShownRowSplit> addShownDay(VoucherTotals& totals, const DenpyouDay& day,
-                                       std::span<const double> rowAmounts, int rate,
-                                       int taxRounding);
+                                       std::span<const double> rowAmounts, int rate, int rounding);
 
 // The rate in force on a date, 0 when the tax table has none.
 int rateOn(int year, int month, int day);
