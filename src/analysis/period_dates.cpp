@@ -14,12 +14,8 @@ std::optional<Period> presetPeriod(PeriodPreset preset, int y, int m, int d) {
     case PeriodPreset::ThisYear:
         return Period{y, 1, 1, y, m, d};
     case PeriodPreset::LastMonth: {
-        int ly = y, lm = m - 1;
-        if (lm == 0) {
-            lm = 12;
-            --ly;
-        }
-        ly = std::max(ly, kMinYear);
+        const YearMonth last = monthBefore(y, m);
+        const int ly = std::max(last.year, kMinYear), lm = last.month;
         return Period{ly, lm, 1, ly, lm, Nissuu(ly, lm)};
     }
     case PeriodPreset::Free:

@@ -5,34 +5,19 @@
 #include "day_list_grid.h"
 
 #include "platform/controls.h"
+#include "platform/damaged_file.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
-#include "registers/damaged_files.h"
-
-#include <filesystem>
 
 namespace lukana {
 
 using namespace platform;
 
-void DailyReportWindow::kakunin() {
-    if (reportChanged == 0)
-        return;
-    saveCancelled = 0;
-    const Answer a = msgBox(QStringLiteral("データを保存しますか"), Buttons::YesNoCancel,
-                            Icon::Question, std::nullopt, QStringLiteral("確認"));
-    if (a == Answer::Yes) {
+SaveAnswer DailyReportWindow::askToSave() {
+    return platform::askToSave(reportChanged, [this] {
         preHozon();
-        if (!hozon()) {
-            saveCancelled = 1; // nothing was saved: the caller stays as on Cancel
-            return;
-        }
-        reportChanged = 0;
-    } else if (a == Answer::No) {
-        reportChanged = 0;
-    } else {
-        saveCancelled = 1;
-    }
+        return hozon();
+    });
 }
 
 void DailyReportWindow::preHozon() {
@@ -68,9 +53,10 @@ void DailyReportWindow::Hozon2() {
     const PostingOutcome out =
         postIntoVoucherMonth(shownBusyoName, curYear, curMonth, curDay, shownRecord());
     if (out.damaged)
-        tellDamaged(*out.damaged,
-                    QStringLiteral("この日は伝票に記帳していません（伝票処理の「日報会計の吸収」で"
-                                   "後から取り込めます）。"));
+        tellDamagedFile(
+            *out.damaged, false,
+            QStringLiteral("この日は伝票に記帳していません（伝票処理の「日報会計の吸収」で"
+                           "後から取り込めます）。"));
     if (!out.skipped && !out.written)
         msgBox(QStringLiteral("%1 を保存できませんでした。この日は伝票に記帳されていません。\r%2")
                    .arg(platform::fileNameText(denpyouPath(shownBusyoName, curYear, curMonth)),

@@ -22,8 +22,6 @@
 
 #include <QPushButton>
 
-#include <filesystem>
-
 namespace lukana {
 
 using namespace platform;
@@ -190,12 +188,7 @@ void DailyReportWindow::formActivate() {
 
 bool DailyReportWindow::queryUnload() {
     hideEditors();
-    kakunin();
-    if (saveCancelled == 1) {
-        saveCancelled = 0;
-        return false;
-    }
-    return true;
+    return proceeds(askToSave());
 }
 
 void DailyReportWindow::hideEditors() {
@@ -215,14 +208,10 @@ void DailyReportWindow::setDayEnabled(bool enabled) {
 void DailyReportWindow::onDepartmentChosen() {
     hideEditors();
     const int chosen = departmentChoice_->listIndex();
-    if (chosen < 0 || busyoRestoring == 1)
+    if (chosen < 0)
         return;
-    kakunin();
-    if (saveCancelled == 1) {
-        saveCancelled = 0;
-        busyoRestoring = 1;
-        departmentChoice_->setListIndex(shownBusyo);
-        busyoRestoring = 0;
+    if (!proceeds(askToSave())) {
+        departmentChoice_->setListIndexQuietly(shownBusyo);
         return;
     }
     shownBusyo = chosen;
@@ -256,12 +245,9 @@ void DailyReportWindow::selTenpo() {
 }
 
 void DailyReportWindow::hyouji2() {
-    zengetuYear = curYear;
-    zengetuMonth = curMonth - 1;
-    if (zengetuMonth == 0) {
-        zengetuMonth = 12;
-        --zengetuYear;
-    }
+    const YearMonth monthAgo = monthBefore(curYear, curMonth);
+    zengetuYear = monthAgo.year;
+    zengetuMonth = monthAgo.month;
     openFailed = 0;
     const std::string& name = busyoNames[shownBusyo];
     setWindowTitle(platform::toQString(name) + QStringLiteral("業務日報　　") +
@@ -271,25 +257,13 @@ void DailyReportWindow::hyouji2() {
     shownBusyoName = name;
     if (nippouYearLoaded != curYear || nippouMonthLoaded != curMonth) {
         for (const DamagedFile& damaged : monthFiles_.load(name, curYear, curMonth, *zengetuNippou))
-            tellDamaged(damaged,
-                        QStringLiteral("このファイルはそのまま残し、上書きの保存はしません。"));
+            tellDamagedFile(damaged);
         monthDays = Nissuu(curYear, curMonth);
     }
     nippouYearLoaded = curYear;
     nippouMonthLoaded = curMonth;
     hyouji3();
     setMousePointer(Pointer::Normal);
-}
-
-void DailyReportWindow::tellDamaged(const DamagedFile& damaged, const QString& keptNote) {
-    const QString file = platform::fileNameText(damaged.path);
-    if (damaged.movedTo) {
-        msgBox(movedAsideMessage(file, *damaged.movedTo, false), Buttons::Ok, Icon::Warning);
-        return;
-    }
-    msgBox(QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r%2\r%3")
-               .arg(file, keptNote, platform::toQString(damaged.path)),
-           Buttons::Ok, Icon::Warning);
 }
 
 QString DailyReportWindow::partyName(DayList list, int party) const {
@@ -386,11 +360,8 @@ void DailyReportWindow::onWeatherOrStaffChosen() {
 bool DailyReportWindow::onDateMove(const DateMove& move) {
     hideEditors();
     if (move.monthChanged()) {
-        kakunin();
-        if (saveCancelled == 1) {
-            saveCancelled = 0;
+        if (!proceeds(askToSave()))
             return false;
-        }
     }
     preHozon();
     curYear = shownYear = move.to.year;

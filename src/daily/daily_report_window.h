@@ -6,6 +6,7 @@
 #include "day_lines.h"
 #include "month_files.h"
 
+#include "platform/save_question.h"
 #include "platform/window.h"
 
 #include <QString>
@@ -37,7 +38,7 @@ class DailyReportWindow : public platform::Window {
 
     // Operations named as the rest of the system knows them.
     void aa() {}
-    void kakunin();
+    platform::SaveAnswer askToSave();
     void IDSkn2();
     void Hyouji();
     void hyouji2();
@@ -67,11 +68,9 @@ class DailyReportWindow : public platform::Window {
 
     // Window state.
     int showingDay = 0;
-    int saveCancelled = 0;
     std::string shownBusyoName;
     int monthDays = 0;
     int shownBusyo = -1;
-    int busyoRestoring = 0;
     std::unique_ptr<NippouMonth> zengetuNippou;
     int zengetuYear = 0, zengetuMonth = 0;
     int shownYear = 0, shownMonth = 0, shownDay = 0;
@@ -103,7 +102,6 @@ class DailyReportWindow : public platform::Window {
     void takeOverSlipTotals();
 
     QString partyName(DayList list, int party) const;
-    void tellDamaged(const DamagedFile& damaged, const QString& keptNote);
     NippouDay& shownRecord() { return nippouMonth[curDay]; }
 
     AmountSheet sheet_;

@@ -1,51 +1,26 @@
 #include "month_files.h"
 
 #include "posting.h"
-#include "storage/masters.h"
-
-#include <filesystem>
-#include <system_error>
+#include "storage/routines.h"
 
 namespace lukana {
 
-std::optional<DamagedFile> moveAsideUnreadable(const MonthLoadReport& report) {
-    if (!report.plainUnreadable)
-        return std::nullopt;
-    const std::string& path = report.plainPath;
-    DamagedFile damaged{path, moveAside(path), report.plainFailure};
-    return damaged;
-}
-
 std::vector<DamagedFile> DailyMonthFiles::load(const std::string& busyoName, int year, int month,
                                                NippouMonth& before) {
-    int beforeYear = year;
-    int beforeMonth = month - 1;
-    if (beforeMonth == 0) {
-        beforeMonth = 12;
-        --beforeYear;
-    }
-    std::vector<DamagedFile> damaged;
+    const YearMonth monthAgo = monthBefore(year, month);
     // A damaged month before would carry 0 into day 1 without a word, and day 1 would store it.
     double beforeCosts = 0;
-    if (auto d = moveAsideUnreadable(
-            loadNippouMonthInto(busyoName, beforeYear, beforeMonth, before, beforeCosts)))
-        damaged.push_back(std::move(*d));
-    kept_.clear();
-    if (auto d = moveAsideUnreadable(loadNippouMonth(busyoName, year, month))) {
-        if (!d->movedTo)
-            kept_ = d->path;
-        damaged.push_back(std::move(*d));
-    }
+    std::vector<DamagedFile> damaged = moveAsideUnreadable(
+        {loadNippouMonthInto(busyoName, monthAgo.year, monthAgo.month, before, beforeCosts),
+         loadNippouMonth(busyoName, year, month)});
+    damaged_.reset(damaged);
     return damaged;
 }
 
 Status DailyMonthFiles::save(const std::string& busyoName, int year, int month) const {
     const std::string path = nippouPath(busyoName, year, month);
-    std::error_code ec;
-    if (!kept_.empty() && path == kept_ &&
-        std::filesystem::exists(std::filesystem::symlink_status(kept_, ec)))
-        return Status::failure(kept_ + " は読めなかったファイルのため、上書きしません。"
-                                       "別の場所に移してから保存してください。");
+    if (Status refused = damaged_.check(path); !refused)
+        return refused;
     filePath = path;
     return nippouHozon();
 }

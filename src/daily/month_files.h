@@ -3,6 +3,7 @@
 // posting of the shown day into the voucher month. A plain-named file that exists but cannot
 // be read is moved aside before anything can be written in its place; one that cannot be
 // moved is never written over.
+#include "storage/damaged_file.h"
 #include "storage/months.h"
 #include "storage/state.h"
 #include "storage/status.h"
@@ -13,15 +14,6 @@
 #include <vector>
 
 namespace lukana {
-
-struct DamagedFile {
-    std::string path;                   // the unreadable file
-    std::optional<std::string> movedTo; // where it went; empty: it could not be moved
-    std::string reason;                 // why it could not be read
-};
-
-// Moves the plain-named file that a load could not read aside.
-std::optional<DamagedFile> moveAsideUnreadable(const MonthLoadReport& report);
 
 class DailyMonthFiles {
   public:
@@ -34,7 +26,7 @@ class DailyMonthFiles {
     Status save(const std::string& busyoName, int year, int month) const;
 
   private:
-    std::string kept_; // a damaged working-month file that could not be moved
+    DamagedFileGuard damaged_;
 };
 
 struct PostingOutcome {

@@ -3,8 +3,6 @@
 #include "message_box.h"
 #include "text.h"
 
-#include <filesystem>
-
 namespace lukana::platform {
 
 QString movedAsideMessage(const QString& file, const std::string& movedTo, bool rebuilt) {
@@ -16,16 +14,19 @@ QString movedAsideMessage(const QString& file, const std::string& movedTo, bool 
         .arg(file, QString::fromStdString(movedTo));
 }
 
-QString notMovedAsideMessage(const QString& file, const std::string& path) {
-    return QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r"
-                          "このファイルはそのまま残し、上書きの保存はしません。\r%2")
-        .arg(file, QString::fromStdString(path));
+QString notMovedAsideMessage(const QString& file, const std::string& path,
+                             const QString& keptNote) {
+    const QString note =
+        keptNote.isEmpty() ? QStringLiteral("このファイルはそのまま残し、上書きの保存はしません。")
+                           : keptNote;
+    return QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r%2\r%3")
+        .arg(file, note, QString::fromStdString(path));
 }
 
-void tellDamagedFile(const std::string& path, const std::optional<std::string>& movedTo,
-                     bool rebuilt) {
-    const QString file = fileNameText(path);
-    msgBox(movedTo ? movedAsideMessage(file, *movedTo, rebuilt) : notMovedAsideMessage(file, path),
+void tellDamagedFile(const DamagedFile& damaged, bool rebuilt, const QString& keptNote) {
+    const QString file = fileNameText(damaged.path);
+    msgBox(damaged.movedTo ? movedAsideMessage(file, *damaged.movedTo, rebuilt)
+                           : notMovedAsideMessage(file, damaged.path, keptNote),
            Buttons::Ok, Icon::Warning);
 }
 

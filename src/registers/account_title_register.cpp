@@ -29,8 +29,8 @@ RegisterSetup accountTitleSetup() {
 
 // Tells what loading a register file with its defaults as fallback did beyond the usual.
 void tellOutcome(const QString& file, const LoadOutcome& outcome) {
-    if (outcome.movedAsideTo)
-        msgBox(movedAsideMessage(file, *outcome.movedAsideTo, true), Buttons::Ok, Icon::Warning);
+    if (outcome.damaged && outcome.damaged->movedTo)
+        tellDamagedFile(*outcome.damaged, true);
     if (outcome.status)
         return;
     if (outcome.createdDefaults)

@@ -4,9 +4,6 @@
 #include "platform/message_box.h"
 #include "storage/state.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace lukana {
 
 using namespace platform;
@@ -19,9 +16,8 @@ void loadTekiyouAndTyTelling() {
                      {QStringLiteral("ty.dat"), &loadTyOrDefaults}};
     for (const auto& r : registers) {
         const LoadOutcome outcome = r.load();
-        if (outcome.movedAsideTo)
-            msgBox(movedAsideMessage(r.file, *outcome.movedAsideTo, true), Buttons::Ok,
-                   Icon::Warning);
+        if (outcome.damaged && outcome.damaged->movedTo)
+            tellDamagedFile(*outcome.damaged, true);
         if (!outcome.status)
             msgBox(QStringLiteral("%1 を保存できませんでした。\r%2")
                        .arg(r.file, QString::fromStdString(outcome.status.message())),
@@ -30,26 +26,23 @@ void loadTekiyouAndTyTelling() {
 }
 
 LoadOutcome readTellingDamage(Status (*reader)()) {
-    const std::string path = filePath;
     LoadOutcome outcome = readOrMoveAside(reader);
-    if (outcome.movedAsideTo || !outcome.status)
-        tellDamagedFile(path, outcome.movedAsideTo);
+    if (outcome.damaged)
+        tellDamagedFile(*outcome.damaged);
     return outcome;
 }
 
 bool RegisterFileGuard::read(Status (*reader)()) {
-    const std::string path = filePath;
     const LoadOutcome outcome = readTellingDamage(reader);
-    kept_ = outcome.status ? std::string() : path;
+    damaged_.clear();
+    if (outcome.damaged)
+        damaged_.note(*outcome.damaged);
     return outcome.read;
 }
 
 Status RegisterFileGuard::write(Status (*writer)()) const {
-    std::error_code ec;
-    if (!kept_.empty() && filePath == kept_ &&
-        std::filesystem::exists(std::filesystem::symlink_status(kept_, ec)))
-        return Status::failure(kept_ + " は読めなかったファイルのため、上書きしません。"
-                                       "別の場所に移してから保存してください。");
+    if (Status refused = damaged_.check(filePath); !refused)
+        return refused;
     return writer();
 }
 

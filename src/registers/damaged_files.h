@@ -2,10 +2,9 @@
 // Register files that exist but cannot be read. Such a file is moved aside before anything
 // can be written in its place, and the user is told where the damaged copy lies; a file that
 // cannot be moved stays as it is and is not written over.
+#include "storage/damaged_file.h"
 #include "storage/masters.h"
 #include "storage/status.h"
-
-#include <string>
 
 namespace lukana {
 
@@ -25,7 +24,7 @@ class RegisterFileGuard {
     Status write(Status (*writer)()) const;
 
   private:
-    std::string kept_; // the damaged file still in place, if any
+    DamagedFileGuard damaged_;
 };
 
 } // namespace lukana

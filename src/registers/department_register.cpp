@@ -5,6 +5,7 @@
 #include "platform/text.h"
 #include "postal_lookup.h"
 #include "rename_dialogs.h"
+#include "storage/bank_slots.h"
 #include "storage/masters.h"
 #include "storage/paths.h"
 
@@ -440,7 +441,8 @@ bool DepartmentRegister::applyRename(int row) {
 void DepartmentRegister::formLoad() {
     for (ComboBox* c : {accounts[0].type, accounts[1].type, accounts[2].type, accounts[3].type}) {
         QSignalBlocker quiet(c);
-        c->addItems({QStringLiteral("普通"), QStringLiteral("当座"), QStringLiteral("その他")});
+        for (int type = 0; type <= 2; ++type) // the list index is the stored type
+            c->addItem(toQString(accountTypeWord(type)));
         c->setListIndex(-1);
     }
     if (curBusyo >= 0 && curBusyo < busyoCount && curBusyo < static_cast<int>(busyoIds.size()))

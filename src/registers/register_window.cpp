@@ -264,14 +264,12 @@ void RegisterWindow::onListClicked() {
 
 void RegisterWindow::onDepartmentChoiceChanged() {
     const int chosen = departmentChoice->listIndex();
-    if (chosen < 0 || restoringBusyo == 1)
+    if (chosen < 0)
         return;
     kakunin();
     if (leaveCancelled == 1) {
         leaveCancelled = 0;
-        restoringBusyo = 1;
-        departmentChoice->setListIndex(curBusyo);
-        restoringBusyo = 0;
+        departmentChoice->setListIndexQuietly(curBusyo);
         return;
     }
     curBusyo = chosen;

@@ -81,7 +81,6 @@ class RegisterWindow : public platform::Window {
     int listChanged = 0;
     int leaveCancelled = 0;
     int keepSelection = 0;
-    int restoringBusyo = 0;
 
     // False when a file could not be written; the user has been told and listChanged stays.
     bool hozon();

@@ -49,10 +49,6 @@ QString saveFailureText(const QString& what, const Status& s) {
         .arg(what, platform::toQString(s.message()));
 }
 
-void tellMovedAside(const QString& file, const std::string& movedTo) {
-    msgBox(movedAsideMessage(file, movedTo, true), Buttons::Ok, Icon::Warning);
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new ComboBox(this)) {
@@ -162,11 +158,8 @@ void MainWindow::loadBusyoList() {
     if (misenaModosi())
         return;
     // A damaged list must not be overwritten by the first department registered below.
-    std::error_code ec;
-    if (std::filesystem::exists(misena, ec)) {
-        if (auto moved = moveAside(misena))
-            tellMovedAside(QStringLiteral("misena.dat"), *moved);
-    }
+    if (auto damaged = moveAsideIfPresent(misena); damaged && damaged->movedTo)
+        tellDamagedFile(*damaged, true);
     busyoCount = 0;
     rebuildBusyoLists();
     msgBox(QStringLiteral("まず部署を登録してください。"));

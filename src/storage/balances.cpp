@@ -1,13 +1,9 @@
 #include "balances.h"
 
 #include "atomic_file.h"
-#include "masters.h"
 #include "paths.h"
 #include "state.h"
 #include "text_format.h"
-
-#include <filesystem>
-#include <system_error>
 
 namespace lukana {
 namespace {
@@ -84,11 +80,7 @@ ZanLoad loadZanMonth(const std::string& busyoName, int year, int month) {
         return load;
     }
     openFailed = 1;
-    std::error_code ec;
-    if (!current.empty() && std::filesystem::exists(std::filesystem::symlink_status(current, ec))) {
-        load.movedAsideTo = moveAside(current);
-        load.damagedKept = !load.movedAsideTo;
-    }
+    load.damaged = moveAsideIfPresent(current);
     if (openFailed == 1) {
         openFailed = 0;
         filePath = zanPath(busyoName, year, month, true);

@@ -2,6 +2,7 @@
 // The cash book's month-end balances of one department and month ("<year><month>v.dat"): a
 // count, then kind, id and balance per party. The file is read into and written from the
 // shared table zanCount, zanKinds, zanIds, zanBalances (state.h).
+#include "damaged_file.h"
 #include "status.h"
 
 #include <optional>
@@ -23,11 +24,9 @@ std::string zanPath(const std::string& busyoName, int year, int month, bool olde
 // What a month's load found.
 struct ZanLoad {
     enum class Source { Current, Older, None } source = Source::None;
-    // A current file that exists but could not be read was moved here.
-    std::optional<std::string> movedAsideTo;
-    // A current file that could not be read and could not be moved either: it must not be
-    // written over.
-    bool damagedKept = false;
+    // A current file that exists but could not be read, moved aside where it could be; one
+    // that stays in place must not be written over.
+    std::optional<DamagedFile> damaged;
 };
 // The current name, then the older name, else an empty table. A current file that exists
 // but cannot be read is moved aside first. openFailed is 0 afterwards; filePath is left at

@@ -491,11 +491,8 @@ LoadOutcome readOrMoveAside(Status (*reader)()) {
     if (reader())
         return outcome;
     outcome.read = false;
-    std::error_code ec;
-    if (path.empty() || !std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
-        return outcome;
-    outcome.movedAsideTo = moveAside(path);
-    if (!outcome.movedAsideTo)
+    outcome.damaged = moveAsideIfPresent(path);
+    if (outcome.damaged && !outcome.damaged->movedTo)
         outcome.status = Status::failure(path + " を読めず、別名に移すこともできませんでした");
     return outcome;
 }

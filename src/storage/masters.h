@@ -1,6 +1,7 @@
 #pragma once
 // Readers (<file>Modosi) and writers (<file>Hozon) of the master files. Each takes its path
 // from filePath and moves values between the file and the shared lists of state.h.
+#include "damaged_file.h"
 #include "status.h"
 
 #include <functional>
@@ -51,8 +52,8 @@ Status createDefaultTy();
 struct LoadOutcome {
     bool read = true; // false also for a missing file
     bool createdDefaults = false;
-    // Where an existing but unreadable file was moved, so the user can be told.
-    std::optional<std::string> movedAsideTo;
+    // An existing but unreadable file, moved aside where it could be, so the user can be told.
+    std::optional<DamagedFile> damaged;
     Status status; // a failure to move aside or to write the defaults
 };
 // Reads filePath with reader; when that fails for a file that exists, moves the file aside

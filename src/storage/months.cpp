@@ -454,4 +454,18 @@ MonthLoadReport loadDenpyouMonthInto(const std::string& busyoName, int year, int
         [&] { clearDenpyou(target); });
 }
 
+std::optional<DamagedFile> moveAsideUnreadable(const MonthLoadReport& report) {
+    if (!report.plainUnreadable)
+        return std::nullopt;
+    return moveAsideIfPresent(report.plainPath, report.plainFailure);
+}
+
+std::vector<DamagedFile> moveAsideUnreadable(std::initializer_list<MonthLoadReport> reports) {
+    std::vector<DamagedFile> damaged;
+    for (const MonthLoadReport& report : reports)
+        if (auto d = moveAsideUnreadable(report))
+            damaged.push_back(std::move(*d));
+    return damaged;
+}
+
 } // namespace lukana

@@ -1,10 +1,14 @@
 #pragma once
 // The month files of a department: daily reports ("<year><month>.dat") and vouchers
 // ("<year><month>u.dat").
+#include "damaged_file.h"
 #include "state.h"
 #include "status.h"
 
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace lukana {
 
@@ -29,6 +33,10 @@ struct MonthLoadReport {
     std::string plainPath;
     std::string plainFailure; // why the plain-named file could not be read
 };
+// Moves the plain-named file a load could not read aside.
+std::optional<DamagedFile> moveAsideUnreadable(const MonthLoadReport& report);
+// The same for each load in turn; the damaged files met, in that order.
+std::vector<DamagedFile> moveAsideUnreadable(std::initializer_list<MonthLoadReport> reports);
 
 // Plain name, then the older name, else an empty month. Never fails. filePath is left at the
 // last path tried; openFailed carries the first failure to the retry and is 0 afterwards.

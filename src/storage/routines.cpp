@@ -34,6 +34,10 @@ int Nissuu(int year, int month) {
     return monthLength(year, month);
 }
 
+YearMonth monthBefore(int year, int month) {
+    return month == 1 ? YearMonth{year - 1, 12} : YearMonth{year, month - 1};
+}
+
 bool isValidDate(int year, int month, int day) {
     return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
            day <= monthLength(year, month);

@@ -13,6 +13,13 @@ std::string KanmaNuki(std::string_view text);
 // Days of a month 1..12 of a year (28 to 31); 0 for any other month.
 int Nissuu(int year, int month);
 
+struct YearMonth {
+    int year = 0, month = 0;
+    auto operator<=>(const YearMonth&) const = default;
+};
+// The month before year/month: January's is December of the year before.
+YearMonth monthBefore(int year, int month);
+
 // A calendar date built as a calendar combines numbers: a day or month past its range
 // carries into the next month or year, day 0 is the last day of the month before.
 struct CivilDate {

@@ -15,10 +15,8 @@ std::string BalanceCarry::show(const std::string& busyoName, const ShownMonth& s
     showing_ = true;
     shownZanPath_ = zanPath(busyoName, shown.year, shown.month);
     prevZanPath_ = zanPath(busyoName, shown.prevYear(), shown.prevMonth());
-    const ZanLoad load = loadZanMonth(busyoName, shown.prevYear(), shown.prevMonth());
-    noteLoad(prevZanPath_, load.movedAsideTo.has_value(), load.movedAsideTo.value_or(""),
-             load.damagedKept);
-    prevKept_ = load.damagedKept;
+    damaged_.clear();
+    noteDamage(loadZanMonth(busyoName, shown.prevYear(), shown.prevMonth()).damaged);
     const std::optional<double> balance = findZanBalance(party.kind, party.id);
     return balance ? Format(*balance, "######") : std::string("0");
 }
@@ -27,29 +25,29 @@ void BalanceCarry::leave(double previousBalance, double closingBalance) {
     if (!showing_)
         return;
     // The table still holds the month before as it was read when the display began.
-    store(prevZanPath_, prevKept_, previousBalance);
-    const ZanLoad load = loadZanMonth(busyoName_, shown_.year, shown_.month);
-    noteLoad(shownZanPath_, load.movedAsideTo.has_value(), load.movedAsideTo.value_or(""),
-             load.damagedKept);
-    store(shownZanPath_, load.damagedKept, closingBalance);
+    store(prevZanPath_, previousBalance);
+    noteDamage(loadZanMonth(busyoName_, shown_.year, shown_.month).damaged);
+    store(shownZanPath_, closingBalance);
 }
 
-void BalanceCarry::noteLoad(const std::string& path, bool movedAside, const std::string& movedTo,
-                            bool kept) {
-    if (movedAside)
-        notices_.push_back({BalanceNotice::Kind::MovedAside, path, movedTo});
-    else if (kept)
-        notices_.push_back({BalanceNotice::Kind::KeptDamaged, path, {}});
+void BalanceCarry::noteDamage(const std::optional<DamagedFile>& damaged) {
+    if (!damaged)
+        return;
+    damaged_.note(*damaged);
+    if (damaged->movedTo)
+        notices_.push_back({BalanceNotice::Kind::MovedAside, damaged->path, *damaged->movedTo});
+    else
+        notices_.push_back({BalanceNotice::Kind::KeptDamaged, damaged->path, {}});
 }
 
-void BalanceCarry::store(const std::string& path, bool keptDamaged, double balance) {
+void BalanceCarry::store(const std::string& path, double balance) {
     auto failed = [&](std::string why) {
         notices_.push_back(
             {BalanceNotice::Kind::WriteFailed, path.empty() ? busyoName_ : path, std::move(why)});
     };
     if (path.empty())
         return failed("部署名をフォルダー名にできません");
-    if (keptDamaged)
+    if (damaged_.keeps(path))
         return failed("読めなかったファイルのため、上書きしません");
     if (!setZanBalance(party_.kind, party_.id, balance))
         return failed("件数が上限を超えています");

@@ -6,6 +6,9 @@
 #include "filters.h"
 #include "periods.h"
 
+#include "storage/damaged_file.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,15 +39,15 @@ class BalanceCarry {
     std::vector<BalanceNotice> takeNotices();
 
   private:
-    void noteLoad(const std::string& path, bool movedAside, const std::string& movedTo, bool kept);
-    void store(const std::string& path, bool keptDamaged, double balance);
+    void noteDamage(const std::optional<DamagedFile>& damaged);
+    void store(const std::string& path, double balance);
 
     std::string busyoName_;
     ShownMonth shown_;
     PartyKey party_;
     bool showing_ = false;
     std::string prevZanPath_, shownZanPath_;
-    bool prevKept_ = false; // the month before's file is damaged and still in place
+    DamagedFileGuard damaged_;
     std::vector<BalanceNotice> notices_;
 };
 

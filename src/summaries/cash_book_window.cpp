@@ -157,8 +157,7 @@ void CashBookWindow::tellNotices() {
         const QString file = QString::fromStdString(n.file);
         switch (n.kind) {
         case BalanceNotice::Kind::MovedAside:
-            msgBox(movedAsideMessage(platform::fileNameText(n.file), n.detail, false), Buttons::Ok,
-                   Icon::Warning);
+            tellDamagedFile({n.file, n.detail, {}});
             break;
         case BalanceNotice::Kind::KeptDamaged:
             msgBox(QStringLiteral("%1 が壊れていて読めず、別の名前に移すこともできませんでした。\r"

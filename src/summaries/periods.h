@@ -28,8 +28,8 @@ std::vector<MonthSpan> periodMonths(const Period& period);
 // A shown month and the month before it.
 struct ShownMonth {
     int year = 0, month = 0;
-    int prevYear() const { return month == 1 ? year - 1 : year; }
-    int prevMonth() const { return month == 1 ? 12 : month - 1; }
+    int prevYear() const { return monthBefore(year, month).year; }
+    int prevMonth() const { return monthBefore(year, month).month; }
     int days() const { return Nissuu(year, month); }
     int prevDays() const { return Nissuu(prevYear(), prevMonth()); }
 };

@@ -205,23 +205,18 @@ void VoucherBookWindow::formActivate() {
 }
 
 bool VoucherBookWindow::queryUnload() {
-    kakunin();
-    return saveCancelled != 1;
+    return proceeds(askToSave());
 }
 
 // ---- department ----
 
 void VoucherBookWindow::onDepartmentChosen() {
-    if (busyoRestoring == 1 || departmentChoice->listIndex() < 0) {
-        setInputEnabled(departmentChoice->listIndex() >= 0);
+    if (departmentChoice->listIndex() < 0) {
+        setInputEnabled(false);
         return;
     }
-    kakunin();
-    if (saveCancelled == 1) {
-        saveCancelled = 0;
-        busyoRestoring = 1;
-        departmentChoice->setListIndex(denpyouBusyo);
-        busyoRestoring = 0;
+    if (!proceeds(askToSave())) {
+        departmentChoice->setListIndexQuietly(denpyouBusyo);
         return;
     }
     denpyouBusyo = departmentChoice->listIndex();
@@ -267,19 +262,14 @@ void VoucherBookWindow::hyouji2() {
                        .arg(departmentName(), platform::toQString(Str(curYear)),
                             platform::toQString(Str(curMonth)), platform::toQString(Str(curDay))));
     if (curMonth != denpyouMonthLoaded || curYear != denpyouYearLoaded || busyoReload > 0) {
-        tellDamagedFiles(months_.load(busyoNames[denpyouBusyo], curYear, curMonth));
+        for (const DamagedFile& d : months_.load(busyoNames[denpyouBusyo], curYear, curMonth))
+            tellDamagedFile(d);
         daysInMonth = Nissuu(curYear, curMonth);
     }
     denpyouMonthLoaded = curMonth;
     denpyouYearLoaded = curYear;
     hyouji3();
     setMousePointer(Pointer::Normal);
-}
-
-void VoucherBookWindow::tellDamagedFiles(const std::vector<DamagedMonthFile>& damaged) {
-    for (const DamagedMonthFile& d : damaged)
-        tellDamagedFile(d.path,
-                        d.movedTo.empty() ? std::nullopt : std::optional<std::string>(d.movedTo));
 }
 
 int VoucherBookWindow::rowCount() const {
@@ -306,25 +296,11 @@ void VoucherBookWindow::preHozon() {
     }
 }
 
-void VoucherBookWindow::kakunin() {
-    if (denpyouChanged == 0)
-        return;
-    saveCancelled = 0;
-    const Answer a = msgBox(QStringLiteral("データを保存しますか"), Buttons::YesNoCancel,
-                            Icon::Question, std::nullopt, QStringLiteral("確認"));
-    if (a == Answer::Yes) {
+SaveAnswer VoucherBookWindow::askToSave() {
+    return platform::askToSave(denpyouChanged, [this] {
         preHozon();
-        if (!hozon()) {
-            // The month stays changed and the caller stays where it is.
-            saveCancelled = 1;
-            return;
-        }
-        denpyouChanged = 0;
-    } else if (a == Answer::No) {
-        denpyouChanged = 0;
-    } else {
-        saveCancelled = 1;
-    }
+        return hozon();
+    });
 }
 
 bool VoucherBookWindow::hozon() {
@@ -345,11 +321,8 @@ bool VoucherBookWindow::hozon() {
 bool VoucherBookWindow::onDateMove(const SpinDate& to) {
     preHozon();
     if (to.year != curYear || to.month != curMonth) {
-        kakunin();
-        if (saveCancelled == 1) {
-            saveCancelled = 0;
+        if (!proceeds(askToSave()))
             return false;
-        }
     }
     curYear = to.year, curMonth = to.month, curDay = to.day;
     hyouji2();

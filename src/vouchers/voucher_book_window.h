@@ -4,6 +4,7 @@
 // account title and department income. The month is kept in memory (denpyouMonth, and the
 // month before for the totals) and written back only when the save question is answered Yes.
 #include "platform/controls.h"
+#include "platform/save_question.h"
 #include "platform/window.h"
 #include "vouchers/voucher_months.h"
 #include "vouchers/voucher_parties.h"
@@ -42,7 +43,7 @@ class VoucherBookWindow : public platform::Window {
     void lstIre();
     void goukei();
     void preHozon();
-    void kakunin();
+    platform::SaveAnswer askToSave();
     // False when the month could not be written (the user has been told).
     bool hozon();
     void Hyouji();
@@ -52,12 +53,10 @@ class VoucherBookWindow : public platform::Window {
 
     // The window's state.
     int denpyouChanged = 0;
-    int saveCancelled = 0;
     int gridFilling = 0;
     int denpyouYearLoaded = 0;
     int denpyouMonthLoaded = 0;
     int busyoReload = 0;
-    int busyoRestoring = 0;
     int savedRow = 0;
     int savedCol = 0;
 
@@ -143,7 +142,6 @@ class VoucherBookWindow : public platform::Window {
     void loadDepartmentSettings();
     bool onDateMove(const SpinDate& to);
     void setInputEnabled(bool enabled);
-    void tellDamagedFiles(const std::vector<DamagedMonthFile>& damaged);
     QString departmentName() const;
     int rowCount() const;
     int slotOfRow(int row) const;

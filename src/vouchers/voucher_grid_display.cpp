@@ -134,10 +134,8 @@ void VoucherBookWindow::hyouji3() {
         Sounyu();
         fitTextColumns();
     }
-    int previousYear = 0, previousMonth = 0;
-    monthBefore(curYear, curMonth, previousYear, previousMonth);
-    totalsFrame->setTitle(
-        platform::toQString(periodCaption(simeGenkin, curMonth, curDay, previousMonth)));
+    totalsFrame->setTitle(platform::toQString(
+        periodCaption(simeGenkin, curMonth, curDay, monthBefore(curYear, curMonth).month)));
     gridFilling = 0;
     goukei();
 }

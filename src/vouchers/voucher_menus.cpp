@@ -47,11 +47,8 @@ void VoucherBookWindow::buildMenus() {
 
 void VoucherBookWindow::openFromMenu(const std::function<void()>& open, int kindBefore) {
     hideEditors();
-    kakunin();
-    if (saveCancelled == 1) {
-        saveCancelled = 0;
+    if (!proceeds(askToSave()))
         return;
-    }
     if (kindBefore != 0)
         registerKind = kindBefore;
     setMousePointer(Pointer::Busy);

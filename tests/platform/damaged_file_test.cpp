@@ -25,7 +25,7 @@ TEST(DamagedFile, TellsWhereTheFileWentOrThatItStays) {
     for (const Case& c : cases) {
         TestScript script;
         script.answer(Answer::Ok);
-        tellDamagedFile("/d/ktlukana/本店/nippou.dat", c.movedTo, c.rebuilt);
+        tellDamagedFile({"/d/ktlukana/本店/nippou.dat", c.movedTo, {}}, c.rebuilt);
         ASSERT_EQ(script.boxes().size(), 1u);
         EXPECT_EQ(script.boxes()[0].text, c.expected);
         EXPECT_EQ(script.boxes()[0].icon, Icon::Warning);

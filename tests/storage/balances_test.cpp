@@ -74,7 +74,7 @@ TEST_F(BalancesTest, MissingMonthLoadsEmptyAndLeavesOpenFailedAtZero) {
     EXPECT_EQ(zanCount, 0);
     EXPECT_EQ(openFailed, 0);
     EXPECT_EQ(filePath, current(2004, 1));
-    EXPECT_FALSE(load.movedAsideTo);
+    EXPECT_FALSE(movedAsideTo(load.damaged));
 }
 
 TEST_F(BalancesTest, OlderNameIsReadAndTheNextWriteCreatesTheCurrentName) {
@@ -130,13 +130,13 @@ TEST_F(BalancesTest, UnreadableCurrentFileIsMovedAsideBeforeTheOlderNameIsRead) 
     writeBytes(current(2004, 2), " 2\r\n 2\r\n 0\r\n");
     writeBytes(older(2004, 2), " 1\r\n 2\r\n 1\r\n 9\r\n");
     ZanLoad load = loadZanMonth("本店", 2004, 2);
-    ASSERT_TRUE(load.movedAsideTo);
-    EXPECT_FALSE(load.damagedKept);
+    ASSERT_TRUE(movedAsideTo(load.damaged));
+    EXPECT_FALSE(load.damaged && !load.damaged->movedTo);
     EXPECT_EQ(load.source, ZanLoad::Source::Older);
     EXPECT_EQ(findZanBalance(2, 1), 9);
     EXPECT_FALSE(fs::exists(current(2004, 2)));
-    EXPECT_EQ(readBytes(*load.movedAsideTo), " 2\r\n 2\r\n 0\r\n");
-    EXPECT_NE(load.movedAsideTo->find("20042v.dat.broken-"), std::string::npos);
+    EXPECT_EQ(readBytes(*movedAsideTo(load.damaged)), " 2\r\n 2\r\n 0\r\n");
+    EXPECT_NE(movedAsideTo(load.damaged)->find("20042v.dat.broken-"), std::string::npos);
 }
 
 TEST_F(BalancesTest, FailingWriteKeepsTheOldBytes) {

@@ -330,16 +330,16 @@ TEST_F(MastersTest, LoadOrDefaultsCreatesOnlyForAMissingFileAndMovesABrokenOneAs
         LoadOutcome outcome = loadTyOrDefaults();
         EXPECT_TRUE(outcome.status.ok()) << outcome.status.message();
         EXPECT_EQ(outcome.createdDefaults, c.defaults);
-        ASSERT_EQ(outcome.movedAsideTo.has_value(), c.movedAside);
+        ASSERT_EQ(movedAsideTo(outcome.damaged).has_value(), c.movedAside);
         EXPECT_EQ(tyCount, c.defaults ? 4 : 1);
         EXPECT_EQ(ttidTy, c.defaults ? 10 : 0);
         if (c.movedAside) {
-            EXPECT_TRUE(
-                isAsideName(std::filesystem::path(*outcome.movedAsideTo).filename().string()))
-                << *outcome.movedAsideTo;
-            EXPECT_EQ(std::filesystem::path(*outcome.movedAsideTo).parent_path(),
+            EXPECT_TRUE(isAsideName(
+                std::filesystem::path(*movedAsideTo(outcome.damaged)).filename().string()))
+                << *movedAsideTo(outcome.damaged);
+            EXPECT_EQ(std::filesystem::path(*movedAsideTo(outcome.damaged)).parent_path(),
                       std::filesystem::path(path).parent_path());
-            EXPECT_EQ(readBytes(*outcome.movedAsideTo), c.content);
+            EXPECT_EQ(readBytes(*movedAsideTo(outcome.damaged)), c.content);
         }
         if (c.defaults) {
             EXPECT_EQ(readBytes(path).substr(0, 4), " 4\r\n");
@@ -352,7 +352,7 @@ TEST_F(MastersTest, LoadOrDefaultsCreatesOnlyForAMissingFileAndMovesABrokenOneAs
     writeBytes(rootFilePath("tekiyou.dat"), "garbage");
     LoadOutcome outcome = loadTekiyouOrDefaults();
     EXPECT_TRUE(outcome.createdDefaults);
-    EXPECT_TRUE(outcome.movedAsideTo.has_value());
+    EXPECT_TRUE(movedAsideTo(outcome.damaged).has_value());
     EXPECT_EQ(tekiyouCount, 16);
     EXPECT_EQ(ttidTekiyou, 20);
 }
@@ -386,13 +386,13 @@ TEST_F(MastersTest, ReadOrMoveAsideMovesOnlyAnExistingFileThatFailsToRead) {
         EXPECT_EQ(outcome.read, c.read);
         EXPECT_FALSE(outcome.createdDefaults);
         EXPECT_EQ(outcome.status.ok(), c.statusOk);
-        ASSERT_EQ(outcome.movedAsideTo.has_value(), c.movedAside);
+        ASSERT_EQ(movedAsideTo(outcome.damaged).has_value(), c.movedAside);
         if (c.movedAside) {
-            EXPECT_EQ(std::filesystem::path(*outcome.movedAsideTo).parent_path(),
+            EXPECT_EQ(std::filesystem::path(*movedAsideTo(outcome.damaged)).parent_path(),
                       std::filesystem::path(c.path).parent_path());
-            EXPECT_EQ(readBytes(*outcome.movedAsideTo), *c.content);
+            EXPECT_EQ(readBytes(*movedAsideTo(outcome.damaged)), *c.content);
             EXPECT_FALSE(std::filesystem::exists(c.path));
-            std::filesystem::remove(*outcome.movedAsideTo);
+            std::filesystem::remove(*movedAsideTo(outcome.damaged));
         } else if (c.content) {
             EXPECT_EQ(readBytes(c.path), *c.content); // left where it was
         }

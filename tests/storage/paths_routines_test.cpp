@@ -61,6 +61,19 @@ TEST(Routines, Nissuu) {
     EXPECT_EQ(Nissuu(2003, -1), 0);
 }
 
+TEST(Routines, MonthBefore) {
+    struct Case {
+        int year, month;
+        YearMonth before;
+    };
+    const Case cases[] = {
+        {2004, 1, {2003, 12}},  {2004, 2, {2004, 1}}, {2004, 3, {2004, 2}},
+        {2004, 12, {2004, 11}}, {1, 1, {0, 12}},      {9999, 1, {9998, 12}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(monthBefore(c.year, c.month), c.before) << c.year << "/" << c.month;
+}
+
 TEST(Routines, DatesCarryAsACalendarDoes) {
     EXPECT_EQ(normalizeDate(2003, 2, 30), (CivilDate{2003, 3, 2}));
     EXPECT_EQ(normalizeDate(2003, 13, 1), (CivilDate{2004, 1, 1}));

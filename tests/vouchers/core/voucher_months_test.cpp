@@ -77,9 +77,10 @@ TEST_F(VoucherMonthsTest, ADamagedPlainFileIsMovedAsideAndTheOlderNameShows) {
     const auto damaged = months.load("本店", 2003, 3);
     ASSERT_EQ(damaged.size(), 1u);
     EXPECT_EQ(damaged[0].path, plain);
-    EXPECT_TRUE(damaged[0].movedTo.starts_with(plain + ".broken-"));
+    ASSERT_TRUE(damaged[0].movedTo);
+    EXPECT_TRUE(damaged[0].movedTo->starts_with(plain + ".broken-"));
     EXPECT_FALSE(fs::exists(plain));
-    EXPECT_EQ(readBytes(damaged[0].movedTo), "garbage\r\n");
+    EXPECT_EQ(readBytes(*damaged[0].movedTo), "garbage\r\n");
     EXPECT_EQ(denpyouMonth[1].amount[0], 42);
     EXPECT_EQ(asideCopies(plain), 1);
     // A missing file says nothing.
