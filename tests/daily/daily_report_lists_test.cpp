@@ -359,10 +359,11 @@ TEST_F(DailyReportTest, EscapeInAListEditorPutsTheLineBack) {
                 EXPECT_EQ(grid.rows(), 4) << "two lines and the entry row";
                 EXPECT_EQ(grid.text(c.row, c.col), escape ? c.before : c.edited);
                 EXPECT_EQ(w.sheet().text(total), escape ? "300" : c.totalEdited);
-                if (escape)
+                if (escape) {
                     EXPECT_EQ(c.stored(list), stored);
-                else
+                } else {
                     EXPECT_NE(c.stored(list), stored);
+                }
                 reportChanged = 0;
                 w.closeWindow();
             });

@@ -446,8 +446,9 @@ TEST_F(GuestSlipWindowTest, EscapeClosesTheCellEditorAndLeavesTheCell) {
             sendKey(editor, escape ? Qt::Key_Escape : Qt::Key_Return);
             EXPECT_TRUE(window->isVisible());
             EXPECT_EQ(cell(3, c.col), escape ? c.before : c.edited);
-            if (c.totalCol >= 0)
+            if (c.totalCol >= 0) {
                 EXPECT_EQ(cell(2, c.totalCol), escape ? c.before : c.edited);
+            }
             if (escape) {
                 EXPECT_FALSE(editor->isVisible());
                 EXPECT_EQ(c.stored(), stored);

@@ -1,6 +1,7 @@
 // Editing the grid: the editors, the Enter order, the delete and the typed tax.
 #include "voucher_book_fixture.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include <string>
