@@ -183,14 +183,16 @@ void DayListGrid::clicked() {
 }
 
 void DayListGrid::picked() {
-    if (loading_ || pick_->listIndex() < 0)
+    if (loading_)
         return;
     editRow_ = grid_->row();
     editCol_ = grid_->col();
     grid_->setCol(0);
-    grid_->setText(editRow_, 0, pick_->currentText());
-    setLineParty(record(), list_, editRow_ - 1, pick_->currentData().toInt());
-    if (isEntryRow(editRow_))
+    // No choice (the list put back by Escape on a line without a party): the line has none.
+    const bool none = pick_->listIndex() < 0;
+    grid_->setText(editRow_, 0, none ? QString() : pick_->currentText());
+    setLineParty(record(), list_, editRow_ - 1, none ? 0 : pick_->currentData().toInt());
+    if (isEntryRow(editRow_) && !none)
         appendEntryRow();
     grid_->setCurrentCell(editRow_, editCol_);
     if (onEdited)

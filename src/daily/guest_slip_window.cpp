@@ -267,8 +267,8 @@ void GuestSlipWindow::onSlipClicked() {
         orderPanel->hide();
 
     if (col == kKindCol) {
-        slips->placeEditor(kindEditor, row, col);
         kindEditor->setListIndexQuietly(kindOfCellText(slips->text(row, col).toStdString()));
+        slips->placeEditor(kindEditor, row, col);
     } else {
         kindEditor->hide();
     }

@@ -7,9 +7,9 @@
 namespace lukana {
 
 void openNumberEditor(platform::Grid& grid, platform::TextBox& editor, int row, int col) {
-    grid.placeEditor(&editor, row, col);
     const QString text = grid.text(row, col);
     editor.setTextQuietly(leadingNumber(text.toStdString()) > 0 ? text : QString());
+    grid.placeEditor(&editor, row, col);
     editor.setFocus();
 }
 

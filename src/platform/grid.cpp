@@ -1,5 +1,7 @@
 #include "grid.h"
 
+#include "controls.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +10,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVarLengthArray>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -511,12 +514,43 @@ QRect Grid::cellRect(int row, int col, const QWidget* widget) const {
 
 namespace {
 
-// Escape in an editor laid over a cell closes it and writes nothing; the grid takes the focus,
-// so the window's own hiding on a lost focus runs as after any other leaving.
-class EscapeClosesEditor : public QObject {
+// The value an editor holds: a text box's text, a list's chosen entry, a box's tick; none
+// for any other control.
+QVariant editorValue(const QWidget* editor) {
+    if (auto* box = qobject_cast<const TextBox*>(editor))
+        return box->text();
+    if (auto* list = qobject_cast<const ComboBox*>(editor))
+        return list->listIndex();
+    if (auto* check = qobject_cast<const CheckBox*>(editor))
+        return check->value();
+    return {};
+}
+
+// Writes the value with the change event, as the user's edit would.
+void setEditorValue(QWidget* editor, const QVariant& value) {
+    if (auto* box = qobject_cast<TextBox*>(editor))
+        box->setText(value.toString());
+    else if (auto* list = qobject_cast<ComboBox*>(editor))
+        list->setListIndex(value.toInt());
+    else if (auto* check = qobject_cast<CheckBox*>(editor))
+        check->setValue(value.toInt());
+}
+
+// Escape in an editor laid over a cell undoes what was typed and closes it: the editor gets
+// the value it was placed with back through its change event, so the window's data and totals
+// follow as after any edit, and the cell its text (a 0 shown as an empty editor stays "0").
+// The grid then takes the focus, so the window's own hiding on a lost focus runs as after any
+// other leaving.
+class EscapeRestoresEditor : public QObject {
   public:
-    EscapeClosesEditor(QWidget* editor, const Grid* grid) : QObject(editor), grid_(grid) {}
-    void setGrid(const Grid* grid) { grid_ = grid; }
+    explicit EscapeRestoresEditor(QWidget* editor) : QObject(editor) {}
+    void placedOn(Grid* grid, int row, int col) {
+        grid_ = grid;
+        row_ = row;
+        col_ = col;
+        cellText_ = grid->text(row, col);
+        value_ = editorValue(static_cast<QWidget*>(parent()));
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -524,28 +558,37 @@ class EscapeClosesEditor : public QObject {
             static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
             return QObject::eventFilter(watched, event);
         auto* editor = static_cast<QWidget*>(parent());
+        if (editor->isVisible() && editorValue(editor) != value_) {
+            setEditorValue(editor, value_);
+            if (grid_)
+                grid_->setText(row_, col_, cellText_);
+        }
         if (grid_)
-            const_cast<Grid*>(grid_.data())->setFocus();
+            grid_->setFocus();
         editor->hide();
         return true;
     }
 
   private:
-    QPointer<const Grid> grid_;
+    QPointer<Grid> grid_;
+    int row_ = 0, col_ = 0;
+    QString cellText_;
+    QVariant value_;
 };
 
 } // namespace
 
-void Grid::placeEditor(QWidget* editor, int row, int col) const {
+void Grid::placeEditor(QWidget* editor, int row, int col) {
     editor->setGeometry(cellRect(row, col, editor->parentWidget()));
-    EscapeClosesEditor* escape = nullptr;
+    EscapeRestoresEditor* escape = nullptr;
     for (QObject* child : editor->children())
-        if (auto* found = dynamic_cast<EscapeClosesEditor*>(child))
+        if (auto* found = dynamic_cast<EscapeRestoresEditor*>(child))
             escape = found;
-    if (escape)
-        escape->setGrid(this);
-    else
-        editor->installEventFilter(new EscapeClosesEditor(editor, this));
+    if (!escape) {
+        escape = new EscapeRestoresEditor(editor);
+        editor->installEventFilter(escape);
+    }
+    escape->placedOn(this, row, col);
     editor->raise();
     editor->show();
 }

@@ -12,8 +12,11 @@
 // - Filling many cells: hold a Grid::Filling guard (the old "hide the grid while it is
 //   filled"); nothing is drawn or measured until the last guard ends.
 // - Editors: placeEditor lays any control over a cell's rectangle and shows it. Load its
-//   value with the controls' quiet setters (setTextQuietly, setListIndexQuietly,
-//   setValueQuietly), so that a click changes no data.
+//   value first, with the controls' quiet setters (setTextQuietly, setListIndexQuietly,
+//   setValueQuietly), so that a click changes no data. Placing remembers that value and the
+//   cell's text: Escape in the editor gives the editor its value back through the change
+//   event (the window's handlers undo what was typed), puts the cell's text back and closes
+//   the editor.
 // - Lists of any length: setRowSource gives the rows below the fixed rows from a model,
 //   read-only, asked only for the rows drawn or read.
 #include <QAbstractScrollArea>
@@ -117,8 +120,8 @@ class Grid : public QAbstractScrollArea {
 
     // Where the cell is drawn now, in the coordinates of `widget` (an editor's parent).
     QRect cellRect(int row, int col, const QWidget* widget) const;
-    // Lays the editor over the cell, in front, and shows it. The window loads its value.
-    void placeEditor(QWidget* editor, int row, int col) const;
+    // Lays the editor over the cell, in front, and shows it. The window has loaded its value.
+    void placeEditor(QWidget* editor, int row, int col);
 
     void onClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
     void onScroll(std::function<void()> handler) { scrollHandler_ = std::move(handler); }

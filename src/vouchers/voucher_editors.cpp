@@ -29,6 +29,12 @@ int itemOf(const ComboBox& editor, const QString& cellText) {
     return cellText.isEmpty() ? -1 : editor.findText(cellText, Qt::MatchExactly);
 }
 
+// A list laid over a cell and put back to no choice (Escape on a cell that had none): the cell's
+// field goes empty. A list emptied while hidden (a refill) changes nothing.
+bool choseNone(const ComboBox& editor) {
+    return editor.listIndex() < 0 && editor.isVisible();
+}
+
 // Enter moves on (the column Enter goes to from each editor's column; -1 the next row's).
 bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -192,13 +198,13 @@ void VoucherBookWindow::onEntryTypeChosen() {
     savedRow = voucherGrid->row();
     savedCol = voucherGrid->col();
     const int slot = slotOfRow(savedRow);
-    if (item < 0 || slot < 0)
+    if ((item < 0 && !choseNone(*entryTypeEditor)) || slot < 0)
         return;
     const bool exempt = item == 3 || item == 4;
     voucherGrid->setText(savedRow, kExemptCol, exempt ? QStringLiteral("◎") : QString());
     voucherGrid->setText(savedRow, savedCol, entryTypeEditor->itemText(item));
     shownDay().taxExempt[slot] = exempt ? 1 : 0;
-    shownDay().entryType[slot] = item;
+    shownDay().entryType[slot] = std::max(item, 0);
     appendOnEntryRow();
     goukei();
 }
@@ -210,13 +216,15 @@ void VoucherBookWindow::onPartyChosen(ComboBox* editor, const std::vector<PartyC
     savedRow = voucherGrid->row();
     savedCol = voucherGrid->col();
     const int slot = slotOfRow(savedRow);
-    if (item < 0 || item >= static_cast<int>(choices.size()) || slot < 0)
+    const bool none = choseNone(*editor);
+    if ((item < 0 && !none) || item >= static_cast<int>(choices.size()) || slot < 0)
         return;
-    voucherGrid->setText(savedRow, savedCol, platform::toQString(choices[item].text));
+    const PartyChoice chosen = none ? PartyChoice{} : choices[item];
+    voucherGrid->setText(savedRow, savedCol, platform::toQString(chosen.text));
     fitTextColumns();
     DenpyouDay& day = shownDay();
-    (from ? day.fromKind : day.toKind)[slot] = choices[item].kind;
-    (from ? day.fromId : day.toId)[slot] = choices[item].id;
+    (from ? day.fromKind : day.toKind)[slot] = chosen.kind;
+    (from ? day.fromId : day.toId)[slot] = chosen.id;
     appendOnEntryRow();
     goukei();
 }
@@ -227,16 +235,17 @@ void VoucherBookWindow::onAccountChosen() {
     savedRow = voucherGrid->row();
     savedCol = voucherGrid->col();
     const int slot = slotOfRow(savedRow);
-    if (item < 0 || item >= tekiyouCount || slot < 0)
+    const bool none = choseNone(*accountEditor);
+    if ((item < 0 && !none) || item >= tekiyouCount || slot < 0)
         return;
-    const QString text = accountEditor->itemText(item);
+    const QString text = none ? QString() : accountEditor->itemText(item);
     DenpyouDay& day = shownDay();
     if (text != voucherGrid->text(savedRow, savedCol)) {
         voucherGrid->setText(savedRow, kSubAccountCol, QString());
         day.subAccountId[slot] = 0;
     }
     voucherGrid->setText(savedRow, savedCol, text);
-    day.accountId[slot] = tekiyouIds[item];
+    day.accountId[slot] = none ? 0 : tekiyouIds[item];
     fitTextColumns();
     appendOnEntryRow();
     goukei();
@@ -248,12 +257,13 @@ void VoucherBookWindow::onSubAccountChosen() {
     savedRow = voucherGrid->row();
     savedCol = voucherGrid->col();
     const int slot = slotOfRow(savedRow);
-    if (item < 0 || item >= static_cast<int>(subAccountChoices_.size()) || slot < 0)
+    const bool none = choseNone(*subAccountEditor);
+    if ((item < 0 && !none) || item >= static_cast<int>(subAccountChoices_.size()) || slot < 0)
         return;
-    const int position = subAccountChoices_[item].position;
-    voucherGrid->setText(savedRow, savedCol, platform::toQString(subAccountChoices_[item].text));
+    const SubAccountChoice chosen = none ? SubAccountChoice{} : subAccountChoices_[item];
+    voucherGrid->setText(savedRow, savedCol, platform::toQString(chosen.text));
     fitTextColumns();
-    shownDay().subAccountId[slot] = position < tyCount ? tyIds[position] : 0;
+    shownDay().subAccountId[slot] = !none && chosen.position < tyCount ? tyIds[chosen.position] : 0;
     appendOnEntryRow();
     goukei();
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -306,4 +307,65 @@ TEST_F(DailyReportTest, SlipPrintoutNamesTheDailyReportsDepartmentNotTheMainWind
     ASSERT_EQ(script.printouts().size(), 1u);
     EXPECT_TRUE(script.printouts()[0].texts(0)[0].startsWith(QStringLiteral("200,60 支店  ：")))
         << script.printouts()[0].texts(0)[0].toStdString();
+}
+
+// Escape in a list's editors puts back the cell, the line (in the day's record or the amounts)
+// and the list's total as they were when the editor opened; a click elsewhere keeps the edit.
+TEST_F(DailyReportTest, EscapeInAListEditorPutsTheLineBack) {
+    using Editor = QWidget* (*)(DayListGrid&);
+    const struct {
+        const char* what;
+        int row, col;
+        Editor editor;
+        void (*edit)(DayListGrid&);
+        double (*stored)(DayListGrid&);
+        QString before, edited;
+        const char* totalEdited;
+    } cases[] = {
+        {"amount", 1, 1, [](DayListGrid& l) -> QWidget* { return l.amountEditor(); },
+         [](DayListGrid& l) { typeText(l.amountEditor(), "5"); },
+         [](DayListGrid& l) { return l.amounts()[0]; }, "100", "1005", "1205"},
+        {"party", 1, 0, [](DayListGrid& l) -> QWidget* { return l.pickList(); },
+         [](DayListGrid& l) { sendKey(l.pickList(), Qt::Key_Down); },
+         [](DayListGrid&) { return double(shownDay().kaidasiSiireId[0]); }, "酒屋", "八百屋",
+         "300"},
+        {"no party", 2, 0, [](DayListGrid& l) -> QWidget* { return l.pickList(); },
+         [](DayListGrid& l) { sendKey(l.pickList(), Qt::Key_Down); },
+         [](DayListGrid&) { return double(shownDay().kaidasiSiireId[1]); }, "", "酒屋", "300"},
+        {"exempt mark", 1, 2, [](DayListGrid& l) -> QWidget* { return l.exemptBox(); },
+         [](DayListGrid& l) { sendKey(l.exemptBox(), Qt::Key_Space); },
+         [](DayListGrid&) { return double(shownDay().kaidasiHikazei[0]); }, "", "◎", "300"},
+    };
+    for (const auto& c : cases)
+        for (bool escape : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (escape ? ", Escape" : ", a click away"));
+            open([&](DailyReportWindow& w) {
+                DayListGrid& list = *w.payments();
+                Grid& grid = *list.grid();
+                addLine(list, 0, "100"); // 酒屋
+                addLine(list, -1, "200");
+                const int total = listTotalBox(DayList::Payments);
+                const double stored = c.stored(list);
+                clickCell(grid, c.row, c.col);
+                QWidget* editor = c.editor(list);
+                ASSERT_TRUE(editor->isVisible());
+                c.edit(list);
+                ASSERT_EQ(grid.text(c.row, c.col), c.edited);
+                if (escape)
+                    sendKey(editor, Qt::Key_Escape);
+                else
+                    clickCell(grid, 0, 1);
+                EXPECT_FALSE(editor->isVisible());
+                EXPECT_EQ(grid.rows(), 4) << "two lines and the entry row";
+                EXPECT_EQ(grid.text(c.row, c.col), escape ? c.before : c.edited);
+                EXPECT_EQ(w.sheet().text(total), escape ? "300" : c.totalEdited);
+                if (escape) {
+                    EXPECT_EQ(c.stored(list), stored);
+                } else {
+                    EXPECT_NE(c.stored(list), stored);
+                }
+                reportChanged = 0;
+                w.closeWindow();
+            });
+        }
 }

@@ -12,7 +12,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -387,14 +389,71 @@ TEST_F(GuestSlipWindowTest, FigureColumnsShowTheirWidestText) {
                 << cell(row, col).toStdString();
 }
 
+// Escape in any of the window's cell editors puts back the cell, the slip and the totals as
+// they were when the editor opened; Enter keeps what was typed.
 TEST_F(GuestSlipWindowTest, EscapeClosesTheCellEditorAndLeavesTheCell) {
-    fillDay(1);
-    open();
-    type(3, 1, "4");
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(window->cellEditor, &escape);
-    EXPECT_FALSE(window->cellEditor->isVisible());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(cell(3, 1), "4");
-    EXPECT_EQ(day().slipValues[0][kSlipMen], 4);
+    const struct {
+        const char* what;
+        int col;                        // the slip's cell that shows the edit
+        int totalCol;                   // its totals cell, -1 for none
+        std::function<QWidget*()> edit; // opens an editor and edits; gives the editor
+        std::function<double()> stored;
+        QString before, edited;
+    } cases[] = {
+        {"persons", 1, 1,
+         [this]() -> QWidget* {
+             clickCell(grid(), 3, 1);
+             typeText(window->cellEditor, "4");
+             return window->cellEditor;
+         },
+         [this] { return day().slipValues[0][kSlipMen]; }, "1", "14"},
+        {"paid", 14, 14,
+         [this]() -> QWidget* {
+             clickCell(grid(), 3, 14);
+             typeText(window->cellEditor, "0");
+             return window->cellEditor;
+         },
+         [this] { return day().slipValues[0][kSlipPaid]; }, "750", "7500"},
+        {"kind", 16, -1,
+         [this]() -> QWidget* {
+             clickCell(grid(), 3, 16);
+             sendKey(window->kindEditor, Qt::Key_Down);
+             return window->kindEditor;
+         },
+         [this] { return day().slipValues[0][kSlipKind]; }, "現金", "カード"},
+        {"order quantity", 14, 14,
+         [this]() -> QWidget* {
+             clickCell(grid(), 3, 13);
+             clickCell(*window->orderPanel->orders, 1, 2);
+             typeText(window->orderPanel->quantityEditor, "2");
+             return window->orderPanel->quantityEditor;
+         },
+         [this] { return double(quantityOf(day(), 0, 10).value_or(0)); }, "750", "9000"},
+    };
+    for (const auto& c : cases)
+        for (bool escape : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (escape ? ", Escape" : ", Enter"));
+            nippouMonth[9] = NippouDay{};
+            fillDay(1); // one man, one beer
+            day().slipValues[0][kSlipPaid] = 750;
+            day().slipValues[0][kSlipKind] = 1;
+            const double stored = c.stored();
+            open();
+            ASSERT_EQ(cell(3, c.col), c.before);
+            QWidget* editor = c.edit();
+            ASSERT_TRUE(editor->isVisible());
+            ASSERT_EQ(cell(3, c.col), c.edited);
+            sendKey(editor, escape ? Qt::Key_Escape : Qt::Key_Return);
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(cell(3, c.col), escape ? c.before : c.edited);
+            if (c.totalCol >= 0) {
+                EXPECT_EQ(cell(2, c.totalCol), escape ? c.before : c.edited);
+            }
+            if (escape) {
+                EXPECT_FALSE(editor->isVisible());
+                EXPECT_EQ(c.stored(), stored);
+            } else {
+                EXPECT_NE(c.stored(), stored);
+            }
+        }
 }

@@ -6,6 +6,9 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace lukana::platform;
@@ -436,4 +439,81 @@ TEST(Grid, EscapeClosesAnyCellEditorWithoutWritingTheCell) {
     }
     EXPECT_EQ(g->text(1, 1), QStringLiteral("12"));
     EXPECT_EQ(changes, 0);
+}
+
+// Escape after an edit: the editor's value as placed comes back through its change event, the
+// cell its text as it was, and the editor closes. Leaving any other way keeps the edit.
+TEST(Grid, EscapeUndoesWhatWasTypedIntoACellEditor) {
+    GridInWindow w(3, 3);
+    Grid& g = *w.grid;
+    g.setText(1, 0, QStringLiteral("0")); // a 0 opens an empty editor
+    g.setText(1, 1, QStringLiteral("現金"));
+    g.setText(1, 2, QString());
+    auto* text = new TextBox(&w.window);
+    auto* combo = new ComboBox(&w.window);
+    combo->addItems({QStringLiteral("現金"), QStringLiteral("カード")});
+    auto* check = new CheckBox(QString(), &w.window);
+    // As the windows' handlers do, each editor writes the current cell on every change.
+    std::vector<QString> written;
+    const auto write = [&](const QString& value) {
+        written.push_back(value);
+        g.setText(g.row(), g.col(), value);
+    };
+    text->onChange([&] { write(text->text()); });
+    combo->onChange([&] { write(combo->currentText()); });
+    check->onChange([&] { write(check->value() ? QStringLiteral("◎") : QString()); });
+    const struct {
+        QWidget* editor;
+        int col;
+        std::function<void()> load;
+        std::function<void()> edit;
+        QString edited;
+        QString undone; // what the change event writes back
+    } cases[] = {
+        {text, 0, [&] { text->setTextQuietly(QString()); }, [&] { typeText(text, "45"); },
+         QStringLiteral("45"), QString()},
+        {combo, 1, [&] { combo->setListIndexQuietly(0); }, [&] { sendKey(combo, Qt::Key_Down); },
+         QStringLiteral("カード"), QStringLiteral("現金")},
+        {check, 2, [&] { check->setValueQuietly(0); }, [&] { sendKey(check, Qt::Key_Space); },
+         QStringLiteral("◎"), QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.editor->metaObject()->className());
+        const QString before = g.text(1, c.col);
+        for (bool escape : {true, false}) {
+            c.load();
+            g.setCurrentCell(1, c.col);
+            g.placeEditor(c.editor, 1, c.col);
+            c.editor->setFocus();
+            c.edit();
+            EXPECT_EQ(g.text(1, c.col), c.edited);
+            written.clear();
+            if (escape) {
+                sendKey(c.editor, Qt::Key_Escape);
+                EXPECT_EQ(written, std::vector<QString>{c.undone});
+                EXPECT_EQ(g.text(1, c.col), before);
+            } else {
+                // Enter, or the window hiding it (a click elsewhere, a Tab away), keeps the
+                // edit; a later Escape has no editor left to undo.
+                sendKey(c.editor, Qt::Key_Return);
+                c.editor->hide();
+                sendKey(c.editor, Qt::Key_Escape);
+                EXPECT_TRUE(written.empty());
+                EXPECT_EQ(g.text(1, c.col), c.edited);
+                g.setText(1, c.col, before);
+            }
+            EXPECT_FALSE(c.editor->isVisible());
+        }
+    }
+
+    // Placed again on another cell, the editor remembers that cell.
+    g.setText(2, 0, QStringLiteral("7"));
+    text->setTextQuietly(QStringLiteral("7"));
+    g.setCurrentCell(2, 0);
+    g.placeEditor(text, 2, 0);
+    text->setText(QStringLiteral("8"));
+    sendKey(text, Qt::Key_Escape);
+    EXPECT_EQ(text->text(), QStringLiteral("7"));
+    EXPECT_EQ(g.text(2, 0), QStringLiteral("7"));
+    EXPECT_EQ(g.text(1, 0), QStringLiteral("0"));
 }

@@ -25,6 +25,14 @@ inline void typeText(QWidget* widget, const QString& text) {
     }
 }
 
+// Presses and releases a key in a widget, as the user would (Escape, Enter, Tab, an arrow).
+inline void sendKey(QWidget* widget, int key) {
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+
 // A mouse click on a row of a list, as the user makes it (the row scrolled into view first).
 inline void clickListRow(QListWidget* list, int row,
                          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

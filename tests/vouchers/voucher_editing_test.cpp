@@ -1,7 +1,10 @@
 // Editing the grid: the editors, the Enter order, the delete and the typed tax.
 #include "voucher_book_fixture.h"
 
+#include <QLabel>
 #include <QPushButton>
+
+#include <string>
 
 using namespace lukana;
 using namespace lukana::platform;
@@ -355,3 +358,64 @@ TEST_F(VoucherEditingTest, AFullDayTakesNoMoreVouchers) {
 }
 
 } // namespace
+
+// Escape in any editor of a voucher puts back the cell, the voucher and the totals as they were
+// when the editor opened; Enter keeps the edit.
+TEST_F(VoucherEditingTest, EscapePutsTheVoucherBack) {
+    append((*april)[2], {500, 2, 0, 1, 10, 1, 13, 0}); // 水道光熱費 without a sub-account
+    saveMonths();
+    const struct {
+        const char* what;
+        int row, col;
+        QWidget* (*editor)(const W&);
+        void (*edit)(const W&);
+        std::string (*stored)();
+    } cases[] = {
+        {"amount", 1, W::kAmountCol, [](const W& w) -> QWidget* { return w.amountEditor; },
+         [](const W& w) { typeText(w.amountEditor, "5"); },
+         [] { return std::to_string(denpyouMonth[2].tax[0]); }},
+        {"note", 1, W::kNoteCol, [](const W& w) -> QWidget* { return w.noteEditor; },
+         [](const W& w) { typeText(w.noteEditor, "x"); }, [] { return denpyouMonth[2].note[0]; }},
+        {"exempt mark", 1, W::kExemptCol, [](const W& w) -> QWidget* { return w.exemptEditor; },
+         [](const W& w) { sendKey(w.exemptEditor, Qt::Key_Space); },
+         [] { return std::to_string(denpyouMonth[2].taxExempt[0]); }},
+        {"entry type", 1, W::kEntryTypeCol,
+         [](const W& w) -> QWidget* { return w.entryTypeEditor; },
+         [](const W& w) { sendKey(w.entryTypeEditor, Qt::Key_Down); },
+         [] { return std::to_string(denpyouMonth[2].entryType[0]); }},
+        {"to", 1, W::kToCol, [](const W& w) -> QWidget* { return w.toEditor; },
+         [](const W& w) { sendKey(w.toEditor, Qt::Key_Down); },
+         [] { return std::to_string(denpyouMonth[2].toId[0]); }},
+        {"no sub-account", 2, W::kSubAccountCol,
+         [](const W& w) -> QWidget* { return w.subAccountEditor; },
+         [](const W& w) { sendKey(w.subAccountEditor, Qt::Key_Down); },
+         [] { return std::to_string(denpyouMonth[2].subAccountId[1]); }},
+    };
+    for (const auto& c : cases)
+        for (bool escape : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (escape ? ", Escape" : ", Enter"));
+            TestScript script;
+            withVoucherBook(script, [&](W& w) {
+                const QStringList before = rowTexts(w, c.row);
+                const QString dayTotal = w.dayTotalLabel->text();
+                const std::string stored = c.stored();
+                click(w, c.row, c.col);
+                QWidget* editor = c.editor(w);
+                ASSERT_TRUE(editor->isVisible());
+                c.edit(w);
+                ASSERT_NE(cell(w, c.row, c.col), before[c.col]);
+                if (escape) {
+                    sendKey(editor, Qt::Key_Escape);
+                    EXPECT_FALSE(editor->isVisible());
+                    EXPECT_EQ(rowTexts(w, c.row), before);
+                    EXPECT_EQ(w.dayTotalLabel->text(), dayTotal);
+                    EXPECT_EQ(c.stored(), stored);
+                } else {
+                    pressEnter(editor);
+                    EXPECT_NE(cell(w, c.row, c.col), before[c.col]);
+                }
+                EXPECT_EQ(w.voucherGrid->rows(), 4) << "two vouchers and the entry row";
+                w.denpyouChanged = 0;
+            });
+        }
+}
