@@ -32,6 +32,10 @@
 namespace lukana::analysis {
 namespace {
 
+// The ranking grid's rank, label and value columns, in twips.
+constexpr std::array<int, 3> kRankingWidths{600, 1900, 1000};
+constexpr int kValueCol = 2;
+
 QPushButton* printButton(const char* objectName, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromUtf8(objectName));
@@ -231,10 +235,9 @@ void AnalysisWindow::formLoad() {
     grid_->setRows(1);
     grid_->setFixedRows(0);
     const std::array<const char*, 3> headings{"順位", "メニュー名", "オーダー数"};
-    const std::array<int, 3> widths{600, 1900, 1000};
     for (int c = 0; c < 3; ++c) {
         grid_->setText(0, c, QString::fromUtf8(headings[c]));
-        grid_->setColWidth(c, widths[c]);
+        grid_->setColWidth(c, kRankingWidths[c]);
     }
     fillList(weekdayList_, weekdayEntries());
     if (arrivalSlotList_)
@@ -378,6 +381,8 @@ void AnalysisWindow::hyouji2() {
             grid_->setText(r, 1, QString::fromStdString(row.label));
             grid_->setText(r, 2, QString::number(row.value));
         }
+        // Totals run to 64 bits: the value column widens to its widest figure.
+        grid_->fitColWidthToTexts(kValueCol, kRankingWidths[kValueCol]);
         grid_->setRow(static_cast<int>(rows.size()));
     }
     drawRankingChart();

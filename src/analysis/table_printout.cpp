@@ -1,21 +1,24 @@
 #include "table_printout.h"
 
+#include <algorithm>
+
 namespace lukana::analysis {
 
 namespace {
 
 constexpr int kLastLine = 41;
 constexpr int kLabelWidth = 47;
-constexpr double kRankRule = 480, kValueRule = 2880, kRight = 3200;
+constexpr double kRankRule = 480, kValueRule = 2880, kRight = 3200, kPageWidth = 3450;
 
 class TablePrinter {
   public:
     TablePrinter(platform::PageWriter& page, const ReportHeader& header)
         : page_(page), header_(header) {}
 
-    void setUp() {
-        page_.setScale({0, 0}, {3450, 4400});
+    void setUp(const std::vector<TableLine>& rows) {
+        page_.setScale({0, 0}, {kPageWidth, 4400});
         page_.setFontSize(9);
+        fitValueColumn(rows);
         heading();
     }
 
@@ -34,11 +37,11 @@ class TablePrinter {
                 ++line_;
             }
             rightAligned(kRankRule, line_, row.rank + QStringLiteral("位"));
-            rightAligned(kRight, line_, row.value);
+            rightAligned(right_, line_, row.value);
             for (int i = 0; i < lines; ++i)
                 text(500, line_ + i, label[i]);
             line_ += lines - 1;
-            page_.line({250, 100.0 * line_ + 280}, {kRight, 100.0 * line_ + 280});
+            page_.line({250, 100.0 * line_ + 280}, {right_, 100.0 * line_ + 280});
         }
     }
 
@@ -48,6 +51,17 @@ class TablePrinter {
     }
 
   private:
+    // Totals run to 64 bits: a figure wider than the value column moves the table's right edge
+    // out, up to the page's, leaving a quarter digit on either side of the figure; the labels
+    // keep their room.
+    void fitValueColumn(const std::vector<TableLine>& rows) {
+        double widest = 0;
+        for (const TableLine& row : rows)
+            widest = std::max(widest, page_.textWidth(row.value));
+        const double margin = page_.textWidth(QStringLiteral("0")) / 4;
+        right_ = std::clamp(kValueRule + widest + 2 * margin, kRight, kPageWidth);
+    }
+
     void text(double x, int line, const QString& s) {
         if (!s.isEmpty())
             page_.text({x, 100.0 * line + 200}, s);
@@ -74,7 +88,7 @@ class TablePrinter {
         page_.line({kRankRule, top}, {kRankRule, bottom});
         page_.line({kValueRule, top}, {kValueRule, bottom});
         page_.setLineWidth(4);
-        page_.box({250, top}, {kRight, bottom});
+        page_.box({250, top}, {right_, bottom});
         page_.setLineWidth(1);
     }
 
@@ -82,6 +96,7 @@ class TablePrinter {
     const ReportHeader& header_;
     int line_ = 0;
     int headerEnd_ = 0;
+    double right_ = kRight;
 };
 
 } // namespace
@@ -91,7 +106,7 @@ void printRankingTable(const ReportHeader& header, const std::vector<TableLine>&
     platform::runPrintout(platform::Orientation::Portrait, header.documentName(),
                           [&](platform::PageWriter& page) {
                               TablePrinter printer(page, header);
-                              printer.setUp();
+                              printer.setUp(rows);
                               showTable(false);
                               printer.print(rows);
                               showTable(true);

@@ -79,6 +79,7 @@ void PainterSurface::applyFont() const {
 
 void PainterSurface::text(QPointF topLeft, const QString& text) {
     applyFont();
+    usePenColor(foreColor_);
     const QPointF at = toDevice(topLeft);
     painter_.drawText(QPointF(at.x(), at.y() + ascent_), text);
 }
@@ -110,25 +111,32 @@ void PainterSurface::setLineWidth(int width) {
 }
 
 void PainterSurface::setForeColor(QColor color) {
+    foreColor_ = color;
+    usePenColor(color);
+}
+
+// A line chart draws hundreds of segments in a colour of their own: the pen keeps that colour
+// until a drawing in the fore colour needs it back, rather than changing twice a segment.
+void PainterSurface::usePenColor(QColor color) {
+    if (painter_.pen().color() == color)
+        return;
     QPen pen = painter_.pen();
     pen.setColor(color);
     painter_.setPen(pen);
 }
 
 void PainterSurface::line(QPointF from, QPointF to) {
+    usePenColor(foreColor_);
     painter_.drawLine(toDevice(from), toDevice(to));
 }
 
 void PainterSurface::line(QPointF from, QPointF to, QColor color) {
-    const QPen saved = painter_.pen();
-    QPen pen = saved;
-    pen.setColor(color);
-    painter_.setPen(pen);
+    usePenColor(color);
     painter_.drawLine(toDevice(from), toDevice(to));
-    painter_.setPen(saved);
 }
 
 void PainterSurface::box(QPointF corner, QPointF opposite) {
+    usePenColor(foreColor_);
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(QRectF(toDevice(corner), toDevice(opposite)).normalized());
 }
@@ -146,6 +154,7 @@ void PainterSurface::pie(QPointF centre, double radius, double start, double end
     const double r = std::abs(radius * scaleX_);
     const QRectF square(c.x() - r, c.y() - r, 2 * r, 2 * r);
     constexpr double sixteenthsPerRadian = 180.0 * 16 / std::numbers::pi;
+    usePenColor(foreColor_);
     painter_.setBrush(fillSolid_ ? QBrush(fillColor_) : QBrush(Qt::NoBrush));
     painter_.drawPie(square, int(std::lround(start * sixteenthsPerRadian)),
                      int(std::lround((end - start) * sixteenthsPerRadian)));

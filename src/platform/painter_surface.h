@@ -57,6 +57,8 @@ class PainterSurface : public DrawingSurface {
     mutable double height_ = 0;
     QColor fillColor_ = Qt::black;
     bool fillSolid_ = false;
+    QColor foreColor_ = Qt::black;
+    void usePenColor(QColor color);
 };
 
 } // namespace lukana::platform

@@ -138,6 +138,7 @@ void CashBookWindow::preHyouji() {
     rows_.refresh();
     listGrid->rowSourceChanged();
     showCashTotals(*totalsGrid, listing_);
+    fitCashGrids(*listGrid, *totalsGrid, rows_);
 }
 
 void CashBookWindow::stepShownMonth(int delta) {

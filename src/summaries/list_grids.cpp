@@ -69,13 +69,28 @@ void showSummaryTotals(Grid& totals, const SummaryTotals& values) {
     totals.setText(1, 5, QString::fromStdString(yen(values.amount)));
 }
 
+namespace {
+const std::vector<int> kCashListWidths{1000, 1450, 1450, 1450, 1450, 1450, 1450, 1450, 1450, 1450};
+const std::vector<int> kCashTotalsWidths{1000, 1500, 1500, 1500, 1500, 1500, 1500, 1500, 1500};
+} // namespace
+
 void layOutCashGrids(Grid& list, Grid& totals) {
     layOutGrid(list, 1,
                {"日付", "入金額", "入金額計", "出金額", "出金額計", "差し引き額", "勘定相手",
                 "勘定科目", "補助科目", "備考"},
-               {1000, 1450, 1450, 1450, 1450, 1450, 1450, 1450, 1450, 1450}, 6);
-    layOutGrid(totals, 2, {"", "", "入金額計", "", "出金額計", "差し引き額"},
-               {1000, 1500, 1500, 1500, 1500, 1500, 1500, 1500, 1500}, 6);
+               kCashListWidths, 6);
+    layOutGrid(totals, 2, {"", "", "入金額計", "", "出金額計", "差し引き額"}, kCashTotalsWidths, 6);
+}
+
+void fitCashGrids(Grid& list, Grid& totals, const CashRows& rows) {
+    for (int c = 0; c < static_cast<int>(kCashListWidths.size()); ++c) {
+        QStringList texts{list.text(0, c)};
+        for (int r = 0; r < rows.rowCount(); ++r)
+            texts << rows.text(r, c);
+        list.setColWidthFitting(c, kCashListWidths[static_cast<size_t>(c)], texts);
+    }
+    for (int c = 0; c < static_cast<int>(kCashTotalsWidths.size()); ++c)
+        totals.fitColWidthToTexts(c, kCashTotalsWidths[static_cast<size_t>(c)]);
 }
 
 void showCashTotals(Grid& totals, const CashListing& listing) {

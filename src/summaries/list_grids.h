@@ -54,5 +54,8 @@ void showSummaryTotals(platform::Grid& totals, const SummaryTotals& values);
 
 void layOutCashGrids(platform::Grid& list, platform::Grid& totals);
 void showCashTotals(platform::Grid& totals, const CashListing& listing);
+// Every column of both grids widens to its longest text (a long party name, a figure of many
+// digits); the list's rows are read from its row source.
+void fitCashGrids(platform::Grid& list, platform::Grid& totals, const CashRows& rows);
 
 } // namespace lukana::summaries

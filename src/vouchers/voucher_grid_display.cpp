@@ -43,13 +43,14 @@ QFont headingFont(int pointSize) {
     return f;
 }
 
+constexpr int kSummaryWidths[] = {2000, 1500, 1500};
+
 void setUpSummaryGrid(Grid& grid, const char* name, const char* incl, const char* excl) {
     grid.setRows(1);
     grid.setCols(3);
-    const int widths[] = {2000, 1500, 1500};
     const char* headings[] = {name, incl, excl};
     for (int c = 0; c < 3; ++c) {
-        grid.setColWidth(c, widths[c]);
+        grid.setColWidth(c, kSummaryWidths[c]);
         grid.setText(0, c, QString::fromUtf8(headings[c]));
     }
     grid.setColAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
@@ -60,6 +61,12 @@ void summaryRow(Grid& grid, int r, const QString& name, const Money& m) {
     grid.setText(r, 0, name);
     grid.setText(r, 1, yen(m.incl));
     grid.setText(r, 2, yen(m.excl));
+}
+
+// A long bank or supplier name, or a total of many digits, widens its column to show it whole.
+void fitSummaryColumns(Grid& grid) {
+    for (int c = 0; c < 3; ++c)
+        grid.fitColWidthToTexts(c, kSummaryWidths[c]);
 }
 
 } // namespace
@@ -230,11 +237,13 @@ void VoucherBookWindow::goukei() {
         for (int i = 0; i < siireCount; ++i)
             summaryRow(*supplierGrid, i + 1, platform::toQString(siireNames[i]),
                        totals.supplier(siireIds[i]));
+        fitSummaryColumns(*supplierGrid);
     }
     {
         Grid::Filling filling(*sourceGrid);
         sourceGrid->setRows(2);
         summaryRow(*sourceGrid, 1, departmentName(), totals.payingSource);
+        fitSummaryColumns(*sourceGrid);
     }
     {
         Grid::Filling filling(*accountGrid);
@@ -242,11 +251,13 @@ void VoucherBookWindow::goukei() {
         for (int i = 0; i < tekiyouCount; ++i)
             summaryRow(*accountGrid, i + 1, platform::toQString(tekiyouNames[i]),
                        totals.account(tekiyouIds[i]));
+        fitSummaryColumns(*accountGrid);
     }
     {
         Grid::Filling filling(*incomeGrid);
         incomeGrid->setRows(2);
         summaryRow(*incomeGrid, 1, departmentName(), totals.departmentIncome);
+        fitSummaryColumns(*incomeGrid);
     }
 }
 

@@ -155,6 +155,22 @@ TEST_F(AnalysisWindowTest, OpeningRanksLastMonthOfTheCurrentDepartment) {
     EXPECT_TRUE(w->detailFrame()->isHidden());
 }
 
+TEST_F(AnalysisWindowTest, TheValueColumnShowsTwelveDigitAndNegativeTotalsWhole) {
+    addSlip("本店", 2003, 12, 5, {999999999999, 0, 0, 0, 20, 0, 20, 30});
+    addSlip("本店", 2003, 12, 6, {-99999999999, 0, 0, 0, 22, 0, 22, 30});
+    auto w = open(AnalysisKind::Customers);
+    const platform::Grid& grid = *w->rankingGrid();
+    QStringList values;
+    for (int row = 1; row < grid.rows(); ++row)
+        values << grid.text(row, 2);
+    EXPECT_TRUE(values.contains("999999999999"));
+    EXPECT_TRUE(values.contains("-99999999999"));
+    for (const QString& value : values)
+        EXPECT_LT(grid.fontMetrics().horizontalAdvance(value) * platform::kTwipsPerPixel,
+                  grid.colWidth(2))
+            << value.toStdString();
+}
+
 TEST_F(AnalysisWindowTest, FilterListsOpenOnAllAndAChoiceRecalculates) {
     addSlip("本店", 2003, 12, 5, kEightToNine); // a Friday
     auto w = open(AnalysisKind::Menu);

@@ -76,6 +76,27 @@ TEST(TablePrintout, TheWidestRankAndValueEndAQuarterDigitBeforeTheirRules) {
         rec, {"9999位", "999999999", "1位", "-99999999"}, measure().digit()));
 }
 
+// Totals run to 64 bits: a wider figure moves the table's right edge out on every page, and
+// the labels keep their room.
+TEST(TablePrintout, TwelveDigitAndNegativeValuesFitTheirColumnOnEveryPage) {
+    std::vector<TableLine> rows = tableRows(42);
+    rows[0].value = QStringLiteral("999999999999");
+    rows[41].value = QStringLiteral("-999999999999");
+    const PrintRecording rec = tablePrintout(rows);
+    ASSERT_EQ(rec.pages.size(), 2u);
+    EXPECT_TRUE(printed_rules::figuresEndBeforeRules(rec, {"999999999999", "-999999999999", "7"},
+                                                     measure().digit()));
+    const double right = 2880 + measure().width(rows[41].value) + measure().digit() / 2;
+    EXPECT_LT(right, 3450); // still on the page
+    for (const auto& page : rec.pages) {
+        double edge = 0;
+        for (const printed_rules::Rule& rule : printed_rules::verticalRules(page))
+            edge = std::max(edge, rule.x);
+        EXPECT_NEAR(edge, right, 1e-3);
+    }
+    EXPECT_LT(500 + measure().width(QString(47, u'あ')), 2880);
+}
+
 TEST(TablePrintout, FortyOneLinesAPageAndTheFortySecondRowStartsTheNext) {
     const PrintRecording rec = tablePrintout(tableRows(42));
     ASSERT_EQ(rec.pages.size(), 2u);

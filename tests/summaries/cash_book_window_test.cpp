@@ -278,3 +278,28 @@ TEST_F(CashBookWindowTest, PagesHold33RowsAndCancelPrintsNothing) {
 }
 
 } // namespace
+
+TEST_F(CashBookWindowTest, ColumnsShowALongPartyNameAndTwelveDigitFiguresWhole) {
+    siireNames[0] = "有限会社 酒のやまだ 東京中央卸売市場店";
+    {
+        auto m = std::make_unique<DenpyouMonth>();
+        ASSERT_TRUE(readDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
+        (*m)[10].amount[0] = 999999999999;
+        (*m)[15].amount[0] = 123456789012;
+        ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
+    }
+    CashBookWindow w;
+    w.load();
+    ASSERT_EQ(w.listGrid->rows(), 3);
+    EXPECT_EQ(w.listGrid->text(1, 1), QStringLiteral("¥999,999,999,999"));
+    EXPECT_EQ(w.listGrid->text(2, 6), QString::fromStdString(siireNames[0]));
+    EXPECT_EQ(w.totalsGrid->text(1, 5), QStringLiteral("¥876,543,210,987"));
+    for (const Grid* grid : {w.listGrid, w.totalsGrid})
+        for (int row = 1; row < grid->rows(); ++row)
+            for (int col = 0; col < grid->cols(); ++col) {
+                const QString text = grid->text(row, col);
+                EXPECT_LT(grid->fontMetrics().horizontalAdvance(text) * kTwipsPerPixel,
+                          grid->colWidth(col))
+                    << text.toStdString();
+            }
+}

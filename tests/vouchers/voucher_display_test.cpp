@@ -131,3 +131,21 @@ TEST_F(VoucherDisplayTest, NameAndNoteColumnsShowTheirLongestText) {
         EXPECT_EQ(grid.text(2, 7), "みずほ 東京営業部 普通 1234567");
     });
 }
+
+TEST_F(VoucherDisplayTest, SummaryGridsShowALongNameAndTwelveDigitTotalsWhole) {
+    siireNames[0] = "有限会社 酒のやまだ 東京中央卸売市場店";
+    append((*april)[2], {999999999999, 2, 0, 1, 10, 1, 2});
+    saveMonths();
+    TestScript script;
+    withVoucherBook(script, [&](Window& w) {
+        EXPECT_EQ(w.supplierGrid->text(1, 0), QString::fromStdString(siireNames[0]));
+        EXPECT_EQ(w.supplierGrid->text(1, 1), "¥999,999,999,999");
+        for (const Grid* grid : {w.supplierGrid, w.sourceGrid, w.accountGrid, w.incomeGrid})
+            for (int row = 0; row < grid->rows(); ++row)
+                for (int col = 0; col < grid->cols(); ++col)
+                    EXPECT_LT(grid->fontMetrics().horizontalAdvance(grid->text(row, col)) *
+                                  kTwipsPerPixel,
+                              grid->colWidth(col))
+                        << grid->text(row, col).toStdString();
+    });
+}
