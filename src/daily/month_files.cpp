@@ -46,8 +46,7 @@ Status DailyMonthFiles::save(const std::string& busyoName, int year, int month) 
         std::filesystem::exists(std::filesystem::symlink_status(kept_, ec)))
         return Status::failure(kept_ + " は読めなかったファイルのため、上書きしません。"
                                        "別の場所に移してから保存してください。");
-    filePath = path;
-    return nippouHozon();
+    return writeNippouMonth(path, nippouMonth, koteihi);
 }
 
 PostingOutcome postIntoVoucherMonth(const std::string& busyoName, int year, int month, int day,
@@ -61,8 +60,7 @@ PostingOutcome postIntoVoucherMonth(const std::string& busyoName, int year, int 
     if (day >= 1 && day <= 31)
         outcome.posted = postNippouDay(record, salesTiming, siireCount, siireIds, siirePayKind,
                                        denpyouMonth[day]);
-    filePath = denpyouPath(busyoName, year, month);
-    outcome.written = denpyouHozon();
+    outcome.written = writeDenpyouMonth(denpyouPath(busyoName, year, month), denpyouMonth);
     return outcome;
 }
 

@@ -29,28 +29,26 @@ void loadTekiyouAndTyTelling() {
     }
 }
 
-LoadOutcome readTellingDamage(Status (*reader)()) {
-    const std::string path = filePath;
-    LoadOutcome outcome = readOrMoveAside(reader);
+LoadOutcome readTellingDamage(const std::string& path, PathReader reader) {
+    LoadOutcome outcome = readOrMoveAside(path, reader);
     if (outcome.movedAsideTo || !outcome.status)
         tellDamagedFile(path, outcome.movedAsideTo);
     return outcome;
 }
 
-bool RegisterFileGuard::read(Status (*reader)()) {
-    const std::string path = filePath;
-    const LoadOutcome outcome = readTellingDamage(reader);
+bool RegisterFileGuard::read(const std::string& path, PathReader reader) {
+    const LoadOutcome outcome = readTellingDamage(path, reader);
     kept_ = outcome.status ? std::string() : path;
     return outcome.read;
 }
 
-Status RegisterFileGuard::write(Status (*writer)()) const {
+Status RegisterFileGuard::write(const std::string& path, PathWriter writer) const {
     std::error_code ec;
-    if (!kept_.empty() && filePath == kept_ &&
+    if (!kept_.empty() && path == kept_ &&
         std::filesystem::exists(std::filesystem::symlink_status(kept_, ec)))
         return Status::failure(kept_ + " は読めなかったファイルのため、上書きしません。"
                                        "別の場所に移してから保存してください。");
-    return writer();
+    return writer(path);
 }
 
 } // namespace lukana

@@ -52,8 +52,7 @@ Status VoucherMonths::save(const std::string& busyoName, int year, int month) co
     if (std::find(keptDamaged_.begin(), keptDamaged_.end(), path) != keptDamaged_.end())
         return Status::failure(path + " は読めなかったファイルのため、上書きしません。"
                                       "別の場所に移してから保存してください。");
-    filePath = path;
-    return denpyouHozon();
+    return writeDenpyouMonth(path, denpyouMonth);
 }
 
 } // namespace lukana
