@@ -118,11 +118,12 @@ void fillRegisters() {
     }
     const struct {
         const char* file;
-        Status (*write)();
-    } files[] = {{"misena.dat", misenaHozon}, {"siire.dat", siireHozon}, {"ty.dat", tyHozon}};
+        PathWriter write;
+    } files[] = {{"misena.dat", writeDepartments},
+                 {"siire.dat", writeSuppliers},
+                 {"ty.dat", writeSubAccounts}};
     for (const auto& f : files) {
-        filePath = rootFilePath(f.file);
-        if (!f.write()) {
+        if (!f.write(rootFilePath(f.file))) {
             std::fprintf(stderr, "daily_bench: cannot write %s\n", f.file);
             std::exit(1);
         }

@@ -16,11 +16,11 @@ bool exists(const std::string& path) {
 }
 
 // True when the file is there but could not be read whole.
-bool readDamaged(const std::string& busyoName, const char* fileName, Status (*reader)(),
+bool readDamaged(const std::string& busyoName, const char* fileName, PathReader reader,
                  int& count) {
-    filePath = busyoFilePath(busyoName, fileName);
-    const bool there = exists(filePath);
-    if (there && reader().ok())
+    const std::string path = busyoFilePath(busyoName, fileName);
+    const bool there = exists(path);
+    if (there && reader(path).ok())
         return false;
     count = 0;
     return there;
@@ -29,17 +29,17 @@ bool readDamaged(const std::string& busyoName, const char* fileName, Status (*re
 } // namespace
 
 std::vector<std::string> selTenpo(const std::string& busyoName) {
-    filePath = busyoFilePath(busyoName, "simebi.dat");
-    if (!exists(filePath) || !simebiModosi().ok())
+    const std::string closingDays = busyoFilePath(busyoName, "simebi.dat");
+    if (!exists(closingDays) || !readClosingDays(closingDays).ok())
         simeKinmu = simeGenkin = simeKyuuryou = simeKurejitto = 0;
     for (int* day : {&simeKinmu, &simeGenkin, &simeKyuuryou, &simeKurejitto})
         if (*day == 0)
             *day = 31;
 
     std::vector<std::string> damaged;
-    if (readDamaged(busyoName, "menud.dat", menudModosi, menudCount))
+    if (readDamaged(busyoName, "menud.dat", readMenuItems, menudCount))
         damaged.push_back("menud.dat");
-    if (readDamaged(busyoName, "mbun.dat", mbunModosi, mbunCount))
+    if (readDamaged(busyoName, "mbun.dat", readMenuCategories, mbunCount))
         damaged.push_back("mbun.dat");
     return damaged;
 }

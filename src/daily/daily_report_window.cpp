@@ -117,12 +117,11 @@ void DailyReportWindow::formLoad() {
 void DailyReportWindow::loadRegisters() {
     const struct {
         const char* file;
-        Status (*read)();
+        PathReader read;
     } lists[] = {
-        {"misena.dat", misenaModosi}, {"kanri.dat", kanriModosi}, {"siire.dat", siireModosi}};
+        {"misena.dat", readDepartments}, {"kanri.dat", readStaff}, {"siire.dat", readSuppliers}};
     for (const auto& l : lists) {
-        filePath = rootFilePath(l.file);
-        (void)l.read(); // a list that cannot be read keeps what its reader left
+        (void)l.read(rootFilePath(l.file)); // a list that cannot be read keeps what its reader left
     }
     loadTekiyouAndTyTelling();
 }
@@ -224,16 +223,13 @@ void DailyReportWindow::onDepartmentChosen() {
 
 void DailyReportWindow::selTenpo() {
     const std::string& name = busyoNames[shownBusyo];
-    filePath = busyoFilePath(name, "simebi.dat");
-    (void)simebiModosi();
+    (void)readClosingDays(busyoFilePath(name, "simebi.dat"));
     for (int* day : {&simeKinmu, &simeGenkin, &simeKyuuryou, &simeKurejitto})
         if (*day == 0)
             *day = 31;
     creditClosingDay_ = simeKurejitto;
-    filePath = busyoFilePath(name, "menud.dat");
-    (void)menudModosi();
-    filePath = busyoFilePath(name, "mbun.dat");
-    (void)mbunModosi();
+    (void)readMenuItems(busyoFilePath(name, "menud.dat"));
+    (void)readMenuCategories(busyoFilePath(name, "mbun.dat"));
     std::vector<QString> banks;
     std::vector<int> bankSlots;
     for (int slot = 1; slot <= 4; ++slot) {

@@ -21,8 +21,7 @@ Status DailyMonthFiles::save(const std::string& busyoName, int year, int month) 
     const std::string path = nippouPath(busyoName, year, month);
     if (Status refused = damaged_.check(path); !refused)
         return refused;
-    filePath = path;
-    return nippouHozon();
+    return writeNippouMonth(path, nippouMonth, koteihi);
 }
 
 PostingOutcome postIntoVoucherMonth(const std::string& busyoName, int year, int month, int day,
@@ -36,8 +35,7 @@ PostingOutcome postIntoVoucherMonth(const std::string& busyoName, int year, int 
     if (day >= 1 && day <= 31)
         outcome.posted = postNippouDay(record, salesTiming, siireCount, siireIds, siirePayKind,
                                        denpyouMonth[day]);
-    filePath = denpyouPath(busyoName, year, month);
-    outcome.written = denpyouHozon();
+    outcome.written = writeDenpyouMonth(denpyouPath(busyoName, year, month), denpyouMonth);
     return outcome;
 }
 

@@ -93,14 +93,12 @@ void SalesListWindow::formLoad() {
     printButton_->setEnabled(false);
     csvButton_->setEnabled(false);
 
-    filePath = rootFilePath("misena.dat");
-    if (!misenaModosi()) {
+    if (!readDepartments(rootFilePath("misena.dat"))) {
         platform::msgBox(QStringLiteral("先に店舗を登録する必要があります。"));
         closeWindow();
         return;
     }
-    filePath = rootFilePath("siire.dat");
-    (void)siireModosi(); // without suppliers the class columns stay 0
+    (void)readSuppliers(rootFilePath("siire.dat")); // without suppliers the class columns stay 0
     classes_ = registeredSupplierClasses();
 
     loading_ = true;

@@ -45,9 +45,9 @@ std::optional<QString> chooseTarget(const QString& fileName) {
 
 bool write(const QString& path, const std::function<std::string()>& buildText) {
     setMousePointer(Pointer::Busy);
-    filePath = QFile::encodeName(path).toStdString();
+    const std::string file = QFile::encodeName(path).toStdString();
     csvText = buildText();
-    const bool written = !readOnly(filePath) && csvHozon().ok();
+    const bool written = !readOnly(file) && writeCsvText(file).ok();
     setMousePointer(Pointer::Normal);
     return written;
 }

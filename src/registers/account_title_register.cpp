@@ -75,8 +75,7 @@ void AccountTitleRegister::readList() {
 }
 
 Status AccountTitleRegister::writeList() {
-    filePath = rootFilePath("tekiyou.dat");
-    return tekiyouHozon();
+    return writeAccountTitles(rootFilePath("tekiyou.dat"));
 }
 
 void AccountTitleRegister::openRenameDialog() {

@@ -56,8 +56,7 @@ BankRegister::BankRegister(QWidget* parent)
 }
 
 void BankRegister::readList() {
-    filePath = kouzaPath();
-    if (!file_.read(kouzaModosi))
+    if (!file_.read(kouzaPath(), readBanks))
         kouzaCount = 0; // missing or unreadable: an empty list
 }
 
@@ -68,8 +67,7 @@ Status BankRegister::writeList() {
     // A department's folder is always the one named after it; make it if it has gone.
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-    filePath = path;
-    return file_.write(kouzaHozon);
+    return file_.write(path, writeBanks);
 }
 
 void BankRegister::openRenameDialog() {

@@ -25,25 +25,25 @@ void loadTekiyouAndTyTelling() {
     }
 }
 
-LoadOutcome readTellingDamage(Status (*reader)()) {
-    LoadOutcome outcome = readOrMoveAside(reader);
+LoadOutcome readTellingDamage(const std::string& path, PathReader reader) {
+    LoadOutcome outcome = readOrMoveAside(path, reader);
     if (outcome.damaged)
         tellDamagedFile(*outcome.damaged);
     return outcome;
 }
 
-bool RegisterFileGuard::read(Status (*reader)()) {
-    const LoadOutcome outcome = readTellingDamage(reader);
+bool RegisterFileGuard::read(const std::string& path, PathReader reader) {
+    const LoadOutcome outcome = readTellingDamage(path, reader);
     damaged_.clear();
     if (outcome.damaged)
         damaged_.note(*outcome.damaged);
     return outcome.read;
 }
 
-Status RegisterFileGuard::write(Status (*writer)()) const {
-    if (Status refused = damaged_.check(filePath); !refused)
+Status RegisterFileGuard::write(const std::string& path, PathWriter writer) const {
+    if (Status refused = damaged_.check(path); !refused)
         return refused;
-    return writer();
+    return writer(path);
 }
 
 } // namespace lukana

@@ -12,16 +12,16 @@ namespace lukana {
 // read; the user is told where a damaged file went and when the defaults could not be saved.
 void loadTekiyouAndTyTelling();
 
-// Reads filePath with reader; a damaged file is moved aside and the user told.
-LoadOutcome readTellingDamage(Status (*reader)());
+// Reads path with reader; a damaged file is moved aside and the user told.
+LoadOutcome readTellingDamage(const std::string& path, PathReader reader);
 
 // The one file a register reads and saves.
 class RegisterFileGuard {
   public:
     // As readTellingDamage; true when the file was read.
-    bool read(Status (*reader)());
-    // Runs writer for filePath, unless that is a damaged file that could not be moved aside.
-    Status write(Status (*writer)()) const;
+    bool read(const std::string& path, PathReader reader);
+    // Runs writer for path, unless that is a damaged file that could not be moved aside.
+    Status write(const std::string& path, PathWriter writer) const;
 
   private:
     DamagedFileGuard damaged_;

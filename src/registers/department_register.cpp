@@ -284,15 +284,13 @@ void DepartmentRegister::connectHandlers() {
 // ---------------------------------------------------------------- operations
 
 void DepartmentRegister::readList() {
-    filePath = rootFilePath("misena.dat");
     // A file that cannot be read leaves the list as the reader left it.
-    (void)file_.read(misenaModosi);
+    (void)file_.read(rootFilePath("misena.dat"), readDepartments);
     followCurrentDepartment();
 }
 
 Status DepartmentRegister::writeList() {
-    filePath = rootFilePath("misena.dat");
-    Status status = file_.write(misenaHozon);
+    Status status = file_.write(rootFilePath("misena.dat"), writeDepartments);
     const std::optional<UnsavedRename> renamed = std::exchange(unsavedRename_, std::nullopt);
     if (!status && renamed) {
         // misena.dat still names the old folder: put folder and name back to match it.

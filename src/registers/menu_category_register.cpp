@@ -31,15 +31,14 @@ MenuCategoryRegister::MenuCategoryRegister(QWidget* parent)
 
 void MenuCategoryRegister::readList() {
     // The reader empties the list first: a missing or broken file leaves what was read.
-    filePath = busyoFile("mbun.dat");
-    (void)file_.read(mbunModosi);
+    (void)file_.read(busyoFile("mbun.dat"), readMenuCategories);
 }
 
 Status MenuCategoryRegister::writeList() {
-    filePath = busyoFile("mbun.dat");
-    if (filePath.empty())
+    const std::string path = busyoFile("mbun.dat");
+    if (path.empty())
         return Status::failure("部署が選ばれていません。");
-    return file_.write(mbunHozon);
+    return file_.write(path, writeMenuCategories);
 }
 
 void MenuCategoryRegister::openRenameDialog() {

@@ -59,15 +59,14 @@ MenuItemRegister::MenuItemRegister(QWidget* parent)
 
 void MenuItemRegister::readList() {
     // The reader empties the list first: a missing or broken file leaves what was read.
-    filePath = busyoFile("menud.dat");
-    (void)file_.read(menudModosi);
+    (void)file_.read(busyoFile("menud.dat"), readMenuItems);
 }
 
 Status MenuItemRegister::writeList() {
-    filePath = busyoFile("menud.dat");
-    if (filePath.empty())
+    const std::string path = busyoFile("menud.dat");
+    if (path.empty())
         return Status::failure("部署が選ばれていません。");
-    return file_.write(menudHozon);
+    return file_.write(path, writeMenuItems);
 }
 
 void MenuItemRegister::openRenameDialog() {
@@ -113,8 +112,8 @@ void MenuItemRegister::clearDetails() {
 }
 
 void MenuItemRegister::departmentChosen() {
-    filePath = busyoFile("mbun.dat");
-    (void)readTellingDamage(mbunModosi); // a missing file: no categories
+    (void)readTellingDamage(busyoFile("mbun.dat"),
+                            readMenuCategories); // a missing file: no categories
     QSignalBlocker quiet(categoryChoice);
     categoryChoice->clear();
     for (int k = 0; k < mbunCount; ++k)

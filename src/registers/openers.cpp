@@ -32,12 +32,14 @@ void openSiireRegister() {
     platform::runModal(window);
 }
 
-void openTekiyouRegister() {
+void openTekiyouRegister(int kind) {
+    registerKind = kind;
     AccountTitleRegister window;
     platform::runModal(window);
 }
 
-void openTyRegister() {
+void openTyRegister(int kind) {
+    registerKind = kind;
     SubAccountRegister window;
     platform::runModal(window);
 }

@@ -11,10 +11,10 @@ void openDepartmentRegister();
 
 // "仕入先" (and the voucher book's supplier menu).
 void openSiireRegister();
-// "勘定科目": the caller sets registerKind 2 and the busy pointer first.
-void openTekiyouRegister();
-// "補助科目": the caller sets registerKind 3 and the busy pointer first.
-void openTyRegister();
+// "勘定科目" (kind 2) and "補助科目" (kind 3): registerKind is set to kind, then the register
+// opens; the caller shows the busy pointer first.
+void openTekiyouRegister(int kind);
+void openTyRegister(int kind);
 // The daily report's credit customers: the sub-account register on title 4, with the busy
 // pointer; registerKind stays as it is. Returns when it has closed.
 void openUrikakeCustomerRegister();

@@ -11,8 +11,7 @@
 namespace lukana {
 
 void loadPostalTable() {
-    filePath = (std::filesystem::path(programDir) / kKenAllFileName).string();
-    if (!kenAllModosi())
+    if (!readPostalCodes((std::filesystem::path(programDir) / kKenAllFileName).string()))
         emptyPostalTable();
 }
 

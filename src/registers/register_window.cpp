@@ -126,8 +126,7 @@ bool RegisterWindow::hozon() {
     if (Status s = writeList(); !s)
         return failed(s);
     entries().keep();
-    filePath = rootFilePath("ttid.dat");
-    if (Status s = ttidHozon(); !s)
+    if (Status s = writeIdCounters(rootFilePath("ttid.dat")); !s)
         return failed(s); // the list stays marked, so leaving asks again
     listChanged = 0;
     return true;

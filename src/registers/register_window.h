@@ -8,8 +8,8 @@
 //   question, the delete question and rename warning (or none), the id counter with its rule
 //   and bound, and whether the window has the department choice that changes curBusyo.
 // - Implement entries() (the shared list in memory, usually a RecordList or ParallelList from
-//   register_list.h), readList() and writeList() (set filePath and call the storage procedure
-//   through a RegisterFileGuard of damaged_files.h, so that a damaged file is moved aside and
+//   register_list.h), readList() and writeList() (call the storage reader or writer on its
+//   path through a RegisterFileGuard of damaged_files.h, so that a damaged file is moved aside and
 //   never written over; readList also does whatever the register does when its file cannot
 //   be read; a register that works on the list in memory only reads nothing) and
 //   openRenameDialog() (set registerKind or meibo2Mode if needed and runModal the dialog).

@@ -47,8 +47,7 @@ SubAccountRegister::SubAccountRegister(QWidget* parent)
 }
 
 Status SubAccountRegister::writeList() {
-    filePath = rootFilePath("ty.dat");
-    return tyHozon();
+    return writeSubAccounts(rootFilePath("ty.dat"));
 }
 
 void SubAccountRegister::openRenameDialog() {

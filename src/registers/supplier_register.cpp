@@ -154,14 +154,12 @@ void SupplierRegister::IDSkn() {
 void SupplierRegister::readList() {
     // An unreadable file leaves the list in memory as it was, not half read.
     list_.keep();
-    filePath = rootFilePath("siire.dat");
-    if (!file_.read(siireModosi))
+    if (!file_.read(rootFilePath("siire.dat"), readSuppliers))
         list_.restoreKept();
 }
 
 Status SupplierRegister::writeList() {
-    filePath = rootFilePath("siire.dat");
-    return file_.write(siireHozon);
+    return file_.write(rootFilePath("siire.dat"), writeSuppliers);
 }
 
 void SupplierRegister::openRenameDialog() {
@@ -202,8 +200,7 @@ void SupplierRegister::reloadBusyoList() {
     // The departments may have changed since start-up; an unreadable file keeps those in memory.
     const std::vector<BusyoRec> recs = busyoRecs;
     const int count = busyoCount;
-    filePath = rootFilePath("misena.dat");
-    if (!readTellingDamage(misenaModosi).read) {
+    if (!readTellingDamage(rootFilePath("misena.dat"), readDepartments).read) {
         busyoRecs = recs;
         busyoCount = count;
         rebuildBusyoLists();

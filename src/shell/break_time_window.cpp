@@ -19,9 +19,9 @@ using namespace platform;
 
 std::array<int, 6> kyukeiHour{}, kyukeiMinute{}, kyukeiBreak{};
 
-Status kkJikanModosi() {
+Status readBreakTimes(const std::string& path) {
     std::string bytes;
-    if (Status s = readWholeFile(filePath, bytes); !s)
+    if (Status s = readWholeFile(path, bytes); !s)
         return s;
     TextReader reader(bytes);
     for (size_t i = 0; i < 6; ++i)
@@ -31,14 +31,22 @@ Status kkJikanModosi() {
     return {};
 }
 
-Status kkJikanHozon() {
+Status writeBreakTimes(const std::string& path) {
     TextWriter writer;
     for (size_t i = 0; i < 6; ++i) {
         writer.putInteger(kyukeiHour[i]);
         writer.putInteger(kyukeiMinute[i]);
         writer.putInteger(kyukeiBreak[i]);
     }
-    return writer.commit(filePath);
+    return writer.commit(path);
+}
+
+Status kkJikanModosi() {
+    return readBreakTimes(filePath);
+}
+
+Status kkJikanHozon() {
+    return writeBreakTimes(filePath);
 }
 
 namespace {
@@ -106,8 +114,7 @@ BreakTimeWindow::BreakTimeWindow(QWidget* parent)
 }
 
 void BreakTimeWindow::formLoad() {
-    filePath = rootFilePath("kkJikan.dat");
-    (void)kkJikanModosi();
+    (void)readBreakTimes(rootFilePath("kkJikan.dat"));
     hyoujiChu = 1;
     for (int r = 0; r < kRows; ++r) {
         const auto i = static_cast<size_t>(r);
@@ -189,8 +196,7 @@ void BreakTimeWindow::onOkClicked() {
         kyukeiMinute[i] = value(StartMinute);
         kyukeiBreak[i] = value(Break);
     }
-    filePath = rootFilePath("kkJikan.dat");
-    if (Status s = kkJikanHozon(); !s) {
+    if (Status s = writeBreakTimes(rootFilePath("kkJikan.dat")); !s) {
         msgBox(QStringLiteral("kkJikan.dat を保存できませんでした。\r%1")
                    .arg(QString::fromStdString(s.message())),
                Buttons::Ok, Icon::Critical);

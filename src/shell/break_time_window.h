@@ -6,6 +6,7 @@
 #include "storage/status.h"
 
 #include <array>
+#include <string>
 
 class QPushButton;
 
@@ -13,7 +14,10 @@ namespace lukana {
 
 // Break times (kkJikan.dat of the data root): six entries, of which the window edits 0 to 4.
 extern std::array<int, 6> kyukeiHour, kyukeiMinute, kyukeiBreak;
-Status kkJikanModosi(); // tolerant after opening
+Status readBreakTimes(const std::string& path); // tolerant after opening
+Status writeBreakTimes(const std::string& path);
+// The same on the file at filePath.
+Status kkJikanModosi();
 Status kkJikanHozon();
 
 class BreakTimeWindow : public platform::Window {

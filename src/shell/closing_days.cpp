@@ -124,8 +124,7 @@ void ClosingDaysDialog::selectDepartment(int index) {
         *day = 0;
     shownIndex_ = index;
     currentFile_ = busyoFilePath(busyoNames[index], "simebi.dat");
-    filePath = currentFile_;
-    (void)simebiModosi(); // a missing or short file leaves the values not read at 0
+    (void)readClosingDays(currentFile_); // a missing or short file leaves the values not read at 0
     for (int* day : kClosingDays)
         if (*day == 0)
             *day = 31;
@@ -139,8 +138,7 @@ Status ClosingDaysDialog::hozon() {
         return {}; // no department shown: nothing to write
     if (currentFile_.empty())
         return Status::failure("部署名をフォルダー名に使えません: " + busyoNames[shownIndex_]);
-    filePath = currentFile_;
-    return simebiHozon();
+    return writeClosingDays(currentFile_);
 }
 
 void ClosingDaysDialog::onOkClicked() {
@@ -210,10 +208,10 @@ void FiscalYearEndDialog::hyouji3() {
 Status FiscalYearEndDialog::hozon() {
     if (!validDepartment(denpyouBusyo))
         return Status::failure("部署が選ばれていません");
-    filePath = busyoFilePath(busyoNames[denpyouBusyo], "kesan.dat");
-    if (filePath.empty())
+    const std::string path = busyoFilePath(busyoNames[denpyouBusyo], "kesan.dat");
+    if (path.empty())
         return Status::failure("部署名をフォルダー名に使えません: " + busyoNames[denpyouBusyo]);
-    return kesanHozon();
+    return writeFiscalYearEnd(path);
 }
 
 } // namespace lukana

@@ -16,11 +16,8 @@ Status mergeIdCountersWithFile(const std::string& path) {
     for (size_t i = 0; i < counters.size(); ++i)
         inMemory[i] = *counters[i];
 
-    const std::string savedPath = filePath;
-    filePath = path;
     // The reader fills the counters it can read and leaves the others as they are.
-    const Status read = ttidModosi();
-    filePath = savedPath;
+    const Status read = readIdCounters(path);
 
     for (size_t i = 0; i < counters.size(); ++i)
         *counters[i] = read ? std::max(inMemory[i], *counters[i]) : inMemory[i];

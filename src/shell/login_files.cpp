@@ -13,73 +13,69 @@
 namespace lukana {
 namespace {
 
-Status readOne(const std::function<bool(TextReader&)>& read) {
+Status readOne(const std::string& path, const std::function<bool(TextReader&)>& read) {
     std::string bytes;
-    if (Status s = readWholeFile(filePath, bytes); !s)
+    if (Status s = readWholeFile(path, bytes); !s)
         return s;
     TextReader reader(bytes);
     if (!read(reader))
-        return Status::failure(reader.error() + ": " + filePath);
+        return Status::failure(reader.error() + ": " + path);
     return {};
-}
-
-Status failed(const char* what, int err) {
-    return systemFailure(what, filePath, err);
 }
 
 // Where the folder cannot hold hard links: an exclusive create, removed again when the
 // value cannot be written whole.
-Status createWithExclusiveOpen(const std::string& bytes, bool& existed) {
-    int fd = ::open(filePath.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+Status createWithExclusiveOpen(const std::string& path, const std::string& bytes, bool& existed) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     if (fd < 0) {
         if (errno == EEXIST) {
             existed = true;
             return {};
         }
-        return failed("ファイルを作成できません", errno);
+        return systemFailure("ファイルを作成できません", path, errno);
     }
     bool ok = ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
               ::fsync(fd) == 0;
     int err = errno;
     ok = ::close(fd) == 0 && ok;
     if (!ok) {
-        ::unlink(filePath.c_str());
-        return failed("ファイルに書き込めません", err);
+        ::unlink(path.c_str());
+        return systemFailure("ファイルに書き込めません", path, err);
     }
     return {};
 }
 
 } // namespace
 
-Status passwModosi() {
+Status readPassword(const std::string& path) {
     std::string value;
-    if (Status s = readOne([&](TextReader& r) { return r.readString(value); }); !s)
+    if (Status s = readOne(path, [&](TextReader& r) { return r.readString(value); }); !s)
         return s;
     password = value;
     return {};
 }
 
-Status passwHozon() {
+Status writePassword(const std::string& path) {
     TextWriter writer;
     writer.putString(password);
-    return writer.commit(filePath);
+    return writer.commit(path);
 }
 
-Status loginModosi() {
+Status readLoginLock(const std::string& path) {
     int value = 0;
-    if (Status s = readOne([&](TextReader& r) { return r.readInteger(value); }); !s)
+    if (Status s = readOne(path, [&](TextReader& r) { return r.readInteger(value); }); !s)
         return s;
     loginLock = value;
     return {};
 }
 
-Status loginHozon() {
+Status writeLoginLock(const std::string& path) {
     TextWriter writer;
     writer.putInteger(loginLock);
-    return writer.commit(filePath);
+    return writer.commit(path);
 }
 
-Status loginCreateExclusive(bool& existed) {
+Status createLoginLock(const std::string& path, bool& existed) {
     existed = false;
     TextWriter writer;
     writer.putInteger(loginLock);
@@ -87,10 +83,10 @@ Status loginCreateExclusive(bool& existed) {
     // fails when login.dat exists, and nobody ever sees the file half written.
     static std::atomic<int> serial{0};
     const std::string temporary =
-        filePath + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+        path + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
     if (Status s = writer.commit(temporary); !s)
         return s;
-    int rc = ::link(temporary.c_str(), filePath.c_str());
+    int rc = ::link(temporary.c_str(), path.c_str());
     int err = errno;
     ::unlink(temporary.c_str());
     if (rc == 0)
@@ -100,8 +96,28 @@ Status loginCreateExclusive(bool& existed) {
         return {};
     }
     if (err == EPERM || err == ENOTSUP || err == EOPNOTSUPP || err == EMLINK || err == EXDEV)
-        return createWithExclusiveOpen(writer.bytes(), existed);
-    return failed("ファイルを作成できません", err);
+        return createWithExclusiveOpen(path, writer.bytes(), existed);
+    return systemFailure("ファイルを作成できません", path, err);
+}
+
+Status passwModosi() {
+    return readPassword(filePath);
+}
+
+Status passwHozon() {
+    return writePassword(filePath);
+}
+
+Status loginModosi() {
+    return readLoginLock(filePath);
+}
+
+Status loginHozon() {
+    return writeLoginLock(filePath);
+}
+
+Status loginCreateExclusive(bool& existed) {
+    return createLoginLock(filePath, existed);
 }
 
 } // namespace lukana

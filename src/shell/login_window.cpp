@@ -69,8 +69,7 @@ void LoginWindow::onOkClicked() {
     if (passwMissing != 0) {
         const std::string before = password;
         password = typed;
-        filePath = rootFilePath("passw.dat");
-        if (Status s = passwHozon(); !s) {
+        if (Status s = writePassword(rootFilePath("passw.dat")); !s) {
             password = before;
             msgBox(QStringLiteral("パスワードを保存できませんでした (passw.dat)。\r%1")
                        .arg(QString::fromStdString(s.message())),

@@ -56,14 +56,24 @@ MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new C
     departmentChoice->setObjectName(QStringLiteral("departmentChoice"));
     departmentChoice->setMinimumWidth(220);
 
-    auto make = [this](const char* name, const char* caption, const char* hint,
-                       WindowOpener MainWindowOpeners::*opener, int kind = 0) {
+    auto makeButton = [this](const char* name, const char* caption, const char* hint) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         if (*hint)
             b->setToolTip(QString::fromUtf8(hint));
         b->setMinimumHeight(34);
-        buttons_.push_back({b, opener, kind});
+        return b;
+    };
+    auto make = [this, makeButton](const char* name, const char* caption, const char* hint,
+                                   WindowOpener MainWindowOpeners::*opener) {
+        QPushButton* b = makeButton(name, caption, hint);
+        buttons_.push_back({b, opener, nullptr, 0});
+        return b;
+    };
+    auto makeKind = [this, makeButton](const char* name, const char* caption, const char* hint,
+                                       KindOpener MainWindowOpeners::*opener, int kind) {
+        QPushButton* b = makeButton(name, caption, hint);
+        buttons_.push_back({b, nullptr, opener, kind});
         return b;
     };
     using O = MainWindowOpeners;
@@ -78,8 +88,8 @@ MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new C
     QPushButton* c35 = make("customersButton", "集客状況", sales, &O::kyaku);
     QPushButton* c14 = make("departmentsButton", "部署の設定", "", &O::tenpo);
     QPushButton* c26 = make("suppliersButton", "仕入先", supplier, &O::siire);
-    QPushButton* c28 = make("accountTitlesButton", "勘定科目", supplier, &O::tekiyou, 2);
-    QPushButton* c29 = make("subAccountsButton", "補助科目", supplier, &O::ty, 3);
+    QPushButton* c28 = makeKind("accountTitlesButton", "勘定科目", supplier, &O::tekiyou, 2);
+    QPushButton* c29 = makeKind("subAccountsButton", "補助科目", supplier, &O::ty, 3);
     QPushButton* c18 =
         make("closingDaysButton", "締め日", "勤務の締め日を設定できます。", &O::sime);
     QPushButton* c33 = make("menuItemsButton", "メニュー", staff, &O::menu);
@@ -96,7 +106,7 @@ MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new C
     c3->setMinimumHeight(34);
 
     for (const Button& b : buttons_) {
-        b.button->setEnabled(static_cast<bool>(mainWindowOpeners().*b.opener));
+        b.button->setEnabled(hasOpener(b));
         connect(b.button, &QPushButton::clicked, this, [this, b] { openFromButton(b); });
     }
     c5->setEnabled(static_cast<bool>(mainWindowOpeners().recovery));
@@ -154,8 +164,7 @@ void MainWindow::formLoad() {
 
 void MainWindow::loadBusyoList() {
     const std::string misena = rootFilePath("misena.dat");
-    filePath = misena;
-    if (misenaModosi())
+    if (readDepartments(misena))
         return;
     // A damaged list must not be overwritten by the first department registered below.
     if (auto damaged = moveAsideIfPresent(misena); damaged && damaged->movedTo)
@@ -175,10 +184,8 @@ void MainWindow::loadBusyoList() {
 
 void MainWindow::loadRegisters() {
     // Read for the lists in memory; a missing file leaves them as they are.
-    filePath = rootFilePath("kouza.dat");
-    (void)kouzaModosi();
-    filePath = rootFilePath("siire.dat");
-    (void)siireModosi();
+    (void)readBanks(rootFilePath("kouza.dat"));
+    (void)readSuppliers(rootFilePath("siire.dat"));
     loadTekiyouAndTyTelling();
 }
 
@@ -202,21 +209,25 @@ void MainWindow::onDepartmentChosen() {
     curBusyo = departmentChoice->listIndex();
 }
 
+bool MainWindow::hasOpener(const Button& b) const {
+    const MainWindowOpeners& o = mainWindowOpeners();
+    return b.kindOpener ? static_cast<bool>(o.*b.kindOpener) : static_cast<bool>(o.*b.opener);
+}
+
 void MainWindow::openFromButton(const Button& b) {
-    const WindowOpener& open = mainWindowOpeners().*b.opener;
-    if (!open)
+    if (!hasOpener(b))
         return;
-    if (b.registerKindBefore != 0) {
-        registerKind = b.registerKindBefore;
+    if (b.kindOpener) {
         setMousePointer(Pointer::Busy);
+        (mainWindowOpeners().*b.kindOpener)(b.registerKind);
+        return;
     }
-    open();
+    (mainWindowOpeners().*b.opener)();
 }
 
 void MainWindow::onRecoveryClicked() {
     passwMissing = 0;
-    filePath = rootFilePath("passw.dat");
-    if (!passwModosi())
+    if (!readPassword(rootFilePath("passw.dat")))
         passwMissing = 1;
     LoginWindow login;
     runModal(login);
@@ -261,8 +272,7 @@ void MainWindow::tellExitFailure(const QString& text, Icon icon) {
 void MainWindow::saigo() {
     // 1. The id counters, never below those of a ttid.dat a recovery restored.
     (void)mergeIdCountersWithFile(rootFilePath("ttid.dat"));
-    filePath = rootFilePath("ttid.dat");
-    if (Status s = ttidHozon(); !s)
+    if (Status s = writeIdCounters(rootFilePath("ttid.dat")); !s)
         tellExitFailure(saveFailureText(QStringLiteral("ttid.dat"), s), Icon::Critical);
 
     // 2. Every other window, the most recently loaded first.

@@ -44,9 +44,12 @@ class MainWindow : public platform::Window {
   private:
     struct Button {
         QPushButton* button;
+        // One of the two; a register of a kind opens with it after the busy pointer.
         WindowOpener MainWindowOpeners::*opener;
-        int registerKindBefore; // 0: none
+        KindOpener MainWindowOpeners::*kindOpener;
+        int registerKind;
     };
+    bool hasOpener(const Button& b) const;
     void openFromButton(const Button& b);
     void fillBusyoChoice();
     void loadBusyoList();

@@ -7,6 +7,8 @@
 namespace lukana {
 
 using WindowOpener = std::function<void()>;
+// A register that works on the list of a kind (registerKind): 2 account titles, 3 sub-accounts.
+using KindOpener = std::function<void(int kind)>;
 
 struct MainWindowOpeners {
     WindowOpener nippou;     // 日報: daily report
@@ -16,8 +18,8 @@ struct MainWindowOpeners {
     WindowOpener kyaku;      // 集客状況: customer-attraction analysis
     WindowOpener tenpo;      // 部署の設定: department register
     WindowOpener siire;      // 仕入先: supplier register
-    WindowOpener tekiyou;    // 勘定科目: account-title register
-    WindowOpener ty;         // 補助科目: sub-account register
+    KindOpener tekiyou;      // 勘定科目: account-title register
+    KindOpener ty;           // 補助科目: sub-account register
     WindowOpener sime;       // 締め日: closing days
     WindowOpener menu;       // メニュー: menu items
     WindowOpener menuBunrui; // メニュー分類項目: menu categories

@@ -99,8 +99,7 @@ std::unique_ptr<MainWindow> Main() {
     }
 
     passwMissing = 0;
-    filePath = rootFilePath("passw.dat");
-    if (!passwModosi())
+    if (!readPassword(rootFilePath("passw.dat")))
         passwMissing = 1;
 
     {
@@ -111,8 +110,7 @@ std::unique_ptr<MainWindow> Main() {
             return endHere();
         login.unloadWindow();
     }
-    filePath = rootFilePath("passw.dat");
-    if (Status s = passwHozon(); !s) {
+    if (Status s = writePassword(rootFilePath("passw.dat")); !s) {
         tellStartFailure(QStringLiteral("passw.dat を保存できませんでした。"), s);
         return endHere();
     }
@@ -121,14 +119,12 @@ std::unique_ptr<MainWindow> Main() {
     // the second finds the first one's file and is warned.
     loginLock = 0;
     const std::string lockPath = rootFilePath("login.dat");
-    filePath = lockPath;
-    if (!loginModosi()) {
+    if (!readLoginLock(lockPath)) {
         std::error_code ec;
         fs::remove(lockPath, ec);
         bool existed = false;
         loginLock = 0;
-        filePath = lockPath;
-        if (Status s = loginCreateExclusive(existed); !s) {
+        if (Status s = createLoginLock(lockPath, existed); !s) {
             tellStartFailure(QStringLiteral("login.dat を保存できませんでした。"), s);
             return endHere();
         }
@@ -146,16 +142,13 @@ std::unique_ptr<MainWindow> Main() {
             return endHere();
     }
 
-    filePath = rootFilePath("ttid.dat");
-    if (!ttidModosi() && !tree.createdRoot)
+    if (!readIdCounters(rootFilePath("ttid.dat")) && !tree.createdRoot)
         msgBox(QStringLiteral("IDファイルが壊れている可能性があります。新規の個人情報の登録を避"
                               "けてサポート窓口までご連絡ください。"));
 
-    filePath = rootFilePath("opt.dat");
-    if (!optModosi()) {
+    if (!readTaxTable(rootFilePath("opt.dat"))) {
         setStandardTaxRates();
-        filePath = rootFilePath("opt.dat");
-        if (Status s = optHozon(); !s) {
+        if (Status s = writeTaxTable(rootFilePath("opt.dat")); !s) {
             tellStartFailure(QStringLiteral("opt.dat を保存できませんでした。"), s);
             releaseOwnLock();
             return endHere();

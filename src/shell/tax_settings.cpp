@@ -207,8 +207,7 @@ void TaxSettingsDialog::onDeleteClicked() {
 
 // A failed write is said so; the dialog then stays open with the edits.
 bool TaxSettingsDialog::writeOpt() {
-    filePath = rootFilePath("opt.dat");
-    if (Status s = optHozon(); !s) {
+    if (Status s = writeTaxTable(rootFilePath("opt.dat")); !s) {
         msgBox(QStringLiteral("税率の設定を保存できませんでした。\r%1")
                    .arg(QString::fromStdString(s.message())),
                Buttons::Ok, Icon::Critical);
@@ -227,8 +226,8 @@ void TaxSettingsDialog::onApplyClicked() {
 }
 
 void TaxSettingsDialog::onCancelClicked() {
-    filePath = rootFilePath("opt.dat");
-    (void)optModosi(); // a file that cannot be read leaves the edits in memory
+    (void)readTaxTable(
+        rootFilePath("opt.dat")); // a file that cannot be read leaves the edits in memory
     unloadWindow();
 }
 

@@ -21,38 +21,34 @@ bool readField(TextReader& in, std::string& text) {
     return in.readString(text) && text.find_first_not_of(" \t") != std::string::npos;
 }
 
-Status unreadable(const std::string& what) {
-    return Status::failure(filePath + " を読めません: " + what);
-}
-
 } // namespace
 
-Status vModosi() {
+Status readBalances(const std::string& path) {
     std::string bytes;
-    if (Status opened = readWholeFile(filePath, bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     ensureZanCapacity();
     TextReader in(bytes);
     std::string text;
     int count = 0;
     if (!readField(in, text) || !parseStoredInteger(text, count))
-        return unreadable("件数がありません");
+        return unreadableFile(path, "件数がありません");
     if (count < 0 || count > kZanCapacity)
-        return unreadable("件数が範囲外です (" + std::to_string(count) + ")");
+        return unreadableFile(path, "件数が範囲外です (" + std::to_string(count) + ")");
     zanCount = count;
     for (int i = 0; i < count; ++i) {
         if (!readField(in, text) || !parseStoredLong(text, zanKinds[i]) || !readField(in, text) ||
             !parseStoredLong(text, zanIds[i]) || !readField(in, text) ||
             !parseStoredDouble(text, zanBalances[i]))
-            return unreadable("残高 " + std::to_string(i + 1) + " 件目が読めません");
+            return unreadableFile(path, "残高 " + std::to_string(i + 1) + " 件目が読めません");
     }
     return {};
 }
 
-Status vHozon() {
+Status writeBalances(const std::string& path) {
     ensureZanCapacity();
     if (zanCount < 0 || zanCount > kZanCapacity)
-        return Status::failure(filePath + " に保存できません: 件数が上限を超えています (" +
+        return Status::failure(path + " に保存できません: 件数が上限を超えています (" +
                                std::to_string(zanCount) + ")");
     TextWriter out;
     out.putInteger(zanCount);
@@ -61,9 +57,17 @@ Status vHozon() {
         out.putLong(zanIds[i]);
         out.putDouble(zanBalances[i]);
     }
-    if (filePath.empty())
+    if (path.empty())
         return Status::failure("保存先のフォルダーがありません");
-    return out.commit(filePath);
+    return out.commit(path);
+}
+
+Status vModosi() {
+    return readBalances(filePath);
+}
+
+Status vHozon() {
+    return writeBalances(filePath);
 }
 
 std::string zanPath(const std::string& busyoName, int year, int month, bool olderForm) {
@@ -75,7 +79,7 @@ ZanLoad loadZanMonth(const std::string& busyoName, int year, int month) {
     const std::string current = zanPath(busyoName, year, month);
     openFailed = 0;
     filePath = current;
-    if (!current.empty() && vModosi()) {
+    if (!current.empty() && readBalances(current)) {
         load.source = ZanLoad::Source::Current;
         return load;
     }
@@ -83,13 +87,12 @@ ZanLoad loadZanMonth(const std::string& busyoName, int year, int month) {
     load.damaged = moveAsideIfPresent(current);
     if (openFailed == 1) {
         openFailed = 0;
-        filePath = zanPath(busyoName, year, month, true);
-        if (!filePath.empty() && vModosi())
+        const std::string older = zanPath(busyoName, year, month, true);
+        if (!older.empty() && readBalances(older))
             load.source = ZanLoad::Source::Older;
         else
             zanCount = 0;
     }
-    filePath = current;
     return load;
 }
 

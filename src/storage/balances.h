@@ -13,8 +13,11 @@ namespace lukana {
 // Strict: the count must lie within 0..kZanCapacity and every value must be a number, else
 // the read fails (the entries read so far stay in the table; loadZanMonth empties it).
 // Lines after the last declared entry are not read.
+Status readBalances(const std::string& path);
+// Replaces the file at path with the table; refuses a count outside 0..kZanCapacity.
+Status writeBalances(const std::string& path);
+// The same on the file at filePath.
 Status vModosi();
-// Replaces the file at filePath with the table; refuses a count outside 0..kZanCapacity.
 Status vHozon();
 
 // "20043v.dat" in the department's folder; the older form " 2004 3v.dat" is only read.

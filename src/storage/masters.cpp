@@ -14,15 +14,6 @@
 namespace lukana {
 namespace {
 
-Status readFailure(const TextReader& reader) {
-    return Status::failure(filePath + " を読めません: " + reader.error());
-}
-
-// Reads the file at filePath whole; a failure here is the failure to open.
-Status openFile(std::string& bytes) {
-    return readWholeFile(filePath, bytes);
-}
-
 std::string localTimestamp() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -43,27 +34,15 @@ struct DefaultTy {
 constexpr DefaultTy kDefaultTy[4] = {
     {"電気", 13}, {"水道", 13}, {"日払い給料", 8}, {"体験入店費", 8}};
 
-// Calls a writer with filePath set to a root file, then puts the caller's path back.
-Status writeRootFile(const char* name, Status (*writer)()) {
-    std::string saved = filePath;
-    filePath = rootFilePath(name);
-    Status status = writer();
-    filePath = std::move(saved);
-    return status;
-}
-
 // Reads a root register file; when that fails, moves an existing file aside and creates the
 // defaults.
-LoadOutcome loadOrDefaults(const char* name, Status (*reader)(), Status (*createDefaults)()) {
-    filePath = rootFilePath(name);
-    const std::string path = filePath;
-    LoadOutcome outcome = readOrMoveAside(reader);
+LoadOutcome loadOrDefaults(const char* name, PathReader reader, Status (*createDefaults)()) {
+    LoadOutcome outcome = readOrMoveAside(rootFilePath(name), reader);
     // Writing the defaults over a damaged file that is still there would destroy it.
     if (outcome.read || !outcome.status)
         return outcome;
     outcome.createdDefaults = true;
     outcome.status = createDefaults();
-    filePath = path;
     return outcome;
 }
 
@@ -83,14 +62,14 @@ void rebuildBusyoLists() {
 namespace {
 
 // Block A is strict; a failure in the later blocks ends the read quietly.
-Status readMisena(TextReader& in) {
+Status readMisena(TextReader& in, const std::string& path) {
     ensureCapacity(kBusyoCapacity, busyoRecs);
     if (!in.readLongCount(busyoCount, kBusyoCapacity))
-        return readFailure(in);
+        return unreadableFile(path, in.error());
     const int n = busyoCount;
     for (int i = 0; i < n; ++i)
         if (!in.readString(busyoRecs[i].name) || !in.readLong(busyoRecs[i].id))
-            return readFailure(in);
+            return unreadableFile(path, in.error());
 
     for (int i = 0; i < n; ++i) {
         BusyoRec& r = busyoRecs[i];
@@ -128,17 +107,17 @@ Status readMisena(TextReader& in) {
 
 } // namespace
 
-Status misenaModosi() {
+Status readDepartments(const std::string& path) {
     std::string bytes;
-    if (Status opened = openFile(bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     TextReader in(bytes);
-    Status status = readMisena(in);
+    Status status = readMisena(in, path);
     rebuildBusyoLists();
     return status;
 }
 
-Status misenaHozon() {
+Status writeDepartments(const std::string& path) {
     TextWriter out;
     ensureCapacity(kBusyoCapacity, busyoRecs);
     const int n = out.putLongCount(busyoCount, kBusyoCapacity);
@@ -173,28 +152,28 @@ Status misenaHozon() {
             out.putString(r.otherAccountNumber[k]);
         }
     }
-    Status status = out.commit(filePath);
+    Status status = out.commit(path);
     rebuildBusyoLists();
     return status;
 }
 
 // ---------------------------------------------------------------- tekiyou.dat, ty.dat
 
-Status tekiyouModosi() {
+Status readAccountTitles(const std::string& path) {
     std::string bytes;
-    if (Status opened = openFile(bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     ensureCapacity(kTekiyouCapacity, tekiyouNames, tekiyouIds);
     TextReader in(bytes);
     if (!in.readCount(tekiyouCount, kTekiyouCapacity))
-        return readFailure(in);
+        return unreadableFile(path, in.error());
     for (int i = 0; i < tekiyouCount; ++i)
         if (!in.readString(tekiyouNames[i]) || !in.readLong(tekiyouIds[i]))
-            return readFailure(in);
+            return unreadableFile(path, in.error());
     return {};
 }
 
-Status tekiyouHozon() {
+Status writeAccountTitles(const std::string& path) {
     TextWriter out;
     ensureCapacity(kTekiyouCapacity, tekiyouNames, tekiyouIds);
     const int n = out.putCount(tekiyouCount, kTekiyouCapacity);
@@ -202,24 +181,24 @@ Status tekiyouHozon() {
         out.putString(tekiyouNames[i]);
         out.putLong(tekiyouIds[i]);
     }
-    return out.commit(filePath);
+    return out.commit(path);
 }
 
-Status tyModosi() {
+Status readSubAccounts(const std::string& path) {
     std::string bytes;
-    if (Status opened = openFile(bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     ensureCapacity(kTyCapacity, tyNames, tyIds, tyTekiyouIds);
     TextReader in(bytes);
     if (!in.readCount(tyCount, kTyCapacity))
-        return readFailure(in);
+        return unreadableFile(path, in.error());
     for (int i = 0; i < tyCount; ++i)
         if (!in.readString(tyNames[i]) || !in.readLong(tyIds[i]) || !in.readLong(tyTekiyouIds[i]))
-            return readFailure(in);
+            return unreadableFile(path, in.error());
     return {};
 }
 
-Status tyHozon() {
+Status writeSubAccounts(const std::string& path) {
     TextWriter out;
     ensureCapacity(kTyCapacity, tyNames, tyIds, tyTekiyouIds);
     const int n = out.putCount(tyCount, kTyCapacity);
@@ -228,26 +207,26 @@ Status tyHozon() {
         out.putLong(tyIds[i]);
         out.putLong(tyTekiyouIds[i]);
     }
-    return out.commit(filePath);
+    return out.commit(path);
 }
 
 // ---------------------------------------------------------------- siire.dat
 
-Status siireModosi() {
+Status readSuppliers(const std::string& path) {
     std::string bytes;
-    if (Status opened = openFile(bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     ensureCapacity(kSiireCapacity, siireNames, siireIds, siirePayKind, siireSimebi, siireBusyoIds,
                    siireTukigo, siireBunrui);
     TextReader in(bytes);
     if (!in.readCount(siireCount, kSiireCapacity))
-        return readFailure(in);
+        return unreadableFile(path, in.error());
     const int n = siireCount;
     // Block A is strict.
     for (int i = 0; i < n; ++i)
         if (!in.readString(siireNames[i]) || !in.readLong(siireIds[i]) ||
             !in.readInteger(siirePayKind[i]) || !in.readInteger(siireSimebi[i]))
-            return readFailure(in);
+            return unreadableFile(path, in.error());
     // Blocks B to D end quietly.
     for (int i = 0; i < n; ++i)
         if (!in.readLong(siireBusyoIds[i]))
@@ -261,7 +240,7 @@ Status siireModosi() {
     return {};
 }
 
-Status siireHozon() {
+Status writeSuppliers(const std::string& path) {
     TextWriter out;
     ensureCapacity(kSiireCapacity, siireNames, siireIds, siirePayKind, siireSimebi, siireBusyoIds,
                    siireTukigo, siireBunrui);
@@ -278,7 +257,7 @@ Status siireHozon() {
         out.putInteger(siireTukigo[i]);
     for (int i = 0; i < n; ++i)
         out.putLong(siireBunrui[i]);
-    return out.commit(filePath);
+    return out.commit(path);
 }
 
 // ---------------------------------------------------------------- kouza.dat, kanri.dat
@@ -286,23 +265,23 @@ Status siireHozon() {
 namespace {
 
 // A Long count and n x [$ name, L id], strict.
-Status readNameIdList(int& count, std::vector<std::string>& names, std::vector<int>& ids,
-                      int capacity) {
+Status readNameIdList(const std::string& path, int& count, std::vector<std::string>& names,
+                      std::vector<int>& ids, int capacity) {
     std::string bytes;
-    if (Status opened = openFile(bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     ensureCapacity(capacity, names, ids);
     TextReader in(bytes);
     if (!in.readLongCount(count, capacity))
-        return readFailure(in);
+        return unreadableFile(path, in.error());
     for (int i = 0; i < count; ++i)
         if (!in.readString(names[i]) || !in.readLong(ids[i]))
-            return readFailure(in);
+            return unreadableFile(path, in.error());
     return {};
 }
 
-Status writeNameIdList(int count, std::vector<std::string>& names, std::vector<int>& ids,
-                       int capacity) {
+Status writeNameIdList(const std::string& path, int count, std::vector<std::string>& names,
+                       std::vector<int>& ids, int capacity) {
     TextWriter out;
     ensureCapacity(capacity, names, ids);
     const int n = out.putLongCount(count, capacity);
@@ -310,47 +289,47 @@ Status writeNameIdList(int count, std::vector<std::string>& names, std::vector<i
         out.putString(names[i]);
         out.putLong(ids[i]);
     }
-    return out.commit(filePath);
+    return out.commit(path);
 }
 
 } // namespace
 
-Status kouzaModosi() {
-    return readNameIdList(kouzaCount, kouzaNames, kouzaIds, kKouzaCapacity);
+Status readBanks(const std::string& path) {
+    return readNameIdList(path, kouzaCount, kouzaNames, kouzaIds, kKouzaCapacity);
 }
-Status kouzaHozon() {
-    return writeNameIdList(kouzaCount, kouzaNames, kouzaIds, kKouzaCapacity);
+Status writeBanks(const std::string& path) {
+    return writeNameIdList(path, kouzaCount, kouzaNames, kouzaIds, kKouzaCapacity);
 }
-Status kanriModosi() {
-    return readNameIdList(kanriCount, kanriNames, kanriIds, kKanriCapacity);
+Status readStaff(const std::string& path) {
+    return readNameIdList(path, kanriCount, kanriNames, kanriIds, kKanriCapacity);
 }
-Status kanriHozon() {
-    return writeNameIdList(kanriCount, kanriNames, kanriIds, kKanriCapacity);
+Status writeStaff(const std::string& path) {
+    return writeNameIdList(path, kanriCount, kanriNames, kanriIds, kKanriCapacity);
 }
 
 // ---------------------------------------------------------------- menud.dat, mbun.dat
 
-Status menudModosi() {
+Status readMenuItems(const std::string& path) {
     // Cleared before opening: a missing file gives an empty list, never the one shown before.
     menudCount = 0;
     menudRecs.assign(kMenudCapacity, MenuItem{});
     std::string bytes;
-    if (Status opened = openFile(bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     TextReader in(bytes);
     if (!in.readCount(menudCount, kMenudCapacity))
-        return readFailure(in);
+        return unreadableFile(path, in.error());
     for (int i = 0; i < menudCount; ++i) {
         MenuItem& m = menudRecs[i];
         // File order: id, code, category id, name, price.
         if (!in.readInteger(m.id) || !in.readString(m.code) || !in.readInteger(m.bunruiId) ||
             !in.readString(m.name) || !in.readDouble(m.price))
-            return readFailure(in);
+            return unreadableFile(path, in.error());
     }
     return {};
 }
 
-Status menudHozon() {
+Status writeMenuItems(const std::string& path) {
     TextWriter out;
     ensureCapacity(kMenudCapacity, menudRecs);
     const int n = out.putCount(menudCount, kMenudCapacity);
@@ -362,25 +341,25 @@ Status menudHozon() {
         out.putString(m.name);
         out.putDouble(m.price);
     }
-    return out.commit(filePath);
+    return out.commit(path);
 }
 
-Status mbunModosi() {
+Status readMenuCategories(const std::string& path) {
     mbunCount = 0;
     mbunRecs.assign(kMbunCapacity, MenuBunrui{});
     std::string bytes;
-    if (Status opened = openFile(bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     TextReader in(bytes);
     if (!in.readCount(mbunCount, kMbunCapacity))
-        return readFailure(in);
+        return unreadableFile(path, in.error());
     for (int i = 0; i < mbunCount; ++i)
         if (!in.readInteger(mbunRecs[i].id) || !in.readString(mbunRecs[i].name))
-            return readFailure(in);
+            return unreadableFile(path, in.error());
     return {};
 }
 
-Status mbunHozon() {
+Status writeMenuCategories(const std::string& path) {
     TextWriter out;
     ensureCapacity(kMbunCapacity, mbunRecs);
     const int n = out.putCount(mbunCount, kMbunCapacity);
@@ -388,7 +367,7 @@ Status mbunHozon() {
         out.putInteger(mbunRecs[i].id);
         out.putString(mbunRecs[i].name);
     }
-    return out.commit(filePath);
+    return out.commit(path);
 }
 
 // ---------------------------------------------------------------- ttid.dat
@@ -398,9 +377,9 @@ int* const kTtidSlots[10] = {&ttidSlot1,   &ttidTenpo, &ttidKanri, &ttidSlot4, &
                              &ttidTekiyou, &ttidTy,    &ttidSlot8, &ttidKouza, &ttidKyoutuu};
 }
 
-Status ttidModosi() {
+Status readIdCounters(const std::string& path) {
     std::string bytes;
-    if (Status opened = openFile(bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     TextReader in(bytes);
     // Tolerant after opening: a shorter file leaves the counters not read as they were.
@@ -410,18 +389,18 @@ Status ttidModosi() {
     return {};
 }
 
-Status ttidHozon() {
+Status writeIdCounters(const std::string& path) {
     TextWriter out;
     for (const int* slot : kTtidSlots)
         out.putLong(*slot);
-    return out.commit(filePath);
+    return out.commit(path);
 }
 
 // ---------------------------------------------------------------- KenAll.csv
 
-Status kenAllModosi() {
+Status readPostalCodes(const std::string& path) {
     std::string bytes;
-    if (Status opened = openFile(bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     TextReader in(bytes);
     std::vector<KenAllRow> rows;
@@ -458,8 +437,8 @@ Status createDefaultTekiyou() {
     }
     // The counter is raised in memory even when a write fails: the lists hold the defaults.
     ttidTekiyou += 20;
-    Status written = writeRootFile("tekiyou.dat", tekiyouHozon);
-    Status counters = writeRootFile("ttid.dat", ttidHozon);
+    Status written = writeAccountTitles(rootFilePath("tekiyou.dat"));
+    Status counters = writeIdCounters(rootFilePath("ttid.dat"));
     return written ? counters : written;
 }
 
@@ -472,23 +451,22 @@ Status createDefaultTy() {
         tyTekiyouIds[i] = kDefaultTy[i].tekiyouId;
     }
     ttidTy += 10;
-    Status written = writeRootFile("ty.dat", tyHozon);
-    Status counters = writeRootFile("ttid.dat", ttidHozon);
+    Status written = writeSubAccounts(rootFilePath("ty.dat"));
+    Status counters = writeIdCounters(rootFilePath("ttid.dat"));
     return written ? counters : written;
 }
 
 LoadOutcome loadTekiyouOrDefaults() {
-    return loadOrDefaults("tekiyou.dat", tekiyouModosi, createDefaultTekiyou);
+    return loadOrDefaults("tekiyou.dat", readAccountTitles, createDefaultTekiyou);
 }
 
 LoadOutcome loadTyOrDefaults() {
-    return loadOrDefaults("ty.dat", tyModosi, createDefaultTy);
+    return loadOrDefaults("ty.dat", readSubAccounts, createDefaultTy);
 }
 
-LoadOutcome readOrMoveAside(Status (*reader)()) {
+LoadOutcome readOrMoveAside(const std::string& path, PathReader reader) {
     LoadOutcome outcome;
-    const std::string path = filePath;
-    if (reader())
+    if (reader(path))
         return outcome;
     outcome.read = false;
     outcome.damaged = moveAsideIfPresent(path);
@@ -497,6 +475,65 @@ LoadOutcome readOrMoveAside(Status (*reader)()) {
     return outcome;
 }
 
+// ---------------------------------------------------------------- through filePath
+
+Status misenaModosi() {
+    return readDepartments(filePath);
+}
+Status misenaHozon() {
+    return writeDepartments(filePath);
+}
+Status tekiyouModosi() {
+    return readAccountTitles(filePath);
+}
+Status tekiyouHozon() {
+    return writeAccountTitles(filePath);
+}
+Status tyModosi() {
+    return readSubAccounts(filePath);
+}
+Status tyHozon() {
+    return writeSubAccounts(filePath);
+}
+Status siireModosi() {
+    return readSuppliers(filePath);
+}
+Status siireHozon() {
+    return writeSuppliers(filePath);
+}
+Status kouzaModosi() {
+    return readBanks(filePath);
+}
+Status kouzaHozon() {
+    return writeBanks(filePath);
+}
+Status kanriModosi() {
+    return readStaff(filePath);
+}
+Status kanriHozon() {
+    return writeStaff(filePath);
+}
+Status menudModosi() {
+    return readMenuItems(filePath);
+}
+Status menudHozon() {
+    return writeMenuItems(filePath);
+}
+Status mbunModosi() {
+    return readMenuCategories(filePath);
+}
+Status mbunHozon() {
+    return writeMenuCategories(filePath);
+}
+Status ttidModosi() {
+    return readIdCounters(filePath);
+}
+Status ttidHozon() {
+    return writeIdCounters(filePath);
+}
+Status kenAllModosi() {
+    return readPostalCodes(filePath);
+}
 namespace {
 MoveAsideHook& moveAsideHook() {
     static MoveAsideHook hook;

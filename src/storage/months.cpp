@@ -391,7 +391,7 @@ MonthLoadReport loadNippouMonth(const std::string& busyoName, int year, int mont
         nippouPath(busyoName, year, month), nippouPath(busyoName, year, month, true),
         [](const std::string& path) {
             filePath = path;
-            return nippouModosi();
+            return readNippouMonth(path, nippouMonth, koteihi);
         },
         [] { clearNippou(nippouMonth, koteihi); });
 }
@@ -441,7 +441,7 @@ MonthLoadReport loadDenpyouMonth(const std::string& busyoName, int year, int mon
         denpyouPath(busyoName, year, month), denpyouPath(busyoName, year, month, true),
         [](const std::string& path) {
             filePath = path;
-            return denpyouModosi();
+            return readDenpyouMonth(path, denpyouMonth);
         },
         [] { clearDenpyou(denpyouMonth); });
 }

@@ -153,11 +153,15 @@ std::string csvLine(const std::vector<std::string>& fields) {
     return line;
 }
 
-Status csvHozon() {
+Status writeCsvText(const std::string& path) {
     auto encoded = toCp932(csvText);
     if (!encoded)
-        return Status::failure("Shift_JIS で保存できない文字があります: " + filePath);
-    return writeFileAtomically(filePath, *encoded + "\r\n");
+        return Status::failure("Shift_JIS で保存できない文字があります: " + path);
+    return writeFileAtomically(path, *encoded + "\r\n");
+}
+
+Status csvHozon() {
+    return writeCsvText(filePath);
 }
 
 } // namespace lukana

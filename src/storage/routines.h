@@ -44,7 +44,9 @@ double leadingNumber(std::string_view text);
 // written in double quotes with its quotes doubled, so that it stays one field.
 std::string csvLine(const std::vector<std::string>& fields);
 
-// Writes csvText to the file at filePath as one value followed by CR LF.
+// Writes csvText to the file at path as one value followed by CR LF.
+Status writeCsvText(const std::string& path);
+// The same on the file at filePath.
 Status csvHozon();
 
 } // namespace lukana

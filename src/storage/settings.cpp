@@ -10,23 +10,15 @@
 #include <initializer_list>
 
 namespace lukana {
-namespace {
-
-Status readFailure(const TextReader& reader) {
-    return Status::failure(filePath + " を読めません: " + reader.error());
-}
-
-} // namespace
-
 void ensureTaxCapacity() {
     ensureCapacity(kTaxCapacity, taxYear, taxMonth, taxDay, taxRate);
 }
 
 // ---------------------------------------------------------------- opt.dat
 
-Status optModosi() {
+Status readTaxTable(const std::string& path) {
     std::string bytes;
-    if (Status opened = readWholeFile(filePath, bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     ensureTaxCapacity();
     TextReader in(bytes);
@@ -44,7 +36,7 @@ Status optModosi() {
     return {};
 }
 
-Status optHozon() {
+Status writeTaxTable(const std::string& path) {
     ensureTaxCapacity();
     TextWriter out;
     const int n = out.putCount(taxCount, kTaxCapacity);
@@ -56,7 +48,7 @@ Status optHozon() {
     }
     out.putInteger(taxRounding);
     out.putInteger(salesTiming);
-    return out.commit(filePath);
+    return out.commit(path);
 }
 
 void setDefaultTax() {
@@ -89,44 +81,65 @@ void setStandardTaxRates() {
 
 // ---------------------------------------------------------------- simebi.dat
 
-Status simebiModosi() {
+Status readClosingDays(const std::string& path) {
     simeKinmu = simeGenkin = simeKyuuryou = simeKurejitto = 0;
     std::string bytes;
-    if (Status opened = readWholeFile(filePath, bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     TextReader in(bytes);
     if (!in.readInteger(simeKinmu) || !in.readInteger(simeGenkin))
-        return readFailure(in);
+        return unreadableFile(path, in.error());
     if (!in.readInteger(simeKyuuryou))
         return {};
     (void)in.readInteger(simeKurejitto);
     return {};
 }
 
-Status simebiHozon() {
+Status writeClosingDays(const std::string& path) {
     TextWriter out;
     for (int value : {simeKinmu, simeGenkin, simeKyuuryou, simeKurejitto})
         out.putInteger(value);
-    return out.commit(filePath);
+    return out.commit(path);
 }
 
 // ---------------------------------------------------------------- kesan.dat
 
-Status kesanModosi() {
+Status readFiscalYearEnd(const std::string& path) {
     std::string bytes;
-    if (Status opened = readWholeFile(filePath, bytes); !opened)
+    if (Status opened = readWholeFile(path, bytes); !opened)
         return opened;
     TextReader in(bytes);
     if (!in.readInteger(kesanTuki) || !in.readInteger(kesanBi))
-        return readFailure(in);
+        return unreadableFile(path, in.error());
     return {};
 }
 
-Status kesanHozon() {
+Status writeFiscalYearEnd(const std::string& path) {
     TextWriter out;
     out.putInteger(kesanTuki);
     out.putInteger(kesanBi);
-    return out.commit(filePath);
+    return out.commit(path);
+}
+
+// ---------------------------------------------------------------- through filePath
+
+Status optModosi() {
+    return readTaxTable(filePath);
+}
+Status optHozon() {
+    return writeTaxTable(filePath);
+}
+Status simebiModosi() {
+    return readClosingDays(filePath);
+}
+Status simebiHozon() {
+    return writeClosingDays(filePath);
+}
+Status kesanModosi() {
+    return readFiscalYearEnd(filePath);
+}
+Status kesanHozon() {
+    return writeFiscalYearEnd(filePath);
 }
 
 // ---------------------------------------------------------------- Zeiritu

@@ -3,14 +3,24 @@
 #include "status.h"
 
 #include <optional>
+#include <string>
 
 namespace lukana {
 
-Status optModosi(); // tolerant after opening, clears nothing
+Status readTaxTable(const std::string& path); // tolerant after opening, clears nothing
+Status writeTaxTable(const std::string& path);
+// Sets the four to 0 first; strict for two values, then tolerant.
+Status readClosingDays(const std::string& path);
+Status writeClosingDays(const std::string& path);
+Status readFiscalYearEnd(const std::string& path); // strict, clears nothing
+Status writeFiscalYearEnd(const std::string& path);
+
+// The same on the file at filePath.
+Status optModosi();
 Status optHozon();
-Status simebiModosi(); // sets the four to 0 first; strict for two values, then tolerant
+Status simebiModosi();
 Status simebiHozon();
-Status kesanModosi(); // strict, clears nothing
+Status kesanModosi();
 Status kesanHozon();
 
 // Grows the tax table's lists back to their capacity; index them only after this.

@@ -30,4 +30,9 @@ std::string systemReason(const std::error_code& ec);
 Status systemFailure(const std::string& what, const std::string& path, int err);
 Status systemFailure(const std::string& what, const std::string& path, const std::error_code& ec);
 
+// A data file whose contents could not be read: "path を読めません: why".
+inline Status unreadableFile(const std::string& path, const std::string& why) {
+    return Status::failure(path + " を読めません: " + why);
+}
+
 } // namespace lukana

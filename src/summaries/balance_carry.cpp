@@ -51,8 +51,7 @@ void BalanceCarry::store(const std::string& path, double balance) {
         return failed("読めなかったファイルのため、上書きしません");
     if (!setZanBalance(party_.kind, party_.id, balance))
         return failed("件数が上限を超えています");
-    filePath = path;
-    if (Status written = vHozon(); !written)
+    if (Status written = writeBalances(path); !written)
         failed(written.message());
 }
 

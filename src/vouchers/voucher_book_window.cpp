@@ -169,8 +169,7 @@ void VoucherBookWindow::layOut() {
 
 void VoucherBookWindow::formLoad() {
     hyoujiChu = 0;
-    filePath = rootFilePath("misena.dat");
-    if (!misenaModosi()) {
+    if (!readDepartments(rootFilePath("misena.dat"))) {
         msgBox(QStringLiteral("先に店舗を登録する必要があります。"));
         unloadWindow();
         return;
@@ -229,14 +228,12 @@ void VoucherBookWindow::onDepartmentChosen() {
 
 void VoucherBookWindow::loadDepartmentSettings() {
     const std::string name = busyoNames[denpyouBusyo];
-    filePath = busyoFilePath(name, "simebi.dat");
-    if (!simebiModosi())
+    if (!readClosingDays(busyoFilePath(name, "simebi.dat")))
         simeKinmu = simeGenkin = simeKyuuryou = simeKurejitto = 0;
     for (int* day : {&simeKinmu, &simeGenkin, &simeKyuuryou, &simeKurejitto})
         if (*day == 0)
             *day = 31;
-    filePath = busyoFilePath(name, "kesan.dat");
-    if (!kesanModosi()) {
+    if (!readFiscalYearEnd(busyoFilePath(name, "kesan.dat"))) {
         kesanTuki = 3;
         kesanBi = 31;
     }

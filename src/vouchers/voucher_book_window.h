@@ -114,7 +114,7 @@ class VoucherBookWindow : public platform::Window {
     void buildEditors();
     void buildMenus();
     // Menu items: the save question, then the window modally; the activation does the rest.
-    void openFromMenu(const std::function<void()>& open, int kindBefore = 0);
+    void openFromMenu(const std::function<void()>& open);
 
     // Editing the grid.
     void onGridClicked();

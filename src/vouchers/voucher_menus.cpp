@@ -16,12 +16,10 @@ using namespace platform;
 
 void VoucherBookWindow::buildMenus() {
     menuBar = new QMenuBar(this);
-    auto item = [this](QMenu* menu, const char* caption, std::function<void()> open,
-                       int kindBefore = 0) {
+    auto item = [this](QMenu* menu, const char* caption, std::function<void()> open) {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setEnabled(static_cast<bool>(open));
-        connect(action, &QAction::triggered, this,
-                [this, open, kindBefore] { openFromMenu(open, kindBefore); });
+        connect(action, &QAction::triggered, this, [this, open] { openFromMenu(open); });
         return action;
     };
     QMenu* file = menuBar->addMenu(QStringLiteral("ファイル(&F)"));
@@ -33,8 +31,8 @@ void VoucherBookWindow::buildMenus() {
     item(registers, "仕入先(&S)", openSiireRegister);
     item(registers, "銀行(&B)", openKouzaRegister);
     registers->addSeparator();
-    item(registers, "勘定科目(&I)", openTekiyouRegister, 2);
-    item(registers, "補助科目(&R)", openTyRegister, 3);
+    item(registers, "勘定科目(&I)", [] { openTekiyouRegister(2); });
+    item(registers, "補助科目(&R)", [] { openTyRegister(3); });
     QMenu* settings = menuBar->addMenu(QStringLiteral("設定(&C)"));
     item(settings, "締め日(&C)", shell.closingDays);
     item(settings, "税率(&T)", shell.taxSettings);
@@ -45,12 +43,10 @@ void VoucherBookWindow::buildMenus() {
     item(tools, "出納帳(&B)", shell.cashBook);
 }
 
-void VoucherBookWindow::openFromMenu(const std::function<void()>& open, int kindBefore) {
+void VoucherBookWindow::openFromMenu(const std::function<void()>& open) {
     hideEditors();
     if (!proceeds(askToSave()))
         return;
-    if (kindBefore != 0)
-        registerKind = kindBefore;
     setMousePointer(Pointer::Busy);
     open();
 }

@@ -23,8 +23,7 @@ Status VoucherMonths::save(const std::string& busyoName, int year, int month) co
     const std::string path = denpyouPath(busyoName, year, month);
     if (Status refused = damaged_.check(path); !refused)
         return refused;
-    filePath = path;
-    return denpyouHozon();
+    return writeDenpyouMonth(path, denpyouMonth);
 }
 
 } // namespace lukana

@@ -95,12 +95,10 @@ class AnalysisWindowTest : public ::testing::Test {
                           std::vector<MenuBunrui> categories) {
         menudCount = static_cast<int>(items.size());
         std::copy(items.begin(), items.end(), menudRecs.begin());
-        filePath = busyoFilePath(busyo, "menud.dat");
-        ASSERT_TRUE(menudHozon().ok());
+        ASSERT_TRUE(writeMenuItems(busyoFilePath(busyo, "menud.dat")).ok());
         mbunCount = static_cast<int>(categories.size());
         std::copy(categories.begin(), categories.end(), mbunRecs.begin());
-        filePath = busyoFilePath(busyo, "mbun.dat");
-        ASSERT_TRUE(mbunHozon().ok());
+        ASSERT_TRUE(writeMenuCategories(busyoFilePath(busyo, "mbun.dat")).ok());
         menudCount = mbunCount = 0;
     }
 

@@ -33,16 +33,14 @@ class DailyReportTest : public ::testing::Test {
         busyoRecs[0].id = 1;
         busyoRecs[0].bankName = "みずほ";
         busyoRecs[0].otherBankName[0] = "りそな";
-        filePath = rootFilePath("misena.dat");
-        ASSERT_TRUE(misenaHozon().ok());
+        ASSERT_TRUE(writeDepartments(rootFilePath("misena.dat")).ok());
         siireCount = 2;
         siireNames[0] = "酒屋";
         siireIds[0] = 11;
         siireNames[1] = "八百屋";
         siireIds[1] = 12;
         siirePayKind[1] = 1;
-        filePath = rootFilePath("siire.dat");
-        ASSERT_TRUE(siireHozon().ok());
+        ASSERT_TRUE(writeSuppliers(rootFilePath("siire.dat")).ok());
         todayYear = 2026;
         todayMonth = 7;
         todayDay = 10;

@@ -161,8 +161,7 @@ TEST_F(DailyReportTest, TheLineKeepsItsPartyAmongItemsOfOneName) {
     siireCount = 3; // a second 酒屋 after 八百屋
     siireNames[2] = "酒屋";
     siireIds[2] = 13;
-    filePath = rootFilePath("siire.dat");
-    ASSERT_TRUE(siireHozon().ok());
+    ASSERT_TRUE(writeSuppliers(rootFilePath("siire.dat")).ok());
     auto month = std::make_unique<NippouMonth>();
     NippouDay& day = (*month)[10];
     day.kaidasiCount = 1;
@@ -188,8 +187,7 @@ TEST_F(DailyReportTest, ACancelledDepartmentChangeKeepsTheChoiceAndTheEdits) {
     busyoCount = 2;
     busyoRecs[1].name = "支店";
     busyoRecs[1].id = 2;
-    filePath = rootFilePath("misena.dat");
-    ASSERT_TRUE(misenaHozon().ok());
+    ASSERT_TRUE(writeDepartments(rootFilePath("misena.dat")).ok());
     fs::create_directories(busyoFolderPath("支店"));
     script.answer(Answer::Cancel).answer(Answer::No);
     open([](DailyReportWindow& w) {

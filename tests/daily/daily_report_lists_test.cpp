@@ -23,8 +23,7 @@ TEST_F(DailyReportTest, APickStoresItsPartyAndAPickInTheEntryRowAddsARow) {
     tyNames[0] = "山田様";
     tyIds[0] = 30;
     tyTekiyouIds[0] = 4;
-    filePath = rootFilePath("ty.dat");
-    ASSERT_TRUE(tyHozon().ok());
+    ASSERT_TRUE(writeSubAccounts(rootFilePath("ty.dat")).ok());
     open([](DailyReportWindow& w) {
         const struct {
             DayListGrid* list;
@@ -286,8 +285,7 @@ TEST_F(DailyReportTest, SlipPrintoutNamesTheDailyReportsDepartmentNotTheMainWind
     busyoCount = 2;
     busyoRecs[1].name = "支店";
     busyoRecs[1].id = 2;
-    filePath = rootFilePath("misena.dat");
-    ASSERT_TRUE(misenaHozon().ok());
+    ASSERT_TRUE(writeDepartments(rootFilePath("misena.dat")).ok());
     std::filesystem::create_directories(busyoFolderPath("支店"));
     dailyReportOpeners().guestSlips = openGuestSlips;
     open(

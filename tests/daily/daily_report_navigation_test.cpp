@@ -193,8 +193,7 @@ TEST_F(DailyReportTest, AfterTheVoucherBookASavePostsTheDayTheReportShows) {
 
 TEST_F(DailyReportTest, TheCreditClosingDayOfTheDepartmentShownSurvivesTheVoucherBook) {
     simeKurejitto = 15;
-    filePath = busyoFilePath("本店", "simebi.dat");
-    ASSERT_TRUE(simebiHozon().ok());
+    ASSERT_TRUE(writeClosingDays(busyoFilePath("本店", "simebi.dat")).ok());
     dailyReportOpeners().voucherBook = [] {
         VoucherBookStandIn book;
         runModal(book);

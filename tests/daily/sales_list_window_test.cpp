@@ -42,8 +42,7 @@ class SalesListWindowTest : public ::testing::Test {
         busyoRecs[0].id = 1;
         busyoRecs[1].name = "支店";
         busyoRecs[1].id = 2;
-        filePath = rootFilePath("misena.dat");
-        ASSERT_TRUE(misenaHozon().ok());
+        ASSERT_TRUE(writeDepartments(rootFilePath("misena.dat")).ok());
         siireCount = 2;
         siireNames = {"酒屋", "八百屋"};
         siireIds = {10, 3000};
@@ -52,8 +51,7 @@ class SalesListWindowTest : public ::testing::Test {
         siireBusyoIds = {0, 0};
         siireTukigo = {0, 0};
         siireBunrui = {0, 1};
-        filePath = rootFilePath("siire.dat");
-        ASSERT_TRUE(siireHozon().ok());
+        ASSERT_TRUE(writeSuppliers(rootFilePath("siire.dat")).ok());
         todayYear = 2003;
         todayMonth = 3;
         curBusyo = 0;

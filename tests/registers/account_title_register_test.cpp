@@ -20,9 +20,8 @@ class AccountTitleRegisterTest : public RegisterTest {
     }
     // What the main window's button does.
     static void openFromMainWindow() {
-        registerKind = 2;
         setMousePointer(Pointer::Busy);
-        openTekiyouRegister();
+        openTekiyouRegister(2);
     }
     static std::vector<fs::path> asideFiles(const std::string& name) {
         std::vector<fs::path> found;
@@ -122,7 +121,6 @@ TEST_F(AccountTitleRegisterTest, RenameKeepsTheIdAndIsDroppedByDiscard) {
         [](AccountTitleRegister& w) { w.backButton->click(); }); // creates the defaults
     openFromMainWindow();
     const std::string saved = readBytes(tekiyouFile());
-    registerKind = 0; // whatever was left: the register's rename still takes account titles
     script.window<AccountTitleRegister>([&](AccountTitleRegister& w) {
         clickRow(w.nameList, 3);
         script.window<RenameByKindDialog>([](RenameByKindDialog& d) {
@@ -149,7 +147,7 @@ TEST_F(AccountTitleRegisterTest, RenameKeepsTheIdAndIsDroppedByDiscard) {
         script.answer(Answer::No).answer(Answer::Yes);
         w.backButton->click();
     });
-    openTekiyouRegister();
+    openTekiyouRegister(0); // any kind: the register's rename still takes account titles
     EXPECT_EQ(script.boxes()[0].text, "同じ名前があります");
     EXPECT_EQ(script.boxes()[1].text, "勘定科目に変更があります。保存しますか？");
     EXPECT_EQ(tekiyouNames[3], "売掛金");

@@ -18,8 +18,8 @@ TEST_F(RegisterTest, NameOfBlanksOnlyIsNeverInserted) {
         {"menu items", openMenuItemRegister},
         {"departments", openDepartmentRegister},
         {"suppliers", openSiireRegister},
-        {"account titles", openTekiyouRegister},
-        {"sub-accounts", openTyRegister},
+        {"account titles", [] { openTekiyouRegister(2); }},
+        {"sub-accounts", [] { openTyRegister(3); }},
         {"banks", openKouzaRegister},
     };
     for (const auto& [what, open] : registers) {

@@ -98,26 +98,24 @@ TEST_F(DamagedFilesTest, AFileThatCannotBeMovedIsToldAndNeverWrittenOver) {
     RegisterFileGuard guard;
     TestScript script;
     script.answer(Answer::Ok);
-    filePath = stuck;
-    EXPECT_FALSE(guard.read(kouzaModosi));
+    EXPECT_FALSE(guard.read(stuck, readBanks));
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_TRUE(script.boxes()[0].text.endsWith(QString::fromStdString(stuck)));
     EXPECT_EQ(script.boxes()[0].icon, Icon::Warning);
 
     kouzaCount = 1;
-    const Status refused = guard.write(kouzaHozon);
+    const Status refused = guard.write(stuck, writeBanks);
     EXPECT_FALSE(refused.ok());
     EXPECT_NE(refused.message().find(stuck), std::string::npos);
     EXPECT_EQ(readBytes(stuck), damaged);
     EXPECT_TRUE(asideCopies(stuck).empty());
 
-    filePath = rootFilePath("kouza.dat"); // any other file is written as ever
-    EXPECT_TRUE(guard.write(kouzaHozon).ok());
+    // Any other file is written as ever.
+    EXPECT_TRUE(guard.write(rootFilePath("kouza.dat"), writeBanks).ok());
 
     // Once the file reads again, saves go through.
     writeBytes(stuck, lines({" 1", "りそな", " 20"}));
-    filePath = stuck;
-    EXPECT_TRUE(guard.read(kouzaModosi));
-    EXPECT_TRUE(guard.write(kouzaHozon).ok());
+    EXPECT_TRUE(guard.read(stuck, readBanks));
+    EXPECT_TRUE(guard.write(stuck, writeBanks).ok());
     EXPECT_EQ(script.boxes().size(), 1u);
 }

@@ -22,10 +22,7 @@ class DepartmentRegisterTest : public RegisterTest {
 
     static std::string misenaPath() { return lukana::rootFilePath("misena.dat"); }
     // misena.dat as the departments in memory stand.
-    static void saveMisena() {
-        lukana::filePath = misenaPath();
-        ASSERT_TRUE(lukana::misenaHozon().ok());
-    }
+    static void saveMisena() { ASSERT_TRUE(lukana::writeDepartments(misenaPath()).ok()); }
     static void noDepartments() {
         lukana::busyoCount = 0;
         lukana::rebuildBusyoLists();

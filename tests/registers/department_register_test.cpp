@@ -166,9 +166,8 @@ TEST_F(DepartmentRegisterTest, PanelShowsAndTakesBackEveryFieldAndKeepsTheFourth
     expected.transferKind = 3;
     busyoRecs[0] = expected;
     busyoRecs[1] = second;
-    filePath = rootFilePath("expected.dat");
-    ASSERT_TRUE(misenaHozon().ok());
-    EXPECT_EQ(saved, readBytes(filePath));
+    ASSERT_TRUE(writeDepartments(rootFilePath("expected.dat")).ok());
+    EXPECT_EQ(saved, readBytes(rootFilePath("expected.dat")));
 }
 
 TEST_F(DepartmentRegisterTest, EveryBoxShowsItsLongestValueWhole) {

@@ -55,9 +55,8 @@ class SubAccountRegisterTest : public RegisterTest {
         pressEnter(w.nameBox);
     }
     static void openFromMainWindow() {
-        registerKind = 3;
         setMousePointer(Pointer::Busy);
-        openTyRegister();
+        openTyRegister(3);
     }
 };
 

@@ -161,8 +161,7 @@ TEST_F(SupplierRegisterTest, UnknownDepartmentShowsNoneAndKeepsItsId) {
 
 TEST_F(SupplierRegisterTest, DepartmentsAreReadAgainWhenTheWindowOpens) {
     addBusyo("新店", 8);
-    filePath = rootFilePath("misena.dat");
-    ASSERT_TRUE(misenaHozon());
+    ASSERT_TRUE(writeDepartments(rootFilePath("misena.dat")));
     busyoCount = 2; // the list in memory is older than the file
     rebuildBusyoLists();
     TestScript script;
@@ -304,8 +303,7 @@ TEST_F(SupplierRegisterTest, RenameWhoseSaveFailsSaysSoAndStaysChanged) {
     openSiireRegister();
     EXPECT_TRUE(script.boxes()[1].text.startsWith("保存できませんでした。"));
     EXPECT_EQ(siireNames[0], "AA");
-    filePath = rootFilePath("siire.dat");
     siireNames[0].clear();
-    ASSERT_TRUE(siireModosi());
+    ASSERT_TRUE(readSuppliers(rootFilePath("siire.dat")));
     EXPECT_EQ(siireNames[0], "AA");
 }

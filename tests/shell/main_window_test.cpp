@@ -127,8 +127,8 @@ TEST_F(ShellTest, ChoiceFollowsCurBusyoOnEveryActivation) {
 TEST_F(ShellTest, AccountTitleButtonsSetTheKindAndTheBusyPointer) {
     int seenKind = 0;
     platform::Pointer seenPointer = platform::Pointer::Normal;
-    mainWindowOpeners().tekiyou = mainWindowOpeners().ty = [&] {
-        seenKind = registerKind;
+    mainWindowOpeners().tekiyou = mainWindowOpeners().ty = [&](int kind) {
+        seenKind = kind;
         seenPointer = platform::mousePointer();
     };
     TestScript script;

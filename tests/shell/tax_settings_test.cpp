@@ -90,8 +90,7 @@ TEST_F(TaxTableTest, TheTableHoldsAtMost1001Entries) {
     EXPECT_EQ(addTaxEntry(1900, 1, 1, 5), TaxAddResult::Full);
     EXPECT_EQ(taxCount, kTaxCapacity);
     EXPECT_EQ(taxYear[0], 2000); // nothing moved
-    filePath = root("opt.dat");
-    EXPECT_TRUE(optHozon().ok());
+    EXPECT_TRUE(writeTaxTable(root("opt.dat")).ok());
 }
 
 TEST_F(TaxDialogTest, AddAndDeleteThroughTheDialogAndOkWritesOptDat) {
@@ -177,8 +176,7 @@ TEST_F(TaxDialogTest, DeleteWithoutASelectedLineOnlyDisablesAndAClickEnablesAgai
 
 TEST_F(TaxDialogTest, ApplyWritesAndStaysCancelReadsBackTheCloseBoxDoesNeither) {
     setDefaultTax();
-    filePath = root("opt.dat");
-    ASSERT_TRUE(optHozon().ok());
+    ASSERT_TRUE(writeTaxTable(root("opt.dat")).ok());
     const std::string stored = readBytes(root("opt.dat"));
 
     {

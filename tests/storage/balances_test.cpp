@@ -141,8 +141,7 @@ TEST_F(BalancesTest, UnreadableCurrentFileIsMovedAsideBeforeTheOlderNameIsRead) 
 
 TEST_F(BalancesTest, FailingWriteKeepsTheOldBytes) {
     setTable({{2, 0, 15}});
-    filePath = current(2004, 3);
-    ASSERT_TRUE(vHozon().ok());
+    ASSERT_TRUE(writeBalances(current(2004, 3)).ok());
     setTable({{2, 0, 99}});
     setWriteFaultHook([](WriteStage stage) { return stage == WriteStage::Write; });
     EXPECT_FALSE(vHozon().ok());

@@ -43,14 +43,10 @@ void fillVersion(int version) {
 }
 
 bool writeAll() {
-    filePath = rootFilePath("misena.dat");
-    bool ok = misenaHozon().ok();
-    filePath = busyoFilePath("本店", "20037.dat");
-    ok = nippouHozon().ok() && ok;
-    filePath = busyoFilePath("本店", "20037u.dat");
-    ok = denpyouHozon().ok() && ok;
-    filePath = rootFilePath("ttid.dat");
-    return ttidHozon().ok() && ok;
+    bool ok = writeDepartments(rootFilePath("misena.dat")).ok();
+    ok = writeNippouMonth(busyoFilePath("本店", "20037.dat"), nippouMonth, koteihi).ok() && ok;
+    ok = writeDenpyouMonth(busyoFilePath("本店", "20037u.dat"), denpyouMonth).ok() && ok;
+    return writeIdCounters(rootFilePath("ttid.dat")).ok() && ok;
 }
 
 } // namespace

@@ -48,8 +48,7 @@ class VoucherBookTest : public ::testing::Test {
         d.accountNumber = "1234567";
         d.otherBankName[0] = "りそな", d.otherBranchName[0] = "渋谷";
         d.otherAccountType[0] = 1, d.otherAccountNumber[0] = "7654321";
-        filePath = rootFilePath("misena.dat");
-        ASSERT_TRUE(misenaHozon().ok());
+        ASSERT_TRUE(writeDepartments(rootFilePath("misena.dat")).ok());
 
         siireCount = 3;
         const char* names[] = {"酒屋", "八百屋", "魚屋"};
@@ -90,8 +89,7 @@ class VoucherBookTest : public ::testing::Test {
     static void writeClosingDays(const std::string& busyo, int cashPurchases) {
         lukana::simeKinmu = 0, lukana::simeGenkin = cashPurchases;
         lukana::simeKyuuryou = 0, lukana::simeKurejitto = 0;
-        lukana::filePath = lukana::busyoFilePath(busyo, "simebi.dat");
-        ASSERT_TRUE(lukana::simebiHozon().ok());
+        ASSERT_TRUE(lukana::writeClosingDays(lukana::busyoFilePath(busyo, "simebi.dat")).ok());
     }
 
     struct V {

@@ -112,8 +112,7 @@ TEST_F(VoucherDisplayTest, WithoutSettingsFilesTheMonthIsThePeriod) {
 TEST_F(VoucherDisplayTest, NameAndNoteColumnsShowTheirLongestText) {
     BusyoRec& d = busyoRecs[0];
     d.bankName = "みずほ", d.branchName = "東京営業部", d.accountNumber = "1234567";
-    filePath = rootFilePath("misena.dat");
-    ASSERT_TRUE(misenaHozon().ok());
+    ASSERT_TRUE(writeDepartments(rootFilePath("misena.dat")).ok());
     siireNames[0] = "有限会社 酒のやまだ 東京中央卸売市場店";
     DenpyouDay& day = (*april)[2];
     append(day, {1000, 4, 1, 1, 10, 1, 2, 0, 0, 0, "月末にまとめて支払う約束の仕入れ分です"});
