@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     RankingScale scale;
     std::size_t pixels = 0;
     const Timing bar = timed(runs, [&] {
-        Bou(figure, texts, ranking, scale);
+        drawBarChart(figure, texts, ranking, scale);
         pixels += figure.image().sizeInBytes() + texts.image().sizeInBytes();
     });
 
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
     }
     const QString title = QStringLiteral("【メニュー品目1】");
     const Timing line = timed(runs, [&] {
-        Ore(lineFigure, lineTexts, days, title);
+        drawLineChart(lineFigure, lineTexts, days, title);
         pixels += lineFigure.image().sizeInBytes() + lineTexts.image().sizeInBytes();
     });
 

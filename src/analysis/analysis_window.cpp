@@ -68,7 +68,7 @@ AnalysisWindow::AnalysisWindow(AnalysisKind kind, MonthSourceMaker months, QWidg
     top->addStretch();
 
     periodFrame_ = new PeriodFrame(this);
-    periodFrame_->onRecalculate([this] { preHyouji(); });
+    periodFrame_->onRecalculate([this] { recalculate(); });
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildFilters());
@@ -107,7 +107,7 @@ QWidget* AnalysisWindow::buildFilters() {
     customerTypeList_ = addList("客層");
     customerTypeList_->onChange([this] { onCustomerTypeChosen(); });
     detailFrame_ = new DetailConditionFrame(panel);
-    detailFrame_->onRecalculate([this] { preHyouji(); });
+    detailFrame_->onRecalculate([this] { recalculate(); });
     detailFrame_->hide();
     column->addWidget(detailFrame_);
     panel->setFixedWidth(300);
@@ -267,20 +267,20 @@ void AnalysisWindow::onDepartmentChosen() {
     if (listFilling_ || index < 0)
         return;
     curBusyo = index;
-    selTenpo();
+    loadDepartmentFiles();
     if (categoryList_) {
-        combo2Filling_ = true;
+        categoryFilling_ = true;
         std::vector<std::string> entries{"全て"};
         for (int k = 0; k < std::clamp(mbunCount, 0, int(mbunRecs.size())); ++k)
             entries.push_back(mbunRecs[k].name);
         fillList(categoryList_, entries);
         categoryList_->setListIndex(0);
-        combo2Filling_ = false;
+        categoryFilling_ = false;
     }
-    preHyouji();
+    recalculate();
 }
 
-void AnalysisWindow::selTenpo() {
+void AnalysisWindow::loadDepartmentFiles() {
     const int index = departmentList_->listIndex();
     for (const std::string& file : analysis::selTenpo(busyoNames[index]))
         platform::msgBox(
@@ -288,13 +288,13 @@ void AnalysisWindow::selTenpo() {
 }
 
 void AnalysisWindow::onCategoryChosen() {
-    if (!listFilling_ && !combo2Filling_)
-        preHyouji();
+    if (!listFilling_ && !categoryFilling_)
+        recalculate();
 }
 
 void AnalysisWindow::onFilterChosen() {
     if (!listFilling_ && !loadingGuard_)
-        preHyouji();
+        recalculate();
 }
 
 void AnalysisWindow::onCustomerTypeChosen() {
@@ -302,18 +302,18 @@ void AnalysisWindow::onCustomerTypeChosen() {
         return;
     detailFrame_->setVisible(customerTypeList_->listIndex() == kDetailed);
     if (!loadingGuard_)
-        preHyouji();
+        recalculate();
 }
 
 void AnalysisWindow::onChartKindChosen(int kind) {
     chartKind_ = kind;
     if (!loadingGuard_)
-        preHyouji();
+        recalculate();
 }
 
 void AnalysisWindow::onLineAxisChosen(int axis) {
     lineAxis_ = static_cast<LineAxis>(axis);
-    hyouji3();
+    showLineChart();
 }
 
 void AnalysisWindow::onCopyClicked(ChartPicture picture) {
@@ -344,7 +344,7 @@ platform::ScrollBar& AnalysisWindow::lineScrollBar() const {
 
 void AnalysisWindow::onRowClicked() {
     if (grid_->row() != 0)
-        hyouji3();
+        showLineChart();
 }
 
 Filters AnalysisWindow::currentFilters() const {
@@ -358,7 +358,7 @@ Filters AnalysisWindow::currentFilters() const {
     return f;
 }
 
-void AnalysisWindow::preHyouji() {
+void AnalysisWindow::recalculate() {
     const int index = departmentList_->listIndex();
     if (index < 0)
         return;
@@ -366,10 +366,10 @@ void AnalysisWindow::preHyouji() {
     analysis_.recalculate(periodFrame_->period(), currentFilters(),
                           kind_ == AnalysisKind::Menu ? currentMenuCatalogue() : MenuCatalogue{},
                           *months);
-    hyouji2();
+    showRanking();
 }
 
-void AnalysisWindow::hyouji2() {
+void AnalysisWindow::showRanking() {
     {
         platform::Grid::Filling filling(*grid_);
         const auto& rows = analysis_.rows();
@@ -399,14 +399,14 @@ void AnalysisWindow::drawRankingChart() {
     clearLineChart();
     platform::Surface& figure = rankingViewport_->figure();
     platform::Surface& texts = rankingViewport_->texts();
-    const std::optional<int> scrollMaximum = chartKind_ == 0
-                                                 ? Bou(figure, texts, analysis_, rankingScale_)
-                                                 : En(figure, texts, analysis_, rankingScale_);
+    const std::optional<int> scrollMaximum =
+        chartKind_ == 0 ? drawBarChart(figure, texts, analysis_, rankingScale_)
+                        : drawPieChart(figure, texts, analysis_, rankingScale_);
     if (scrollMaximum)
         rankingViewport_->setScrollMaximum(*scrollMaximum);
 }
 
-void AnalysisWindow::hyouji3() {
+void AnalysisWindow::showLineChart() {
     const int row = grid_->row();
     analysis_.buildSeries(row, lineAxis_);
     if (row < 1 || row > static_cast<int>(analysis_.rows().size())) {
@@ -414,8 +414,9 @@ void AnalysisWindow::hyouji3() {
         clearLineChart();
         return;
     }
-    const LineChart chart = Ore(lineViewport_->figure(), lineViewport_->texts(), analysis_.series(),
-                                QString::fromStdString(keyTitle(analysis_.keyLabel())));
+    const LineChart chart =
+        drawLineChart(lineViewport_->figure(), lineViewport_->texts(), analysis_.series(),
+                      QString::fromStdString(keyTitle(analysis_.keyLabel())));
     lineScale_ = chart.scale;
     lineViewport_->setScrollMaximum(chart.scrollMaximum);
 }

@@ -55,10 +55,13 @@ class AnalysisWindow : public platform::Window {
     const LineScale& lineScale() const { return lineScale_; }
 
     // The window's operations, as its handlers call them.
-    void selTenpo();
-    void preHyouji();
-    void hyouji2();
-    void hyouji3();
+    // Reads the chosen department's closing days and menus, telling of a damaged file.
+    void loadDepartmentFiles();
+    // Ranks the keys again and shows the ranking in the grid and as a chart.
+    void recalculate();
+    void showRanking();
+    // The line chart of the current row's series, blank on the heading row.
+    void showLineChart();
     // The ranking chart of the chosen kind, after the line chart was cleared.
     void drawRankingChart();
     // Blanks the line chart and resets its scroll bar.
@@ -124,7 +127,7 @@ class AnalysisWindow : public platform::Window {
     MonthSourceMaker months_;
     Analysis analysis_;
     bool loadingGuard_ = false;
-    bool combo2Filling_ = false;
+    bool categoryFilling_ = false;
     bool listFilling_ = false;
     int chartKind_ = 0;
     LineAxis lineAxis_ = LineAxis::Days;

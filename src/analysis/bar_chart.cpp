@@ -88,8 +88,8 @@ int rankingScrollMaximum(int heightTwips) {
     return static_cast<int>(std::nearbyint((heightTwips - kRankingViewportTwips) / 100.0));
 }
 
-std::optional<int> Bou(Surface& figure, Surface& texts, const Analysis& analysis,
-                       RankingScale& scale) {
+std::optional<int> drawBarChart(Surface& figure, Surface& texts, const Analysis& analysis,
+                                RankingScale& scale) {
     figure.clear();
     texts.clear();
     const std::vector<RankingRow>& rows = analysis.rows();

@@ -21,7 +21,7 @@ int rankingScrollMaximum(int heightTwips);
 
 // Clears both surfaces and draws the chart. An empty ranking leaves them blank, the scale as it
 // was and gives no scroll maximum; otherwise the scale is set and the scroll maximum returned.
-std::optional<int> Bou(platform::Surface& figure, platform::Surface& texts,
-                       const Analysis& analysis, RankingScale& scale);
+std::optional<int> drawBarChart(platform::Surface& figure, platform::Surface& texts,
+                                const Analysis& analysis, RankingScale& scale);
 
 } // namespace lukana::analysis

@@ -85,7 +85,8 @@ LineScale lineScale(const Series& series) {
     return scale;
 }
 
-LineChart Ore(Surface& figure, Surface& texts, const Series& series, const QString& keyTitle) {
+LineChart drawLineChart(Surface& figure, Surface& texts, const Series& series,
+                        const QString& keyTitle) {
     LineChart chart;
     chart.scale = lineScale(series);
     const int n = chart.scale.count;

@@ -31,7 +31,7 @@ struct LineChart {
 inline constexpr int kLineViewportTwips = 11835;
 
 // Clears and redraws both surfaces, each as wide as the series needs; their height stays.
-LineChart Ore(platform::Surface& figure, platform::Surface& texts, const Series& series,
-              const QString& keyTitle);
+LineChart drawLineChart(platform::Surface& figure, platform::Surface& texts, const Series& series,
+                        const QString& keyTitle);
 
 } // namespace lukana::analysis

@@ -74,8 +74,8 @@ int nextSectorColor(int color) {
     return color + 1;
 }
 
-std::optional<int> En(Surface& figure, Surface& texts, const Analysis& analysis,
-                      RankingScale& scale) {
+std::optional<int> drawPieChart(Surface& figure, Surface& texts, const Analysis& analysis,
+                                RankingScale& scale) {
     figure.clear();
     texts.clear();
     const std::vector<RankingRow>& rows = analysis.rows();

@@ -25,7 +25,7 @@ int nextSectorColor(int color);
 // Clears both surfaces and draws the pie. An empty ranking leaves them blank, the scale as it
 // was and gives no scroll maximum; otherwise the count of the scale is set and the scroll
 // maximum (0) returned.
-std::optional<int> En(platform::Surface& figure, platform::Surface& texts, const Analysis& analysis,
-                      RankingScale& scale);
+std::optional<int> drawPieChart(platform::Surface& figure, platform::Surface& texts,
+                                const Analysis& analysis, RankingScale& scale);
 
 } // namespace lukana::analysis

@@ -24,7 +24,7 @@ void DailyReportWindow::onCustomerRegisterClicked() {
 
 void DailyReportWindow::onVoucherBookClicked() {
     hideEditors();
-    const auto& open = dailyReportOpeners().voucherBook;
+    const auto& open = dailyReportLinks().voucherBook;
     if (!open)
         return;
     setMousePointer(Pointer::Busy);
@@ -33,7 +33,7 @@ void DailyReportWindow::onVoucherBookClicked() {
 
 void DailyReportWindow::onSlipsClicked() {
     hideEditors();
-    const auto& open = dailyReportOpeners().guestSlips;
+    const auto& open = dailyReportLinks().guestSlips;
     if (!open)
         return;
     open(shownBusyoName);

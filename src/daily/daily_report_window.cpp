@@ -198,8 +198,8 @@ void DailyReportWindow::hideEditors() {
 void DailyReportWindow::setDayEnabled(bool enabled) {
     for (QWidget* w : dayControls_)
         w->setEnabled(enabled);
-    voucherBookButton_->setEnabled(enabled && bool(dailyReportOpeners().voucherBook));
-    slipsButton_->setEnabled(enabled && bool(dailyReportOpeners().guestSlips));
+    voucherBookButton_->setEnabled(enabled && bool(dailyReportLinks().voucherBook));
+    slipsButton_->setEnabled(enabled && bool(dailyReportLinks().guestSlips));
 }
 
 // ---- the department and the day shown ----

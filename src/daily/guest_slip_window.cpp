@@ -140,7 +140,7 @@ void GuestSlipWindow::formLoad() {
     slips->setText(2, 0, QStringLiteral("合計"));
     // Every column in view, so that the editors lie on their cells.
     showAllColumns();
-    Hyouji();
+    showSlips();
 }
 
 // A click on the window itself closes the panel and the kind editor, not the text editor.
@@ -150,7 +150,7 @@ void GuestSlipWindow::mousePressEvent(QMouseEvent* event) {
     Window::mousePressEvent(event);
 }
 
-void GuestSlipWindow::Hyouji() {
+void GuestSlipWindow::showSlips() {
     setWindowTitle(
         platform::toQString(Str(curYear) + "年" + Str(curMonth) + "月" + Str(curDay) + "日の詳細"));
     Grid::Filling filling(*slips);
@@ -163,9 +163,9 @@ void GuestSlipWindow::Hyouji() {
         const int row = kFirstSlipRow + t;
         for (int c : {0, 1, 2, 3, 4, 8, 9, 10, 11, kPaidCol, kKindCol})
             slips->setText(row, c, platform::toQString(*slipCell(day_, t, c)));
-        syoukei(t);
+        showSlipFigures(t);
     }
-    goukei();
+    showTotals();
     if (hasEntrySlip(day_))
         appendEntryRow();
 }
@@ -189,7 +189,7 @@ void GuestSlipWindow::appendEntryRow() {
     slips->setText(row, 0, QString::number(row - 2));
 }
 
-void GuestSlipWindow::syoukei(int slip) {
+void GuestSlipWindow::showSlipFigures(int slip) {
     const int row = kFirstSlipRow + slip;
     for (int c : {5, 6, 7, 15})
         if (auto text = slipCell(day_, slip, c))
@@ -200,7 +200,7 @@ void GuestSlipWindow::syoukei(int slip) {
         msgBox(QStringLiteral("時間が不正です"));
 }
 
-void GuestSlipWindow::goukei() {
+void GuestSlipWindow::showTotals() {
     const SlipColumnTotals totals = slipColumnTotals(day_);
     for (int c : {1, 2, 3, 4, 5, 6, 7, 12, kPaidCol, 15})
         if (auto text = totalsCell(totals, c))
@@ -293,8 +293,8 @@ void GuestSlipWindow::onCellEdited() {
     setChanged();
     slips->setText(slipRow, slipCol, text);
     day_.slipValues[slip][n] = leadingNumber(text.toStdString());
-    syoukei(slip);
-    goukei();
+    showSlipFigures(slip);
+    showTotals();
     slips->setCurrentCell(slipRow, slipCol);
 }
 
@@ -365,7 +365,7 @@ void GuestSlipWindow::onDeleteClicked() {
         return;
     deleteSlip(day_, slip);
     cellEditor->hide();
-    Hyouji();
+    showSlips();
     markedRow = 0;
     slipRow = slipCol = 0; // the row clicked no longer holds that slip
     setChanged();
@@ -383,8 +383,8 @@ void GuestSlipWindow::onOrderChanged(double total) {
     day_.slipValues[slip][kSlipPaid] = static_cast<float>(total);
     slips->setText(slipRow, kPaidCol,
                    platform::toQString(plainDecimal(day_.slipValues[slip][kSlipPaid])));
-    syoukei(slip);
-    goukei();
+    showSlipFigures(slip);
+    showTotals();
 }
 
 void openGuestSlips(const std::string& busyoName) {

@@ -34,17 +34,18 @@ class GuestSlipWindow : public platform::Window {
     platform::CheckBox* applyTotalBox; // ご清算額に伝票の合計金額を適用する
     OrderPanel* orderPanel;
 
-    // The window's operations.
-    void Hyouji();
-    void syoukei(int slip);
-    void goukei();
-    void hideEditors();
-
   protected:
     void formLoad() override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void showSlips();
+    // The persons, stay and spend computed for one slip's row.
+    void showSlipFigures(int slip);
+    // The totals row.
+    void showTotals();
+    void hideEditors();
+
     void onSlipClicked();
     void onCellEdited();
     void onKindChosen();

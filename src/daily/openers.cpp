@@ -2,9 +2,9 @@
 
 namespace lukana {
 
-DailyReportOpeners& dailyReportOpeners() {
-    static DailyReportOpeners openers;
-    return openers;
+DailyReportLinks& dailyReportLinks() {
+    static DailyReportLinks links;
+    return links;
 }
 
 } // namespace lukana

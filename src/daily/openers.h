@@ -1,17 +1,17 @@
 #pragma once
-// How the daily report opens the windows of its buttons "伝票入力" and "詳細情報入力". The
-// voucher book and the guest-slip window register themselves here before the main window
-// loads; a button whose opener is empty stays disabled.
+// The links of the daily report's buttons "伝票入力" and "詳細情報入力" to the voucher book and
+// the guest-slip window. The shell fills them before the main window loads; a button whose
+// link is empty stays disabled.
 #include <functional>
 #include <string>
 
 namespace lukana {
 
-struct DailyReportOpeners {
+struct DailyReportLinks {
     std::function<void()> voucherBook;                            // 伝票入力
     std::function<void(const std::string& busyoName)> guestSlips; // 詳細情報入力, on the day shown
 };
 
-DailyReportOpeners& dailyReportOpeners();
+DailyReportLinks& dailyReportLinks();
 
 } // namespace lukana

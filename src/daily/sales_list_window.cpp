@@ -109,7 +109,7 @@ void SalesListWindow::formLoad() {
     if (curBusyo >= 0 && curBusyo < departmentList_->count())
         departmentList_->setListIndex(curBusyo);
     else
-        Hyouji(); // the days of the month, nothing read until a department is chosen
+        layOutMonth(); // the days of the month, nothing read until a department is chosen
 
     if (QWidget* opener = QApplication::activeWindow(); opener && opener != this)
         move(opener->geometry().center() - rect().center());
@@ -127,7 +127,7 @@ std::string SalesListWindow::busyoName() const {
     return departmentList_->currentText().toStdString();
 }
 
-void SalesListWindow::selTenpo() {
+void SalesListWindow::showDepartmentCaption() {
     setWindowTitle(departmentList_->currentText() + QStringLiteral("の売上げ一覧を表示しています"));
 }
 
@@ -140,13 +140,13 @@ void SalesListWindow::onDepartmentChosen() {
 }
 
 void SalesListWindow::loadAndShow() {
-    selTenpo();
+    showDepartmentCaption();
     (void)loadNippouMonth(busyoName(), curYear, curMonth); // a missing month shows empty
-    Hyouji();
-    hyouji2();
+    layOutMonth();
+    showSalesList();
 }
 
-void SalesListWindow::Hyouji() {
+void SalesListWindow::layOutMonth() {
     monthDays_ = Nissuu(curYear, curMonth);
     platform::Grid::Filling dayFilling(*dayGrid_);
     platform::Grid::Filling summaryFilling(*summaryGrid_);
@@ -172,7 +172,7 @@ void SalesListWindow::Hyouji() {
             summaryGrid_->setText(r, c, {});
 }
 
-void SalesListWindow::hyouji2() {
+void SalesListWindow::showSalesList() {
     list_ = computeSalesList(nippouMonth, monthDays_, classes_);
     platform::Grid::Filling dayFilling(*dayGrid_);
     platform::Grid::Filling summaryFilling(*summaryGrid_);
@@ -194,7 +194,7 @@ void SalesListWindow::onMonthMoved() {
     if (departmentChosen())
         loadAndShow();
     else
-        Hyouji();
+        layOutMonth();
 }
 
 void SalesListWindow::onPrintClicked() {

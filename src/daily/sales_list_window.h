@@ -19,11 +19,6 @@ class SalesListWindow : public platform::Window {
   public:
     explicit SalesListWindow(QWidget* parent = nullptr);
 
-    // The window's operations, as its handlers call them.
-    void selTenpo();
-    void Hyouji();
-    void hyouji2();
-
     const SalesList& list() const { return list_; }
 
     // The controls, for tests.
@@ -52,6 +47,11 @@ class SalesListWindow : public platform::Window {
     void onPrintClicked();
     void onCsvClicked();
     void loadAndShow();
+    void showDepartmentCaption();
+    // The headings and the days of the month shown, every figure blank.
+    void layOutMonth();
+    // Computes the list from the month in memory and fills both grids with it.
+    void showSalesList();
     std::string busyoName() const;
     bool departmentChosen() const;
 

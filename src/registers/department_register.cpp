@@ -309,7 +309,7 @@ void DepartmentRegister::openRenameDialog() {
     runModal(dialog);
 }
 
-void DepartmentRegister::Hyouji() {
+void DepartmentRegister::showSelectedEntry() {
     if (selIndex < 0 || selIndex >= busyoCount)
         return;
     BusyoRec& r = busyoRecs[static_cast<size_t>(selIndex)];
@@ -340,7 +340,7 @@ void DepartmentRegister::Hyouji() {
     hyoujiChu = 0;
 }
 
-void DepartmentRegister::preHozon() {
+void DepartmentRegister::storeDetails() {
     if (selIndex < 0 || selIndex >= busyoCount)
         return;
     BusyoRec& r = busyoRecs[static_cast<size_t>(selIndex)];
@@ -373,29 +373,16 @@ void DepartmentRegister::preHozon() {
 }
 
 void DepartmentRegister::clearDetails() {
-    fillingDetails_ = 1;
+    fillingDetails_ = true;
     for (TextBox* box : {streetBox, telBox, faxBox})
         box->clear();
-    fillingDetails_ = 0;
+    fillingDetails_ = false;
 }
 
-void DepartmentRegister::busyohyouji() {
-    showBranches(0);
-}
-void DepartmentRegister::busyohyouji2() {
-    showBranches(1);
-}
-void DepartmentRegister::busyohyouji3() {
-    showBranches(2);
-}
-void DepartmentRegister::busyohyouji4() {
-    showBranches(3);
-}
-
-void DepartmentRegister::showBranches(int account) {
+void DepartmentRegister::showBranches(int account, int bankCode) {
     std::vector<CodePicker::Entry> entries;
     if (bankCodes_)
-        for (const BranchEntry& b : bankCodes_->branches(bankCodeParam))
+        for (const BranchEntry& b : bankCodes_->branches(bankCode))
             entries.push_back({b.name, b.code});
     accounts[static_cast<size_t>(account)].branch->setEntries(entries);
 }
@@ -405,7 +392,7 @@ void DepartmentRegister::showBranches(int account) {
 void DepartmentRegister::insertCommand() {
     const std::string name = s(nameBox->text());
     if (!isBlankName(name) && !isSafeFolderName(name)) {
-        preHozon();
+        storeDetails();
         msgBox(QString::fromUtf8(kUnsafeDepartmentName), Buttons::Ok, Icon::Warning);
         return;
     }
@@ -487,7 +474,7 @@ void DepartmentRegister::onTransferKindClicked() {
         noSelection();
         return;
     }
-    listChanged = 1;
+    listChanged = true;
 }
 
 void DepartmentRegister::onAccountTypeChosen() {
@@ -495,8 +482,8 @@ void DepartmentRegister::onAccountTypeChosen() {
 }
 
 void DepartmentRegister::markChanged() {
-    if (hyoujiChu != 1 && fillingDetails_ != 1)
-        listChanged = 1;
+    if (hyoujiChu != 1 && !fillingDetails_)
+        listChanged = true;
 }
 
 void DepartmentRegister::noSelection() {
@@ -512,21 +499,7 @@ void DepartmentRegister::bankCodeChanged(int account) {
         a.branch->setEntries({}); // no bank asked for: no branches
         return;
     }
-    bankCodeParam = *code;
-    switch (account) {
-    case 0:
-        busyohyouji();
-        break;
-    case 1:
-        busyohyouji2();
-        break;
-    case 2:
-        busyohyouji3();
-        break;
-    default:
-        busyohyouji4();
-        break;
-    }
+    showBranches(account, *code);
 }
 
 void DepartmentRegister::bankPicked(int account, int row) {

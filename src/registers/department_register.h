@@ -47,14 +47,6 @@ class DepartmentRegister : public RegisterWindow {
     };
     std::array<Account, 4> accounts;
 
-    int bankCodeParam = 0; // the bank code last taken from a bank-code box
-
-    // Branch lists of the main account and of ① ② ③ for bankCodeParam.
-    void busyohyouji();
-    void busyohyouji2();
-    void busyohyouji3();
-    void busyohyouji4();
-
     // Handlers, as the controls run them.
     void onPostalLookupClicked();
     void onTransferKindClicked();
@@ -65,8 +57,8 @@ class DepartmentRegister : public RegisterWindow {
     void readList() override;
     Status writeList() override;
     void openRenameDialog() override;
-    void Hyouji() override;
-    void preHozon() override;
+    void showSelectedEntry() override;
+    void storeDetails() override;
     void clearDetails() override;
     void insertCommand() override;
     bool applyRename(int row) override;
@@ -80,7 +72,8 @@ class DepartmentRegister : public RegisterWindow {
     void markChanged();
     void noSelection();
     void bankCodeChanged(int account);
-    void showBranches(int account);
+    // The branch list of an account (0 the main one, 1 to 3 ① ② ③) for a bank code.
+    void showBranches(int account, int bankCode);
     void bankPicked(int account, int row);
     void branchPicked(int account, int row);
     void setTransferKind(int kind);
@@ -91,7 +84,7 @@ class DepartmentRegister : public RegisterWindow {
     RegisterFileGuard file_;
     std::unique_ptr<BankCodeSource> bankCodes_;
     std::optional<int> currentId_; // id of the department curBusyo names
-    int fillingDetails_ = 0;
+    bool fillingDetails_ = false;
     // A rename whose folder has moved and that misena.dat does not hold yet.
     struct UnsavedRename {
         int row;

@@ -75,7 +75,7 @@ void MenuItemRegister::openRenameDialog() {
     runModal(dialog);
 }
 
-void MenuItemRegister::Hyouji() {
+void MenuItemRegister::showSelectedEntry() {
     if (selIndex < 0 || selIndex >= menudCount)
         return;
     const MenuItem& item = menudRecs[static_cast<size_t>(selIndex)];
@@ -92,7 +92,7 @@ void MenuItemRegister::Hyouji() {
     hyoujiChu = 0;
 }
 
-void MenuItemRegister::preHozon() {
+void MenuItemRegister::storeDetails() {
     if (selIndex < 0 || selIndex >= menudCount)
         return;
     MenuItem& item = menudRecs[static_cast<size_t>(selIndex)];
@@ -105,10 +105,10 @@ void MenuItemRegister::preHozon() {
 }
 
 void MenuItemRegister::clearDetails() {
-    fillingDetails = 1;
+    fillingDetails_ = true;
     priceAndCodeBoxes[0]->clear();
     priceAndCodeBoxes[1]->clear();
-    fillingDetails = 0;
+    fillingDetails_ = false;
 }
 
 void MenuItemRegister::departmentChosen() {
@@ -122,9 +122,9 @@ void MenuItemRegister::departmentChosen() {
 }
 
 void MenuItemRegister::onPriceOrCodeEdited(int) {
-    if (fillingDetails == 1 || hyoujiChu == 1)
+    if (fillingDetails_ || hyoujiChu == 1)
         return;
-    listChanged = 1;
+    listChanged = true;
 }
 
 void MenuItemRegister::onPriceOrCodeClicked() {
@@ -139,7 +139,7 @@ void MenuItemRegister::onCategoryChosen() {
         noSelection();
         return;
     }
-    listChanged = 1;
+    listChanged = true;
 }
 
 bool MenuItemRegister::eventFilter(QObject* watched, QEvent* event) {

@@ -19,8 +19,6 @@ class MenuItemRegister : public RegisterWindow {
     std::array<platform::TextBox*, 2> priceAndCodeBoxes; // unit price, code number
     platform::ComboBox* categoryChoice;                  // category: mbunRecs in order
 
-    int fillingDetails = 0;
-
     void onPriceOrCodeEdited(int index);
     void onPriceOrCodeClicked();
     void onCategoryChosen();
@@ -30,14 +28,15 @@ class MenuItemRegister : public RegisterWindow {
     void readList() override;
     Status writeList() override;
     void openRenameDialog() override;
-    void Hyouji() override;
-    void preHozon() override;
+    void showSelectedEntry() override;
+    void storeDetails() override;
     void clearDetails() override;
     void departmentChosen() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void noSelection();
+    bool fillingDetails_ = false;
     RecordList<MenuItem> list_;
     RegisterFileGuard file_;
 };

@@ -115,8 +115,8 @@ RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
 
 // ---------------------------------------------------------------- operations
 
-bool RegisterWindow::hozon() {
-    preHozon();
+bool RegisterWindow::saveList() {
+    storeDetails();
     auto failed = [](const Status& s) {
         msgBox(
             QStringLiteral("保存できませんでした。\r%1").arg(QString::fromStdString(s.message())),
@@ -128,36 +128,36 @@ bool RegisterWindow::hozon() {
     entries().keep();
     if (Status s = writeIdCounters(rootFilePath("ttid.dat")); !s)
         return failed(s); // the list stays marked, so leaving asks again
-    listChanged = 0;
+    listChanged = false;
     return true;
 }
 
-void RegisterWindow::modosi() {
+void RegisterWindow::reloadList() {
     readList();
     entries().keep();
-    listChanged = 0;
+    listChanged = false;
 }
 
-void RegisterWindow::lstIre() {
+void RegisterWindow::fillList() {
     nameList->clear();
     for (int i = 0; i < entries().count(); ++i)
         nameList->addItem(QString::fromStdString(entries().name(i)));
     clearDetails();
-    if (keepSelection != 1) {
+    if (!keepSelection) {
         selIndex = -1;
         setSelectionGroupEnabled(false);
     }
 }
 
-void RegisterWindow::kakunin() {
-    leaveCancelled = 0;
-    if (listChanged != 1)
+void RegisterWindow::askToSaveBeforeLeaving() {
+    leaveCancelled = false;
+    if (!listChanged)
         return;
-    listChanged = 0;
+    listChanged = false;
     const Answer a = msgBox(setup_.leaveQuestion, Buttons::YesNoCancel, Icon::Question,
                             std::nullopt, QStringLiteral("保存確認"));
     if (a == Answer::Yes) {
-        if (hozon())
+        if (saveList())
             return;
     } else if (a == Answer::No) {
         if (msgBox(QStringLiteral("本当に保存しませんか？保存しない場合は「はい」を押してください"),
@@ -167,13 +167,13 @@ void RegisterWindow::kakunin() {
             return;
         }
     }
-    leaveCancelled = 1;
-    listChanged = 1;
+    leaveCancelled = true;
+    listChanged = true;
 }
 
-void RegisterWindow::hajime() {
-    modosi();
-    lstIre();
+void RegisterWindow::loadAndFillList() {
+    reloadList();
+    fillList();
 }
 
 // ---------------------------------------------------------------- window events
@@ -184,7 +184,7 @@ void RegisterWindow::formLoad() {
     if (departmentChoice)
         fillDepartments();
     else
-        hajime();
+        loadAndFillList();
     hyoujiChu = 0;
 }
 
@@ -204,8 +204,8 @@ void RegisterWindow::fillDepartments() {
     // or saved here.
     entries().clear();
     entries().keep();
-    listChanged = 0;
-    lstIre();
+    listChanged = false;
+    fillList();
 }
 
 void RegisterWindow::formActivate() {
@@ -214,8 +214,8 @@ void RegisterWindow::formActivate() {
 }
 
 bool RegisterWindow::queryUnload() {
-    kakunin();
-    return leaveCancelled != 1;
+    askToSaveBeforeLeaving();
+    return !leaveCancelled;
 }
 
 // ---------------------------------------------------------------- handlers
@@ -243,7 +243,7 @@ void RegisterWindow::onMoveClicked(int index) {
 }
 
 void RegisterWindow::onSaveClicked() {
-    hozon();
+    saveList();
 }
 
 void RegisterWindow::onBackClicked() {
@@ -254,26 +254,26 @@ void RegisterWindow::onListClicked() {
     const int row = nameList->listIndex();
     if (row < 0)
         return;
-    if (selIndex > -1 && keepSelection == 0)
-        preHozon();
+    if (selIndex > -1 && !keepSelection)
+        storeDetails();
     setSelectionGroupEnabled(true);
     selIndex = row;
-    Hyouji();
+    showSelectedEntry();
 }
 
 void RegisterWindow::onDepartmentChoiceChanged() {
     const int chosen = departmentChoice->listIndex();
     if (chosen < 0)
         return;
-    kakunin();
-    if (leaveCancelled == 1) {
-        leaveCancelled = 0;
+    askToSaveBeforeLeaving();
+    if (leaveCancelled) {
+        leaveCancelled = false;
         departmentChoice->setListIndexQuietly(curBusyo);
         return;
     }
     curBusyo = chosen;
     departmentChosen();
-    hajime();
+    loadAndFillList();
 }
 
 void RegisterWindow::onNameEdited() {
@@ -296,7 +296,7 @@ ListEditor RegisterWindow::editor() {
 }
 
 void RegisterWindow::insertCommand() {
-    preHozon();
+    storeDetails();
     std::string name = nameBox->text().toStdString();
     if (!setup_.stripCommasWhileTyping) {
         name = KanmaNuki(name);
@@ -316,7 +316,7 @@ void RegisterWindow::insertCommand() {
 void RegisterWindow::deleteCommand() {
     if (selIndex < 0 || selIndex >= entries().count())
         return;
-    preHozon();
+    storeDetails();
     if (!askDelete())
         return;
     editor().remove(selIndex);
@@ -326,8 +326,8 @@ void RegisterWindow::deleteCommand() {
 void RegisterWindow::renameCommand() {
     if (selIndex < 0 || selIndex >= entries().count())
         return;
-    preHozon();
-    if (setup_.renameSavesList && listChanged == 1 && !setup_.saveBeforeRenameQuestion.isEmpty() &&
+    storeDetails();
+    if (setup_.renameSavesList && listChanged && !setup_.saveBeforeRenameQuestion.isEmpty() &&
         msgBox(setup_.saveBeforeRenameQuestion, Buttons::YesNo, Icon::Question, std::nullopt,
                QStringLiteral("保存確認")) != Answer::Yes)
         return;
@@ -340,24 +340,24 @@ void RegisterWindow::renameCommand() {
     openRenameDialog();
     if (!applyRename(row))
         return;
-    const bool saved = setup_.renameSavesList && hozon();
+    const bool saved = setup_.renameSavesList && saveList();
     commonEnding();
     if (saved && setup_.renameSaveUnmarks)
-        listChanged = 0;
+        listChanged = false;
 }
 
 void RegisterWindow::moveCommand(Move m) {
     if (selIndex < 0 || selIndex >= entries().count())
         return;
-    preHozon();
-    listChanged = 1; // also when the entry is at that end already
+    storeDetails();
+    listChanged = true; // also when the entry is at that end already
     const int to = editor().move(m, selIndex);
     if (to < 0)
         return;
-    keepSelection = 1;
-    lstIre();
+    keepSelection = true;
+    fillList();
     selectRow(to);
-    keepSelection = 0;
+    keepSelection = false;
 }
 
 bool RegisterWindow::askDelete() {
@@ -389,8 +389,8 @@ bool RegisterWindow::applyRename(int row) {
 }
 
 void RegisterWindow::commonEnding() {
-    listChanged = 1;
-    lstIre();
+    listChanged = true;
+    fillList();
 }
 
 void RegisterWindow::selectRow(int row) {
@@ -425,7 +425,7 @@ void RegisterWindow::showRefusal(Refusal refusal) {
 
 void RegisterWindow::discardChanges() {
     entries().restoreKept();
-    listChanged = 0;
+    listChanged = false;
 }
 
 std::string RegisterWindow::busyoFile(std::string_view fileName) {

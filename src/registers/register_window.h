@@ -13,8 +13,9 @@
 //   never written over; readList also does whatever the register does when its file cannot
 //   be read; a register that works on the list in memory only reads nothing) and
 //   openRenameDialog() (set registerKind or meibo2Mode if needed and runModal the dialog).
-// - Registers with details put their controls into detailsPanel() and override Hyouji (show
-//   the selected entry), preHozon (take the screen into the selected entry), clearDetails
+// - Registers with details put their controls into detailsPanel() and override
+//   showSelectedEntry (fill the controls from the selected entry), storeDetails (take the
+//   controls into the selected entry), clearDetails
 //   (what a refill of the list empties) and departmentChosen (runs before the chosen
 //   department's list loads).
 // - A rename that saves the whole list at once is a setup choice. Registers whose commands
@@ -78,16 +79,18 @@ class RegisterWindow : public platform::Window {
 
     // Window state.
     int selIndex = -1;
-    int listChanged = 0;
-    int leaveCancelled = 0;
-    int keepSelection = 0;
+    bool listChanged = false;
 
     // False when a file could not be written; the user has been told and listChanged stays.
-    bool hozon();
-    void modosi();
-    void lstIre();
-    void kakunin();
-    void hajime();
+    bool saveList();
+    // Reads the list from its file again; what was read is the list discarding goes back to.
+    void reloadList();
+    // The names of the list into the list box; the selection goes unless keepSelection is set.
+    void fillList();
+    // With unsaved changes: save? (yes saves, no asks once more before discarding, cancel
+    // stays). Sets leaveCancelled when the user stays, or when the save failed.
+    void askToSaveBeforeLeaving();
+    void loadAndFillList();
 
     // Handlers, as the controls run them.
     void onEditClicked(int index);
@@ -102,6 +105,9 @@ class RegisterWindow : public platform::Window {
     bool selectionGroupEnabled() const;
 
   protected:
+    bool leaveCancelled = false;
+    bool keepSelection = false; // a refill of the list keeps the selection
+
     void formLoad() override;
     void formActivate() override;
     bool queryUnload() override;
@@ -111,8 +117,8 @@ class RegisterWindow : public platform::Window {
     virtual Status writeList() = 0;
     virtual void openRenameDialog() = 0;
 
-    virtual void Hyouji() {}
-    virtual void preHozon() {}
+    virtual void showSelectedEntry() {}
+    virtual void storeDetails() {}
     virtual void clearDetails() {}
     virtual void departmentChosen() {}
 

@@ -62,7 +62,7 @@ void SubAccountRegister::formLoad() {
     hyoujiChu = 0;
     // Discarding goes back to the list as it was when the window opened.
     view_.keep();
-    listChanged = 0;
+    listChanged = false;
     {
         QSignalBlocker quiet(titleChoice);
         titleChoice->clear();
@@ -75,7 +75,7 @@ void SubAccountRegister::formLoad() {
         titleChoice->setListIndex(*first); // builds the view
     } else {
         view_.choose(std::nullopt);
-        lstIre();
+        fillList();
     }
 }
 
@@ -91,7 +91,7 @@ void SubAccountRegister::onTitleChosen() {
         view_.choose(tekiyouIds[static_cast<size_t>(k)]);
     else
         view_.choose(std::nullopt);
-    lstIre();
+    fillList();
 }
 
 void SubAccountRegister::insertCommand() {
@@ -114,14 +114,14 @@ void SubAccountRegister::insertCommand() {
 void SubAccountRegister::moveCommand(Move m) {
     if (selIndex < 0 || selIndex >= view_.count())
         return;
-    listChanged = 1; // also when the entry is at that end of the view already
+    listChanged = true; // also when the entry is at that end of the view already
     const int to = view_.moveWithin(m, selIndex);
     if (to < 0)
         return;
-    keepSelection = 1;
-    lstIre();
+    keepSelection = true;
+    fillList();
     selectRow(to);
-    keepSelection = 0;
+    keepSelection = false;
 }
 
 } // namespace lukana

@@ -145,7 +145,7 @@ SupplierRegister::SupplierRegister(QWidget* parent)
 
 // ---------------------------------------------------------------- operations
 
-void SupplierRegister::IDSkn() {
+void SupplierRegister::buildDepartmentPositions() {
     busyoPositions_.clear();
     for (int i = 0; i < busyoCount && i < static_cast<int>(busyoIds.size()); ++i)
         busyoPositions_[busyoIds[static_cast<size_t>(i)]] = i;
@@ -168,11 +168,11 @@ void SupplierRegister::openRenameDialog() {
     runModal(dialog);
 }
 
-void SupplierRegister::Hyouji() {
+void SupplierRegister::showSelectedEntry() {
     if (selIndex < 0 || selIndex >= siireCount)
         return;
     const auto s = static_cast<size_t>(selIndex);
-    showing = 1;
+    showing_ = true;
     chooseOption(payKindOptions, siirePayKind[s]);
     setDayBoxesEnabled(siirePayKind[s] == 0);
     chooseOption(classOptions, siireBunrui[s]);
@@ -181,22 +181,22 @@ void SupplierRegister::Hyouji() {
     // An id no registered department has shows no department; the supplier keeps it.
     const std::optional<int> row = departmentRow(busyoPositions_, siireBusyoIds[s]);
     departmentList->setListIndex(row.value_or(-1));
-    showing = 0;
+    showing_ = false;
 }
 
 // ---------------------------------------------------------------- window events
 
 void SupplierRegister::formLoad() {
     RegisterWindow::formLoad();
-    reloadBusyoList();
-    IDSkn();
+    reloadDepartments();
+    buildDepartmentPositions();
     QStringList rows{QStringLiteral("全て")};
     for (int i = 0; i < busyoCount && i < static_cast<int>(busyoNames.size()); ++i)
         rows << QString::fromStdString(busyoNames[static_cast<size_t>(i)]);
     departmentList->setItemsQuietly(rows);
 }
 
-void SupplierRegister::reloadBusyoList() {
+void SupplierRegister::reloadDepartments() {
     // The departments may have changed since start-up; an unreadable file keeps those in memory.
     const std::vector<BusyoRec> recs = busyoRecs;
     const int count = busyoCount;
@@ -232,8 +232,8 @@ void SupplierRegister::setDayBoxesEnabled(bool enabled) {
 void SupplierRegister::onPayKindClicked(int index) {
     if (noSelection())
         return;
-    if (showing == 0)
-        listChanged = 1;
+    if (!showing_)
+        listChanged = true;
     // Cash suppliers have no terms to edit; the stored ones stay.
     setDayBoxesEnabled(index == 0);
     siirePayKind[static_cast<size_t>(selIndex)] = index;
@@ -242,18 +242,18 @@ void SupplierRegister::onPayKindClicked(int index) {
 void SupplierRegister::onClassClicked(int index) {
     if (noSelection())
         return;
-    if (showing == 0)
-        listChanged = 1;
+    if (!showing_)
+        listChanged = true;
     siireBunrui[static_cast<size_t>(selIndex)] = index;
 }
 
 void SupplierRegister::onDepartmentListClicked() {
-    if (showing == 1)
+    if (showing_)
         return;
     const int row = departmentList->listIndex();
     if (row < 0 || noSelection())
         return;
-    listChanged = 1;
+    listChanged = true;
     const int id = row == 0 || row > busyoCount ? 0 : busyoIds[static_cast<size_t>(row - 1)];
     siireBusyoIds[static_cast<size_t>(selIndex)] = id;
 }
@@ -267,8 +267,8 @@ void SupplierRegister::onDayBoxEdited(int index) {
         dayBoxes[index]->setText(QString::number(v.value)); // runs this again and stores that
         return;
     }
-    if (showing == 0)
-        listChanged = 1;
+    if (!showing_)
+        listChanged = true;
     std::vector<int>& field = index == 0 ? siireSimebi : siireTukigo;
     field[static_cast<size_t>(selIndex)] = v.value;
     daySpinners[index]->setValueFromBox(v.value);

@@ -40,11 +40,6 @@ class SupplierRegister : public RegisterWindow {
     std::array<platform::OptionButton*, 3> classOptions;   // 酒類, 食品一般, その他雑費
     platform::ListBox* departmentList;                     // 全て, then the departments
 
-    int showing = 0; // 1 while Hyouji fills the panel: edits then store but change nothing
-
-    // Rebuilds the department position table from busyoIds.
-    void IDSkn();
-
     void onPayKindClicked(int index);
     void onClassClicked(int index);
     void onDepartmentListClicked();
@@ -56,7 +51,7 @@ class SupplierRegister : public RegisterWindow {
     void readList() override;
     Status writeList() override;
     void openRenameDialog() override;
-    void Hyouji() override;
+    void showSelectedEntry() override;
     void formLoad() override;
     void formActivate() override;
 
@@ -64,8 +59,12 @@ class SupplierRegister : public RegisterWindow {
     // True (and said so) when no supplier is selected.
     bool noSelection();
     void setDayBoxesEnabled(bool enabled);
-    void reloadBusyoList();
+    void reloadDepartments();
+    // Rebuilds the department position table from busyoIds.
+    void buildDepartmentPositions();
     ParallelList list_;
+    // Set while showSelectedEntry fills the panel: edits then store but change nothing.
+    bool showing_ = false;
     RegisterFileGuard file_;
     BusyoPositions busyoPositions_;
 };

@@ -109,7 +109,7 @@ void ClosingDaysDialog::onDepartmentChanged() {
     // Switching departments never loses edits: the department left is written first, and
     // when that fails it stays on screen.
     if (!loading_ && shownIndex_ >= 0) {
-        if (Status s = hozon(); !s) {
+        if (Status s = save(); !s) {
             showSaveFailure(QStringLiteral("締め日"), s);
             FlagScope restoring(restoring_);
             departmentChoice->setListIndex(shownIndex_);
@@ -133,7 +133,7 @@ void ClosingDaysDialog::selectDepartment(int index) {
         closingDays[i]->setDay(*kClosingDays[i]);
 }
 
-Status ClosingDaysDialog::hozon() {
+Status ClosingDaysDialog::save() {
     if (shownIndex_ < 0)
         return {}; // no department shown: nothing to write
     if (currentFile_.empty())
@@ -142,7 +142,7 @@ Status ClosingDaysDialog::hozon() {
 }
 
 void ClosingDaysDialog::onOkClicked() {
-    if (Status s = hozon(); !s) {
+    if (Status s = save(); !s) {
         showSaveFailure(QStringLiteral("締め日"), s);
         return;
     }
@@ -179,7 +179,7 @@ FiscalYearEndDialog::FiscalYearEndDialog(QWidget* parent)
 
 void FiscalYearEndDialog::formLoad() {
     hyoujiChu = 1;
-    hyouji3();
+    showFiscalYearEnd();
     hyoujiChu = 0;
 }
 
@@ -190,14 +190,14 @@ void FiscalYearEndDialog::formActivate() {
 
 // Every close saves.
 bool FiscalYearEndDialog::queryUnload() {
-    if (Status s = hozon(); !s)
+    if (Status s = save(); !s)
         showSaveFailure(QStringLiteral("決算日"), s);
     return true;
 }
 
 // A stored day the month lacks becomes the first of the next month, as the day spinner makes
 // it; a stored month out of range leaves January.
-void FiscalYearEndDialog::hyouji3() {
+void FiscalYearEndDialog::showFiscalYearEnd() {
     const int month = kesanTuki >= 1 && kesanTuki <= 12 ? kesanTuki : navigator->date().month;
     const SpinDate d = afterDaySpin({kYearUnderTest, month, std::clamp(kesanBi, 0, 32)}, false);
     navigator->setDate(d);
@@ -205,7 +205,7 @@ void FiscalYearEndDialog::hyouji3() {
     kesanBi = d.day;
 }
 
-Status FiscalYearEndDialog::hozon() {
+Status FiscalYearEndDialog::save() {
     if (!validDepartment(denpyouBusyo))
         return Status::failure("部署が選ばれていません");
     const std::string path = busyoFilePath(busyoNames[denpyouBusyo], "kesan.dat");

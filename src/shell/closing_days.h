@@ -29,7 +29,7 @@ class ClosingDaysDialog : public platform::Window {
     QPushButton* okButton;
 
     // Writes the four shared closing days to the file of the department shown.
-    Status hozon();
+    Status save();
     void onOkClicked();
 
     // The simebi.dat shown, empty while no department is.
@@ -62,8 +62,9 @@ class FiscalYearEndDialog : public platform::Window {
     QPushButton* okButton;
 
     // Writes kesanTuki and kesanBi to the kesan.dat of the voucher book's department.
-    Status hozon();
-    void hyouji3();
+    Status save();
+    // kesanTuki and kesanBi into the date boxes, made a date of the year under test.
+    void showFiscalYearEnd();
 
   protected:
     void formLoad() override;

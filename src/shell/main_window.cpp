@@ -33,9 +33,9 @@ namespace lukana {
 
 using namespace platform;
 
-MainWindowOpeners& mainWindowOpeners() {
-    static MainWindowOpeners openers;
-    return openers;
+MainWindowLinks& mainWindowLinks() {
+    static MainWindowLinks links;
+    return links;
 }
 
 int toTwips(int pixels, double dotsPerInch) {
@@ -65,18 +65,18 @@ MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new C
         return b;
     };
     auto make = [this, makeButton](const char* name, const char* caption, const char* hint,
-                                   WindowOpener MainWindowOpeners::*opener) {
+                                   WindowLink MainWindowLinks::*link) {
         QPushButton* b = makeButton(name, caption, hint);
-        buttons_.push_back({b, opener, nullptr, 0});
+        buttons_.push_back({b, link, nullptr, 0});
         return b;
     };
     auto makeKind = [this, makeButton](const char* name, const char* caption, const char* hint,
-                                       KindOpener MainWindowOpeners::*opener, int kind) {
+                                       KindLink MainWindowLinks::*link, int kind) {
         QPushButton* b = makeButton(name, caption, hint);
-        buttons_.push_back({b, nullptr, opener, kind});
+        buttons_.push_back({b, nullptr, link, kind});
         return b;
     };
-    using O = MainWindowOpeners;
+    using O = MainWindowLinks;
     const char* sales = "売上や客単価などを集計します。";
     const char* supplier = "仕入先業者を登録します";
     const char* staff = "従業員の登録・変更・削除ができます";
@@ -106,10 +106,10 @@ MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new C
     c3->setMinimumHeight(34);
 
     for (const Button& b : buttons_) {
-        b.button->setEnabled(hasOpener(b));
+        b.button->setEnabled(hasLink(b));
         connect(b.button, &QPushButton::clicked, this, [this, b] { openFromButton(b); });
     }
-    c5->setEnabled(static_cast<bool>(mainWindowOpeners().recovery));
+    c5->setEnabled(static_cast<bool>(mainWindowLinks().recovery));
     connect(c5, &QPushButton::clicked, this, [this] { onRecoveryClicked(); });
     connect(c3, &QPushButton::clicked, this, [this] { closeWindow(); });
     departmentChoice->onChange([this] { onDepartmentChosen(); });
@@ -157,12 +157,12 @@ void MainWindow::formLoad() {
     curYear = todayYear;
     curMonth = todayMonth;
     daysInMonth = Nissuu(curYear, curMonth);
-    loadBusyoList();
+    loadDepartmentList();
     loadRegisters();
-    fillBusyoChoice();
+    fillDepartmentChoice();
 }
 
-void MainWindow::loadBusyoList() {
+void MainWindow::loadDepartmentList() {
     const std::string misena = rootFilePath("misena.dat");
     if (readDepartments(misena))
         return;
@@ -189,7 +189,7 @@ void MainWindow::loadRegisters() {
     loadTekiyouAndTyTelling();
 }
 
-void MainWindow::fillBusyoChoice() {
+void MainWindow::fillDepartmentChoice() {
     filling_ = true;
     departmentChoice->clear();
     for (int i = 0; i < busyoCount; ++i)
@@ -199,7 +199,7 @@ void MainWindow::fillBusyoChoice() {
 }
 
 void MainWindow::formActivate() {
-    fillBusyoChoice();
+    fillDepartmentChoice();
     setMousePointer(Pointer::Normal);
 }
 
@@ -209,20 +209,20 @@ void MainWindow::onDepartmentChosen() {
     curBusyo = departmentChoice->listIndex();
 }
 
-bool MainWindow::hasOpener(const Button& b) const {
-    const MainWindowOpeners& o = mainWindowOpeners();
-    return b.kindOpener ? static_cast<bool>(o.*b.kindOpener) : static_cast<bool>(o.*b.opener);
+bool MainWindow::hasLink(const Button& b) const {
+    const MainWindowLinks& o = mainWindowLinks();
+    return b.kindLink ? static_cast<bool>(o.*b.kindLink) : static_cast<bool>(o.*b.link);
 }
 
 void MainWindow::openFromButton(const Button& b) {
-    if (!hasOpener(b))
+    if (!hasLink(b))
         return;
-    if (b.kindOpener) {
+    if (b.kindLink) {
         setMousePointer(Pointer::Busy);
-        (mainWindowOpeners().*b.kindOpener)(b.registerKind);
+        (mainWindowLinks().*b.kindLink)(b.registerKind);
         return;
     }
-    (mainWindowOpeners().*b.opener)();
+    (mainWindowLinks().*b.link)();
 }
 
 void MainWindow::onRecoveryClicked() {
@@ -243,7 +243,7 @@ void MainWindow::onRecoveryClicked() {
     if (a != Answer::Yes)
         return;
     recovDone = 0;
-    if (const WindowOpener& open = mainWindowOpeners().recovery)
+    if (const WindowLink& open = mainWindowLinks().recovery)
         open();
     if (recovDone == 1)
         closeWindow();

@@ -45,14 +45,14 @@ class MainWindow : public platform::Window {
     struct Button {
         QPushButton* button;
         // One of the two; a register of a kind opens with it after the busy pointer.
-        WindowOpener MainWindowOpeners::*opener;
-        KindOpener MainWindowOpeners::*kindOpener;
+        WindowLink MainWindowLinks::*link;
+        KindLink MainWindowLinks::*kindLink;
         int registerKind;
     };
-    bool hasOpener(const Button& b) const;
+    bool hasLink(const Button& b) const;
     void openFromButton(const Button& b);
-    void fillBusyoChoice();
-    void loadBusyoList();
+    void fillDepartmentChoice();
+    void loadDepartmentList();
     void loadRegisters();
 
     // A notice of the exit routine: a box, or the error output when the system ends the run.

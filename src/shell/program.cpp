@@ -41,7 +41,7 @@ int runProgram(int argc, char** argv) {
     platform::installQtJapanese();
     driveRoot = chooseDriveRoot(driveArgument(argc, argv));
     programDir = QCoreApplication::applicationDirPath().toStdString();
-    registerWindowOpeners();
+    fillWindowLinks();
     platform::SystemEndWatcher endWatcher;
     QObject::connect(&endWatcher, &platform::SystemEndWatcher::systemEnding, [] {
         endProgramBySystem();

@@ -127,7 +127,7 @@ void TaxSettingsDialog::formLoad() {
     hyoujiChu = 0;
     tabs->setCurrentIndex(0);
     showTab(0);
-    Hyouji();
+    showSettings();
 }
 
 // The voucher book shows the busy pointer while the dialog opens.
@@ -152,7 +152,7 @@ void TaxSettingsDialog::previousTab() {
     tabs->setCurrentIndex((tabs->currentIndex() + count - 1) % count);
 }
 
-void TaxSettingsDialog::Hyouji() {
+void TaxSettingsDialog::showSettings() {
     hyoujiChu = 1;
     yearBox->setText(blankNumber(todayYear));
     monthBox->setText(blankNumber(todayMonth));
@@ -161,25 +161,21 @@ void TaxSettingsDialog::Hyouji() {
         roundingOptions[taxRounding]->setChecked(true);
     if (salesTiming == 0 || salesTiming == 1)
         salesTimingOptions[salesTiming]->setChecked(true);
-    Ls1Ire();
+    fillRateList();
     hyoujiChu = 0;
 }
 
-void TaxSettingsDialog::Ls1Ire() {
+void TaxSettingsDialog::fillRateList() {
     rateList->clear();
     for (int i = 0; i < taxCount && i < kTaxCapacity; ++i)
         rateList->addItem(QString::fromStdString(taxLine(i)));
-}
-
-bool TaxSettingsDialog::Youbi() const {
-    return isValidDate(yearSpinner->value(), monthSpinner->value(), daySpinner->value());
 }
 
 void TaxSettingsDialog::onAddClicked() {
     const double rate = leadingNumber(rateBox->text().toStdString());
     switch (addTaxEntry(yearSpinner->value(), monthSpinner->value(), daySpinner->value(), rate)) {
     case TaxAddResult::Added:
-        Ls1Ire();
+        fillRateList();
         return;
     case TaxAddResult::NoRate:
         msgBox(QStringLiteral("税率が入力されていません"));
@@ -202,7 +198,7 @@ void TaxSettingsDialog::onDeleteClicked() {
     if (row < 0)
         return;
     deleteTaxEntry(row);
-    Ls1Ire();
+    fillRateList();
 }
 
 // A failed write is said so; the dialog then stays open with the edits.

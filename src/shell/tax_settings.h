@@ -37,10 +37,9 @@ class TaxSettingsDialog : public platform::Window {
     QPushButton* cancelButton;
     QPushButton* applyButton;
 
-    void Hyouji();
-    void Ls1Ire();
-    // The picked date is a calendar date.
-    bool Youbi() const;
+    // The shared settings into the controls, today's date into the date boxes.
+    void showSettings();
+    void fillRateList();
 
     void showTab(int index);
     void nextTab();

@@ -23,8 +23,8 @@ template <class W> void openModal() {
 }
 } // namespace
 
-void registerWindowOpeners() {
-    MainWindowOpeners& o = mainWindowOpeners();
+void fillWindowLinks() {
+    MainWindowLinks& o = mainWindowLinks();
     o.nippou = openModal<DailyReportWindow>;
     o.sime = openModal<ClosingDaysDialog>;
     o.backup = openModal<BackupDialog>;
@@ -39,15 +39,15 @@ void registerWindowOpeners() {
     o.uriage = openModal<SalesListWindow>;
     o.uresuji = openUresujiAnalysis;
     o.denpyou = openVoucherBook;
-    dailyReportOpeners().voucherBook = openVoucherBook;
-    VoucherMenuOpeners& v = voucherMenuOpeners();
+    dailyReportLinks().voucherBook = openVoucherBook;
+    VoucherMenuLinks& v = voucherMenuLinks();
     v.closingDays = openModal<ClosingDaysDialog>;
     v.taxSettings = openModal<TaxSettingsDialog>;
     v.fiscalYearEnd = openModal<FiscalYearEndDialog>;
     v.monthlySummary = summaries::openMonthlySummary;
     v.periodList = summaries::openPeriodList;
     v.cashBook = summaries::openCashBook;
-    dailyReportOpeners().guestSlips = openGuestSlips;
+    dailyReportLinks().guestSlips = openGuestSlips;
 }
 
 } // namespace lukana

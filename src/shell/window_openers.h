@@ -2,7 +2,7 @@
 
 namespace lukana {
 
-// Gives the main window's buttons the windows they open.
-void registerWindowOpeners();
+// Fills the links of the main window, the daily report and the voucher book's menus.
+void fillWindowLinks();
 
 } // namespace lukana

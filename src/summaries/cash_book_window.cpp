@@ -25,9 +25,9 @@ using namespace platform;
 CashBookWindow::CashBookWindow(QWidget* parent)
     : Window(parent), filters(new FilterControls(FilterControls::Kind::CashBook, this)),
       previousBalanceBox(new TextBox(this)),
-      urikakeSwitch(new CheckBox(QStringLiteral("売掛金をはずす"), this)),
-      kaikakeSwitch(new CheckBox(QStringLiteral("買掛金をはずす"), this)), listGrid(new Grid(this)),
-      totalsGrid(new Grid(this)),
+      receivablesSwitch(new CheckBox(QStringLiteral("売掛金をはずす"), this)),
+      payablesSwitch(new CheckBox(QStringLiteral("買掛金をはずす"), this)),
+      listGrid(new Grid(this)), totalsGrid(new Grid(this)),
       previousMonthButton(new QPushButton(QStringLiteral("前の月"), this)),
       nextMonthButton(new QPushButton(QStringLiteral("次の月"), this)),
       printButton(new QPushButton(QStringLiteral("印刷"), this)),
@@ -39,8 +39,8 @@ CashBookWindow::CashBookWindow(QWidget* parent)
     top->addWidget(filters);
     top->addWidget(new QLabel(QStringLiteral("先月残高"), this));
     top->addWidget(previousBalanceBox);
-    top->addWidget(urikakeSwitch);
-    top->addWidget(kaikakeSwitch);
+    top->addWidget(receivablesSwitch);
+    top->addWidget(payablesSwitch);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     for (QPushButton* b : {previousMonthButton, nextMonthButton, printButton, backButton})
@@ -55,17 +55,17 @@ CashBookWindow::CashBookWindow(QWidget* parent)
 
     filters->onChosen([this](int list) {
         if (list == kToParty)
-            ZanHyou();
-        preHyouji();
+            switchParty();
+        recalculate();
     });
     previousBalanceBox->onChange([this] { previousBalanceEdited(); });
-    urikakeSwitch->onChange([this] {
-        switches_.urikakeHazusi = urikakeSwitch->value() == 1;
-        preHyouji();
+    receivablesSwitch->onChange([this] {
+        switches_.urikakeHazusi = receivablesSwitch->value() == 1;
+        recalculate();
     });
-    kaikakeSwitch->onChange([this] {
-        switches_.kaikakeHazusi = kaikakeSwitch->value() == 1;
-        preHyouji();
+    payablesSwitch->onChange([this] {
+        switches_.kaikakeHazusi = payablesSwitch->value() == 1;
+        recalculate();
     });
     connect(previousMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(-1); });
     connect(nextMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(1); });
@@ -81,8 +81,8 @@ void CashBookWindow::formLoad() {
     shown_ = {now.year, now.month};
     daysInMonth = shown_.days();
     formLoading_ = false;
-    ZanHyou();
-    preHyouji();
+    switchParty();
+    recalculate();
 }
 
 void CashBookWindow::formActivate() {
@@ -104,13 +104,13 @@ PartyKey CashBookWindow::shownParty() const {
     return partyAt(filters->parties(), filterSel[kToParty]).value_or(kDepartmentCash);
 }
 
-void CashBookWindow::ZanHyou() {
+void CashBookWindow::switchParty() {
     leaveDisplay();
     showPreviousBalance();
 }
 
 void CashBookWindow::leaveDisplay() {
-    carry_.leave(zenZan_, listing_.partyClosingBalance());
+    carry_.leave(previousBalance_, listing_.partyClosingBalance());
     tellNotices();
 }
 
@@ -118,23 +118,24 @@ void CashBookWindow::showPreviousBalance() {
     const QString text = QString::fromStdString(carry_.show(busyoName(), shown_, shownParty()));
     tellNotices();
     if (previousBalanceBox->text() == text)
-        zenZan_ = leadingNumber(text.toStdString());
+        previousBalance_ = leadingNumber(text.toStdString());
     else
-        previousBalanceBox->setText(text); // its change handling sets zenZan and relists
+        previousBalanceBox->setText(
+            text); // its change handling sets the previous balance and relists
 }
 
 void CashBookWindow::previousBalanceEdited() {
-    zenZan_ = leadingNumber(KanmaNuki(previousBalanceBox->text().toStdString()));
+    previousBalance_ = leadingNumber(KanmaNuki(previousBalanceBox->text().toStdString()));
     if (!formLoading_)
-        preHyouji();
+        recalculate();
 }
 
-void CashBookWindow::preHyouji() {
+void CashBookWindow::recalculate() {
     Grid::Filling hideList(*listGrid);
     Grid::Filling hideTotals(*totalsGrid);
     layOutCashGrids(*listGrid, *totalsGrid);
     listing_.list(busyoName(), closingDayMonths(shown_, simeGenkin), shownParty(),
-                  AccountFilter::fromSelection(), switches_, zenZan_, *month_);
+                  AccountFilter::fromSelection(), switches_, previousBalance_, *month_);
     rows_.refresh();
     listGrid->rowSourceChanged();
     showCashTotals(*totalsGrid, listing_);
@@ -150,7 +151,7 @@ void CashBookWindow::stepShownMonth(int delta) {
     shown_ = next;
     daysInMonth = shown_.days();
     showPreviousBalance();
-    preHyouji();
+    recalculate();
 }
 
 void CashBookWindow::tellNotices() {

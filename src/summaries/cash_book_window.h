@@ -24,8 +24,8 @@ class CashBookWindow : public platform::Window {
 
     FilterControls* filters;
     platform::TextBox* previousBalanceBox; // "先月残高"
-    platform::CheckBox* urikakeSwitch;     // "売掛金をはずす"
-    platform::CheckBox* kaikakeSwitch;     // "買掛金をはずす"
+    platform::CheckBox* receivablesSwitch; // "売掛金をはずす"
+    platform::CheckBox* payablesSwitch;    // "買掛金をはずす"
     platform::Grid* listGrid;
     platform::Grid* totalsGrid;
     QPushButton* previousMonthButton;
@@ -33,15 +33,15 @@ class CashBookWindow : public platform::Window {
     QPushButton* printButton;
     QPushButton* backButton;
 
-    void preHyouji();
+    // Lists the shown month of the chosen party again.
+    void recalculate();
     // Stores the display being left, then shows the chosen party's previous balance.
-    void ZanHyou();
+    void switchParty();
     void stepShownMonth(int delta);
     void onPrintClicked();
 
     const CashListing& listing() const { return listing_; }
     const ShownMonth& shownMonth() const { return shown_; }
-    double zenZan() const { return zenZan_; }
 
   protected:
     void formLoad() override;
@@ -57,7 +57,7 @@ class CashBookWindow : public platform::Window {
     std::string busyoName() const;
 
     ShownMonth shown_;
-    double zenZan_ = 0;
+    double previousBalance_ = 0;
     CashSwitches switches_;
     bool formLoading_ = false;
     CashListing listing_;

@@ -48,7 +48,7 @@ MonthlySummaryWindow::MonthlySummaryWindow(QWidget* parent)
     layout->addWidget(totalsGrid, 1);
     layout->addLayout(bottom);
     closingDay->onDayChanged([](int day) { simeGenkin = day; });
-    connect(recalculateButton, &QPushButton::clicked, this, [this] { preHyouji(); });
+    connect(recalculateButton, &QPushButton::clicked, this, [this] { recalculate(); });
     connect(previousMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(-1); });
     connect(nextMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(1); });
 }
@@ -59,7 +59,7 @@ void MonthlySummaryWindow::formLoad() {
     const CalendarDay now = today();
     shown_ = {now.year, now.month};
     daysInMonth = shown_.days();
-    preHyouji();
+    recalculate();
 }
 
 void MonthlySummaryWindow::stepShownMonth(int delta) {
@@ -68,7 +68,7 @@ void MonthlySummaryWindow::stepShownMonth(int delta) {
         return;
     shown_ = next;
     daysInMonth = shown_.days();
-    preHyouji();
+    recalculate();
 }
 
 void MonthlySummaryWindow::periodShown() {

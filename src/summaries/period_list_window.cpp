@@ -33,7 +33,7 @@ PeriodListWindow::PeriodListWindow(QWidget* parent)
     layout->addWidget(listGrid, 5);
     layout->addWidget(totalsGrid, 1);
     layout->addLayout(bottom);
-    connect(recalculateButton, &QPushButton::clicked, this, [this] { preHyouji(); });
+    connect(recalculateButton, &QPushButton::clicked, this, [this] { recalculate(); });
 }
 
 void PeriodListWindow::formLoad() {
@@ -43,7 +43,7 @@ void PeriodListWindow::formLoad() {
     periodEntry->setDates({p.start.year, p.start.month, p.start.day},
                           {p.end.year, p.end.month, p.end.day});
     hyoujiChu = 0;
-    preHyouji();
+    recalculate();
 }
 
 void PeriodListWindow::periodShown() {

@@ -18,8 +18,8 @@ SummaryWindow::SummaryWindow(DateForm dateForm, const QString& fromHeading,
       fromHeading_(fromHeading), toHeading_(toHeading), rows_(list_, dateForm) {
     layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_, dateForm_);
     listGrid->setRowSource(&rows_);
-    filters->onChosen([this](int) { preHyouji(); });
-    filters->onMatchModeChosen([this] { preHyouji(); });
+    filters->onChosen([this](int) { recalculate(); });
+    filters->onMatchModeChosen([this] { recalculate(); });
     connect(printButton, &QPushButton::clicked, this, [this] { onPrintClicked(); });
     connect(backButton, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
@@ -34,7 +34,7 @@ void SummaryWindow::formActivate() {
     setMousePointer(Pointer::Normal);
 }
 
-void SummaryWindow::preHyouji() {
+void SummaryWindow::recalculate() {
     {
         Grid::Filling hideList(*listGrid);
         Grid::Filling hideTotals(*totalsGrid);

@@ -24,7 +24,7 @@ class SummaryWindow : public platform::Window {
     QPushButton* backButton;
 
     // The recalculation: the grids laid out afresh, the months listed, the totals shown.
-    void preHyouji();
+    void recalculate();
     void onPrintClicked();
     const SummaryList& list() const { return list_; }
 

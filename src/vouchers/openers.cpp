@@ -10,9 +10,9 @@ void openVoucherBook() {
     platform::runModal(window);
 }
 
-VoucherMenuOpeners& voucherMenuOpeners() {
-    static VoucherMenuOpeners openers;
-    return openers;
+VoucherMenuLinks& voucherMenuLinks() {
+    static VoucherMenuLinks links;
+    return links;
 }
 
 } // namespace lukana

@@ -26,7 +26,7 @@ void VoucherBookWindow::buildMenus() {
     connect(file->addAction(QStringLiteral("戻る(&Q)")), &QAction::triggered, this,
             [this] { closeWindow(); });
 
-    const VoucherMenuOpeners& shell = voucherMenuOpeners();
+    const VoucherMenuLinks& shell = voucherMenuLinks();
     QMenu* registers = menuBar->addMenu(QStringLiteral("登録(&I)"));
     item(registers, "仕入先(&S)", openSiireRegister);
     item(registers, "銀行(&B)", openKouzaRegister);

@@ -13,7 +13,7 @@ namespace {
 
 struct BarSurfaces : RankingSurfaces {
     std::optional<int> draw(const Analysis& a) {
-        return Bou(figure.surface, texts.surface, a, scale);
+        return drawBarChart(figure.surface, texts.surface, a, scale);
     }
 };
 

@@ -21,7 +21,9 @@ struct LineSurfaces {
         figure.setRecording(figureCalls);
         texts.setRecording(textCalls);
     }
-    LineChart draw(const Series& series) { return Ore(figure, texts, series, "【18時】"); }
+    LineChart draw(const Series& series) {
+        return drawLineChart(figure, texts, series, "【18時】");
+    }
 
     Surface figure;
     Surface texts;
@@ -136,7 +138,7 @@ TEST(LineChart, PictureHasTheLineRisingToTheTopAndTheBlueAxis) {
     Surface figure, texts;
     for (Surface* s : {&figure, &texts})
         s->setHeightTwips(1995);
-    Ore(figure, texts, seriesOf({0, 5, 10}), "【18時】");
+    drawLineChart(figure, texts, seriesOf({0, 5, 10}), "【18時】");
     const QImage image = figure.image();
     ASSERT_EQ(image.size(), QSize(400, 133));
     // x -200..500 over 400 px, y 2400..-700 over 133 px: (200, 2000) → (228.6, 17.2)

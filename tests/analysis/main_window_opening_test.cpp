@@ -5,7 +5,7 @@
 using namespace lukana;
 
 TEST_F(ShellTest, AnalysesOpenFromTheMainWindowAndLeaveTheirDepartmentChosen) {
-    registerWindowOpeners();
+    fillWindowLinks();
     platform::setToday(platform::CalendarDay{2004, 1, 10});
     TestScript script;
     auto main = firstStart(script);

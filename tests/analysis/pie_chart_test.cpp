@@ -14,7 +14,7 @@ namespace {
 
 struct PieSurfaces : RankingSurfaces {
     std::optional<int> draw(const Analysis& a) {
-        return En(figure.surface, texts.surface, a, scale);
+        return drawPieChart(figure.surface, texts.surface, a, scale);
     }
 };
 

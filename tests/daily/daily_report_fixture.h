@@ -45,7 +45,7 @@ class DailyReportTest : public ::testing::Test {
         todayMonth = 7;
         todayDay = 10;
         curBusyo = 0;
-        dailyReportOpeners() = {};
+        dailyReportLinks() = {};
     }
 
     // Opens the window modally; act drives it and closes it. The windows it opens are

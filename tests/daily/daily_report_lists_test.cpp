@@ -206,7 +206,7 @@ TEST_F(DailyReportTest, TheGuestSlipTotalsAreTakenOverOnlyOnYes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::string handed;
-        dailyReportOpeners().guestSlips = [&](const std::string& busyoName) {
+        dailyReportLinks().guestSlips = [&](const std::string& busyoName) {
             handed = busyoName;
             detailChanged = 0;
             if (!c.slips.empty())
@@ -235,7 +235,7 @@ TEST_F(DailyReportTest, TheGuestSlipTotalsAreTakenOverOnlyOnYes) {
 }
 
 TEST_F(DailyReportTest, SlipsTypedInTheGuestSlipWindowAreTakenOverAndSaved) {
-    dailyReportOpeners().guestSlips = openGuestSlips;
+    dailyReportLinks().guestSlips = openGuestSlips;
     script.answer(Answer::Yes).answer(Answer::Yes);
     open(
         [](DailyReportWindow& w) {
@@ -287,7 +287,7 @@ TEST_F(DailyReportTest, SlipPrintoutNamesTheDailyReportsDepartmentNotTheMainWind
     busyoRecs[1].id = 2;
     ASSERT_TRUE(writeDepartments(rootFilePath("misena.dat")).ok());
     std::filesystem::create_directories(busyoFolderPath("支店"));
-    dailyReportOpeners().guestSlips = openGuestSlips;
+    dailyReportLinks().guestSlips = openGuestSlips;
     open(
         [](DailyReportWindow& w) {
             w.departmentChoice()->setListIndex(1);

@@ -168,7 +168,7 @@ class VoucherBookStandIn : public Window {
 } // namespace
 
 TEST_F(DailyReportTest, AfterTheVoucherBookASavePostsTheDayTheReportShows) {
-    dailyReportOpeners().voucherBook = [] {
+    dailyReportLinks().voucherBook = [] {
         VoucherBookStandIn book;
         runModal(book);
     };
@@ -194,7 +194,7 @@ TEST_F(DailyReportTest, AfterTheVoucherBookASavePostsTheDayTheReportShows) {
 TEST_F(DailyReportTest, TheCreditClosingDayOfTheDepartmentShownSurvivesTheVoucherBook) {
     simeKurejitto = 15;
     ASSERT_TRUE(writeClosingDays(busyoFilePath("本店", "simebi.dat")).ok());
-    dailyReportOpeners().voucherBook = [] {
+    dailyReportLinks().voucherBook = [] {
         VoucherBookStandIn book;
         runModal(book);
     };

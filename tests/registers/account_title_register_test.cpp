@@ -42,7 +42,7 @@ TEST_F(AccountTitleRegisterTest, FreshTreeGetsTheDefaultsAndIdsContinueAboveThem
         EXPECT_EQ(mousePointer(), Pointer::Normal);
         EXPECT_EQ(w.nameList->count(), 16);
         EXPECT_EQ(w.nameList->item(3)->text(), "売掛金");
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         insert(w, "広告費");
         insert(w, "保険料");
         w.saveButton->click();
@@ -132,7 +132,7 @@ TEST_F(AccountTitleRegisterTest, RenameKeepsTheIdAndIsDroppedByDiscard) {
         w.editButtons[2]->click(); // no warning first
         EXPECT_EQ(w.nameList->item(3)->text(), "売掛");
         EXPECT_EQ(tekiyouIds[3], 4);
-        EXPECT_EQ(w.listChanged, 1); // not saved yet
+        EXPECT_TRUE(w.listChanged); // not saved yet
 
         clickRow(w.nameList, 3);
         script
@@ -181,7 +181,7 @@ TEST_F(AccountTitleRegisterTest, FullListRefusesAnInsert) {
     script.answer(Answer::Ok).window<AccountTitleRegister>([&](AccountTitleRegister& w) {
         insert(w, "more");
         EXPECT_EQ(w.nameList->count(), kTekiyouCapacity);
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         w.backButton->click();
     });
     openFromMainWindow();

@@ -73,7 +73,7 @@ TEST_F(BankRegisterTest, IssuedIdSkipsIdsTheListHolds) {
         TestScript script;
         script.window<BankRegister>([&](BankRegister& w) {
             insert(w, "new");
-            w.listChanged = 0;
+            w.listChanged = false;
             w.backButton->click();
         });
         openKouzaRegister();
@@ -114,7 +114,7 @@ TEST_F(BankRegisterTest, DeleteAsksOnceAndRenameIsDroppedByDiscard) {
         });
         w.editButtons[2]->click(); // no warning first
         EXPECT_EQ(rows(w.nameList), (QStringList{"BB"}));
-        EXPECT_EQ(w.listChanged, 1); // not saved by the rename
+        EXPECT_TRUE(w.listChanged); // not saved by the rename
         EXPECT_EQ(mousePointer(), Pointer::Normal);
         script.answer(Answer::No).answer(Answer::Yes);
         w.backButton->click();

@@ -34,7 +34,7 @@ TEST_F(RegisterTest, NameOfBlanksOnlyIsNeverInserted) {
                 r.onEditClicked(0); // the command itself inserts nothing either
             }
             EXPECT_EQ(r.nameList->count(), before) << what;
-            EXPECT_EQ(r.listChanged, 0) << what;
+            EXPECT_FALSE(r.listChanged) << what;
             r.unloadWindow();
         });
         open();

@@ -145,7 +145,7 @@ TEST_F(DepartmentRegisterTest, PanelShowsAndTakesBackEveryFieldAndKeepsTheFourth
         EXPECT_EQ(w.accounts[3].branchCode->text(), "103");
         EXPECT_EQ(w.accounts[2].type->currentText(), "当座");
         EXPECT_EQ(w.accounts[3].number->text(), "2222223");
-        EXPECT_EQ(w.listChanged, 0); // showing is no change
+        EXPECT_FALSE(w.listChanged); // showing is no change
 
         clickRow(w.nameList, 1);
         for (OptionButton* o : w.transferKindOptions)
@@ -156,7 +156,7 @@ TEST_F(DepartmentRegisterTest, PanelShowsAndTakesBackEveryFieldAndKeepsTheFourth
         w.accounts[0].number->setText("7654321");
         w.accounts[2].type->setCurrentIndex(0);
         w.transferKindOptions[2]->setChecked(true);
-        EXPECT_EQ(w.listChanged, 1);
+        EXPECT_TRUE(w.listChanged);
         w.saveButton->click();
     });
     const std::string saved = readBytes(misenaPath());
@@ -243,7 +243,7 @@ TEST_F(DepartmentRegisterTest, FolderMovesWithRenameStaysOnDeleteAndIsTakenOverB
         renameTo(script, "本社");
         w.editButtons[2]->click();
         EXPECT_EQ(rows(w.nameList), (QStringList{"本社", "支店"}));
-        EXPECT_EQ(w.listChanged, 1); // saved, and still the leave question
+        EXPECT_TRUE(w.listChanged); // saved, and still the leave question
         EXPECT_TRUE(startsWith(readBytes(misenaPath()), lines({" 2", "本社"})));
         EXPECT_FALSE(folderExists("本店"));
         EXPECT_EQ(readBytes(busyoFile("本社", "20037.dat")), "day data");
@@ -283,7 +283,7 @@ TEST_F(DepartmentRegisterTest, RenameWithPendingChangesAsksAndThenSavesEverythin
         script.window<RenameByKindDialog>([](RenameByKindDialog& d) { d.onCancelClicked(); });
         w.editButtons[2]->click();
         EXPECT_EQ(w.selIndex, -1);
-        EXPECT_EQ(w.listChanged, 1);
+        EXPECT_TRUE(w.listChanged);
     });
     EXPECT_EQ(script.boxes()[0].text, "これまでの変更を保存します。よろしいですか？");
     EXPECT_EQ(script.boxes()[0].title, "保存確認");
@@ -322,7 +322,7 @@ TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
             renameTo(script, QString::fromStdString(c.newName));
             w.editButtons[2]->click();
             EXPECT_EQ(rows(w.nameList), (QStringList{"本店", "支店"}));
-            EXPECT_EQ(w.listChanged, 0);
+            EXPECT_FALSE(w.listChanged);
         });
         ASSERT_EQ(script.boxes().size(), 2u) << c.newName;
         EXPECT_EQ(script.boxes()[1].text.toStdString(), c.message) << c.newName;
@@ -355,7 +355,7 @@ TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
                                         std::string("a\tb"), tooLong})
             insert(w, QString::fromStdString(name));
         EXPECT_EQ(rows(w.nameList), (QStringList{"本店", "支店"}));
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
     });
     for (const MessageBoxRecord& box : inserting.boxes())
         EXPECT_EQ(box.text.toStdString(), unsafe);

@@ -61,10 +61,10 @@ TEST_F(MenuCategoryRegisterTest, DuplicateIsRefusedAndKeepsTheText) {
     script.answer(Answer::Ok).window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
         insert(w, "Beer");
         EXPECT_EQ(w.nameBox->text(), "Beer");
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         insert(w, "beer"); // another case is another name
         EXPECT_EQ(rows(w.nameList), (QStringList{"Beer", "beer"}));
-        w.listChanged = 0;
+        w.listChanged = false;
         w.closeWindow();
     });
     openMenuBunruiRegister();
@@ -81,7 +81,7 @@ TEST_F(MenuCategoryRegisterTest, MovesKeepTheEntrySelectedAndTheEndsStillMarkThe
     script.answer(Answer::Yes).window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
         clickRow(w.nameList, 0);
         w.moveButtons[0]->click(); // the first one up: nothing moves
-        EXPECT_EQ(w.listChanged, 1);
+        EXPECT_TRUE(w.listChanged);
         EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B", "C"}));
         clickRow(w.nameList, 2);
         w.moveButtons[1]->click(); // the last one down
@@ -127,7 +127,7 @@ TEST_F(MenuCategoryRegisterTest, LeaveQuestionAnswers) {
             EXPECT_EQ(w.closeWindow(), c.closes);
             if (!c.closes) {
                 EXPECT_TRUE(w.isOpen());
-                EXPECT_EQ(w.listChanged, 1);
+                EXPECT_TRUE(w.listChanged);
                 EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
                 EXPECT_TRUE(w.closeWindow());
             }
@@ -167,11 +167,11 @@ TEST_F(MenuCategoryRegisterTest, DepartmentSwitchAsksAndACancelKeepsTheEdits) {
             EXPECT_EQ(w.departmentChoice->currentIndex(), 0);
             EXPECT_EQ(curBusyo, 0);
             EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
-            EXPECT_EQ(w.listChanged, 1);
+            EXPECT_TRUE(w.listChanged);
             w.departmentChoice->setCurrentIndex(1); // asks again; Yes saves 本店 first
             EXPECT_EQ(curBusyo, 1);
             EXPECT_TRUE(rows(w.nameList).isEmpty());
-            EXPECT_EQ(w.listChanged, 0);
+            EXPECT_FALSE(w.listChanged);
             EXPECT_FALSE(w.selectionGroupEnabled());
             w.departmentChoice->setCurrentIndex(0); // no changes: no question
             EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
@@ -196,9 +196,9 @@ TEST_F(MenuCategoryRegisterTest, FailedSaveIsReportedAndNothingIsLost) {
         .window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
             insert(w, "B");
             w.saveButton->click();
-            EXPECT_EQ(w.listChanged, 1);
+            EXPECT_TRUE(w.listChanged);
             EXPECT_FALSE(w.closeWindow());
-            EXPECT_EQ(w.listChanged, 1);
+            EXPECT_TRUE(w.listChanged);
             setWriteFaultHook({});
             EXPECT_TRUE(w.closeWindow());
         });
@@ -301,12 +301,12 @@ TEST_F(MenuCategoryRegisterTest, RenameToAnotherEntrysNameIsRefused) {
         clickRow(w.nameList, 1);
         w.editButtons[2]->click();
         EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         clickRow(w.nameList, 1);   // the row still selected, its group disabled by the dialog
         w.editButtons[2]->click(); // a cancelled rename still marks the list
         EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
-        EXPECT_EQ(w.listChanged, 1);
-        w.listChanged = 0;
+        EXPECT_TRUE(w.listChanged);
+        w.listChanged = false;
         w.closeWindow();
     });
     script.window<MenuCategoryRenameDialog>([](MenuCategoryRenameDialog& d) {

@@ -83,7 +83,7 @@ TEST_F(MenuItemRegisterTest, DetailsGoIntoTheirItemAndTheFileHasItsOwnOrder) {
         EXPECT_EQ(w.priceAndCodeBoxes[0]->text(), "500");
         EXPECT_EQ(w.priceAndCodeBoxes[1]->text(), "B01");
         EXPECT_EQ(w.categoryChoice->currentText(), "Food");
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         w.backButton->click();
     });
     openMenuItemRegister();
@@ -130,7 +130,7 @@ TEST_F(MenuItemRegisterTest, DetailsWithNoItemSelectedShowTheMessage) {
     script.answer(Answer::Ok).answer(Answer::Ok).window<MenuItemRegister>([&](MenuItemRegister& w) {
         w.categoryChoice->setCurrentIndex(0);
         clickInto(w.priceAndCodeBoxes[0]);
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         clickRow(w.nameList, 0); // its category 99 no longer exists: no choice, id kept
         EXPECT_EQ(w.categoryChoice->currentIndex(), -1);
         clickInto(w.priceAndCodeBoxes[1]);

@@ -58,13 +58,13 @@ TEST_F(PostalTest, LookupFillsTheAddressOrSaysTheCodeIsNotUsed) {
     withRegister(script, [&](DepartmentRegister& w) {
         clickRow(w.nameList, 0);
         w.postalCodeBox->setText("100-0001");
-        w.listChanged = 0;
+        w.listChanged = false;
         pressEnter(w.postalCodeBox);
         EXPECT_EQ(w.areaBoxes[0]->text(), "東京都");
         EXPECT_EQ(w.areaBoxes[1]->text(), "千代田区");
         EXPECT_EQ(w.areaBoxes[2]->text(), "千代田");
         EXPECT_EQ(w.postalCodeBox->text(), "100-0001"); // the box itself stays
-        EXPECT_EQ(w.listChanged, 1);
+        EXPECT_TRUE(w.listChanged);
 
         w.postalCodeBox->setText("999-9999");
         w.postalLookupButton->click();

@@ -137,7 +137,7 @@ TEST_F(SubAccountRegisterTest, DeletingEitherTwinRemovesBothAndOthersAlone) {
             script.answer(Answer::Ok).answer(Answer::Ok);
             w.editButtons[1]->click();
             EXPECT_EQ(w.selIndex, -1);
-            w.listChanged = 0;
+            w.listChanged = false;
             w.backButton->click();
         });
         openFromMainWindow();
@@ -173,7 +173,7 @@ TEST_F(SubAccountRegisterTest, RenameSavesAtOnceAndTheTwinKeepsItsName) {
         w.editButtons[2]->click();
         EXPECT_EQ(meibo2Mode, 0);
         EXPECT_EQ(rows(w.nameList), (QStringList{"AA", "B"}));
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         w.backButton->click(); // saved: nothing to ask
     });
     openFromMainWindow();
@@ -205,11 +205,11 @@ TEST_F(SubAccountRegisterTest, MovesActWithinTheViewOfOneTitle) {
             chooseTitle(w, "給与");
             clickRow(w.nameList, c.row);
             w.moveButtons[static_cast<size_t>(c.button)]->click();
-            EXPECT_EQ(w.listChanged, 1);
+            EXPECT_TRUE(w.listChanged);
             EXPECT_EQ(w.selIndex, c.selected);
             EXPECT_EQ(w.nameList->currentRow(), c.selected);
             EXPECT_TRUE(w.selectionGroupEnabled());
-            w.listChanged = 0;
+            w.listChanged = false;
             w.backButton->click();
         });
         openFromMainWindow();
@@ -231,7 +231,7 @@ TEST_F(SubAccountRegisterTest, BrowsingTitlesAsksNothingAndDropsTheSelection) {
         EXPECT_EQ(rows(w.nameList), (QStringList{"日払い"}));
         EXPECT_EQ(w.selIndex, -1);
         EXPECT_FALSE(w.selectionGroupEnabled());
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         w.backButton->click();
         EXPECT_FALSE(w.isOpen());
     });
@@ -254,7 +254,7 @@ TEST_F(SubAccountRegisterTest, CreditCustomerNeedsTwoFreePlaces) {
         chooseTitle(w, "給与");
         insert(w, "日払い"); // one place is enough here
         EXPECT_EQ(tyCount, kTyCapacity);
-        w.listChanged = 0;
+        w.listChanged = false;
         w.backButton->click();
     });
     openFromMainWindow();

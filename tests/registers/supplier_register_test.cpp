@@ -84,7 +84,7 @@ TEST_F(SupplierRegisterTest, DayBoxesClampTypedValuesAndSpinnersWrap) {
             clickRow(w.nameList, 0); // A is on credit: the terms can be edited
             EXPECT_TRUE(w.dayBoxes[0]->isEnabled());
             EXPECT_TRUE(w.daySpinners[0]->isEnabled());
-            EXPECT_EQ(w.listChanged, 0);
+            EXPECT_FALSE(w.listChanged);
             w.dayBoxes[0]->clear();
             typeText(w.dayBoxes[0], "45");
             EXPECT_EQ(w.dayBoxes[0]->text(), "31");
@@ -100,7 +100,7 @@ TEST_F(SupplierRegisterTest, DayBoxesClampTypedValuesAndSpinnersWrap) {
             typeText(w.dayBoxes[1], "1,2"); // the comma goes: one number
             EXPECT_EQ(w.dayBoxes[1]->text(), "12");
             EXPECT_EQ(siireTukigo[0], 12);
-            EXPECT_EQ(w.listChanged, 1);
+            EXPECT_TRUE(w.listChanged);
 
             w.payKindOptions[1]->click(); // cash: terms locked, values kept
             EXPECT_FALSE(w.dayBoxes[0]->isEnabled());
@@ -123,7 +123,7 @@ TEST_F(SupplierRegisterTest, BrowsingChangesNothingAndAsksNothing) {
     script.window<SupplierRegister>([&](SupplierRegister& w) {
         for (int row : {0, 1, 0, 1}) {
             clickRow(w.nameList, row);
-            EXPECT_EQ(w.listChanged, 0) << row;
+            EXPECT_FALSE(w.listChanged) << row;
         }
         EXPECT_TRUE(w.payKindOptions[1]->isChecked());
         EXPECT_TRUE(w.classOptions[2]->isChecked());
@@ -146,7 +146,7 @@ TEST_F(SupplierRegisterTest, UnknownDepartmentShowsNoneAndKeepsItsId) {
         EXPECT_EQ(w.departmentList->currentRow(), -1); // id 99: no department, not the first one
         EXPECT_TRUE(w.departmentList->selectedItems().isEmpty());
         EXPECT_EQ(siireBusyoIds[1], 99);
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         w.departmentList->setCurrentRow(2);
         EXPECT_EQ(siireBusyoIds[1], 4); // 支店
         w.departmentList->setCurrentRow(0);
@@ -189,7 +189,7 @@ TEST_F(SupplierRegisterTest, DetailsWithoutASelectionAreRefused) {
             script.answer(Answer::Ok);
             edit();
         }
-        w.listChanged = 0;
+        w.listChanged = false;
         w.closeWindow();
     });
     openSiireRegister();
@@ -222,7 +222,7 @@ TEST_F(SupplierRegisterTest, EveryClickOnTheDepartmentListAfterAnInsertIsRefused
         clickListRow(w.departmentList, shown); // the row already current
         script.answer(Answer::Ok);
         clickListRow(w.departmentList, shown == 0 ? 1 : 0); // another row: told once
-        w.listChanged = 0;
+        w.listChanged = false;
         w.closeWindow();
     });
     openSiireRegister();
@@ -248,7 +248,7 @@ TEST_F(SupplierRegisterTest, RenameSavesTheWholeListAtOnce) {
         });
         w.editButtons[2]->click();
         EXPECT_EQ(rows(w.nameList), (QStringList{"AA", "B", "C"}));
-        EXPECT_EQ(w.listChanged, 0);
+        EXPECT_FALSE(w.listChanged);
         EXPECT_EQ(w.selIndex, -1);
         w.backButton->click(); // saved: nothing to ask
     });
@@ -296,7 +296,7 @@ TEST_F(SupplierRegisterTest, RenameWhoseSaveFailsSaysSoAndStaysChanged) {
             .answer(Answer::Ok);
         w.editButtons[2]->click();
         setWriteFaultHook({});
-        EXPECT_EQ(w.listChanged, 1);
+        EXPECT_TRUE(w.listChanged);
         script.answer(Answer::Yes); // leaving asks, and now the save works
         w.backButton->click();
     });

@@ -85,21 +85,21 @@ TEST_F(ShellTest, BackupThatFailsTwiceIsToldAndTheLockStillGoes) {
 
 TEST_F(ShellTest, ChoiceFollowsCurBusyoOnEveryActivation) {
     // Fake windows in place of later ones: one changes curBusyo, one deletes the last department.
-    mainWindowOpeners().kyaku = [] { curBusyo = 1; };
-    mainWindowOpeners().nippou = [] {
+    mainWindowLinks().kyaku = [] { curBusyo = 1; };
+    mainWindowLinks().nippou = [] {
         busyoCount = 1;
         rebuildBusyoLists();
     };
     struct Fake : platform::Window {};
-    auto through = [](WindowOpener inner) {
+    auto through = [](WindowLink inner) {
         return [inner] {
             Fake w;
             inner();
             platform::runModal(w);
         };
     };
-    mainWindowOpeners().kyaku = through(mainWindowOpeners().kyaku);
-    mainWindowOpeners().nippou = through(mainWindowOpeners().nippou);
+    mainWindowLinks().kyaku = through(mainWindowLinks().kyaku);
+    mainWindowLinks().nippou = through(mainWindowLinks().nippou);
 
     TestScript script;
     auto main = firstStart(script);
@@ -127,7 +127,7 @@ TEST_F(ShellTest, ChoiceFollowsCurBusyoOnEveryActivation) {
 TEST_F(ShellTest, AccountTitleButtonsSetTheKindAndTheBusyPointer) {
     int seenKind = 0;
     platform::Pointer seenPointer = platform::Pointer::Normal;
-    mainWindowOpeners().tekiyou = mainWindowOpeners().ty = [&](int kind) {
+    mainWindowLinks().tekiyou = mainWindowLinks().ty = [&](int kind) {
         seenKind = kind;
         seenPointer = platform::mousePointer();
     };
@@ -146,7 +146,7 @@ TEST_F(ShellTest, AccountTitleButtonsSetTheKindAndTheBusyPointer) {
 
 TEST_F(ShellTest, RecoveryIsGuardedByThePassword) {
     bool recoveryOpened = false;
-    mainWindowOpeners().recovery = [&] {
+    mainWindowLinks().recovery = [&] {
         recoveryOpened = true;
         recovDone = 1;
     };
@@ -215,7 +215,7 @@ TEST_F(ShellTest, DamagedRegisterFilesAreMovedAsideAndTold) {
 }
 
 TEST_F(ShellTest, ButtonsOpenTheirWindowsOnceRegistered) {
-    lukana::registerWindowOpeners();
+    lukana::fillWindowLinks();
     TestScript script;
     auto main = firstStart(script);
     ASSERT_TRUE(main);

@@ -33,7 +33,7 @@ class ShellTest : public ::testing::Test {
         lukana::resetSharedState();
         lukana::resetShellState();
         lukana::driveRoot = drive.str();
-        lukana::mainWindowOpeners() = {};
+        lukana::mainWindowLinks() = {};
         lukana::setWriteFaultHook({});
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                            QString::fromStdString(drive.str() + "/settings"));
@@ -78,9 +78,9 @@ class ShellTest : public ::testing::Test {
         lukana::rebuildBusyoLists();
         fs::create_directories(lukana::busyoFolderPath(name));
     }
-    // The first start with every window's real opener in place.
-    std::unique_ptr<lukana::MainWindow> firstStartWithOpeners(TestScript& script) {
-        lukana::registerWindowOpeners();
+    // The first start with every window's real link in place.
+    std::unique_ptr<lukana::MainWindow> firstStartWithLinks(TestScript& script) {
+        lukana::fillWindowLinks();
         return firstStart(script);
     }
     // Closes the main window with the given answer to the backup question.

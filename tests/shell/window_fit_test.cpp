@@ -74,7 +74,7 @@ TEST_F(ShellTest, EveryWindowFitsTheScreenWithFullLists) {
     programDir = program.str();
     writeBankCodes(program.str());
     TestScript script;
-    auto main = firstStartWithOpeners(script);
+    auto main = firstStartWithLinks(script);
     ASSERT_TRUE(main);
     addBusyo(longestDepartmentName(), 8);
     for (int i = busyoCount; i < kBusyoCapacity; ++i)
@@ -99,7 +99,7 @@ TEST_F(ShellTest, EveryWindowFitsTheScreenWithFullLists) {
     script.window([&](platform::Window& daily) {
         expectFits(daily);
         script.window(checkAndClose);
-        dailyReportOpeners().guestSlips(busyoNames[1]);
+        dailyReportLinks().guestSlips(busyoNames[1]);
         daily.unloadWindow();
     });
     main->button("dailyReportButton")->click();
@@ -107,7 +107,7 @@ TEST_F(ShellTest, EveryWindowFitsTheScreenWithFullLists) {
     // The voucher book and what its menus open.
     script.window([&](platform::Window& book) {
         expectFits(book);
-        const VoucherMenuOpeners& menus = voucherMenuOpeners();
+        const VoucherMenuLinks& menus = voucherMenuLinks();
         for (const std::function<void()>& open :
              {menus.closingDays, menus.taxSettings, menus.fiscalYearEnd, menus.monthlySummary,
               menus.periodList, menus.cashBook, std::function<void()>(openKouzaRegister)}) {

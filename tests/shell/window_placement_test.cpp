@@ -1,4 +1,4 @@
-// Windows opened through the real openers: centred on the window that opened them, whole on
+// Windows opened through the real links: centred on the window that opened them, whole on
 // the screen, and the dialogs fixed in size without a maximise button.
 #include "shell/tax_settings.h"
 #include "shell_fixture.h"
@@ -34,7 +34,7 @@ void expectFixedDialog(const QWidget& w) {
 
 TEST_F(ShellTest, WindowsOpenCentredOnTheirOpener) {
     TestScript script;
-    auto main = firstStartWithOpeners(script);
+    auto main = firstStartWithLinks(script);
     ASSERT_TRUE(main);
     main->move(120, 90);
 
@@ -58,7 +58,7 @@ TEST_F(ShellTest, WindowsOpenCentredOnTheirOpener) {
         expectPlacedOver(book, *main);
         book.move(40, 30);
         for (const std::function<void()>& open :
-             {voucherMenuOpeners().taxSettings, voucherMenuOpeners().fiscalYearEnd}) {
+             {voucherMenuLinks().taxSettings, voucherMenuLinks().fiscalYearEnd}) {
             script.window([&](platform::Window& w) {
                 expectPlacedOver(w, book);
                 expectFixedDialog(w);
@@ -74,7 +74,7 @@ TEST_F(ShellTest, WindowsOpenCentredOnTheirOpener) {
 
 TEST_F(ShellTest, EscapePressesCancelInTheDialogsThatHaveOne) {
     TestScript script;
-    auto main = firstStartWithOpeners(script);
+    auto main = firstStartWithLinks(script);
     ASSERT_TRUE(main);
     for (const char* button : {"backupButton", "closingDaysButton"}) {
         script.window([&](platform::Window& w) {

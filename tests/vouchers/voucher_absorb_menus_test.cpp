@@ -84,7 +84,7 @@ class VoucherMenusTest : public VoucherBookTest {
   protected:
     void SetUp() override {
         VoucherBookTest::SetUp();
-        registerWindowOpeners();
+        fillWindowLinks();
     }
     static QAction* menuItem(W& w, const QString& menu, const QString& caption) {
         for (QAction* m : w.menuBar->actions())
@@ -147,13 +147,13 @@ TEST_F(VoucherMenusTest, EachItemAsksThenOpensAndTheBookStartsOver) {
 namespace {
 
 TEST_F(VoucherMenusTest, TheMainWindowAndTheDailyReportOpenTheVoucherBook) {
-    ASSERT_TRUE(mainWindowOpeners().denpyou);
-    ASSERT_TRUE(dailyReportOpeners().voucherBook);
+    ASSERT_TRUE(mainWindowLinks().denpyou);
+    ASSERT_TRUE(dailyReportLinks().voucherBook);
     TestScript script;
     script.window<VoucherBook>([](VoucherBook& w) { w.closeWindow(); });
     script.window<VoucherBook>([](VoucherBook& w) { w.closeWindow(); });
-    mainWindowOpeners().denpyou();
-    dailyReportOpeners().voucherBook();
+    mainWindowLinks().denpyou();
+    dailyReportLinks().voucherBook();
     EXPECT_EQ(script.windowsShown(), 2);
 }
 
