@@ -2,7 +2,7 @@
 //   choice  choosing the department: both months read and a day at capacity shown, against
 //           reading the two month files, splitting them into lines and converting each line
 //           (aim: within 1.5 x);
-//   show    showing that day again (hyouji3), against putting the same texts into the same
+//   show    showing that day again (showDay), against putting the same texts into the same
 //           grids and boxes with every handler quiet (aim: within 2 x);
 //   save    the save after Yes: the month written and the day posted into a voucher month
 //           whose other 30 days hold 401 vouchers each, against writing both files' bytes
@@ -227,18 +227,18 @@ int main(int argc, char** argv) {
     }
 
     // (b) the day shown again, against the same texts put in quietly.
-    const double show = timeRuns(runs, [&] { window.hyouji3(); });
+    const double show = timeRuns(runs, [&] { window.showDay(); });
     const NippouDay shownDay = nippouMonth[kDay];
     const double showReference = timeRuns(runs, [&] { fillQuietly(window, shownDay); });
-    window.hyouji3();
+    window.showDay();
 
     // (c) the save after Yes, posting the day into a voucher month it has not reached yet.
     const std::string monthBytes = bytesOf(monthPath);
     const double save = timeRuns(
         runs,
         [&] {
-            window.preHozon();
-            if (!window.hozon())
+            window.storeShownDay();
+            if (!window.saveMonth())
                 std::exit(1);
         },
         [&] {

@@ -36,7 +36,7 @@ void DailyReportWindow::onSlipsClicked() {
     const auto& open = dailyReportLinks().guestSlips;
     if (!open)
         return;
-    open(shownBusyoName);
+    open(departmentName_);
     if (detailChanged != 1)
         return;
     if (msgBox(QStringLiteral("詳細情報の客数と売り上げを日報に反映させますか"), Buttons::YesNo,

@@ -15,13 +15,13 @@ using namespace platform;
 
 SaveAnswer DailyReportWindow::askToSave() {
     return platform::askToSave(reportChanged, [this] {
-        preHozon();
-        return hozon();
+        storeShownDay();
+        return saveMonth();
     });
 }
 
-void DailyReportWindow::preHozon() {
-    if (shownBusyo < 0 || curDay < 1 || curDay > 31)
+void DailyReportWindow::storeShownDay() {
+    if (department_ < 0 || curDay < 1 || curDay > 31)
         return;
     NippouDay& day = shownRecord();
     for (DayListGrid* list : {payments(), deposits(), withdrawals(), creditSales()})
@@ -36,22 +36,22 @@ void DailyReportWindow::preHozon() {
         day.sentaku[2] = kanriIds[staff];
 }
 
-bool DailyReportWindow::hozon() {
-    const Status saved = monthFiles_.save(shownBusyoName, curYear, curMonth);
+bool DailyReportWindow::saveMonth() {
+    const Status saved = monthFiles_.save(departmentName_, curYear, curMonth);
     if (!saved) {
         msgBox(QStringLiteral("%1 を保存できませんでした。\r%2")
-                   .arg(platform::fileNameText(nippouPath(shownBusyoName, curYear, curMonth)),
+                   .arg(platform::fileNameText(nippouPath(departmentName_, curYear, curMonth)),
                         QString::fromStdString(saved.message())),
                Buttons::Ok, Icon::Critical);
         return false;
     }
-    Hozon2();
+    postShownDay();
     return true;
 }
 
-void DailyReportWindow::Hozon2() {
+void DailyReportWindow::postShownDay() {
     const PostingOutcome out =
-        postIntoVoucherMonth(shownBusyoName, curYear, curMonth, curDay, shownRecord());
+        postIntoVoucherMonth(departmentName_, curYear, curMonth, curDay, shownRecord());
     if (out.damaged)
         tellDamagedFile(
             *out.damaged, false,
@@ -59,7 +59,7 @@ void DailyReportWindow::Hozon2() {
                            "後から取り込めます）。"));
     if (!out.skipped && !out.written)
         msgBox(QStringLiteral("%1 を保存できませんでした。この日は伝票に記帳されていません。\r%2")
-                   .arg(platform::fileNameText(denpyouPath(shownBusyoName, curYear, curMonth)),
+                   .arg(platform::fileNameText(denpyouPath(departmentName_, curYear, curMonth)),
                         QString::fromStdString(out.written.message())),
                Buttons::Ok, Icon::Critical);
 }

@@ -36,7 +36,7 @@ std::string storedText(double value) {
 } // namespace
 
 DailyReportWindow::DailyReportWindow(QWidget* parent)
-    : Window(parent), zengetuNippou(std::make_unique<NippouMonth>()),
+    : Window(parent), previousMonth_(std::make_unique<NippouMonth>()),
       departmentChoice_(new ComboBox(this)), weatherChoice_(new ComboBox(this)),
       staffChoice_(new ComboBox(this)),
       dateNavigator_(new DateNavigator(DateBoxes::Parts::YearMonthDay, {}, this)),
@@ -91,16 +91,15 @@ void DailyReportWindow::wireHandlers() {
 
 void DailyReportWindow::formLoad() {
     hyoujiChu = 0;
-    Hyouji();
+    setUpLists();
     loadRegisters();
-    IDSkn2();
     fillChoices();
     curYear = todayYear;
     curMonth = todayMonth;
     curDay = todayDay;
-    shownYear = curYear;
-    shownMonth = curMonth;
-    shownDay = curDay;
+    shownYear_ = curYear;
+    shownMonth_ = curMonth;
+    shownDay_ = curDay;
     hyoujiChu = 1;
     nippouMonthLoaded = 0;
     nippouYearLoaded = 0;
@@ -126,15 +125,9 @@ void DailyReportWindow::loadRegisters() {
     loadTekiyouAndTyTelling();
 }
 
-void DailyReportWindow::Hyouji() {
+void DailyReportWindow::setUpLists() {
     for (DayListGrid* list : {payments(), deposits(), withdrawals(), creditSales()})
         list->setUp();
-}
-
-void DailyReportWindow::IDSkn2() {
-    supplierPositions_.clear();
-    for (int i = 0; i < siireCount; ++i)
-        supplierPositions_[siireIds[i]] = i;
 }
 
 void DailyReportWindow::fillChoices() {
@@ -165,13 +158,13 @@ void DailyReportWindow::fillSupplierList() {
 }
 
 void DailyReportWindow::fillCustomerList() {
-    subAccountMap.clear();
+    customerSubAccounts_.clear();
     std::vector<QString> names;
     std::vector<int> ids;
     for (int i = 0; i < tyCount; ++i) {
         if (tyTekiyouIds[i] != kAccountReceivable)
             continue;
-        subAccountMap.push_back(i);
+        customerSubAccounts_.push_back(i);
         names.push_back(platform::toQString(tyNames[i]));
         ids.push_back(tyIds[i]);
     }
@@ -179,9 +172,9 @@ void DailyReportWindow::fillCustomerList() {
 }
 
 void DailyReportWindow::formActivate() {
-    curYear = shownYear;
-    curMonth = shownMonth;
-    curDay = shownDay;
+    curYear = shownYear_;
+    curMonth = shownMonth_;
+    curDay = shownDay_;
     setMousePointer(Pointer::Normal);
 }
 
@@ -210,19 +203,19 @@ void DailyReportWindow::onDepartmentChosen() {
     if (chosen < 0)
         return;
     if (!proceeds(askToSave())) {
-        departmentChoice_->setListIndexQuietly(shownBusyo);
+        departmentChoice_->setListIndexQuietly(department_);
         return;
     }
-    shownBusyo = chosen;
-    selTenpo();
+    department_ = chosen;
+    loadDepartment();
     nippouYearLoaded = 0;
     nippouMonthLoaded = 0;
-    hyouji2();
+    showDate();
     setDayEnabled(true);
 }
 
-void DailyReportWindow::selTenpo() {
-    const std::string& name = busyoNames[shownBusyo];
+void DailyReportWindow::loadDepartment() {
+    const std::string& name = busyoNames[department_];
     (void)readClosingDays(busyoFilePath(name, "simebi.dat"));
     for (int* day : {&simeKinmu, &simeGenkin, &simeKyuuryou, &simeKurejitto})
         if (*day == 0)
@@ -233,32 +226,31 @@ void DailyReportWindow::selTenpo() {
     std::vector<QString> banks;
     std::vector<int> bankSlots;
     for (int slot = 1; slot <= 4; ++slot) {
-        banks.push_back(platform::toQString(bankAccountText(busyoRecs[shownBusyo], slot)));
+        banks.push_back(platform::toQString(bankAccountText(busyoRecs[department_], slot)));
         bankSlots.push_back(slot);
     }
     deposits()->setPickItems(banks, bankSlots);
     withdrawals()->setPickItems(banks, bankSlots);
 }
 
-void DailyReportWindow::hyouji2() {
-    const YearMonth monthAgo = monthBefore(curYear, curMonth);
-    zengetuYear = monthAgo.year;
-    zengetuMonth = monthAgo.month;
+void DailyReportWindow::showDate() {
+    previous_ = monthBefore(curYear, curMonth);
     openFailed = 0;
-    const std::string& name = busyoNames[shownBusyo];
+    const std::string& name = busyoNames[department_];
     setWindowTitle(platform::toQString(name) + QStringLiteral("業務日報　　") +
                    platform::toQString(Str(curYear)) + QStringLiteral("年") +
                    platform::toQString(Str(curMonth)) + QStringLiteral("月") +
                    platform::toQString(Str(curDay)) + QStringLiteral("日"));
-    shownBusyoName = name;
+    departmentName_ = name;
     if (nippouYearLoaded != curYear || nippouMonthLoaded != curMonth) {
-        for (const DamagedFile& damaged : monthFiles_.load(name, curYear, curMonth, *zengetuNippou))
+        for (const DamagedFile& damaged :
+             monthFiles_.load(name, curYear, curMonth, *previousMonth_))
             tellDamagedFile(damaged);
-        monthDays = Nissuu(curYear, curMonth);
+        monthDays_ = Nissuu(curYear, curMonth);
     }
     nippouYearLoaded = curYear;
     nippouMonthLoaded = curMonth;
-    hyouji3();
+    showDay();
     setMousePointer(Pointer::Normal);
 }
 
@@ -273,7 +265,7 @@ QString DailyReportWindow::partyName(DayList list, int party) const {
         return {};
     case DayList::Deposits:
     case DayList::Withdrawals:
-        return party >= 1 ? platform::toQString(bankAccountText(busyoRecs[shownBusyo], party))
+        return party >= 1 ? platform::toQString(bankAccountText(busyoRecs[department_], party))
                           : QString();
     case DayList::CreditSales:
         break;
@@ -284,10 +276,10 @@ QString DailyReportWindow::partyName(DayList list, int party) const {
     return {};
 }
 
-void DailyReportWindow::hyouji3() {
-    showingDay = 1;
-    sheet_.setShownDay({&nippouMonth, zengetuNippou.get(), curMonth, zengetuMonth, curDay,
-                        monthDays, creditClosingDay_});
+void DailyReportWindow::showDay() {
+    showingDay_ = true;
+    sheet_.setShownDay({&nippouMonth, previousMonth_.get(), curMonth, previous_.month, curDay,
+                        monthDays_, creditClosingDay_});
     const NippouDay& day = shownRecord();
     for (DayListGrid* list : {payments(), deposits(), withdrawals(), creditSales()}) {
         const DayList kind = list->list();
@@ -309,7 +301,7 @@ void DailyReportWindow::hyouji3() {
     if (day.kingaku[25] == 0) {
         const double carried =
             curDay >= 2 ? nippouMonth[curDay - 1].kingaku[28]
-                        : (*zengetuNippou)[Nissuu(zengetuYear, zengetuMonth)].kingaku[28];
+                        : (*previousMonth_)[Nissuu(previous_.year, previous_.month)].kingaku[28];
         sheet_.write(25, storedText(carried));
     }
     for (DayList list :
@@ -331,25 +323,25 @@ void DailyReportWindow::hyouji3() {
             break;
         }
     staffChoice_->setListIndex(staff);
-    showingDay = 0;
+    showingDay_ = false;
     sheet_.refreshCardSales();
 }
 
 // ---- edits ----
 
 void DailyReportWindow::onBoxChanged() {
-    if (showingDay != 1 && hyoujiChu != 1)
+    if (!showingDay_ && hyoujiChu != 1)
         reportChanged = 1;
 }
 
 void DailyReportWindow::onListEdited() {
-    if (showingDay != 1)
+    if (!showingDay_)
         reportChanged = 1;
 }
 
 void DailyReportWindow::onWeatherOrStaffChosen() {
     hideEditors();
-    if (showingDay != 1 && hyoujiChu != 1)
+    if (!showingDay_ && hyoujiChu != 1)
         reportChanged = 1;
 }
 
@@ -359,11 +351,11 @@ bool DailyReportWindow::onDateMove(const DateMove& move) {
         if (!proceeds(askToSave()))
             return false;
     }
-    preHozon();
-    curYear = shownYear = move.to.year;
-    curMonth = shownMonth = move.to.month;
-    curDay = shownDay = move.to.day;
-    hyouji2();
+    storeShownDay();
+    curYear = shownYear_ = move.to.year;
+    curMonth = shownMonth_ = move.to.month;
+    curDay = shownDay_ = move.to.day;
+    showDate();
     return true;
 }
 

@@ -8,13 +8,13 @@
 
 #include "platform/save_question.h"
 #include "platform/window.h"
+#include "storage/routines.h"
 
 #include <QString>
 
 #include <array>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class QLabel;
@@ -36,20 +36,7 @@ class DailyReportWindow : public platform::Window {
     explicit DailyReportWindow(QWidget* parent = nullptr);
     ~DailyReportWindow() override;
 
-    // Operations named as the rest of the system knows them.
-    void aa() {}
-    platform::SaveAnswer askToSave();
-    void IDSkn2();
-    void Hyouji();
-    void hyouji2();
-    void hyouji3();
-    void preHozon();
-    bool hozon(); // false when the month could not be written
-    void Hozon2();
-    void selTenpo();
-    void hideEditors();
-
-    // Controls, for the window's handlers and for tests that drive it.
+    // Controls, for tests that drive the window.
     platform::ComboBox* departmentChoice() const { return departmentChoice_; }
     platform::ComboBox* weatherChoice() const { return weatherChoice_; }
     platform::ComboBox* staffChoice() const { return staffChoice_; }
@@ -62,19 +49,18 @@ class DailyReportWindow : public platform::Window {
     DayListGrid* creditSales() const { return lists_[3]; }
     QPushButton* customerRegisterButton() const { return customerRegisterButton_; }
     QPushButton* voucherBookButton() const { return voucherBookButton_; }
-    QPushButton* printButton() const { return printButton_; }
     QPushButton* slipsButton() const { return slipsButton_; }
     QPushButton* backButton() const { return backButton_; }
+    // Item k of the customer list: its position in the sub-accounts.
+    const std::vector<int>& customerSubAccounts() const { return customerSubAccounts_; }
 
-    // Window state.
-    int showingDay = 0;
-    std::string shownBusyoName;
-    int monthDays = 0;
-    int shownBusyo = -1;
-    std::unique_ptr<NippouMonth> zengetuNippou;
-    int zengetuYear = 0, zengetuMonth = 0;
-    int shownYear = 0, shownMonth = 0, shownDay = 0;
-    std::vector<int> subAccountMap; // item k of the customer list: position in the sub-accounts
+    // Shows the day of curDay again from its record.
+    void showDay();
+    // Copies the screen into the shown day's record.
+    void storeShownDay();
+    // Writes the month and posts the shown day into vouchers; false when the month could
+    // not be written (the user has been told).
+    bool saveMonth();
 
   protected:
     void formLoad() override;
@@ -82,6 +68,14 @@ class DailyReportWindow : public platform::Window {
     bool queryUnload() override;
 
   private:
+    platform::SaveAnswer askToSave();
+    void setUpLists();
+    // Reads the chosen department's closing days and menus and lists its bank accounts.
+    void loadDepartment();
+    // Shows curYear/curMonth/curDay: the title, the month's files when another month, the day.
+    void showDate();
+    void postShownDay();
+    void hideEditors();
     void buildLayout();
     void wireHandlers();
     void loadRegisters();
@@ -106,8 +100,15 @@ class DailyReportWindow : public platform::Window {
 
     AmountSheet sheet_;
     DailyMonthFiles monthFiles_;
-    int creditClosingDay_ = 31;                      // of the department shown
-    std::unordered_map<int, int> supplierPositions_; // IDSkn2
+    int creditClosingDay_ = 31; // of the department shown
+    bool showingDay_ = false;   // set while showDay fills the controls: no edit
+    int department_ = -1;       // position in the department list, -1 before a choice
+    std::string departmentName_;
+    int monthDays_ = 0;
+    std::unique_ptr<NippouMonth> previousMonth_; // the month before the shown one
+    YearMonth previous_{};                       // which month that is
+    int shownYear_ = 0, shownMonth_ = 0, shownDay_ = 0;
+    std::vector<int> customerSubAccounts_;
 
     platform::ComboBox* departmentChoice_;
     platform::ComboBox* weatherChoice_;

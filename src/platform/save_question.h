@@ -15,6 +15,12 @@ enum class SaveAnswer {
 // Asks only when changed is not 0. On Yes runs save, which returns false when it failed.
 // Saved and Discarded set changed to 0; the others leave it.
 SaveAnswer askToSave(int& changed, const std::function<bool()>& save);
+inline SaveAnswer askToSave(bool& changed, const std::function<bool()>& save) {
+    int asInt = changed;
+    const SaveAnswer answer = askToSave(asInt, save);
+    changed = asInt != 0;
+    return answer;
+}
 
 // True when the caller may go on: nothing unsaved is left behind. On Cancelled and Failed it
 // stays where it is.

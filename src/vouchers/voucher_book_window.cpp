@@ -59,48 +59,48 @@ VoucherBookWindow::VoucherBookWindow(QWidget* parent) : Window(parent) {
 VoucherBookWindow::~VoucherBookWindow() = default;
 
 void VoucherBookWindow::buildControls() {
-    departmentChoice = new ComboBox(this);
-    departmentChoice->onChange([this] { onDepartmentChosen(); });
-    onFocusGained(departmentChoice, [this] { hideEditors(); });
+    departmentChoice_ = new ComboBox(this);
+    departmentChoice_->onChange([this] { onDepartmentChosen(); });
+    onFocusGained(departmentChoice_, [this] { hideEditors(); });
 
-    dateNavigator = new DateNavigator(DateBoxes::Parts::YearMonthDay, {}, this);
-    dateNavigator->onTouched([this] { hideEditors(); });
-    dateNavigator->onMove([this](const DateMove& move) { return onDateMove(move.to); });
+    dateNavigator_ = new DateNavigator(DateBoxes::Parts::YearMonthDay, {}, this);
+    dateNavigator_->onTouched([this] { hideEditors(); });
+    dateNavigator_->onMove([this](const DateMove& move) { return onDateMove(move.to); });
 
-    voucherGrid = new Grid(this);
-    totalsFrame = new QGroupBox(this);
-    supplierGrid = new Grid(totalsFrame);
-    sourceGrid = new Grid(totalsFrame);
-    accountGrid = new Grid(totalsFrame);
-    incomeGrid = new Grid(totalsFrame);
-    dayTotalLabel = new QLabel(this);
-    periodTotalLabel = new QLabel(this);
-    periodExcludedLabel = new QLabel(this);
-    for (QLabel* l : {dayTotalLabel, periodTotalLabel, periodExcludedLabel})
+    voucherGrid_ = new Grid(this);
+    totalsFrame_ = new QGroupBox(this);
+    supplierGrid_ = new Grid(totalsFrame_);
+    sourceGrid_ = new Grid(totalsFrame_);
+    accountGrid_ = new Grid(totalsFrame_);
+    incomeGrid_ = new Grid(totalsFrame_);
+    dayTotalLabel_ = new QLabel(this);
+    periodTotalLabel_ = new QLabel(this);
+    periodExcludedLabel_ = new QLabel(this);
+    for (QLabel* l : {dayTotalLabel_, periodTotalLabel_, periodExcludedLabel_})
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    absorbButton = new QPushButton(QStringLiteral("日報会計の吸収"), this);
-    deleteButton = new QPushButton(QStringLiteral("選択データの削除"), this);
-    backButton = new QPushButton(QStringLiteral("戻る"), this);
-    connect(backButton, &QPushButton::clicked, this, [this] { closeWindow(); });
+    absorbButton_ = new QPushButton(QStringLiteral("日報会計の吸収"), this);
+    deleteButton_ = new QPushButton(QStringLiteral("選択データの削除"), this);
+    backButton_ = new QPushButton(QStringLiteral("戻る"), this);
+    connect(backButton_, &QPushButton::clicked, this, [this] { closeWindow(); });
 
-    exemptEditor = new CheckBox(QString(), voucherGrid->viewport());
-    entryTypeEditor = new ComboBox(voucherGrid->viewport());
-    fromEditor = new ComboBox(voucherGrid->viewport());
-    amountEditor = new TextBox(voucherGrid->viewport());
-    taxEditor = new TextBox(voucherGrid->viewport());
-    toEditor = new ComboBox(voucherGrid->viewport());
-    accountEditor = new ComboBox(voucherGrid->viewport());
-    subAccountEditor = new ComboBox(voucherGrid->viewport());
-    noteEditor = new TextBox(voucherGrid->viewport());
+    exemptEditor_ = new CheckBox(QString(), voucherGrid_->viewport());
+    entryTypeEditor_ = new ComboBox(voucherGrid_->viewport());
+    fromEditor_ = new ComboBox(voucherGrid_->viewport());
+    amountEditor_ = new TextBox(voucherGrid_->viewport());
+    taxEditor_ = new TextBox(voucherGrid_->viewport());
+    toEditor_ = new ComboBox(voucherGrid_->viewport());
+    accountEditor_ = new ComboBox(voucherGrid_->viewport());
+    subAccountEditor_ = new ComboBox(voucherGrid_->viewport());
+    noteEditor_ = new TextBox(voucherGrid_->viewport());
     hideEditors();
     buildEditors();
 }
 
 void VoucherBookWindow::layOut() {
     auto* top = new QHBoxLayout;
-    top->addWidget(departmentChoice);
-    top->addWidget(dateNavigator);
+    top->addWidget(departmentChoice_);
+    top->addWidget(dateNavigator_);
     top->addStretch();
 
     auto* side = new QVBoxLayout;
@@ -111,40 +111,40 @@ void VoucherBookWindow::layOut() {
                              "銀行を選択して、勘定科目で売上を選択してください",
                              this));
     side->addStretch();
-    side->addWidget(absorbButton);
-    side->addWidget(deleteButton);
-    side->addWidget(backButton);
+    side->addWidget(absorbButton_);
+    side->addWidget(deleteButton_);
+    side->addWidget(backButton_);
 
     auto* gridRow = new QHBoxLayout;
-    gridRow->addWidget(voucherGrid, 1);
+    gridRow->addWidget(voucherGrid_, 1);
     gridRow->addLayout(side);
 
     auto* dayRow = new QHBoxLayout;
     dayRow->addStretch();
     dayRow->addWidget(new QLabel(QStringLiteral("合計"), this));
-    dayRow->addWidget(dayTotalLabel);
+    dayRow->addWidget(dayTotalLabel_);
     dayRow->addWidget(new QLabel(QStringLiteral("円"), this));
 
-    auto* frameLayout = new QGridLayout(totalsFrame);
+    auto* frameLayout = new QGridLayout(totalsFrame_);
     const std::pair<Grid*, const char*> summaries[] = {
-        {supplierGrid, "仕入先や銀行へ出金したもの全ての合計です"},
-        {sourceGrid, "銀行・店舗からの出金額の合計です"},
-        {accountGrid, "勘定科目別の入出金の合計額です"},
-        {incomeGrid, "顧客から店舗へ入金があった場合の集計です"},
+        {supplierGrid_, "仕入先や銀行へ出金したもの全ての合計です"},
+        {sourceGrid_, "銀行・店舗からの出金額の合計です"},
+        {accountGrid_, "勘定科目別の入出金の合計額です"},
+        {incomeGrid_, "顧客から店舗へ入金があった場合の集計です"},
     };
     for (int i = 0; i < 4; ++i) {
         auto* box = new QVBoxLayout;
         box->addWidget(summaries[i].first, 1);
-        box->addWidget(helpText(summaries[i].second, totalsFrame));
+        box->addWidget(helpText(summaries[i].second, totalsFrame_));
         frameLayout->addLayout(box, i / 2, i % 2);
     }
 
     auto* periodBox = new QGridLayout;
     periodBox->addWidget(new QLabel(QStringLiteral("合計"), this), 0, 0);
-    periodBox->addWidget(periodTotalLabel, 0, 1);
+    periodBox->addWidget(periodTotalLabel_, 0, 1);
     periodBox->addWidget(new QLabel(QStringLiteral("円"), this), 0, 2);
     periodBox->addWidget(new QLabel(QStringLiteral("税抜き出金額"), this), 1, 0);
-    periodBox->addWidget(periodExcludedLabel, 1, 1);
+    periodBox->addWidget(periodExcludedLabel_, 1, 1);
     periodBox->addWidget(new QLabel(QStringLiteral("円"), this), 1, 2);
     auto* periodSide = new QVBoxLayout;
     periodSide->addLayout(periodBox);
@@ -153,11 +153,11 @@ void VoucherBookWindow::layOut() {
     periodSide->addStretch();
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(totalsFrame, 1);
+    bottom->addWidget(totalsFrame_, 1);
     bottom->addLayout(periodSide);
 
     auto* main = new QVBoxLayout(this);
-    main->setMenuBar(menuBar);
+    main->setMenuBar(menuBar_);
     main->addLayout(top);
     main->addLayout(gridRow, 3);
     main->addLayout(dayRow);
@@ -174,32 +174,32 @@ void VoucherBookWindow::formLoad() {
         unloadWindow();
         return;
     }
-    Hyouji();
+    setUpGrids();
     curYear = todayYear, curMonth = todayMonth, curDay = todayDay;
     hyoujiChu = 1;
-    dateNavigator->setDate({curYear, curMonth, curDay});
-    lstIre();
-    entryTypeEditor->clear();
+    dateNavigator_->setDate({curYear, curMonth, curDay});
+    fillAccountList();
+    entryTypeEditor_->clear();
     QStringList departments;
     for (int i = 0; i < busyoCount; ++i)
         departments << platform::toQString(busyoNames[i]);
-    fillQuietly(*departmentChoice, departments);
+    fillQuietly(*departmentChoice_, departments);
     hyoujiChu = 0;
     QStringList types;
     for (int t = 0; t < kEntryTypeCount; ++t)
         types << platform::toQString(entryTypeWord(t));
-    fillQuietly(*entryTypeEditor, types);
+    fillQuietly(*entryTypeEditor_, types);
     setInputEnabled(false);
 }
 
 void VoucherBookWindow::formActivate() {
     curYear = todayYear, curMonth = todayMonth, curDay = todayDay;
-    dateNavigator->setDate({curYear, curMonth, curDay});
-    lstIre();
-    denpyouMonthLoaded = 0;
-    departmentChoice->setListIndex(-1);
-    if (curBusyo >= 0 && curBusyo < departmentChoice->count())
-        departmentChoice->setListIndex(curBusyo);
+    dateNavigator_->setDate({curYear, curMonth, curDay});
+    fillAccountList();
+    loadedMonth_ = 0;
+    departmentChoice_->setListIndex(-1);
+    if (curBusyo >= 0 && curBusyo < departmentChoice_->count())
+        departmentChoice_->setListIndex(curBusyo);
     setMousePointer(Pointer::Normal);
 }
 
@@ -210,20 +210,18 @@ bool VoucherBookWindow::queryUnload() {
 // ---- department ----
 
 void VoucherBookWindow::onDepartmentChosen() {
-    if (departmentChoice->listIndex() < 0) {
+    if (departmentChoice_->listIndex() < 0) {
         setInputEnabled(false);
         return;
     }
     if (!proceeds(askToSave())) {
-        departmentChoice->setListIndexQuietly(denpyouBusyo);
+        departmentChoice_->setListIndexQuietly(denpyouBusyo);
         return;
     }
-    denpyouBusyo = departmentChoice->listIndex();
+    denpyouBusyo = departmentChoice_->listIndex();
     setInputEnabled(true);
     loadDepartmentSettings();
-    busyoReload = 1;
-    hyouji2();
-    busyoReload = 0;
+    showDate(true);
 }
 
 void VoucherBookWindow::loadDepartmentSettings() {
@@ -240,8 +238,8 @@ void VoucherBookWindow::loadDepartmentSettings() {
 }
 
 void VoucherBookWindow::setInputEnabled(bool enabled) {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{voucherGrid, dateNavigator, absorbButton, deleteButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{voucherGrid_, dateNavigator_, absorbButton_,
+                                                      deleteButton_})
         w->setEnabled(enabled);
 }
 
@@ -253,24 +251,24 @@ QString VoucherBookWindow::departmentName() const {
 
 // ---- the month ----
 
-void VoucherBookWindow::hyouji2() {
-    Hyouji();
+void VoucherBookWindow::showDate(bool reloadMonth) {
+    setUpGrids();
     setWindowTitle(QStringLiteral("仕入仕訳票(%1)  %2年%3月%4日")
                        .arg(departmentName(), platform::toQString(Str(curYear)),
                             platform::toQString(Str(curMonth)), platform::toQString(Str(curDay))));
-    if (curMonth != denpyouMonthLoaded || curYear != denpyouYearLoaded || busyoReload > 0) {
+    if (curMonth != loadedMonth_ || curYear != loadedYear_ || reloadMonth) {
         for (const DamagedFile& d : months_.load(busyoNames[denpyouBusyo], curYear, curMonth))
             tellDamagedFile(d);
         daysInMonth = Nissuu(curYear, curMonth);
     }
-    denpyouMonthLoaded = curMonth;
-    denpyouYearLoaded = curYear;
-    hyouji3();
+    loadedMonth_ = curMonth;
+    loadedYear_ = curYear;
+    showDay();
     setMousePointer(Pointer::Normal);
 }
 
 int VoucherBookWindow::rowCount() const {
-    return voucherGrid->rows();
+    return voucherGrid_->rows();
 }
 
 int VoucherBookWindow::slotOfRow(int row) const {
@@ -278,7 +276,7 @@ int VoucherBookWindow::slotOfRow(int row) const {
     return slot >= 0 && slot < kDenpyouCapacity ? slot : -1;
 }
 
-void VoucherBookWindow::preHozon() {
+void VoucherBookWindow::storeShownDay() {
     DenpyouDay& day = denpyouMonth[curDay];
     const int vouchers = std::min(rowCount() - 2, kDenpyouCapacity);
     day.denpyouCount = 0;
@@ -287,20 +285,20 @@ void VoucherBookWindow::preHozon() {
         // An amount not typed keeps its stored value, fraction and all: the cell shows it
         // rounded. A typed one replaces it, even when it reads the same.
         if (amountTyped_[static_cast<size_t>(k)])
-            day.amount[k] = leadingNumber(voucherGrid->text(r, kAmountCol).toStdString());
-        day.tax[k] = leadingNumber(voucherGrid->text(r, kTaxCol).toStdString());
+            day.amount[k] = leadingNumber(voucherGrid_->text(r, kAmountCol).toStdString());
+        day.tax[k] = leadingNumber(voucherGrid_->text(r, kTaxCol).toStdString());
         day.denpyouCount = r;
     }
 }
 
 SaveAnswer VoucherBookWindow::askToSave() {
-    return platform::askToSave(denpyouChanged, [this] {
-        preHozon();
-        return hozon();
+    return platform::askToSave(vouchersChanged_, [this] {
+        storeShownDay();
+        return saveMonth();
     });
 }
 
-bool VoucherBookWindow::hozon() {
+bool VoucherBookWindow::saveMonth() {
     const std::string name = busyoNames[denpyouBusyo];
     const Status s = months_.save(name, curYear, curMonth);
     if (!s) {
@@ -316,13 +314,13 @@ bool VoucherBookWindow::hozon() {
 // ---- dates ----
 
 bool VoucherBookWindow::onDateMove(const SpinDate& to) {
-    preHozon();
+    storeShownDay();
     if (to.year != curYear || to.month != curMonth) {
         if (!proceeds(askToSave()))
             return false;
     }
     curYear = to.year, curMonth = to.month, curDay = to.day;
-    hyouji2();
+    showDate();
     return true;
 }
 

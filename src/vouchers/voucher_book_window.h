@@ -38,55 +38,32 @@ class VoucherBookWindow : public platform::Window {
     explicit VoucherBookWindow(QWidget* parent = nullptr);
     ~VoucherBookWindow() override;
 
-    // The routines the window's handlers call.
-    void Sounyu();
-    void lstIre();
-    void goukei();
-    void preHozon();
-    platform::SaveAnswer askToSave();
-    // False when the month could not be written (the user has been told).
-    bool hozon();
-    void Hyouji();
-    void hyouji2();
-    void hyouji3();
-    void hideEditors();
-
-    // The window's state.
-    int denpyouChanged = 0;
-    int gridFilling = 0;
-    int denpyouYearLoaded = 0;
-    int denpyouMonthLoaded = 0;
-    int busyoReload = 0;
-    int savedRow = 0;
-    int savedCol = 0;
-
-    // Controls, for the tests to drive.
-    platform::ComboBox* departmentChoice;
-    platform::DateNavigator* dateNavigator;
-    platform::Grid* voucherGrid;
-    QGroupBox* totalsFrame;
-    platform::Grid* supplierGrid;
-    platform::Grid* sourceGrid;
-    platform::Grid* accountGrid;
-    platform::Grid* incomeGrid;
-    QLabel* dayTotalLabel;
-    QLabel* periodTotalLabel;
-    QLabel* periodExcludedLabel;
-    QPushButton* absorbButton;
-    QPushButton* deleteButton;
-    QPushButton* backButton;
-    QMenuBar* menuBar;
-
-    // Cell editors of the voucher grid.
-    platform::CheckBox* exemptEditor;
-    platform::ComboBox* entryTypeEditor;
-    platform::ComboBox* fromEditor;
-    platform::TextBox* amountEditor;
-    platform::TextBox* taxEditor;
-    platform::ComboBox* toEditor;
-    platform::ComboBox* accountEditor;
-    platform::ComboBox* subAccountEditor;
-    platform::TextBox* noteEditor;
+    // What tests read and drive.
+    // True while the shown month has changes not written yet.
+    bool vouchersChanged() const { return vouchersChanged_; }
+    platform::ComboBox* departmentChoice() const { return departmentChoice_; }
+    platform::DateNavigator* dateNavigator() const { return dateNavigator_; }
+    platform::Grid* voucherGrid() const { return voucherGrid_; }
+    QGroupBox* totalsFrame() const { return totalsFrame_; }
+    platform::Grid* supplierGrid() const { return supplierGrid_; }
+    platform::Grid* sourceGrid() const { return sourceGrid_; }
+    platform::Grid* accountGrid() const { return accountGrid_; }
+    platform::Grid* incomeGrid() const { return incomeGrid_; }
+    QLabel* dayTotalLabel() const { return dayTotalLabel_; }
+    QLabel* periodTotalLabel() const { return periodTotalLabel_; }
+    QLabel* periodExcludedLabel() const { return periodExcludedLabel_; }
+    QPushButton* absorbButton() const { return absorbButton_; }
+    QPushButton* deleteButton() const { return deleteButton_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+    platform::CheckBox* exemptEditor() const { return exemptEditor_; }
+    platform::ComboBox* entryTypeEditor() const { return entryTypeEditor_; }
+    platform::ComboBox* fromEditor() const { return fromEditor_; }
+    platform::TextBox* amountEditor() const { return amountEditor_; }
+    platform::TextBox* taxEditor() const { return taxEditor_; }
+    platform::ComboBox* toEditor() const { return toEditor_; }
+    platform::ComboBox* accountEditor() const { return accountEditor_; }
+    platform::ComboBox* subAccountEditor() const { return subAccountEditor_; }
+    platform::TextBox* noteEditor() const { return noteEditor_; }
 
     // Grid columns.
     enum Column {
@@ -110,6 +87,27 @@ class VoucherBookWindow : public platform::Window {
     bool queryUnload() override;
 
   private:
+    // Appends the empty entry row a new voucher is typed into.
+    void addEntryRow();
+    // Fills the account-title editor's list.
+    void fillAccountList();
+    // Splits the shown rows' tax and shows the day's, the period's and the summaries' totals.
+    void showTotals();
+    // Copies the typed amounts and taxes of the grid into the shown day's record.
+    void storeShownDay();
+    platform::SaveAnswer askToSave();
+    // False when the month could not be written (the user has been told).
+    bool saveMonth();
+    // Sets up the headings of the voucher grid (with the tax rate of the shown day) and of the
+    // summary grids.
+    void setUpGrids();
+    // Shows curYear/curMonth/curDay: the title, the month's files when another month (or
+    // reloadMonth), the day.
+    void showDate(bool reloadMonth = false);
+    // Fills the voucher grid from the shown day's record.
+    void showDay();
+    void hideEditors();
+
     void buildControls();
     void buildEditors();
     void buildMenus();
@@ -145,6 +143,38 @@ class VoucherBookWindow : public platform::Window {
     QString departmentName() const;
     int rowCount() const;
     int slotOfRow(int row) const;
+
+    bool vouchersChanged_ = false;
+    bool fillingGrid_ = false; // set while showDay fills the grid: no edit
+    int loadedYear_ = 0, loadedMonth_ = 0;
+    // The cell last clicked or edited; the delete button removes its row's voucher.
+    int lastRow_ = 0, lastCol_ = 0;
+
+    platform::ComboBox* departmentChoice_;
+    platform::DateNavigator* dateNavigator_;
+    platform::Grid* voucherGrid_;
+    QGroupBox* totalsFrame_;
+    platform::Grid* supplierGrid_;
+    platform::Grid* sourceGrid_;
+    platform::Grid* accountGrid_;
+    platform::Grid* incomeGrid_;
+    QLabel* dayTotalLabel_;
+    QLabel* periodTotalLabel_;
+    QLabel* periodExcludedLabel_;
+    QPushButton* absorbButton_;
+    QPushButton* deleteButton_;
+    QPushButton* backButton_;
+    QMenuBar* menuBar_;
+    // Cell editors of the voucher grid.
+    platform::CheckBox* exemptEditor_;
+    platform::ComboBox* entryTypeEditor_;
+    platform::ComboBox* fromEditor_;
+    platform::TextBox* amountEditor_;
+    platform::TextBox* taxEditor_;
+    platform::ComboBox* toEditor_;
+    platform::ComboBox* accountEditor_;
+    platform::ComboBox* subAccountEditor_;
+    platform::TextBox* noteEditor_;
 
     VoucherMonths months_;
     std::vector<PartyChoice> fromChoices_, toChoices_;

@@ -43,45 +43,45 @@ bool isEnter(int key) {
 } // namespace
 
 void VoucherBookWindow::buildEditors() {
-    amountEditor->setStripCommas(true);
-    taxEditor->setStripCommas(true);
-    amountEditor->setMaxDigits(platform::kAmountDigits);
-    taxEditor->setMaxDigits(platform::kAmountDigits);
-    noteEditor->setStripCommas(true);
-    voucherGrid->onClick([this] { onGridClicked(); });
-    voucherGrid->onScroll([this] { hideEditors(); });
-    exemptEditor->onChange([this] { onExemptChanged(); });
+    amountEditor_->setStripCommas(true);
+    taxEditor_->setStripCommas(true);
+    amountEditor_->setMaxDigits(platform::kAmountDigits);
+    taxEditor_->setMaxDigits(platform::kAmountDigits);
+    noteEditor_->setStripCommas(true);
+    voucherGrid_->onClick([this] { onGridClicked(); });
+    voucherGrid_->onScroll([this] { hideEditors(); });
+    exemptEditor_->onChange([this] { onExemptChanged(); });
     // A choice of the entry already chosen counts too (a type chosen again clears a tick).
-    entryTypeEditor->onClick([this] { onEntryTypeChosen(); });
-    fromEditor->onClick([this] { onPartyChosen(fromEditor, fromChoices_, true); });
-    toEditor->onClick([this] { onPartyChosen(toEditor, toChoices_, false); });
-    accountEditor->onClick([this] { onAccountChosen(); });
-    subAccountEditor->onClick([this] { onSubAccountChosen(); });
-    amountEditor->onChange([this] { onAmountChanged(); });
-    taxEditor->onChange([this] { onTaxChanged(); });
-    noteEditor->onChange([this] { onNoteChanged(); });
+    entryTypeEditor_->onClick([this] { onEntryTypeChosen(); });
+    fromEditor_->onClick([this] { onPartyChosen(fromEditor_, fromChoices_, true); });
+    toEditor_->onClick([this] { onPartyChosen(toEditor_, toChoices_, false); });
+    accountEditor_->onClick([this] { onAccountChosen(); });
+    subAccountEditor_->onClick([this] { onSubAccountChosen(); });
+    amountEditor_->onChange([this] { onAmountChanged(); });
+    taxEditor_->onChange([this] { onTaxChanged(); });
+    noteEditor_->onChange([this] { onNoteChanged(); });
 
     const std::pair<QWidget*, int> enterOrder[] = {
-        {entryTypeEditor, kFromCol},  {fromEditor, kAccountCol}, {accountEditor, kSubAccountCol},
-        {subAccountEditor, kNoteCol}, {noteEditor, -1},          {amountEditor, kToCol},
-        {toEditor, kAmountCol},
+        {entryTypeEditor_, kFromCol},  {fromEditor_, kAccountCol}, {accountEditor_, kSubAccountCol},
+        {subAccountEditor_, kNoteCol}, {noteEditor_, -1},          {amountEditor_, kToCol},
+        {toEditor_, kAmountCol},
     };
     for (const auto& [editor, next] : enterOrder)
         onKeyDown(editor, [this, next](int key, Qt::KeyboardModifiers) {
             if (!isEnter(key))
                 return false;
             if (next >= 0) {
-                moveTo(voucherGrid->row(), next);
+                moveTo(voucherGrid_->row(), next);
             } else {
                 if (onEntryRow())
-                    Sounyu();
-                moveTo(voucherGrid->row() + 1, kEntryTypeCol);
+                    addEntryRow();
+                moveTo(voucherGrid_->row() + 1, kEntryTypeCol);
             }
             return true;
         });
 
-    connect(deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
-    connect(absorbButton, &QPushButton::clicked, this, [this] { onAbsorbClicked(); });
+    connect(deleteButton_, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
+    connect(absorbButton_, &QPushButton::clicked, this, [this] { onAbsorbClicked(); });
 }
 
 DenpyouDay& VoucherBookWindow::shownDay() const {
@@ -89,26 +89,26 @@ DenpyouDay& VoucherBookWindow::shownDay() const {
 }
 
 bool VoucherBookWindow::onEntryRow() const {
-    return voucherGrid->row() == voucherGrid->rows() - 1;
+    return voucherGrid_->row() == voucherGrid_->rows() - 1;
 }
 
 void VoucherBookWindow::moveTo(int row, int col) {
-    voucherGrid->setCurrentCell(row, col);
+    voucherGrid_->setCurrentCell(row, col);
     // An editor laid over a cell out of view could not be seen while typing.
-    voucherGrid->showCell(row, col);
+    voucherGrid_->showCell(row, col);
     onGridClicked();
 }
 
 void VoucherBookWindow::onGridClicked() {
-    savedRow = voucherGrid->row();
+    lastRow_ = voucherGrid_->row();
     hideEditors();
     placeEditor();
 }
 
 // Placing an editor changes nothing: its value is loaded quietly.
 void VoucherBookWindow::placeEditor() {
-    const int row = voucherGrid->row();
-    const int col = voucherGrid->col();
+    const int row = voucherGrid_->row();
+    const int col = voucherGrid_->col();
     if (row < 1 || col == kNumberCol || col == kExcludedCol)
         return;
     const int slot = slotOfRow(row);
@@ -116,25 +116,25 @@ void VoucherBookWindow::placeEditor() {
         msgBox(kFullDayMessage);
         return;
     }
-    const QString cell = voucherGrid->text(row, col);
+    const QString cell = voucherGrid_->text(row, col);
     const DenpyouDay& day = shownDay();
     QWidget* editor = nullptr;
     switch (col) {
     case kAmountCol:
     case kTaxCol: {
-        TextBox* box = col == kAmountCol ? amountEditor : taxEditor;
+        TextBox* box = col == kAmountCol ? amountEditor_ : taxEditor_;
         box->setTextQuietly(leadingNumber(cell.toStdString()) > 0 ? cell : QString());
         editor = box;
         break;
     }
     case kEntryTypeCol:
-        entryTypeEditor->setListIndexQuietly(itemOf(*entryTypeEditor, cell));
-        editor = entryTypeEditor;
+        entryTypeEditor_->setListIndexQuietly(itemOf(*entryTypeEditor_, cell));
+        editor = entryTypeEditor_;
         break;
     case kFromCol:
     case kToCol: {
         const bool from = col == kFromCol;
-        ComboBox* box = from ? fromEditor : toEditor;
+        ComboBox* box = from ? fromEditor_ : toEditor_;
         std::vector<PartyChoice>& list = from ? fromChoices_ : toChoices_;
         list = from ? fromChoices(day.entryType[slot]) : toChoices(day.entryType[slot]);
         QStringList texts;
@@ -146,12 +146,12 @@ void VoucherBookWindow::placeEditor() {
         break;
     }
     case kExemptCol:
-        exemptEditor->setValueQuietly(cell.isEmpty() ? 0 : 1);
-        editor = exemptEditor;
+        exemptEditor_->setValueQuietly(cell.isEmpty() ? 0 : 1);
+        editor = exemptEditor_;
         break;
     case kAccountCol:
-        accountEditor->setListIndexQuietly(itemOf(*accountEditor, cell));
-        editor = accountEditor;
+        accountEditor_->setListIndexQuietly(itemOf(*accountEditor_, cell));
+        editor = accountEditor_;
         break;
     case kSubAccountCol:
         subAccountChoices_ = subAccountChoices(day.accountId[slot]);
@@ -159,173 +159,173 @@ void VoucherBookWindow::placeEditor() {
             QStringList texts;
             for (const SubAccountChoice& c : subAccountChoices_)
                 texts << platform::toQString(c.text);
-            fillQuietly(*subAccountEditor, texts);
+            fillQuietly(*subAccountEditor_, texts);
         }
-        subAccountEditor->setListIndexQuietly(itemOf(*subAccountEditor, cell));
-        editor = subAccountEditor;
+        subAccountEditor_->setListIndexQuietly(itemOf(*subAccountEditor_, cell));
+        editor = subAccountEditor_;
         break;
     case kNoteCol:
-        noteEditor->setTextQuietly(cell);
-        editor = noteEditor;
+        noteEditor_->setTextQuietly(cell);
+        editor = noteEditor_;
         break;
     default:
         return;
     }
-    voucherGrid->placeEditor(editor, row, col);
+    voucherGrid_->placeEditor(editor, row, col);
     editor->setFocus();
 }
 
 void VoucherBookWindow::appendOnEntryRow() {
     if (onEntryRow())
-        Sounyu();
+        addEntryRow();
 }
 
 void VoucherBookWindow::onExemptChanged() {
-    const int slot = slotOfRow(voucherGrid->row());
+    const int slot = slotOfRow(voucherGrid_->row());
     if (slot < 0)
         return;
-    const int ticked = exemptEditor->value();
-    voucherGrid->setText(voucherGrid->row(), voucherGrid->col(),
-                         ticked ? QStringLiteral("◎") : QString());
+    const int ticked = exemptEditor_->value();
+    voucherGrid_->setText(voucherGrid_->row(), voucherGrid_->col(),
+                          ticked ? QStringLiteral("◎") : QString());
     shownDay().taxExempt[slot] = ticked;
-    goukei();
-    denpyouChanged = 1;
+    showTotals();
+    vouchersChanged_ = true;
 }
 
 void VoucherBookWindow::onEntryTypeChosen() {
-    denpyouChanged = 1;
-    const int item = entryTypeEditor->listIndex();
-    savedRow = voucherGrid->row();
-    savedCol = voucherGrid->col();
-    const int slot = slotOfRow(savedRow);
-    if ((item < 0 && !choseNone(*entryTypeEditor)) || slot < 0)
+    vouchersChanged_ = true;
+    const int item = entryTypeEditor_->listIndex();
+    lastRow_ = voucherGrid_->row();
+    lastCol_ = voucherGrid_->col();
+    const int slot = slotOfRow(lastRow_);
+    if ((item < 0 && !choseNone(*entryTypeEditor_)) || slot < 0)
         return;
     const bool exempt = item == 3 || item == 4;
-    voucherGrid->setText(savedRow, kExemptCol, exempt ? QStringLiteral("◎") : QString());
-    voucherGrid->setText(savedRow, savedCol, entryTypeEditor->itemText(item));
+    voucherGrid_->setText(lastRow_, kExemptCol, exempt ? QStringLiteral("◎") : QString());
+    voucherGrid_->setText(lastRow_, lastCol_, entryTypeEditor_->itemText(item));
     shownDay().taxExempt[slot] = exempt ? 1 : 0;
     shownDay().entryType[slot] = std::max(item, 0);
     appendOnEntryRow();
-    goukei();
+    showTotals();
 }
 
 void VoucherBookWindow::onPartyChosen(ComboBox* editor, const std::vector<PartyChoice>& choices,
                                       bool from) {
-    denpyouChanged = 1;
+    vouchersChanged_ = true;
     const int item = editor->listIndex();
-    savedRow = voucherGrid->row();
-    savedCol = voucherGrid->col();
-    const int slot = slotOfRow(savedRow);
+    lastRow_ = voucherGrid_->row();
+    lastCol_ = voucherGrid_->col();
+    const int slot = slotOfRow(lastRow_);
     const bool none = choseNone(*editor);
     if ((item < 0 && !none) || item >= static_cast<int>(choices.size()) || slot < 0)
         return;
     const PartyChoice chosen = none ? PartyChoice{} : choices[item];
-    voucherGrid->setText(savedRow, savedCol, platform::toQString(chosen.text));
+    voucherGrid_->setText(lastRow_, lastCol_, platform::toQString(chosen.text));
     fitTextColumns();
     DenpyouDay& day = shownDay();
     (from ? day.fromKind : day.toKind)[slot] = chosen.kind;
     (from ? day.fromId : day.toId)[slot] = chosen.id;
     appendOnEntryRow();
-    goukei();
+    showTotals();
 }
 
 void VoucherBookWindow::onAccountChosen() {
-    denpyouChanged = 1;
-    const int item = accountEditor->listIndex();
-    savedRow = voucherGrid->row();
-    savedCol = voucherGrid->col();
-    const int slot = slotOfRow(savedRow);
-    const bool none = choseNone(*accountEditor);
+    vouchersChanged_ = true;
+    const int item = accountEditor_->listIndex();
+    lastRow_ = voucherGrid_->row();
+    lastCol_ = voucherGrid_->col();
+    const int slot = slotOfRow(lastRow_);
+    const bool none = choseNone(*accountEditor_);
     if ((item < 0 && !none) || item >= tekiyouCount || slot < 0)
         return;
-    const QString text = none ? QString() : accountEditor->itemText(item);
+    const QString text = none ? QString() : accountEditor_->itemText(item);
     DenpyouDay& day = shownDay();
-    if (text != voucherGrid->text(savedRow, savedCol)) {
-        voucherGrid->setText(savedRow, kSubAccountCol, QString());
+    if (text != voucherGrid_->text(lastRow_, lastCol_)) {
+        voucherGrid_->setText(lastRow_, kSubAccountCol, QString());
         day.subAccountId[slot] = 0;
     }
-    voucherGrid->setText(savedRow, savedCol, text);
+    voucherGrid_->setText(lastRow_, lastCol_, text);
     day.accountId[slot] = none ? 0 : tekiyouIds[item];
     fitTextColumns();
     appendOnEntryRow();
-    goukei();
+    showTotals();
 }
 
 void VoucherBookWindow::onSubAccountChosen() {
-    denpyouChanged = 1;
-    const int item = subAccountEditor->listIndex();
-    savedRow = voucherGrid->row();
-    savedCol = voucherGrid->col();
-    const int slot = slotOfRow(savedRow);
-    const bool none = choseNone(*subAccountEditor);
+    vouchersChanged_ = true;
+    const int item = subAccountEditor_->listIndex();
+    lastRow_ = voucherGrid_->row();
+    lastCol_ = voucherGrid_->col();
+    const int slot = slotOfRow(lastRow_);
+    const bool none = choseNone(*subAccountEditor_);
     if ((item < 0 && !none) || item >= static_cast<int>(subAccountChoices_.size()) || slot < 0)
         return;
     const SubAccountChoice chosen = none ? SubAccountChoice{} : subAccountChoices_[item];
-    voucherGrid->setText(savedRow, savedCol, platform::toQString(chosen.text));
+    voucherGrid_->setText(lastRow_, lastCol_, platform::toQString(chosen.text));
     fitTextColumns();
     shownDay().subAccountId[slot] = !none && chosen.position < tyCount ? tyIds[chosen.position] : 0;
     appendOnEntryRow();
-    goukei();
+    showTotals();
 }
 
 void VoucherBookWindow::onAmountChanged() {
-    const int row = voucherGrid->row();
+    const int row = voucherGrid_->row();
     const int slot = slotOfRow(row);
     if (slot < 0)
         return;
-    const QString text = amountEditor->text();
-    voucherGrid->setText(row, voucherGrid->col(),
-                         platform::toQString(Format(text.toStdString(), "######")));
+    const QString text = amountEditor_->text();
+    voucherGrid_->setText(row, voucherGrid_->col(),
+                          platform::toQString(Format(text.toStdString(), "######")));
     amountTyped_[static_cast<size_t>(slot)] = true;
     // A new amount drops its own row's stored tax; other rows keep theirs.
     shownDay().tax[slot] = 0;
-    goukei();
+    showTotals();
     if (onEntryRow() && !text.isEmpty())
-        Sounyu();
-    if (gridFilling != 1)
-        denpyouChanged = 1;
+        addEntryRow();
+    if (!fillingGrid_)
+        vouchersChanged_ = true;
 }
 
 void VoucherBookWindow::onTaxChanged() {
-    const int row = voucherGrid->row();
+    const int row = voucherGrid_->row();
     const int slot = slotOfRow(row);
     if (slot < 0)
         return;
-    const QString text = taxEditor->text();
-    voucherGrid->setText(row, kTaxCol, platform::toQString(Format(text.toStdString(), "######")));
+    const QString text = taxEditor_->text();
+    voucherGrid_->setText(row, kTaxCol, platform::toQString(Format(text.toStdString(), "######")));
     const double tax = leadingNumber(text.toStdString());
-    const double amount = leadingNumber(voucherGrid->text(row, kAmountCol).toStdString());
-    voucherGrid->setText(row, kExcludedCol, platform::toQString(plainDecimal(amount - tax)));
-    voucherGrid->setCol(kTaxCol);
+    const double amount = leadingNumber(voucherGrid_->text(row, kAmountCol).toStdString());
+    voucherGrid_->setText(row, kExcludedCol, platform::toQString(plainDecimal(amount - tax)));
+    voucherGrid_->setCol(kTaxCol);
     // The tax the cell shows is the voucher's from now on (0: none, the rate decides).
-    shownDay().tax[slot] = leadingNumber(voucherGrid->text(row, kTaxCol).toStdString());
-    if (gridFilling != 1)
-        denpyouChanged = 1;
+    shownDay().tax[slot] = leadingNumber(voucherGrid_->text(row, kTaxCol).toStdString());
+    if (!fillingGrid_)
+        vouchersChanged_ = true;
 }
 
 void VoucherBookWindow::onNoteChanged() {
-    savedRow = voucherGrid->row();
-    savedCol = voucherGrid->col();
-    const int slot = slotOfRow(savedRow);
+    lastRow_ = voucherGrid_->row();
+    lastCol_ = voucherGrid_->col();
+    const int slot = slotOfRow(lastRow_);
     if (slot < 0)
         return;
-    const QString text = noteEditor->text();
-    voucherGrid->setText(savedRow, savedCol, text);
+    const QString text = noteEditor_->text();
+    voucherGrid_->setText(lastRow_, lastCol_, text);
     shownDay().note[slot] = KanmaNuki(text.toStdString());
     fitTextColumns();
     appendOnEntryRow();
-    denpyouChanged = 1;
+    vouchersChanged_ = true;
 }
 
 void VoucherBookWindow::onDeleteClicked() {
     hideEditors();
-    if (savedRow < 1)
+    if (lastRow_ < 1)
         return;
-    preHozon();
+    storeShownDay();
     DenpyouDay& day = shownDay();
     const int count = day.denpyouCount;
-    if (savedRow - 1 < count) {
-        for (int i = savedRow - 1; i < count - 1; ++i) {
+    if (lastRow_ - 1 < count) {
+        for (int i = lastRow_ - 1; i < count - 1; ++i) {
             day.toKind[i] = day.toKind[i + 1];
             day.toId[i] = day.toId[i + 1];
             day.amount[i] = day.amount[i + 1];
@@ -339,19 +339,19 @@ void VoucherBookWindow::onDeleteClicked() {
             day.taxExempt[i] = day.taxExempt[i + 1];
         }
         day.denpyouCount = count - 1;
-        denpyouChanged = 1;
+        vouchersChanged_ = true;
     }
-    hyouji3();
+    showDay();
 }
 
 void VoucherBookWindow::onAbsorbClicked() {
-    preHozon();
+    storeShownDay();
     auto ownMonth = std::make_unique<NippouMonth>();
     double ownFixedCosts = 0;
     loadNippouMonthInto(busyoNames[denpyouBusyo], curYear, curMonth, *ownMonth, ownFixedCosts);
     const AbsorptionResult result = absorbNippouDay((*ownMonth)[curDay], salesTiming, shownDay());
-    denpyouChanged = 1;
-    hyouji3();
+    vouchersChanged_ = true;
+    showDay();
     if (result.notTaken > 0)
         msgBox(kFullDayMessage +
                QStringLiteral("\r日報の %1 件は取り込めませんでした。").arg(result.notTaken));

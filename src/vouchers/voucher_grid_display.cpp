@@ -71,13 +71,13 @@ void fitSummaryColumns(Grid& grid) {
 
 } // namespace
 
-void VoucherBookWindow::Hyouji() {
+void VoucherBookWindow::setUpGrids() {
     curTaxRate = rateOn(curYear, curMonth, curDay);
     {
-        Grid::Filling filling(*voucherGrid);
-        voucherGrid->setRows(1);
-        voucherGrid->setCols(kColumnCount);
-        voucherGrid->setFixedRows(1);
+        Grid::Filling filling(*voucherGrid_);
+        voucherGrid_->setRows(1);
+        voucherGrid_->setCols(kColumnCount);
+        voucherGrid_->setFixedRows(1);
         const QString headings[kColumnCount] = {
             QStringLiteral("No."),
             QStringLiteral("非課税"),
@@ -92,70 +92,70 @@ void VoucherBookWindow::Hyouji() {
             QStringLiteral("備考"),
         };
         for (int c = 0; c < kColumnCount; ++c) {
-            voucherGrid->setColWidth(c, kColumnWidths[c]);
-            voucherGrid->setText(0, c, headings[c]);
+            voucherGrid_->setColWidth(c, kColumnWidths[c]);
+            voucherGrid_->setText(0, c, headings[c]);
             if (c == kExemptCol)
-                voucherGrid->setCellFont(0, c, headingFont(6));
+                voucherGrid_->setCellFont(0, c, headingFont(6));
             else if (c != kNumberCol)
-                voucherGrid->setCellFont(0, c, headingFont(8));
+                voucherGrid_->setCellFont(0, c, headingFont(8));
         }
-        voucherGrid->setRows(2);
-        voucherGrid->setText(1, kNumberCol, QStringLiteral("1"));
-        voucherGrid->setCellBackground(1, kExemptCol, kExemptYellow);
+        voucherGrid_->setRows(2);
+        voucherGrid_->setText(1, kNumberCol, QStringLiteral("1"));
+        voucherGrid_->setCellBackground(1, kExemptCol, kExemptYellow);
     }
-    setUpSummaryGrid(*supplierGrid, "仕入先", "出金額(税込み)", "税抜き出金額");
-    setUpSummaryGrid(*sourceGrid, "出金元", "出金額(税込み)", "税抜き出金額");
-    setUpSummaryGrid(*accountGrid, "勘定科目名", "出金額(税込み)", "税抜き出金額");
-    setUpSummaryGrid(*incomeGrid, "店舗名", "入金額(税込み)", "税抜き入金額");
+    setUpSummaryGrid(*supplierGrid_, "仕入先", "出金額(税込み)", "税抜き出金額");
+    setUpSummaryGrid(*sourceGrid_, "出金元", "出金額(税込み)", "税抜き出金額");
+    setUpSummaryGrid(*accountGrid_, "勘定科目名", "出金額(税込み)", "税抜き出金額");
+    setUpSummaryGrid(*incomeGrid_, "店舗名", "入金額(税込み)", "税抜き入金額");
 }
 
-void VoucherBookWindow::hyouji3() {
+void VoucherBookWindow::showDay() {
     hideEditors();
-    gridFilling = 1;
+    fillingGrid_ = true;
     std::fill(amountTyped_.begin(), amountTyped_.end(), false);
     {
-        Grid::Filling filling(*voucherGrid);
-        voucherGrid->setRows(1);
+        Grid::Filling filling(*voucherGrid_);
+        voucherGrid_->setRows(1);
         const DenpyouDay& day = denpyouMonth[curDay];
         const int count = std::min(day.denpyouCount, kDenpyouCapacity);
-        voucherGrid->setRows(count + 1);
+        voucherGrid_->setRows(count + 1);
         for (int i = 0; i < count; ++i) {
             const int r = i + 1;
-            voucherGrid->setText(r, kNumberCol, QString::number(r));
-            voucherGrid->setCellBackground(r, kExemptCol, kExemptYellow);
-            voucherGrid->setText(r, kExemptCol,
-                                 day.taxExempt[i] == 1 ? QStringLiteral("◎") : QString());
-            voucherGrid->setText(r, kEntryTypeCol,
-                                 platform::toQString(entryTypeWord(day.entryType[i])));
-            voucherGrid->setText(r, kToCol,
-                                 platform::toQString(partyName(day.toKind[i], day.toId[i], false)));
-            voucherGrid->setText(r, kAmountCol, wholeYen(day.amount[i]));
-            voucherGrid->setText(
+            voucherGrid_->setText(r, kNumberCol, QString::number(r));
+            voucherGrid_->setCellBackground(r, kExemptCol, kExemptYellow);
+            voucherGrid_->setText(r, kExemptCol,
+                                  day.taxExempt[i] == 1 ? QStringLiteral("◎") : QString());
+            voucherGrid_->setText(r, kEntryTypeCol,
+                                  platform::toQString(entryTypeWord(day.entryType[i])));
+            voucherGrid_->setText(
+                r, kToCol, platform::toQString(partyName(day.toKind[i], day.toId[i], false)));
+            voucherGrid_->setText(r, kAmountCol, wholeYen(day.amount[i]));
+            voucherGrid_->setText(
                 r, kFromCol, platform::toQString(partyName(day.fromKind[i], day.fromId[i], true)));
-            voucherGrid->setText(r, kAccountCol,
-                                 platform::toQString(tekiyouName(day.accountId[i])));
-            voucherGrid->setText(r, kSubAccountCol,
-                                 platform::toQString(tyName(day.subAccountId[i])));
-            voucherGrid->setText(r, kNoteCol, platform::toQString(day.note[i]));
+            voucherGrid_->setText(r, kAccountCol,
+                                  platform::toQString(tekiyouName(day.accountId[i])));
+            voucherGrid_->setText(r, kSubAccountCol,
+                                  platform::toQString(tyName(day.subAccountId[i])));
+            voucherGrid_->setText(r, kNoteCol, platform::toQString(day.note[i]));
         }
-        Sounyu();
+        addEntryRow();
         fitTextColumns();
     }
-    totalsFrame->setTitle(platform::toQString(
+    totalsFrame_->setTitle(platform::toQString(
         periodCaption(simeGenkin, curMonth, curDay, monthBefore(curYear, curMonth).month)));
-    gridFilling = 0;
-    goukei();
+    fillingGrid_ = false;
+    showTotals();
 }
 
-void VoucherBookWindow::Sounyu() {
-    const int r = voucherGrid->rows();
-    voucherGrid->setRows(r + 1);
-    savedRow = voucherGrid->row();
-    savedCol = voucherGrid->col();
-    voucherGrid->setText(r, kNumberCol, QString::number(r));
-    voucherGrid->setCellBackground(r, kExemptCol, kExemptYellow);
-    if (fromEditor->count() == 1)
-        voucherGrid->setText(r, kFromCol, departmentName());
+void VoucherBookWindow::addEntryRow() {
+    const int r = voucherGrid_->rows();
+    voucherGrid_->setRows(r + 1);
+    lastRow_ = voucherGrid_->row();
+    lastCol_ = voucherGrid_->col();
+    voucherGrid_->setText(r, kNumberCol, QString::number(r));
+    voucherGrid_->setCellBackground(r, kExemptCol, kExemptYellow);
+    if (fromEditor_->count() == 1)
+        voucherGrid_->setText(r, kFromCol, departmentName());
     // Whatever an earlier entry row left in this slot never became a voucher.
     if (const int slot = slotOfRow(r); slot >= 0 && slot >= denpyouMonth[curDay].denpyouCount) {
         DenpyouDay& day = denpyouMonth[curDay];
@@ -165,31 +165,31 @@ void VoucherBookWindow::Sounyu() {
         day.taxExempt[slot] = 0;
         day.note[slot].clear();
     }
-    voucherGrid->setCurrentCell(savedRow, savedCol);
+    voucherGrid_->setCurrentCell(lastRow_, lastCol_);
 }
 
 void VoucherBookWindow::fitTextColumns() {
     for (int c : {kFromCol, kToCol, kAccountCol, kSubAccountCol, kNoteCol})
-        voucherGrid->fitColWidthToTexts(c, kColumnWidths[c]);
+        voucherGrid_->fitColWidthToTexts(c, kColumnWidths[c]);
 }
 
-void VoucherBookWindow::lstIre() {
+void VoucherBookWindow::fillAccountList() {
     QStringList titles;
     for (int i = 0; i < tekiyouCount; ++i)
         titles << platform::toQString(tekiyouNames[i]);
-    fillQuietly(*accountEditor, titles);
+    fillQuietly(*accountEditor_, titles);
 }
 
 void VoucherBookWindow::hideEditors() {
     for (QWidget* editor : std::initializer_list<QWidget*>{
-             amountEditor, taxEditor, toEditor, fromEditor, accountEditor, subAccountEditor,
-             entryTypeEditor, exemptEditor, noteEditor})
+             amountEditor_, taxEditor_, toEditor_, fromEditor_, accountEditor_, subAccountEditor_,
+             entryTypeEditor_, exemptEditor_, noteEditor_})
         editor->hide();
 }
 
-void VoucherBookWindow::goukei() {
-    savedCol = voucherGrid->col();
-    savedRow = voucherGrid->row();
+void VoucherBookWindow::showTotals() {
+    lastCol_ = voucherGrid_->col();
+    lastRow_ = voucherGrid_->row();
 
     VoucherTotals totals;
     PeriodSource source;
@@ -204,60 +204,60 @@ void VoucherBookWindow::goukei() {
     addStoredDays(totals, source);
 
     curTaxRate = rateOn(curYear, curMonth, curDay);
-    const int rows = voucherGrid->rows();
+    const int rows = voucherGrid_->rows();
     std::vector<double> amounts;
     amounts.reserve(rows > 1 ? rows - 1 : 0);
     for (int r = 1; r < rows; ++r)
-        amounts.push_back(leadingNumber(voucherGrid->text(r, kAmountCol).toStdString()));
+        amounts.push_back(leadingNumber(voucherGrid_->text(r, kAmountCol).toStdString()));
     DenpyouDay& day = denpyouMonth[curDay];
     const std::vector<ShownRowSplit> split =
         addShownDay(totals, day, amounts, curTaxRate, taxRounding);
     {
-        Grid::Filling filling(*voucherGrid);
+        Grid::Filling filling(*voucherGrid_);
         for (int r = 1; r < rows; ++r) {
             const ShownRowSplit& s = split[r - 1];
             if (r - 1 >= kDenpyouCapacity)
                 continue;
             if (s.clearStoredTax)
                 day.tax[r - 1] = 0;
-            voucherGrid->setText(r, kExcludedCol, wholeYen(s.excluded));
-            voucherGrid->setText(r, kTaxCol, wholeYen(s.tax));
+            voucherGrid_->setText(r, kExcludedCol, wholeYen(s.excluded));
+            voucherGrid_->setText(r, kTaxCol, wholeYen(s.tax));
         }
     }
 
-    dayTotalLabel->setText(yen(totals.dayTotal));
-    voucherGrid->setCol(savedCol);
-    voucherGrid->setRow(savedRow);
-    periodTotalLabel->setText(yen(totals.period.incl));
-    periodExcludedLabel->setText(yen(totals.period.excl));
+    dayTotalLabel_->setText(yen(totals.dayTotal));
+    voucherGrid_->setCol(lastCol_);
+    voucherGrid_->setRow(lastRow_);
+    periodTotalLabel_->setText(yen(totals.period.incl));
+    periodExcludedLabel_->setText(yen(totals.period.excl));
 
     {
-        Grid::Filling filling(*supplierGrid);
-        supplierGrid->setRows(1 + siireCount);
+        Grid::Filling filling(*supplierGrid_);
+        supplierGrid_->setRows(1 + siireCount);
         for (int i = 0; i < siireCount; ++i)
-            summaryRow(*supplierGrid, i + 1, platform::toQString(siireNames[i]),
+            summaryRow(*supplierGrid_, i + 1, platform::toQString(siireNames[i]),
                        totals.supplier(siireIds[i]));
-        fitSummaryColumns(*supplierGrid);
+        fitSummaryColumns(*supplierGrid_);
     }
     {
-        Grid::Filling filling(*sourceGrid);
-        sourceGrid->setRows(2);
-        summaryRow(*sourceGrid, 1, departmentName(), totals.payingSource);
-        fitSummaryColumns(*sourceGrid);
+        Grid::Filling filling(*sourceGrid_);
+        sourceGrid_->setRows(2);
+        summaryRow(*sourceGrid_, 1, departmentName(), totals.payingSource);
+        fitSummaryColumns(*sourceGrid_);
     }
     {
-        Grid::Filling filling(*accountGrid);
-        accountGrid->setRows(1 + tekiyouCount);
+        Grid::Filling filling(*accountGrid_);
+        accountGrid_->setRows(1 + tekiyouCount);
         for (int i = 0; i < tekiyouCount; ++i)
-            summaryRow(*accountGrid, i + 1, platform::toQString(tekiyouNames[i]),
+            summaryRow(*accountGrid_, i + 1, platform::toQString(tekiyouNames[i]),
                        totals.account(tekiyouIds[i]));
-        fitSummaryColumns(*accountGrid);
+        fitSummaryColumns(*accountGrid_);
     }
     {
-        Grid::Filling filling(*incomeGrid);
-        incomeGrid->setRows(2);
-        summaryRow(*incomeGrid, 1, departmentName(), totals.departmentIncome);
-        fitSummaryColumns(*incomeGrid);
+        Grid::Filling filling(*incomeGrid_);
+        incomeGrid_->setRows(2);
+        summaryRow(*incomeGrid_, 1, departmentName(), totals.departmentIncome);
+        fitSummaryColumns(*incomeGrid_);
     }
 }
 

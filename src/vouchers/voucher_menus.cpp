@@ -15,29 +15,29 @@ namespace lukana {
 using namespace platform;
 
 void VoucherBookWindow::buildMenus() {
-    menuBar = new QMenuBar(this);
+    menuBar_ = new QMenuBar(this);
     auto item = [this](QMenu* menu, const char* caption, std::function<void()> open) {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setEnabled(static_cast<bool>(open));
         connect(action, &QAction::triggered, this, [this, open] { openFromMenu(open); });
         return action;
     };
-    QMenu* file = menuBar->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu* file = menuBar_->addMenu(QStringLiteral("ファイル(&F)"));
     connect(file->addAction(QStringLiteral("戻る(&Q)")), &QAction::triggered, this,
             [this] { closeWindow(); });
 
     const VoucherMenuLinks& shell = voucherMenuLinks();
-    QMenu* registers = menuBar->addMenu(QStringLiteral("登録(&I)"));
+    QMenu* registers = menuBar_->addMenu(QStringLiteral("登録(&I)"));
     item(registers, "仕入先(&S)", openSiireRegister);
     item(registers, "銀行(&B)", openKouzaRegister);
     registers->addSeparator();
     item(registers, "勘定科目(&I)", [] { openTekiyouRegister(2); });
     item(registers, "補助科目(&R)", [] { openTyRegister(3); });
-    QMenu* settings = menuBar->addMenu(QStringLiteral("設定(&C)"));
+    QMenu* settings = menuBar_->addMenu(QStringLiteral("設定(&C)"));
     item(settings, "締め日(&C)", shell.closingDays);
     item(settings, "税率(&T)", shell.taxSettings);
     item(settings, "決算日(&Y)", shell.fiscalYearEnd);
-    QMenu* tools = menuBar->addMenu(QStringLiteral("ツール(&T)"));
+    QMenu* tools = menuBar_->addMenu(QStringLiteral("ツール(&T)"));
     item(tools, "集計(&C)", shell.monthlySummary);
     item(tools, "期間集計(&B)", shell.periodList);
     item(tools, "出納帳(&B)", shell.cashBook);

@@ -144,7 +144,7 @@ TEST_F(DailyReportTest, ACustomerRegisteredFromTheReportCanBePickedAtOnce) {
             EXPECT_EQ(urikakeTouroku, 0);
             ASSERT_EQ(list.pickList()->count(), 1);
             EXPECT_EQ(list.pickList()->itemText(0), "山田様");
-            EXPECT_EQ(w.subAccountMap, std::vector<int>{tyCount - 2}) << "its 売掛金 entry";
+            EXPECT_EQ(w.customerSubAccounts(), std::vector<int>{tyCount - 2}) << "its 売掛金 entry";
             addLine(list, 0, "20");
             EXPECT_EQ(list.grid()->text(1, 0), "");
             EXPECT_EQ(shownDay().urikakeKyaku[1], tyIds[size_t(tyCount - 2)]);

@@ -35,15 +35,15 @@ TEST_F(VoucherAbsorbTest, TakesOverTheShownDayOfTheFileAndLeavesTheReportInMemor
     TestScript script;
     script.answer(Answer::No);
     withVoucherBook(script, [&](W& w) {
-        w.absorbButton->click();
-        EXPECT_EQ(w.denpyouChanged, 1);
-        ASSERT_EQ(w.voucherGrid->rows(), 5);
+        w.absorbButton()->click();
+        EXPECT_TRUE(w.vouchersChanged());
+        ASSERT_EQ(w.voucherGrid()->rows(), 5);
         EXPECT_EQ(rowTexts(w, 2).mid(0, 8),
                   (QStringList{"2", "", "支払い", "本店", "700", "51", "649", "その他"}));
         EXPECT_EQ(cell(w, 3, W::kAmountCol), "25000");
         EXPECT_EQ(cell(w, 3, W::kNoteCol), "当日分現金売上");
-        w.absorbButton->click(); // nothing more to take over
-        EXPECT_EQ(w.voucherGrid->rows(), 5);
+        w.absorbButton()->click(); // nothing more to take over
+        EXPECT_EQ(w.voucherGrid()->rows(), 5);
     });
     EXPECT_EQ(nippouMonth[2].kingaku[5], 1);
     EXPECT_EQ(koteihi, 42);
@@ -54,9 +54,9 @@ TEST_F(VoucherAbsorbTest, WithoutAReportNothingIsAppendedButTheMonthIsChanged) {
     TestScript script;
     script.answer(Answer::No);
     withVoucherBook(script, [&](W& w) {
-        w.absorbButton->click();
-        EXPECT_EQ(w.voucherGrid->rows(), 2);
-        EXPECT_EQ(w.denpyouChanged, 1);
+        w.absorbButton()->click();
+        EXPECT_EQ(w.voucherGrid()->rows(), 2);
+        EXPECT_TRUE(w.vouchersChanged());
     });
 }
 
@@ -72,9 +72,9 @@ TEST_F(VoucherAbsorbTest, ANearlyFullDaySaysWhatItCouldNotTake) {
     TestScript script;
     script.answer(Answer::Ok).answer(Answer::No);
     withVoucherBook(script, [&](W& w) {
-        w.absorbButton->click();
+        w.absorbButton()->click();
         EXPECT_EQ(denpyouMonth[2].denpyouCount, kDenpyouCapacity);
-        EXPECT_EQ(w.voucherGrid->rows(), kDenpyouCapacity + 2);
+        EXPECT_EQ(w.voucherGrid()->rows(), kDenpyouCapacity + 2);
     });
     ASSERT_EQ(script.boxes().size(), 2u);
     EXPECT_TRUE(script.boxes()[0].text.contains("2 件"));
@@ -87,7 +87,7 @@ class VoucherMenusTest : public VoucherBookTest {
         fillWindowLinks();
     }
     static QAction* menuItem(W& w, const QString& menu, const QString& caption) {
-        for (QAction* m : w.menuBar->actions())
+        for (QAction* m : w.menuBar()->actions())
             if (m->text() == menu)
                 for (QAction* a : m->menu()->actions())
                     if (a->text() == caption)
@@ -101,7 +101,7 @@ TEST_F(VoucherMenusTest, MenuBarCaptions) {
     TestScript script;
     withVoucherBook(script, [&](W& w) {
         QStringList menus;
-        for (QAction* m : w.menuBar->actions())
+        for (QAction* m : w.menuBar()->actions())
             menus << m->text();
         EXPECT_EQ(menus, (QStringList{"ファイル(&F)", "登録(&I)", "設定(&C)", "ツール(&T)"}));
         EXPECT_TRUE(menuItem(w, "登録(&I)", "補助科目(&R)")->isEnabled());
@@ -117,15 +117,15 @@ TEST_F(VoucherMenusTest, EachItemAsksThenOpensAndTheBookStartsOver) {
     script.answer(Answer::Cancel).answer(Answer::No);
     script.window<VoucherBook>([&](VoucherBook& w) {
         click(w, 1, W::kNoteCol);
-        w.deleteButton->click();
-        w.departmentChoice->setListIndex(1); // Cancel: nothing changes
-        EXPECT_EQ(w.departmentChoice->listIndex(), 0);
-        EXPECT_EQ(w.denpyouChanged, 1);
+        w.deleteButton()->click();
+        w.departmentChoice()->setListIndex(1); // Cancel: nothing changes
+        EXPECT_EQ(w.departmentChoice()->listIndex(), 0);
+        EXPECT_TRUE(w.vouchersChanged());
         menuItem(w, "登録(&I)", "補助科目(&R)")->trigger();
-        EXPECT_EQ(w.voucherGrid->rows(), 3);
-        EXPECT_EQ(w.denpyouChanged, 0);
+        EXPECT_EQ(w.voucherGrid()->rows(), 3);
+        EXPECT_FALSE(w.vouchersChanged());
         menuItem(w, "設定(&C)", "締め日(&C)")->trigger();
-        EXPECT_EQ(w.totalsFrame->title(), " 3月 26日～ 4月 2日までの合計");
+        EXPECT_EQ(w.totalsFrame()->title(), " 3月 26日～ 4月 2日までの合計");
         EXPECT_EQ(curYear, 2014);
         EXPECT_EQ(curDay, 2);
         w.closeWindow();

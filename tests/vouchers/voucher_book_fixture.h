@@ -129,11 +129,13 @@ class VoucherBookTest : public ::testing::Test {
         lukana::openVoucherBook();
     }
 
-    static QString cell(const Window& w, int row, int col) { return w.voucherGrid->text(row, col); }
+    static QString cell(const Window& w, int row, int col) {
+        return w.voucherGrid()->text(row, col);
+    }
     static QStringList rowTexts(const Window& w, int row) {
         QStringList texts;
-        for (int c = 0; c < w.voucherGrid->cols(); ++c)
-            texts << w.voucherGrid->text(row, c);
+        for (int c = 0; c < w.voucherGrid()->cols(); ++c)
+            texts << w.voucherGrid()->text(row, c);
         return texts;
     }
     static QStringList column(const lukana::platform::Grid& g, int col) {
@@ -142,7 +144,7 @@ class VoucherBookTest : public ::testing::Test {
             texts << g.text(r, col);
         return texts;
     }
-    static void click(Window& w, int row, int col) { clickCell(*w.voucherGrid, row, col); }
+    static void click(Window& w, int row, int col) { clickCell(*w.voucherGrid(), row, col); }
     static void pressEnter(QWidget* widget) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         QApplication::sendEvent(widget, &press);

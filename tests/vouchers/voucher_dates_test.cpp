@@ -17,10 +17,10 @@ namespace {
 using W = VoucherBook;
 
 TextBox* box(W& w, DatePart part) {
-    return w.dateNavigator->boxes()->box(part);
+    return w.dateNavigator()->boxes()->box(part);
 }
 Spinner* spinner(W& w, DatePart part) {
-    return w.dateNavigator->boxes()->spinner(part);
+    return w.dateNavigator()->boxes()->spinner(part);
 }
 void typeInto(W& w, DatePart part, const QString& text) {
     box(w, part)->selectAll();
@@ -103,13 +103,13 @@ TEST_F(VoucherDatesTest, WeekdayAndBoxTexts) {
     TestScript script;
     withVoucherBook(script, [&](W& w) {
         EXPECT_EQ(box(w, DatePart::Day)->text(), "2");
-        EXPECT_EQ(w.dateNavigator->weekdayLabel()->text(), "水"); // 2 April 2014
+        EXPECT_EQ(w.dateNavigator()->weekdayLabel()->text(), "水"); // 2 April 2014
         typeInto(w, DatePart::Day, "6");
-        EXPECT_EQ(w.dateNavigator->weekdayLabel()->text(), "日");
+        EXPECT_EQ(w.dateNavigator()->weekdayLabel()->text(), "日");
         EXPECT_EQ(box(w, DatePart::Day)->text(), "6"); // typed text kept
         spinner(w, DatePart::Day)->stepUp();
         EXPECT_EQ(box(w, DatePart::Day)->text(), " 7");
-        EXPECT_EQ(w.dateNavigator->weekdayLabel()->text(), "月");
+        EXPECT_EQ(w.dateNavigator()->weekdayLabel()->text(), "月");
     });
 }
 
@@ -122,24 +122,24 @@ TEST_F(VoucherDatesTest, LeavingTheMonthAsksOnceAndCancelKeepsEverything) {
     script.answer(Answer::Cancel).answer(Answer::Yes);
     withVoucherBook(script, [&](W& w) {
         click(w, 1, W::kNoteCol);
-        w.deleteButton->click();
+        w.deleteButton()->click();
         // Inside the month: no question, the day's edits stay in memory.
         typeInto(w, DatePart::Day, "5");
         EXPECT_EQ(cell(w, 1, W::kAmountCol), "500");
         typeInto(w, DatePart::Day, "2");
-        EXPECT_EQ(w.voucherGrid->rows(), 3);
+        EXPECT_EQ(w.voucherGrid()->rows(), 3);
         EXPECT_TRUE(script.boxes().empty());
         // Leaving it asks; Cancel keeps date, grid and changes.
         spinner(w, DatePart::Month)->stepUp();
         EXPECT_EQ(script.boxes().size(), 1u);
         EXPECT_EQ(curMonth, 4);
         EXPECT_EQ(spinner(w, DatePart::Month)->value(), 4);
-        EXPECT_EQ(w.voucherGrid->rows(), 3);
-        EXPECT_EQ(w.denpyouChanged, 1);
+        EXPECT_EQ(w.voucherGrid()->rows(), 3);
+        EXPECT_TRUE(w.vouchersChanged());
         // Asked again; Yes saves April first.
         spinner(w, DatePart::Month)->stepUp();
         EXPECT_EQ(curMonth, 5);
-        EXPECT_EQ(w.denpyouChanged, 0);
+        EXPECT_FALSE(w.vouchersChanged());
     });
     EXPECT_EQ(script.boxes().size(), 2u);
     auto saved = std::make_unique<DenpyouMonth>();
@@ -151,11 +151,11 @@ TEST_F(VoucherDatesTest, LeavingTheMonthAsksOnceAndCancelKeepsEverything) {
 TEST_F(VoucherDatesTest, BackFromAMenuWindowShowsTodayAndTheMainDepartment) {
     TestScript script;
     script.window<VoucherBook>([&](W& w) {
-        w.departmentChoice->setListIndex(1);
+        w.departmentChoice()->setListIndex(1);
         typeInto(w, DatePart::Day, "20");
         EXPECT_EQ(curDay, 20);
-        w.menuBar->actions()[1]->menu()->actions()[0]->trigger(); // 仕入先(&S)
-        EXPECT_EQ(w.departmentChoice->listIndex(), 0);
+        w.menuBar()->actions()[1]->menu()->actions()[0]->trigger(); // 仕入先(&S)
+        EXPECT_EQ(w.departmentChoice()->listIndex(), 0);
         EXPECT_EQ(denpyouBusyo, 0);
         EXPECT_EQ(curDay, 2);
         EXPECT_EQ(box(w, DatePart::Day)->text(), "2");

@@ -31,10 +31,10 @@ TEST_F(VoucherDisplayTest, ShowsTheDayItsSplitAndThePeriodTotals) {
     TestScript script;
     withVoucherBook(script, [&](Window& w) {
         EXPECT_EQ(w.windowTitle(), "仕入仕訳票(本店)   2014年 4月 2日");
-        EXPECT_EQ(w.departmentChoice->currentText(), "本店");
-        EXPECT_EQ(w.totalsFrame->title(), " 3月 21日～ 4月 2日までの合計");
+        EXPECT_EQ(w.departmentChoice()->currentText(), "本店");
+        EXPECT_EQ(w.totalsFrame()->title(), " 3月 21日～ 4月 2日までの合計");
         EXPECT_EQ(cell(w, 0, 5), "消費税( 8%)");
-        ASSERT_EQ(w.voucherGrid->rows(), 8);
+        ASSERT_EQ(w.voucherGrid()->rows(), 8);
         EXPECT_EQ(rowTexts(w, 1), (QStringList{"1", "", "支払い", "本店", "1235", "91", "1144",
                                                "酒屋", "売上", "", "ビール"}));
         EXPECT_EQ(rowTexts(w, 2), (QStringList{"2", "", "入金", "", "", "", "",
@@ -46,25 +46,26 @@ TEST_F(VoucherDisplayTest, ShowsTheDayItsSplitAndThePeriodTotals) {
                                "500", "その他"}));
         EXPECT_EQ(rowTexts(w, 6).mid(3, 5), (QStringList{"", "300", "22", "278", ""}));
         EXPECT_EQ(rowTexts(w, 7), (QStringList{"7", "", "", "", "", "", "", "", "", "", ""}));
-        EXPECT_EQ(w.voucherGrid->cellBackground(7, 1), QColor(255, 255, 0));
+        EXPECT_EQ(w.voucherGrid()->cellBackground(7, 1), QColor(255, 255, 0));
         // The exempt voucher's stored tax goes from memory without marking the month.
         EXPECT_EQ(denpyouMonth[2].tax[3], 0);
-        EXPECT_EQ(w.denpyouChanged, 0);
+        EXPECT_FALSE(w.vouchersChanged());
 
         // Day: 1235 + 108 + 500 + 200 + 300; period adds 21 March and 1 April.
-        EXPECT_EQ(w.dayTotalLabel->text(), "¥2,343");
-        EXPECT_EQ(w.periodTotalLabel->text(), "¥4,473");
-        EXPECT_EQ(w.periodExcludedLabel->text(), "¥4,209");
-        EXPECT_EQ(column(*w.supplierGrid, 0), (QStringList{"仕入先", "酒屋", "八百屋", "魚屋"}));
-        EXPECT_EQ(column(*w.supplierGrid, 1),
+        EXPECT_EQ(w.dayTotalLabel()->text(), "¥2,343");
+        EXPECT_EQ(w.periodTotalLabel()->text(), "¥4,473");
+        EXPECT_EQ(w.periodExcludedLabel()->text(), "¥4,209");
+        EXPECT_EQ(column(*w.supplierGrid(), 0), (QStringList{"仕入先", "酒屋", "八百屋", "魚屋"}));
+        EXPECT_EQ(column(*w.supplierGrid(), 1),
                   (QStringList{"出金額(税込み)", "¥3,365", "¥", "¥108"}));
-        EXPECT_EQ(column(*w.supplierGrid, 2), (QStringList{"税抜き出金額", "¥3,144", "¥", "¥101"}));
-        EXPECT_EQ(column(*w.sourceGrid, 0), (QStringList{"出金元", "本店"}));
-        EXPECT_EQ(column(*w.sourceGrid, 1), (QStringList{"出金額(税込み)", "¥3,473"}));
-        EXPECT_EQ(column(*w.incomeGrid, 1), (QStringList{"入金額(税込み)", "¥200"}));
-        EXPECT_EQ(w.accountGrid->text(0, 0), "勘定科目名");
-        EXPECT_EQ(w.accountGrid->rows(), tekiyouCount + 1);
-        EXPECT_EQ(w.supplierGrid->cellAlignment(1, 1) & Qt::AlignRight, Qt::AlignRight);
+        EXPECT_EQ(column(*w.supplierGrid(), 2),
+                  (QStringList{"税抜き出金額", "¥3,144", "¥", "¥101"}));
+        EXPECT_EQ(column(*w.sourceGrid(), 0), (QStringList{"出金元", "本店"}));
+        EXPECT_EQ(column(*w.sourceGrid(), 1), (QStringList{"出金額(税込み)", "¥3,473"}));
+        EXPECT_EQ(column(*w.incomeGrid(), 1), (QStringList{"入金額(税込み)", "¥200"}));
+        EXPECT_EQ(w.accountGrid()->text(0, 0), "勘定科目名");
+        EXPECT_EQ(w.accountGrid()->rows(), tekiyouCount + 1);
+        EXPECT_EQ(w.supplierGrid()->cellAlignment(1, 1) & Qt::AlignRight, Qt::AlignRight);
     });
     EXPECT_TRUE(script.boxes().empty());
 }
@@ -72,12 +73,12 @@ TEST_F(VoucherDisplayTest, ShowsTheDayItsSplitAndThePeriodTotals) {
 TEST_F(VoucherDisplayTest, AnEmptyDepartmentShowsTheEntryRowAndEveryRegisterEntry) {
     TestScript script;
     withVoucherBook(script, [&](Window& w) {
-        EXPECT_EQ(w.voucherGrid->rows(), 2);
+        EXPECT_EQ(w.voucherGrid()->rows(), 2);
         EXPECT_EQ(cell(w, 1, 0), "1");
-        EXPECT_EQ(w.dayTotalLabel->text(), "¥");
-        EXPECT_EQ(w.periodTotalLabel->text(), "¥");
-        EXPECT_EQ(w.supplierGrid->rows(), 4);
-        EXPECT_EQ(w.supplierGrid->text(2, 2), "¥");
+        EXPECT_EQ(w.dayTotalLabel()->text(), "¥");
+        EXPECT_EQ(w.periodTotalLabel()->text(), "¥");
+        EXPECT_EQ(w.supplierGrid()->rows(), 4);
+        EXPECT_EQ(w.supplierGrid()->text(2, 2), "¥");
     });
     EXPECT_TRUE(script.boxes().empty());
     EXPECT_FALSE(std::filesystem::exists(aprilFile()));
@@ -92,7 +93,7 @@ TEST_F(VoucherDisplayTest, AMarchDayIsSplitAtFivePercent) {
         EXPECT_EQ(cell(w, 0, 5), "消費税( 5%)");
         EXPECT_EQ(cell(w, 1, 5), "5");
         EXPECT_EQ(cell(w, 1, 6), "100");
-        EXPECT_EQ(w.totalsFrame->title(), " 3月 21日～ 3月 25日までの合計");
+        EXPECT_EQ(w.totalsFrame()->title(), " 3月 21日～ 3月 25日までの合計");
     });
 }
 
@@ -100,7 +101,7 @@ TEST_F(VoucherDisplayTest, WithoutSettingsFilesTheMonthIsThePeriod) {
     std::filesystem::remove(busyoFilePath("本店", "simebi.dat"));
     TestScript script;
     withVoucherBook(script, [&](Window& w) {
-        EXPECT_EQ(w.totalsFrame->title(), " 4月 1日～ 2日までの合計");
+        EXPECT_EQ(w.totalsFrame()->title(), " 4月 1日～ 2日までの合計");
         EXPECT_EQ(simeGenkin, 31);
         EXPECT_EQ(kesanTuki, 3);
         EXPECT_EQ(kesanBi, 31);
@@ -120,7 +121,7 @@ TEST_F(VoucherDisplayTest, NameAndNoteColumnsShowTheirLongestText) {
     saveMonths();
     TestScript script;
     withVoucherBook(script, [&](Window& w) {
-        const Grid& grid = *w.voucherGrid;
+        const Grid& grid = *w.voucherGrid();
         for (int col : {3, 7, 8, 9, 10})
             for (int row = 1; row < grid.rows(); ++row)
                 EXPECT_LT(grid.fontMetrics().horizontalAdvance(grid.text(row, col)) *
@@ -137,9 +138,9 @@ TEST_F(VoucherDisplayTest, SummaryGridsShowALongNameAndTwelveDigitTotalsWhole) {
     saveMonths();
     TestScript script;
     withVoucherBook(script, [&](Window& w) {
-        EXPECT_EQ(w.supplierGrid->text(1, 0), QString::fromStdString(siireNames[0]));
-        EXPECT_EQ(w.supplierGrid->text(1, 1), "¥999,999,999,999");
-        for (const Grid* grid : {w.supplierGrid, w.sourceGrid, w.accountGrid, w.incomeGrid})
+        EXPECT_EQ(w.supplierGrid()->text(1, 0), QString::fromStdString(siireNames[0]));
+        EXPECT_EQ(w.supplierGrid()->text(1, 1), "¥999,999,999,999");
+        for (const Grid* grid : {w.supplierGrid(), w.sourceGrid(), w.accountGrid(), w.incomeGrid()})
             for (int row = 0; row < grid->rows(); ++row)
                 for (int col = 0; col < grid->cols(); ++col)
                     EXPECT_LT(grid->fontMetrics().horizontalAdvance(grid->text(row, col)) *

@@ -22,8 +22,9 @@ class VoucherEditingTest : public VoucherBookTest {
         saveMonths();
     }
     static std::vector<QWidget*> editors(const W& w) {
-        return {w.exemptEditor, w.entryTypeEditor, w.fromEditor,       w.amountEditor, w.taxEditor,
-                w.toEditor,     w.accountEditor,   w.subAccountEditor, w.noteEditor};
+        return {w.exemptEditor(),  w.entryTypeEditor(),  w.fromEditor(),
+                w.amountEditor(),  w.taxEditor(),        w.toEditor(),
+                w.accountEditor(), w.subAccountEditor(), w.noteEditor()};
     }
     static int shownEditors(const W& w) {
         int n = 0;
@@ -51,8 +52,8 @@ TEST_F(VoucherEditingTest, PlacingAnEditorChangesNothing) {
         }
         click(w, 0, W::kAmountCol);
         EXPECT_EQ(shownEditors(w), 0);
-        EXPECT_EQ(w.denpyouChanged, 0);
-        EXPECT_EQ(w.voucherGrid->rows(), 3);
+        EXPECT_FALSE(w.vouchersChanged());
+        EXPECT_EQ(w.voucherGrid()->rows(), 3);
         EXPECT_EQ(denpyouMonth[2].tax[0], 50);
         EXPECT_EQ(cell(w, 1, W::kExemptCol), "");
     });
@@ -66,77 +67,77 @@ TEST_F(VoucherEditingTest, EditorsWriteCellsAndFields) {
         DenpyouDay& day = denpyouMonth[2];
         // Types 3 and 4 set the exempt mark, 0 to 2 clear it, also one ticked in the box.
         click(w, 1, W::kEntryTypeCol);
-        w.entryTypeEditor->setListIndex(3);
+        w.entryTypeEditor()->setListIndex(3);
         EXPECT_EQ(cell(w, 1, W::kExemptCol), "◎");
         EXPECT_EQ(cell(w, 1, W::kEntryTypeCol), "銀行から出金");
         EXPECT_EQ(day.taxExempt[0], 1);
         EXPECT_EQ(day.entryType[0], 3);
         EXPECT_EQ(cell(w, 1, W::kToCol), "酒屋"); // the parties stay
-        EXPECT_EQ(w.denpyouChanged, 1);
-        w.entryTypeEditor->setListIndex(2);
+        EXPECT_TRUE(w.vouchersChanged());
+        w.entryTypeEditor()->setListIndex(2);
         EXPECT_EQ(cell(w, 1, W::kExemptCol), "");
         EXPECT_EQ(day.taxExempt[0], 0);
         click(w, 1, W::kExemptCol);
-        w.exemptEditor->setValue(1);
+        w.exemptEditor()->setValue(1);
         EXPECT_EQ(cell(w, 1, W::kExemptCol), "◎");
         EXPECT_EQ(day.taxExempt[0], 1);
         click(w, 1, W::kEntryTypeCol);
-        w.entryTypeEditor->setListIndex(0);
+        w.entryTypeEditor()->setListIndex(0);
         EXPECT_EQ(cell(w, 1, W::kExemptCol), "");
         EXPECT_EQ(day.taxExempt[0], 0);
 
         // Another title empties the sub-account.
         click(w, 1, W::kAccountCol);
-        EXPECT_EQ(w.accountEditor->currentText(), "水道光熱費");
-        w.accountEditor->setListIndex(item(w.accountEditor, "雑費"));
+        EXPECT_EQ(w.accountEditor()->currentText(), "水道光熱費");
+        w.accountEditor()->setListIndex(item(w.accountEditor(), "雑費"));
         EXPECT_EQ(cell(w, 1, W::kSubAccountCol), "");
         EXPECT_EQ(day.subAccountId[0], 0);
         EXPECT_EQ(day.accountId[0], 16);
 
         // The sub-accounts of the title and of every title.
         click(w, 1, W::kAccountCol);
-        w.accountEditor->setListIndex(item(w.accountEditor, "給与"));
+        w.accountEditor()->setListIndex(item(w.accountEditor(), "給与"));
         click(w, 1, W::kSubAccountCol);
-        EXPECT_EQ(w.subAccountEditor->count(), 2);
-        w.subAccountEditor->setListIndex(1);
+        EXPECT_EQ(w.subAccountEditor()->count(), 2);
+        w.subAccountEditor()->setListIndex(1);
         EXPECT_EQ(cell(w, 1, W::kSubAccountCol), "体験入店費");
         EXPECT_EQ(day.subAccountId[0], tyIds[3]);
 
         // The amount loses its commas; a typed tax splits at once.
         click(w, 1, W::kAmountCol);
-        EXPECT_EQ(w.amountEditor->text(), "1050");
-        w.amountEditor->clear();
-        typeText(w.amountEditor, "2,100");
-        EXPECT_EQ(w.amountEditor->text(), "2100");
+        EXPECT_EQ(w.amountEditor()->text(), "1050");
+        w.amountEditor()->clear();
+        typeText(w.amountEditor(), "2,100");
+        EXPECT_EQ(w.amountEditor()->text(), "2100");
         EXPECT_EQ(cell(w, 1, W::kAmountCol), "2100");
         EXPECT_EQ(cell(w, 1, W::kTaxCol), "155"); // 2100 at 8 %
         click(w, 1, W::kTaxCol);
-        w.taxEditor->clear();
-        typeText(w.taxEditor, "50");
+        w.taxEditor()->clear();
+        typeText(w.taxEditor(), "50");
         EXPECT_EQ(cell(w, 1, W::kTaxCol), "50");
         EXPECT_EQ(cell(w, 1, W::kExcludedCol), "2050");
         EXPECT_EQ(day.tax[0], 50);
 
         // The parties by entry type: a payment goes to suppliers only.
         click(w, 1, W::kEntryTypeCol);
-        w.entryTypeEditor->setListIndex(1);
+        w.entryTypeEditor()->setListIndex(1);
         click(w, 1, W::kToCol);
-        EXPECT_EQ(w.toEditor->count(), 2); // 酒屋 and 魚屋, not the other department's
-        EXPECT_EQ(w.toEditor->currentText(), "酒屋");
-        w.toEditor->setListIndex(1);
+        EXPECT_EQ(w.toEditor()->count(), 2); // 酒屋 and 魚屋, not the other department's
+        EXPECT_EQ(w.toEditor()->currentText(), "酒屋");
+        w.toEditor()->setListIndex(1);
         EXPECT_EQ(day.toKind[0], 1);
         EXPECT_EQ(day.toId[0], 12);
         click(w, 1, W::kFromCol);
-        EXPECT_EQ(w.fromEditor->currentText(), "本店");
-        w.fromEditor->setListIndex(2); // the main bank, shown without its type word
+        EXPECT_EQ(w.fromEditor()->currentText(), "本店");
+        w.fromEditor()->setListIndex(2); // the main bank, shown without its type word
         EXPECT_EQ(cell(w, 1, W::kFromCol), "みずほ 新宿 1234567");
         EXPECT_EQ(day.fromKind[0], 4);
         EXPECT_EQ(day.fromId[0], 1);
         click(w, 1, W::kNoteCol);
-        w.noteEditor->clear();
-        typeText(w.noteEditor, "a,b");
+        w.noteEditor()->clear();
+        typeText(w.noteEditor(), "a,b");
         EXPECT_EQ(day.note[0], "ab");
-        EXPECT_EQ(w.voucherGrid->rows(), 3); // no row appended on a voucher row
+        EXPECT_EQ(w.voucherGrid()->rows(), 3); // no row appended on a voucher row
     });
 }
 
@@ -148,7 +149,7 @@ TEST_F(VoucherEditingTest, ChoosingTheChosenEntryAgainRunsItsHandling) {
     struct Case {
         const char* what;
         int col;
-        ComboBox* W::*editor;
+        ComboBox* (W::*editor)() const;
         QString chosen;
         QString exemptCell;
     };
@@ -166,7 +167,7 @@ TEST_F(VoucherEditingTest, ChoosingTheChosenEntryAgainRunsItsHandling) {
         withVoucherBook(script, [&](W& w) {
             ASSERT_EQ(cell(w, 1, W::kExemptCol), "◎");
             click(w, 1, c.col);
-            ComboBox* editor = w.*c.editor;
+            ComboBox* editor = (w.*c.editor)();
             ASSERT_EQ(editor->currentText(), c.chosen);
             chooseFromList(editor, editor->listIndex());
             const DenpyouDay& day = denpyouMonth[2];
@@ -176,8 +177,8 @@ TEST_F(VoucherEditingTest, ChoosingTheChosenEntryAgainRunsItsHandling) {
             EXPECT_EQ(cell(w, 1, W::kSubAccountCol), "電気");
             EXPECT_EQ(day.subAccountId[0], 1);
             EXPECT_EQ(day.accountId[0], 13);
-            EXPECT_EQ(w.denpyouChanged, 1);
-            EXPECT_EQ(w.voucherGrid->rows(), 3);
+            EXPECT_TRUE(w.vouchersChanged());
+            EXPECT_EQ(w.voucherGrid()->rows(), 3);
         });
     }
 }
@@ -189,18 +190,18 @@ TEST_F(VoucherEditingTest, WhichEditorsAppendARowOnTheEntryRow) {
         bool appends;
     };
     const Case cases[] = {
-        {"type", [](W& w) { click(w, 2, W::kEntryTypeCol), w.entryTypeEditor->setListIndex(1); },
+        {"type", [](W& w) { click(w, 2, W::kEntryTypeCol), w.entryTypeEditor()->setListIndex(1); },
          true},
-        {"from", [](W& w) { click(w, 2, W::kFromCol), w.fromEditor->setListIndex(0); }, true},
-        {"to", [](W& w) { click(w, 2, W::kToCol), w.toEditor->setListIndex(0); }, true},
-        {"title", [](W& w) { click(w, 2, W::kAccountCol), w.accountEditor->setListIndex(0); },
+        {"from", [](W& w) { click(w, 2, W::kFromCol), w.fromEditor()->setListIndex(0); }, true},
+        {"to", [](W& w) { click(w, 2, W::kToCol), w.toEditor()->setListIndex(0); }, true},
+        {"title", [](W& w) { click(w, 2, W::kAccountCol), w.accountEditor()->setListIndex(0); },
          true},
         {"sub-account",
-         [](W& w) { click(w, 2, W::kSubAccountCol), w.subAccountEditor->setListIndex(0); }, true},
-        {"note", [](W& w) { click(w, 2, W::kNoteCol), typeText(w.noteEditor, "x"); }, true},
-        {"amount", [](W& w) { click(w, 2, W::kAmountCol), typeText(w.amountEditor, "5"); }, true},
-        {"box", [](W& w) { click(w, 2, W::kExemptCol), w.exemptEditor->setValue(1); }, false},
-        {"tax", [](W& w) { click(w, 2, W::kTaxCol), typeText(w.taxEditor, "5"); }, false},
+         [](W& w) { click(w, 2, W::kSubAccountCol), w.subAccountEditor()->setListIndex(0); }, true},
+        {"note", [](W& w) { click(w, 2, W::kNoteCol), typeText(w.noteEditor(), "x"); }, true},
+        {"amount", [](W& w) { click(w, 2, W::kAmountCol), typeText(w.amountEditor(), "5"); }, true},
+        {"box", [](W& w) { click(w, 2, W::kExemptCol), w.exemptEditor()->setValue(1); }, false},
+        {"tax", [](W& w) { click(w, 2, W::kTaxCol), typeText(w.taxEditor(), "5"); }, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -208,11 +209,11 @@ TEST_F(VoucherEditingTest, WhichEditorsAppendARowOnTheEntryRow) {
         script.answer(Answer::No);
         withVoucherBook(script, [&](W& w) {
             c.edit(w);
-            EXPECT_EQ(w.voucherGrid->rows(), c.appends ? 4 : 3);
-            EXPECT_EQ(w.denpyouChanged, 1);
+            EXPECT_EQ(w.voucherGrid()->rows(), c.appends ? 4 : 3);
+            EXPECT_TRUE(w.vouchersChanged());
             if (c.appends) {
                 EXPECT_EQ(cell(w, 3, W::kNumberCol), "3");
-                EXPECT_EQ(w.voucherGrid->cellBackground(3, W::kExemptCol), QColor(255, 255, 0));
+                EXPECT_EQ(w.voucherGrid()->cellBackground(3, W::kExemptCol), QColor(255, 255, 0));
             }
         });
     }
@@ -228,16 +229,16 @@ TEST_F(VoucherEditingTest, ATypedTaxIsKept) {
     withVoucherBook(script, [&](W& w) {
         EXPECT_EQ(cell(w, 1, W::kTaxCol), "8");
         click(w, 1, W::kTaxCol);
-        w.taxEditor->clear();
-        typeText(w.taxEditor, "7");
+        w.taxEditor()->clear();
+        typeText(w.taxEditor(), "7");
         // Another title: the totals run, the typed tax stays.
         click(w, 1, W::kAccountCol);
-        w.accountEditor->setListIndex(0);
+        w.accountEditor()->setListIndex(0);
         EXPECT_EQ(cell(w, 1, W::kTaxCol), "7");
         EXPECT_EQ(cell(w, 1, W::kExcludedCol), "101");
         // An amount typed on another row.
         click(w, 2, W::kAmountCol);
-        typeText(w.amountEditor, "0");
+        typeText(w.amountEditor(), "0");
         EXPECT_EQ(cell(w, 1, W::kTaxCol), "7");
         EXPECT_EQ(cell(w, 2, W::kAmountCol), "5000");
     });
@@ -247,8 +248,8 @@ TEST_F(VoucherEditingTest, ATypedTaxIsKept) {
         EXPECT_EQ(cell(w, 1, W::kTaxCol), "7");
         EXPECT_EQ(cell(w, 1, W::kExcludedCol), "101");
         click(w, 1, W::kAmountCol);
-        w.amountEditor->clear();
-        typeText(w.amountEditor, "108");
+        w.amountEditor()->clear();
+        typeText(w.amountEditor(), "108");
         EXPECT_EQ(cell(w, 1, W::kTaxCol), "8");
         EXPECT_EQ(cell(w, 1, W::kExcludedCol), "100");
     });
@@ -263,30 +264,30 @@ TEST_F(VoucherEditingTest, EnterOrder) {
         };
         click(w, 1, W::kEntryTypeCol);
         const Step steps[] = {
-            {w.entryTypeEditor, 1, W::kFromCol},     {w.fromEditor, 1, W::kAccountCol},
-            {w.accountEditor, 1, W::kSubAccountCol}, {w.subAccountEditor, 1, W::kNoteCol},
-            {w.noteEditor, 2, W::kEntryTypeCol},
+            {w.entryTypeEditor(), 1, W::kFromCol},     {w.fromEditor(), 1, W::kAccountCol},
+            {w.accountEditor(), 1, W::kSubAccountCol}, {w.subAccountEditor(), 1, W::kNoteCol},
+            {w.noteEditor(), 2, W::kEntryTypeCol},
         };
         for (const Step& s : steps) {
             pressEnter(s.editor);
-            EXPECT_EQ(w.voucherGrid->row(), s.row);
-            EXPECT_EQ(w.voucherGrid->col(), s.col);
+            EXPECT_EQ(w.voucherGrid()->row(), s.row);
+            EXPECT_EQ(w.voucherGrid()->col(), s.col);
         }
-        EXPECT_FALSE(w.entryTypeEditor->isHidden());
+        EXPECT_FALSE(w.entryTypeEditor()->isHidden());
         // The note of the entry row appends a row and opens the new row's type.
         click(w, 2, W::kNoteCol);
-        pressEnter(w.noteEditor);
-        EXPECT_EQ(w.voucherGrid->rows(), 4);
-        EXPECT_EQ(w.voucherGrid->row(), 3);
-        EXPECT_EQ(w.voucherGrid->col(), W::kEntryTypeCol);
+        pressEnter(w.noteEditor());
+        EXPECT_EQ(w.voucherGrid()->rows(), 4);
+        EXPECT_EQ(w.voucherGrid()->row(), 3);
+        EXPECT_EQ(w.voucherGrid()->col(), W::kEntryTypeCol);
         // Amount, to, amount.
         click(w, 1, W::kAmountCol);
-        pressEnter(w.amountEditor);
-        EXPECT_EQ(w.voucherGrid->col(), W::kToCol);
-        EXPECT_FALSE(w.toEditor->isHidden());
-        pressEnter(w.toEditor);
-        EXPECT_EQ(w.voucherGrid->col(), W::kAmountCol);
-        EXPECT_FALSE(w.amountEditor->isHidden());
+        pressEnter(w.amountEditor());
+        EXPECT_EQ(w.voucherGrid()->col(), W::kToCol);
+        EXPECT_FALSE(w.toEditor()->isHidden());
+        pressEnter(w.toEditor());
+        EXPECT_EQ(w.voucherGrid()->col(), W::kAmountCol);
+        EXPECT_FALSE(w.amountEditor()->isHidden());
     });
 }
 
@@ -296,20 +297,20 @@ TEST_F(VoucherEditingTest, EnterBringsTheNextEditorIntoView) {
     saveMonths();
     TestScript script;
     withVoucherBook(script, [&](W& w) {
-        const QRect view = w.voucherGrid->viewport()->rect();
+        const QRect view = w.voucherGrid()->viewport()->rect();
         click(w, 1, W::kEntryTypeCol);
-        QWidget* editor = w.entryTypeEditor;
+        QWidget* editor = w.entryTypeEditor();
         // Through every row by Enter alone, down past the rows first in view.
-        while (w.voucherGrid->row() < 40) {
+        while (w.voucherGrid()->row() < 40) {
             pressEnter(editor);
             ASSERT_EQ(shownEditors(w), 1);
             for (QWidget* e : editors(w))
                 if (!e->isHidden())
                     editor = e;
             EXPECT_TRUE(view.contains(editor->geometry()))
-                << w.voucherGrid->row() << "/" << w.voucherGrid->col();
+                << w.voucherGrid()->row() << "/" << w.voucherGrid()->col();
         }
-        EXPECT_EQ(w.denpyouChanged, 0);
+        EXPECT_FALSE(w.vouchersChanged());
     });
 }
 
@@ -320,21 +321,21 @@ TEST_F(VoucherEditingTest, DeleteRenumbersAndMarksChanged) {
     TestScript script;
     script.answer(Answer::No);
     withVoucherBook(script, [&](W& w) {
-        w.deleteButton->click(); // no row current yet
-        EXPECT_EQ(w.voucherGrid->rows(), 7);
+        w.deleteButton()->click(); // no row current yet
+        EXPECT_EQ(w.voucherGrid()->rows(), 7);
         click(w, 6, W::kNoteCol); // the entry row
-        w.deleteButton->click();
-        EXPECT_EQ(w.voucherGrid->rows(), 7);
-        EXPECT_EQ(w.denpyouChanged, 0);
+        w.deleteButton()->click();
+        EXPECT_EQ(w.voucherGrid()->rows(), 7);
+        EXPECT_FALSE(w.vouchersChanged());
         click(w, 3, W::kNoteCol);
-        w.deleteButton->click();
-        EXPECT_EQ(w.voucherGrid->rows(), 6);
-        EXPECT_EQ(column(*w.voucherGrid, W::kAmountCol),
+        w.deleteButton()->click();
+        EXPECT_EQ(w.voucherGrid()->rows(), 6);
+        EXPECT_EQ(column(*w.voucherGrid(), W::kAmountCol),
                   (QStringList{"金額(税込み)", "1050", "200", "400", "500", ""}));
-        EXPECT_EQ(column(*w.voucherGrid, W::kNumberCol),
+        EXPECT_EQ(column(*w.voucherGrid(), W::kNumberCol),
                   (QStringList{"No.", "1", "2", "3", "4", "5"}));
         EXPECT_EQ(denpyouMonth[2].denpyouCount, 4);
-        EXPECT_EQ(w.denpyouChanged, 1);
+        EXPECT_TRUE(w.vouchersChanged());
     });
 }
 
@@ -346,12 +347,12 @@ TEST_F(VoucherEditingTest, AFullDayTakesNoMoreVouchers) {
     TestScript script;
     script.answer(Answer::Ok);
     withVoucherBook(script, [&](W& w) {
-        const int entry = w.voucherGrid->rows() - 1;
+        const int entry = w.voucherGrid()->rows() - 1;
         EXPECT_EQ(entry, kDenpyouCapacity + 1);
-        w.voucherGrid->setTopRow(entry);
+        w.voucherGrid()->setTopRow(entry);
         click(w, entry, W::kNoteCol);
         EXPECT_EQ(shownEditors(w), 0);
-        EXPECT_EQ(w.denpyouChanged, 0);
+        EXPECT_FALSE(w.vouchersChanged());
     });
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, "1日に入力できる伝票は401件までです。");
@@ -371,24 +372,24 @@ TEST_F(VoucherEditingTest, EscapePutsTheVoucherBack) {
         void (*edit)(const W&);
         std::string (*stored)();
     } cases[] = {
-        {"amount", 1, W::kAmountCol, [](const W& w) -> QWidget* { return w.amountEditor; },
-         [](const W& w) { typeText(w.amountEditor, "5"); },
+        {"amount", 1, W::kAmountCol, [](const W& w) -> QWidget* { return w.amountEditor(); },
+         [](const W& w) { typeText(w.amountEditor(), "5"); },
          [] { return std::to_string(denpyouMonth[2].tax[0]); }},
-        {"note", 1, W::kNoteCol, [](const W& w) -> QWidget* { return w.noteEditor; },
-         [](const W& w) { typeText(w.noteEditor, "x"); }, [] { return denpyouMonth[2].note[0]; }},
-        {"exempt mark", 1, W::kExemptCol, [](const W& w) -> QWidget* { return w.exemptEditor; },
-         [](const W& w) { sendKey(w.exemptEditor, Qt::Key_Space); },
+        {"note", 1, W::kNoteCol, [](const W& w) -> QWidget* { return w.noteEditor(); },
+         [](const W& w) { typeText(w.noteEditor(), "x"); }, [] { return denpyouMonth[2].note[0]; }},
+        {"exempt mark", 1, W::kExemptCol, [](const W& w) -> QWidget* { return w.exemptEditor(); },
+         [](const W& w) { sendKey(w.exemptEditor(), Qt::Key_Space); },
          [] { return std::to_string(denpyouMonth[2].taxExempt[0]); }},
         {"entry type", 1, W::kEntryTypeCol,
-         [](const W& w) -> QWidget* { return w.entryTypeEditor; },
-         [](const W& w) { sendKey(w.entryTypeEditor, Qt::Key_Down); },
+         [](const W& w) -> QWidget* { return w.entryTypeEditor(); },
+         [](const W& w) { sendKey(w.entryTypeEditor(), Qt::Key_Down); },
          [] { return std::to_string(denpyouMonth[2].entryType[0]); }},
-        {"to", 1, W::kToCol, [](const W& w) -> QWidget* { return w.toEditor; },
-         [](const W& w) { sendKey(w.toEditor, Qt::Key_Down); },
+        {"to", 1, W::kToCol, [](const W& w) -> QWidget* { return w.toEditor(); },
+         [](const W& w) { sendKey(w.toEditor(), Qt::Key_Down); },
          [] { return std::to_string(denpyouMonth[2].toId[0]); }},
         {"no sub-account", 2, W::kSubAccountCol,
-         [](const W& w) -> QWidget* { return w.subAccountEditor; },
-         [](const W& w) { sendKey(w.subAccountEditor, Qt::Key_Down); },
+         [](const W& w) -> QWidget* { return w.subAccountEditor(); },
+         [](const W& w) { sendKey(w.subAccountEditor(), Qt::Key_Down); },
          [] { return std::to_string(denpyouMonth[2].subAccountId[1]); }},
     };
     for (const auto& c : cases)
@@ -397,7 +398,7 @@ TEST_F(VoucherEditingTest, EscapePutsTheVoucherBack) {
             TestScript script;
             withVoucherBook(script, [&](W& w) {
                 const QStringList before = rowTexts(w, c.row);
-                const QString dayTotal = w.dayTotalLabel->text();
+                const QString dayTotal = w.dayTotalLabel()->text();
                 const std::string stored = c.stored();
                 click(w, c.row, c.col);
                 QWidget* editor = c.editor(w);
@@ -408,14 +409,14 @@ TEST_F(VoucherEditingTest, EscapePutsTheVoucherBack) {
                     sendKey(editor, Qt::Key_Escape);
                     EXPECT_FALSE(editor->isVisible());
                     EXPECT_EQ(rowTexts(w, c.row), before);
-                    EXPECT_EQ(w.dayTotalLabel->text(), dayTotal);
+                    EXPECT_EQ(w.dayTotalLabel()->text(), dayTotal);
                     EXPECT_EQ(c.stored(), stored);
                 } else {
                     pressEnter(editor);
                     EXPECT_NE(cell(w, c.row, c.col), before[c.col]);
                 }
-                EXPECT_EQ(w.voucherGrid->rows(), 4) << "two vouchers and the entry row";
-                w.denpyouChanged = 0;
+                EXPECT_EQ(w.voucherGrid()->rows(), 4) << "two vouchers and the entry row";
+                w.unloadWindow(); // closes without the save question
             });
         }
 }

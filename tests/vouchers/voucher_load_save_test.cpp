@@ -15,7 +15,7 @@ class VoucherLoadSaveTest : public VoucherBookTest {
     // Marks the month changed the way the user does: deletes the first voucher.
     static void deleteFirst(Window& w) {
         click(w, 1, Window::kNoteCol);
-        w.deleteButton->click();
+        w.deleteButton()->click();
     }
 };
 
@@ -26,17 +26,17 @@ TEST_F(VoucherLoadSaveTest, TypedVoucherOfAnotherDayIsSavedOnCloseAndShowsAgain)
     script.answer(Answer::Yes);
     QStringList typed;
     withVoucherBook(script, [&](Window& w) {
-        w.dateNavigator->boxes()->spinner(DatePart::Day)->stepDown(); // day 1, same month
+        w.dateNavigator()->boxes()->spinner(DatePart::Day)->stepDown(); // day 1, same month
         click(w, 1, Window::kEntryTypeCol);
-        w.entryTypeEditor->setListIndex(1); // 支払い
+        w.entryTypeEditor()->setListIndex(1); // 支払い
         click(w, 1, Window::kToCol);
-        w.toEditor->setListIndex(w.toEditor->findText("酒屋"));
+        w.toEditor()->setListIndex(w.toEditor()->findText("酒屋"));
         click(w, 1, Window::kAmountCol);
-        typeText(w.amountEditor, "1080");
+        typeText(w.amountEditor(), "1080");
         click(w, 1, Window::kNoteCol);
-        typeText(w.noteEditor, "ビール");
+        typeText(w.noteEditor(), "ビール");
         typed = rowTexts(w, 1);
-        w.dateNavigator->boxes()->spinner(DatePart::Day)->stepUp(); // day 2: no question
+        w.dateNavigator()->boxes()->spinner(DatePart::Day)->stepUp(); // day 2: no question
         EXPECT_TRUE(script.boxes().empty());
     });
     ASSERT_EQ(script.boxes().size(), 1u); // the question on closing, answered Yes
@@ -48,7 +48,7 @@ TEST_F(VoucherLoadSaveTest, TypedVoucherOfAnotherDayIsSavedOnCloseAndShowsAgain)
     todayDay = 1;
     withVoucherBook(script, [&](Window& w) {
         EXPECT_EQ(rowTexts(w, 1), typed);
-        EXPECT_EQ(w.voucherGrid->rows(), 3);
+        EXPECT_EQ(w.voucherGrid()->rows(), 3);
     });
 }
 
@@ -61,9 +61,9 @@ TEST_F(VoucherLoadSaveTest, OlderNameIsReadAndSavedUnderThePlainName) {
     TestScript script;
     script.answer(Answer::Yes);
     withVoucherBook(script, [&](Window& w) {
-        EXPECT_EQ(w.voucherGrid->rows(), 4);
+        EXPECT_EQ(w.voucherGrid()->rows(), 4);
         deleteFirst(w);
-        EXPECT_EQ(w.denpyouChanged, 1);
+        EXPECT_TRUE(w.vouchersChanged());
         EXPECT_EQ(cell(w, 1, Window::kAmountCol), "200");
     });
     ASSERT_EQ(script.boxes().size(), 1u);
@@ -94,11 +94,11 @@ TEST_F(VoucherLoadSaveTest, ATypedAmountReplacesTheStoredOneAndAnUntouchedOneKee
             EXPECT_EQ(cell(w, 1, Window::kAmountCol), "1500");
             if (c.typed) {
                 click(w, 1, Window::kAmountCol);
-                w.amountEditor->clear();
-                typeText(w.amountEditor, c.typed);
+                w.amountEditor()->clear();
+                typeText(w.amountEditor(), c.typed);
             } else {
                 click(w, 1, Window::kNoteCol);
-                typeText(w.noteEditor, "x");
+                typeText(w.noteEditor(), "x");
             }
         });
         auto saved = std::make_unique<DenpyouMonth>();
@@ -118,7 +118,7 @@ TEST_F(VoucherLoadSaveTest, AnEntryRowShownAgainStartsFromAnEmptySlot) {
         const char* what;
         bool tick;
         int col;
-        ComboBox* Window::*editor;
+        ComboBox* (Window::*editor)() const;
         QString choice;
     };
     const Case cases[] = {
@@ -135,17 +135,17 @@ TEST_F(VoucherLoadSaveTest, AnEntryRowShownAgainStartsFromAnEmptySlot) {
         withVoucherBook(script, [&](Window& w) {
             if (c.tick) {
                 click(w, 2, Window::kExemptCol);
-                w.exemptEditor->setValue(1);
+                w.exemptEditor()->setValue(1);
             }
             click(w, 2, Window::kTaxCol);
-            typeText(w.taxEditor, "5");
-            Spinner* day = w.dateNavigator->boxes()->spinner(DatePart::Day);
+            typeText(w.taxEditor(), "5");
+            Spinner* day = w.dateNavigator()->boxes()->spinner(DatePart::Day);
             day->stepDown();
             day->stepUp();
-            ASSERT_EQ(w.voucherGrid->rows(), 3);
+            ASSERT_EQ(w.voucherGrid()->rows(), 3);
             EXPECT_EQ(cell(w, 2, Window::kExemptCol), "");
             click(w, 2, c.col);
-            ComboBox* editor = w.*c.editor;
+            ComboBox* editor = (w.*c.editor)();
             editor->setListIndex(editor->findText(c.choice));
             EXPECT_EQ(cell(w, 2, Window::kTaxCol), "");
         });
@@ -165,9 +165,9 @@ TEST_F(VoucherLoadSaveTest, ADamagedFileThatCannotBeMovedIsNeverSavedOver) {
     script.answer(Answer::Ok).answer(Answer::Yes).answer(Answer::Ok).answer(Answer::No);
     withVoucherBook(script, [&](Window& w) {
         click(w, 1, Window::kNoteCol);
-        typeText(w.noteEditor, "x");
+        typeText(w.noteEditor(), "x");
         EXPECT_FALSE(w.closeWindow()); // Yes: the save is refused, the window stays
-        EXPECT_EQ(w.denpyouChanged, 1);
+        EXPECT_TRUE(w.vouchersChanged());
         EXPECT_TRUE(w.closeWindow()); // No
     });
     ASSERT_EQ(script.boxes().size(), 4u);
@@ -182,7 +182,7 @@ TEST_F(VoucherLoadSaveTest, ADamagedFileIsMovedAsideAndTold) {
     writeBytes(aprilFile(), "not a month\r\n");
     TestScript script;
     script.answer(Answer::Ok);
-    withVoucherBook(script, [&](Window& w) { EXPECT_EQ(w.voucherGrid->rows(), 2); });
+    withVoucherBook(script, [&](Window& w) { EXPECT_EQ(w.voucherGrid()->rows(), 2); });
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_TRUE(script.boxes()[0].text.contains("20144u.dat"));
     EXPECT_EQ(script.boxes()[0].icon, Icon::Warning);
@@ -204,7 +204,7 @@ TEST_F(VoucherLoadSaveTest, AFailingSaveIsToldAndTheWindowStaysChanged) {
         setWriteFaultHook([](WriteStage) { return true; });
         EXPECT_FALSE(w.closeWindow());
         EXPECT_TRUE(w.isOpen());
-        EXPECT_EQ(w.denpyouChanged, 1);
+        EXPECT_TRUE(w.vouchersChanged());
         setWriteFaultHook({});
         EXPECT_TRUE(w.closeWindow()); // No: closes without saving
     });
@@ -222,7 +222,7 @@ TEST_F(VoucherLoadSaveTest, ClosingWithCancelStaysAndAsksAgain) {
     withVoucherBook(script, [&](Window& w) {
         deleteFirst(w);
         EXPECT_FALSE(w.closeWindow());
-        EXPECT_EQ(w.voucherGrid->rows(), 2);
+        EXPECT_EQ(w.voucherGrid()->rows(), 2);
         EXPECT_TRUE(w.closeWindow());
     });
     EXPECT_EQ(script.boxes().size(), 2u);
@@ -239,19 +239,19 @@ TEST_F(VoucherLoadSaveTest, DepartmentChangeAsksOnce) {
     script.answer(Answer::Cancel).answer(Answer::No).answer(Answer::Yes);
     withVoucherBook(script, [&](Window& w) {
         deleteFirst(w);
-        w.departmentChoice->setListIndex(1); // Cancel: the old department stays
-        EXPECT_EQ(w.departmentChoice->listIndex(), 0);
+        w.departmentChoice()->setListIndex(1); // Cancel: the old department stays
+        EXPECT_EQ(w.departmentChoice()->listIndex(), 0);
         EXPECT_EQ(denpyouBusyo, 0);
-        EXPECT_EQ(w.voucherGrid->rows(), 2);
+        EXPECT_EQ(w.voucherGrid()->rows(), 2);
         EXPECT_EQ(script.boxes().size(), 1u);
-        w.departmentChoice->setListIndex(1); // No: the branch's month, changes dropped
+        w.departmentChoice()->setListIndex(1); // No: the branch's month, changes dropped
         EXPECT_EQ(denpyouBusyo, 1);
-        EXPECT_EQ(w.voucherGrid->rows(), 4);
+        EXPECT_EQ(w.voucherGrid()->rows(), 4);
         EXPECT_EQ(w.windowTitle(), "仕入仕訳票(支店)   2014年 4月 2日");
-        EXPECT_EQ(w.denpyouChanged, 0);
+        EXPECT_FALSE(w.vouchersChanged());
         deleteFirst(w);
-        w.departmentChoice->setListIndex(0); // Yes: the branch is saved first
-        EXPECT_EQ(w.voucherGrid->rows(), 3);
+        w.departmentChoice()->setListIndex(0); // Yes: the branch is saved first
+        EXPECT_EQ(w.voucherGrid()->rows(), 3);
     });
     EXPECT_EQ(script.boxes().size(), 3u);
     auto saved = std::make_unique<DenpyouMonth>();
@@ -265,12 +265,12 @@ TEST_F(VoucherLoadSaveTest, NoDepartmentMeansNoInput) {
     curBusyo = -1;
     TestScript script;
     withVoucherBook(script, [&](Window& w) {
-        EXPECT_EQ(w.departmentChoice->listIndex(), -1);
-        EXPECT_FALSE(w.voucherGrid->isEnabled());
-        EXPECT_FALSE(w.deleteButton->isEnabled());
-        EXPECT_FALSE(w.absorbButton->isEnabled());
-        w.departmentChoice->setListIndex(0);
-        EXPECT_TRUE(w.voucherGrid->isEnabled());
+        EXPECT_EQ(w.departmentChoice()->listIndex(), -1);
+        EXPECT_FALSE(w.voucherGrid()->isEnabled());
+        EXPECT_FALSE(w.deleteButton()->isEnabled());
+        EXPECT_FALSE(w.absorbButton()->isEnabled());
+        w.departmentChoice()->setListIndex(0);
+        EXPECT_TRUE(w.voucherGrid()->isEnabled());
     });
     EXPECT_TRUE(script.boxes().empty());
 }
