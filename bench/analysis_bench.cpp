@@ -22,7 +22,7 @@
 // data set in the same run (aim: within 1.3 x), and the peak memory after a one-year and after
 // the ten-year calculation (it must not grow with the months).
 
-#include "analysis/analysis.h"
+#include "analysis/core/analysis.h"
 #include "scratch_folder.h"
 #include "storage/months.h"
 #include "storage/paths.h"

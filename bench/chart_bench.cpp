@@ -10,8 +10,8 @@
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/chart_bench [runs]
 //
 // Each figure is the median of the runs (default 7).
-#include "analysis/analysis.h"
 #include "analysis/bar_chart.h"
+#include "analysis/core/analysis.h"
 #include "analysis/line_chart.h"
 #include "platform/fonts.h"
 #include "platform/surface.h"

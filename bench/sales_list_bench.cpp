@@ -15,7 +15,7 @@
 //   load     loadNippouMonth of the file alone
 // Aims: table <= 3 x minimal; step <= 1.2 x load.
 
-#include "daily/sales_list.h"
+#include "daily/core/sales_list.h"
 #include "storage/months.h"
 #include "storage/paths.h"
 #include "storage/state.h"

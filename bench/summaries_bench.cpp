@@ -27,8 +27,8 @@
 #include "storage/months.h"
 #include "storage/paths.h"
 #include "storage/state.h"
-#include "summaries/cash_listing.h"
-#include "summaries/summary_list.h"
+#include "summaries/core/cash_listing.h"
+#include "summaries/core/summary_list.h"
 
 #include <algorithm>
 #include <chrono>

@@ -23,8 +23,8 @@
 #include "storage/paths.h"
 #include "storage/routines.h"
 #include "storage/state.h"
-#include "vouchers/voucher_months.h"
-#include "vouchers/voucher_totals.h"
+#include "vouchers/core/voucher_months.h"
+#include "vouchers/core/voucher_totals.h"
 
 #include <algorithm>
 #include <chrono>

@@ -4,7 +4,7 @@
 // period with filters, draws the ranking as a bar or pie chart and the series of a clicked row
 // as a line chart, copies the charts to the clipboard and saves the table and the series as
 // CSV files. It writes no data file.
-#include "analysis.h"
+#include "core/analysis.h"
 #include "line_chart.h"
 #include "platform/controls.h"
 #include "platform/window.h"

@@ -1,6 +1,6 @@
 #include "bar_chart.h"
 
-#include "headline.h"
+#include "core/headline.h"
 #include "platform/surface.h"
 #include "platform/text.h"
 #include "storage/display_format.h"

@@ -2,7 +2,7 @@
 // The ranking as a horizontal bar chart, one bar a ranked key, the best at the top: on the
 // figure surface the frame and the bars alone, on the texts surface the same chart with the
 // headline, the key labels, the values and the scale.
-#include "analysis.h"
+#include "core/analysis.h"
 #include "ranking_scale.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 // The ranking as a horizontal bar chart on portrait pages: 33 bars a page under the report
 // header, each page framed with its scale figures above and below.
-#include "analysis.h"
+#include "core/analysis.h"
 #include "printout_support.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "detail_condition_frame.h"
 
-#include "filter_texts.h"
+#include "core/filter_texts.h"
 #include "storage/routines.h"
 
 #include <QGridLayout>

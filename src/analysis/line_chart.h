@@ -1,7 +1,7 @@
 #pragma once
 // The line chart of one key over its day, week or month rows, on the window's two line
 // surfaces: the figure alone, and the figure with the key title, the row labels and the values.
-#include "analysis.h"
+#include "core/analysis.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // The line series of one key on landscape pages: 41 points a page as a light red line over
 // light blue axes, each point's label written downward under it, the report header on every
 // page.
-#include "analysis.h"
+#include "core/analysis.h"
 #include "printout_support.h"
 
 namespace lukana::analysis {

@@ -1,8 +1,8 @@
 #pragma once
 // The frame "計算期間": the presets, the period entry of two dates, the button "再計算" and its
 // hint. The entry's spinners hold the period; a change by hand selects "自由".
-#include "analysis_types.h"
-#include "period_dates.h"
+#include "core/analysis_types.h"
+#include "core/period_dates.h"
 #include "platform/controls.h"
 #include "platform/period_entry.h"
 

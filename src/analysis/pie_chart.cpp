@@ -1,6 +1,6 @@
 #include "pie_chart.h"
 
-#include "headline.h"
+#include "core/headline.h"
 #include "platform/surface.h"
 #include "platform/text.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // How the ten best keys of the ranking share their total, as a pie: on the figure surface the
 // sectors alone, on the texts surface with the headline and a legend, smallest value first.
-#include "analysis.h"
+#include "core/analysis.h"
 #include "ranking_scale.h"
 
 #include <optional>

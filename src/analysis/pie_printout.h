@@ -1,7 +1,7 @@
 #pragma once
 // The ten best keys as a pie on a portrait page, under the report header, with a legend of
 // three entries a row; only the legend runs onto further pages.
-#include "analysis.h"
+#include "core/analysis.h"
 #include "printout_support.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "printout_support.h"
 
-#include "headline.h"
+#include "core/headline.h"
 
 namespace lukana::analysis {
 

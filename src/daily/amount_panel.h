@@ -3,7 +3,7 @@
 // value; a click on the label brings the box up for typing, Enter moves on by the entry route
 // and losing the focus hides the box again. The texts and the reconciliation live in the
 // AmountSheet; the panel only mirrors them.
-#include "amount_sheet.h"
+#include "core/amount_sheet.h"
 
 #include <QObject>
 

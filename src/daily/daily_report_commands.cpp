@@ -1,10 +1,10 @@
 // The buttons that open other windows: the credit-customer register, the voucher book and
 // the guest slips with the take-over of their totals.
 #include "amount_panel.h"
+#include "core/slip_totals.h"
 #include "daily_report_window.h"
 #include "day_list_grid.h"
 #include "openers.h"
-#include "slip_totals.h"
 
 #include "platform/message_box.h"
 #include "platform/pointer.h"

@@ -1,9 +1,9 @@
 #include "daily_report_window.h"
 
 #include "amount_panel.h"
+#include "core/posting.h"
 #include "day_list_grid.h"
 #include "openers.h"
-#include "posting.h"
 
 #include "platform/controls.h"
 #include "platform/damaged_file.h"

@@ -2,9 +2,9 @@
 // The daily report: one day of one department's cash report, its four lists, the weather and
 // the staff member on duty, over the working month in memory. It starts on today and on the
 // main window's department and keeps a department and a date of its own from then on.
-#include "amount_sheet.h"
-#include "day_lines.h"
-#include "month_files.h"
+#include "core/amount_sheet.h"
+#include "core/day_lines.h"
+#include "core/month_files.h"
 
 #include "platform/save_question.h"
 #include "platform/window.h"

@@ -1,6 +1,6 @@
 #include "day_list_grid.h"
 
-#include "amount_sheet.h"
+#include "core/amount_sheet.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"

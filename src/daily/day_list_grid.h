@@ -3,7 +3,7 @@
 // editor over column 1, for payments the tax-exempt box over column 2, and its "削除" button.
 // The party and exempt mark of a line go into the day's record at once; the amounts stay in
 // the grid until the screen is copied back.
-#include "day_lines.h"
+#include "core/day_lines.h"
 
 #include <QObject>
 #include <QString>

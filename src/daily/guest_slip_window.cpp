@@ -1,6 +1,6 @@
 #include "guest_slip_window.h"
 
-#include "guest_slips.h"
+#include "core/guest_slips.h"
 #include "number_editor.h"
 #include "order_panel.h"
 #include "platform/controls.h"

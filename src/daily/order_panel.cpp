@@ -1,6 +1,6 @@
 #include "order_panel.h"
 
-#include "guest_slips.h"
+#include "core/guest_slips.h"
 #include "number_editor.h"
 #include "platform/controls.h"
 #include "platform/grid.h"

@@ -1,10 +1,10 @@
 #include "sales_list_printout.h"
 
+#include "core/sales_list_csv.h"
 #include "platform/drawing.h"
 #include "platform/file_names.h"
 #include "platform/printer.h"
 #include "platform/text.h"
-#include "sales_list_csv.h"
 #include "storage/display_format.h"
 #include "storage/routines.h"
 

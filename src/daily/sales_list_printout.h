@@ -1,7 +1,7 @@
 #pragma once
 // The monthly sales list on one landscape page: the list always fills the page, a short month
 // getting taller rows.
-#include "sales_list.h"
+#include "core/sales_list.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 #include "sales_list_window.h"
 
+#include "core/sales_list_csv.h"
 #include "platform/csv_export.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "platform/text.h"
-#include "sales_list_csv.h"
 #include "sales_list_printout.h"
 #include "storage/masters.h"
 #include "storage/months.h"

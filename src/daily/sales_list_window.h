@@ -1,10 +1,10 @@
 #pragma once
 // The monthly sales list (売上集計): a department's month of daily reports, a row per day and
 // the month's total and averages, with its printout and CSV file. It writes no data file.
+#include "core/sales_list.h"
 #include "platform/controls.h"
 #include "platform/date_boxes.h"
 #include "platform/window.h"
-#include "sales_list.h"
 
 class QPushButton;
 

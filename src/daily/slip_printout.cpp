@@ -1,6 +1,6 @@
 #include "slip_printout.h"
 
-#include "guest_slips.h"
+#include "core/guest_slips.h"
 #include "platform/file_names.h"
 #include "platform/printer.h"
 #include "platform/text.h"

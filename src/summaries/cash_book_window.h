@@ -3,8 +3,8 @@
 // closing-day month, with a running balance from the previous balance, which is carried from
 // month to month through the balance files. Leaving a display (another party, another month,
 // closing the window) stores it.
-#include "balance_carry.h"
-#include "cash_listing.h"
+#include "core/balance_carry.h"
+#include "core/cash_listing.h"
 #include "filter_controls.h"
 #include "list_grids.h"
 #include "platform/controls.h"

@@ -3,7 +3,7 @@
 // with the match mode in the period list and the monthly summary. A choice is recorded in
 // filterSel; a new account title refills the sub-accounts; the window is told to
 // recalculate unless it is still filling the lists.
-#include "filters.h"
+#include "core/filters.h"
 #include "platform/controls.h"
 
 #include <QWidget>

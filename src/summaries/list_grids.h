@@ -1,10 +1,10 @@
 #pragma once
 // The list grid and the totals grid of the summary windows and the cash book. The list
 // grid reads its rows on demand from the window's listing; the totals grid holds one row.
-#include "cash_listing.h"
-#include "party_names.h"
+#include "core/cash_listing.h"
+#include "core/party_names.h"
+#include "core/summary_texts.h"
 #include "platform/grid.h"
-#include "summary_texts.h"
 
 #include <QStringList>
 

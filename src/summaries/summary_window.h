@@ -2,11 +2,11 @@
 // What the period list and the monthly summary share: the filter lists, the list and totals
 // grids over the window's own listing, recalculation, printing and "戻る". A subclass names
 // the months to list and the title of its printout.
+#include "core/summary_list.h"
 #include "filter_controls.h"
 #include "list_grids.h"
 #include "platform/grid.h"
 #include "platform/window.h"
-#include "summary_list.h"
 
 #include <QPushButton>
 

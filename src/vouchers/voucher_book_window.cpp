@@ -14,7 +14,7 @@
 #include "storage/routines.h"
 #include "storage/settings.h"
 #include "storage/state.h"
-#include "vouchers/voucher_parties.h"
+#include "vouchers/core/voucher_parties.h"
 
 #include <QDate>
 #include <QGridLayout>

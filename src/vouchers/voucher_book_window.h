@@ -6,8 +6,8 @@
 #include "platform/controls.h"
 #include "platform/save_question.h"
 #include "platform/window.h"
-#include "vouchers/voucher_months.h"
-#include "vouchers/voucher_parties.h"
+#include "vouchers/core/voucher_months.h"
+#include "vouchers/core/voucher_parties.h"
 
 #include <QString>
 #include <QStringList>

@@ -10,7 +10,7 @@
 #include "storage/months.h"
 #include "storage/routines.h"
 #include "storage/state.h"
-#include "vouchers/absorption.h"
+#include "vouchers/core/absorption.h"
 
 #include <QPushButton>
 

@@ -7,9 +7,9 @@
 #include "storage/display_format.h"
 #include "storage/routines.h"
 #include "storage/state.h"
-#include "vouchers/period_caption.h"
-#include "vouchers/voucher_parties.h"
-#include "vouchers/voucher_totals.h"
+#include "vouchers/core/period_caption.h"
+#include "vouchers/core/voucher_parties.h"
+#include "vouchers/core/voucher_totals.h"
 
 #include <QFont>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 // Rankings of given values for the chart tests, and where a logical point of a surface lands.
-#include "analysis/analysis.h"
+#include "analysis/core/analysis.h"
 #include "analysis/core/month_fixture.h"
 #include "analysis/ranking_scale.h"
 #include "platform/print_recording.h"

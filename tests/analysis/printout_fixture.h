@@ -1,6 +1,6 @@
 #pragma once
 // Header texts, rankings and series for the printout tests, and the recording of one printout.
-#include "analysis/analysis.h"
+#include "analysis/core/analysis.h"
 #include "analysis/printout_support.h"
 #include "platform/print_recording.h"
 #include "support/printed_text.h"

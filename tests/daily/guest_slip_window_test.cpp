@@ -1,5 +1,5 @@
+#include "daily/core/guest_slips.h"
 #include "daily/guest_slip_window.h"
-#include "daily/guest_slips.h"
 #include "daily/order_panel.h"
 #include "platform/controls.h"
 #include "platform/grid.h"

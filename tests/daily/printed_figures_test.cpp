@@ -1,6 +1,6 @@
 // The widest figures of the daily printouts end just inside their columns' rules.
-#include "daily/guest_slips.h"
-#include "daily/sales_list.h"
+#include "daily/core/guest_slips.h"
+#include "daily/core/sales_list.h"
 #include "daily/sales_list_printout.h"
 #include "daily/slip_printout.h"
 #include "support/printed_rules.h"

@@ -1,4 +1,4 @@
-#include "analysis/analysis_csv.h"
+#include "analysis/core/analysis_csv.h"
 #include "month_fixture.h"
 
 #include <gtest/gtest.h>

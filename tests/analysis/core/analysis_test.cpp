@@ -1,4 +1,4 @@
-#include "analysis/analysis.h"
+#include "analysis/core/analysis.h"
 #include "month_fixture.h"
 #include "storage/routines.h"
 

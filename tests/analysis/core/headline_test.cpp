@@ -1,5 +1,5 @@
-#include "analysis/analysis.h"
-#include "analysis/headline.h"
+#include "analysis/core/analysis.h"
+#include "analysis/core/headline.h"
 #include "month_fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 // Months of daily reports held in memory, handed to a calculation as its month source.
-#include "analysis/period_aggregation.h"
+#include "analysis/core/period_aggregation.h"
 
 #include <map>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "analysis/period_dates.h"
+#include "analysis/core/period_dates.h"
 #include "storage/date_carry.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "analysis/slip_rules.h"
+#include "analysis/core/slip_rules.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Carrying a party's balance from month to month through the balance files.
 #include "storage/atomic_file.h"
 #include "storage/balances.h"
-#include "summaries/balance_carry.h"
+#include "summaries/core/balance_carry.h"
 #include "summaries_fixture.h"
 #include "support/files.h"
 

@@ -1,6 +1,6 @@
 // The cash book's listing of one party over a closing-day month.
-#include "summaries/cash_listing.h"
-#include "summaries/summary_texts.h"
+#include "summaries/core/cash_listing.h"
+#include "summaries/core/summary_texts.h"
 #include "summaries_fixture.h"
 
 #include <gmock/gmock.h>

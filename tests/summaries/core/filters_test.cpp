@@ -1,5 +1,5 @@
 // The filter lists and the voucher test of the period list and the monthly summary.
-#include "summaries/filters.h"
+#include "summaries/core/filters.h"
 #include "summaries_fixture.h"
 
 #include <gmock/gmock.h>

@@ -1,5 +1,5 @@
 // Which days of which months the summaries list, and listing over them from the files.
-#include "summaries/summary_list.h"
+#include "summaries/core/summary_list.h"
 #include "summaries_fixture.h"
 
 #include <gmock/gmock.h>

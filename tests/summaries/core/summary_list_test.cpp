@@ -1,5 +1,5 @@
 // The rows of the period list and the monthly summary: values, texts, totals.
-#include "summaries/summary_texts.h"
+#include "summaries/core/summary_texts.h"
 #include "summaries_fixture.h"
 
 #include <gmock/gmock.h>

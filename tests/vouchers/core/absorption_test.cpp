@@ -1,4 +1,4 @@
-#include "vouchers/absorption.h"
+#include "vouchers/core/absorption.h"
 
 #include "storage/state.h"
 

@@ -1,4 +1,4 @@
-#include "vouchers/closing_period.h"
+#include "vouchers/core/closing_period.h"
 
 #include <gtest/gtest.h>
 

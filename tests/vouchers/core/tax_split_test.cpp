@@ -1,4 +1,4 @@
-#include "vouchers/tax_split.h"
+#include "vouchers/core/tax_split.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "vouchers/period_caption.h"
-#include "vouchers/voucher_months.h"
+#include "vouchers/core/period_caption.h"
+#include "vouchers/core/voucher_months.h"
 
 #include "storage/months.h"
 #include "storage/paths.h"

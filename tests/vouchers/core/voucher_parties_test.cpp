@@ -1,4 +1,4 @@
-#include "vouchers/voucher_parties.h"
+#include "vouchers/core/voucher_parties.h"
 
 #include "storage/state.h"
 

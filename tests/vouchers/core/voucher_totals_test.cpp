@@ -1,4 +1,4 @@
-#include "vouchers/voucher_totals.h"
+#include "vouchers/core/voucher_totals.h"
 
 #include "storage/state.h"
 

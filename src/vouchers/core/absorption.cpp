@@ -1,6 +1,6 @@
 #include "absorption.h"
 
-#include "daily/posting.h"
+#include "daily/core/posting.h"
 
 #include <vector>
 

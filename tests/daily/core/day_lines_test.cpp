@@ -1,7 +1,7 @@
 // The lists of a day's record as the list grids edit them, the bank account texts and the
 // guest-slip totals taken over into the report.
-#include "daily/day_lines.h"
-#include "daily/slip_totals.h"
+#include "daily/core/day_lines.h"
+#include "daily/core/slip_totals.h"
 
 #include <gtest/gtest.h>
 

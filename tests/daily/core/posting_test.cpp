@@ -1,6 +1,6 @@
 // Posting a day of the daily report into vouchers: every field of every row, the order, the
 // tests on the single amounts and the day that already has vouchers.
-#include "daily/posting.h"
+#include "daily/core/posting.h"
 
 #include <gtest/gtest.h>
 

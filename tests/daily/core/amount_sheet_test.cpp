@@ -1,7 +1,7 @@
 // The cash reconciliation of the daily report's amount boxes, without a window: the cascade
 // and its order, the quotients, the month-to-date figures, the card-sales period and the
 // Enter route.
-#include "daily/amount_sheet.h"
+#include "daily/core/amount_sheet.h"
 #include "storage/display_format.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The monthly sales list: its table of cell texts and its CSV text.
-#include "daily/sales_list.h"
-#include "daily/sales_list_csv.h"
+#include "daily/core/sales_list.h"
+#include "daily/core/sales_list_csv.h"
 #include "storage/cp932.h"
 #include "storage/routines.h"
 #include "storage/state.h"

@@ -1,4 +1,4 @@
-#include "daily/guest_slips.h"
+#include "daily/core/guest_slips.h"
 
 #include <gtest/gtest.h>
 

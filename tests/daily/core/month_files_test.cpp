@@ -1,6 +1,6 @@
 // The daily report's month files on disk: loading with a damaged working month, saving, and
 // posting the shown day into the voucher month under every state the voucher file can be in.
-#include "daily/month_files.h"
+#include "daily/core/month_files.h"
 #include "storage/atomic_file.h"
 #include "storage/masters.h"
 #include "storage/months.h"
