@@ -41,7 +41,6 @@
 #include <vector>
 
 using namespace lukana;
-using namespace lukana::analysis;
 namespace fs = std::filesystem;
 
 namespace {

@@ -25,7 +25,6 @@
 #include <vector>
 
 using namespace lukana;
-using namespace lukana::analysis;
 
 namespace {
 

@@ -45,7 +45,6 @@
 #include <vector>
 
 using namespace lukana;
-using namespace lukana::summaries;
 namespace fs = std::filesystem;
 
 namespace {

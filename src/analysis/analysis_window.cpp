@@ -29,7 +29,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-namespace lukana::analysis {
+namespace lukana {
 namespace {
 
 // The ranking grid's rank, label and value columns, in twips.
@@ -282,7 +282,7 @@ void AnalysisWindow::onDepartmentChosen() {
 
 void AnalysisWindow::loadDepartmentFiles() {
     const int index = departmentList_->listIndex();
-    for (const std::string& file : analysis::selTenpo(busyoNames[index]))
+    for (const std::string& file : selTenpo(busyoNames[index]))
         platform::msgBox(
             QStringLiteral("%1 が壊れていて読めませんでした。").arg(QString::fromStdString(file)));
 }
@@ -474,4 +474,4 @@ void AnalysisWindow::onTablePrintClicked() {
                       [this](bool shown) { grid_->setVisible(shown); });
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -24,7 +24,7 @@ class ScrollBar;
 class Surface;
 } // namespace lukana::platform
 
-namespace lukana::analysis {
+namespace lukana {
 
 class ChartViewport;
 class DetailConditionFrame;
@@ -154,4 +154,4 @@ class AnalysisWindow : public platform::Window {
     QPushButton* tablePrintButton_ = nullptr;
 };
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace lukana::analysis {
+namespace lukana {
 namespace {
 
 using platform::paletteColor;
@@ -114,4 +114,4 @@ std::optional<int> drawBarChart(Surface& figure, Surface& texts, const Analysis&
     return rankingScrollMaximum(texts.heightTwips());
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

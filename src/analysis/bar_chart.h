@@ -11,7 +11,7 @@ namespace lukana::platform {
 class Surface;
 }
 
-namespace lukana::analysis {
+namespace lukana {
 
 // The scroll bar reaches the bottom of the texts surface from a viewport this high.
 inline constexpr int kRankingViewportTwips = 5080;
@@ -24,4 +24,4 @@ int rankingScrollMaximum(int heightTwips);
 std::optional<int> drawBarChart(platform::Surface& figure, platform::Surface& texts,
                                 const Analysis& analysis, RankingScale& scale);
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace lukana::analysis {
+namespace lukana {
 
 using platform::paletteColor;
 
@@ -122,4 +122,4 @@ void printBarChart(const ReportHeader& header, const std::vector<RankingRow>& ro
         kChartPrintoutOptions);
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

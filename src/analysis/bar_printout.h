@@ -6,10 +6,10 @@
 
 #include <vector>
 
-namespace lukana::analysis {
+namespace lukana {
 
 // Nothing for an empty ranking; otherwise asks for the printer and prints. Cancel ends
 // silently; any failure shows "プリンターが接続されていません。" and abandons the job.
 void printBarChart(const ReportHeader& header, const std::vector<RankingRow>& rows);
 
-} // namespace lukana::analysis
+} // namespace lukana

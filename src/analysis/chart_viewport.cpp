@@ -6,7 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-namespace lukana::analysis {
+namespace lukana {
 namespace {
 
 constexpr int kTwips = platform::Surface::kTwipsPerPixel;
@@ -80,4 +80,4 @@ void copyToClipboard(platform::Surface& surface) {
     clipboard->setImage(surface.image());
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

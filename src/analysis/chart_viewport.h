@@ -9,7 +9,7 @@ class ScrollBar;
 class Surface;
 } // namespace lukana::platform
 
-namespace lukana::analysis {
+namespace lukana {
 
 class ChartViewport : public QWidget {
   public:
@@ -49,4 +49,4 @@ class ChartViewport : public QWidget {
 // Puts the whole picture of a surface on the clipboard, the parts out of sight included.
 void copyToClipboard(platform::Surface& surface);
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -10,7 +10,7 @@
 
 #include <cmath>
 
-namespace lukana::analysis {
+namespace lukana {
 
 DetailConditionFrame::DetailConditionFrame(QWidget* parent)
     : QGroupBox(QStringLiteral("詳細条件"), parent) {
@@ -77,4 +77,4 @@ void DetailConditionFrame::onCountSpun(int kind) {
         boxes_[kind]->setText(QString::number(spinners_[kind]->value()));
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

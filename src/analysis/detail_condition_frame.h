@@ -11,7 +11,7 @@
 
 class QPushButton;
 
-namespace lukana::analysis {
+namespace lukana {
 
 class DetailConditionFrame : public QGroupBox {
     Q_OBJECT
@@ -42,4 +42,4 @@ class DetailConditionFrame : public QGroupBox {
     std::function<void()> recalculate_;
 };
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace lukana::analysis {
+namespace lukana {
 namespace {
 
 using platform::paletteColor;
@@ -113,4 +113,4 @@ LineChart drawLineChart(Surface& figure, Surface& texts, const Series& series,
     return chart;
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -9,7 +9,7 @@ namespace lukana::platform {
 class Surface;
 }
 
-namespace lukana::analysis {
+namespace lukana {
 
 // The value scale of a series: its own point count, the top of the scale (the largest value,
 // at least 0) and the bottom (always 0). The line printout and the series file read it, never
@@ -34,4 +34,4 @@ inline constexpr int kLineViewportTwips = 11835;
 LineChart drawLineChart(platform::Surface& figure, platform::Surface& texts, const Series& series,
                         const QString& keyTitle);
 
-} // namespace lukana::analysis
+} // namespace lukana

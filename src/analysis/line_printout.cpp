@@ -2,7 +2,7 @@
 
 #include "line_chart.h"
 
-namespace lukana::analysis {
+namespace lukana {
 
 using platform::paletteColor;
 
@@ -100,4 +100,4 @@ void printLineChart(const ReportHeader& header, const Series& series) {
         kChartPrintoutOptions);
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

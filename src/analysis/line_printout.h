@@ -5,11 +5,11 @@
 #include "core/analysis.h"
 #include "printout_support.h"
 
-namespace lukana::analysis {
+namespace lukana {
 
 // Nothing for an empty series; otherwise asks for the printer and prints on the series' own
 // scale (its largest value at the top, 0 at the bottom). Cancel ends silently; any failure
 // shows "プリンターが接続されていません。" and abandons the job.
 void printLineChart(const ReportHeader& header, const Series& series);
 
-} // namespace lukana::analysis
+} // namespace lukana

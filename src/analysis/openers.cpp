@@ -5,12 +5,12 @@
 namespace lukana {
 
 void openKyakuAnalysis() {
-    analysis::AnalysisWindow window(analysis::AnalysisKind::Customers);
+    AnalysisWindow window(AnalysisKind::Customers);
     platform::runModal(window);
 }
 
 void openUresujiAnalysis() {
-    analysis::AnalysisWindow window(analysis::AnalysisKind::Menu);
+    AnalysisWindow window(AnalysisKind::Menu);
     platform::runModal(window);
 }
 

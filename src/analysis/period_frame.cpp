@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace lukana::analysis {
+namespace lukana {
 
 PeriodFrame::PeriodFrame(QWidget* parent) : QGroupBox(QStringLiteral("計算期間"), parent) {
     auto* row = new QHBoxLayout;
@@ -67,4 +67,4 @@ void PeriodFrame::onPresetClicked(PeriodPreset preset) {
         recalculate_();
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -13,7 +13,7 @@
 
 class QPushButton;
 
-namespace lukana::analysis {
+namespace lukana {
 
 class PeriodFrame : public QGroupBox {
     Q_OBJECT
@@ -53,4 +53,4 @@ class PeriodFrame : public QGroupBox {
     int loading_ = 0;
 };
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -4,7 +4,7 @@
 #include "platform/surface.h"
 #include "platform/text.h"
 
-namespace lukana::analysis {
+namespace lukana {
 namespace {
 
 using platform::paletteColor;
@@ -105,4 +105,4 @@ std::optional<int> drawPieChart(Surface& figure, Surface& texts, const Analysis&
     return 0;
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -10,7 +10,7 @@ namespace lukana::platform {
 class Surface;
 }
 
-namespace lukana::analysis {
+namespace lukana {
 
 // "(上位10)" or "(上位10品)" when ten or more keys are ranked, else empty.
 std::string topTenMark(AnalysisKind kind, int rankCount);
@@ -28,4 +28,4 @@ int nextSectorColor(int color);
 std::optional<int> drawPieChart(platform::Surface& figure, platform::Surface& texts,
                                 const Analysis& analysis, RankingScale& scale);
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace lukana::analysis {
+namespace lukana {
 
 using platform::paletteColor;
 
@@ -120,4 +120,4 @@ void printPieChart(const ReportHeader& header, const std::vector<RankingRow>& ro
         [&](platform::PageWriter& page) { PiePrinter(page, header, top).print(); });
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

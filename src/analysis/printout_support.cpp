@@ -2,7 +2,7 @@
 
 #include "core/headline.h"
 
-namespace lukana::analysis {
+namespace lukana {
 
 QStringList printPieces(const std::string& text, int perPiece) {
     QStringList pieces;
@@ -19,4 +19,4 @@ ChartLabel chartLabel(const std::string& label) {
     return printed;
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace lukana::analysis {
+namespace lukana {
 
 // The header texts as they stand when the printout is asked for.
 struct ReportHeader {
@@ -38,4 +38,4 @@ struct ChartLabel {
 };
 ChartLabel chartLabel(const std::string& label);
 
-} // namespace lukana::analysis
+} // namespace lukana

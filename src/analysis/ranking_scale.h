@@ -2,7 +2,7 @@
 // The scale the ranking chart was last drawn with, which its printout reads. The line chart
 // keeps a scale of its own.
 
-namespace lukana::analysis {
+namespace lukana {
 
 struct RankingScale {
     int count = 0;  // bars, or sectors considered
@@ -11,4 +11,4 @@ struct RankingScale {
     bool operator==(const RankingScale&) const = default;
 };
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace lukana::analysis {
+namespace lukana {
 
 namespace {
 
@@ -114,4 +114,4 @@ void printRankingTable(const ReportHeader& header, const std::vector<TableLine>&
                           });
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-namespace lukana::analysis {
+namespace lukana {
 
 // One table row as the grid shows it.
 struct TableLine {
@@ -23,4 +23,4 @@ struct TableLine {
 void printRankingTable(const ReportHeader& header, const std::vector<TableLine>& rows,
                        const std::function<void(bool)>& showTable);
 
-} // namespace lukana::analysis
+} // namespace lukana

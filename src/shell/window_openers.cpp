@@ -44,9 +44,9 @@ void fillWindowLinks() {
     v.closingDays = openModal<ClosingDaysDialog>;
     v.taxSettings = openModal<TaxSettingsDialog>;
     v.fiscalYearEnd = openModal<FiscalYearEndDialog>;
-    v.monthlySummary = summaries::openMonthlySummary;
-    v.periodList = summaries::openPeriodList;
-    v.cashBook = summaries::openCashBook;
+    v.monthlySummary = openMonthlySummary;
+    v.periodList = openPeriodList;
+    v.cashBook = openCashBook;
     dailyReportLinks().guestSlips = openGuestSlips;
 }
 

@@ -18,7 +18,7 @@
 
 #include <filesystem>
 
-namespace lukana::summaries {
+namespace lukana {
 
 using namespace platform;
 
@@ -206,4 +206,4 @@ void CashBookWindow::onPrintClicked() {
                                 platform::fileDate(shown_.year, shown_.month)}));
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -15,7 +15,7 @@
 
 #include <memory>
 
-namespace lukana::summaries {
+namespace lukana {
 
 class CashBookWindow : public platform::Window {
     Q_OBJECT
@@ -66,4 +66,4 @@ class CashBookWindow : public platform::Window {
     std::unique_ptr<DenpyouMonth> month_ = std::make_unique<DenpyouMonth>();
 };
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-namespace lukana::summaries {
+namespace lukana {
 
 using namespace platform;
 
@@ -96,4 +96,4 @@ void FilterControls::listChosen(int index) {
         chosen_(index);
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -11,7 +11,7 @@
 #include <array>
 #include <functional>
 
-namespace lukana::summaries {
+namespace lukana {
 
 class FilterControls : public QWidget {
     Q_OBJECT
@@ -46,4 +46,4 @@ class FilterControls : public QWidget {
     std::function<void()> matchChosen_;
 };
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -1,6 +1,6 @@
 #include "list_grids.h"
 
-namespace lukana::summaries {
+namespace lukana {
 
 using platform::Grid;
 
@@ -99,4 +99,4 @@ void showCashTotals(Grid& totals, const CashListing& listing) {
     totals.setText(1, 5, QString::fromStdString(yen(listing.nyuukinKei() - listing.syukkinKei())));
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-namespace lukana::summaries {
+namespace lukana {
 
 class SummaryRows : public platform::GridRowSource {
   public:
@@ -58,4 +58,4 @@ void showCashTotals(platform::Grid& totals, const CashListing& listing);
 // digits); the list's rows are read from its row source.
 void fitCashGrids(platform::Grid& list, platform::Grid& totals, const CashRows& rows);
 
-} // namespace lukana::summaries
+} // namespace lukana

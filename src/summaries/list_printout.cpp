@@ -2,7 +2,7 @@
 
 #include "platform/printer.h"
 
-namespace lukana::summaries {
+namespace lukana {
 
 using namespace platform;
 
@@ -90,4 +90,4 @@ void printList(const ListPrintLayout& layout, int rowCount, const PrintCell& cel
                 [&](PageWriter& page) { ListPrinter(page, layout).print(rowCount, cell); });
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

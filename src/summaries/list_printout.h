@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-namespace lukana::summaries {
+namespace lukana {
 
 struct PrintColumn {
     QString heading;
@@ -38,4 +38,4 @@ using PrintCell = std::function<QString(int row, int column)>;
 void printList(const ListPrintLayout& layout, int rowCount, const PrintCell& cell,
                const QString& documentName);
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -9,7 +9,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace lukana::summaries {
+namespace lukana {
 
 using namespace platform;
 
@@ -93,4 +93,4 @@ QString MonthlySummaryWindow::printTitle() const {
     return str(shown_.year) + "年" + str(shown_.month) + QStringLiteral("月　種別");
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -7,7 +7,7 @@
 
 #include <QLabel>
 
-namespace lukana::summaries {
+namespace lukana {
 
 class MonthlySummaryWindow : public SummaryWindow {
     Q_OBJECT
@@ -37,4 +37,4 @@ class MonthlySummaryWindow : public SummaryWindow {
     ShownMonth shown_;
 };
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -4,7 +4,7 @@
 #include "monthly_summary_window.h"
 #include "period_list_window.h"
 
-namespace lukana::summaries {
+namespace lukana {
 
 namespace {
 template <typename W> void openModal() {
@@ -25,4 +25,4 @@ void openCashBook() {
     openModal<CashBookWindow>();
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

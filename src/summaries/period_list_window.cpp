@@ -7,7 +7,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace lukana::summaries {
+namespace lukana {
 
 using namespace platform;
 
@@ -68,4 +68,4 @@ QString PeriodListWindow::printTitle() const {
     return date(listedFrom_) + QStringLiteral("～") + date(listedTo_) + QStringLiteral("　　種別");
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -4,7 +4,7 @@
 #include "platform/period_entry.h"
 #include "summary_window.h"
 
-namespace lukana::summaries {
+namespace lukana {
 
 class PeriodListWindow : public SummaryWindow {
     Q_OBJECT
@@ -29,4 +29,4 @@ class PeriodListWindow : public SummaryWindow {
     SpinDate listedFrom_, listedTo_;
 };
 
-} // namespace lukana::summaries
+} // namespace lukana

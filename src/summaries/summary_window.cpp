@@ -5,7 +5,7 @@
 #include "platform/pointer.h"
 #include "storage/state.h"
 
-namespace lukana::summaries {
+namespace lukana {
 
 using namespace platform;
 
@@ -90,4 +90,4 @@ QString filterTitle(const FilterControls& filters) {
            filters.shownText(kAccountTitle) + QStringLiteral("の") + filters.shownText(kSubAccount);
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

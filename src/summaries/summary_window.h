@@ -12,7 +12,7 @@
 
 #include <memory>
 
-namespace lukana::summaries {
+namespace lukana {
 
 class SummaryWindow : public platform::Window {
     Q_OBJECT
@@ -60,4 +60,4 @@ class SummaryWindow : public platform::Window {
 // The filter part of a printout title: "種別；どこからからどこへへ科目の補助".
 QString filterTitle(const FilterControls& filters);
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -26,7 +26,6 @@
 #include <sys/stat.h>
 
 using namespace lukana;
-using namespace lukana::analysis;
 
 namespace {
 

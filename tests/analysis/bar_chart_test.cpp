@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace lukana;
-using namespace lukana::analysis;
-using namespace lukana::analysis::fixtures;
+using namespace analysis_fixtures;
 
 namespace {
 

@@ -21,7 +21,9 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 QT_END_NAMESPACE
 
-namespace lukana::analysis::fixtures {
+namespace analysis_fixtures {
+
+using namespace lukana;
 
 inline const Period kDecember{2003, 12, 1, 2003, 12, 31};
 
@@ -83,4 +85,4 @@ inline QColor colorAt(const QImage& image, QRectF scale, QPointF logical) {
     return image.pixelColor(x, y);
 }
 
-} // namespace lukana::analysis::fixtures
+} // namespace analysis_fixtures

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 using namespace lukana;
-using namespace lukana::analysis;
 using platform::PrintRecording;
 using platform::Surface;
 

@@ -14,9 +14,9 @@ TEST_F(ShellTest, AnalysesOpenFromTheMainWindowAndLeaveTheirDepartmentChosen) {
     ASSERT_TRUE(main->button("customersButton")->isEnabled());
     ASSERT_TRUE(main->button("bestSellersButton")->isEnabled());
 
-    script.window<analysis::AnalysisWindow>([](analysis::AnalysisWindow& w) {
-        EXPECT_EQ(w.analysis().kind(), analysis::AnalysisKind::Customers);
-        EXPECT_EQ(w.analysis().period(), (analysis::Period{2003, 12, 1, 2003, 12, 31}));
+    script.window<AnalysisWindow>([](AnalysisWindow& w) {
+        EXPECT_EQ(w.analysis().kind(), AnalysisKind::Customers);
+        EXPECT_EQ(w.analysis().period(), (Period{2003, 12, 1, 2003, 12, 31}));
         EXPECT_EQ(w.analysis().rows().size(), 24u);
         w.departmentList()->setListIndex(1);
         w.closeWindow();
@@ -24,8 +24,8 @@ TEST_F(ShellTest, AnalysesOpenFromTheMainWindowAndLeaveTheirDepartmentChosen) {
     main->button("customersButton")->click();
     EXPECT_EQ(main->departmentChoice->currentText(), "二号店");
 
-    script.window<analysis::AnalysisWindow>([](analysis::AnalysisWindow& w) {
-        EXPECT_EQ(w.analysis().kind(), analysis::AnalysisKind::Menu);
+    script.window<AnalysisWindow>([](AnalysisWindow& w) {
+        EXPECT_EQ(w.analysis().kind(), AnalysisKind::Menu);
         EXPECT_EQ(w.departmentList()->currentText(), "二号店");
         EXPECT_EQ(w.categoryList()->currentText(), "全て");
         w.departmentList()->setListIndex(0);

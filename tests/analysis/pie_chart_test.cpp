@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace lukana;
-using namespace lukana::analysis;
-using namespace lukana::analysis::fixtures;
+using namespace analysis_fixtures;
 
 namespace {
 

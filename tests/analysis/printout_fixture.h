@@ -15,7 +15,7 @@
 
 namespace printout_fixture {
 
-using namespace lukana::analysis;
+using namespace lukana;
 using lukana::platform::PrintRecording;
 
 inline const std::string kTitle = "集客状況レポート";

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 using namespace lukana;
-using namespace lukana::analysis;
 using lukana::platform::Orientation;
 using lukana::platform::PrintRecording;
 

@@ -18,7 +18,7 @@
 
 using namespace lukana;
 using namespace lukana::platform;
-using namespace lukana::summaries;
+using namespace lukana;
 
 namespace {
 

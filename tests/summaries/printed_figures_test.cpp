@@ -17,7 +17,7 @@
 
 using namespace lukana;
 using namespace lukana::platform;
-using namespace lukana::summaries;
+using namespace lukana;
 using namespace printed_rules;
 
 namespace {

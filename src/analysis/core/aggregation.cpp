@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace lukana::analysis {
+namespace lukana {
 
 void RowTable::reset(int keyCount) {
     keyCount_ = keyCount;
@@ -35,4 +35,4 @@ void Aggregation::reset(int keyCount) {
     months.reset(keyCount);
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

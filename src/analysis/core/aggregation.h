@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace lukana::analysis {
+namespace lukana {
 
 // Enough rows for every day of a year; later rows are not kept (the totals still count).
 inline constexpr int kMaxRows = 366;
@@ -43,4 +43,4 @@ struct Aggregation {
     RowTable days, weeks, months;
 };
 
-} // namespace lukana::analysis
+} // namespace lukana

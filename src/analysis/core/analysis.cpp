@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <span>
 
-namespace lukana::analysis {
+namespace lukana {
 
 MenuCatalogue currentMenuCatalogue() {
     MenuCatalogue menu;
@@ -107,15 +107,15 @@ std::string Analysis::categoryText() const {
 }
 
 std::string Analysis::reportTitle() const {
-    return analysis::reportTitle(kind_);
+    return lukana::reportTitle(kind_);
 }
 
 std::string Analysis::periodLine() const {
-    return analysis::periodLine(kind_, period_);
+    return lukana::periodLine(kind_, period_);
 }
 
 std::string Analysis::conditionLine(bool withDetail, std::string_view mark) const {
-    return analysis::conditionLine(kind_, filters_, categoryText(), withDetail, mark);
+    return lukana::conditionLine(kind_, filters_, categoryText(), withDetail, mark);
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lukana::analysis {
+namespace lukana {
 
 struct RankingRow {
     int rank = 0;
@@ -76,4 +76,4 @@ class Analysis {
     ItemPosition selectedItem_;
 };
 
-} // namespace lukana::analysis
+} // namespace lukana

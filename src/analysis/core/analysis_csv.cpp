@@ -3,7 +3,7 @@
 #include "headline.h"
 #include "storage/routines.h"
 
-namespace lukana::analysis {
+namespace lukana {
 namespace {
 
 void addLine(std::string& text, const std::vector<std::string>& fields) {
@@ -37,4 +37,4 @@ std::string lineSeriesCsv(const Analysis& a) {
     return text;
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

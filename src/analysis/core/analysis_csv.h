@@ -5,10 +5,10 @@
 
 #include <string>
 
-namespace lukana::analysis {
+namespace lukana {
 
 std::string rankingTableCsv(const Analysis& analysis);
 // One line per point of the series as it stands (none after a recalculation).
 std::string lineSeriesCsv(const Analysis& analysis);
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace lukana::analysis {
+namespace lukana {
 
 enum class AnalysisKind { Customers, Menu };
 
@@ -72,4 +72,4 @@ struct MenuCatalogue {
 // Copies the first menudCount items and mbunCount categories of the shared lists.
 MenuCatalogue currentMenuCatalogue();
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-namespace lukana::analysis {
+namespace lukana {
 namespace {
 
 bool exists(const std::string& path) {
@@ -44,4 +44,4 @@ std::vector<std::string> selTenpo(const std::string& busyoName) {
     return damaged;
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -1,6 +1,6 @@
 #include "filter_texts.h"
 
-namespace lukana::analysis {
+namespace lukana {
 
 const std::vector<std::string>& weekdayEntries() {
     static const std::vector<std::string> entries{"全て",   "日曜日", "月曜日", "火曜日",
@@ -42,4 +42,4 @@ std::string entryText(const std::vector<std::string>& entries, int index) {
     return index >= 0 && index < static_cast<int>(entries.size()) ? entries[index] : std::string();
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace lukana::analysis {
+namespace lukana {
 
 const std::vector<std::string>& weekdayEntries();     // "全て", "日曜日" .. "土曜日"
 const std::vector<std::string>& arrivalSlotEntries(); // "全て", " 0時～ 2時" .. " 24時～ 26時"
@@ -14,4 +14,4 @@ const std::vector<std::string>& personKindWords();     // "男性", "女性", "�
 // The entry at `index`, or an empty text when there is none.
 std::string entryText(const std::vector<std::string>& entries, int index);
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace lukana::analysis {
+namespace lukana {
 namespace {
 
 // A number preceded by one blank, as the headers write the period and the counts.
@@ -91,4 +91,4 @@ ChartLabelLines chartLabelLines(std::string_view label, int lineBase) {
     return {std::max(1, 9 - pieces), splitByCharacters(label, 3 * (pieces - 2) + lineBase)};
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lukana::analysis {
+namespace lukana {
 
 std::string reportTitle(AnalysisKind kind);
 // "【" key label "】"
@@ -33,4 +33,4 @@ struct ChartLabelLines {
 };
 ChartLabelLines chartLabelLines(std::string_view label, int lineBase);
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -1,6 +1,6 @@
 #include "key_map.h"
 
-namespace lukana::analysis {
+namespace lukana {
 
 KeyMap KeyMap::hours() {
     KeyMap map;
@@ -19,4 +19,4 @@ KeyMap KeyMap::menuIds(const std::vector<MenuItem>& items) {
     return map;
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

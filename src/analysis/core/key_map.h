@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace lukana::analysis {
+namespace lukana {
 
 class KeyMap {
   public:
@@ -24,4 +24,4 @@ class KeyMap {
     int size_ = 0;
 };
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <bit>
 
-namespace lukana::analysis {
+namespace lukana {
 
 void DepartmentMonths::loadMonth(int year, int month, NippouMonth& into) {
     loadNippouMonthInto(busyoName_, year, month, into, fixedCosts_);
@@ -130,4 +130,4 @@ void PeriodAggregation::run(AnalysisKind kind, const Period& p, const Filters& f
         run.closeWeek();
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

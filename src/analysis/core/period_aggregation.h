@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-namespace lukana::analysis {
+namespace lukana {
 
 // Where the months come from; tests hand in months from memory.
 class MonthSource {
@@ -47,4 +47,4 @@ class PeriodAggregation {
     std::unique_ptr<NippouMonth> month_; // the one buffer every month is read into
 };
 
-} // namespace lukana::analysis
+} // namespace lukana

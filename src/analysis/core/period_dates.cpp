@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace lukana::analysis {
+namespace lukana {
 
 std::optional<Period> presetPeriod(PeriodPreset preset, int y, int m, int d) {
     switch (preset) {
@@ -24,4 +24,4 @@ std::optional<Period> presetPeriod(PeriodPreset preset, int y, int m, int d) {
     return std::nullopt;
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

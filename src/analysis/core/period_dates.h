@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace lukana::analysis {
+namespace lukana {
 
 // The buttons "今月", "今年", "自由", "先月" in the order of their indexes.
 enum class PeriodPreset { ThisMonth = 0, ThisYear = 1, Free = 2, LastMonth = 3 };
@@ -12,4 +12,4 @@ enum class PeriodPreset { ThisMonth = 0, ThisYear = 1, Free = 2, LastMonth = 3 }
 // The period a preset writes for today; none for "自由".
 std::optional<Period> presetPeriod(PeriodPreset preset, int year, int month, int day);
 
-} // namespace lukana::analysis
+} // namespace lukana

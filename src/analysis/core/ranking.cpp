@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace lukana::analysis {
+namespace lukana {
 
 std::vector<RankedEntry> rankEntries(std::span<const std::int64_t> values) {
     std::vector<int> order(values.size());
@@ -21,4 +21,4 @@ std::vector<RankedEntry> rankEntries(std::span<const std::int64_t> values) {
     return ranked;
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-namespace lukana::analysis {
+namespace lukana {
 
 struct RankedEntry {
     int entry = 0; // position in the ranked values
@@ -16,4 +16,4 @@ struct RankedEntry {
 // The entries of `values`, best first.
 std::vector<RankedEntry> rankEntries(std::span<const std::int64_t> values);
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace lukana::analysis {
+namespace lukana {
 namespace {
 
 constexpr int kMen = 0, kWomen = 1, kBoys = 2, kGirls = 3;
@@ -101,4 +101,4 @@ bool passesArrivalSlot(double arrivalHour, double arrivalMinute, int slot) {
     return minutes >= 120LL * (slot - 1) && minutes <= 120LL * slot;
 }
 
-} // namespace lukana::analysis
+} // namespace lukana

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace lukana::analysis {
+namespace lukana {
 
 // The persons of a slip (men + women + boys + girls), rounded once, halves to even; none when
 // the sum is not a finite number of a sane size.
@@ -26,4 +26,4 @@ bool passesCustomerType(const std::array<double, kSlipValueCount>& values, const
 // The arrival-slot filter: slot s holds arrivals from 2(s-1) to 2s o'clock, both ends included.
 bool passesArrivalSlot(double arrivalHour, double arrivalMinute, int slot);
 
-} // namespace lukana::analysis
+} // namespace lukana

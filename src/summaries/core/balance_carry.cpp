@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace lukana::summaries {
+namespace lukana {
 std::string BalanceCarry::show(const std::string& busyoName, const ShownMonth& shown,
                                const PartyKey& party) {
     busyoName_ = busyoName;
@@ -59,4 +59,4 @@ std::vector<BalanceNotice> BalanceCarry::takeNotices() {
     return std::exchange(notices_, {});
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace lukana::summaries {
+namespace lukana {
 
 // Something about a balance file the user must be told.
 struct BalanceNotice {
@@ -51,4 +51,4 @@ class BalanceCarry {
     std::vector<BalanceNotice> notices_;
 };
 
-} // namespace lukana::summaries
+} // namespace lukana

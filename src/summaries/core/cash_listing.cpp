@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace lukana::summaries {
+namespace lukana {
 
 void CashListing::list(const std::string& busyoName, const std::vector<MonthSpan>& spans,
                        const PartyKey& party, const AccountFilter& filter, CashSwitches switches,
@@ -91,4 +91,4 @@ std::string cashCellText(const CashRow& row, int column, const PartyNames& parti
     }
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

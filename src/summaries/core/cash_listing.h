@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace lukana::summaries {
+namespace lukana {
 
 struct CashRow {
     double amount = 0;
@@ -66,4 +66,4 @@ std::string cashCellText(const CashRow& row, int column, const PartyNames& parti
                          const AccountNames& accounts);
 inline constexpr int kCashColumns = 10;
 
-} // namespace lukana::summaries
+} // namespace lukana

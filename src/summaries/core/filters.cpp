@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace lukana::summaries {
+namespace lukana {
 namespace {
 
 const BusyoRec* shownBusyo() {
@@ -136,4 +136,4 @@ VoucherFilter VoucherFilter::fromSelection(const PartyList& parties, int matchMo
     return f;
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

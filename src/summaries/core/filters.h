@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace lukana::summaries {
+namespace lukana {
 
 enum FilterList {
     kToParty = 0,
@@ -97,4 +97,4 @@ class VoucherFilter {
     int matchMode_ = kBothMatch;
 };
 
-} // namespace lukana::summaries
+} // namespace lukana

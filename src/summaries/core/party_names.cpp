@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace lukana::summaries {
+namespace lukana {
 namespace {
 
 const std::string kNone;
@@ -69,4 +69,4 @@ const std::string& AccountNames::subAccount(int id) const {
     return lookup(subAccounts_, id);
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

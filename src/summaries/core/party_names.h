@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace lukana::summaries {
+namespace lukana {
 
 class PartyNames {
   public:
@@ -35,4 +35,4 @@ class AccountNames {
     std::unordered_map<int, std::string> subAccounts_;
 };
 
-} // namespace lukana::summaries
+} // namespace lukana

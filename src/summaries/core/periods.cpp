@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-namespace lukana::summaries {
+namespace lukana {
 
-Period defaultPeriod(int curYear, int curMonth, int curDay, int kesanTuki, int kesanBi) {
-    const CivilDate e = normalizeDate(curYear, kesanTuki, kesanBi);
+Period defaultPeriod(int year, int month, int day, int endMonth, int endDay) {
+    const CivilDate e = normalizeDate(year, endMonth, endDay);
     const CivilDate s = normalizeDate(e.year, e.month, static_cast<long long>(e.day) + 1);
-    const CivilDate working = normalizeDate(curYear, curMonth, curDay);
+    const CivilDate working = normalizeDate(year, month, day);
     if (e >= working)
-        return {{s.year - 1, s.month, s.day}, {curYear, e.month, e.day}};
-    return {s, {curYear + 1, e.month, e.day}};
+        return {{s.year - 1, s.month, s.day}, {year, e.month, e.day}};
+    return {s, {year + 1, e.month, e.day}};
 }
 
 std::vector<MonthSpan> periodMonths(const Period& p) {
@@ -43,4 +43,4 @@ std::vector<MonthSpan> closingDayMonths(const ShownMonth& shown, int c) {
     return {{shown.year, shown.month, 1, shown.days()}};
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

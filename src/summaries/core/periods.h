@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace lukana::summaries {
+namespace lukana {
 
 // Days firstDay..lastDay of one month file; none when firstDay > lastDay.
 struct MonthSpan {
@@ -19,7 +19,7 @@ struct Period {
 
 // The fiscal year that holds the working date, with its end at fiscal month and day
 // (carried as a calendar carries them).
-Period defaultPeriod(int curYear, int curMonth, int curDay, int kesanTuki, int kesanBi);
+Period defaultPeriod(int year, int month, int day, int endMonth, int endDay);
 
 // Every month from start to end, each with the days that lie in the period, in calendar
 // order; empty when the end lies before the start.
@@ -43,4 +43,4 @@ ShownMonth stepMonth(ShownMonth shown, int delta);
 // the shown month (c itself even past a short month's end); otherwise the shown month.
 std::vector<MonthSpan> closingDayMonths(const ShownMonth& shown, int closingDay);
 
-} // namespace lukana::summaries
+} // namespace lukana

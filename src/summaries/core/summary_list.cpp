@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace lukana::summaries {
+namespace lukana {
 
 void SummaryList::clear() {
     rows_.clear();
@@ -70,4 +70,4 @@ void listSpans(const std::string& busyoName, const std::vector<MonthSpan>& spans
     }
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

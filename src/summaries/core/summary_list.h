@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace lukana::summaries {
+namespace lukana {
 
 struct SummaryRow {
     double amount = 0;    // including tax
@@ -69,4 +69,4 @@ void listSpans(const std::string& busyoName, const std::vector<MonthSpan>& spans
                const VoucherFilter& filter, bool restartEachMonth, SummaryList& list,
                DenpyouMonth& month);
 
-} // namespace lukana::summaries
+} // namespace lukana

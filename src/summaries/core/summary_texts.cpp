@@ -2,7 +2,7 @@
 
 #include "storage/display_format.h"
 
-namespace lukana::summaries {
+namespace lukana {
 std::string monthDayText(int month, int day) {
     return Str(month) + "/" + Str(day);
 }
@@ -51,4 +51,4 @@ std::string printedDate(const SummaryRow& row, DateForm form) {
     return text;
 }
 
-} // namespace lukana::summaries
+} // namespace lukana

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace lukana::summaries {
+namespace lukana {
 
 // "¥1,234", "-¥1,234", "¥" for zero (on screen and paper).
 std::string yen(double value);
@@ -29,4 +29,4 @@ std::string printedDate(const SummaryRow& row, DateForm form);
 
 inline constexpr int kSummaryColumns = 9;
 
-} // namespace lukana::summaries
+} // namespace lukana

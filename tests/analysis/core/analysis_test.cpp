@@ -7,8 +7,7 @@
 #include <vector>
 
 using namespace lukana;
-using namespace lukana::analysis;
-using namespace lukana::analysis::fixtures;
+using namespace analysis_fixtures;
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 using namespace lukana;
-using namespace lukana::analysis;
 
 TEST(Headline, TitlesAndPeriodLines) {
     const Period p{2003, 11, 15, 2003, 12, 10};
@@ -111,7 +110,7 @@ TEST(Headline, ChartLabelsShrinkAndWrapByTheirSixteenCharacterPieces) {
 }
 
 TEST(Headline, AnalysisKeepsTheFiltersOfItsCalculation) {
-    fixtures::MemoryMonths months;
+    analysis_fixtures::MemoryMonths months;
     Filters detailed;
     detailed.customerType = kDetailed;
     detailed.detailCounts = {2, 0, 0, 0};

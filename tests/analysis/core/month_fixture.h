@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
-namespace lukana::analysis::fixtures {
+namespace analysis_fixtures {
+
+using namespace lukana;
 
 struct Party {
     double men = 0, women = 0, boys = 0, girls = 0;
@@ -68,4 +70,4 @@ inline MenuItem menuItem(int id, std::string name, int bunruiId = 0) {
     return item;
 }
 
-} // namespace lukana::analysis::fixtures
+} // namespace analysis_fixtures

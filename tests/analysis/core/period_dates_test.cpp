@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace lukana::analysis;
+using namespace lukana;
 
 // The shared carry rules, on the cases the period frame relies on.
 TEST(PeriodDates, SpinnersCarryToARealDate) {

@@ -6,7 +6,6 @@
 #include <vector>
 
 using namespace lukana;
-using namespace lukana::analysis;
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include "support/files.h"
 
 using namespace lukana;
-using namespace lukana::summaries;
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include <gmock/gmock.h>
 
 using namespace lukana;
-using namespace lukana::summaries;
 using summaries_test::Voucher;
 using ::testing::ElementsAre;
 

@@ -5,7 +5,6 @@
 #include <gmock/gmock.h>
 
 using namespace lukana;
-using namespace lukana::summaries;
 using ::testing::ElementsAre;
 
 namespace {
