@@ -130,21 +130,6 @@ void fillRegisters() {
     }
 }
 
-// The median time of work over the runs; prepare runs before each, untimed.
-double timeRuns(int runs, const std::function<void()>& work,
-                const std::function<void()>& prepare = {}) {
-    std::vector<double> seconds;
-    for (int r = 0; r < runs; ++r) {
-        if (prepare)
-            prepare();
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        seconds.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return median(seconds);
-}
-
 volatile double sink = 0;
 
 std::string bytesOf(const std::string& path) {

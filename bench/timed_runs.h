@@ -41,6 +41,21 @@ inline Timing timed(int runs, const std::function<void()>& work) {
     return {median(seconds), median(cpu)};
 }
 
+// The median real time of work over the runs; prepare runs before each, untimed.
+inline double timeRuns(int runs, const std::function<void()>& work,
+                       const std::function<void()>& prepare = {}) {
+    std::vector<double> seconds;
+    for (int r = 0; r < runs; ++r) {
+        if (prepare)
+            prepare();
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        seconds.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return median(seconds);
+}
+
 inline void report(const char* work, double ms, double referenceMs, double aim) {
     std::printf("%-6s %10.3f %12.3f %8.2f %6.1f\n", work, ms, referenceMs, ms / referenceMs, aim);
 }

@@ -23,6 +23,7 @@
 #include "storage/paths.h"
 #include "storage/routines.h"
 #include "storage/state.h"
+#include "timed_runs.h"
 #include "vouchers/core/voucher_months.h"
 #include "vouchers/core/voucher_totals.h"
 
@@ -101,22 +102,6 @@ void fillMonth(DenpyouMonth& m, int seed) {
             day.taxExempt[i] = pick(0, 5) == 0;
         }
     }
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double timeRuns(int runs, const std::function<void()>& work) {
-    std::vector<double> seconds;
-    for (int r = 0; r < runs; ++r) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        seconds.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return median(seconds);
 }
 
 volatile double sink = 0;

@@ -2,8 +2,6 @@
 #include "storage/masters.h"
 #include "storage/settings.h"
 
-#include <iterator>
-
 namespace {
 const fuzz::Family families[] = {
     {"opt.dat", lukana::optModosi, lukana::optHozon},
@@ -15,11 +13,8 @@ const fuzz::Family families[] = {
 
 // The first byte picks the settings file; the tax lookup must answer for whatever table loads.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 1)
-        return 0;
-    const fuzz::Family& f = families[data[0] % std::size(families)];
-    fuzz::roundTrip(f.name, data + 1, size - 1, f.read, f.write);
-    if (f.read == lukana::optModosi)
+    const fuzz::Family* f = fuzz::roundTripPicked(families, data, size);
+    if (f && f->read == lukana::optModosi)
         (void)lukana::Zeiritu(2003, 2, 30);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "storage/state.h"
 #include "storage/status.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -77,5 +78,16 @@ struct Family {
     lukana::Status (*read)();
     lukana::Status (*write)();
 };
+
+// The first byte picks the family, the rest is its file's content; the family picked, or none
+// for an empty input.
+template <size_t N>
+const Family* roundTripPicked(const Family (&families)[N], const uint8_t* data, size_t size) {
+    if (size < 1)
+        return nullptr;
+    const Family& f = families[data[0] % N];
+    roundTrip(f.name, data + 1, size - 1, f.read, f.write);
+    return &f;
+}
 
 } // namespace fuzz

@@ -79,13 +79,22 @@ bool readNippouFirstSection(TextReader& r, NippouMonth& month, double& fixedCost
     return true;
 }
 
-// A count and count x [Long, Double] (items 5 to 7).
-bool readLongDoubleLines(TextReader& r, int& count, std::array<int, kNippouLineCapacity>& ids,
-                         std::array<double, kNippouLineCapacity>& amounts) {
+// A count, then count x [first, Double]: an id column is written Long, an amount column Double
+// (items 3 and 5 to 8).
+bool readLine(TextReader& r, int& value) {
+    return r.readLong(value);
+}
+bool readLine(TextReader& r, double& value) {
+    return r.readDouble(value);
+}
+
+template <typename First>
+bool readPairLines(TextReader& r, int& count, std::array<First, kNippouLineCapacity>& firsts,
+                   std::array<double, kNippouLineCapacity>& amounts) {
     if (!r.readCount(count, kNippouLineCapacity))
         return false;
     for (int i = 0; i < count; ++i)
-        if (!r.readLong(ids[i]) || !r.readDouble(amounts[i]))
+        if (!readLine(r, firsts[i]) || !r.readDouble(amounts[i]))
             return false;
     return true;
 }
@@ -94,14 +103,9 @@ bool readLongDoubleLines(TextReader& r, int& count, std::array<int, kNippouLineC
 // failure ends the read, what was read so far staying in the month.
 bool readNippouLaterPasses(TextReader& r, NippouMonth& month) {
     // 3: payment lines
-    for (int d = 1; d <= 31; ++d) {
-        NippouDay& day = month[d];
-        if (!r.readCount(day.kaidasiCount, kNippouLineCapacity))
+    for (int d = 1; d <= 31; ++d)
+        if (!readPairLines(r, month[d].kaidasiCount, month[d].kaidasiSiireId, month[d].kaidasiGaku))
             return false;
-        for (int i = 0; i < day.kaidasiCount; ++i)
-            if (!r.readLong(day.kaidasiSiireId[i]) || !r.readDouble(day.kaidasiGaku[i]))
-                return false;
-    }
     // 4: their exempt flags, by the count of item 3
     for (int d = 1; d <= 31; ++d) {
         NippouDay& day = month[d];
@@ -111,26 +115,19 @@ bool readNippouLaterPasses(TextReader& r, NippouMonth& month) {
     }
     // 5 to 7: deposits, withdrawals, credit sales
     for (int d = 1; d <= 31; ++d)
-        if (!readLongDoubleLines(r, month[d].nyukinCount, month[d].nyukinKouza,
-                                 month[d].nyukinGaku))
+        if (!readPairLines(r, month[d].nyukinCount, month[d].nyukinKouza, month[d].nyukinGaku))
             return false;
     for (int d = 1; d <= 31; ++d)
-        if (!readLongDoubleLines(r, month[d].hikidasiCount, month[d].hikidasiKouza,
-                                 month[d].hikidasiGaku))
+        if (!readPairLines(r, month[d].hikidasiCount, month[d].hikidasiKouza,
+                           month[d].hikidasiGaku))
             return false;
     for (int d = 1; d <= 31; ++d)
-        if (!readLongDoubleLines(r, month[d].urikakeCount, month[d].urikakeKyaku,
-                                 month[d].urikakeGaku))
+        if (!readPairLines(r, month[d].urikakeCount, month[d].urikakeKyaku, month[d].urikakeGaku))
             return false;
     // 8: reserve pairs
-    for (int d = 1; d <= 31; ++d) {
-        NippouDay& day = month[d];
-        if (!r.readCount(day.yobiCount, kNippouLineCapacity))
+    for (int d = 1; d <= 31; ++d)
+        if (!readPairLines(r, month[d].yobiCount, month[d].yobi1, month[d].yobi2))
             return false;
-        for (int i = 0; i < day.yobiCount; ++i)
-            if (!r.readDouble(day.yobi1[i]) || !r.readDouble(day.yobi2[i]))
-                return false;
-    }
     // 9: amounts 25..40
     for (int d = 1; d <= 31; ++d) {
         NippouDay& day = month[d];
@@ -162,11 +159,19 @@ int walkCount(int value, int capacity) {
     return std::clamp(value, 0, capacity);
 }
 
-void writeLongDoubleLines(TextWriter& w, int count, const std::array<int, kNippouLineCapacity>& ids,
-                          const std::array<double, kNippouLineCapacity>& amounts) {
+void writeLine(TextWriter& w, int value) {
+    w.putLong(value);
+}
+void writeLine(TextWriter& w, double value) {
+    w.putDouble(value);
+}
+
+template <typename First>
+void writePairLines(TextWriter& w, int count, const std::array<First, kNippouLineCapacity>& firsts,
+                    const std::array<double, kNippouLineCapacity>& amounts) {
     count = w.putCount(count, kNippouLineCapacity);
     for (int i = 0; i < count; ++i) {
-        w.putLong(ids[i]);
+        writeLine(w, firsts[i]);
         w.putDouble(amounts[i]);
     }
 }
@@ -182,14 +187,8 @@ void writeNippou(TextWriter& w, const NippouMonth& month, double fixedCosts) {
             w.putLong(s);
     }
     // 3, 4
-    for (int d = 1; d <= 31; ++d) {
-        const NippouDay& day = month[d];
-        int count = w.putCount(day.kaidasiCount, kNippouLineCapacity);
-        for (int i = 0; i < count; ++i) {
-            w.putLong(day.kaidasiSiireId[i]);
-            w.putDouble(day.kaidasiGaku[i]);
-        }
-    }
+    for (int d = 1; d <= 31; ++d)
+        writePairLines(w, month[d].kaidasiCount, month[d].kaidasiSiireId, month[d].kaidasiGaku);
     for (int d = 1; d <= 31; ++d) {
         const NippouDay& day = month[d];
         int count = walkCount(day.kaidasiCount, kNippouLineCapacity);
@@ -198,21 +197,14 @@ void writeNippou(TextWriter& w, const NippouMonth& month, double fixedCosts) {
     }
     // 5 to 7
     for (int d = 1; d <= 31; ++d)
-        writeLongDoubleLines(w, month[d].nyukinCount, month[d].nyukinKouza, month[d].nyukinGaku);
+        writePairLines(w, month[d].nyukinCount, month[d].nyukinKouza, month[d].nyukinGaku);
     for (int d = 1; d <= 31; ++d)
-        writeLongDoubleLines(w, month[d].hikidasiCount, month[d].hikidasiKouza,
-                             month[d].hikidasiGaku);
+        writePairLines(w, month[d].hikidasiCount, month[d].hikidasiKouza, month[d].hikidasiGaku);
     for (int d = 1; d <= 31; ++d)
-        writeLongDoubleLines(w, month[d].urikakeCount, month[d].urikakeKyaku, month[d].urikakeGaku);
+        writePairLines(w, month[d].urikakeCount, month[d].urikakeKyaku, month[d].urikakeGaku);
     // 8
-    for (int d = 1; d <= 31; ++d) {
-        const NippouDay& day = month[d];
-        int count = w.putCount(day.yobiCount, kNippouLineCapacity);
-        for (int i = 0; i < count; ++i) {
-            w.putDouble(day.yobi1[i]);
-            w.putDouble(day.yobi2[i]);
-        }
-    }
+    for (int d = 1; d <= 31; ++d)
+        writePairLines(w, month[d].yobiCount, month[d].yobi1, month[d].yobi2);
     // 9
     for (int d = 1; d <= 31; ++d)
         for (int k = kFirstKingaku; k < kKingakuCount; ++k)
@@ -249,32 +241,38 @@ bool readDenpyouFirstPass(TextReader& r, DenpyouMonth& month) {
     return true;
 }
 
-bool readDenpyouLaterPasses(TextReader& r, DenpyouMonth& month) {
+// Passes 2 to 7 walk every voucher of the month again, one field or pair at a time.
+template <typename ReadOne> bool readVoucherPass(DenpyouMonth& month, ReadOne readOne) {
     for (int d = 1; d <= 31; ++d)
         for (int i = 0; i < month[d].denpyouCount; ++i)
-            if (!r.readLong(month[d].subAccountId[i]))
-                return false;
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < month[d].denpyouCount; ++i)
-            if (!r.readString(month[d].note[i]))
-                return false;
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < month[d].denpyouCount; ++i)
-            if (!r.readInteger(month[d].taxExempt[i]))
-                return false;
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < month[d].denpyouCount; ++i)
-            if (!r.readInteger(month[d].entryType[i]))
-                return false;
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < month[d].denpyouCount; ++i)
-            if (!r.readInteger(month[d].toKind[i]) || !r.readInteger(month[d].fromKind[i]))
-                return false;
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < month[d].denpyouCount; ++i)
-            if (!r.readDouble(month[d].tax[i]))
+            if (!readOne(month[d], i))
                 return false;
     return true;
+}
+
+template <typename... ReadOne> bool readVoucherPasses(DenpyouMonth& month, ReadOne... readOne) {
+    return (readVoucherPass(month, readOne) && ...);
+}
+
+bool readDenpyouLaterPasses(TextReader& r, DenpyouMonth& month) {
+    using Day = DenpyouDay&;
+    return readVoucherPasses(
+        month, [&](Day day, int i) { return r.readLong(day.subAccountId[i]); },
+        [&](Day day, int i) { return r.readString(day.note[i]); },
+        [&](Day day, int i) { return r.readInteger(day.taxExempt[i]); },
+        [&](Day day, int i) { return r.readInteger(day.entryType[i]); },
+        [&](Day day, int i) {
+            return r.readInteger(day.toKind[i]) && r.readInteger(day.fromKind[i]);
+        },
+        [&](Day day, int i) { return r.readDouble(day.tax[i]); });
+}
+
+template <typename WriteOne>
+void writeVoucherPass(const DenpyouMonth& month, const std::array<int, 32>& counts,
+                      WriteOne writeOne) {
+    for (int d = 1; d <= 31; ++d)
+        for (int i = 0; i < counts[d]; ++i)
+            writeOne(month[d], i);
 }
 
 void writeDenpyou(TextWriter& w, const DenpyouMonth& month) {
@@ -289,26 +287,31 @@ void writeDenpyou(TextWriter& w, const DenpyouMonth& month) {
             w.putLong(day.accountId[i]);
         }
     }
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < counts[d]; ++i)
-            w.putLong(month[d].subAccountId[i]);
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < counts[d]; ++i)
-            w.putString(month[d].note[i]);
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < counts[d]; ++i)
-            w.putInteger(month[d].taxExempt[i]);
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < counts[d]; ++i)
-            w.putInteger(month[d].entryType[i]);
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < counts[d]; ++i) {
-            w.putInteger(month[d].toKind[i]);
-            w.putInteger(month[d].fromKind[i]);
-        }
-    for (int d = 1; d <= 31; ++d)
-        for (int i = 0; i < counts[d]; ++i)
-            w.putDouble(month[d].tax[i]);
+    using Day = const DenpyouDay&;
+    writeVoucherPass(month, counts, [&](Day day, int i) { w.putLong(day.subAccountId[i]); });
+    writeVoucherPass(month, counts, [&](Day day, int i) { w.putString(day.note[i]); });
+    writeVoucherPass(month, counts, [&](Day day, int i) { w.putInteger(day.taxExempt[i]); });
+    writeVoucherPass(month, counts, [&](Day day, int i) { w.putInteger(day.entryType[i]); });
+    writeVoucherPass(month, counts, [&](Day day, int i) {
+        w.putInteger(day.toKind[i]);
+        w.putInteger(day.fromKind[i]);
+    });
+    writeVoucherPass(month, counts, [&](Day day, int i) { w.putDouble(day.tax[i]); });
+}
+
+// The first section must read; a shorter file ends quietly after it, what was read staying.
+template <typename First, typename Later>
+Status readMonthFile(const std::string& path, First readFirst, Later readLater) {
+    if (path.empty())
+        return noPath();
+    std::string bytes;
+    if (Status s = readWholeFile(path, bytes); !s)
+        return s;
+    TextReader reader(bytes);
+    if (!readFirst(reader))
+        return readFailure(reader, path);
+    (void)readLater(reader);
+    return {};
 }
 
 // ---------------------------------------------------------------------------------------
@@ -358,16 +361,9 @@ std::string denpyouPath(const std::string& busyoName, int year, int month, bool 
 
 Status readNippouMonth(const std::string& path, NippouMonth& month, double& fixedCosts) {
     clearNippou(month, fixedCosts);
-    if (path.empty())
-        return noPath();
-    std::string bytes;
-    if (Status s = readWholeFile(path, bytes); !s)
-        return s;
-    TextReader reader(bytes);
-    if (!readNippouFirstSection(reader, month, fixedCosts))
-        return readFailure(reader, path);
-    (void)readNippouLaterPasses(reader, month); // a shorter file ends here quietly
-    return {};
+    return readMonthFile(
+        path, [&](TextReader& r) { return readNippouFirstSection(r, month, fixedCosts); },
+        [&](TextReader& r) { return readNippouLaterPasses(r, month); });
 }
 
 Status writeNippouMonth(const std::string& path, const NippouMonth& month, double fixedCosts) {
@@ -408,16 +404,9 @@ MonthLoadReport loadNippouMonthInto(const std::string& busyoName, int year, int 
 
 Status readDenpyouMonth(const std::string& path, DenpyouMonth& month) {
     clearDenpyou(month);
-    if (path.empty())
-        return noPath();
-    std::string bytes;
-    if (Status s = readWholeFile(path, bytes); !s)
-        return s;
-    TextReader reader(bytes);
-    if (!readDenpyouFirstPass(reader, month))
-        return readFailure(reader, path);
-    (void)readDenpyouLaterPasses(reader, month); // a shorter file ends here quietly
-    return {};
+    return readMonthFile(
+        path, [&](TextReader& r) { return readDenpyouFirstPass(r, month); },
+        [&](TextReader& r) { return readDenpyouLaterPasses(r, month); });
 }
 
 Status writeDenpyouMonth(const std::string& path, const DenpyouMonth& month) {

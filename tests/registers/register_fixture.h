@@ -9,6 +9,7 @@
 #include "storage/masters.h"
 #include "storage/paths.h"
 #include "storage/state.h"
+#include "support/departments.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
@@ -39,13 +40,6 @@ class RegisterTest : public ::testing::Test {
         lukana::platform::setMousePointer(lukana::platform::Pointer::Normal);
     }
 
-    static void addBusyo(const std::string& name, int id) {
-        lukana::busyoRecs[static_cast<size_t>(lukana::busyoCount)].name = name;
-        lukana::busyoRecs[static_cast<size_t>(lukana::busyoCount)].id = id;
-        ++lukana::busyoCount;
-        lukana::rebuildBusyoLists();
-        std::filesystem::create_directories(lukana::busyoFolderPath(name));
-    }
     static std::string busyoFile(const std::string& busyo, const std::string& name) {
         return lukana::busyoFilePath(busyo, name);
     }

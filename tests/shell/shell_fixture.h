@@ -15,6 +15,7 @@
 #include "storage/cp932.h"
 #include "storage/paths.h"
 #include "storage/state.h"
+#include "support/departments.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
@@ -69,14 +70,6 @@ class ShellTest : public ::testing::Test {
         script.window<lukana::DepartmentRegister>(registerDepartment("本店"));
         script.answer(lukana::platform::Answer::Ok);
         return lukana::Main();
-    }
-    // Another department, in memory and with its folder, as the register leaves it.
-    static void addBusyo(const std::string& name, int id) {
-        lukana::busyoRecs[static_cast<size_t>(lukana::busyoCount)].name = name;
-        lukana::busyoRecs[static_cast<size_t>(lukana::busyoCount)].id = id;
-        ++lukana::busyoCount;
-        lukana::rebuildBusyoLists();
-        fs::create_directories(lukana::busyoFolderPath(name));
     }
     // The first start with every window's real link in place.
     std::unique_ptr<lukana::MainWindow> firstStartWithLinks(TestScript& script) {

@@ -11,6 +11,7 @@
 #include "support/printed_rules.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
+#include "support/voucher_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -42,20 +43,10 @@ class CashBookWindowTest : public ::testing::Test {
             std::filesystem::create_directories(busyoFolderPath(b));
         // 20,000 from head office on the 10th, 5,000 to S on the 15th.
         auto m = std::make_unique<DenpyouMonth>();
-        DenpyouDay& d10 = (*m)[10];
-        d10.denpyouCount = 1;
-        d10.fromKind[0] = 2;
-        d10.fromId[0] = 1;
-        d10.toKind[0] = 2;
-        d10.amount[0] = 20000;
-        d10.entryType[0] = 2;
-        DenpyouDay& d15 = (*m)[15];
-        d15.denpyouCount = 1;
-        d15.fromKind[0] = 2;
-        d15.toKind[0] = 1;
-        d15.toId[0] = 7;
-        d15.amount[0] = 5000;
-        d15.entryType[0] = 1;
+        appendVoucher((*m)[10],
+                      {.amount = 20000, .fromKind = 2, .fromId = 1, .toKind = 2, .entryType = 2});
+        appendVoucher((*m)[15],
+                      {.amount = 5000, .fromKind = 2, .toKind = 1, .toId = 7, .entryType = 1});
         EXPECT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
     }
     void TearDown() override {
@@ -230,14 +221,9 @@ TEST_F(CashBookWindowTest, PagesHold33RowsAndCancelPrintsNothing) {
     ASSERT_TRUE(readDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
     DenpyouDay& d20 = (*m)[20];
     auto add = [&](int count) {
-        for (int i = 0; i < count; ++i) {
-            const int j = d20.denpyouCount++;
-            d20.fromKind[j] = 2;
-            d20.toKind[j] = 1;
-            d20.toId[j] = 7;
-            d20.amount[j] = 100;
-            d20.entryType[j] = 1;
-        }
+        for (int i = 0; i < count; ++i)
+            appendVoucher(d20,
+                          {.amount = 100, .fromKind = 2, .toKind = 1, .toId = 7, .entryType = 1});
         ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
     };
     add(31);

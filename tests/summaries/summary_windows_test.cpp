@@ -8,6 +8,7 @@
 #include "support/printed_rules.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
+#include "support/voucher_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -54,18 +55,15 @@ class SummaryWindowsTest : public ::testing::Test {
     void vouchers(int year, int month, int day, int count, int subAccountId = 0) {
         auto m = std::make_unique<DenpyouMonth>();
         readDenpyouMonth(denpyouPath("本店", year, month), *m).ok();
-        DenpyouDay& d = (*m)[day];
-        for (int i = 0; i < count; ++i) {
-            const int j = d.denpyouCount++;
-            d.fromKind[j] = 2;
-            d.toKind[j] = 1;
-            d.toId[j] = 7;
-            d.amount[j] = 1000;
-            d.tax[j] = 48;
-            d.entryType[j] = 1;
-            d.accountId[j] = 1;
-            d.subAccountId[j] = subAccountId;
-        }
+        for (int i = 0; i < count; ++i)
+            appendVoucher((*m)[day], {.amount = 1000,
+                                      .fromKind = 2,
+                                      .toKind = 1,
+                                      .toId = 7,
+                                      .entryType = 1,
+                                      .accountId = 1,
+                                      .subAccountId = subAccountId,
+                                      .tax = 48});
         ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", year, month), *m).ok());
     }
     static QStringList boxes(const PeriodEntry& entry, int index) { return entry.boxTexts(index); }

@@ -12,10 +12,12 @@
 #include "storage/settings.h"
 #include "storage/state.h"
 #include "support/combo_choice.h"
+#include "support/departments.h"
 #include "support/files.h"
 #include "support/grid_clicks.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
+#include "support/voucher_lines.h"
 #include "vouchers/openers.h"
 #include "vouchers/voucher_book_window.h"
 
@@ -79,38 +81,14 @@ class VoucherBookTest : public ::testing::Test {
         lukana::platform::setMousePointer(lukana::platform::Pointer::Normal);
     }
 
-    static void addBusyo(const std::string& name, int id) {
-        lukana::busyoRecs[static_cast<size_t>(lukana::busyoCount)].name = name;
-        lukana::busyoRecs[static_cast<size_t>(lukana::busyoCount)].id = id;
-        ++lukana::busyoCount;
-        lukana::rebuildBusyoLists();
-        std::filesystem::create_directories(lukana::busyoFolderPath(name));
-    }
     static void writeClosingDays(const std::string& busyo, int cashPurchases) {
         lukana::simeKinmu = 0, lukana::simeGenkin = cashPurchases;
         lukana::simeKyuuryou = 0, lukana::simeKurejitto = 0;
         ASSERT_TRUE(lukana::writeClosingDays(lukana::busyoFilePath(busyo, "simebi.dat")).ok());
     }
 
-    struct V {
-        double amount;
-        int fromKind = 0, fromId = 0, toKind = 0, toId = 0;
-        int entryType = 0, accountId = 0, subAccountId = 0;
-        int exempt = 0;
-        double tax = 0;
-        std::string note{};
-    };
-    static void append(lukana::DenpyouDay& day, const V& v) {
-        const int i = day.denpyouCount++;
-        day.amount[i] = v.amount;
-        day.fromKind[i] = v.fromKind, day.fromId[i] = v.fromId;
-        day.toKind[i] = v.toKind, day.toId[i] = v.toId;
-        day.entryType[i] = v.entryType;
-        day.accountId[i] = v.accountId, day.subAccountId[i] = v.subAccountId;
-        day.taxExempt[i] = v.exempt;
-        day.tax[i] = v.tax;
-        day.note[i] = v.note;
-    }
+    using V = VoucherLine;
+    static void append(lukana::DenpyouDay& day, const V& v) { appendVoucher(day, v); }
     void saveMonths(bool olderName = false) {
         using namespace lukana;
         ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2014, 4, olderName), *april).ok());

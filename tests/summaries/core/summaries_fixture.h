@@ -5,6 +5,7 @@
 #include "storage/paths.h"
 #include "storage/state.h"
 #include "support/temp_dir.h"
+#include "support/voucher_lines.h"
 
 using namespace lukana;
 
@@ -84,18 +85,16 @@ class SummariesFixture : public ::testing::Test {
         auto& m = months_[{year, month}];
         if (!m)
             m = std::make_unique<DenpyouMonth>();
-        DenpyouDay& d = (*m)[day];
-        const int j = d.denpyouCount++;
-        d.fromKind[j] = v.fromKind;
-        d.fromId[j] = v.fromId;
-        d.toKind[j] = v.toKind;
-        d.toId[j] = v.toId;
-        d.amount[j] = v.amount;
-        d.tax[j] = v.tax;
-        d.entryType[j] = v.entryType;
-        d.accountId[j] = v.accountId;
-        d.subAccountId[j] = v.subAccountId;
-        d.note[j] = v.note;
+        appendVoucher((*m)[day], {.amount = v.amount,
+                                  .fromKind = v.fromKind,
+                                  .fromId = v.fromId,
+                                  .toKind = v.toKind,
+                                  .toId = v.toId,
+                                  .entryType = v.entryType,
+                                  .accountId = v.accountId,
+                                  .subAccountId = v.subAccountId,
+                                  .tax = v.tax,
+                                  .note = v.note});
     }
     void writeMonths(bool olderForm = false) {
         for (auto& [key, month] : months_)

@@ -1,6 +1,7 @@
 #include "vouchers/core/voucher_totals.h"
 
 #include "storage/state.h"
+#include "support/voucher_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -19,15 +20,14 @@ struct V {
 };
 
 void append(DenpyouDay& day, const V& v) {
-    const int i = day.denpyouCount++;
-    day.amount[i] = v.amount;
-    day.toKind[i] = v.toKind;
-    day.toId[i] = v.toId;
-    day.fromKind[i] = v.fromKind;
-    day.fromId[i] = v.fromId;
-    day.accountId[i] = v.accountId;
-    day.taxExempt[i] = v.exempt;
-    day.tax[i] = v.tax;
+    appendVoucher(day, {.amount = v.amount,
+                        .fromKind = v.fromKind,
+                        .fromId = v.fromId,
+                        .toKind = v.toKind,
+                        .toId = v.toId,
+                        .accountId = v.accountId,
+                        .exempt = v.exempt,
+                        .tax = v.tax});
 }
 
 class VoucherTotalsTest : public testing::Test {
