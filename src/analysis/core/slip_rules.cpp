@@ -7,7 +7,6 @@ namespace lukana {
 namespace {
 
 constexpr int kMen = 0, kWomen = 1, kBoys = 2, kGirls = 3;
-constexpr int kArrivalHour = 4, kArrivalMinute = 5, kDepartureHour = 6, kDepartureMinute = 7;
 
 // Far beyond any real time, yet small enough to convert to int without overflow.
 constexpr double kTimeLimit = 1e6;
