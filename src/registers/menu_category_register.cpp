@@ -31,11 +31,11 @@ MenuCategoryRegister::MenuCategoryRegister(QWidget* parent)
 
 void MenuCategoryRegister::readList() {
     // The reader empties the list first: a missing or broken file leaves what was read.
-    (void)file_.read(busyoFile("mbun.dat"), readMenuCategories);
+    (void)file_.read(departmentFile("mbun.dat"), readMenuCategories);
 }
 
 Status MenuCategoryRegister::writeList() {
-    const std::string path = busyoFile("mbun.dat");
+    const std::string path = departmentFile("mbun.dat");
     if (path.empty())
         return Status::failure("部署が選ばれていません。");
     return file_.write(path, writeMenuCategories);

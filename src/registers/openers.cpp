@@ -12,7 +12,7 @@
 
 namespace lukana {
 
-void openMenuBunruiRegister() {
+void openMenuCategoryRegister() {
     MenuCategoryRegister window;
     platform::runModal(window);
 }
@@ -27,24 +27,24 @@ void openDepartmentRegister() {
     platform::runModal(window);
 }
 
-void openSiireRegister() {
+void openSupplierRegister() {
     SupplierRegister window;
     platform::runModal(window);
 }
 
-void openTekiyouRegister(int kind) {
+void openAccountTitleRegister(int kind) {
     registerKind = kind;
     AccountTitleRegister window;
     platform::runModal(window);
 }
 
-void openTyRegister(int kind) {
+void openSubAccountRegister(int kind) {
     registerKind = kind;
     SubAccountRegister window;
     platform::runModal(window);
 }
 
-void openUrikakeCustomerRegister() {
+void openCreditCustomerRegister() {
     urikakeTouroku = 1;
     platform::setMousePointer(platform::Pointer::Busy);
     {
@@ -54,7 +54,7 @@ void openUrikakeCustomerRegister() {
     urikakeTouroku = 0;
 }
 
-void openKouzaRegister() {
+void openBankRegister() {
     BankRegister window;
     platform::runModal(window);
 }

@@ -51,14 +51,14 @@ Status SubAccountRegister::writeList() {
 }
 
 void SubAccountRegister::openRenameDialog() {
-    meibo2Mode = 1;
+    supplierRenameMode = 1;
     SupplierRenameDialog dialog;
     runModal(dialog);
-    meibo2Mode = 0;
+    supplierRenameMode = 0;
 }
 
 void SubAccountRegister::formLoad() {
-    selIndex = -1;
+    selectedRow = -1;
     hyoujiChu = 0;
     // Discarding goes back to the list as it was when the window opened.
     view_.keep();
@@ -112,10 +112,10 @@ void SubAccountRegister::insertCommand() {
 }
 
 void SubAccountRegister::moveCommand(Move m) {
-    if (selIndex < 0 || selIndex >= view_.count())
+    if (selectedRow < 0 || selectedRow >= view_.count())
         return;
     listChanged = true; // also when the entry is at that end of the view already
-    const int to = view_.moveWithin(m, selIndex);
+    const int to = view_.moveWithin(m, selectedRow);
     if (to < 0)
         return;
     keepSelection = true;

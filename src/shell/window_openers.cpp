@@ -25,20 +25,20 @@ template <class W> void openModal() {
 
 void fillWindowLinks() {
     MainWindowLinks& o = mainWindowLinks();
-    o.nippou = openModal<DailyReportWindow>;
-    o.sime = openModal<ClosingDaysDialog>;
+    o.dailyReport = openModal<DailyReportWindow>;
+    o.closingDays = openModal<ClosingDaysDialog>;
     o.backup = openModal<BackupDialog>;
     o.recovery = openModal<RecoveryDialog>;
-    o.tenpo = openDepartmentRegister;
-    o.siire = openSiireRegister;
-    o.tekiyou = openTekiyouRegister;
-    o.ty = openTyRegister;
-    o.menu = openMenuItemRegister;
-    o.menuBunrui = openMenuBunruiRegister;
-    o.kyaku = openKyakuAnalysis;
-    o.uriage = openModal<SalesListWindow>;
-    o.uresuji = openUresujiAnalysis;
-    o.denpyou = openVoucherBook;
+    o.departments = openDepartmentRegister;
+    o.suppliers = openSupplierRegister;
+    o.accountTitles = openAccountTitleRegister;
+    o.subAccounts = openSubAccountRegister;
+    o.menuItems = openMenuItemRegister;
+    o.menuCategories = openMenuCategoryRegister;
+    o.customerAnalysis = openCustomerAnalysis;
+    o.salesList = openModal<SalesListWindow>;
+    o.bestSellerAnalysis = openBestSellerAnalysis;
+    o.voucherBook = openVoucherBook;
     dailyReportLinks().voucherBook = openVoucherBook;
     VoucherMenuLinks& v = voucherMenuLinks();
     v.closingDays = openModal<ClosingDaysDialog>;
