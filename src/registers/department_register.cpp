@@ -35,7 +35,7 @@ RegisterSetup departmentSetup() {
     s.leaveQuestion = QStringLiteral("部署（支払い元）データに変更があります。保存しますか？");
     s.deleteQuestion =
         QStringLiteral("削除すると給料計算等のデータも変わってしまいます。本当に削除しますか？");
-    s.renameWarning = QStringLiteral("異なる項目にする場合は「削除」「挿入」を行ってください。");
+    s.renameWarning = renameWarningFor(QStringLiteral("項目"));
     s.counter = &ttidKyoutuu; // shared with menu categories and menu items
     s.detailsBesideList = true;
     // The folder is renamed at once, so the list naming it is saved at once too.

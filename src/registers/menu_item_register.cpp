@@ -25,7 +25,7 @@ RegisterSetup menuItemSetup() {
     s.leaveQuestion = QStringLiteral("メニュー分類項目に変更があります。保存しますか？");
     s.deleteQuestion = QStringLiteral(
         "削除すると日報詳細やメニューのデータも変わってしまいます。本当に削除しますか？");
-    s.renameWarning = QStringLiteral("異なる項目にする場合は「削除」「挿入」を行ってください。");
+    s.renameWarning = renameWarningFor(QStringLiteral("項目"));
     s.counter = &ttidKyoutuu; // shared with departments and menu categories
     s.maxId = kMaxMenuId;
     s.departmentChooser = true;

@@ -13,50 +13,40 @@
 namespace lukana {
 
 void openMenuCategoryRegister() {
-    MenuCategoryRegister window;
-    platform::runModal(window);
+    platform::openModal<MenuCategoryRegister>();
 }
 
 void openMenuItemRegister() {
-    MenuItemRegister window;
-    platform::runModal(window);
+    platform::openModal<MenuItemRegister>();
 }
 
 void openDepartmentRegister() {
-    DepartmentRegister window;
-    platform::runModal(window);
+    platform::openModal<DepartmentRegister>();
 }
 
 void openSupplierRegister() {
-    SupplierRegister window;
-    platform::runModal(window);
+    platform::openModal<SupplierRegister>();
 }
 
 void openAccountTitleRegister(int kind) {
     registerKind = kind;
-    AccountTitleRegister window;
-    platform::runModal(window);
+    platform::openModal<AccountTitleRegister>();
 }
 
 void openSubAccountRegister(int kind) {
     registerKind = kind;
-    SubAccountRegister window;
-    platform::runModal(window);
+    platform::openModal<SubAccountRegister>();
 }
 
 void openCreditCustomerRegister() {
     urikakeTouroku = 1;
     platform::setMousePointer(platform::Pointer::Busy);
-    {
-        SubAccountRegister window;
-        platform::runModal(window);
-    }
+    platform::openModal<SubAccountRegister>();
     urikakeTouroku = 0;
 }
 
 void openBankRegister() {
-    BankRegister window;
-    platform::runModal(window);
+    platform::openModal<BankRegister>();
 }
 
 } // namespace lukana

@@ -354,9 +354,17 @@ void RegisterWindow::moveCommand(Move m) {
     const int to = editor().move(m, selectedRow);
     if (to < 0)
         return;
+    refillAndSelect(to);
+}
+
+QString renameWarningFor(const QString& what) {
+    return QStringLiteral("異なる%1にする場合は「削除」「挿入」を行ってください。").arg(what);
+}
+
+void RegisterWindow::refillAndSelect(int row) {
     keepSelection = true;
     fillList();
-    selectRow(to);
+    selectRow(row);
     keepSelection = false;
 }
 

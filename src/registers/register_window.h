@@ -62,6 +62,9 @@ struct RegisterSetup {
     bool renameSaveUnmarks = true;
 };
 
+// The second line of a rename warning: a different `what` wants delete and insert instead.
+QString renameWarningFor(const QString& what);
+
 class RegisterWindow : public platform::Window {
     Q_OBJECT
   public:
@@ -137,6 +140,8 @@ class RegisterWindow : public platform::Window {
     virtual bool applyRename(int row);
     void commonEnding(); // after insert, delete and rename
     void selectRow(int row);
+    // Refills the list without dropping the selection, then selects row (after a move).
+    void refillAndSelect(int row);
     void setSelectionGroupEnabled(bool enabled);
     void showRefusal(Refusal refusal);
     void discardChanges();

@@ -26,7 +26,7 @@ RegisterSetup subAccountSetup() {
     s.leaveQuestion = QStringLiteral("補助科目名に変更があります。保存しますか？");
     s.deleteQuestion = QStringLiteral(
         "削除するとこれまでに入力したデータもすべて削除されます。本当に削除しますか？");
-    s.renameWarning = QStringLiteral("異なる仕入先にする場合は「削除」「挿入」を行ってください。");
+    s.renameWarning = renameWarningFor(QStringLiteral("仕入先"));
     s.counter = &ttidTy;
     s.renameSavesList = true;
     return s;
@@ -118,10 +118,7 @@ void SubAccountRegister::moveCommand(Move m) {
     const int to = view_.moveWithin(m, selectedRow);
     if (to < 0)
         return;
-    keepSelection = true;
-    fillList();
-    selectRow(to);
-    keepSelection = false;
+    refillAndSelect(to);
 }
 
 } // namespace lukana

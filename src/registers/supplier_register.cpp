@@ -33,7 +33,7 @@ RegisterSetup supplierSetup() {
     s.leaveQuestion = QStringLiteral("仕入先名簿に変更があります。保存しますか？");
     s.deleteQuestion = QStringLiteral(
         "削除するとその仕入先に入力したデータもすべて削除されます。本当に削除しますか？");
-    s.renameWarning = QStringLiteral("異なる仕入先にする場合は「削除」「挿入」を行ってください。");
+    s.renameWarning = renameWarningFor(QStringLiteral("仕入先"));
     s.counter = &ttidSiire;
     s.detailsBesideList = true;
     s.renameSavesList = true;
