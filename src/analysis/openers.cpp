@@ -4,12 +4,12 @@
 
 namespace lukana {
 
-void openKyakuAnalysis() {
+void openCustomerAnalysis() {
     AnalysisWindow window(AnalysisKind::Customers);
     platform::runModal(window);
 }
 
-void openUresujiAnalysis() {
+void openBestSellerAnalysis() {
     AnalysisWindow window(AnalysisKind::Menu);
     platform::runModal(window);
 }

@@ -17,7 +17,7 @@ using namespace platform;
 
 void DailyReportWindow::onCustomerRegisterClicked() {
     hideEditors();
-    openUrikakeCustomerRegister();
+    openCreditCustomerRegister();
     // Lines already in the grid keep their names and customers.
     fillCustomerList();
 }

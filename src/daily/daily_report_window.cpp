@@ -122,7 +122,7 @@ void DailyReportWindow::loadRegisters() {
     for (const auto& l : lists) {
         (void)l.read(rootFilePath(l.file)); // a list that cannot be read keeps what its reader left
     }
-    loadTekiyouAndTyTelling();
+    loadAccountTitlesTelling();
 }
 
 void DailyReportWindow::setUpLists() {

@@ -75,6 +75,12 @@ class Window : public QWidget {
 // beneath it is then activated. A window that closes itself while it loads is never shown.
 void runModal(Window& window);
 
+// Makes a window of type W and runs it modally.
+template <class W> void openModal() {
+    W window;
+    runModal(window);
+}
+
 // Loads (if needed), shows and activates a window that is not modal: the main window.
 void showModeless(Window& window);
 

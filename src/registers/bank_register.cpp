@@ -30,7 +30,7 @@ RegisterSetup bankSetup() {
 }
 
 // kouza.dat of the voucher book's department; empty when that is no department.
-std::string kouzaPath() {
+std::string bankListPath() {
     if (denpyouBusyo < 0 || denpyouBusyo >= busyoCount ||
         denpyouBusyo >= static_cast<int>(busyoNames.size()))
         return {};
@@ -39,7 +39,7 @@ std::string kouzaPath() {
 
 // The counter caught up past ids the list already holds, so that counting up from it never
 // issues one of them again (a ttid.dat lost or restored from an older copy).
-int kouzaCounterPastUsed(int counter) {
+int bankCounterPastUsed(int counter) {
     std::set<int> used;
     for (int i = 0; i < kouzaCount && i < static_cast<int>(kouzaIds.size()); ++i)
         used.insert(kouzaIds[static_cast<size_t>(i)]);
@@ -56,12 +56,12 @@ BankRegister::BankRegister(QWidget* parent)
 }
 
 void BankRegister::readList() {
-    if (!file_.read(kouzaPath(), readBanks))
+    if (!file_.read(bankListPath(), readBanks))
         kouzaCount = 0; // missing or unreadable: an empty list
 }
 
 Status BankRegister::writeList() {
-    const std::string path = kouzaPath();
+    const std::string path = bankListPath();
     if (path.empty())
         return Status::failure("部署が選ばれていません。");
     // A department's folder is always the one named after it; make it if it has gone.
@@ -81,7 +81,7 @@ void BankRegister::formActivate() {
 }
 
 void BankRegister::insertCommand() {
-    ttidKouza = kouzaCounterPastUsed(ttidKouza);
+    ttidKouza = bankCounterPastUsed(ttidKouza);
     RegisterWindow::insertCommand();
 }
 

@@ -8,7 +8,7 @@ namespace lukana {
 
 using namespace platform;
 
-void loadTekiyouAndTyTelling() {
+void loadAccountTitlesTelling() {
     const struct {
         QString file;
         LoadOutcome (*load)();

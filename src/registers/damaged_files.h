@@ -10,7 +10,7 @@ namespace lukana {
 
 // Reads tekiyou.dat and ty.dat of the data root, creating the defaults where one cannot be
 // read; the user is told where a damaged file went and when the defaults could not be saved.
-void loadTekiyouAndTyTelling();
+void loadAccountTitlesTelling();
 
 // Reads path with reader; a damaged file is moved aside and the user told.
 LoadOutcome readTellingDamage(const std::string& path, PathReader reader);

@@ -47,7 +47,7 @@ Status moveDepartmentFolder(const std::string& oldName, const std::string& newNa
     return {};
 }
 
-int busyoPositionOfId(int id) {
+int departmentPositionOfId(int id) {
     const int n = std::min({busyoCount, static_cast<int>(busyoIds.size())});
     for (int i = 0; i < n; ++i)
         if (busyoIds[static_cast<size_t>(i)] == id)

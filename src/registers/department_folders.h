@@ -19,6 +19,6 @@ void makeDepartmentFolder(const std::string& name);
 Status moveDepartmentFolder(const std::string& oldName, const std::string& newName);
 
 // Position in busyoIds of the department with this id, -1 when there is none.
-int busyoPositionOfId(int id);
+int departmentPositionOfId(int id);
 
 } // namespace lukana

@@ -35,7 +35,7 @@ RegisterSetup departmentSetup() {
     s.leaveQuestion = QStringLiteral("部署（支払い元）データに変更があります。保存しますか？");
     s.deleteQuestion =
         QStringLiteral("削除すると給料計算等のデータも変わってしまいます。本当に削除しますか？");
-    s.renameWarning = QStringLiteral("異なる項目にする場合は「削除」「挿入」を行ってください。");
+    s.renameWarning = renameWarningFor(QStringLiteral("項目"));
     s.counter = &ttidKyoutuu; // shared with menu categories and menu items
     s.detailsBesideList = true;
     // The folder is renamed at once, so the list naming it is saved at once too.
@@ -254,7 +254,7 @@ void DepartmentRegister::connectHandlers() {
         a.branch->onPick([this, account](int row) { branchPicked(account, row); });
         if (k > 0)
             a.type->onChange([this] {
-                if (selIndex != -1)
+                if (selectedRow != -1)
                     markChanged();
             });
     }
@@ -310,9 +310,9 @@ void DepartmentRegister::openRenameDialog() {
 }
 
 void DepartmentRegister::showSelectedEntry() {
-    if (selIndex < 0 || selIndex >= busyoCount)
+    if (selectedRow < 0 || selectedRow >= busyoCount)
         return;
-    BusyoRec& r = busyoRecs[static_cast<size_t>(selIndex)];
+    BusyoRec& r = busyoRecs[static_cast<size_t>(selectedRow)];
     hyoujiChu = 1;
     areaBoxes[0]->setText(platform::toQString(r.prefecture));
     areaBoxes[1]->setText(platform::toQString(r.city));
@@ -341,9 +341,9 @@ void DepartmentRegister::showSelectedEntry() {
 }
 
 void DepartmentRegister::storeDetails() {
-    if (selIndex < 0 || selIndex >= busyoCount)
+    if (selectedRow < 0 || selectedRow >= busyoCount)
         return;
-    BusyoRec& r = busyoRecs[static_cast<size_t>(selIndex)];
+    BusyoRec& r = busyoRecs[static_cast<size_t>(selectedRow)];
     r.prefecture = s(areaBoxes[0]->text());
     r.city = s(areaBoxes[1]->text());
     r.town = s(areaBoxes[2]->text());
@@ -448,7 +448,7 @@ void DepartmentRegister::formUnload() {
 }
 
 bool DepartmentRegister::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && selIndex == -1)
+    if (event->type() == QEvent::MouseButtonPress && selectedRow == -1)
         noSelection();
     return RegisterWindow::eventFilter(watched, event);
 }
@@ -470,7 +470,7 @@ void DepartmentRegister::onPostalLookupClicked() {
 void DepartmentRegister::onTransferKindClicked() {
     if (hyoujiChu == 1)
         return;
-    if (selIndex == -1) {
+    if (selectedRow == -1) {
         noSelection();
         return;
     }
@@ -503,14 +503,14 @@ void DepartmentRegister::bankCodeChanged(int account) {
 }
 
 void DepartmentRegister::bankPicked(int account, int row) {
-    if (selIndex == -1)
+    if (selectedRow == -1)
         noSelection();
     const Account& a = accounts[static_cast<size_t>(account)];
     a.bankCode->setText(a.bank->codeAt(row)); // its change reloads the branches
 }
 
 void DepartmentRegister::branchPicked(int account, int row) {
-    if (selIndex == -1)
+    if (selectedRow == -1)
         noSelection();
     const Account& a = accounts[static_cast<size_t>(account)];
     a.branchCode->setText(a.branch->codeAt(row));
@@ -528,7 +528,7 @@ void DepartmentRegister::setTransferKind(int kind) {
 
 void DepartmentRegister::followCurrentDepartment() {
     if (currentId_)
-        curBusyo = busyoPositionOfId(*currentId_);
+        curBusyo = departmentPositionOfId(*currentId_);
 }
 
 } // namespace lukana

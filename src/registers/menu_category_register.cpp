@@ -15,7 +15,7 @@ RegisterSetup menuCategorySetup() {
     s.leaveQuestion = QStringLiteral("メニュー分類項目に変更があります。保存しますか？");
     s.deleteQuestion = QStringLiteral(
         "削除すると日報詳細やメニューのデータも変わってしまいます。本当に削除しますか？");
-    s.renameWarning = QStringLiteral("異なる項目にする場合は「削除」「挿入」を行ってください。");
+    s.renameWarning = renameWarningFor(QStringLiteral("項目"));
     s.counter = &ttidKyoutuu; // shared with departments and menu items
     s.maxId = kMaxMenuId;
     s.departmentChooser = true;
@@ -31,11 +31,11 @@ MenuCategoryRegister::MenuCategoryRegister(QWidget* parent)
 
 void MenuCategoryRegister::readList() {
     // The reader empties the list first: a missing or broken file leaves what was read.
-    (void)file_.read(busyoFile("mbun.dat"), readMenuCategories);
+    (void)file_.read(departmentFile("mbun.dat"), readMenuCategories);
 }
 
 Status MenuCategoryRegister::writeList() {
-    const std::string path = busyoFile("mbun.dat");
+    const std::string path = departmentFile("mbun.dat");
     if (path.empty())
         return Status::failure("部署が選ばれていません。");
     return file_.write(path, writeMenuCategories);

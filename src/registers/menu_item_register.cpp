@@ -25,7 +25,7 @@ RegisterSetup menuItemSetup() {
     s.leaveQuestion = QStringLiteral("メニュー分類項目に変更があります。保存しますか？");
     s.deleteQuestion = QStringLiteral(
         "削除すると日報詳細やメニューのデータも変わってしまいます。本当に削除しますか？");
-    s.renameWarning = QStringLiteral("異なる項目にする場合は「削除」「挿入」を行ってください。");
+    s.renameWarning = renameWarningFor(QStringLiteral("項目"));
     s.counter = &ttidKyoutuu; // shared with departments and menu categories
     s.maxId = kMaxMenuId;
     s.departmentChooser = true;
@@ -59,11 +59,11 @@ MenuItemRegister::MenuItemRegister(QWidget* parent)
 
 void MenuItemRegister::readList() {
     // The reader empties the list first: a missing or broken file leaves what was read.
-    (void)file_.read(busyoFile("menud.dat"), readMenuItems);
+    (void)file_.read(departmentFile("menud.dat"), readMenuItems);
 }
 
 Status MenuItemRegister::writeList() {
-    const std::string path = busyoFile("menud.dat");
+    const std::string path = departmentFile("menud.dat");
     if (path.empty())
         return Status::failure("部署が選ばれていません。");
     return file_.write(path, writeMenuItems);
@@ -76,9 +76,9 @@ void MenuItemRegister::openRenameDialog() {
 }
 
 void MenuItemRegister::showSelectedEntry() {
-    if (selIndex < 0 || selIndex >= menudCount)
+    if (selectedRow < 0 || selectedRow >= menudCount)
         return;
-    const MenuItem& item = menudRecs[static_cast<size_t>(selIndex)];
+    const MenuItem& item = menudRecs[static_cast<size_t>(selectedRow)];
     hyoujiChu = 1;
     int category = -1;
     for (int k = 0; k < mbunCount; ++k)
@@ -93,9 +93,9 @@ void MenuItemRegister::showSelectedEntry() {
 }
 
 void MenuItemRegister::storeDetails() {
-    if (selIndex < 0 || selIndex >= menudCount)
+    if (selectedRow < 0 || selectedRow >= menudCount)
         return;
-    MenuItem& item = menudRecs[static_cast<size_t>(selIndex)];
+    MenuItem& item = menudRecs[static_cast<size_t>(selectedRow)];
     item.price = priceFromText(priceAndCodeBoxes[0]->text().toStdString());
     item.code = priceAndCodeBoxes[1]->text().toStdString();
     // With no category chosen the item keeps the one it has (perhaps one since deleted).
@@ -112,7 +112,7 @@ void MenuItemRegister::clearDetails() {
 }
 
 void MenuItemRegister::departmentChosen() {
-    (void)readTellingDamage(busyoFile("mbun.dat"),
+    (void)readTellingDamage(departmentFile("mbun.dat"),
                             readMenuCategories); // a missing file: no categories
     QSignalBlocker quiet(categoryChoice);
     categoryChoice->clear();
@@ -128,14 +128,14 @@ void MenuItemRegister::onPriceOrCodeEdited(int) {
 }
 
 void MenuItemRegister::onPriceOrCodeClicked() {
-    if (selIndex == -1)
+    if (selectedRow == -1)
         noSelection();
 }
 
 void MenuItemRegister::onCategoryChosen() {
     if (hyoujiChu == 1)
         return;
-    if (selIndex == -1) {
+    if (selectedRow == -1) {
         noSelection();
         return;
     }

@@ -12,51 +12,41 @@
 
 namespace lukana {
 
-void openMenuBunruiRegister() {
-    MenuCategoryRegister window;
-    platform::runModal(window);
+void openMenuCategoryRegister() {
+    platform::openModal<MenuCategoryRegister>();
 }
 
 void openMenuItemRegister() {
-    MenuItemRegister window;
-    platform::runModal(window);
+    platform::openModal<MenuItemRegister>();
 }
 
 void openDepartmentRegister() {
-    DepartmentRegister window;
-    platform::runModal(window);
+    platform::openModal<DepartmentRegister>();
 }
 
-void openSiireRegister() {
-    SupplierRegister window;
-    platform::runModal(window);
+void openSupplierRegister() {
+    platform::openModal<SupplierRegister>();
 }
 
-void openTekiyouRegister(int kind) {
+void openAccountTitleRegister(int kind) {
     registerKind = kind;
-    AccountTitleRegister window;
-    platform::runModal(window);
+    platform::openModal<AccountTitleRegister>();
 }
 
-void openTyRegister(int kind) {
+void openSubAccountRegister(int kind) {
     registerKind = kind;
-    SubAccountRegister window;
-    platform::runModal(window);
+    platform::openModal<SubAccountRegister>();
 }
 
-void openUrikakeCustomerRegister() {
+void openCreditCustomerRegister() {
     urikakeTouroku = 1;
     platform::setMousePointer(platform::Pointer::Busy);
-    {
-        SubAccountRegister window;
-        platform::runModal(window);
-    }
+    platform::openModal<SubAccountRegister>();
     urikakeTouroku = 0;
 }
 
-void openKouzaRegister() {
-    BankRegister window;
-    platform::runModal(window);
+void openBankRegister() {
+    platform::openModal<BankRegister>();
 }
 
 } // namespace lukana

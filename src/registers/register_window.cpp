@@ -144,7 +144,7 @@ void RegisterWindow::fillList() {
         nameList->addItem(QString::fromStdString(entries().name(i)));
     clearDetails();
     if (!keepSelection) {
-        selIndex = -1;
+        selectedRow = -1;
         setSelectionGroupEnabled(false);
     }
 }
@@ -179,7 +179,7 @@ void RegisterWindow::loadAndFillList() {
 // ---------------------------------------------------------------- window events
 
 void RegisterWindow::formLoad() {
-    selIndex = -1;
+    selectedRow = -1;
     hyoujiChu = 0;
     if (departmentChoice)
         fillDepartments();
@@ -254,10 +254,10 @@ void RegisterWindow::onListClicked() {
     const int row = nameList->listIndex();
     if (row < 0)
         return;
-    if (selIndex > -1 && !keepSelection)
+    if (selectedRow > -1 && !keepSelection)
         storeDetails();
     setSelectionGroupEnabled(true);
-    selIndex = row;
+    selectedRow = row;
     showSelectedEntry();
 }
 
@@ -304,7 +304,7 @@ void RegisterWindow::insertCommand() {
     }
     if (isBlankName(name))
         return;
-    const ListEditor::Insertion done = editor().insert(name, selIndex);
+    const ListEditor::Insertion done = editor().insert(name, selectedRow);
     if (done.refusal != Refusal::None) {
         showRefusal(done.refusal);
         return;
@@ -314,17 +314,17 @@ void RegisterWindow::insertCommand() {
 }
 
 void RegisterWindow::deleteCommand() {
-    if (selIndex < 0 || selIndex >= entries().count())
+    if (selectedRow < 0 || selectedRow >= entries().count())
         return;
     storeDetails();
     if (!askDelete())
         return;
-    editor().remove(selIndex);
+    editor().remove(selectedRow);
     commonEnding();
 }
 
 void RegisterWindow::renameCommand() {
-    if (selIndex < 0 || selIndex >= entries().count())
+    if (selectedRow < 0 || selectedRow >= entries().count())
         return;
     storeDetails();
     if (setup_.renameSavesList && listChanged && !setup_.saveBeforeRenameQuestion.isEmpty() &&
@@ -333,7 +333,7 @@ void RegisterWindow::renameCommand() {
         return;
     if (!askRenameWarning())
         return;
-    const int row = selIndex;
+    const int row = selectedRow;
     renameIndex = renamePosition(row);
     if (setup_.busyPointerForRename)
         setMousePointer(Pointer::Busy);
@@ -347,16 +347,24 @@ void RegisterWindow::renameCommand() {
 }
 
 void RegisterWindow::moveCommand(Move m) {
-    if (selIndex < 0 || selIndex >= entries().count())
+    if (selectedRow < 0 || selectedRow >= entries().count())
         return;
     storeDetails();
     listChanged = true; // also when the entry is at that end already
-    const int to = editor().move(m, selIndex);
+    const int to = editor().move(m, selectedRow);
     if (to < 0)
         return;
+    refillAndSelect(to);
+}
+
+QString renameWarningFor(const QString& what) {
+    return QStringLiteral("異なる%1にする場合は「削除」「挿入」を行ってください。").arg(what);
+}
+
+void RegisterWindow::refillAndSelect(int row) {
     keepSelection = true;
     fillList();
-    selectRow(to);
+    selectRow(row);
     keepSelection = false;
 }
 
@@ -428,7 +436,7 @@ void RegisterWindow::discardChanges() {
     listChanged = false;
 }
 
-std::string RegisterWindow::busyoFile(std::string_view fileName) {
+std::string RegisterWindow::departmentFile(std::string_view fileName) {
     if (curBusyo < 0 || curBusyo >= busyoCount || curBusyo >= static_cast<int>(busyoNames.size()))
         return {};
     return busyoFilePath(busyoNames[static_cast<size_t>(curBusyo)], fileName);

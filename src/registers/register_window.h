@@ -12,7 +12,7 @@
 //   path through a RegisterFileGuard of damaged_files.h, so that a damaged file is moved aside and
 //   never written over; readList also does whatever the register does when its file cannot
 //   be read; a register that works on the list in memory only reads nothing) and
-//   openRenameDialog() (set registerKind or meibo2Mode if needed and runModal the dialog).
+//   openRenameDialog() (set registerKind or supplierRenameMode if needed and runModal the dialog).
 // - Registers with details put their controls into detailsPanel() and override
 //   showSelectedEntry (fill the controls from the selected entry), storeDetails (take the
 //   controls into the selected entry), clearDetails
@@ -62,6 +62,9 @@ struct RegisterSetup {
     bool renameSaveUnmarks = true;
 };
 
+// The second line of a rename warning: a different `what` wants delete and insert instead.
+QString renameWarningFor(const QString& what);
+
 class RegisterWindow : public platform::Window {
     Q_OBJECT
   public:
@@ -78,7 +81,7 @@ class RegisterWindow : public platform::Window {
     QLabel* helpLabel;
 
     // Window state.
-    int selIndex = -1;
+    int selectedRow = -1;
     bool listChanged = false;
 
     // False when a file could not be written; the user has been told and listChanged stays.
@@ -137,6 +140,8 @@ class RegisterWindow : public platform::Window {
     virtual bool applyRename(int row);
     void commonEnding(); // after insert, delete and rename
     void selectRow(int row);
+    // Refills the list without dropping the selection, then selects row (after a move).
+    void refillAndSelect(int row);
     void setSelectionGroupEnabled(bool enabled);
     void showRefusal(Refusal refusal);
     void discardChanges();
@@ -144,7 +149,7 @@ class RegisterWindow : public platform::Window {
     QWidget* detailsPanel() const { return details_; }
     const RegisterSetup& setup() const { return setup_; }
     // A file in the folder of department curBusyo; empty when no department is chosen.
-    static std::string busyoFile(std::string_view fileName);
+    static std::string departmentFile(std::string_view fileName);
 
   private:
     void fillDepartments();

@@ -12,7 +12,7 @@ namespace lukana {
 
 using namespace platform;
 
-int meibo2Mode = 0;
+int supplierRenameMode = 0;
 
 namespace {
 
@@ -101,11 +101,12 @@ SupplierRenameDialog::SupplierRenameDialog(QWidget* parent) : RenameDialog({true
 
 QString SupplierRenameDialog::caption() const {
     // The supplier mode's caption names account titles; that is the caption users know.
-    return meibo2Mode == 1 ? QStringLiteral("補助科目名変更") : QStringLiteral("勘定科目名変更");
+    return supplierRenameMode == 1 ? QStringLiteral("補助科目名変更")
+                                   : QStringLiteral("勘定科目名変更");
 }
 
 std::string SupplierRenameDialog::currentName() const {
-    if (meibo2Mode == 1)
+    if (supplierRenameMode == 1)
         return nameAt(tyNames, kTyCapacity, itself);
     return nameAt(siireNames, kSiireCapacity, itself);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The rename dialogs of the registers. A register sets renameIndex (and registerKind or
-// meibo2Mode where one dialog serves several registers), shows the dialog modally and reads
+// supplierRenameMode where one dialog serves several registers), shows the dialog modally and reads
 // renameResult after it has closed: the new name on OK, else the name the entry had.
 #include "platform/controls.h"
 #include "platform/window.h"
@@ -13,7 +13,7 @@ namespace lukana {
 
 // Mode of SupplierRenameDialog: 0 suppliers, 1 sub-accounts (only while the sub-account register
 // renames).
-extern int meibo2Mode;
+extern int supplierRenameMode;
 
 class RenameDialog : public platform::Window {
     Q_OBJECT
@@ -53,7 +53,7 @@ class RenameByKindDialog : public RenameDialog {
     std::string currentName() const override;
 };
 
-// Suppliers (meibo2Mode 0) and sub-accounts (1).
+// Suppliers (supplierRenameMode 0) and sub-accounts (1).
 class SupplierRenameDialog : public RenameDialog {
     Q_OBJECT
   public:

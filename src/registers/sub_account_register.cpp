@@ -26,7 +26,7 @@ RegisterSetup subAccountSetup() {
     s.leaveQuestion = QStringLiteral("補助科目名に変更があります。保存しますか？");
     s.deleteQuestion = QStringLiteral(
         "削除するとこれまでに入力したデータもすべて削除されます。本当に削除しますか？");
-    s.renameWarning = QStringLiteral("異なる仕入先にする場合は「削除」「挿入」を行ってください。");
+    s.renameWarning = renameWarningFor(QStringLiteral("仕入先"));
     s.counter = &ttidTy;
     s.renameSavesList = true;
     return s;
@@ -51,14 +51,14 @@ Status SubAccountRegister::writeList() {
 }
 
 void SubAccountRegister::openRenameDialog() {
-    meibo2Mode = 1;
+    supplierRenameMode = 1;
     SupplierRenameDialog dialog;
     runModal(dialog);
-    meibo2Mode = 0;
+    supplierRenameMode = 0;
 }
 
 void SubAccountRegister::formLoad() {
-    selIndex = -1;
+    selectedRow = -1;
     hyoujiChu = 0;
     // Discarding goes back to the list as it was when the window opened.
     view_.keep();
@@ -112,16 +112,13 @@ void SubAccountRegister::insertCommand() {
 }
 
 void SubAccountRegister::moveCommand(Move m) {
-    if (selIndex < 0 || selIndex >= view_.count())
+    if (selectedRow < 0 || selectedRow >= view_.count())
         return;
     listChanged = true; // also when the entry is at that end of the view already
-    const int to = view_.moveWithin(m, selIndex);
+    const int to = view_.moveWithin(m, selectedRow);
     if (to < 0)
         return;
-    keepSelection = true;
-    fillList();
-    selectRow(to);
-    keepSelection = false;
+    refillAndSelect(to);
 }
 
 } // namespace lukana

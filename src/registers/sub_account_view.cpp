@@ -6,12 +6,12 @@
 
 namespace lukana {
 
-std::optional<int> openingTitle(bool urikake) {
+std::optional<int> openingTitle(bool creditCustomers) {
     const int n = std::min(tekiyouCount, static_cast<int>(tekiyouIds.size()));
-    if (!urikake)
+    if (!creditCustomers)
         return n > 0 ? std::optional<int>(0) : std::nullopt;
     for (int i = 0; i < n; ++i)
-        if (tekiyouIds[static_cast<size_t>(i)] == kUrikakeTekiyouId)
+        if (tekiyouIds[static_cast<size_t>(i)] == kCreditSalesTitleId)
             return i;
     return std::nullopt;
 }
@@ -21,18 +21,18 @@ SubAccountView::SubAccountView(int& counter)
     whole_.field(tyTekiyouIds);
 }
 
-void SubAccountView::choose(std::optional<int> tekiyouId) {
-    title_ = tekiyouId;
+void SubAccountView::choose(std::optional<int> titleId) {
+    title_ = titleId;
     rebuild();
 }
 
 void SubAccountView::rebuild() {
-    tyView.clear();
+    viewPositions.clear();
     if (title_)
         for (int i = 0; i < tyCount; ++i)
             if (tyTekiyouIds[static_cast<size_t>(i)] == *title_)
-                tyView.push_back(i);
-    tyViewCount = static_cast<int>(tyView.size());
+                viewPositions.push_back(i);
+    viewCount = static_cast<int>(viewPositions.size());
 }
 
 int SubAccountView::capacity() const {
@@ -55,10 +55,10 @@ void SubAccountView::setName(int row, const std::string& name) {
 ListEditor::Insertion SubAccountView::insert(const std::string& name) {
     if (!title_)
         return {Refusal::None, -1, 0};
-    for (int row = 0; row < tyViewCount; ++row)
+    for (int row = 0; row < viewCount; ++row)
         if (this->name(row) == name)
             return {Refusal::Duplicate};
-    const int places = *title_ == kUrikakeTekiyouId ? 2 : 1;
+    const int places = *title_ == kCreditSalesTitleId ? 2 : 1;
     if (tyCount + places > kTyCapacity)
         return {Refusal::Full};
     int largest = 0;
@@ -68,27 +68,27 @@ ListEditor::Insertion SubAccountView::insert(const std::string& name) {
     if (id > INT_MAX)
         return {Refusal::IdsUsedUp};
     counter_ = static_cast<int>(id);
-    insertNew(tyViewCount, name, counter_);
-    return {Refusal::None, tyViewCount - 1, counter_};
+    insertNew(viewCount, name, counter_);
+    return {Refusal::None, viewCount - 1, counter_};
 }
 
 void SubAccountView::insertNew(int, const std::string& name, int id) {
     if (!title_)
         return;
-    const int places = *title_ == kUrikakeTekiyouId ? 2 : 1;
+    const int places = *title_ == kCreditSalesTitleId ? 2 : 1;
     if (tyCount + places > kTyCapacity)
         return;
     whole_.insertNew(tyCount, name, id);
     tyTekiyouIds[static_cast<size_t>(tyCount - 1)] = *title_;
     if (places == 2) {
         whole_.insertNew(tyCount, name, id);
-        tyTekiyouIds[static_cast<size_t>(tyCount - 1)] = kUriageTekiyouId;
+        tyTekiyouIds[static_cast<size_t>(tyCount - 1)] = kSalesTitleId;
     }
     rebuild();
 }
 
 void SubAccountView::remove(int row) {
-    if (row < 0 || row >= tyViewCount)
+    if (row < 0 || row >= viewCount)
         return;
     const int removedId = id(row);
     whole_.remove(position(row));
@@ -108,9 +108,9 @@ void SubAccountView::exchange(int a, int b) {
 }
 
 int SubAccountView::moveWithin(Move m, int row) {
-    if (row < 0 || row >= tyViewCount)
+    if (row < 0 || row >= viewCount)
         return -1;
-    const int last = tyViewCount - 1;
+    const int last = viewCount - 1;
     int to = row;
     switch (m) {
     case Move::Up:
@@ -143,7 +143,7 @@ int SubAccountView::moveWithin(Move m, int row) {
 }
 
 void SubAccountView::move(int from, int to) {
-    if (from < 0 || from >= tyViewCount || to < 0 || to >= tyViewCount)
+    if (from < 0 || from >= viewCount || to < 0 || to >= viewCount)
         return;
     whole_.move(position(from), position(to));
     rebuild();

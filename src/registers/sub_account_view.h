@@ -13,12 +13,12 @@
 
 namespace lukana {
 
-inline constexpr int kUrikakeTekiyouId = 4; // 売掛金: credit customers
-inline constexpr int kUriageTekiyouId = 2;  // 売上: their twins
+inline constexpr int kCreditSalesTitleId = 4; // 売掛金: credit customers
+inline constexpr int kSalesTitleId = 2;       // 売上: their twins
 
 // The position in the account-title list that the register shows first: the first title,
 // or for the credit-customer opening the first title with id 4; none when there is none.
-std::optional<int> openingTitle(bool urikake);
+std::optional<int> openingTitle(bool creditCustomers);
 
 class SubAccountView final : public RegisterEntries {
   public:
@@ -26,10 +26,10 @@ class SubAccountView final : public RegisterEntries {
     explicit SubAccountView(int& counter);
 
     // Shows the sub-accounts of the title with this id; none shows nothing.
-    void choose(std::optional<int> tekiyouId);
+    void choose(std::optional<int> titleId);
     std::optional<int> title() const { return title_; }
     // Position in the whole list of the entry shown in `row`.
-    int position(int row) const { return tyView[static_cast<size_t>(row)]; }
+    int position(int row) const { return viewPositions[static_cast<size_t>(row)]; }
 
     // Appends a new sub-account under the chosen title (and its twin under title 2 when that
     // is title 4). Refused for a name already in the view, too few free places, or no id left.
@@ -41,7 +41,7 @@ class SubAccountView final : public RegisterEntries {
     int moveWithin(Move m, int row);
 
     // RegisterEntries, by rows of the view.
-    int count() const override { return tyViewCount; }
+    int count() const override { return viewCount; }
     int capacity() const override;
     const std::string& name(int row) const override;
     int id(int row) const override;
@@ -56,8 +56,8 @@ class SubAccountView final : public RegisterEntries {
     void keep() override;
     void restoreKept() override;
 
-    std::vector<int> tyView; // row -> position in the whole list
-    int tyViewCount = 0;
+    std::vector<int> viewPositions; // row -> position in the whole list
+    int viewCount = 0;
 
   private:
     void rebuild();

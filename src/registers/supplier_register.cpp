@@ -33,7 +33,7 @@ RegisterSetup supplierSetup() {
     s.leaveQuestion = QStringLiteral("仕入先名簿に変更があります。保存しますか？");
     s.deleteQuestion = QStringLiteral(
         "削除するとその仕入先に入力したデータもすべて削除されます。本当に削除しますか？");
-    s.renameWarning = QStringLiteral("異なる仕入先にする場合は「削除」「挿入」を行ってください。");
+    s.renameWarning = renameWarningFor(QStringLiteral("仕入先"));
     s.counter = &ttidSiire;
     s.detailsBesideList = true;
     s.renameSavesList = true;
@@ -72,10 +72,10 @@ int wrapDaySpinner(int value) {
     return value;
 }
 
-std::optional<int> departmentRow(const BusyoPositions& positions, int busyoId) {
-    if (busyoId == 0)
+std::optional<int> departmentRow(const DepartmentPositions& positions, int departmentId) {
+    if (departmentId == 0)
         return 0;
-    auto it = positions.find(busyoId);
+    auto it = positions.find(departmentId);
     if (it == positions.end())
         return std::nullopt;
     return it->second + 1;
@@ -116,14 +116,14 @@ SupplierRegister::SupplierRegister(QWidget* parent)
     termsGrid->addWidget(new QLabel(QStringLiteral("支払い"), terms), 1, 6);
     column->addWidget(terms);
 
-    auto* bunrui = new QGroupBox(QStringLiteral("分類"), panel);
-    auto* bunruiRow = new QHBoxLayout(bunrui);
-    classOptions = {new OptionButton(QStringLiteral("酒類"), bunrui),
-                    new OptionButton(QStringLiteral("食品一般"), bunrui),
-                    new OptionButton(QStringLiteral("その他雑費"), bunrui)};
+    auto* classGroup = new QGroupBox(QStringLiteral("分類"), panel);
+    auto* classRow = new QHBoxLayout(classGroup);
+    classOptions = {new OptionButton(QStringLiteral("酒類"), classGroup),
+                    new OptionButton(QStringLiteral("食品一般"), classGroup),
+                    new OptionButton(QStringLiteral("その他雑費"), classGroup)};
     for (OptionButton* o : classOptions)
-        bunruiRow->addWidget(o);
-    column->addWidget(bunrui);
+        classRow->addWidget(o);
+    column->addWidget(classGroup);
 
     column->addWidget(new QLabel(QStringLiteral("該当事業"), panel));
     column->addWidget(departmentList, 1);
@@ -146,9 +146,9 @@ SupplierRegister::SupplierRegister(QWidget* parent)
 // ---------------------------------------------------------------- operations
 
 void SupplierRegister::buildDepartmentPositions() {
-    busyoPositions_.clear();
+    departmentPositions_.clear();
     for (int i = 0; i < busyoCount && i < static_cast<int>(busyoIds.size()); ++i)
-        busyoPositions_[busyoIds[static_cast<size_t>(i)]] = i;
+        departmentPositions_[busyoIds[static_cast<size_t>(i)]] = i;
 }
 
 void SupplierRegister::readList() {
@@ -163,15 +163,15 @@ Status SupplierRegister::writeList() {
 }
 
 void SupplierRegister::openRenameDialog() {
-    meibo2Mode = 0; // the supplier mode
+    supplierRenameMode = 0; // the supplier mode
     SupplierRenameDialog dialog;
     runModal(dialog);
 }
 
 void SupplierRegister::showSelectedEntry() {
-    if (selIndex < 0 || selIndex >= siireCount)
+    if (selectedRow < 0 || selectedRow >= siireCount)
         return;
-    const auto s = static_cast<size_t>(selIndex);
+    const auto s = static_cast<size_t>(selectedRow);
     showing_ = true;
     chooseOption(payKindOptions, siirePayKind[s]);
     setDayBoxesEnabled(siirePayKind[s] == 0);
@@ -179,7 +179,7 @@ void SupplierRegister::showSelectedEntry() {
     dayBoxes[0]->setText(QString::number(siireSimebi[s]));
     dayBoxes[1]->setText(QString::number(siireTukigo[s]));
     // An id no registered department has shows no department; the supplier keeps it.
-    const std::optional<int> row = departmentRow(busyoPositions_, siireBusyoIds[s]);
+    const std::optional<int> row = departmentRow(departmentPositions_, siireBusyoIds[s]);
     departmentList->setListIndex(row.value_or(-1));
     showing_ = false;
 }
@@ -215,7 +215,7 @@ void SupplierRegister::formActivate() {
 // ---------------------------------------------------------------- details
 
 bool SupplierRegister::noSelection() {
-    if (selIndex >= 0 && selIndex < siireCount)
+    if (selectedRow >= 0 && selectedRow < siireCount)
         return false;
     msgBox(QStringLiteral("仕入先が選択されていません。左のリストの中から仕入先を選択してから記述"
                           "を行ってください。"));
@@ -236,7 +236,7 @@ void SupplierRegister::onPayKindClicked(int index) {
         listChanged = true;
     // Cash suppliers have no terms to edit; the stored ones stay.
     setDayBoxesEnabled(index == 0);
-    siirePayKind[static_cast<size_t>(selIndex)] = index;
+    siirePayKind[static_cast<size_t>(selectedRow)] = index;
 }
 
 void SupplierRegister::onClassClicked(int index) {
@@ -244,7 +244,7 @@ void SupplierRegister::onClassClicked(int index) {
         return;
     if (!showing_)
         listChanged = true;
-    siireBunrui[static_cast<size_t>(selIndex)] = index;
+    siireBunrui[static_cast<size_t>(selectedRow)] = index;
 }
 
 void SupplierRegister::onDepartmentListClicked() {
@@ -255,7 +255,7 @@ void SupplierRegister::onDepartmentListClicked() {
         return;
     listChanged = true;
     const int id = row == 0 || row > busyoCount ? 0 : busyoIds[static_cast<size_t>(row - 1)];
-    siireBusyoIds[static_cast<size_t>(selIndex)] = id;
+    siireBusyoIds[static_cast<size_t>(selectedRow)] = id;
 }
 
 void SupplierRegister::onDayBoxEdited(int index) {
@@ -270,7 +270,7 @@ void SupplierRegister::onDayBoxEdited(int index) {
     if (!showing_)
         listChanged = true;
     std::vector<int>& field = index == 0 ? siireSimebi : siireTukigo;
-    field[static_cast<size_t>(selIndex)] = v.value;
+    field[static_cast<size_t>(selectedRow)] = v.value;
     daySpinners[index]->setValueFromBox(v.value);
 }
 

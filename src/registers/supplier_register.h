@@ -24,10 +24,10 @@ DayBoxValue dayBoxValue(std::string_view text);
 int wrapDaySpinner(int value);
 
 // Department id -> position in busyoIds. A map, since ids can be any 32-bit number.
-using BusyoPositions = std::map<int, int>;
+using DepartmentPositions = std::map<int, int>;
 // The row of the department list ("全て" first) that shows a supplier's department id; none
 // for an id that no registered department has.
-std::optional<int> departmentRow(const BusyoPositions& positions, int busyoId);
+std::optional<int> departmentRow(const DepartmentPositions& positions, int departmentId);
 
 class SupplierRegister : public RegisterWindow {
     Q_OBJECT
@@ -66,7 +66,7 @@ class SupplierRegister : public RegisterWindow {
     // Set while showSelectedEntry fills the panel: edits then store but change nothing.
     bool showing_ = false;
     RegisterFileGuard file_;
-    BusyoPositions busyoPositions_;
+    DepartmentPositions departmentPositions_;
 };
 
 } // namespace lukana

@@ -17,7 +17,7 @@ namespace lukana {
 
 using namespace platform;
 
-std::array<int, 6> kyukeiHour{}, kyukeiMinute{}, kyukeiBreak{};
+std::array<int, 6> breakStartHour{}, breakStartMinute{}, breakMinutes{};
 
 Status readBreakTimes(const std::string& path) {
     std::string bytes;
@@ -25,8 +25,8 @@ Status readBreakTimes(const std::string& path) {
         return s;
     TextReader reader(bytes);
     for (size_t i = 0; i < 6; ++i)
-        if (!reader.readInteger(kyukeiHour[i]) || !reader.readInteger(kyukeiMinute[i]) ||
-            !reader.readInteger(kyukeiBreak[i]))
+        if (!reader.readInteger(breakStartHour[i]) || !reader.readInteger(breakStartMinute[i]) ||
+            !reader.readInteger(breakMinutes[i]))
             break;
     return {};
 }
@@ -34,9 +34,9 @@ Status readBreakTimes(const std::string& path) {
 Status writeBreakTimes(const std::string& path) {
     TextWriter writer;
     for (size_t i = 0; i < 6; ++i) {
-        writer.putInteger(kyukeiHour[i]);
-        writer.putInteger(kyukeiMinute[i]);
-        writer.putInteger(kyukeiBreak[i]);
+        writer.putInteger(breakStartHour[i]);
+        writer.putInteger(breakStartMinute[i]);
+        writer.putInteger(breakMinutes[i]);
     }
     return writer.commit(path);
 }
@@ -118,13 +118,13 @@ void BreakTimeWindow::formLoad() {
     hyoujiChu = 1;
     for (int r = 0; r < kRows; ++r) {
         const auto i = static_cast<size_t>(r);
-        timeBoxes[r][StartHour]->setText(QString::number(kyukeiHour[i]));
-        timeBoxes[r][StartMinute]->setText(QString::number(kyukeiMinute[i]));
-        timeBoxes[r][Break]->setText(QString::number(kyukeiBreak[i]));
+        timeBoxes[r][StartHour]->setText(QString::number(breakStartHour[i]));
+        timeBoxes[r][StartMinute]->setText(QString::number(breakStartMinute[i]));
+        timeBoxes[r][Break]->setText(QString::number(breakMinutes[i]));
     }
     for (int r = 0; r < kRows; ++r) {
         const auto next = static_cast<size_t>((r + 1) % kRows);
-        auto [h, m] = shifted(kyukeiHour[next], kyukeiMinute[next], -1);
+        auto [h, m] = shifted(breakStartHour[next], breakStartMinute[next], -1);
         setTime(r, EndHour, h, m);
     }
     hyoujiChu = 0;
@@ -192,9 +192,9 @@ void BreakTimeWindow::onOkClicked() {
             return static_cast<int>(
                 std::nearbyint(leadingNumber(timeBoxes[r][c]->text().toStdString())));
         };
-        kyukeiHour[i] = value(StartHour);
-        kyukeiMinute[i] = value(StartMinute);
-        kyukeiBreak[i] = value(Break);
+        breakStartHour[i] = value(StartHour);
+        breakStartMinute[i] = value(StartMinute);
+        breakMinutes[i] = value(Break);
     }
     if (Status s = writeBreakTimes(rootFilePath("kkJikan.dat")); !s) {
         msgBox(QStringLiteral("kkJikan.dat を保存できませんでした。\r%1")

@@ -13,7 +13,7 @@ class QPushButton;
 namespace lukana {
 
 // Break times (kkJikan.dat of the data root): six entries, of which the window edits 0 to 4.
-extern std::array<int, 6> kyukeiHour, kyukeiMinute, kyukeiBreak;
+extern std::array<int, 6> breakStartHour, breakStartMinute, breakMinutes;
 Status readBreakTimes(const std::string& path); // tolerant after opening
 Status writeBreakTimes(const std::string& path);
 // The same on the file at filePath.

@@ -80,20 +80,21 @@ MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new C
     const char* sales = "売上や客単価などを集計します。";
     const char* supplier = "仕入先業者を登録します";
     const char* staff = "従業員の登録・変更・削除ができます";
-    QPushButton* c23 = make("dailyReportButton", "日報", "売上どの日報を記録します", &O::nippou);
+    QPushButton* c23 =
+        make("dailyReportButton", "日報", "売上どの日報を記録します", &O::dailyReport);
     QPushButton* c24 = make("voucherBookButton", "伝票処理",
-                            "仕入れや売掛などの伝票記入や集計を行います。", &O::denpyou);
-    QPushButton* c25 = make("salesListButton", "売上集計", sales, &O::uriage);
-    QPushButton* c34 = make("bestSellersButton", "売れ筋メニュー", sales, &O::uresuji);
-    QPushButton* c35 = make("customersButton", "集客状況", sales, &O::kyaku);
-    QPushButton* c14 = make("departmentsButton", "部署の設定", "", &O::tenpo);
-    QPushButton* c26 = make("suppliersButton", "仕入先", supplier, &O::siire);
-    QPushButton* c28 = makeKind("accountTitlesButton", "勘定科目", supplier, &O::tekiyou, 2);
-    QPushButton* c29 = makeKind("subAccountsButton", "補助科目", supplier, &O::ty, 3);
+                            "仕入れや売掛などの伝票記入や集計を行います。", &O::voucherBook);
+    QPushButton* c25 = make("salesListButton", "売上集計", sales, &O::salesList);
+    QPushButton* c34 = make("bestSellersButton", "売れ筋メニュー", sales, &O::bestSellerAnalysis);
+    QPushButton* c35 = make("customersButton", "集客状況", sales, &O::customerAnalysis);
+    QPushButton* c14 = make("departmentsButton", "部署の設定", "", &O::departments);
+    QPushButton* c26 = make("suppliersButton", "仕入先", supplier, &O::suppliers);
+    QPushButton* c28 = makeKind("accountTitlesButton", "勘定科目", supplier, &O::accountTitles, 2);
+    QPushButton* c29 = makeKind("subAccountsButton", "補助科目", supplier, &O::subAccounts, 3);
     QPushButton* c18 =
-        make("closingDaysButton", "締め日", "勤務の締め日を設定できます。", &O::sime);
-    QPushButton* c33 = make("menuItemsButton", "メニュー", staff, &O::menu);
-    QPushButton* c32 = make("menuCategoriesButton", "メニュー分類項目", staff, &O::menuBunrui);
+        make("closingDaysButton", "締め日", "勤務の締め日を設定できます。", &O::closingDays);
+    QPushButton* c33 = make("menuItemsButton", "メニュー", staff, &O::menuItems);
+    QPushButton* c32 = make("menuCategoriesButton", "メニュー分類項目", staff, &O::menuCategories);
     QPushButton* c6 =
         make("backupButton", "バックアップ", "勤務のデータを一括でバックアップします", &O::backup);
     // The recovery button runs its own guard before its window (onRecoveryClicked).
@@ -186,7 +187,7 @@ void MainWindow::loadRegisters() {
     // Read for the lists in memory; a missing file leaves them as they are.
     (void)readBanks(rootFilePath("kouza.dat"));
     (void)readSuppliers(rootFilePath("siire.dat"));
-    loadTekiyouAndTyTelling();
+    loadAccountTitlesTelling();
 }
 
 void MainWindow::fillDepartmentChoice() {
@@ -250,7 +251,7 @@ void MainWindow::onRecoveryClicked() {
 }
 
 void MainWindow::formUnload() {
-    saigo();
+    runExitRoutine();
     emit programEnded();
 }
 
@@ -269,7 +270,7 @@ void MainWindow::tellExitFailure(const QString& text, Icon icon) {
     std::fprintf(stderr, "lukana: %s\n", line.toLocal8Bit().constData());
 }
 
-void MainWindow::saigo() {
+void MainWindow::runExitRoutine() {
     // 1. The id counters, never below those of a ttid.dat a recovery restored.
     (void)mergeIdCountersWithFile(rootFilePath("ttid.dat"));
     if (Status s = writeIdCounters(rootFilePath("ttid.dat")); !s)

@@ -13,14 +13,14 @@ class QPushButton;
 namespace lukana {
 
 // The main window: the current department and one button per window. It stays open for the
-// whole run; closing it runs the exit routine saigo and ends the program.
+// whole run; closing it runs the exit routine (runExitRoutine) and ends the program.
 class MainWindow : public platform::Window {
     Q_OBJECT
   public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     // The exit routine; run by the window's own closing.
-    void saigo();
+    void runExitRoutine();
     // The system ends the program: the window closes and the exit routine runs without the
     // automatic backup's question, and tells its failures on the error output, since nobody
     // is there to answer.

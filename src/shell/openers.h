@@ -11,20 +11,20 @@ using WindowLink = std::function<void()>;
 using KindLink = std::function<void(int kind)>;
 
 struct MainWindowLinks {
-    WindowLink nippou;     // 日報: daily report
-    WindowLink denpyou;    // 伝票処理: voucher book
-    WindowLink uriage;     // 売上集計: monthly sales list
-    WindowLink uresuji;    // 売れ筋メニュー: best-selling-menu analysis
-    WindowLink kyaku;      // 集客状況: customer-attraction analysis
-    WindowLink tenpo;      // 部署の設定: department register
-    WindowLink siire;      // 仕入先: supplier register
-    KindLink tekiyou;      // 勘定科目: account-title register
-    KindLink ty;           // 補助科目: sub-account register
-    WindowLink sime;       // 締め日: closing days
-    WindowLink menu;       // メニュー: menu items
-    WindowLink menuBunrui; // メニュー分類項目: menu categories
-    WindowLink backup;     // バックアップ: backup dialog
-    WindowLink recovery;   // リカバリー: recovery dialog, after the password
+    WindowLink dailyReport;        // 日報: daily report
+    WindowLink voucherBook;        // 伝票処理: voucher book
+    WindowLink salesList;          // 売上集計: monthly sales list
+    WindowLink bestSellerAnalysis; // 売れ筋メニュー: best-selling-menu analysis
+    WindowLink customerAnalysis;   // 集客状況: customer-attraction analysis
+    WindowLink departments;        // 部署の設定: department register
+    WindowLink suppliers;          // 仕入先: supplier register
+    KindLink accountTitles;        // 勘定科目: account-title register
+    KindLink subAccounts;          // 補助科目: sub-account register
+    WindowLink closingDays;        // 締め日: closing days
+    WindowLink menuItems;          // メニュー: menu items
+    WindowLink menuCategories;     // メニュー分類項目: menu categories
+    WindowLink backup;             // バックアップ: backup dialog
+    WindowLink recovery;           // リカバリー: recovery dialog, after the password
 };
 
 MainWindowLinks& mainWindowLinks();

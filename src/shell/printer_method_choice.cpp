@@ -5,8 +5,8 @@
 
 namespace lukana {
 
-int psentakuCancelled = 0;
-int psentakuIndex = 0;
+int printMethodCancelled = 0;
+int printMethodIndex = 0;
 
 PrinterMethodChoice::PrinterMethodChoice(QWidget* parent)
     : Window(parent), cancelButton(new QPushButton(QStringLiteral("キャンセル"), this)) {
@@ -27,17 +27,17 @@ PrinterMethodChoice::PrinterMethodChoice(QWidget* parent)
 }
 
 void PrinterMethodChoice::formLoad() {
-    psentakuCancelled = 1;
+    printMethodCancelled = 1;
 }
 
 void PrinterMethodChoice::onMethodClicked(int index) {
-    psentakuCancelled = 0;
-    psentakuIndex = index;
+    printMethodCancelled = 0;
+    printMethodIndex = index;
     closeWindow();
 }
 
 void PrinterMethodChoice::onCancelClicked() {
-    psentakuCancelled = 1;
+    printMethodCancelled = 1;
     closeWindow();
 }
 

@@ -8,8 +8,8 @@ class QPushButton;
 namespace lukana {
 
 // The print-method choice; its result: cancelled (1) or chosen (0), and the chosen index.
-extern int psentakuCancelled;
-extern int psentakuIndex;
+extern int printMethodCancelled;
+extern int printMethodIndex;
 
 class PrinterMethodChoice : public platform::Window {
     Q_OBJECT

@@ -16,34 +16,27 @@
 
 namespace lukana {
 
-namespace {
-template <class W> void openModal() {
-    W window;
-    platform::runModal(window);
-}
-} // namespace
-
 void fillWindowLinks() {
     MainWindowLinks& o = mainWindowLinks();
-    o.nippou = openModal<DailyReportWindow>;
-    o.sime = openModal<ClosingDaysDialog>;
-    o.backup = openModal<BackupDialog>;
-    o.recovery = openModal<RecoveryDialog>;
-    o.tenpo = openDepartmentRegister;
-    o.siire = openSiireRegister;
-    o.tekiyou = openTekiyouRegister;
-    o.ty = openTyRegister;
-    o.menu = openMenuItemRegister;
-    o.menuBunrui = openMenuBunruiRegister;
-    o.kyaku = openKyakuAnalysis;
-    o.uriage = openModal<SalesListWindow>;
-    o.uresuji = openUresujiAnalysis;
-    o.denpyou = openVoucherBook;
+    o.dailyReport = platform::openModal<DailyReportWindow>;
+    o.closingDays = platform::openModal<ClosingDaysDialog>;
+    o.backup = platform::openModal<BackupDialog>;
+    o.recovery = platform::openModal<RecoveryDialog>;
+    o.departments = openDepartmentRegister;
+    o.suppliers = openSupplierRegister;
+    o.accountTitles = openAccountTitleRegister;
+    o.subAccounts = openSubAccountRegister;
+    o.menuItems = openMenuItemRegister;
+    o.menuCategories = openMenuCategoryRegister;
+    o.customerAnalysis = openCustomerAnalysis;
+    o.salesList = platform::openModal<SalesListWindow>;
+    o.bestSellerAnalysis = openBestSellerAnalysis;
+    o.voucherBook = openVoucherBook;
     dailyReportLinks().voucherBook = openVoucherBook;
     VoucherMenuLinks& v = voucherMenuLinks();
-    v.closingDays = openModal<ClosingDaysDialog>;
-    v.taxSettings = openModal<TaxSettingsDialog>;
-    v.fiscalYearEnd = openModal<FiscalYearEndDialog>;
+    v.closingDays = platform::openModal<ClosingDaysDialog>;
+    v.taxSettings = platform::openModal<TaxSettingsDialog>;
+    v.fiscalYearEnd = platform::openModal<FiscalYearEndDialog>;
     v.monthlySummary = openMonthlySummary;
     v.periodList = openPeriodList;
     v.cashBook = openCashBook;

@@ -3,26 +3,20 @@
 #include "cash_book_window.h"
 #include "monthly_summary_window.h"
 #include "period_list_window.h"
+#include "platform/window.h"
 
 namespace lukana {
 
-namespace {
-template <typename W> void openModal() {
-    W window;
-    platform::runModal(window);
-}
-} // namespace
-
 void openPeriodList() {
-    openModal<PeriodListWindow>();
+    platform::openModal<PeriodListWindow>();
 }
 
 void openMonthlySummary() {
-    openModal<MonthlySummaryWindow>();
+    platform::openModal<MonthlySummaryWindow>();
 }
 
 void openCashBook() {
-    openModal<CashBookWindow>();
+    platform::openModal<CashBookWindow>();
 }
 
 } // namespace lukana

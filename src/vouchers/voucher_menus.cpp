@@ -28,11 +28,11 @@ void VoucherBookWindow::buildMenus() {
 
     const VoucherMenuLinks& shell = voucherMenuLinks();
     QMenu* registers = menuBar_->addMenu(QStringLiteral("登録(&I)"));
-    item(registers, "仕入先(&S)", openSiireRegister);
-    item(registers, "銀行(&B)", openKouzaRegister);
+    item(registers, "仕入先(&S)", openSupplierRegister);
+    item(registers, "銀行(&B)", openBankRegister);
     registers->addSeparator();
-    item(registers, "勘定科目(&I)", [] { openTekiyouRegister(2); });
-    item(registers, "補助科目(&R)", [] { openTyRegister(3); });
+    item(registers, "勘定科目(&I)", [] { openAccountTitleRegister(2); });
+    item(registers, "補助科目(&R)", [] { openSubAccountRegister(3); });
     QMenu* settings = menuBar_->addMenu(QStringLiteral("設定(&C)"));
     item(settings, "締め日(&C)", shell.closingDays);
     item(settings, "税率(&T)", shell.taxSettings);

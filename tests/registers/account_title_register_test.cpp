@@ -21,7 +21,7 @@ class AccountTitleRegisterTest : public RegisterTest {
     // What the main window's button does.
     static void openFromMainWindow() {
         setMousePointer(Pointer::Busy);
-        openTekiyouRegister(2);
+        openAccountTitleRegister(2);
     }
     static std::vector<fs::path> asideFiles(const std::string& name) {
         std::vector<fs::path> found;
@@ -147,7 +147,7 @@ TEST_F(AccountTitleRegisterTest, RenameKeepsTheIdAndIsDroppedByDiscard) {
         script.answer(Answer::No).answer(Answer::Yes);
         w.backButton->click();
     });
-    openTekiyouRegister(0); // any kind: the register's rename still takes account titles
+    openAccountTitleRegister(0); // any kind: the register's rename still takes account titles
     EXPECT_EQ(script.boxes()[0].text, "同じ名前があります");
     EXPECT_EQ(script.boxes()[1].text, "勘定科目に変更があります。保存しますか？");
     EXPECT_EQ(tekiyouNames[3], "売掛金");

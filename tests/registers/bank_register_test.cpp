@@ -17,7 +17,7 @@ class BankRegisterTest : public RegisterTest {
         denpyouBusyo = 1; // 支店
     }
     static std::string kouzaFile(const std::string& busyo = "支店") {
-        return busyoFile(busyo, "kouza.dat");
+        return departmentFile(busyo, "kouza.dat");
     }
     static std::string ttidWithKouza(int value) {
         return lines(
@@ -47,7 +47,7 @@ TEST_F(BankRegisterTest, InsertCountsUpOnSlotNineAndDropsCommasOnInsert) {
         w.saveButton->click();
         w.backButton->click();
     });
-    openKouzaRegister();
+    openBankRegister();
     // The counter counts up by one; the largest id in the list (20) plays no part.
     EXPECT_EQ(readBytes(kouzaFile()), lines({" 2", "りそな", " 20", "みずほ", " 8"}));
     EXPECT_EQ(readBytes(rootFilePath("ttid.dat")), ttidWithKouza(8));
@@ -76,7 +76,7 @@ TEST_F(BankRegisterTest, IssuedIdSkipsIdsTheListHolds) {
             w.listChanged = false;
             w.backButton->click();
         });
-        openKouzaRegister();
+        openBankRegister();
         EXPECT_EQ(kouzaIds[c.ids.size()], c.issued);
         EXPECT_EQ(ttidKouza, c.issued);
     }
@@ -91,7 +91,7 @@ TEST_F(BankRegisterTest, CommaNameThatExistsIsRefusedWithTheCleanedText) {
         EXPECT_EQ(w.nameList->count(), 1);
         w.closeWindow();
     });
-    openKouzaRegister();
+    openBankRegister();
     EXPECT_EQ(script.boxes()[0].text, "同じ名前があります");
     EXPECT_EQ(ttidKouza, 0);
 }
@@ -119,7 +119,7 @@ TEST_F(BankRegisterTest, DeleteAsksOnceAndRenameIsDroppedByDiscard) {
         script.answer(Answer::No).answer(Answer::Yes);
         w.backButton->click();
     });
-    openKouzaRegister();
+    openBankRegister();
     ASSERT_EQ(script.boxes().size(), 3u);
     EXPECT_EQ(script.boxes()[0].text, "本当に削除しますか？");
     EXPECT_EQ(script.boxes()[0].title, "再確認");
@@ -140,7 +140,7 @@ TEST_F(BankRegisterTest, EachDepartmentHasItsListAndAllShareOneCounter) {
             w.saveButton->click();
             w.backButton->click();
         });
-        openKouzaRegister();
+        openBankRegister();
     }
     EXPECT_EQ(readBytes(kouzaFile("本店")), lines({" 1", "A", " 1"}));
     EXPECT_EQ(readBytes(kouzaFile("支店")), lines({" 1", "B", " 2"}));
@@ -156,7 +156,7 @@ TEST_F(BankRegisterTest, MissingDepartmentFolderIsMadeOnSave) {
         w.saveButton->click();
         w.backButton->click();
     });
-    openKouzaRegister();
+    openBankRegister();
     EXPECT_EQ(readBytes(kouzaFile()), lines({" 1", "A", " 1"}));
     EXPECT_TRUE(script.boxes().empty());
 }

@@ -14,13 +14,13 @@ TEST_F(RegisterTest, NameOfBlanksOnlyIsNeverInserted) {
     tekiyouIds[0] = 1;
     denpyouBusyo = 0; // the banks' department
     const std::pair<const char*, void (*)()> registers[] = {
-        {"menu categories", openMenuBunruiRegister},
+        {"menu categories", openMenuCategoryRegister},
         {"menu items", openMenuItemRegister},
         {"departments", openDepartmentRegister},
-        {"suppliers", openSiireRegister},
-        {"account titles", [] { openTekiyouRegister(2); }},
-        {"sub-accounts", [] { openTyRegister(3); }},
-        {"banks", openKouzaRegister},
+        {"suppliers", openSupplierRegister},
+        {"account titles", [] { openAccountTitleRegister(2); }},
+        {"sub-accounts", [] { openSubAccountRegister(3); }},
+        {"banks", openBankRegister},
     };
     for (const auto& [what, open] : registers) {
         TestScript script;

@@ -37,18 +37,18 @@ TEST_F(DamagedFilesTest, EachRegisterMovesADamagedFileAsideTellsAndSavesAroundIt
         void (*open)();
     };
     const Case cases[] = {
-        {"menu items", [] { return busyoFile("本店", "menud.dat"); },
+        {"menu items", [] { return departmentFile("本店", "menud.dat"); },
          lines({" 3", " 10", "B01", " 8", "Beer", " 500"}), openMenuItemRegister},
-        {"categories of the menu items", [] { return busyoFile("本店", "mbun.dat"); },
+        {"categories of the menu items", [] { return departmentFile("本店", "mbun.dat"); },
          lines({" 3", " 6", "Drinks"}), openMenuItemRegister},
-        {"menu categories", [] { return busyoFile("本店", "mbun.dat"); },
-         lines({" 3", " 6", "Drinks"}), openMenuBunruiRegister},
+        {"menu categories", [] { return departmentFile("本店", "mbun.dat"); },
+         lines({" 3", " 6", "Drinks"}), openMenuCategoryRegister},
         {"suppliers", [] { return rootFilePath("siire.dat"); },
-         lines({" 3", "A", " 10", " 0", " 20"}), openSiireRegister},
+         lines({" 3", "A", " 10", " 0", " 20"}), openSupplierRegister},
         {"departments of the suppliers", [] { return rootFilePath("misena.dat"); },
-         lines({" 3", "本店", " 2"}), openSiireRegister},
-        {"banks", [] { return busyoFile("支店", "kouza.dat"); }, lines({" 3", "りそな", " 20"}),
-         openKouzaRegister},
+         lines({" 3", "本店", " 2"}), openSupplierRegister},
+        {"banks", [] { return departmentFile("支店", "kouza.dat"); },
+         lines({" 3", "りそな", " 20"}), openBankRegister},
         {"departments", [] { return rootFilePath("misena.dat"); }, lines({" 3", "本店", " 2"}),
          openDepartmentRegister},
     };

@@ -234,7 +234,7 @@ TEST_F(DepartmentRegisterTest, EveryBoxOfThePanelDropsCommasAsTyped) {
 
 TEST_F(DepartmentRegisterTest, FolderMovesWithRenameStaysOnDeleteAndIsTakenOverByTheSameName) {
     saveMisena();
-    writeBytes(busyoFile("本店", "20037.dat"), "day data");
+    writeBytes(departmentFile("本店", "20037.dat"), "day data");
     TestScript script;
     script.answer(Answer::Ok);
     script.answer(Answer::Ok).answer(Answer::Ok); // both delete questions
@@ -246,12 +246,12 @@ TEST_F(DepartmentRegisterTest, FolderMovesWithRenameStaysOnDeleteAndIsTakenOverB
         EXPECT_TRUE(w.listChanged); // saved, and still the leave question
         EXPECT_TRUE(startsWith(readBytes(misenaPath()), lines({" 2", "本社"})));
         EXPECT_FALSE(folderExists("本店"));
-        EXPECT_EQ(readBytes(busyoFile("本社", "20037.dat")), "day data");
+        EXPECT_EQ(readBytes(departmentFile("本社", "20037.dat")), "day data");
 
         clickRow(w.nameList, 0);
         w.editButtons[1]->click();
         w.saveButton->click();
-        EXPECT_EQ(readBytes(busyoFile("本社", "20037.dat")), "day data");
+        EXPECT_EQ(readBytes(departmentFile("本社", "20037.dat")), "day data");
 
         insert(w, "本社");
         w.saveButton->click();
@@ -265,7 +265,7 @@ TEST_F(DepartmentRegisterTest, FolderMovesWithRenameStaysOnDeleteAndIsTakenOverB
     EXPECT_EQ(busyoCount, 2);
     EXPECT_EQ(busyoRecs[1].name, "本社");
     EXPECT_EQ(busyoRecs[1].id, 6); // a new id; the folder's files are its own now
-    EXPECT_EQ(readBytes(busyoFile("本社", "20037.dat")), "day data");
+    EXPECT_EQ(readBytes(departmentFile("本社", "20037.dat")), "day data");
 }
 
 TEST_F(DepartmentRegisterTest, RenameWithPendingChangesAsksAndThenSavesEverything) {
@@ -277,12 +277,12 @@ TEST_F(DepartmentRegisterTest, RenameWithPendingChangesAsksAndThenSavesEverythin
         clickRow(w.nameList, 1);
         w.moveButtons[2]->click(); // 支店 to the top
         w.editButtons[2]->click();
-        EXPECT_EQ(w.selIndex, 0);
+        EXPECT_EQ(w.selectedRow, 0);
         EXPECT_TRUE(startsWith(readBytes(misenaPath()), lines({" 2", "本店"})));
         // Cancelled: the same name, saved all the same.
         script.window<RenameByKindDialog>([](RenameByKindDialog& d) { d.onCancelClicked(); });
         w.editButtons[2]->click();
-        EXPECT_EQ(w.selIndex, -1);
+        EXPECT_EQ(w.selectedRow, -1);
         EXPECT_TRUE(w.listChanged);
     });
     EXPECT_EQ(script.boxes()[0].text, "これまでの変更を保存します。よろしいですか？");
@@ -294,7 +294,7 @@ TEST_F(DepartmentRegisterTest, RenameWithPendingChangesAsksAndThenSavesEverythin
 
 TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
     saveMisena();
-    writeBytes(busyoFile("本店", "20037.dat"), "x");
+    writeBytes(departmentFile("本店", "20037.dat"), "x");
     std::filesystem::create_directories(busyoFolderPath("旧店")); // left by a deleted department
     const std::string before = readBytes(misenaPath());
     const std::string unsafe = kUnsafeDepartmentName;
@@ -327,7 +327,7 @@ TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
         ASSERT_EQ(script.boxes().size(), 2u) << c.newName;
         EXPECT_EQ(script.boxes()[1].text.toStdString(), c.message) << c.newName;
         EXPECT_EQ(readBytes(misenaPath()), before) << c.newName;
-        EXPECT_EQ(readBytes(busyoFile("本店", "20037.dat")), "x") << c.newName;
+        EXPECT_EQ(readBytes(departmentFile("本店", "20037.dat")), "x") << c.newName;
         EXPECT_TRUE(folderExists("旧店"));
     }
 

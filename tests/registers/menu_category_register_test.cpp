@@ -19,7 +19,7 @@ class MenuCategoryRegisterTest : public RegisterTest {
             bytes += lines({" " + std::to_string(id), n}), id += 2;
         writeBytes(mbunFile(), bytes);
     }
-    std::string mbunFile() const { return busyoFile("本店", "mbun.dat"); }
+    std::string mbunFile() const { return departmentFile("本店", "mbun.dat"); }
     static void insert(MenuCategoryRegister& w, const QString& name) {
         w.nameBox->setText(name);
         pressEnter(w.nameBox);
@@ -45,11 +45,11 @@ TEST_F(MenuCategoryRegisterTest, OpenerInsertsAndSavesExactBytes) {
         EXPECT_EQ(w.nameBox->text(), "");
         EXPECT_FALSE(w.editButtons[0]->isEnabled());
         EXPECT_FALSE(w.selectionGroupEnabled());
-        EXPECT_EQ(w.selIndex, -1);
+        EXPECT_EQ(w.selectedRow, -1);
         w.saveButton->click();
         w.backButton->click(); // saved: no question
     });
-    openMenuBunruiRegister();
+    openMenuCategoryRegister();
     EXPECT_EQ(readBytes(mbunFile()), lines({" 2", " 8", "フード", " 6", "ドリンク"}));
     EXPECT_EQ(readBytes(rootFilePath("ttid.dat")), ttidWithKyoutuu(8));
     EXPECT_TRUE(script.boxes().empty());
@@ -67,7 +67,7 @@ TEST_F(MenuCategoryRegisterTest, DuplicateIsRefusedAndKeepsTheText) {
         w.listChanged = false;
         w.closeWindow();
     });
-    openMenuBunruiRegister();
+    openMenuCategoryRegister();
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, "同じ名前があります");
     EXPECT_EQ(script.boxes()[0].title, kAppTitle);
@@ -89,15 +89,15 @@ TEST_F(MenuCategoryRegisterTest, MovesKeepTheEntrySelectedAndTheEndsStillMarkThe
         EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B", "C"}));
         w.moveButtons[2]->click(); // C to the top
         EXPECT_EQ(rows(w.nameList), (QStringList{"C", "A", "B"}));
-        EXPECT_EQ(w.selIndex, 0);
+        EXPECT_EQ(w.selectedRow, 0);
         EXPECT_EQ(w.nameList->currentRow(), 0);
         EXPECT_TRUE(w.selectionGroupEnabled());
         w.moveButtons[1]->click(); // and one down again
         EXPECT_EQ(rows(w.nameList), (QStringList{"A", "C", "B"}));
-        EXPECT_EQ(w.selIndex, 1);
+        EXPECT_EQ(w.selectedRow, 1);
         w.closeWindow(); // asks, Yes saves
     });
-    openMenuBunruiRegister();
+    openMenuCategoryRegister();
     EXPECT_EQ(readBytes(mbunFile()), lines({" 3", " 6", "A", " 10", "C", " 8", "B"}));
 }
 
@@ -132,7 +132,7 @@ TEST_F(MenuCategoryRegisterTest, LeaveQuestionAnswers) {
                 EXPECT_TRUE(w.closeWindow());
             }
         });
-        openMenuBunruiRegister();
+        openMenuCategoryRegister();
         const auto& boxes = script.boxes();
         ASSERT_GE(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].text, "メニュー分類項目に変更があります。保存しますか？");
@@ -177,7 +177,7 @@ TEST_F(MenuCategoryRegisterTest, DepartmentSwitchAsksAndACancelKeepsTheEdits) {
             EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
             w.closeWindow();
         });
-    openMenuBunruiRegister();
+    openMenuCategoryRegister();
     EXPECT_EQ(script.boxes().size(), 2u);
     EXPECT_EQ(curBusyo, 0); // the department chosen last stays the current one
     EXPECT_EQ(readBytes(mbunFile()), lines({" 2", " 6", "A", " 8", "B"}));
@@ -202,7 +202,7 @@ TEST_F(MenuCategoryRegisterTest, FailedSaveIsReportedAndNothingIsLost) {
             setWriteFaultHook({});
             EXPECT_TRUE(w.closeWindow());
         });
-    openMenuBunruiRegister();
+    openMenuCategoryRegister();
     ASSERT_EQ(script.boxes().size(), 4u);
     EXPECT_TRUE(script.boxes()[0].text.startsWith("保存できませんでした。"));
     EXPECT_EQ(script.boxes()[0].icon, Icon::Critical);
@@ -225,7 +225,7 @@ TEST_F(MenuCategoryRegisterTest, FullListAndUsedUpIdsAreRefusedWithAMessage) {
         w.saveButton->click();
         w.closeWindow();
     });
-    openMenuBunruiRegister();
+    openMenuCategoryRegister();
     EXPECT_EQ(script.boxes()[0].text, "これ以上登録できません。登録できるのは21件までです。");
     EXPECT_EQ(readBytes(mbunFile()), full);
 
@@ -237,7 +237,7 @@ TEST_F(MenuCategoryRegisterTest, FullListAndUsedUpIdsAreRefusedWithAMessage) {
         EXPECT_EQ(mbunCount, 1);
         w.closeWindow();
     });
-    openMenuBunruiRegister();
+    openMenuCategoryRegister();
     EXPECT_EQ(script2.boxes()[0].text, "新しいIDを発行できないため、これ以上登録できません。");
     EXPECT_EQ(ttidKyoutuu, 32766);
 }
@@ -274,7 +274,7 @@ TEST_F(MenuCategoryRegisterTest, DeleteAsksTwiceAndRenameKeepsTheId) {
         d.nameBox->setText("A,2");
         d.okButton->click();
     });
-    openMenuBunruiRegister();
+    openMenuCategoryRegister();
     const auto& boxes = script.boxes();
     ASSERT_EQ(boxes.size(), 5u);
     EXPECT_EQ(boxes[0].text,
@@ -315,6 +315,6 @@ TEST_F(MenuCategoryRegisterTest, RenameToAnotherEntrysNameIsRefused) {
     });
     script.window<MenuCategoryRenameDialog>(
         [](MenuCategoryRenameDialog& d) { d.cancelButton->click(); });
-    openMenuBunruiRegister();
+    openMenuCategoryRegister();
     EXPECT_EQ(script.boxes()[1].text, "同じ名前があります");
 }

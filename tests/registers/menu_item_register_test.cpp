@@ -19,10 +19,10 @@ class MenuItemRegisterTest : public RegisterTest {
     void SetUp() override {
         RegisterTest::SetUp();
         // 本店: categories Drinks (6) and Food (8).
-        writeBytes(busyoFile("本店", "mbun.dat"), lines({" 2", " 6", "Drinks", " 8", "Food"}));
+        writeBytes(departmentFile("本店", "mbun.dat"), lines({" 2", " 6", "Drinks", " 8", "Food"}));
         ttidKyoutuu = 8;
     }
-    std::string menudFile() const { return busyoFile("本店", "menud.dat"); }
+    std::string menudFile() const { return departmentFile("本店", "menud.dat"); }
     static void insert(MenuItemRegister& w, const QString& name) {
         w.nameBox->setText(name);
         pressEnter(w.nameBox);
@@ -104,7 +104,7 @@ TEST_F(MenuItemRegisterTest, MoveCarriesTheDetailsAndRenameUsesTheMenuDialog) {
         w.priceAndCodeBoxes[0]->setText("950");
         w.moveButtons[2]->click(); // to the top, with the price just typed
         EXPECT_EQ(rows(w.nameList), (QStringList{"Wine", "Beer"}));
-        EXPECT_EQ(w.selIndex, 0);
+        EXPECT_EQ(w.selectedRow, 0);
         EXPECT_EQ(w.priceAndCodeBoxes[0]->text(), "950");
         EXPECT_EQ(w.priceAndCodeBoxes[1]->text(), "W01");
         EXPECT_EQ(w.categoryChoice->currentText(), "Drinks");

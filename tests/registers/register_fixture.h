@@ -26,7 +26,7 @@ class RegisterTest : public ::testing::Test {
   protected:
     void SetUp() override {
         lukana::resetSharedState();
-        lukana::meibo2Mode = 0;
+        lukana::supplierRenameMode = 0;
         lukana::driveRoot = drive.str();
         lukana::setWriteFaultHook({});
         std::filesystem::create_directories(lukana::dataRoot());
@@ -40,7 +40,7 @@ class RegisterTest : public ::testing::Test {
         lukana::platform::setMousePointer(lukana::platform::Pointer::Normal);
     }
 
-    static std::string busyoFile(const std::string& busyo, const std::string& name) {
+    static std::string departmentFile(const std::string& busyo, const std::string& name) {
         return lukana::busyoFilePath(busyo, name);
     }
     // The values as a data file holds them: code page 932, each followed by CR LF.

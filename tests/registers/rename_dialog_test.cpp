@@ -30,7 +30,7 @@ TEST_F(RegisterTest, RenameDialogsTakeCaptionAndNameFromTheirMode) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption.toStdString());
         registerKind = c.kind;
-        meibo2Mode = c.mode;
+        supplierRenameMode = c.mode;
         std::unique_ptr<RenameDialog> dialog(c.make());
         TestScript script;
         script.window([&](Window& w) {

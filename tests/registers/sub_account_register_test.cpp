@@ -56,7 +56,7 @@ class SubAccountRegisterTest : public RegisterTest {
     }
     static void openFromMainWindow() {
         setMousePointer(Pointer::Busy);
-        openTyRegister(3);
+        openSubAccountRegister(3);
     }
 };
 
@@ -81,7 +81,7 @@ TEST_F(SubAccountRegisterTest, OpeningChoosesTheFirstTitleOrForCreditCustomersTi
         w.backButton->click();
     });
     registerKind = 0;
-    openUrikakeCustomerRegister();
+    openCreditCustomerRegister();
     EXPECT_EQ(urikakeTouroku, 0);
     EXPECT_EQ(registerKind, 0);
 
@@ -91,7 +91,7 @@ TEST_F(SubAccountRegisterTest, OpeningChoosesTheFirstTitleOrForCreditCustomersTi
         EXPECT_EQ(w.nameList->count(), 0);
         w.backButton->click();
     });
-    openUrikakeCustomerRegister();
+    openCreditCustomerRegister();
     EXPECT_TRUE(script.boxes().empty());
 }
 
@@ -109,7 +109,7 @@ TEST_F(SubAccountRegisterTest, CreditCustomerGetsATwinUnderSalesWithTheSameId) {
         w.backButton->click();
     });
     urikakeTouroku = 0;
-    openUrikakeCustomerRegister();
+    openCreditCustomerRegister();
     EXPECT_EQ(readBytes(rootFilePath("ty.dat")),
               lines({" 6", "電気", " 1", " 13", "水道", " 2", " 13", "日払い", " 3", " 8", "A",
                      " 4", " 2", "A", " 12", " 4", "A", " 12", " 2"}));
@@ -136,7 +136,7 @@ TEST_F(SubAccountRegisterTest, DeletingEitherTwinRemovesBothAndOthersAlone) {
             clickRow(w.nameList, c.row);
             script.answer(Answer::Ok).answer(Answer::Ok);
             w.editButtons[1]->click();
-            EXPECT_EQ(w.selIndex, -1);
+            EXPECT_EQ(w.selectedRow, -1);
             w.listChanged = false;
             w.backButton->click();
         });
@@ -171,7 +171,7 @@ TEST_F(SubAccountRegisterTest, RenameSavesAtOnceAndTheTwinKeepsItsName) {
             d.okButton->click();
         });
         w.editButtons[2]->click();
-        EXPECT_EQ(meibo2Mode, 0);
+        EXPECT_EQ(supplierRenameMode, 0);
         EXPECT_EQ(rows(w.nameList), (QStringList{"AA", "B"}));
         EXPECT_FALSE(w.listChanged);
         w.backButton->click(); // saved: nothing to ask
@@ -206,7 +206,7 @@ TEST_F(SubAccountRegisterTest, MovesActWithinTheViewOfOneTitle) {
             clickRow(w.nameList, c.row);
             w.moveButtons[static_cast<size_t>(c.button)]->click();
             EXPECT_TRUE(w.listChanged);
-            EXPECT_EQ(w.selIndex, c.selected);
+            EXPECT_EQ(w.selectedRow, c.selected);
             EXPECT_EQ(w.nameList->currentRow(), c.selected);
             EXPECT_TRUE(w.selectionGroupEnabled());
             w.listChanged = false;
@@ -229,7 +229,7 @@ TEST_F(SubAccountRegisterTest, BrowsingTitlesAsksNothingAndDropsTheSelection) {
         EXPECT_TRUE(w.selectionGroupEnabled());
         chooseTitle(w, "給与");
         EXPECT_EQ(rows(w.nameList), (QStringList{"日払い"}));
-        EXPECT_EQ(w.selIndex, -1);
+        EXPECT_EQ(w.selectedRow, -1);
         EXPECT_FALSE(w.selectionGroupEnabled());
         EXPECT_FALSE(w.listChanged);
         w.backButton->click();

@@ -48,7 +48,7 @@ TEST_F(SupplierRegisterTest, NewSupplierTakesTheStartingTermsAndTheCounterRuleOn
         w.saveButton->click();
         w.backButton->click();
     });
-    openSiireRegister();
+    openSupplierRegister();
     // Largest id 10, counter 4: the new id is 12.
     EXPECT_EQ(readBytes(rootFilePath("siire.dat")),
               lines({" 3", "A",   " 10", " 0",  " 20", "B",  " 6", " 1", " 5", "C",  " 12",
@@ -112,7 +112,7 @@ TEST_F(SupplierRegisterTest, DayBoxesClampTypedValuesAndSpinnersWrap) {
             EXPECT_EQ(w.dayBoxes[1]->text(), "12");
             w.closeWindow(); // No, then Yes: dropped
         });
-    openSiireRegister();
+    openSupplierRegister();
     EXPECT_EQ(siireSimebi[0], 20);
     EXPECT_EQ(siireTukigo[0], 2);
 }
@@ -132,7 +132,7 @@ TEST_F(SupplierRegisterTest, BrowsingChangesNothingAndAsksNothing) {
         w.backButton->click();
         EXPECT_FALSE(w.isOpen());
     });
-    openSiireRegister();
+    openSupplierRegister();
     EXPECT_TRUE(script.boxes().empty());
 }
 
@@ -153,7 +153,7 @@ TEST_F(SupplierRegisterTest, UnknownDepartmentShowsNoneAndKeepsItsId) {
         EXPECT_EQ(siireBusyoIds[1], 0); // 全て
         w.closeWindow();
     });
-    openSiireRegister();
+    openSupplierRegister();
     EXPECT_EQ(readBytes(rootFilePath("siire.dat")),
               lines({" 2", "A", " 10", " 0", " 20", "B", " 6", " 1", " 5", " 2", " 0", " 2", " 0",
                      " 1", " 2"}));
@@ -169,7 +169,7 @@ TEST_F(SupplierRegisterTest, DepartmentsAreReadAgainWhenTheWindowOpens) {
         EXPECT_EQ(rows(w.departmentList), (QStringList{"全て", "本店", "支店", "新店"}));
         w.closeWindow();
     });
-    openSiireRegister();
+    openSupplierRegister();
     EXPECT_EQ(busyoCount, 3);
 }
 
@@ -179,7 +179,7 @@ TEST_F(SupplierRegisterTest, DetailsWithoutASelectionAreRefused) {
     script.window<SupplierRegister>([&](SupplierRegister& w) {
         clickRow(w.nameList, 0); // A is shown, on credit: its boxes are enabled
         insert(w, "C");          // before A; no supplier is selected afterwards
-        ASSERT_EQ(w.selIndex, -1);
+        ASSERT_EQ(w.selectedRow, -1);
         const std::function<void()> edits[] = {
             [&] { w.payKindOptions[1]->click(); },       [&] { w.classOptions[0]->click(); },
             [&] { w.departmentList->setCurrentRow(2); }, [&] { w.daySpinners[0]->stepDown(); },
@@ -192,7 +192,7 @@ TEST_F(SupplierRegisterTest, DetailsWithoutASelectionAreRefused) {
         w.listChanged = false;
         w.closeWindow();
     });
-    openSiireRegister();
+    openSupplierRegister();
     ASSERT_EQ(script.boxes().size(), 5u);
     for (const MessageBoxRecord& box : script.boxes())
         EXPECT_EQ(box.text, kNoSupplier);
@@ -216,7 +216,7 @@ TEST_F(SupplierRegisterTest, EveryClickOnTheDepartmentListAfterAnInsertIsRefused
         const int shown = w.departmentList->listIndex();
         ASSERT_GE(shown, 0);
         insert(w, "C");
-        ASSERT_EQ(w.selIndex, -1);
+        ASSERT_EQ(w.selectedRow, -1);
         ASSERT_EQ(w.departmentList->listIndex(), shown);
         script.answer(Answer::Ok);
         clickListRow(w.departmentList, shown); // the row already current
@@ -225,7 +225,7 @@ TEST_F(SupplierRegisterTest, EveryClickOnTheDepartmentListAfterAnInsertIsRefused
         w.listChanged = false;
         w.closeWindow();
     });
-    openSiireRegister();
+    openSupplierRegister();
     ASSERT_EQ(script.boxes().size(), 2u);
     for (const MessageBoxRecord& box : script.boxes())
         EXPECT_EQ(box.text, kNoSupplier);
@@ -249,10 +249,10 @@ TEST_F(SupplierRegisterTest, RenameSavesTheWholeListAtOnce) {
         w.editButtons[2]->click();
         EXPECT_EQ(rows(w.nameList), (QStringList{"AA", "B", "C"}));
         EXPECT_FALSE(w.listChanged);
-        EXPECT_EQ(w.selIndex, -1);
+        EXPECT_EQ(w.selectedRow, -1);
         w.backButton->click(); // saved: nothing to ask
     });
-    openSiireRegister();
+    openSupplierRegister();
     const std::string saved = readBytes(rootFilePath("siire.dat"));
     EXPECT_EQ(saved, lines({" 3", "AA",  " 10", " 0",  " 20", "B",  " 6", " 1", " 5", "C",  " 12",
                             " 1", " 31", " 2",  " 99", " 0",  " 2", " 0", " 1", " 1", " 2", " 0"}));
@@ -277,7 +277,7 @@ TEST_F(SupplierRegisterTest, RenameToAnotherNameIsRefusedAndSavesNothing) {
         EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
         w.closeWindow();
     });
-    openSiireRegister();
+    openSupplierRegister();
     EXPECT_EQ(script.boxes().back().text, "同じ名前があります");
     EXPECT_EQ(readBytes(rootFilePath("siire.dat")), before);
 }
@@ -300,7 +300,7 @@ TEST_F(SupplierRegisterTest, RenameWhoseSaveFailsSaysSoAndStaysChanged) {
         script.answer(Answer::Yes); // leaving asks, and now the save works
         w.backButton->click();
     });
-    openSiireRegister();
+    openSupplierRegister();
     EXPECT_TRUE(script.boxes()[1].text.startsWith("保存できませんでした。"));
     EXPECT_EQ(siireNames[0], "AA");
     siireNames[0].clear();

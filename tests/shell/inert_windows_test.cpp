@@ -47,16 +47,16 @@ TEST_F(ShellTest, PrintChoiceRecordsTheButtonOrTheCancel) {
         PrinterMethodChoice w;
         TestScript script;
         script.window<PrinterMethodChoice>([&](PrinterMethodChoice& p) {
-            EXPECT_EQ(psentakuCancelled, 1);
+            EXPECT_EQ(printMethodCancelled, 1);
             p.methodButtons[static_cast<size_t>(index)]->click();
         });
         runModal(w);
-        EXPECT_EQ(psentakuCancelled, 0);
-        EXPECT_EQ(psentakuIndex, index);
+        EXPECT_EQ(printMethodCancelled, 0);
+        EXPECT_EQ(printMethodIndex, index);
     }
     PrinterMethodChoice w;
     TestScript script;
     script.window<PrinterMethodChoice>([](PrinterMethodChoice& p) { p.cancelButton->click(); });
     runModal(w);
-    EXPECT_EQ(psentakuCancelled, 1);
+    EXPECT_EQ(printMethodCancelled, 1);
 }

@@ -85,8 +85,8 @@ TEST_F(ShellTest, BackupThatFailsTwiceIsToldAndTheLockStillGoes) {
 
 TEST_F(ShellTest, ChoiceFollowsCurBusyoOnEveryActivation) {
     // Fake windows in place of later ones: one changes curBusyo, one deletes the last department.
-    mainWindowLinks().kyaku = [] { curBusyo = 1; };
-    mainWindowLinks().nippou = [] {
+    mainWindowLinks().customerAnalysis = [] { curBusyo = 1; };
+    mainWindowLinks().dailyReport = [] {
         busyoCount = 1;
         rebuildBusyoLists();
     };
@@ -98,8 +98,8 @@ TEST_F(ShellTest, ChoiceFollowsCurBusyoOnEveryActivation) {
             platform::runModal(w);
         };
     };
-    mainWindowLinks().kyaku = through(mainWindowLinks().kyaku);
-    mainWindowLinks().nippou = through(mainWindowLinks().nippou);
+    mainWindowLinks().customerAnalysis = through(mainWindowLinks().customerAnalysis);
+    mainWindowLinks().dailyReport = through(mainWindowLinks().dailyReport);
 
     TestScript script;
     auto main = firstStart(script);
@@ -127,7 +127,7 @@ TEST_F(ShellTest, ChoiceFollowsCurBusyoOnEveryActivation) {
 TEST_F(ShellTest, AccountTitleButtonsSetTheKindAndTheBusyPointer) {
     int seenKind = 0;
     platform::Pointer seenPointer = platform::Pointer::Normal;
-    mainWindowLinks().tekiyou = mainWindowLinks().ty = [&](int kind) {
+    mainWindowLinks().accountTitles = mainWindowLinks().subAccounts = [&](int kind) {
         seenKind = kind;
         seenPointer = platform::mousePointer();
     };

@@ -110,7 +110,7 @@ TEST_F(ShellTest, EveryWindowFitsTheScreenWithFullLists) {
         const VoucherMenuLinks& menus = voucherMenuLinks();
         for (const std::function<void()>& open :
              {menus.closingDays, menus.taxSettings, menus.fiscalYearEnd, menus.monthlySummary,
-              menus.periodList, menus.cashBook, std::function<void()>(openKouzaRegister)}) {
+              menus.periodList, menus.cashBook, std::function<void()>(openBankRegister)}) {
             script.window(checkAndClose);
             open();
         }

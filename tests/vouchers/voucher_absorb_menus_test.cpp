@@ -147,12 +147,12 @@ TEST_F(VoucherMenusTest, EachItemAsksThenOpensAndTheBookStartsOver) {
 namespace {
 
 TEST_F(VoucherMenusTest, TheMainWindowAndTheDailyReportOpenTheVoucherBook) {
-    ASSERT_TRUE(mainWindowLinks().denpyou);
+    ASSERT_TRUE(mainWindowLinks().voucherBook);
     ASSERT_TRUE(dailyReportLinks().voucherBook);
     TestScript script;
     script.window<VoucherBook>([](VoucherBook& w) { w.closeWindow(); });
     script.window<VoucherBook>([](VoucherBook& w) { w.closeWindow(); });
-    mainWindowLinks().denpyou();
+    mainWindowLinks().voucherBook();
     dailyReportLinks().voucherBook();
     EXPECT_EQ(script.windowsShown(), 2);
 }
