@@ -5,18 +5,26 @@
 #include <cstring>
 #include <string_view>
 
-inline double minimalPass(std::string_view bytes) {
-    double sum = 0;
+// Calls f with each line of bytes, without its LF.
+template <typename F> void forEachLine(std::string_view bytes, F&& f) {
     const char* p = bytes.data();
     const char* end = p + bytes.size();
     while (p < end) {
         const char* nl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
         if (!nl)
             nl = end;
-        const char* q = p;
-        while (q < nl && *q == ' ')
+        f(std::string_view(p, size_t(nl - p)));
+        p = nl + 1;
+    }
+}
+
+inline double minimalPass(std::string_view bytes) {
+    double sum = 0;
+    forEachLine(bytes, [&](std::string_view line) {
+        const char* q = line.data();
+        const char* e = q + line.size();
+        while (q < e && *q == ' ')
             ++q;
-        const char* e = nl;
         if (e > q && e[-1] == '\r')
             --e;
         long long whole = 0;
@@ -28,7 +36,6 @@ inline double minimalPass(std::string_view bytes) {
             std::from_chars(q, e, value);
             sum += value;
         }
-        p = nl + 1;
-    }
+    });
     return sum;
 }

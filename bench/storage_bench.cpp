@@ -197,18 +197,11 @@ void fillVoucherMonth(DenpyouMonth& m, int seed) {
 
 size_t splitPass(std::string_view bytes) {
     size_t lines = 0, length = 0;
-    const char* p = bytes.data();
-    const char* end = p + bytes.size();
-    while (p < end) {
-        const char* nl = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
-        if (!nl)
-            nl = end;
-        std::string_view line(p, size_t(nl - p));
+    forEachLine(bytes, [&](std::string_view line) {
         benchmark::DoNotOptimize(line);
         length += line.size();
         ++lines;
-        p = nl + 1;
-    }
+    });
     return lines + length;
 }
 
