@@ -4,12 +4,12 @@
 
 namespace lukana {
 
-void openKyakuAnalysis() {
+void openCustomerAnalysis() {
     AnalysisWindow window(AnalysisKind::Customers);
     platform::runModal(window);
 }
 
-void openUresujiAnalysis() {
+void openMenuAnalysis() {
     AnalysisWindow window(AnalysisKind::Menu);
     platform::runModal(window);
 }

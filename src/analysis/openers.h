@@ -3,7 +3,7 @@
 // when it has closed.
 namespace lukana {
 
-void openKyakuAnalysis();   // "集客状況"
-void openUresujiAnalysis(); // "売れ筋メニュー"
+void openCustomerAnalysis(); // "集客状況"
+void openMenuAnalysis();     // "売れ筋メニュー"
 
 } // namespace lukana

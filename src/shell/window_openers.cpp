@@ -35,9 +35,9 @@ void fillWindowLinks() {
     o.ty = openTyRegister;
     o.menu = openMenuItemRegister;
     o.menuBunrui = openMenuBunruiRegister;
-    o.kyaku = openKyakuAnalysis;
+    o.kyaku = openCustomerAnalysis;
     o.uriage = openModal<SalesListWindow>;
-    o.uresuji = openUresujiAnalysis;
+    o.uresuji = openMenuAnalysis;
     o.denpyou = openVoucherBook;
     dailyReportLinks().voucherBook = openVoucherBook;
     VoucherMenuLinks& v = voucherMenuLinks();

@@ -86,10 +86,10 @@ class VoucherBookTest : public ::testing::Test {
         lukana::rebuildBusyoLists();
         std::filesystem::create_directories(lukana::busyoFolderPath(name));
     }
-    static void writeClosingDays(const std::string& busyo, int cashPurchases) {
+    static void writeClosingDays(const std::string& department, int cashPurchases) {
         lukana::simeKinmu = 0, lukana::simeGenkin = cashPurchases;
         lukana::simeKyuuryou = 0, lukana::simeKurejitto = 0;
-        ASSERT_TRUE(lukana::writeClosingDays(lukana::busyoFilePath(busyo, "simebi.dat")).ok());
+        ASSERT_TRUE(lukana::writeClosingDays(lukana::busyoFilePath(department, "simebi.dat")).ok());
     }
 
     struct V {
