@@ -90,37 +90,38 @@ MenuCatalogue benchMenu() {
 fs::path benchFolder;
 
 // One month file written, then copied to every month of the period.
-void writeDataSet(const std::string& busyo, int slips, int lines) {
-    fs::create_directories(busyoFolderPath(busyo));
+void writeDataSet(const std::string& department, int slips, int lines) {
+    fs::create_directories(busyoFolderPath(department));
     auto month = std::make_unique<NippouMonth>();
     fillMonth(*month, slips, lines, 7);
-    const std::string first = nippouPath(busyo, kFirstYear, 1);
+    const std::string first = nippouPath(department, kFirstYear, 1);
     if (Status s = writeNippouMonth(first, *month, 0); !s)
         fail(s.message());
     for (int y = kFirstYear; y <= kLastYear; ++y)
         for (int m = 1; m <= 12; ++m)
             if (y != kFirstYear || m != 1)
-                fs::copy_file(first, nippouPath(busyo, y, m), fs::copy_options::overwrite_existing);
+                fs::copy_file(first, nippouPath(department, y, m),
+                              fs::copy_options::overwrite_existing);
 }
 
 Period years(int count) {
     return {kFirstYear, 1, 1, kFirstYear + count - 1, 12, 31};
 }
 
-void loadOnly(benchmark::State& state, const std::string& busyo) {
+void loadOnly(benchmark::State& state, const std::string& department) {
     auto buffer = std::make_unique<NippouMonth>();
     double fixedCosts = 0;
     for (auto _ : state)
         for (int y = kFirstYear; y <= kLastYear; ++y)
             for (int m = 1; m <= 12; ++m) {
-                loadNippouMonthInto(busyo, y, m, *buffer, fixedCosts);
+                loadNippouMonthInto(department, y, m, *buffer, fixedCosts);
                 benchmark::DoNotOptimize((*buffer)[31].slipCount);
             }
 }
 
-void recalculation(benchmark::State& state, const std::string& busyo, AnalysisKind kind) {
+void recalculation(benchmark::State& state, const std::string& department, AnalysisKind kind) {
     Analysis analysis(kind);
-    DepartmentMonths months(busyo);
+    DepartmentMonths months(department);
     const MenuCatalogue menu = benchMenu();
     for (auto _ : state) {
         analysis.recalculate(years(10), {}, menu, months);

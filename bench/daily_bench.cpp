@@ -47,7 +47,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kBusyo = "bench";
+const std::string kDepartmentName = "bench";
 constexpr int kYear = 2003, kMonth = 1, kDay = 15;
 
 // Every list and every guest slip at capacity, every amount set.
@@ -103,7 +103,7 @@ void fillVouchers(DenpyouMonth& m, std::mt19937& rng) {
 
 void fillRegisters() {
     busyoCount = 1;
-    busyoRecs[0].name = kBusyo;
+    busyoRecs[0].name = kDepartmentName;
     busyoRecs[0].bankName = "銀行";
     siireCount = kSiireCapacity;
     for (int i = 0; i < siireCount; ++i) {
@@ -165,13 +165,13 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     const std::string folder = scratchFolder("daily-bench");
     driveRoot = folder;
-    fs::create_directories(busyoFolderPath(kBusyo));
+    fs::create_directories(busyoFolderPath(kDepartmentName));
     fillRegisters();
 
     std::mt19937 rng(11);
-    const std::string previousPath = nippouPath(kBusyo, kYear - 1, 12);
-    const std::string monthPath = nippouPath(kBusyo, kYear, kMonth);
-    const std::string voucherPath = denpyouPath(kBusyo, kYear, kMonth);
+    const std::string previousPath = nippouPath(kDepartmentName, kYear - 1, 12);
+    const std::string monthPath = nippouPath(kDepartmentName, kYear, kMonth);
+    const std::string voucherPath = denpyouPath(kDepartmentName, kYear, kMonth);
     for (const std::string& path : {previousPath, monthPath}) {
         auto month = std::make_unique<NippouMonth>();
         fillMonth(*month, rng);

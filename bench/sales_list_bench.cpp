@@ -39,7 +39,7 @@ using namespace lukana;
 
 namespace {
 
-const std::string kBusyo = "本店";
+const std::string kDepartmentName = "本店";
 constexpr int kYear = 2003, kMonth = 12, kDays = 31;
 
 std::filesystem::path folder;
@@ -50,7 +50,7 @@ void prepare() {
     folder =
         std::filesystem::temp_directory_path() / ("sales_list_bench-" + std::to_string(::getpid()));
     driveRoot = folder.string();
-    std::filesystem::create_directories(busyoFolderPath(kBusyo));
+    std::filesystem::create_directories(busyoFolderPath(kDepartmentName));
 
     std::mt19937 random(7);
     std::vector<int> ids;
@@ -85,7 +85,7 @@ void prepare() {
             }
         }
     }
-    if (!writeNippouMonth(nippouPath(kBusyo, kYear, kMonth), *month, 0).ok()) {
+    if (!writeNippouMonth(nippouPath(kDepartmentName, kYear, kMonth), *month, 0).ok()) {
         std::fprintf(stderr, "cannot write the month file\n");
         std::exit(1);
     }
@@ -140,14 +140,14 @@ void minimal(benchmark::State& state) {
 
 void load(benchmark::State& state) {
     for (auto _ : state) {
-        loadNippouMonth(kBusyo, kYear, kMonth);
+        loadNippouMonth(kDepartmentName, kYear, kMonth);
         benchmark::DoNotOptimize(nippouMonth[1].kingaku[7]);
     }
 }
 
 void step(benchmark::State& state) {
     for (auto _ : state) {
-        loadNippouMonth(kBusyo, kYear, kMonth);
+        loadNippouMonth(kDepartmentName, kYear, kMonth);
         SalesList list = computeSalesList(nippouMonth, kDays, classes);
         benchmark::DoNotOptimize(list);
     }

@@ -71,7 +71,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kBusyo = "bench";
+const std::string kDepartmentName = "bench";
 constexpr int kFullYear = 2003, kFullMonth = 1;
 constexpr int kRealYear = 2003, kRealMonth = 2;
 constexpr int kVoucherYear = 2004;
@@ -239,7 +239,7 @@ struct Fixture {
     fs::path folder;
     std::unique_ptr<NippouMonth> full = std::make_unique<NippouMonth>();
     std::unique_ptr<NippouMonth> realistic = std::make_unique<NippouMonth>();
-    double fullKoteihi = 0, realisticKoteihi = 0;
+    double fullFixedCosts = 0, realisticFixedCosts = 0;
     std::vector<std::unique_ptr<DenpyouMonth>> year;
     DataSet fullSet, realisticSet, voucherSet;
 };
@@ -255,7 +255,7 @@ void prepare() {
     const std::string tmpl = scratchFolder("storage-bench");
     fixture->folder = tmpl;
     driveRoot = tmpl;
-    fs::create_directories(busyoFolderPath(kBusyo));
+    fs::create_directories(busyoFolderPath(kDepartmentName));
 
     auto save = [](DataSet& set, const std::string& path, Status s) {
         if (!s)
@@ -266,17 +266,17 @@ void prepare() {
             fail("cannot read " + path);
         set.bytes.push_back(std::move(bytes));
     };
-    fillFullMonth(*fixture->full, fixture->fullKoteihi);
-    std::string path = nippouPath(kBusyo, kFullYear, kFullMonth);
-    save(fixture->fullSet, path, writeNippouMonth(path, *fixture->full, fixture->fullKoteihi));
-    fillRealisticMonth(*fixture->realistic, fixture->realisticKoteihi);
-    path = nippouPath(kBusyo, kRealYear, kRealMonth);
+    fillFullMonth(*fixture->full, fixture->fullFixedCosts);
+    std::string path = nippouPath(kDepartmentName, kFullYear, kFullMonth);
+    save(fixture->fullSet, path, writeNippouMonth(path, *fixture->full, fixture->fullFixedCosts));
+    fillRealisticMonth(*fixture->realistic, fixture->realisticFixedCosts);
+    path = nippouPath(kDepartmentName, kRealYear, kRealMonth);
     save(fixture->realisticSet, path,
-         writeNippouMonth(path, *fixture->realistic, fixture->realisticKoteihi));
+         writeNippouMonth(path, *fixture->realistic, fixture->realisticFixedCosts));
     for (int m = 1; m <= 12; ++m) {
         fixture->year.push_back(std::make_unique<DenpyouMonth>());
         fillVoucherMonth(*fixture->year.back(), 100 + m);
-        path = denpyouPath(kBusyo, kVoucherYear, m);
+        path = denpyouPath(kDepartmentName, kVoucherYear, m);
         save(fixture->voucherSet, path, writeDenpyouMonth(path, *fixture->year.back()));
     }
 }
@@ -302,7 +302,7 @@ void setBytes(benchmark::State& state, const DataSet& set) {
 
 void loadNippou(benchmark::State& state, int year, int month, const DataSet& set) {
     for (auto _ : state) {
-        loadNippouMonth(kBusyo, year, month);
+        loadNippouMonth(kDepartmentName, year, month);
         benchmark::DoNotOptimize(nippouMonth[31].slipCount);
     }
     setBytes(state, set);
@@ -313,7 +313,7 @@ void saveNippou(benchmark::State& state, const NippouMonth& m, double fixedCosts
     // nippouHozon works on the shared month: put this one there first, outside the timing.
     nippouMonth = m;
     koteihi = fixedCosts;
-    filePath = nippouPath(kBusyo, year, month);
+    filePath = nippouPath(kDepartmentName, year, month);
     for (auto _ : state)
         if (!nippouHozon())
             state.SkipWithError("save failed");
@@ -323,7 +323,7 @@ void saveNippou(benchmark::State& state, const NippouMonth& m, double fixedCosts
 void loadVoucherYear(benchmark::State& state) {
     for (auto _ : state)
         for (int m = 1; m <= 12; ++m) {
-            loadDenpyouMonth(kBusyo, kVoucherYear, m);
+            loadDenpyouMonth(kDepartmentName, kVoucherYear, m);
             benchmark::DoNotOptimize(denpyouMonth[31].denpyouCount);
         }
     setBytes(state, fixture->voucherSet);
@@ -332,7 +332,8 @@ void loadVoucherYear(benchmark::State& state) {
 void saveVoucherYear(benchmark::State& state) {
     for (auto _ : state)
         for (int m = 1; m <= 12; ++m)
-            if (!writeDenpyouMonth(denpyouPath(kBusyo, kVoucherYear, m), *fixture->year[m - 1]))
+            if (!writeDenpyouMonth(denpyouPath(kDepartmentName, kVoucherYear, m),
+                                   *fixture->year[m - 1]))
                 state.SkipWithError("save failed");
     setBytes(state, fixture->voucherSet);
 }
@@ -388,13 +389,13 @@ void registerAll() {
     reg("load/full",
         [](benchmark::State& s) { loadNippou(s, kFullYear, kFullMonth, fixture->fullSet); });
     reg("save/full", [](benchmark::State& s) {
-        saveNippou(s, *fixture->full, fixture->fullKoteihi, kFullYear, kFullMonth,
+        saveNippou(s, *fixture->full, fixture->fullFixedCosts, kFullYear, kFullMonth,
                    fixture->fullSet);
     });
     reg("load/realistic",
         [](benchmark::State& s) { loadNippou(s, kRealYear, kRealMonth, fixture->realisticSet); });
     reg("save/realistic", [](benchmark::State& s) {
-        saveNippou(s, *fixture->realistic, fixture->realisticKoteihi, kRealYear, kRealMonth,
+        saveNippou(s, *fixture->realistic, fixture->realisticFixedCosts, kRealYear, kRealMonth,
                    fixture->realisticSet);
     });
     reg("load/vouchers", loadVoucherYear);

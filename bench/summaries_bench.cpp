@@ -49,7 +49,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kBusyo = "bench";
+const std::string kDepartmentName = "bench";
 
 void fail(const std::string& what) {
     std::fprintf(stderr, "summaries_bench: %s\n", what.c_str());
@@ -58,10 +58,10 @@ void fail(const std::string& what) {
 
 void fillRegisters() {
     busyoCount = 1;
-    busyoRecs[0].name = kBusyo;
+    busyoRecs[0].name = kDepartmentName;
     busyoRecs[0].id = 2;
     busyoRecs[0].bankName = "銀行";
-    busyoNames[0] = kBusyo;
+    busyoNames[0] = kDepartmentName;
     busyoIds[0] = 2;
     denpyouBusyo = 0;
     siireCount = kSiireCapacity;
@@ -144,30 +144,30 @@ struct Result {
 int main() {
     const std::string folder = scratchFolder("summaries-bench");
     driveRoot = folder;
-    fs::create_directories(busyoFolderPath(kBusyo));
+    fs::create_directories(busyoFolderPath(kDepartmentName));
     fillRegisters();
 
     auto month = std::make_unique<DenpyouMonth>();
     fillCapacityMonth(*month);
-    const std::string first = denpyouPath(kBusyo, 2001, 1);
+    const std::string first = denpyouPath(kDepartmentName, 2001, 1);
     if (Status s = writeDenpyouMonth(first, *month); !s)
         fail(s.message());
     for (int y = 2001; y <= 2010; ++y)
         for (int m = 1; m <= 12; ++m)
             if (y != 2001 || m != 1)
-                fs::create_hard_link(first, denpyouPath(kBusyo, y, m));
+                fs::create_hard_link(first, denpyouPath(kDepartmentName, y, m));
 
     auto loadMonths = [&](const std::vector<MonthSpan>& spans) {
         for (const MonthSpan& s : spans)
-            (void)loadDenpyouMonthInto(kBusyo, s.year, s.month, *month);
+            (void)loadDenpyouMonthInto(kDepartmentName, s.year, s.month, *month);
     };
     const PartyList parties = summaryPartyList();
     SummaryList list;
     auto periodList = [&](const std::vector<MonthSpan>& spans, int toParty) {
         filterSel.fill(0);
         filterSel[kToParty] = toParty;
-        listSpans(kBusyo, spans, VoucherFilter::fromSelection(parties, kBothMatch), true, list,
-                  *month);
+        listSpans(kDepartmentName, spans, VoucherFilter::fromSelection(parties, kBothMatch), true,
+                  list, *month);
     };
 
     const auto year = periodMonths({{2003, 1, 1}, {2003, 12, 31}});
@@ -195,27 +195,26 @@ int main() {
                        median(31,
                               [&] {
                                   filterSel.fill(0);
-                                  listSpans(kBusyo, closing,
+                                  listSpans(kDepartmentName, closing,
                                             VoucherFilter::fromSelection(parties, kBothMatch),
                                             false, monthly, *month);
                               }),
                        "load 2 files", load2, 1.5});
     CashListing cash;
-    results.push_back(
-        {"cash",
-         median(
-             31,
-             [&] {
-                 filterSel.fill(0);
-                 cash.list(kBusyo, closing, {2, 0}, AccountFilter::fromSelection(), {}, 0, *month);
-             }),
-         "load 2 files", load2, 2});
+    results.push_back({"cash",
+                       median(31,
+                              [&] {
+                                  filterSel.fill(0);
+                                  cash.list(kDepartmentName, closing, {2, 0},
+                                            AccountFilter::fromSelection(), {}, 0, *month);
+                              }),
+                       "load 2 files", load2, 2});
     const size_t cashRows = cash.rows().size();
     const Times missing = median(5, [&] {
         for (const MonthSpan& s : empty)
             for (bool older : {false, true}) {
                 const int fd =
-                    ::open(denpyouPath(kBusyo, s.year, s.month, older).c_str(), O_RDONLY);
+                    ::open(denpyouPath(kDepartmentName, s.year, s.month, older).c_str(), O_RDONLY);
                 if (fd >= 0)
                     ::close(fd);
             }

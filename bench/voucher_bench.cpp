@@ -43,7 +43,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kBusyo = "bench";
+const std::string kDepartmentName = "bench";
 constexpr int kClosingDay = 20;
 constexpr int kShownDay = 20;
 
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     const std::string folder = scratchFolder("voucher-bench");
     driveRoot = folder;
-    fs::create_directories(busyoFolderPath(kBusyo));
+    fs::create_directories(busyoFolderPath(kDepartmentName));
     fillRegisters();
 
     // The thirteen months on disk and in memory.
@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
     for (const MonthKey& k : coveredMonths()) {
         months.push_back(std::make_unique<DenpyouMonth>());
         fillMonth(*months.back(), seed++);
-        paths.push_back(denpyouPath(kBusyo, k.year, k.month));
+        paths.push_back(denpyouPath(kDepartmentName, k.year, k.month));
         if (!writeDenpyouMonth(paths.back(), *months.back())) {
             std::fprintf(stderr, "voucher_bench: cannot write %s\n", paths.back().c_str());
             return 1;
@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
     VoucherMonths loaded;
     const double load = timeRuns(runs, [&] {
         for (int m = 1; m <= 12; ++m) {
-            loaded.load(kBusyo, 2003, m);
+            loaded.load(kDepartmentName, 2003, m);
             sink = sink + denpyouMonth[31].amount[400] + loaded.previous()[28].amount[0];
         }
     });

@@ -47,8 +47,8 @@ QPushButton* printButton(const char* objectName, const QString& caption, QWidget
 AnalysisWindow::AnalysisWindow(AnalysisKind kind, MonthSourceMaker months, QWidget* parent)
     : platform::Window(parent), kind_(kind), months_(std::move(months)), analysis_(kind) {
     if (!months_)
-        months_ = [](const std::string& busyo) {
-            return std::unique_ptr<MonthSource>(std::make_unique<DepartmentMonths>(busyo));
+        months_ = [](const std::string& department) {
+            return std::unique_ptr<MonthSource>(std::make_unique<DepartmentMonths>(department));
         };
     setWindowTitle(QStringLiteral("売れ筋メニュー分析"));
     auto* top = new QHBoxLayout;
@@ -282,7 +282,7 @@ void AnalysisWindow::onDepartmentChosen() {
 
 void AnalysisWindow::loadDepartmentFiles() {
     const int index = departmentList_->listIndex();
-    for (const std::string& file : selTenpo(busyoNames[index]))
+    for (const std::string& file : readDepartmentFiles(busyoNames[index]))
         platform::msgBox(
             QStringLiteral("%1 が壊れていて読めませんでした。").arg(QString::fromStdString(file)));
 }
@@ -354,7 +354,7 @@ Filters AnalysisWindow::currentFilters() const {
     f.customerType = std::max(customerTypeList_->listIndex(), 0);
     f.detailCounts = detailFrame_->counts();
     f.detailModes = detailFrame_->modes();
-    f.categorySel = categoryList_ ? std::max(categoryList_->listIndex(), 0) : 0;
+    f.categoryChoice = categoryList_ ? std::max(categoryList_->listIndex(), 0) : 0;
     return f;
 }
 

@@ -36,7 +36,7 @@ enum class ChartPicture { RankingFigure = 0, RankingTexts = 1, LineFigure = 2, L
 class PeriodFrame;
 
 // Where a recalculation reads the months of a department; tests count the reads.
-using MonthSourceMaker = std::function<std::unique_ptr<MonthSource>(const std::string& busyo)>;
+using MonthSourceMaker = std::function<std::unique_ptr<MonthSource>(const std::string& department)>;
 
 class AnalysisWindow : public platform::Window {
     Q_OBJECT

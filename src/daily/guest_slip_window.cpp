@@ -68,13 +68,13 @@ int previousTypedColumn(int col) {
 
 } // namespace
 
-GuestSlipWindow::GuestSlipWindow(NippouDay& day, std::string busyoName, QWidget* parent)
+GuestSlipWindow::GuestSlipWindow(NippouDay& day, std::string departmentName, QWidget* parent)
     : Window(parent), slips(new Grid(this)), cellEditor(new TextBox(this)),
       kindEditor(new ComboBox(this)),
       deleteButton(new QPushButton(QStringLiteral("選択データの削除"), this)),
       printButton(new QPushButton(QStringLiteral("詳細日報の印刷"), this)),
       applyTotalBox(new CheckBox(QStringLiteral("ご清算額に伝票の合計金額を適用する"), this)),
-      orderPanel(new OrderPanel(this)), day_(day), busyoName_(std::move(busyoName)) {
+      orderPanel(new OrderPanel(this)), day_(day), departmentName_(std::move(departmentName)) {
     resize(1260, 640);
     slips->setGeometry(10, 10, 875, 570);
     deleteButton->setGeometry(10, 595, 170, 32);
@@ -372,7 +372,7 @@ void GuestSlipWindow::onDeleteClicked() {
 }
 
 void GuestSlipWindow::onPrintClicked() {
-    printSlips(day_, {busyoName_, curYear, curMonth, curDay});
+    printSlips(day_, {departmentName_, curYear, curMonth, curDay});
 }
 
 void GuestSlipWindow::onOrderChanged(double total) {
@@ -387,10 +387,10 @@ void GuestSlipWindow::onOrderChanged(double total) {
     showTotals();
 }
 
-void openGuestSlips(const std::string& busyoName) {
+void openGuestSlips(const std::string& departmentName) {
     if (curDay < 1 || curDay >= int(nippouMonth.size()))
         return;
-    GuestSlipWindow window(nippouMonth[curDay], busyoName);
+    GuestSlipWindow window(nippouMonth[curDay], departmentName);
     runModal(window);
 }
 

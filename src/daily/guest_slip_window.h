@@ -23,8 +23,9 @@ class OrderPanel;
 class GuestSlipWindow : public platform::Window {
     Q_OBJECT
   public:
-    // day: the working day's record; busyoName: the daily report's department, for the printout.
-    GuestSlipWindow(NippouDay& day, std::string busyoName, QWidget* parent = nullptr);
+    // day: the working day's record; departmentName: the daily report's department, for the
+    // printout.
+    GuestSlipWindow(NippouDay& day, std::string departmentName, QWidget* parent = nullptr);
 
     platform::Grid* slips;
     platform::TextBox* cellEditor;     // persons, times and amount paid
@@ -64,12 +65,12 @@ class GuestSlipWindow : public platform::Window {
     void setChanged();
 
     NippouDay& day_;
-    std::string busyoName_;
+    std::string departmentName_;
     int slipRow = 0, slipCol = 0; // the cell last clicked in this opening; 0: none
     int markedRow = 0;
 };
 
 // Opens the window modally on the working day of the month in memory.
-void openGuestSlips(const std::string& busyoName);
+void openGuestSlips(const std::string& departmentName);
 
 } // namespace lukana

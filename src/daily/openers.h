@@ -8,8 +8,9 @@
 namespace lukana {
 
 struct DailyReportLinks {
-    std::function<void()> voucherBook;                            // 伝票入力
-    std::function<void(const std::string& busyoName)> guestSlips; // 詳細情報入力, on the day shown
+    std::function<void()> voucherBook; // 伝票入力
+    std::function<void(const std::string& departmentName)>
+        guestSlips; // 詳細情報入力, on the day shown
 };
 
 DailyReportLinks& dailyReportLinks();

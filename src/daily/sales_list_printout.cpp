@@ -31,7 +31,7 @@ void cell(platform::DrawingSurface& page, int column, int line, const std::strin
 } // namespace
 
 void drawSalesList(platform::DrawingSurface& page, const SalesList& list, int year, int month,
-                   const std::string& busyoName) {
+                   const std::string& departmentName) {
     const int days = static_cast<int>(list.days.size());
     const int lines = days + static_cast<int>(list.summary.size());
     const double bottom = lines * kRow + 250;
@@ -39,7 +39,7 @@ void drawSalesList(platform::DrawingSurface& page, const SalesList& list, int ye
     page.setScale({0, 0}, {4450, lines * kRow + 300});
 
     page.setFontSize(12);
-    textAt(page, 1500, 50, platform::toQString(salesListTitle(year, month, busyoName)));
+    textAt(page, 1500, 50, platform::toQString(salesListTitle(year, month, departmentName)));
     page.setFontSize(8);
     for (int d = 1; d <= days; ++d)
         textAt(page, 70, d * kRow + 180, platform::toQString(Str(d) + weekdayName(year, month, d)));
@@ -67,15 +67,18 @@ void drawSalesList(platform::DrawingSurface& page, const SalesList& list, int ye
     page.setLineWidth(1);
 }
 
-QString salesListFileName(int year, int month, const std::string& busyoName) {
-    return platform::fileNameFrom({QStringLiteral("売上一覧"), QString::fromStdString(busyoName),
+QString salesListFileName(int year, int month, const std::string& departmentName) {
+    return platform::fileNameFrom({QStringLiteral("売上一覧"),
+                                   QString::fromStdString(departmentName),
                                    platform::fileDate(year, month)});
 }
 
-void printSalesList(const SalesList& list, int year, int month, const std::string& busyoName) {
-    platform::runPrintout(
-        platform::Orientation::Landscape, salesListFileName(year, month, busyoName),
-        [&](platform::PageWriter& page) { drawSalesList(page, list, year, month, busyoName); });
+void printSalesList(const SalesList& list, int year, int month, const std::string& departmentName) {
+    platform::runPrintout(platform::Orientation::Landscape,
+                          salesListFileName(year, month, departmentName),
+                          [&](platform::PageWriter& page) {
+                              drawSalesList(page, list, year, month, departmentName);
+                          });
 }
 
 } // namespace lukana

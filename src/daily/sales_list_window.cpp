@@ -123,7 +123,7 @@ bool SalesListWindow::departmentChosen() const {
     return departmentList_->listIndex() >= 0;
 }
 
-std::string SalesListWindow::busyoName() const {
+std::string SalesListWindow::departmentName() const {
     return departmentList_->currentText().toStdString();
 }
 
@@ -141,7 +141,7 @@ void SalesListWindow::onDepartmentChosen() {
 
 void SalesListWindow::loadAndShow() {
     showDepartmentCaption();
-    (void)loadNippouMonth(busyoName(), curYear, curMonth); // a missing month shows empty
+    (void)loadNippouMonth(departmentName(), curYear, curMonth); // a missing month shows empty
     layOutMonth();
     showSalesList();
 }
@@ -198,13 +198,13 @@ void SalesListWindow::onMonthMoved() {
 }
 
 void SalesListWindow::onPrintClicked() {
-    printSalesList(list_, curYear, curMonth, busyoName());
+    printSalesList(list_, curYear, curMonth, departmentName());
 }
 
 void SalesListWindow::onCsvClicked() {
     (void)platform::saveCsvFile(
-        [this] { return salesListCsv(list_, curYear, curMonth, busyoName()); },
-        salesListFileName(curYear, curMonth, busyoName()));
+        [this] { return salesListCsv(list_, curYear, curMonth, departmentName()); },
+        salesListFileName(curYear, curMonth, departmentName()));
 }
 
 } // namespace lukana

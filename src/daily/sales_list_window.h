@@ -52,7 +52,7 @@ class SalesListWindow : public platform::Window {
     void layOutMonth();
     // Computes the list from the month in memory and fills both grids with it.
     void showSalesList();
-    std::string busyoName() const;
+    std::string departmentName() const;
     bool departmentChosen() const;
 
     platform::ComboBox* departmentList_;

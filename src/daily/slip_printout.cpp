@@ -33,7 +33,7 @@ class SlipPage {
     void pageHead() {
         w_.setFontSize(12);
         ++page_;
-        const std::string title = head_.busyoName + "  ： " + Str(head_.year) + " 年 " +
+        const std::string title = head_.departmentName + "  ： " + Str(head_.year) + " 年 " +
                                   Str(head_.month) + " 月" + Str(head_.day) + " 日の詳細日報" +
                                   Str(page_) + "/" + Str(pageCount_);
         w_.text({200, 60}, platform::toQString(title));
@@ -156,7 +156,8 @@ void printSlips(const NippouDay& day, const SlipPrintoutHead& head) {
     options.silentWithoutPrinter = true;
     platform::runPrintout(
         platform::Orientation::Portrait,
-        platform::fileNameFrom({QStringLiteral("詳細日報"), QString::fromStdString(head.busyoName),
+        platform::fileNameFrom({QStringLiteral("詳細日報"),
+                                QString::fromStdString(head.departmentName),
                                 platform::fileDate(head.year, head.month, head.day)}),
         [&](platform::PageWriter& page) { drawSlipPrintout(page, day, head); }, options);
 }

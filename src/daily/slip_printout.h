@@ -9,7 +9,7 @@
 namespace lukana {
 
 struct SlipPrintoutHead {
-    std::string busyoName;
+    std::string departmentName;
     int year = 0, month = 0, day = 0;
 };
 

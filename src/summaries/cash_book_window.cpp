@@ -60,11 +60,11 @@ CashBookWindow::CashBookWindow(QWidget* parent)
     });
     previousBalanceBox->onChange([this] { previousBalanceEdited(); });
     receivablesSwitch->onChange([this] {
-        switches_.urikakeHazusi = receivablesSwitch->value() == 1;
+        switches_.excludeReceivables = receivablesSwitch->value() == 1;
         recalculate();
     });
     payablesSwitch->onChange([this] {
-        switches_.kaikakeHazusi = payablesSwitch->value() == 1;
+        switches_.excludePayables = payablesSwitch->value() == 1;
         recalculate();
     });
     connect(previousMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(-1); });
@@ -94,7 +94,7 @@ void CashBookWindow::formUnload() {
     leaveDisplay();
 }
 
-std::string CashBookWindow::busyoName() const {
+std::string CashBookWindow::departmentName() const {
     return denpyouBusyo >= 0 && denpyouBusyo < busyoCount
                ? busyoNames[static_cast<size_t>(denpyouBusyo)]
                : std::string();
@@ -115,7 +115,8 @@ void CashBookWindow::leaveDisplay() {
 }
 
 void CashBookWindow::showPreviousBalance() {
-    const QString text = QString::fromStdString(carry_.show(busyoName(), shown_, shownParty()));
+    const QString text =
+        QString::fromStdString(carry_.show(departmentName(), shown_, shownParty()));
     tellNotices();
     if (previousBalanceBox->text() == text)
         previousBalance_ = leadingNumber(text.toStdString());
@@ -134,7 +135,7 @@ void CashBookWindow::recalculate() {
     Grid::Filling hideList(*listGrid);
     Grid::Filling hideTotals(*totalsGrid);
     layOutCashGrids(*listGrid, *totalsGrid);
-    listing_.list(busyoName(), closingDayMonths(shown_, simeGenkin), shownParty(),
+    listing_.list(departmentName(), closingDayMonths(shown_, simeGenkin), shownParty(),
                   AccountFilter::fromSelection(), switches_, previousBalance_, *month_);
     rows_.refresh();
     listGrid->rowSourceChanged();
@@ -197,12 +198,12 @@ void CashBookWindow::onPrintClicked() {
     layout.frameRules = {220, 460, 700, 940, 1180, 1420, 1900, 2140, 2380};
     layout.totalsRules = {220, 460, 700, 940, 1180, 1420, 1660};
     layout.totals = {
-        {700, QString::fromStdString(yen(listing_.nyuukinKei()))},
-        {1180, QString::fromStdString(yen(listing_.syukkinKei()))},
-        {1420, QString::fromStdString(yen(listing_.nyuukinKei() - listing_.syukkinKei()))}};
+        {700, QString::fromStdString(yen(listing_.receiptsTotal()))},
+        {1180, QString::fromStdString(yen(listing_.paymentsTotal()))},
+        {1420, QString::fromStdString(yen(listing_.receiptsTotal() - listing_.paymentsTotal()))}};
     printList(
         layout, rows_.rowCount(), [&](int r, int c) { return rows_.text(r, c); },
-        platform::fileNameFrom({windowTitle(), QString::fromStdString(busyoName()),
+        platform::fileNameFrom({windowTitle(), QString::fromStdString(departmentName()),
                                 platform::fileDate(shown_.year, shown_.month)}));
 }
 

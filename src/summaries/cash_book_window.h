@@ -54,7 +54,7 @@ class CashBookWindow : public platform::Window {
     void previousBalanceEdited();
     void tellNotices();
     PartyKey shownParty() const;
-    std::string busyoName() const;
+    std::string departmentName() const;
 
     ShownMonth shown_;
     double previousBalance_ = 0;

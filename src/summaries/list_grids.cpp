@@ -94,9 +94,10 @@ void fitCashGrids(Grid& list, Grid& totals, const CashRows& rows) {
 }
 
 void showCashTotals(Grid& totals, const CashListing& listing) {
-    totals.setText(1, 2, QString::fromStdString(yen(listing.nyuukinKei())));
-    totals.setText(1, 4, QString::fromStdString(yen(listing.syukkinKei())));
-    totals.setText(1, 5, QString::fromStdString(yen(listing.nyuukinKei() - listing.syukkinKei())));
+    totals.setText(1, 2, QString::fromStdString(yen(listing.receiptsTotal())));
+    totals.setText(1, 4, QString::fromStdString(yen(listing.paymentsTotal())));
+    totals.setText(1, 5,
+                   QString::fromStdString(yen(listing.receiptsTotal() - listing.paymentsTotal())));
 }
 
 } // namespace lukana

@@ -24,7 +24,7 @@ SummaryWindow::SummaryWindow(DateForm dateForm, const QString& fromHeading,
     connect(backButton, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 
-std::string SummaryWindow::shownBusyoName() {
+std::string SummaryWindow::shownDepartmentName() {
     return denpyouBusyo >= 0 && denpyouBusyo < busyoCount
                ? busyoNames[static_cast<size_t>(denpyouBusyo)]
                : std::string();
@@ -40,7 +40,7 @@ void SummaryWindow::recalculate() {
         Grid::Filling hideTotals(*totalsGrid);
         layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_, dateForm_);
         periodShown();
-        listSpans(shownBusyoName(), periodSpans(),
+        listSpans(shownDepartmentName(), periodSpans(),
                   VoucherFilter::fromSelection(filters->parties(), filters->matchMode()),
                   restartEachMonth(), list_, *month_);
         rows_.refresh();
@@ -81,7 +81,7 @@ void SummaryWindow::onPrintClicked() {
             return c == 0 ? QString::fromStdString(printedDate(row, dateForm_)) : rows_.text(r, c);
         },
         platform::fileNameFrom(
-            {windowTitle(), QString::fromStdString(shownBusyoName()), filePeriod()}));
+            {windowTitle(), QString::fromStdString(shownDepartmentName()), filePeriod()}));
 }
 
 QString filterTitle(const FilterControls& filters) {

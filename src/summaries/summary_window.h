@@ -45,7 +45,7 @@ class SummaryWindow : public platform::Window {
     virtual QString filePeriod() const = 0;
 
     // The voucher book's department, which the window lists.
-    static std::string shownBusyoName();
+    static std::string shownDepartmentName();
     // The filter lists filled, without a recalculation.
     void fillFilters() { filters->fill(); }
 

@@ -349,7 +349,8 @@ void VoucherBookWindow::onAbsorbClicked() {
     auto ownMonth = std::make_unique<NippouMonth>();
     double ownFixedCosts = 0;
     loadNippouMonthInto(busyoNames[denpyouBusyo], curYear, curMonth, *ownMonth, ownFixedCosts);
-    const AbsorptionResult result = absorbNippouDay((*ownMonth)[curDay], salesTiming, shownDay());
+    const AbsorptionResult result =
+        absorbDailyReportDay((*ownMonth)[curDay], salesTiming, shownDay());
     vouchersChanged_ = true;
     showDay();
     if (result.notTaken > 0)

@@ -133,9 +133,9 @@ void VoucherBookWindow::showDay() {
             voucherGrid_->setText(
                 r, kFromCol, platform::toQString(partyName(day.fromKind[i], day.fromId[i], true)));
             voucherGrid_->setText(r, kAccountCol,
-                                  platform::toQString(tekiyouName(day.accountId[i])));
+                                  platform::toQString(accountTitleName(day.accountId[i])));
             voucherGrid_->setText(r, kSubAccountCol,
-                                  platform::toQString(tyName(day.subAccountId[i])));
+                                  platform::toQString(subAccountName(day.subAccountId[i])));
             voucherGrid_->setText(r, kNoteCol, platform::toQString(day.note[i]));
         }
         addEntryRow();

@@ -31,8 +31,8 @@ namespace {
 
 // Counts the months a window reads, and reads them from the department's files.
 struct CountingMonths : MonthSource {
-    explicit CountingMonths(std::string busyo, std::vector<std::pair<int, int>>& reads)
-        : files(std::move(busyo)), reads(reads) {}
+    explicit CountingMonths(std::string department, std::vector<std::pair<int, int>>& reads)
+        : files(std::move(department)), reads(reads) {}
     void loadMonth(int year, int month, NippouMonth& into) override {
         reads.emplace_back(year, month);
         files.loadMonth(year, month, into);
@@ -62,20 +62,20 @@ class AnalysisWindowTest : public ::testing::Test {
     }
 
     std::unique_ptr<AnalysisWindow> open(AnalysisKind kind) {
-        auto window = std::make_unique<AnalysisWindow>(kind, [this](const std::string& busyo) {
-            return std::make_unique<CountingMonths>(busyo, reads);
+        auto window = std::make_unique<AnalysisWindow>(kind, [this](const std::string& department) {
+            return std::make_unique<CountingMonths>(department, reads);
         });
         window->load();
         return window;
     }
 
     // A slip on a day of a month file of the department.
-    static void addSlip(const std::string& busyo, int year, int month, int day,
+    static void addSlip(const std::string& department, int year, int month, int day,
                         std::array<double, 8> values,
                         std::vector<std::pair<int, int>> orders = {}) {
         auto m = std::make_unique<NippouMonth>();
         double fixedCosts = 0;
-        const std::string path = nippouPath(busyo, year, month);
+        const std::string path = nippouPath(department, year, month);
         if (std::filesystem::exists(path)) {
             ASSERT_TRUE(readNippouMonth(path, *m, fixedCosts).ok());
         }
@@ -90,14 +90,14 @@ class AnalysisWindowTest : public ::testing::Test {
         ASSERT_TRUE(writeNippouMonth(path, *m, fixedCosts).ok());
     }
 
-    static void writeMenu(const std::string& busyo, std::vector<MenuItem> items,
+    static void writeMenu(const std::string& department, std::vector<MenuItem> items,
                           std::vector<MenuBunrui> categories) {
         menudCount = static_cast<int>(items.size());
         std::copy(items.begin(), items.end(), menudRecs.begin());
-        ASSERT_TRUE(writeMenuItems(busyoFilePath(busyo, "menud.dat")).ok());
+        ASSERT_TRUE(writeMenuItems(busyoFilePath(department, "menud.dat")).ok());
         mbunCount = static_cast<int>(categories.size());
         std::copy(categories.begin(), categories.end(), mbunRecs.begin());
-        ASSERT_TRUE(writeMenuCategories(busyoFilePath(busyo, "mbun.dat")).ok());
+        ASSERT_TRUE(writeMenuCategories(busyoFilePath(department, "mbun.dat")).ok());
         menudCount = mbunCount = 0;
     }
 

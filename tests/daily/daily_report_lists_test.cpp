@@ -206,8 +206,8 @@ TEST_F(DailyReportTest, TheGuestSlipTotalsAreTakenOverOnlyOnYes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::string handed;
-        dailyReportLinks().guestSlips = [&](const std::string& busyoName) {
-            handed = busyoName;
+        dailyReportLinks().guestSlips = [&](const std::string& departmentName) {
+            handed = departmentName;
             detailChanged = 0;
             if (!c.slips.empty())
                 leaveSlips(c.slips);

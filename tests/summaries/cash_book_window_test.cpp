@@ -53,11 +53,11 @@ class CashBookWindowTest : public ::testing::Test {
         setToday(std::nullopt);
         setMoveAsideHook({});
     }
-    static std::string file(const char* busyo, int year, int month) {
-        return readBytes(zanPath(busyo, year, month));
+    static std::string file(const char* department, int year, int month) {
+        return readBytes(zanPath(department, year, month));
     }
-    static bool exists(const char* busyo, int year, int month) {
-        return std::filesystem::exists(zanPath(busyo, year, month));
+    static bool exists(const char* department, int year, int month) {
+        return std::filesystem::exists(zanPath(department, year, month));
     }
     TempDir dir;
 };

@@ -81,10 +81,10 @@ class VoucherBookTest : public ::testing::Test {
         lukana::platform::setMousePointer(lukana::platform::Pointer::Normal);
     }
 
-    static void writeClosingDays(const std::string& busyo, int cashPurchases) {
+    static void writeClosingDays(const std::string& department, int cashPurchases) {
         lukana::simeKinmu = 0, lukana::simeGenkin = cashPurchases;
         lukana::simeKyuuryou = 0, lukana::simeKurejitto = 0;
-        ASSERT_TRUE(lukana::writeClosingDays(lukana::busyoFilePath(busyo, "simebi.dat")).ok());
+        ASSERT_TRUE(lukana::writeClosingDays(lukana::busyoFilePath(department, "simebi.dat")).ok());
     }
 
     using V = VoucherLine;

@@ -51,7 +51,7 @@ void Analysis::rankMenuItems() {
     // The items of the chosen category, in menu order, and their totals.
     std::vector<ItemPosition> taking;
     std::vector<std::int64_t> values;
-    const int k = filters_.categorySel;
+    const int k = filters_.categoryChoice;
     const bool everyCategory = k <= 0 || k > static_cast<int>(menu_.categories.size());
     for (int i = 0; i < static_cast<int>(menu_.items.size()); ++i) {
         const MenuItem& item = menu_.items[i];
@@ -101,7 +101,7 @@ std::string Analysis::keyLabel() const {
 }
 
 std::string Analysis::categoryText() const {
-    const int k = filters_.categorySel;
+    const int k = filters_.categoryChoice;
     return k >= 1 && k <= static_cast<int>(menu_.categories.size()) ? menu_.categories[k - 1].name
                                                                     : std::string("全て");
 }

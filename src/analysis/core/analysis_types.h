@@ -59,7 +59,7 @@ struct Filters {
     int customerType = 0; // CustomerType
     std::array<int, 4> detailCounts{};
     std::array<int, 4> detailModes{};
-    int categorySel = 0; // menu analysis: 0 every category, k the k-th category of the list
+    int categoryChoice = 0; // menu analysis: 0 every category, k the k-th category of the list
     bool operator==(const Filters&) const = default;
 };
 

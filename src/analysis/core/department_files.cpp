@@ -16,9 +16,9 @@ bool exists(const std::string& path) {
 }
 
 // True when the file is there but could not be read whole.
-bool readDamaged(const std::string& busyoName, const char* fileName, PathReader reader,
+bool readDamaged(const std::string& departmentName, const char* fileName, PathReader reader,
                  int& count) {
-    const std::string path = busyoFilePath(busyoName, fileName);
+    const std::string path = busyoFilePath(departmentName, fileName);
     const bool there = exists(path);
     if (there && reader(path).ok())
         return false;
@@ -28,8 +28,8 @@ bool readDamaged(const std::string& busyoName, const char* fileName, PathReader 
 
 } // namespace
 
-std::vector<std::string> selTenpo(const std::string& busyoName) {
-    const std::string closingDays = busyoFilePath(busyoName, "simebi.dat");
+std::vector<std::string> readDepartmentFiles(const std::string& departmentName) {
+    const std::string closingDays = busyoFilePath(departmentName, "simebi.dat");
     if (!exists(closingDays) || !readClosingDays(closingDays).ok())
         simeKinmu = simeGenkin = simeKyuuryou = simeKurejitto = 0;
     for (int* day : {&simeKinmu, &simeGenkin, &simeKyuuryou, &simeKurejitto})
@@ -37,9 +37,9 @@ std::vector<std::string> selTenpo(const std::string& busyoName) {
             *day = 31;
 
     std::vector<std::string> damaged;
-    if (readDamaged(busyoName, "menud.dat", readMenuItems, menudCount))
+    if (readDamaged(departmentName, "menud.dat", readMenuItems, menudCount))
         damaged.push_back("menud.dat");
-    if (readDamaged(busyoName, "mbun.dat", readMenuCategories, mbunCount))
+    if (readDamaged(departmentName, "mbun.dat", readMenuCategories, mbunCount))
         damaged.push_back("mbun.dat");
     return damaged;
 }

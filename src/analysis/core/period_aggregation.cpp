@@ -10,7 +10,7 @@
 namespace lukana {
 
 void DepartmentMonths::loadMonth(int year, int month, NippouMonth& into) {
-    loadNippouMonthInto(busyoName_, year, month, into, fixedCosts_);
+    loadNippouMonthInto(departmentName_, year, month, into, fixedCosts_);
 }
 
 // The running state of one calculation: the day, the week and the month being filled. A day's

@@ -22,11 +22,12 @@ class MonthSource {
 // The department's month files, found as the daily report finds them.
 class DepartmentMonths final : public MonthSource {
   public:
-    explicit DepartmentMonths(std::string busyoName) : busyoName_(std::move(busyoName)) {}
+    explicit DepartmentMonths(std::string departmentName)
+        : departmentName_(std::move(departmentName)) {}
     void loadMonth(int year, int month, NippouMonth& into) override;
 
   private:
-    std::string busyoName_;
+    std::string departmentName_;
     double fixedCosts_ = 0;
 };
 

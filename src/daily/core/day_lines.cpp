@@ -115,8 +115,8 @@ void clearLinesFrom(NippouDay& day, DayList list, int firstLine) {
     }
 }
 
-std::string bankAccountText(const BusyoRec& busyo, int slot) {
-    return slot <= 4 ? bankSlotText(busyo, slot, true)
+std::string bankAccountText(const BusyoRec& department, int slot) {
+    return slot <= 4 ? bankSlotText(department, slot, true)
                      : ""; // the fourth further slot is never shown
 }
 

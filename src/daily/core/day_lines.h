@@ -37,6 +37,6 @@ void clearLinesFrom(NippouDay& day, DayList list, int firstLine);
 
 // A bank slot of a department as the bank lists show it: bank, branch, account type word and
 // number, each after one blank; slot 1 the main account, 2 to 4 the further ones.
-std::string bankAccountText(const BusyoRec& busyo, int slot);
+std::string bankAccountText(const BusyoRec& department, int slot);
 
 } // namespace lukana

@@ -19,11 +19,11 @@ class DailyMonthFiles {
   public:
     // The month before into `before` (empty when it cannot be read), then the working month
     // into nippouMonth and koteihi. Returns the damaged files met, the month before first.
-    std::vector<DamagedFile> load(const std::string& busyoName, int year, int month,
+    std::vector<DamagedFile> load(const std::string& departmentName, int year, int month,
                                   NippouMonth& before);
     // Writes nippouMonth and koteihi under the plain name, unless that is a damaged file
     // still in place.
-    Status save(const std::string& busyoName, int year, int month) const;
+    Status save(const std::string& departmentName, int year, int month) const;
 
   private:
     DamagedFileGuard damaged_;
@@ -39,7 +39,7 @@ struct PostingOutcome {
 // Loads the department's voucher month into denpyouMonth, posts `day` into its day when that
 // has no vouchers yet (with the suppliers and salesTiming in memory) and writes the month
 // under the plain name, also when nothing was posted.
-PostingOutcome postIntoVoucherMonth(const std::string& busyoName, int year, int month, int day,
+PostingOutcome postIntoVoucherMonth(const std::string& departmentName, int year, int month, int day,
                                     const NippouDay& record);
 
 } // namespace lukana

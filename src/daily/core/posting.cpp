@@ -97,9 +97,9 @@ bool appendVoucher(DenpyouDay& target, const PostingRow& r) {
     return true;
 }
 
-int postNippouDay(const NippouDay& day, int creditSaleTiming, int supplierCount,
-                  const std::vector<int>& supplierIds, const std::vector<int>& supplierPayKinds,
-                  DenpyouDay& target) {
+int postDailyReportDay(const NippouDay& day, int creditSaleTiming, int supplierCount,
+                       const std::vector<int>& supplierIds,
+                       const std::vector<int>& supplierPayKinds, DenpyouDay& target) {
     if (target.denpyouCount != 0)
         return 0;
     int posted = 0;

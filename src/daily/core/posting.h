@@ -69,8 +69,8 @@ bool appendVoucher(DenpyouDay& target, const PostingRow& row);
 
 // The daily report's posting: into a day without vouchers, every row with the supplier's
 // account; a day that has vouchers keeps them and gets nothing. Returns how many were posted.
-int postNippouDay(const NippouDay& day, int creditSaleTiming, int supplierCount,
-                  const std::vector<int>& supplierIds, const std::vector<int>& supplierPayKinds,
-                  DenpyouDay& target);
+int postDailyReportDay(const NippouDay& day, int creditSaleTiming, int supplierCount,
+                       const std::vector<int>& supplierIds,
+                       const std::vector<int>& supplierPayKinds, DenpyouDay& target);
 
 } // namespace lukana

@@ -22,12 +22,13 @@ void addLine(std::string& text, std::string_view first, std::string_view second,
 
 } // namespace
 
-std::string salesListTitle(int year, int month, const std::string& busyoName) {
-    return Str(year) + "年" + Str(month) + "月　" + busyoName;
+std::string salesListTitle(int year, int month, const std::string& departmentName) {
+    return Str(year) + "年" + Str(month) + "月　" + departmentName;
 }
 
-std::string salesListCsv(const SalesList& list, int year, int month, const std::string& busyoName) {
-    std::string text = csvLine({salesListTitle(year, month, busyoName)}) + "\r\n";
+std::string salesListCsv(const SalesList& list, int year, int month,
+                         const std::string& departmentName) {
+    std::string text = csvLine({salesListTitle(year, month, departmentName)}) + "\r\n";
     std::vector<std::string> headings = {"", ""};
     for (int j = 0; j < kSalesListAmountColumns; ++j)
         headings.emplace_back(kSalesListHeadings[j]);

@@ -7,9 +7,10 @@
 namespace lukana {
 
 // The title, the headings, a line per day and the four summary lines, each ended by CR LF.
-std::string salesListCsv(const SalesList& list, int year, int month, const std::string& busyoName);
+std::string salesListCsv(const SalesList& list, int year, int month,
+                         const std::string& departmentName);
 
 // The title of the list: " 2003年 4月　本店".
-std::string salesListTitle(int year, int month, const std::string& busyoName);
+std::string salesListTitle(int year, int month, const std::string& departmentName);
 
 } // namespace lukana

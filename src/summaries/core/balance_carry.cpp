@@ -7,16 +7,16 @@
 #include <utility>
 
 namespace lukana {
-std::string BalanceCarry::show(const std::string& busyoName, const ShownMonth& shown,
+std::string BalanceCarry::show(const std::string& departmentName, const ShownMonth& shown,
                                const PartyKey& party) {
-    busyoName_ = busyoName;
+    departmentName_ = departmentName;
     shown_ = shown;
     party_ = party;
     showing_ = true;
-    shownZanPath_ = zanPath(busyoName, shown.year, shown.month);
-    prevZanPath_ = zanPath(busyoName, shown.prevYear(), shown.prevMonth());
+    shownBalancePath_ = zanPath(departmentName, shown.year, shown.month);
+    previousBalancePath_ = zanPath(departmentName, shown.prevYear(), shown.prevMonth());
     damaged_.clear();
-    noteDamage(loadZanMonth(busyoName, shown.prevYear(), shown.prevMonth()).damaged);
+    noteDamage(loadZanMonth(departmentName, shown.prevYear(), shown.prevMonth()).damaged);
     const std::optional<double> balance = findZanBalance(party.kind, party.id);
     return balance ? Format(*balance, "######") : std::string("0");
 }
@@ -25,9 +25,9 @@ void BalanceCarry::leave(double previousBalance, double closingBalance) {
     if (!showing_)
         return;
     // The table still holds the month before as it was read when the display began.
-    store(prevZanPath_, previousBalance);
-    noteDamage(loadZanMonth(busyoName_, shown_.year, shown_.month).damaged);
-    store(shownZanPath_, closingBalance);
+    store(previousBalancePath_, previousBalance);
+    noteDamage(loadZanMonth(departmentName_, shown_.year, shown_.month).damaged);
+    store(shownBalancePath_, closingBalance);
 }
 
 void BalanceCarry::noteDamage(const std::optional<DamagedFile>& damaged) {
@@ -42,8 +42,8 @@ void BalanceCarry::noteDamage(const std::optional<DamagedFile>& damaged) {
 
 void BalanceCarry::store(const std::string& path, double balance) {
     auto failed = [&](std::string why) {
-        notices_.push_back(
-            {BalanceNotice::Kind::WriteFailed, path.empty() ? busyoName_ : path, std::move(why)});
+        notices_.push_back({BalanceNotice::Kind::WriteFailed, path.empty() ? departmentName_ : path,
+                            std::move(why)});
     };
     if (path.empty())
         return failed("部署名をフォルダー名にできません");

@@ -29,7 +29,8 @@ class BalanceCarry {
   public:
     // Starts a display: loads the balances of the month before shown and returns the
     // previous-balance box text for the party ("######": empty for 0, "0" without an entry).
-    std::string show(const std::string& busyoName, const ShownMonth& shown, const PartyKey& party);
+    std::string show(const std::string& departmentName, const ShownMonth& shown,
+                     const PartyKey& party);
     // Stores the display being left, if one is shown: previousBalance for its party into the
     // month before, closingBalance into its month. Other entries keep their values and order.
     void leave(double previousBalance, double closingBalance);
@@ -42,11 +43,11 @@ class BalanceCarry {
     void noteDamage(const std::optional<DamagedFile>& damaged);
     void store(const std::string& path, double balance);
 
-    std::string busyoName_;
+    std::string departmentName_;
     ShownMonth shown_;
     PartyKey party_;
     bool showing_ = false;
-    std::string prevZanPath_, shownZanPath_;
+    std::string previousBalancePath_, shownBalancePath_;
     DamagedFileGuard damaged_;
     std::vector<BalanceNotice> notices_;
 };

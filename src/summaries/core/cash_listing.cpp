@@ -7,15 +7,15 @@
 
 namespace lukana {
 
-void CashListing::list(const std::string& busyoName, const std::vector<MonthSpan>& spans,
+void CashListing::list(const std::string& departmentName, const std::vector<MonthSpan>& spans,
                        const PartyKey& party, const AccountFilter& filter, CashSwitches switches,
-                       double zenZan, DenpyouMonth& month) {
+                       double openingBalance, DenpyouMonth& month) {
     rows_.clear();
-    zenZan_ = zenZan;
+    openingBalance_ = openingBalance;
     in_ = out_ = allIn_ = allOut_ = 0;
     for (const MonthSpan& span : spans) {
         if (span.firstDay > span.lastDay ||
-            !loadListedMonth(busyoName, span.year, span.month, month))
+            !loadListedMonth(departmentName, span.year, span.month, month))
             continue;
         for (int d = std::max(span.firstDay, 1); d <= std::min(span.lastDay, 31); ++d)
             addDay(month[d], span.month, d, party, filter, switches);
@@ -51,7 +51,7 @@ void CashListing::addRow(const DenpyouDay& day, int j, int month, int dayNumber,
     (moneyIn ? in_ : out_) += row.amount;
     row.runningIn = in_;
     row.runningOut = out_;
-    row.balance = zenZan_ + in_ - out_;
+    row.balance = openingBalance_ + in_ - out_;
     row.otherKind = moneyIn ? day.fromKind[j] : day.toKind[j];
     row.otherId = moneyIn ? day.fromId[j] : day.toId[j];
     row.accountId = day.accountId[j];
@@ -79,7 +79,7 @@ std::string cashCellText(const CashRow& row, int column, const PartyNames& parti
     case 5:
         return yen(row.balance);
     case 6:
-        return parties.aiteMei(row.otherKind, row.otherId);
+        return parties.nameOf(row.otherKind, row.otherId);
     case 7:
         return accounts.accountTitle(row.accountId);
     case 8:

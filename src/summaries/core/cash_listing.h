@@ -15,7 +15,7 @@ namespace lukana {
 
 struct CashRow {
     double amount = 0;
-    double runningIn = 0, runningOut = 0;    // nyuukinKei and syukkinKei after this row
+    double runningIn = 0, runningOut = 0;    // receiptsTotal and paymentsTotal after this row
     double balance = 0;                      // previous balance + in - out after this row
     std::int32_t otherKind = 0, otherId = 0; // the voucher's other side
     std::int32_t accountId = 0, subAccountId = 0;
@@ -27,28 +27,28 @@ struct CashRow {
 // Which vouchers count as cash: "売掛金をはずす" leaves out account title 4, "買掛金をはずす"
 // account title 5, on both sides.
 struct CashSwitches {
-    bool urikakeHazusi = false;
-    bool kaikakeHazusi = false;
+    bool excludeReceivables = false;
+    bool excludePayables = false;
     bool excludes(int accountId) const {
-        return (urikakeHazusi && accountId == 4) || (kaikakeHazusi && accountId == 5);
+        return (excludeReceivables && accountId == 4) || (excludePayables && accountId == 5);
     }
 };
 
 class CashListing {
   public:
     // Lists the spans of the department for the party, loading each month into month.
-    void list(const std::string& busyoName, const std::vector<MonthSpan>& spans,
+    void list(const std::string& departmentName, const std::vector<MonthSpan>& spans,
               const PartyKey& party, const AccountFilter& filter, CashSwitches switches,
-              double zenZan, DenpyouMonth& month);
+              double openingBalance, DenpyouMonth& month);
 
     const std::vector<CashRow>& rows() const { return rows_; }
-    double nyuukinKei() const { return in_; }
-    double syukkinKei() const { return out_; }
-    double zenZan() const { return zenZan_; }
-    double matuZan() const { return zenZan_ + in_ - out_; }
+    double receiptsTotal() const { return in_; }
+    double paymentsTotal() const { return out_; }
+    double openingBalance() const { return openingBalance_; }
+    double closingBalance() const { return openingBalance_ + in_ - out_; }
     // The party's closing balance with the entry-type, account-title and sub-account
     // filters at "全て" (the switches still in force): what the balance file keeps.
-    double partyClosingBalance() const { return zenZan_ + allIn_ - allOut_; }
+    double partyClosingBalance() const { return openingBalance_ + allIn_ - allOut_; }
 
   private:
     void addDay(const DenpyouDay& day, int month, int dayNumber, const PartyKey& party,
@@ -56,7 +56,7 @@ class CashListing {
     void addRow(const DenpyouDay& day, int j, int month, int dayNumber, bool moneyIn);
 
     std::vector<CashRow> rows_;
-    double zenZan_ = 0, in_ = 0, out_ = 0, allIn_ = 0, allOut_ = 0;
+    double openingBalance_ = 0, in_ = 0, out_ = 0, allIn_ = 0, allOut_ = 0;
 };
 
 // Column c (0 date, 1 in, 2 running in, 3 out, 4 running out, 5 balance, 6 the other side,

@@ -7,13 +7,13 @@
 namespace lukana {
 namespace {
 
-const BusyoRec* shownBusyo() {
+const BusyoRec* shownDepartment() {
     if (denpyouBusyo < 0 || denpyouBusyo >= static_cast<int>(busyoRecs.size()))
         return nullptr;
     return &busyoRecs[static_cast<size_t>(denpyouBusyo)];
 }
 
-std::string shownBusyoName() {
+std::string shownDepartmentName() {
     if (denpyouBusyo < 0 || denpyouBusyo >= static_cast<int>(busyoNames.size()))
         return {};
     return busyoNames[static_cast<size_t>(denpyouBusyo)];
@@ -21,7 +21,7 @@ std::string shownBusyoName() {
 
 // The department, head office and the four bank items every party list ends with.
 void addOwnParties(PartyList& list) {
-    list.add(shownBusyoName(), partyKind::kDepartment, 0);
+    list.add(shownDepartmentName(), partyKind::kDepartment, 0);
     list.add("本部", partyKind::kDepartment, 1);
     for (int bank = 1; bank <= 4; ++bank)
         list.add(bankPartyText(bank), partyKind::kBank, bank);
@@ -42,13 +42,13 @@ void PartyList::add(std::string text, int kind, int id) {
 PartyList summaryPartyList() {
     PartyList list;
     list.add("全て", 0, 0);
-    const int busyoId = denpyouBusyo >= 0 && denpyouBusyo < static_cast<int>(busyoIds.size())
-                            ? busyoIds[denpyouBusyo]
-                            : 0;
+    const int departmentId = denpyouBusyo >= 0 && denpyouBusyo < static_cast<int>(busyoIds.size())
+                                 ? busyoIds[denpyouBusyo]
+                                 : 0;
     const int count = std::min(
         {siireCount, static_cast<int>(siireNames.size()), static_cast<int>(siireBusyoIds.size())});
     for (int i = 0; i < count; ++i)
-        if (siireBusyoIds[i] == busyoId || siireBusyoIds[i] == 0)
+        if (siireBusyoIds[i] == departmentId || siireBusyoIds[i] == 0)
             list.add(siireNames[i], partyKind::kSupplier, i);
     addOwnParties(list);
     return list;
@@ -61,7 +61,7 @@ PartyList cashBookPartyList() {
 }
 
 std::string bankPartyText(int bankId) {
-    const BusyoRec* rec = shownBusyo();
+    const BusyoRec* rec = shownDepartment();
     if (!rec)
         return {};
     return bankId <= 5 ? bankSlotText(*rec, bankId, false) : std::string();

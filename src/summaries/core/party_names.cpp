@@ -29,18 +29,18 @@ const std::string& lookup(const std::unordered_map<int, std::string>& map, int i
 PartyNames::PartyNames() {
     mapFirst(suppliers_, siireCount, siireIds, siireNames);
     if (denpyouBusyo >= 0 && denpyouBusyo < static_cast<int>(busyoNames.size()))
-        busyoName_ = busyoNames[denpyouBusyo];
+        departmentName_ = busyoNames[denpyouBusyo];
     for (int bank = 1; bank <= 5; ++bank)
         banks_[bank] = bankPartyText(bank);
 }
 
-const std::string& PartyNames::aiteMei(int kind, int id) const {
+const std::string& PartyNames::nameOf(int kind, int id) const {
     static const std::string kHeadOffice = "本部";
     switch (kind) {
     case partyKind::kSupplier:
         return lookup(suppliers_, id);
     case partyKind::kDepartment:
-        return id == 0 ? busyoName_ : kHeadOffice;
+        return id == 0 ? departmentName_ : kHeadOffice;
     case partyKind::kBank:
         return id >= 1 && id <= 5 ? banks_[id] : kNone;
     default:
@@ -49,7 +49,7 @@ const std::string& PartyNames::aiteMei(int kind, int id) const {
 }
 
 std::vector<std::string> PartyNames::all() const {
-    std::vector<std::string> names{busyoName_, "本部"};
+    std::vector<std::string> names{departmentName_, "本部"};
     for (const auto& [id, name] : suppliers_)
         names.push_back(name);
     names.insert(names.end(), std::begin(banks_), std::end(banks_));

@@ -14,13 +14,13 @@ class PartyNames {
     PartyNames();
     // A supplier by its id; the department (id 0) or "本部"; a bank account 1 to 5; else
     // empty.
-    const std::string& aiteMei(int kind, int id) const;
-    // Every name aiteMei can give.
+    const std::string& nameOf(int kind, int id) const;
+    // Every name nameOf can give.
     std::vector<std::string> all() const;
 
   private:
     std::unordered_map<int, std::string> suppliers_;
-    std::string busyoName_;
+    std::string departmentName_;
     std::string banks_[6];
 };
 

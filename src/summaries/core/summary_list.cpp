@@ -46,17 +46,17 @@ void SummaryList::addMonth(const VoucherFilter& filter, const DenpyouMonth& mont
     }
 }
 
-bool loadListedMonth(const std::string& busyoName, int year, int month, DenpyouMonth& target) {
+bool loadListedMonth(const std::string& departmentName, int year, int month, DenpyouMonth& target) {
     // Clearing a whole month for a file that is not there would cost more than looking.
     std::error_code ec;
-    if (!std::filesystem::exists(denpyouPath(busyoName, year, month), ec) &&
-        !std::filesystem::exists(denpyouPath(busyoName, year, month, true), ec))
+    if (!std::filesystem::exists(denpyouPath(departmentName, year, month), ec) &&
+        !std::filesystem::exists(denpyouPath(departmentName, year, month, true), ec))
         return false;
-    (void)loadDenpyouMonthInto(busyoName, year, month, target);
+    (void)loadDenpyouMonthInto(departmentName, year, month, target);
     return true;
 }
 
-void listSpans(const std::string& busyoName, const std::vector<MonthSpan>& spans,
+void listSpans(const std::string& departmentName, const std::vector<MonthSpan>& spans,
                const VoucherFilter& filter, bool restartEachMonth, SummaryList& list,
                DenpyouMonth& month) {
     list.clear();
@@ -65,7 +65,7 @@ void listSpans(const std::string& busyoName, const std::vector<MonthSpan>& spans
             list.restartRunningSums();
         if (span.firstDay > span.lastDay)
             continue;
-        if (loadListedMonth(busyoName, span.year, span.month, month))
+        if (loadListedMonth(departmentName, span.year, span.month, month))
             list.addMonth(filter, month, span);
     }
 }

@@ -60,12 +60,12 @@ class SummaryList {
 // Loads a month of the department into month (its own storage, not the voucher book's), the
 // plain name first, then the older one. False, without reading, when neither file is there:
 // the month lists nothing.
-bool loadListedMonth(const std::string& busyoName, int year, int month, DenpyouMonth& target);
+bool loadListedMonth(const std::string& departmentName, int year, int month, DenpyouMonth& target);
 
 // Loads each month of the spans from the department's files into month (its own storage,
 // not the voucher book's) and lists it; restartEachMonth starts the running sums again at
 // every month. The list is emptied first.
-void listSpans(const std::string& busyoName, const std::vector<MonthSpan>& spans,
+void listSpans(const std::string& departmentName, const std::vector<MonthSpan>& spans,
                const VoucherFilter& filter, bool restartEachMonth, SummaryList& list,
                DenpyouMonth& month);
 

@@ -36,9 +36,9 @@ std::string summaryCellText(const SummaryRow& row, int column, DateForm form,
     case 6:
         return yen(row.sumAmount);
     case 7:
-        return names.aiteMei(row.fromKind, row.fromId);
+        return names.nameOf(row.fromKind, row.fromId);
     case 8:
-        return names.aiteMei(row.toKind, row.toId);
+        return names.nameOf(row.toKind, row.toId);
     default:
         return {};
     }

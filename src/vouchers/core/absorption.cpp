@@ -25,8 +25,8 @@ bool matches(const PostingRow& row, const DenpyouDay& day, int j) {
 
 } // namespace
 
-AbsorptionResult absorbNippouDay(const NippouDay& source, int creditSaleTiming,
-                                 DenpyouDay& target) {
+AbsorptionResult absorbDailyReportDay(const NippouDay& source, int creditSaleTiming,
+                                      DenpyouDay& target) {
     AbsorptionResult result;
     std::vector<bool> used(static_cast<std::size_t>(kDenpyouCapacity), false);
     for (const PostingRow& row : postingRows(source, creditSaleTiming)) {

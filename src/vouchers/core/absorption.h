@@ -14,6 +14,7 @@ struct AbsorptionResult {
 // matched again by another item of the same run. Payment lines compare their amounts in single
 // precision, as the daily report holds them; credit-sale lines also compare the account title
 // and the customer.
-AbsorptionResult absorbNippouDay(const NippouDay& source, int creditSaleTiming, DenpyouDay& target);
+AbsorptionResult absorbDailyReportDay(const NippouDay& source, int creditSaleTiming,
+                                      DenpyouDay& target);
 
 } // namespace lukana

@@ -18,10 +18,10 @@ class VoucherMonths {
     // Loads the month before and the shown month of a department (plain name, older name,
     // else empty). A damaged plain-named file is moved aside first; one that cannot be moved
     // stays and is never saved over. Returns the damaged files met.
-    std::vector<DamagedFile> load(const std::string& busyoName, int year, int month);
+    std::vector<DamagedFile> load(const std::string& departmentName, int year, int month);
 
     // Writes denpyouMonth under the plain name of the month.
-    Status save(const std::string& busyoName, int year, int month) const;
+    Status save(const std::string& departmentName, int year, int month) const;
 
     const DenpyouMonth& previous() const { return *previous_; }
     int previousYear() const { return previousYear_; }

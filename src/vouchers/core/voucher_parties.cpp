@@ -86,11 +86,11 @@ std::string partyName(int kind, int id, bool fromColumn) {
     }
 }
 
-std::string tekiyouName(int accountId) {
+std::string accountTitleName(int accountId) {
     return nameById(tekiyouCount, tekiyouNames, tekiyouIds, accountId);
 }
 
-std::string tyName(int subAccountId) {
+std::string subAccountName(int subAccountId) {
     return nameById(tyCount, tyNames, tyIds, subAccountId);
 }
 

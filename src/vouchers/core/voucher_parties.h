@@ -15,8 +15,8 @@ inline constexpr int kEntryTypeCount = 5;
 // its type word; empty for anything else.
 std::string partyName(int kind, int id, bool fromColumn);
 
-std::string tekiyouName(int accountId);
-std::string tyName(int subAccountId);
+std::string accountTitleName(int accountId);
+std::string subAccountName(int subAccountId);
 
 // One item of a party list: what it shows and what choosing it stores.
 struct PartyChoice {

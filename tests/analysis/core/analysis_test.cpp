@@ -240,7 +240,7 @@ TEST(MenuAnalysis, CategoryNarrowsTheTableNotTheSeries) {
     menu.items = {menuItem(1, "ビール", 7), menuItem(2, "唐揚", 8), menuItem(3, "日本酒", 7)};
     menu.categories = {{7, "飲物"}, {8, "料理"}};
     Filters drinks;
-    drinks.categorySel = 1;
+    drinks.categoryChoice = 1;
     Analysis a(AnalysisKind::Menu);
     a.recalculate(period(2003, 12, 1, 2003, 12, 31), drinks, menu, months);
     ASSERT_EQ(a.rows().size(), 2u);

@@ -46,7 +46,7 @@ struct Suppliers {
 
 std::vector<Voucher> post(const NippouDay& day, int salesTiming, const Suppliers& s = {}) {
     auto target = std::make_unique<DenpyouDay>();
-    postNippouDay(day, salesTiming, s.count, s.ids, s.payKinds, *target);
+    postDailyReportDay(day, salesTiming, s.count, s.ids, s.payKinds, *target);
     return vouchersOf(*target);
 }
 
@@ -159,7 +159,7 @@ TEST(Posting, ADayWithAVoucherKeepsItAndGetsNothing) {
     target->amount[0] = 77;
     target->note[0] = "手入力";
     Suppliers s;
-    EXPECT_EQ(postNippouDay(*day, 0, s.count, s.ids, s.payKinds, *target), 0);
+    EXPECT_EQ(postDailyReportDay(*day, 0, s.count, s.ids, s.payKinds, *target), 0);
     EXPECT_EQ(target->denpyouCount, 1);
     EXPECT_EQ(target->amount[0], 77);
     EXPECT_EQ(target->note[0], "手入力");

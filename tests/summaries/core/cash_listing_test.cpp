@@ -15,10 +15,10 @@ const PartyKey kMainBank{4, 1};
 
 class CashListingTest : public summaries_test::SummariesFixture {
   protected:
-    void list(const PartyKey& party, double zenZan = 0, CashSwitches switches = {},
+    void list(const PartyKey& party, double openingBalance = 0, CashSwitches switches = {},
               ShownMonth shown = {2004, 4}, int closingDay = 31) {
         listing.list("本店", closingDayMonths(shown, closingDay), party,
-                     AccountFilter::fromSelection(), switches, zenZan, *buffer);
+                     AccountFilter::fromSelection(), switches, openingBalance, *buffer);
     }
     std::vector<std::string> row(size_t r) {
         PartyNames parties;
@@ -29,8 +29,8 @@ class CashListingTest : public summaries_test::SummariesFixture {
         return cells;
     }
     std::vector<std::string> totals() {
-        return {yen(listing.nyuukinKei()), yen(listing.syukkinKei()),
-                yen(listing.nyuukinKei() - listing.syukkinKei())};
+        return {yen(listing.receiptsTotal()), yen(listing.paymentsTotal()),
+                yen(listing.receiptsTotal() - listing.paymentsTotal())};
     }
     CashListing listing;
 };
@@ -46,7 +46,7 @@ TEST_F(CashListingTest, WorkedExampleFromAPreviousBalance) {
     EXPECT_THAT(row(1), ElementsAre(" 4/ 15", "", "", "¥5,000", "¥5,000", "¥16,000", "A酒店",
                                     "仕入", "酒類", "仕入"));
     EXPECT_THAT(totals(), ElementsAre("¥20,000", "¥5,000", "¥15,000"));
-    EXPECT_EQ(listing.matuZan(), 16000);
+    EXPECT_EQ(listing.closingBalance(), 16000);
 }
 
 TEST_F(CashListingTest, ClosingDayFifteenListsTheSecondHalfOfMarchAsMonthThree) {
@@ -68,7 +68,7 @@ TEST_F(CashListingTest, ThirtyAfterFebruaryListsNoFebruaryDay) {
     add(2003, 3, 31, {2, 0, 1, 10, 4});
     writeMonths();
     list(kDepartmentCash, 0, {}, {2003, 3}, 30);
-    EXPECT_EQ(listing.syukkinKei(), 2);
+    EXPECT_EQ(listing.paymentsTotal(), 2);
 }
 
 TEST_F(CashListingTest, CashToBankShowsInBothCashBooksWithTheOtherSide) {
@@ -112,7 +112,7 @@ TEST_F(CashListingTest, SwitchesLeaveOutReceivablesAndPayablesOnBothSides) {
     for (const Case& c : cases) {
         list(kDepartmentCash, 0, c.switches);
         EXPECT_EQ(listing.rows().size(), c.rows);
-        EXPECT_EQ(listing.matuZan(), c.closing);
+        EXPECT_EQ(listing.closingBalance(), c.closing);
         EXPECT_EQ(listing.partyClosingBalance(), c.closing);
     }
 }
@@ -125,7 +125,7 @@ TEST_F(CashListingTest, FiltersNarrowTheScreenButNotTheStoredBalance) {
     list(kDepartmentCash, 50);
     ASSERT_EQ(listing.rows().size(), 1u);
     EXPECT_EQ(listing.rows()[0].amount, 100);
-    EXPECT_EQ(listing.matuZan(), -50);
+    EXPECT_EQ(listing.closingBalance(), -50);
     EXPECT_EQ(listing.partyClosingBalance(), 950);
 }
 
@@ -146,7 +146,7 @@ TEST_F(CashListingTest, NothingListedLeavesThePreviousBalance) {
     list(kDepartmentCash, 1234);
     EXPECT_TRUE(listing.rows().empty());
     EXPECT_THAT(totals(), ElementsAre("¥", "¥", "¥"));
-    EXPECT_EQ(listing.matuZan(), 1234);
+    EXPECT_EQ(listing.closingBalance(), 1234);
 }
 
 TEST_F(CashListingTest, OutAboveInGivesANegativeDifference) {

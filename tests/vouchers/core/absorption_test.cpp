@@ -40,7 +40,7 @@ TEST_F(AbsorptionTest, EachSourceRowBecomesItsVoucher) {
     source->kingaku[5] = 400;
     payment(-1, 0); // "その他", an amount of 0 is taken over all the same
 
-    const auto r = absorbNippouDay(*source, 0, *day);
+    const auto r = absorbDailyReportDay(*source, 0, *day);
     EXPECT_EQ(r.appended, 9);
     EXPECT_EQ(r.notTaken, 0);
     ASSERT_EQ(day->denpyouCount, 9);
@@ -77,7 +77,7 @@ TEST_F(AbsorptionTest, EachSourceRowBecomesItsVoucher) {
         EXPECT_EQ(day->tax[j], 0);
     }
     // A second press appends nothing.
-    EXPECT_EQ(absorbNippouDay(*source, 0, *day).appended, 0);
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 0);
     EXPECT_EQ(day->denpyouCount, 9);
 }
 
@@ -86,43 +86,43 @@ TEST_F(AbsorptionTest, MatchingIsOneToOne) {
     payment(7, 1000);
     source->kingaku[38] = 500;
     source->kingaku[5] = 500;
-    EXPECT_EQ(absorbNippouDay(*source, 0, *day).appended, 4);
-    EXPECT_EQ(absorbNippouDay(*source, 0, *day).appended, 0);
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 4);
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 0);
     EXPECT_EQ(day->denpyouCount, 4);
 }
 
 TEST_F(AbsorptionTest, PaymentsCompareInSinglePrecision) {
     payment(7, 1234.1);
     payment(8, 20000001);
-    EXPECT_EQ(absorbNippouDay(*source, 0, *day).appended, 2);
-    EXPECT_EQ(absorbNippouDay(*source, 0, *day).appended, 0);
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 2);
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 0);
     EXPECT_EQ(day->amount[1], 20000001);
 }
 
 TEST_F(AbsorptionTest, ChangesThatMatterAndThoseThatDoNot) {
     payment(7, 1000);
-    absorbNippouDay(*source, 0, *day);
+    absorbDailyReportDay(*source, 0, *day);
     day->note[0] = "手で直した";
     day->entryType[0] = 0;
     day->taxExempt[0] = 1;
-    EXPECT_EQ(absorbNippouDay(*source, 0, *day).appended, 0);
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 0);
     day->amount[0] = 999;
-    EXPECT_EQ(absorbNippouDay(*source, 0, *day).appended, 1);
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 1);
     EXPECT_EQ(day->denpyouCount, 2);
 }
 
 TEST_F(AbsorptionTest, SalesTimingChangeTakesCreditSalesAgain) {
     creditSale(12, 4400);
     source->kingaku[38] = 300;
-    EXPECT_EQ(absorbNippouDay(*source, 0, *day).appended, 2);
-    const auto r = absorbNippouDay(*source, 1, *day);
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 2);
+    const auto r = absorbDailyReportDay(*source, 1, *day);
     EXPECT_EQ(r.appended, 1);
     EXPECT_EQ(day->accountId[2], 4);
     EXPECT_EQ(day->note[2], "");
 }
 
 TEST_F(AbsorptionTest, AnEmptyDayAppendsNothing) {
-    EXPECT_EQ(absorbNippouDay(*source, 0, *day).appended, 0);
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 0);
     EXPECT_EQ(day->denpyouCount, 0);
 }
 
@@ -130,7 +130,7 @@ TEST_F(AbsorptionTest, ANearlyFullDayTakesWhatFits) {
     day->denpyouCount = kDenpyouCapacity - 2;
     for (int i = 0; i < 5; ++i)
         payment(7, 100 + i);
-    const auto r = absorbNippouDay(*source, 0, *day);
+    const auto r = absorbDailyReportDay(*source, 0, *day);
     EXPECT_EQ(r.appended, 2);
     EXPECT_EQ(r.notTaken, 3);
     EXPECT_EQ(day->denpyouCount, kDenpyouCapacity);
