@@ -1,5 +1,6 @@
 #include "analysis/analysis_window.h"
 #include "analysis/chart_viewport.h"
+#include "analysis/core/month_fixture.h"
 #include "analysis/detail_condition_frame.h"
 #include "analysis/period_frame.h"
 #include "platform/clock.h"
@@ -412,16 +413,8 @@ TEST_F(AnalysisWindowTest, TableCsvOfDecemberByteForByte) {
     EXPECT_EQ(script.saveRequests()[0].suggested, "集客状況レポート_20031201-20031231.csv");
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, "ﾌｧｲﾙ処理に成功しました");
-    std::string expected = "集客状況レポート\r\n"
-                           "【集客状況 2003年 12月 1日～ 2003年 12月 31日 \r\n"
-                           " 曜日:全て  客層:全て\r\n"
-                           "順位,メニュー名,オーダー数\r\n"
-                           "1,21時,3\r\n"
-                           "1,20時,3\r\n";
-    for (int h = 23; h >= 0; --h)
-        if (h != 20 && h != 21)
-            expected += "3," + std::to_string(h) + "時,0\r\n";
-    EXPECT_EQ(fileText(target("table.csv")), expected + "\r\n");
+    EXPECT_EQ(fileText(target("table.csv")),
+              analysis_fixtures::decemberCustomerTableCsv() + "\r\n");
 }
 
 TEST_F(AnalysisWindowTest, HeadingOnlyMenuTableAndAQuotedName) {

@@ -3,6 +3,7 @@
 #include "lookup_data.h"
 #include "registers/bank_codes.h"
 #include "registers/postal_lookup.h"
+#include "support/bank_code_file.h"
 
 using namespace lukana;
 
@@ -66,15 +67,6 @@ TEST_F(LookupDataTest, BankPackageBecomesTheFileThePickersRead) {
     writeBytes(bankCodeDatabasePath().toStdString(), "an older file");
     ASSERT_TRUE(lookupdata::writeBankCodes(banks, bankCodeDatabasePath()).ok());
 
-    BankCodeDatabase db(bankCodeDatabasePath());
-    ASSERT_TRUE(db.isOpen());
-    ASSERT_EQ(db.banks().size(), 2u);
-    EXPECT_EQ(db.banks()[1].code, "0005");
-    EXPECT_EQ(db.banks()[1].name, "三菱ＵＦＪ");
-    const std::vector<BranchEntry> branches = db.branches(5);
-    ASSERT_EQ(branches.size(), 2u);
-    EXPECT_EQ(branches[1].code, "002");
-    EXPECT_EQ(branches[1].name, "丸の内");
-    EXPECT_EQ(branches[1].kana, "マルノウチ");
+    expectMufgWithMarunouchi(bankCodeDatabasePath(), 2);
     EXPECT_FALSE(std::filesystem::exists(bankCodeDatabasePath().toStdString() + ".building"));
 }

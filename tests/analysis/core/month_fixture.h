@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -68,6 +69,21 @@ inline MenuItem menuItem(int id, std::string name, int bunruiId = 0) {
     item.name = std::move(name);
     item.bunruiId = bunruiId;
     return item;
+}
+
+// The customer table of December 2003 with one slip of three guests from 20:00 to 21:30, as
+// its CSV file holds it.
+inline std::string decemberCustomerTableCsv() {
+    std::string text = "集客状況レポート\r\n"
+                       "【集客状況 2003年 12月 1日～ 2003年 12月 31日 \r\n"
+                       " 曜日:全て  客層:全て\r\n"
+                       "順位,メニュー名,オーダー数\r\n"
+                       "1,21時,3\r\n"
+                       "1,20時,3\r\n";
+    for (int h = 23; h >= 0; --h)
+        if (h != 20 && h != 21)
+            text += "3," + std::to_string(h) + "時,0\r\n";
+    return text;
 }
 
 } // namespace analysis_fixtures
