@@ -69,48 +69,48 @@ int previousTypedColumn(int col) {
 } // namespace
 
 GuestSlipWindow::GuestSlipWindow(NippouDay& day, std::string departmentName, QWidget* parent)
-    : Window(parent), slips(new Grid(this)), cellEditor(new TextBox(this)),
-      kindEditor(new ComboBox(this)),
-      deleteButton(new QPushButton(QStringLiteral("選択データの削除"), this)),
-      printButton(new QPushButton(QStringLiteral("詳細日報の印刷"), this)),
-      applyTotalBox(new CheckBox(QStringLiteral("ご清算額に伝票の合計金額を適用する"), this)),
-      orderPanel(new OrderPanel(this)), day_(day), departmentName_(std::move(departmentName)) {
+    : Window(parent), slips_(new Grid(this)), cellEditor_(new TextBox(this)),
+      kindEditor_(new ComboBox(this)),
+      deleteButton_(new QPushButton(QStringLiteral("選択データの削除"), this)),
+      printButton_(new QPushButton(QStringLiteral("詳細日報の印刷"), this)),
+      applyTotalBox_(new CheckBox(QStringLiteral("ご清算額に伝票の合計金額を適用する"), this)),
+      orderPanel_(new OrderPanel(this)), day_(day), departmentName_(std::move(departmentName)) {
     resize(1260, 640);
-    slips->setGeometry(10, 10, 875, 570);
-    deleteButton->setGeometry(10, 595, 170, 32);
-    printButton->setGeometry(190, 595, 170, 32);
-    applyTotalBox->setGeometry(380, 595, 360, 32);
-    orderPanel->setGeometry(width() - 10 - 360, 10, 360, 515);
-    orderPanel->hide();
-    cellEditor->setStripCommas(true);
-    cellEditor->setMaxDigits(kAmountDigits);
-    cellEditor->hide();
-    kindEditor->addItems({QStringLiteral("未選択"), QStringLiteral("現金"),
-                          QStringLiteral("カード"), QStringLiteral("売掛")});
-    kindEditor->hide();
+    slips_->setGeometry(10, 10, 875, 570);
+    deleteButton_->setGeometry(10, 595, 170, 32);
+    printButton_->setGeometry(190, 595, 170, 32);
+    applyTotalBox_->setGeometry(380, 595, 360, 32);
+    orderPanel_->setGeometry(width() - 10 - 360, 10, 360, 515);
+    orderPanel_->hide();
+    cellEditor_->setStripCommas(true);
+    cellEditor_->setMaxDigits(kAmountDigits);
+    cellEditor_->hide();
+    kindEditor_->addItems({QStringLiteral("未選択"), QStringLiteral("現金"),
+                           QStringLiteral("カード"), QStringLiteral("売掛")});
+    kindEditor_->hide();
 
-    slips->onClick([this] { onSlipClicked(); });
-    slips->onScroll([this] { hideEditors(); });
-    cellEditor->onChange([this] { onCellEdited(); });
-    onFocusLost(cellEditor, [this] { hideEditors(); });
-    onKeyDown(cellEditor, [this](int key, Qt::KeyboardModifiers) { return onCellKey(key); });
-    kindEditor->onChange([this] { onKindChosen(); });
-    connect(deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
-    connect(printButton, &QPushButton::clicked, this, [this] { onPrintClicked(); });
-    applyTotalBox->setValue(1);
-    orderPanel->beforeEdit = [this] { return countIfEntry(slipRow); };
-    orderPanel->afterEdit = [this](double total) { onOrderChanged(total); };
-    orderPanel->onHidden = [this] { showAllColumns(); };
+    slips_->onClick([this] { onSlipClicked(); });
+    slips_->onScroll([this] { hideEditors(); });
+    cellEditor_->onChange([this] { onCellEdited(); });
+    onFocusLost(cellEditor_, [this] { hideEditors(); });
+    onKeyDown(cellEditor_, [this](int key, Qt::KeyboardModifiers) { return onCellKey(key); });
+    kindEditor_->onChange([this] { onKindChosen(); });
+    connect(deleteButton_, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { onPrintClicked(); });
+    applyTotalBox_->setValue(1);
+    orderPanel_->beforeEdit = [this] { return countIfEntry(slipRow); };
+    orderPanel_->afterEdit = [this](double total) { onOrderChanged(total); };
+    orderPanel_->onHidden = [this] { showAllColumns(); };
 }
 
 void GuestSlipWindow::formLoad() {
     detailChanged = 0;
     markedRow = 0;
     slipRow = slipCol = 0;
-    slips->setCols(kColumns);
-    slips->setRows(kFirstSlipRow + 1);
-    slips->setFixedRows(kFirstSlipRow);
-    slips->setFixedCols(1);
+    slips_->setCols(kColumns);
+    slips_->setRows(kFirstSlipRow + 1);
+    slips_->setFixedRows(kFirstSlipRow);
+    slips_->setFixedCols(1);
     const struct {
         const char* top;
         const char* heading;
@@ -133,11 +133,11 @@ void GuestSlipWindow::formLoad() {
                         {"", "客単価", kSpendWidth},
                         {"", "種別", -1}};
     for (int c = 0; c < kColumns; ++c) {
-        slips->setText(0, c, QString::fromUtf8(cols[c].top));
-        slips->setText(1, c, QString::fromUtf8(cols[c].heading));
-        slips->setColWidth(c, cols[c].width);
+        slips_->setText(0, c, QString::fromUtf8(cols[c].top));
+        slips_->setText(1, c, QString::fromUtf8(cols[c].heading));
+        slips_->setColWidth(c, cols[c].width);
     }
-    slips->setText(2, 0, QStringLiteral("合計"));
+    slips_->setText(2, 0, QStringLiteral("合計"));
     // Every column in view, so that the editors lie on their cells.
     showAllColumns();
     showSlips();
@@ -145,24 +145,24 @@ void GuestSlipWindow::formLoad() {
 
 // A click on the window itself closes the panel and the kind editor, not the text editor.
 void GuestSlipWindow::mousePressEvent(QMouseEvent* event) {
-    orderPanel->hide();
-    kindEditor->hide();
+    orderPanel_->hide();
+    kindEditor_->hide();
     Window::mousePressEvent(event);
 }
 
 void GuestSlipWindow::showSlips() {
     setWindowTitle(
         platform::toQString(Str(curYear) + "年" + Str(curMonth) + "月" + Str(curDay) + "日の詳細"));
-    Grid::Filling filling(*slips);
-    slips->setRows(kFirstSlipRow);
+    Grid::Filling filling(*slips_);
+    slips_->setRows(kFirstSlipRow);
     for (int c = 1; c < kColumns; ++c)
-        slips->setText(2, c, QString());
+        slips_->setText(2, c, QString());
     const int count = std::clamp(day_.slipCount, 0, kSlipCapacity);
-    slips->setRows(kFirstSlipRow + count);
+    slips_->setRows(kFirstSlipRow + count);
     for (int t = 0; t < count; ++t) {
         const int row = kFirstSlipRow + t;
         for (int c : {0, 1, 2, 3, 4, 8, 9, 10, 11, kPaidCol, kKindCol})
-            slips->setText(row, c, platform::toQString(*slipCell(day_, t, c)));
+            slips_->setText(row, c, platform::toQString(*slipCell(day_, t, c)));
         showSlipFigures(t);
     }
     showTotals();
@@ -171,31 +171,31 @@ void GuestSlipWindow::showSlips() {
 }
 
 void GuestSlipWindow::showAllColumns() {
-    slips->resize(slips->widthShowingAllColumns(), slips->height());
+    slips_->resize(slips_->widthShowingAllColumns(), slips_->height());
 }
 
 // The order panel opens beside the grid, never over a column of it; the grid scrolls so that
 // the order's figures and the kind stay in view.
 void GuestSlipWindow::makeRoomForPanel(int row) {
-    const int room = orderPanel->x() - kPanelGap - slips->x();
-    if (slips->width() > room)
-        slips->resize(room, slips->height());
-    slips->showCell(row, kKindCol);
+    const int room = orderPanel_->x() - kPanelGap - slips_->x();
+    if (slips_->width() > room)
+        slips_->resize(room, slips_->height());
+    slips_->showCell(row, kKindCol);
 }
 
 void GuestSlipWindow::appendEntryRow() {
-    const int row = slips->rows();
-    slips->setRows(row + 1);
-    slips->setText(row, 0, QString::number(row - 2));
+    const int row = slips_->rows();
+    slips_->setRows(row + 1);
+    slips_->setText(row, 0, QString::number(row - 2));
 }
 
 void GuestSlipWindow::showSlipFigures(int slip) {
     const int row = kFirstSlipRow + slip;
     for (int c : {5, 6, 7, 15})
         if (auto text = slipCell(day_, slip, c))
-            slips->setText(row, c, platform::toQString(*text));
+            slips_->setText(row, c, platform::toQString(*text));
     if (auto stay = slipCell(day_, slip, 12))
-        slips->setText(row, 12, platform::toQString(*stay));
+        slips_->setText(row, 12, platform::toQString(*stay));
     else
         msgBox(QStringLiteral("時間が不正です"));
 }
@@ -204,16 +204,16 @@ void GuestSlipWindow::showTotals() {
     const SlipColumnTotals totals = slipColumnTotals(day_);
     for (int c : {1, 2, 3, 4, 5, 6, 7, 12, kPaidCol, 15})
         if (auto text = totalsCell(totals, c))
-            slips->setText(2, c, platform::toQString(*text));
+            slips_->setText(2, c, platform::toQString(*text));
     // The figures grow with what is typed: their columns show them whole.
-    slips->fitColWidthToTexts(kPaidCol, kPaidWidth);
-    slips->fitColWidthToTexts(kSpendCol, kSpendWidth);
+    slips_->fitColWidthToTexts(kPaidCol, kPaidWidth);
+    slips_->fitColWidthToTexts(kSpendCol, kSpendWidth);
 }
 
 void GuestSlipWindow::hideEditors() {
-    cellEditor->hide();
-    orderPanel->hide();
-    kindEditor->hide();
+    cellEditor_->hide();
+    orderPanel_->hide();
+    kindEditor_->hide();
 }
 
 int GuestSlipWindow::entryRow() const {
@@ -236,21 +236,21 @@ void GuestSlipWindow::setChanged() {
 }
 
 void GuestSlipWindow::markRow(int row) {
-    Grid::Filling filling(*slips);
-    if (markedRow >= kFirstSlipRow && markedRow < slips->rows()) {
-        slips->setRowHeight(markedRow, -1);
+    Grid::Filling filling(*slips_);
+    if (markedRow >= kFirstSlipRow && markedRow < slips_->rows()) {
+        slips_->setRowHeight(markedRow, -1);
         for (int c = 1; c < kColumns; ++c)
-            slips->setCellBackground(markedRow, c, QColor());
+            slips_->setCellBackground(markedRow, c, QColor());
     }
-    slips->setRowHeight(row, slips->rowHeight(row) + kMarkGrowth);
+    slips_->setRowHeight(row, slips_->rowHeight(row) + kMarkGrowth);
     for (int c = 1; c < kColumns; ++c)
-        slips->setCellBackground(row, c, kMarkColour);
+        slips_->setCellBackground(row, c, kMarkColour);
     markedRow = row;
 }
 
 void GuestSlipWindow::onSlipClicked() {
-    const int row = slips->row();
-    const int col = slips->col();
+    const int row = slips_->row();
+    const int col = slips_->col();
     if (row < kFirstSlipRow) {
         hideEditors();
         return;
@@ -258,67 +258,67 @@ void GuestSlipWindow::onSlipClicked() {
     slipRow = row;
     slipCol = col;
     markRow(row);
-    slips->setCurrentCell(row, col);
+    slips_->setCurrentCell(row, col);
 
     if (col == kOrderCol) {
         makeRoomForPanel(row);
-        orderPanel->openFor(day_, row - kFirstSlipRow);
+        orderPanel_->openFor(day_, row - kFirstSlipRow);
     } else
-        orderPanel->hide();
+        orderPanel_->hide();
 
     if (col == kKindCol) {
-        kindEditor->setListIndexQuietly(kindOfCellText(slips->text(row, col).toStdString()));
-        slips->placeEditor(kindEditor, row, col);
+        kindEditor_->setListIndexQuietly(kindOfCellText(slips_->text(row, col).toStdString()));
+        slips_->placeEditor(kindEditor_, row, col);
     } else {
-        kindEditor->hide();
+        kindEditor_->hide();
     }
 
     if (valueOfColumn(col) < 0) {
-        cellEditor->hide();
+        cellEditor_->hide();
         return;
     }
-    openNumberEditor(*slips, *cellEditor, row, col);
+    openNumberEditor(*slips_, *cellEditor_, row, col);
 }
 
 void GuestSlipWindow::onCellEdited() {
     const int n = valueOfColumn(slipCol);
     if (n < 0 || slipRow < kFirstSlipRow)
         return;
-    const QString text = cellEditor->text();
+    const QString text = cellEditor_->text();
     if (!text.isEmpty())
         countIfEntry(slipRow);
     const int slip = slipRow - kFirstSlipRow;
     if (slip >= day_.slipCount)
         return; // an empty entry row stays uncounted
     setChanged();
-    slips->setText(slipRow, slipCol, text);
+    slips_->setText(slipRow, slipCol, text);
     day_.slipValues[slip][n] = leadingNumber(text.toStdString());
     showSlipFigures(slip);
     showTotals();
-    slips->setCurrentCell(slipRow, slipCol);
+    slips_->setCurrentCell(slipRow, slipCol);
 }
 
 void GuestSlipWindow::onKindChosen() {
-    const int kind = kindEditor->listIndex();
+    const int kind = kindEditor_->listIndex();
     if (slipCol != kKindCol || kind < 0 || !countIfEntry(slipRow))
         return;
     setChanged();
-    slips->setText(slipRow, kKindCol, platform::toQString(kindCellText(kind)));
+    slips_->setText(slipRow, kKindCol, platform::toQString(kindCellText(kind)));
     day_.slipValues[slipRow - kFirstSlipRow][kSlipKind] = kind;
 }
 
 bool GuestSlipWindow::onCellKey(int key) {
-    int row = slips->row();
-    int col = slips->col();
+    int row = slips_->row();
+    int col = slips_->col();
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (col == kPaidCol) {
             countIfEntry(row);
-            if (row + 1 < slips->rows())
+            if (row + 1 < slips_->rows())
                 ++row;
             col = 1;
-            slips->setLeftCol(1);
+            slips_->setLeftCol(1);
         } else {
             col = nextTypedColumn(col);
         }
@@ -334,27 +334,27 @@ bool GuestSlipWindow::onCellKey(int key) {
         if (row <= kFirstSlipRow)
             return true;
         --row;
-        if (row < slips->topRow())
-            slips->setTopRow(row);
+        if (row < slips_->topRow())
+            slips_->setTopRow(row);
         break;
     case Qt::Key_Down:
-        if (row + 1 >= slips->rows())
+        if (row + 1 >= slips_->rows())
             return true;
         ++row;
-        if (row > 38 && row - slips->topRow() > 35)
-            slips->setTopRow(slips->topRow() + 1);
+        if (row > 38 && row - slips_->topRow() > 35)
+            slips_->setTopRow(slips_->topRow() + 1);
         break;
     default:
         return false;
     }
-    slips->setCurrentCell(row, col);
+    slips_->setCurrentCell(row, col);
     onSlipClicked();
     return true;
 }
 
 void GuestSlipWindow::onDeleteClicked() {
-    orderPanel->hide();
-    kindEditor->hide();
+    orderPanel_->hide();
+    kindEditor_->hide();
     const int slip = slipRow - kFirstSlipRow;
     if (slipRow < kFirstSlipRow || slip >= day_.slipCount)
         return;
@@ -364,7 +364,7 @@ void GuestSlipWindow::onDeleteClicked() {
                QStringLiteral("削除確認")) != Answer::Yes)
         return;
     deleteSlip(day_, slip);
-    cellEditor->hide();
+    cellEditor_->hide();
     showSlips();
     markedRow = 0;
     slipRow = slipCol = 0; // the row clicked no longer holds that slip
@@ -377,12 +377,12 @@ void GuestSlipWindow::onPrintClicked() {
 
 void GuestSlipWindow::onOrderChanged(double total) {
     setChanged();
-    if (applyTotalBox->value() != 1)
+    if (applyTotalBox_->value() != 1)
         return;
     const int slip = slipRow - kFirstSlipRow;
     day_.slipValues[slip][kSlipPaid] = static_cast<float>(total);
-    slips->setText(slipRow, kPaidCol,
-                   platform::toQString(plainDecimal(day_.slipValues[slip][kSlipPaid])));
+    slips_->setText(slipRow, kPaidCol,
+                    platform::toQString(plainDecimal(day_.slipValues[slip][kSlipPaid])));
     showSlipFigures(slip);
     showTotals();
 }

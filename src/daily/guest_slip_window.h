@@ -27,13 +27,14 @@ class GuestSlipWindow : public platform::Window {
     // printout.
     GuestSlipWindow(NippouDay& day, std::string departmentName, QWidget* parent = nullptr);
 
-    platform::Grid* slips;
-    platform::TextBox* cellEditor;     // persons, times and amount paid
-    platform::ComboBox* kindEditor;    // 未選択, 現金, カード, 売掛
-    QPushButton* deleteButton;         // 選択データの削除
-    QPushButton* printButton;          // 詳細日報の印刷
-    platform::CheckBox* applyTotalBox; // ご清算額に伝票の合計金額を適用する
-    OrderPanel* orderPanel;
+    // The controls, for tests.
+    platform::Grid* slips() const { return slips_; }
+    platform::TextBox* cellEditor() const { return cellEditor_; }
+    platform::ComboBox* kindEditor() const { return kindEditor_; }
+    QPushButton* deleteButton() const { return deleteButton_; }
+    QPushButton* printButton() const { return printButton_; }
+    platform::CheckBox* applyTotalBox() const { return applyTotalBox_; }
+    OrderPanel* orderPanel() const { return orderPanel_; }
 
   protected:
     void formLoad() override;
@@ -63,6 +64,14 @@ class GuestSlipWindow : public platform::Window {
     void makeRoomForPanel(int row);
     void markRow(int row);
     void setChanged();
+
+    platform::Grid* slips_;
+    platform::TextBox* cellEditor_;     // persons, times and amount paid
+    platform::ComboBox* kindEditor_;    // 未選択, 現金, カード, 売掛
+    QPushButton* deleteButton_;         // 選択データの削除
+    QPushButton* printButton_;          // 詳細日報の印刷
+    platform::CheckBox* applyTotalBox_; // ご清算額に伝票の合計金額を適用する
+    OrderPanel* orderPanel_;
 
     NippouDay& day_;
     std::string departmentName_;

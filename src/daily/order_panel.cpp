@@ -32,37 +32,37 @@ std::span<const MenuItem> listedMenus() {
 } // namespace
 
 OrderPanel::OrderPanel(QWidget* parent)
-    : QFrame(parent), caption(new QLabel(this)), filter(new ComboBox(this)), orders(new Grid(this)),
-      quantityEditor(new TextBox(this)) {
+    : QFrame(parent), caption_(new QLabel(this)), filter_(new ComboBox(this)),
+      orders_(new Grid(this)), quantityEditor_(new TextBox(this)) {
     setFrameShape(QFrame::Box);
-    caption->setGeometry(8, 6, 150, 22);
-    filter->setGeometry(160, 4, 190, 24);
-    orders->setGeometry(8, 34, 344, 470);
-    orders->setCols(3);
-    orders->setRows(2);
-    orders->setFixedRows(1);
-    orders->setFixedCols(2);
+    caption_->setGeometry(8, 6, 150, 22);
+    filter_->setGeometry(160, 4, 190, 24);
+    orders_->setGeometry(8, 34, 344, 470);
+    orders_->setCols(3);
+    orders_->setRows(2);
+    orders_->setFixedRows(1);
+    orders_->setFixedCols(2);
     const struct {
         const char* heading;
         int width;
     } cols[] = {{"メニュー", 3000}, {"単価", 1100}, {"購入数", 800}};
     for (int c = 0; c < 3; ++c) {
-        orders->setText(0, c, QString::fromUtf8(cols[c].heading));
-        orders->setColWidth(c, cols[c].width);
+        orders_->setText(0, c, QString::fromUtf8(cols[c].heading));
+        orders_->setColWidth(c, cols[c].width);
     }
-    quantityEditor->setStripCommas(true);
-    quantityEditor->setMaxDigits(kAmountDigits);
-    quantityEditor->hide();
+    quantityEditor_->setStripCommas(true);
+    quantityEditor_->setMaxDigits(kAmountDigits);
+    quantityEditor_->hide();
 
-    filter->onChange([this] {
-        if (filter->listIndex() >= 0 && day_)
-            fill(filter->listIndex());
+    filter_->onChange([this] {
+        if (filter_->listIndex() >= 0 && day_)
+            fill(filter_->listIndex());
     });
-    orders->onClick([this] { onOrderClicked(); });
-    orders->onScroll([this] { hideEditor(); });
-    quantityEditor->onChange([this] { onQuantityChanged(); });
-    onFocusLost(quantityEditor, [this] { hideEditor(); });
-    onKeyDown(quantityEditor,
+    orders_->onClick([this] { onOrderClicked(); });
+    orders_->onScroll([this] { hideEditor(); });
+    quantityEditor_->onChange([this] { onQuantityChanged(); });
+    onFocusLost(quantityEditor_, [this] { hideEditor(); });
+    onKeyDown(quantityEditor_,
               [this](int key, Qt::KeyboardModifiers) { return onQuantityKey(key); });
 }
 
@@ -76,16 +76,16 @@ void OrderPanel::openFor(NippouDay& day, int slip) {
     day_ = &day;
     slip_ = slip;
     hideEditor();
-    caption->setText(platform::toQString(Str(slip + 1)) + QStringLiteral("番の伝票"));
+    caption_->setText(platform::toQString(Str(slip + 1)) + QStringLiteral("番の伝票"));
     QStringList items{QStringLiteral("全てのメニュー")};
     for (const MenuBunrui& c : listed(mbunRecs, mbunCount))
         items << platform::toQString(c.name);
-    if (filter->count() != items.size()) {
-        filter->setListIndexQuietly(-1);
-        filter->clear();
-        filter->addItems(items);
+    if (filter_->count() != items.size()) {
+        filter_->setListIndexQuietly(-1);
+        filter_->clear();
+        filter_->addItems(items);
     }
-    filter->setListIndexQuietly(0);
+    filter_->setListIndexQuietly(0);
     fill(0);
     show();
     raise();
@@ -93,50 +93,50 @@ void OrderPanel::openFor(NippouDay& day, int slip) {
 
 void OrderPanel::fill(int filterIndex) {
     hideEditor();
-    Grid::Filling filling(*orders);
+    Grid::Filling filling(*orders_);
     shown_ = menusShown(listedMenus(), listed(mbunRecs, mbunCount), filterIndex);
-    orders->setRows(1);
-    orders->setRows(int(shown_.size()) + 2);
+    orders_->setRows(1);
+    orders_->setRows(int(shown_.size()) + 2);
     for (size_t r = 0; r < shown_.size(); ++r) {
         const MenuItem& item = menudRecs[shown_[r]];
         const int row = int(r) + 1;
-        orders->setText(row, 0, platform::toQString(item.name));
-        orders->setText(row, 1, platform::toQString(plainDecimal(item.price)));
+        orders_->setText(row, 0, platform::toQString(item.name));
+        orders_->setText(row, 1, platform::toQString(plainDecimal(item.price)));
         auto quantity = quantityOf(*day_, slip_, item.id);
-        orders->setText(row, kQuantityCol, quantity ? QString::number(*quantity) : QString());
+        orders_->setText(row, kQuantityCol, quantity ? QString::number(*quantity) : QString());
     }
     showTotal();
 }
 
 void OrderPanel::showTotal() {
-    const int row = orders->rows() - 1;
+    const int row = orders_->rows() - 1;
     const OrderSummary summary = orderSummary(*day_, slip_, listedMenus());
-    orders->setText(row, 0, QStringLiteral("合計"));
-    orders->setText(row, 1, platform::toQString(Format(summary.total, "\\\\###,###")));
-    orders->setText(row, 2,
-                    platform::toQString(Str(double(summary.pieces))) + QStringLiteral("個"));
-    orders->setCellAlignment(row, 1, Qt::AlignRight | Qt::AlignVCenter);
-    orders->setCellAlignment(row, 2, Qt::AlignRight | Qt::AlignVCenter);
+    orders_->setText(row, 0, QStringLiteral("合計"));
+    orders_->setText(row, 1, platform::toQString(Format(summary.total, "\\\\###,###")));
+    orders_->setText(row, 2,
+                     platform::toQString(Str(double(summary.pieces))) + QStringLiteral("個"));
+    orders_->setCellAlignment(row, 1, Qt::AlignRight | Qt::AlignVCenter);
+    orders_->setCellAlignment(row, 2, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 int OrderPanel::lastMenuRow() const {
-    return orders->rows() - 2;
+    return orders_->rows() - 2;
 }
 
 void OrderPanel::onOrderClicked() {
-    const int row = orders->row();
-    if (orders->col() != kQuantityCol || row < 1 || row > lastMenuRow()) {
+    const int row = orders_->row();
+    if (orders_->col() != kQuantityCol || row < 1 || row > lastMenuRow()) {
         hideEditor();
         return;
     }
-    openNumberEditor(*orders, *quantityEditor, row, kQuantityCol);
+    openNumberEditor(*orders_, *quantityEditor_, row, kQuantityCol);
 }
 
 void OrderPanel::onQuantityChanged() {
-    const int row = orders->row();
+    const int row = orders_->row();
     if (!day_ || row < 1 || row > lastMenuRow())
         return;
-    const QString text = quantityEditor->text();
+    const QString text = quantityEditor_->text();
     if (!text.isEmpty() && beforeEdit && !beforeEdit())
         return;
     if (slip_ >= day_->slipCount)
@@ -150,40 +150,40 @@ void OrderPanel::onQuantityChanged() {
                    : QStringLiteral("1枚の伝票に入力できるメニューは101品目までです"));
         auto stored = quantityOf(*day_, slip_, item.id);
         const QString shown = stored ? QString::number(*stored) : QString();
-        orders->setText(row, kQuantityCol, shown);
-        quantityEditor->setTextQuietly(shown);
+        orders_->setText(row, kQuantityCol, shown);
+        quantityEditor_->setTextQuietly(shown);
         return;
     }
-    orders->setText(row, kQuantityCol, text);
+    orders_->setText(row, kQuantityCol, text);
     showTotal();
     if (afterEdit)
         afterEdit(orderSummary(*day_, slip_, listedMenus()).total);
 }
 
 bool OrderPanel::onQuantityKey(int key) {
-    int row = orders->row();
+    int row = orders_->row();
     if (key == Qt::Key_Up) {
         if (row <= 1)
             return true;
         --row;
-        if (row < orders->topRow())
-            orders->setTopRow(row);
+        if (row < orders_->topRow())
+            orders_->setTopRow(row);
     } else if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (row >= lastMenuRow())
             return true;
         ++row;
-        if (row > 29 && row - orders->topRow() > 27)
-            orders->setTopRow(orders->topRow() + 1);
+        if (row > 29 && row - orders_->topRow() > 27)
+            orders_->setTopRow(orders_->topRow() + 1);
     } else {
         return false;
     }
-    orders->setCurrentCell(row, kQuantityCol);
+    orders_->setCurrentCell(row, kQuantityCol);
     onOrderClicked();
     return true;
 }
 
 void OrderPanel::hideEditor() {
-    quantityEditor->hide();
+    quantityEditor_->hide();
 }
 
 } // namespace lukana

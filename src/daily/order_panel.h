@@ -23,10 +23,11 @@ class OrderPanel : public QFrame {
   public:
     explicit OrderPanel(QWidget* parent = nullptr);
 
-    QLabel* caption;
-    platform::ComboBox* filter; // 全てのメニュー, then the categories
-    platform::Grid* orders;
-    platform::TextBox* quantityEditor;
+    // The controls, for tests.
+    QLabel* caption() const { return caption_; }
+    platform::ComboBox* filter() const { return filter_; }
+    platform::Grid* orders() const { return orders_; }
+    platform::TextBox* quantityEditor() const { return quantityEditor_; }
 
     // Called before a quantity is stored; false when the slip cannot take it (the window
     // counts the entry slip here).
@@ -50,6 +51,11 @@ class OrderPanel : public QFrame {
     void onQuantityChanged();
     bool onQuantityKey(int key);
     int lastMenuRow() const;
+
+    QLabel* caption_;
+    platform::ComboBox* filter_; // 全てのメニュー, then the categories
+    platform::Grid* orders_;
+    platform::TextBox* quantityEditor_;
 
     NippouDay* day_ = nullptr;
     int slip_ = 0;

@@ -254,8 +254,8 @@ TEST_F(DailyReportTest, SlipsTypedInTheGuestSlipWindowAreTakenOverAndSaved) {
                     int kind;
                 } slips[] = {{"2", "1", "80", 1}, {"", "3", "90", 2}, {"1", "", "30", 0}};
                 auto typeCell = [&g](int row, int col, const QString& text) {
-                    clickCell(*g.slips, row, col);
-                    g.cellEditor->setText(text);
+                    clickCell(*g.slips(), row, col);
+                    g.cellEditor()->setText(text);
                 };
                 for (int t = 0; t < 3; ++t) {
                     const int row = 3 + t;
@@ -265,8 +265,8 @@ TEST_F(DailyReportTest, SlipsTypedInTheGuestSlipWindowAreTakenOverAndSaved) {
                         typeCell(row, 2, slips[t].women);
                     typeCell(row, 14, slips[t].paid);
                     if (slips[t].kind) {
-                        clickCell(*g.slips, row, 16);
-                        g.kindEditor->setListIndex(slips[t].kind);
+                        clickCell(*g.slips(), row, 16);
+                        g.kindEditor()->setListIndex(slips[t].kind);
                     }
                 }
                 g.closeWindow();
@@ -297,7 +297,7 @@ TEST_F(DailyReportTest, SlipPrintoutNamesTheDailyReportsDepartmentNotTheMainWind
         [this] {
             script.window<GuestSlipWindow>([this](GuestSlipWindow& g) {
                 script.printer(true);
-                g.printButton->click();
+                g.printButton()->click();
                 g.closeWindow();
             });
         });

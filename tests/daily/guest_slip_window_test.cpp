@@ -48,14 +48,14 @@ class GuestSlipWindowTest : public ::testing::Test {
         window->show();
     }
     NippouDay& day() { return nippouMonth[9]; }
-    Grid& grid() { return *window->slips; }
+    Grid& grid() { return *window->slips(); }
     QString cell(int row, int col) { return grid().text(row, col); }
 
     // Types into a cell as the user does: a click, then the editor's text.
     void type(int row, int col, const QString& text) {
         clickCell(grid(), row, col);
-        ASSERT_TRUE(window->cellEditor->isVisible());
-        window->cellEditor->setText(text);
+        ASSERT_TRUE(window->cellEditor()->isVisible());
+        window->cellEditor()->setText(text);
     }
     void key(QWidget* widget, int k) {
         QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
@@ -70,10 +70,10 @@ class GuestSlipWindowTest : public ::testing::Test {
         }
     }
     void order(int row, const QString& quantity) {
-        Grid& orders = *window->orderPanel->orders;
+        Grid& orders = *window->orderPanel()->orders();
         clickCell(orders, row, 2);
-        ASSERT_TRUE(window->orderPanel->quantityEditor->isVisible());
-        window->orderPanel->quantityEditor->setText(quantity);
+        ASSERT_TRUE(window->orderPanel()->quantityEditor()->isVisible());
+        window->orderPanel()->quantityEditor()->setText(quantity);
     }
 
     TestScript script;
@@ -110,7 +110,7 @@ TEST_F(GuestSlipWindowTest, TypingIntoTheEntryRowCountsASlip) {
     EXPECT_EQ(cell(3, 7), "2");
     EXPECT_EQ(reportChanged, 1);
     EXPECT_EQ(detailChanged, 1);
-    window->cellEditor->setText("");
+    window->cellEditor()->setText("");
     EXPECT_EQ(day().slipCount, 1);
     EXPECT_EQ(day().slipValues[0][kSlipMen], 0);
 
@@ -166,14 +166,14 @@ TEST_F(GuestSlipWindowTest, KindEditorOpensSilentlyAndCountsTheEntryRow) {
     open();
     EXPECT_EQ(cell(3, 16), "掛売");
     clickCell(grid(), 3, 16);
-    EXPECT_TRUE(window->kindEditor->isVisible());
-    EXPECT_EQ(window->kindEditor->currentText(), "売掛");
+    EXPECT_TRUE(window->kindEditor()->isVisible());
+    EXPECT_EQ(window->kindEditor()->currentText(), "売掛");
     EXPECT_EQ(day().slipValues[0][kSlipKind], 3);
     EXPECT_EQ(reportChanged, 0);
     EXPECT_EQ(detailChanged, 0);
 
     clickCell(grid(), 4, 16); // the entry row
-    window->kindEditor->setListIndex(1);
+    window->kindEditor()->setListIndex(1);
     EXPECT_EQ(day().slipCount, 2);
     EXPECT_EQ(day().slipValues[1][kSlipKind], 1);
     EXPECT_EQ(cell(4, 16), "現金");
@@ -184,10 +184,11 @@ TEST_F(GuestSlipWindowTest, EveryColumnIsInViewAndTheKindEditorLiesInside) {
     fillDay(1);
     open();
     clickCell(grid(), 3, 16);
-    ASSERT_TRUE(window->kindEditor->isVisible());
+    ASSERT_TRUE(window->kindEditor()->isVisible());
     const QWidget* view = grid().viewport();
     const QRect shown(view->mapToGlobal(QPoint(0, 0)), view->size());
-    const QRect editor(window->kindEditor->mapToGlobal(QPoint(0, 0)), window->kindEditor->size());
+    const QRect editor(window->kindEditor()->mapToGlobal(QPoint(0, 0)),
+                       window->kindEditor()->size());
     EXPECT_TRUE(shown.contains(editor));
 }
 
@@ -197,17 +198,17 @@ TEST_F(GuestSlipWindowTest, EnterMovesAlongTheTypedColumnsAndCountsTheEntryRow) 
     type(4, 1, "7");
     const int route[] = {2, 3, 4, 8, 9, 10, 11, 14};
     for (int col : route) {
-        key(window->cellEditor, Qt::Key_Return);
+        key(window->cellEditor(), Qt::Key_Return);
         EXPECT_EQ(grid().col(), col);
     }
-    key(window->cellEditor, Qt::Key_Return); // from ご清算 of slip 2
+    key(window->cellEditor(), Qt::Key_Return); // from ご清算 of slip 2
     EXPECT_EQ(grid().row(), 5);
     EXPECT_EQ(grid().col(), 1);
-    EXPECT_TRUE(window->cellEditor->isVisible());
+    EXPECT_TRUE(window->cellEditor()->isVisible());
 
     type(8, 14, ""); // the entry row, left empty
     EXPECT_EQ(day().slipCount, 5);
-    key(window->cellEditor, Qt::Key_Return);
+    key(window->cellEditor(), Qt::Key_Return);
     EXPECT_EQ(day().slipCount, 6);
     for (double v : day().slipValues[5])
         EXPECT_EQ(v, 0);
@@ -217,19 +218,19 @@ TEST_F(GuestSlipWindowTest, EnterMovesAlongTheTypedColumnsAndCountsTheEntryRow) 
 TEST_F(GuestSlipWindowTest, DeletingASlip) {
     fillDay(3);
     open();
-    window->deleteButton->click(); // before any click: nothing, no question
-    clickCell(grid(), 6, 1);       // the entry row: nothing either
-    window->deleteButton->click();
+    window->deleteButton()->click(); // before any click: nothing, no question
+    clickCell(grid(), 6, 1);         // the entry row: nothing either
+    window->deleteButton()->click();
     EXPECT_TRUE(script.boxes().empty());
 
     script.answer(Answer::No);
     clickCell(grid(), 4, 1);
-    window->deleteButton->click();
+    window->deleteButton()->click();
     EXPECT_EQ(day().slipCount, 3);
 
     script.answer(Answer::Yes);
     clickCell(grid(), 4, 1);
-    window->deleteButton->click();
+    window->deleteButton()->click();
     ASSERT_EQ(script.boxes().size(), 2u);
     EXPECT_EQ(script.boxes()[1].text, " 2の行を削除します。よろしいですか？");
     EXPECT_EQ(script.boxes()[1].title, "削除確認");
@@ -239,7 +240,7 @@ TEST_F(GuestSlipWindowTest, DeletingASlip) {
     EXPECT_EQ(cell(4, 1), "3");
     EXPECT_EQ(quantityOf(day(), 1, 10), 3);
     EXPECT_EQ(grid().rows(), 6);
-    window->deleteButton->click(); // the row clicked is stale now
+    window->deleteButton()->click(); // the row clicked is stale now
     EXPECT_EQ(script.boxes().size(), 2u);
 }
 
@@ -258,11 +259,11 @@ TEST_F(GuestSlipWindowTest, OrderPanelBooksQuantitiesAndAppliesTheTotal) {
     day().lineQty[0] = {};
     open();
     clickCell(grid(), 3, 13);
-    ASSERT_TRUE(window->orderPanel->isVisible());
-    EXPECT_EQ(window->orderPanel->caption->text(), " 1番の伝票");
-    Grid& orders = *window->orderPanel->orders;
+    ASSERT_TRUE(window->orderPanel()->isVisible());
+    EXPECT_EQ(window->orderPanel()->caption()->text(), " 1番の伝票");
+    Grid& orders = *window->orderPanel()->orders();
     EXPECT_EQ(orders.rows(), 5) << "the three items listed and the total row";
-    EXPECT_EQ(window->orderPanel->filter->count(), 3);
+    EXPECT_EQ(window->orderPanel()->filter()->count(), 3);
     order(1, "2");
     EXPECT_EQ(quantityOf(day(), 0, 10), 2);
     EXPECT_EQ(orders.text(4, 1), "¥1,500");
@@ -281,7 +282,7 @@ TEST_F(GuestSlipWindowTest, OrderPanelBooksQuantitiesAndAppliesTheTotal) {
     }
 
     // A filter shows fewer items; the total still counts every line.
-    window->orderPanel->filter->setListIndex(2);
+    window->orderPanel()->filter()->setListIndex(2);
     EXPECT_EQ(orders.rows(), 3);
     EXPECT_EQ(orders.text(1, 0), "枝豆");
     order(1, "4");
@@ -289,7 +290,7 @@ TEST_F(GuestSlipWindowTest, OrderPanelBooksQuantitiesAndAppliesTheTotal) {
     EXPECT_EQ(orders.text(2, 1), "¥4,200");
     EXPECT_EQ(day().slipValues[0][kSlipPaid], 4200);
 
-    window->applyTotalBox->setValue(0);
+    window->applyTotalBox()->setValue(0);
     order(1, "1");
     EXPECT_EQ(day().slipValues[0][kSlipPaid], 4200);
 }
@@ -298,14 +299,14 @@ TEST_F(GuestSlipWindowTest, ClickingTheWindowClosesThePanelAndTheKindEditorOnly)
     fillDay(1);
     open();
     clickCell(grid(), 3, 13);
-    ASSERT_TRUE(window->orderPanel->isVisible());
+    ASSERT_TRUE(window->orderPanel()->isVisible());
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(1000, 600), QPointF(1000, 600),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &press);
-    EXPECT_FALSE(window->orderPanel->isVisible());
+    EXPECT_FALSE(window->orderPanel()->isVisible());
     clickCell(grid(), 3, 1);
     QApplication::sendEvent(window.get(), &press);
-    EXPECT_TRUE(window->cellEditor->isVisible());
+    EXPECT_TRUE(window->cellEditor()->isVisible());
 }
 
 TEST_F(GuestSlipWindowTest, QuantityLimitsAndItemsNoLongerInTheMenu) {
@@ -313,13 +314,13 @@ TEST_F(GuestSlipWindowTest, QuantityLimitsAndItemsNoLongerInTheMenu) {
     day().lineMenu[0][0] = 99; // an item since removed from the menu
     open();
     clickCell(grid(), 3, 13);
-    EXPECT_EQ(window->orderPanel->orders->text(4, 1), "¥");
+    EXPECT_EQ(window->orderPanel()->orders()->text(4, 1), "¥");
 
     script.answer(Answer::Ok);
     order(1, "32768");
     EXPECT_EQ(script.boxes().back().text, "数量は32767までです");
     EXPECT_FALSE(quantityOf(day(), 0, 10));
-    EXPECT_EQ(window->orderPanel->orders->text(1, 2), "");
+    EXPECT_EQ(window->orderPanel()->orders()->text(1, 2), "");
     EXPECT_EQ(day().lineCount[0], 1);
 
     for (int c = 1; c < kSlipLineCapacity; ++c) {
@@ -346,7 +347,7 @@ TEST_F(GuestSlipWindowTest, PrintButtonPrintsTheDayUnderTheDailyReportsDepartmen
     fillDay(2);
     open();
     script.printer(true);
-    window->printButton->click();
+    window->printButton()->click();
     ASSERT_EQ(script.printouts().size(), 1u);
     EXPECT_EQ(script.printouts()[0].documentName, "詳細日報_本店_20031209");
     EXPECT_EQ(script.printouts()[0].texts(0)[0],
@@ -360,8 +361,8 @@ TEST_F(GuestSlipWindowTest, TheOrderPanelLeavesTheKindColumnFreeAndEveryColumnCo
     const int allColumns = grid().width();
     for (int row : {3, 4}) {
         clickCell(grid(), row, 13);
-        ASSERT_TRUE(window->orderPanel->isVisible());
-        const QRect panel = window->orderPanel->geometry();
+        ASSERT_TRUE(window->orderPanel()->isVisible());
+        const QRect panel = window->orderPanel()->geometry();
         const QRect view(grid().viewport()->mapTo(window.get(), QPoint(0, 0)),
                          grid().viewport()->size());
         for (int col : {13, 14, 15, 16}) {
@@ -371,7 +372,7 @@ TEST_F(GuestSlipWindowTest, TheOrderPanelLeavesTheKindColumnFreeAndEveryColumnCo
         }
     }
     clickCell(grid(), 3, 14); // another column closes the panel
-    EXPECT_FALSE(window->orderPanel->isVisible());
+    EXPECT_FALSE(window->orderPanel()->isVisible());
     EXPECT_EQ(grid().width(), allColumns);
 }
 
@@ -403,30 +404,30 @@ TEST_F(GuestSlipWindowTest, EscapeClosesTheCellEditorAndLeavesTheCell) {
         {"persons", 1, 1,
          [this]() -> QWidget* {
              clickCell(grid(), 3, 1);
-             typeText(window->cellEditor, "4");
-             return window->cellEditor;
+             typeText(window->cellEditor(), "4");
+             return window->cellEditor();
          },
          [this] { return day().slipValues[0][kSlipMen]; }, "1", "14"},
         {"paid", 14, 14,
          [this]() -> QWidget* {
              clickCell(grid(), 3, 14);
-             typeText(window->cellEditor, "0");
-             return window->cellEditor;
+             typeText(window->cellEditor(), "0");
+             return window->cellEditor();
          },
          [this] { return day().slipValues[0][kSlipPaid]; }, "750", "7500"},
         {"kind", 16, -1,
          [this]() -> QWidget* {
              clickCell(grid(), 3, 16);
-             sendKey(window->kindEditor, Qt::Key_Down);
-             return window->kindEditor;
+             sendKey(window->kindEditor(), Qt::Key_Down);
+             return window->kindEditor();
          },
          [this] { return day().slipValues[0][kSlipKind]; }, "現金", "カード"},
         {"order quantity", 14, 14,
          [this]() -> QWidget* {
              clickCell(grid(), 3, 13);
-             clickCell(*window->orderPanel->orders, 1, 2);
-             typeText(window->orderPanel->quantityEditor, "2");
-             return window->orderPanel->quantityEditor;
+             clickCell(*window->orderPanel()->orders(), 1, 2);
+             typeText(window->orderPanel()->quantityEditor(), "2");
+             return window->orderPanel()->quantityEditor();
          },
          [this] { return double(quantityOf(day(), 0, 10).value_or(0)); }, "750", "9000"},
     };
