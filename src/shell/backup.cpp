@@ -78,66 +78,66 @@ void setFolderChoiceHook(FolderChoiceHook hook) {
 // ---------------------------------------------------------------- the shared drive choice
 
 DriveChoiceDialog::DriveChoiceDialog(const QString& caption, const QString& label, QWidget* parent)
-    : Window(parent), driveChoice(new ComboBox(this)), driveLabel(new QLabel(label, this)),
-      otherFolderButton(new QPushButton(QStringLiteral("別のフォルダー..."), this)),
-      okButton(new QPushButton(QStringLiteral("OK"), this)),
-      cancelButton(new QPushButton(QStringLiteral("キャンセル"), this)) {
+    : Window(parent), driveChoice_(new ComboBox(this)), driveLabel_(new QLabel(label, this)),
+      otherFolderButton_(new QPushButton(QStringLiteral("別のフォルダー..."), this)),
+      okButton_(new QPushButton(QStringLiteral("OK"), this)),
+      cancelButton_(new QPushButton(QStringLiteral("キャンセル"), this)) {
     setWindowTitle(caption);
     makeFixedDialog();
-    setEscapeButton(cancelButton);
+    setEscapeButton(cancelButton_);
     auto* choice = new QHBoxLayout;
-    choice->addWidget(driveChoice, 1);
-    choice->addWidget(otherFolderButton);
+    choice->addWidget(driveChoice_, 1);
+    choice->addWidget(otherFolderButton_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(driveLabel);
+    layout->addWidget(driveLabel_);
     layout->addLayout(choice);
     layout->addLayout(buttons);
     setMinimumWidth(420);
 
-    driveChoice->onChange([this] { onDriveChanged(); });
-    connect(otherFolderButton, &QPushButton::clicked, this, [this] { onOtherFolderClicked(); });
+    driveChoice_->onChange([this] { onDriveChanged(); });
+    connect(otherFolderButton_, &QPushButton::clicked, this, [this] { onOtherFolderClicked(); });
 }
 
 void DriveChoiceDialog::formLoad() {
     FlagScope filling(restoring_); // filling the list is no choice of the user's
-    driveChoice->clear();
+    driveChoice_->clear();
     int start = 0;
     size_t longest = 0;
     for (const VolumeEntry& v : writableVolumes()) {
-        driveChoice->addItem(entryText(v), v.path);
+        driveChoice_->addItem(entryText(v), v.path);
         // Like a drive list, it starts on the volume of the program's data.
         const std::string mount = local(v.path);
         if (!mount.empty() && isSameDrive(mount) && mount.size() > longest) {
             longest = mount.size();
-            start = driveChoice->count() - 1;
+            start = driveChoice_->count() - 1;
         }
     }
-    driveChoice->setListIndex(driveChoice->count() > 0 ? start : -1);
+    driveChoice_->setListIndex(driveChoice_->count() > 0 ? start : -1);
 }
 
 void DriveChoiceDialog::formActivate() {
-    backupDrive = local(entryPath(driveChoice->listIndex()));
+    backupDrive = local(entryPath(driveChoice_->listIndex()));
     setMousePointer(Pointer::Normal);
 }
 
 QString DriveChoiceDialog::entryPath(int index) const {
-    return index >= 0 ? driveChoice->itemData(index).toString() : QString();
+    return index >= 0 ? driveChoice_->itemData(index).toString() : QString();
 }
 
 void DriveChoiceDialog::onDriveChanged() {
     if (restoring_)
         return;
-    const QString path = entryPath(driveChoice->listIndex());
+    const QString path = entryPath(driveChoice_->listIndex());
     if (path.isEmpty())
         return;
     if (!isReady(path)) {
         msgBox(QStringLiteral("デバイスが準備されていません"));
         FlagScope restoring(restoring_);
-        driveChoice->setListIndex(driveChoice->findData(QString::fromStdString(backupDrive)));
+        driveChoice_->setListIndex(driveChoice_->findData(QString::fromStdString(backupDrive)));
         return;
     }
     backupDrive = local(path);
@@ -156,12 +156,12 @@ void DriveChoiceDialog::onOtherFolderClicked() {
     }
     if (!folder)
         return;
-    int index = driveChoice->findData(*folder);
+    int index = driveChoice_->findData(*folder);
     if (index < 0) {
-        driveChoice->addItem(*folder, *folder);
-        index = driveChoice->count() - 1;
+        driveChoice_->addItem(*folder, *folder);
+        index = driveChoice_->count() - 1;
     }
-    driveChoice->setListIndex(index);
+    driveChoice_->setListIndex(index);
 }
 
 // ---------------------------------------------------------------- backup
@@ -169,8 +169,8 @@ void DriveChoiceDialog::onOtherFolderClicked() {
 BackupDialog::BackupDialog(QWidget* parent)
     : DriveChoiceDialog(QStringLiteral("データのバックアップ"),
                         QStringLiteral("バックアップ先のドライブを指定してください。"), parent) {
-    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
+    connect(okButton(), &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton(), &QPushButton::clicked, this, [this] { onCancelClicked(); });
 }
 
 void BackupDialog::onOkClicked() {
@@ -207,8 +207,8 @@ RecoveryDialog::RecoveryDialog(QWidget* parent)
     : DriveChoiceDialog(QStringLiteral("データのリカバリー"),
                         QStringLiteral("バックアップの保存してあるドライブを指定してください。"),
                         parent) {
-    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
+    connect(okButton(), &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton(), &QPushButton::clicked, this, [this] { onCancelClicked(); });
 }
 
 void RecoveryDialog::onOkClicked() {

@@ -41,11 +41,10 @@ void setFolderChoiceHook(FolderChoiceHook hook);
 class DriveChoiceDialog : public platform::Window {
     Q_OBJECT
   public:
-    platform::ComboBox* driveChoice;
-    QLabel* driveLabel;
-    QPushButton* otherFolderButton; // another folder
-    QPushButton* okButton;          // OK
-    QPushButton* cancelButton;      // キャンセル
+    platform::ComboBox* driveChoice() const { return driveChoice_; }
+    QPushButton* otherFolderButton() const { return otherFolderButton_; } // another folder
+    QPushButton* okButton() const { return okButton_; }                   // OK
+    QPushButton* cancelButton() const { return cancelButton_; }           // キャンセル
 
     void onOtherFolderClicked();
 
@@ -57,6 +56,12 @@ class DriveChoiceDialog : public platform::Window {
 
   private:
     void onDriveChanged();
+
+    platform::ComboBox* driveChoice_;
+    QLabel* driveLabel_;
+    QPushButton* otherFolderButton_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
     bool restoring_ = false;
 };
 

@@ -74,11 +74,11 @@ std::pair<int, int> shifted(int hour, int minute, int by) {
 } // namespace
 
 BreakTimeWindow::BreakTimeWindow(QWidget* parent)
-    : Window(parent), okButton(new QPushButton(QStringLiteral("ok"), this)),
-      cancelButton(new QPushButton(QStringLiteral("キャンセル"), this)) {
+    : Window(parent), okButton_(new QPushButton(QStringLiteral("ok"), this)),
+      cancelButton_(new QPushButton(QStringLiteral("キャンセル"), this)) {
     setWindowTitle(QStringLiteral("休憩時間設定"));
     makeFixedDialog();
-    setEscapeButton(cancelButton);
+    setEscapeButton(cancelButton_);
     auto* grid = new QGridLayout(this);
     const char* captions[] = {"時間", "分　～", "時間", "分", "分"};
     for (int r = 0; r < kRows; ++r) {
@@ -92,8 +92,8 @@ BreakTimeWindow::BreakTimeWindow(QWidget* parent)
             box->setFixedWidth(40);
             auto* spinner = new Spinner(this);
             spinner->setRange(-1, upperBound(c) + (c == Break ? 1 : 0));
-            timeBoxes[r][c] = box;
-            timeSpinners[r][c] = spinner;
+            timeBoxes_[r][c] = box;
+            timeSpinners_[r][c] = spinner;
             grid->addWidget(box, r, column++);
             grid->addWidget(spinner, r, column++);
             grid->addWidget(new QLabel(QString::fromUtf8(captions[c]), this), r, column++);
@@ -107,10 +107,10 @@ BreakTimeWindow::BreakTimeWindow(QWidget* parent)
                    this);
     note->setWordWrap(true);
     grid->addWidget(note, kRows, 0, 1, 12);
-    grid->addWidget(okButton, kRows + 1, 9, 1, 2);
-    grid->addWidget(cancelButton, kRows + 1, 11, 1, 3);
-    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { closeWindow(); });
+    grid->addWidget(okButton_, kRows + 1, 9, 1, 2);
+    grid->addWidget(cancelButton_, kRows + 1, 11, 1, 3);
+    connect(okButton_, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 
 void BreakTimeWindow::formLoad() {
@@ -118,9 +118,9 @@ void BreakTimeWindow::formLoad() {
     hyoujiChu = 1;
     for (int r = 0; r < kRows; ++r) {
         const auto i = static_cast<size_t>(r);
-        timeBoxes[r][StartHour]->setText(QString::number(breakStartHour[i]));
-        timeBoxes[r][StartMinute]->setText(QString::number(breakStartMinute[i]));
-        timeBoxes[r][Break]->setText(QString::number(breakMinutes[i]));
+        timeBoxes_[r][StartHour]->setText(QString::number(breakStartHour[i]));
+        timeBoxes_[r][StartMinute]->setText(QString::number(breakStartMinute[i]));
+        timeBoxes_[r][Break]->setText(QString::number(breakMinutes[i]));
     }
     for (int r = 0; r < kRows; ++r) {
         const auto next = static_cast<size_t>((r + 1) % kRows);
@@ -131,12 +131,12 @@ void BreakTimeWindow::formLoad() {
 }
 
 void BreakTimeWindow::setTime(int row, int hourCol, int hour, int minute) {
-    timeBoxes[row][hourCol]->setText(QString::number(hour));
-    timeBoxes[row][hourCol + 1]->setText(QString::number(minute));
+    timeBoxes_[row][hourCol]->setText(QString::number(hour));
+    timeBoxes_[row][hourCol + 1]->setText(QString::number(minute));
 }
 
 void BreakTimeWindow::boxChanged(int row, int col) {
-    TextBox* box = timeBoxes[row][col];
+    TextBox* box = timeBoxes_[row][col];
     const double v = leadingNumber(box->text().toStdString());
     if (v < 0) {
         box->setText(QStringLiteral("0"));
@@ -146,11 +146,11 @@ void BreakTimeWindow::boxChanged(int row, int col) {
         box->setText(QString::number(upperBound(col)));
         return;
     }
-    timeSpinners[row][col]->setValueFromBox(static_cast<int>(std::nearbyint(v)));
+    timeSpinners_[row][col]->setValueFromBox(static_cast<int>(std::nearbyint(v)));
     if (hyoujiChu == 1 || updating_)
         return;
     const auto number = [&](int c) {
-        return static_cast<int>(leadingNumber(timeBoxes[row][c]->text().toStdString()));
+        return static_cast<int>(leadingNumber(timeBoxes_[row][c]->text().toStdString()));
     };
     updating_ = true;
     if ((col == StartHour || col == StartMinute) && row >= 1) {
@@ -165,24 +165,24 @@ void BreakTimeWindow::boxChanged(int row, int col) {
 }
 
 void BreakTimeWindow::spinChanged(int row, int col) {
-    Spinner* s = timeSpinners[row][col];
+    Spinner* s = timeSpinners_[row][col];
     const int v = s->value();
     const int top = upperBound(col);
     const bool minute = col == StartMinute || col == EndMinute;
     if (v == (col == Break ? top + 1 : top)) {
         s->setValue(0);
         if (minute)
-            timeSpinners[row][col - 1]->setValue(timeSpinners[row][col - 1]->value() + 1);
+            timeSpinners_[row][col - 1]->setValue(timeSpinners_[row][col - 1]->value() + 1);
         return;
     }
     if (v == -1) {
         s->setValue(col == Break ? top : top - 1);
         if (minute)
-            timeSpinners[row][col - 1]->setValue(timeSpinners[row][col - 1]->value() - 1);
+            timeSpinners_[row][col - 1]->setValue(timeSpinners_[row][col - 1]->value() - 1);
         return;
     }
     if (!s->fromBox())
-        timeBoxes[row][col]->setText(QString::number(v));
+        timeBoxes_[row][col]->setText(QString::number(v));
 }
 
 void BreakTimeWindow::onOkClicked() {
@@ -190,7 +190,7 @@ void BreakTimeWindow::onOkClicked() {
         const auto i = static_cast<size_t>(r);
         auto value = [&](int c) {
             return static_cast<int>(
-                std::nearbyint(leadingNumber(timeBoxes[r][c]->text().toStdString())));
+                std::nearbyint(leadingNumber(timeBoxes_[r][c]->text().toStdString())));
         };
         breakStartHour[i] = value(StartHour);
         breakStartMinute[i] = value(StartMinute);

@@ -26,12 +26,11 @@ class BreakTimeWindow : public platform::Window {
     explicit BreakTimeWindow(QWidget* parent = nullptr);
 
     static constexpr int kRows = 5;
-    // Per row: start hour, start minute, end hour, end minute, break minutes, each with its
-    // spinner.
-    std::array<std::array<platform::TextBox*, 5>, kRows> timeBoxes{};
-    std::array<std::array<platform::Spinner*, 5>, kRows> timeSpinners{};
-    QPushButton* okButton;
-    QPushButton* cancelButton;
+    using TimeBoxes = std::array<std::array<platform::TextBox*, 5>, kRows>;
+    using TimeSpinners = std::array<std::array<platform::Spinner*, 5>, kRows>;
+    const TimeBoxes& timeBoxes() const { return timeBoxes_; }
+    const TimeSpinners& timeSpinners() const { return timeSpinners_; }
+    QPushButton* okButton() const { return okButton_; }
 
     void onOkClicked();
 
@@ -42,6 +41,13 @@ class BreakTimeWindow : public platform::Window {
     void boxChanged(int row, int col);
     void spinChanged(int row, int col);
     void setTime(int row, int hourCol, int hour, int minute);
+
+    // Per row: start hour, start minute, end hour, end minute, break minutes, each with its
+    // spinner.
+    TimeBoxes timeBoxes_{};
+    TimeSpinners timeSpinners_{};
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
     bool updating_ = false;
 };
 

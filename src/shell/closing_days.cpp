@@ -52,21 +52,21 @@ void showSaveFailure(const QString& what, const Status& s) {
 
 ClosingDaysDialog::ClosingDaysDialog(QWidget* parent)
     : Window(parent),
-      departmentChoice(new ComboBox(this)), closingDays{}, dayBoxes{}, daySpinners{},
-      okButton(new QPushButton(QStringLiteral("OK"), this)) {
+      departmentChoice_(new ComboBox(this)), closingDays_{}, dayBoxes_{}, daySpinners_{},
+      okButton_(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("締め日"));
     makeFixedDialog();
     auto* top = new QHBoxLayout;
-    top->addWidget(departmentChoice, 1);
+    top->addWidget(departmentChoice_, 1);
     top->addWidget(new QLabel(QStringLiteral("の"), this));
     auto* frames = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         auto* frame = new QGroupBox(kClosingDayCaptions[i], this);
-        closingDays[i] = new ClosingDayBox(frame);
-        dayBoxes[i] = closingDays[i]->box();
-        daySpinners[i] = closingDays[i]->spinner();
+        closingDays_[i] = new ClosingDayBox(frame);
+        dayBoxes_[i] = closingDays_[i]->box();
+        daySpinners_[i] = closingDays_[i]->spinner();
         auto* row = new QHBoxLayout(frame);
-        row->addWidget(closingDays[i]);
+        row->addWidget(closingDays_[i]);
         row->addWidget(new QLabel(QStringLiteral("日"), frame));
         row->addStretch();
         frames->addWidget(frame, i / 2, i % 2);
@@ -76,34 +76,34 @@ ClosingDaysDialog::ClosingDaysDialog(QWidget* parent)
     layout->addLayout(frames);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(okButton);
+    buttons->addWidget(okButton_);
     layout->addLayout(buttons);
 
-    departmentChoice->onChange([this] { onDepartmentChanged(); });
+    departmentChoice_->onChange([this] { onDepartmentChanged(); });
     for (int i = 0; i < 4; ++i)
-        closingDays[i]->onChange([this, i] { *kClosingDays[i] = closingDays[i]->day(); });
-    setDefaultButton(okButton);
-    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
+        closingDays_[i]->onChange([this, i] { *kClosingDays[i] = closingDays_[i]->day(); });
+    setDefaultButton(okButton_);
+    connect(okButton_, &QPushButton::clicked, this, [this] { onOkClicked(); });
 }
 
 void ClosingDaysDialog::formLoad() {
     {
-        const QSignalBlocker quiet(departmentChoice); // filling the list picks nothing yet
-        departmentChoice->clear();
+        const QSignalBlocker quiet(departmentChoice_); // filling the list picks nothing yet
+        departmentChoice_->clear();
         for (int i = 0; i < busyoCount && i < static_cast<int>(busyoNames.size()); ++i)
-            departmentChoice->addItem(QString::fromStdString(busyoNames[i]));
-        departmentChoice->setListIndex(-1);
+            departmentChoice_->addItem(QString::fromStdString(busyoNames[i]));
+        departmentChoice_->setListIndex(-1);
     }
     {
         FlagScope loading(loading_);
         if (validDepartment(curBusyo))
-            departmentChoice->setListIndex(curBusyo);
+            departmentChoice_->setListIndex(curBusyo);
     }
     setMousePointer(Pointer::Normal);
 }
 
 void ClosingDaysDialog::onDepartmentChanged() {
-    const int index = departmentChoice->listIndex();
+    const int index = departmentChoice_->listIndex();
     if (restoring_ || index < 0 || !validDepartment(index))
         return;
     // Switching departments never loses edits: the department left is written first, and
@@ -112,7 +112,7 @@ void ClosingDaysDialog::onDepartmentChanged() {
         if (Status s = save(); !s) {
             showSaveFailure(QStringLiteral("締め日"), s);
             FlagScope restoring(restoring_);
-            departmentChoice->setListIndex(shownIndex_);
+            departmentChoice_->setListIndex(shownIndex_);
             return;
         }
     }
@@ -130,7 +130,7 @@ void ClosingDaysDialog::selectDepartment(int index) {
             *day = 31;
     // A stored day outside 1..31 leaves spinner and box as they were.
     for (int i = 0; i < 4; ++i)
-        closingDays[i]->setDay(*kClosingDays[i]);
+        closingDays_[i]->setDay(*kClosingDays[i]);
 }
 
 Status ClosingDaysDialog::save() {
@@ -152,29 +152,29 @@ void ClosingDaysDialog::onOkClicked() {
 // ---------------------------------------------------------------- fiscal year end
 
 FiscalYearEndDialog::FiscalYearEndDialog(QWidget* parent)
-    : Window(parent), navigator(new DateNavigator(DateBoxes::Parts::MonthDay, {}, this)),
-      monthBox(navigator->boxes()->box(DatePart::Month)),
-      monthSpinner(navigator->boxes()->spinner(DatePart::Month)),
-      dayBox(navigator->boxes()->box(DatePart::Day)),
-      daySpinner(navigator->boxes()->spinner(DatePart::Day)),
-      weekdayLabel(navigator->weekdayLabel()),
-      okButton(new QPushButton(QStringLiteral("OK"), this)) {
+    : Window(parent), navigator_(new DateNavigator(DateBoxes::Parts::MonthDay, {}, this)),
+      monthBox_(navigator_->boxes()->box(DatePart::Month)),
+      monthSpinner_(navigator_->boxes()->spinner(DatePart::Month)),
+      dayBox_(navigator_->boxes()->box(DatePart::Day)),
+      daySpinner_(navigator_->boxes()->spinner(DatePart::Day)),
+      weekdayLabel_(navigator_->weekdayLabel()),
+      okButton_(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("決算日の設定"));
     makeFixedDialog();
-    navigator->setDate({kYearUnderTest, 1, 1});
+    navigator_->setDate({kYearUnderTest, 1, 1});
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(navigator);
+    layout->addWidget(navigator_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(okButton);
+    buttons->addWidget(okButton_);
     layout->addLayout(buttons);
 
-    navigator->onMoved([this] {
-        kesanTuki = navigator->date().month;
-        kesanBi = navigator->date().day;
+    navigator_->onMoved([this] {
+        kesanTuki = navigator_->date().month;
+        kesanBi = navigator_->date().day;
     });
-    setDefaultButton(okButton);
-    connect(okButton, &QPushButton::clicked, this, [this] { closeWindow(); });
+    setDefaultButton(okButton_);
+    connect(okButton_, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 
 void FiscalYearEndDialog::formLoad() {
@@ -198,9 +198,9 @@ bool FiscalYearEndDialog::queryUnload() {
 // A stored day the month lacks becomes the first of the next month, as the day spinner makes
 // it; a stored month out of range leaves January.
 void FiscalYearEndDialog::showFiscalYearEnd() {
-    const int month = kesanTuki >= 1 && kesanTuki <= 12 ? kesanTuki : navigator->date().month;
+    const int month = kesanTuki >= 1 && kesanTuki <= 12 ? kesanTuki : navigator_->date().month;
     const SpinDate d = afterDaySpin({kYearUnderTest, month, std::clamp(kesanBi, 0, 32)}, false);
-    navigator->setDate(d);
+    navigator_->setDate(d);
     kesanTuki = d.month;
     kesanBi = d.day;
 }

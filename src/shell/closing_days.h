@@ -22,11 +22,10 @@ class ClosingDaysDialog : public platform::Window {
   public:
     explicit ClosingDaysDialog(QWidget* parent = nullptr);
 
-    platform::ComboBox* departmentChoice;
-    std::array<platform::ClosingDayBox*, 4> closingDays;
-    std::array<platform::TextBox*, 4> dayBoxes;
-    std::array<platform::Spinner*, 4> daySpinners;
-    QPushButton* okButton;
+    platform::ComboBox* departmentChoice() const { return departmentChoice_; }
+    const std::array<platform::TextBox*, 4>& dayBoxes() const { return dayBoxes_; }
+    const std::array<platform::Spinner*, 4>& daySpinners() const { return daySpinners_; }
+    QPushButton* okButton() const { return okButton_; }
 
     // Writes the four shared closing days to the file of the department shown.
     Status save();
@@ -42,6 +41,11 @@ class ClosingDaysDialog : public platform::Window {
     void onDepartmentChanged();
     void selectDepartment(int index);
 
+    platform::ComboBox* departmentChoice_;
+    std::array<platform::ClosingDayBox*, 4> closingDays_;
+    std::array<platform::TextBox*, 4> dayBoxes_;
+    std::array<platform::Spinner*, 4> daySpinners_;
+    QPushButton* okButton_;
     std::string currentFile_;
     int shownIndex_ = -1;
     bool loading_ = false;
@@ -53,13 +57,12 @@ class FiscalYearEndDialog : public platform::Window {
   public:
     explicit FiscalYearEndDialog(QWidget* parent = nullptr);
 
-    platform::DateNavigator* navigator; // month and day of a year without 29 February
-    platform::TextBox* monthBox;
-    platform::Spinner* monthSpinner;
-    platform::TextBox* dayBox;
-    platform::Spinner* daySpinner;
-    QLabel* weekdayLabel; // weekday of the date under test
-    QPushButton* okButton;
+    platform::TextBox* monthBox() const { return monthBox_; }
+    platform::Spinner* monthSpinner() const { return monthSpinner_; }
+    platform::TextBox* dayBox() const { return dayBox_; }
+    platform::Spinner* daySpinner() const { return daySpinner_; }
+    QLabel* weekdayLabel() const { return weekdayLabel_; } // weekday of the date under test
+    QPushButton* okButton() const { return okButton_; }
 
     // Writes kesanTuki and kesanBi to the kesan.dat of the voucher book's department.
     Status save();
@@ -70,6 +73,15 @@ class FiscalYearEndDialog : public platform::Window {
     void formLoad() override;
     void formActivate() override;
     bool queryUnload() override;
+
+  private:
+    platform::DateNavigator* navigator_; // month and day of a year without 29 February
+    platform::TextBox* monthBox_;
+    platform::Spinner* monthSpinner_;
+    platform::TextBox* dayBox_;
+    platform::Spinner* daySpinner_;
+    QLabel* weekdayLabel_;
+    QPushButton* okButton_;
 };
 
 } // namespace lukana

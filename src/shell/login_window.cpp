@@ -16,21 +16,21 @@ namespace lukana {
 using namespace platform;
 
 LoginWindow::LoginWindow(QWidget* parent)
-    : Window(parent), userNameBox(new TextBox(this)), passwordBox(new TextBox(this)),
-      okButton(new QPushButton(QStringLiteral("OK"), this)),
-      cancelButton(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this)) {
+    : Window(parent), userNameBox_(new TextBox(this)), passwordBox_(new TextBox(this)),
+      okButton_(new QPushButton(QStringLiteral("OK"), this)),
+      cancelButton_(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this)) {
     setWindowTitle(QStringLiteral("ﾛｸﾞｵﾝ"));
     makeFixedDialog();
-    setEscapeButton(cancelButton);
-    passwordBox->setEchoMode(QLineEdit::Password);
-    passwordBox->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
+    setEscapeButton(cancelButton_);
+    passwordBox_->setEchoMode(QLineEdit::Password);
+    passwordBox_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     // A comma would cut the stored password short, so none can be typed.
-    passwordBox->setStripCommas(true);
+    passwordBox_->setStripCommas(true);
 
     auto* userLabel = new QLabel(QStringLiteral("ﾕｰｻﾞｰ名(&U):"), this);
-    userLabel->setBuddy(userNameBox);
+    userLabel->setBuddy(userNameBox_);
     auto* passwordLabel = new QLabel(QStringLiteral("ﾊﾟｽﾜｰﾄﾞ(&P):"), this);
-    passwordLabel->setBuddy(passwordBox);
+    passwordLabel->setBuddy(passwordBox_);
     auto* note1 = new QLabel(QStringLiteral("初回に入力したパスワードが次回からのパスワードになりま"
                                             "すので、絶対に覚えておいてください。"),
                              this);
@@ -42,30 +42,30 @@ LoginWindow::LoginWindow(QWidget* parent)
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(userLabel, 0, 0);
-    grid->addWidget(userNameBox, 0, 1, 1, 2);
+    grid->addWidget(userNameBox_, 0, 1, 1, 2);
     grid->addWidget(passwordLabel, 1, 0);
-    grid->addWidget(passwordBox, 1, 1, 1, 2);
+    grid->addWidget(passwordBox_, 1, 1, 1, 2);
     grid->addWidget(note1, 2, 0, 1, 3);
     grid->addWidget(note2, 3, 0, 1, 3);
-    grid->addWidget(okButton, 4, 1);
-    grid->addWidget(cancelButton, 4, 2);
+    grid->addWidget(okButton_, 4, 1);
+    grid->addWidget(cancelButton_, 4, 2);
     setFixedWidth(380);
 
-    okButton->setDefault(true);
-    okButton->setAutoDefault(true);
-    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
-    connect(passwordBox, &QLineEdit::returnPressed, this, [this] { onOkClicked(); });
+    okButton_->setDefault(true);
+    okButton_->setAutoDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { onCancelClicked(); });
+    connect(passwordBox_, &QLineEdit::returnPressed, this, [this] { onOkClicked(); });
 }
 
 void LoginWindow::formLoad() {
-    accepted = false;
-    userNameBox->setText(userName());
-    passwordBox->setFocus();
+    accepted_ = false;
+    userNameBox_->setText(userName());
+    passwordBox_->setFocus();
 }
 
 void LoginWindow::onOkClicked() {
-    const std::string typed = passwordBox->text().toStdString();
+    const std::string typed = passwordBox_->text().toStdString();
     if (passwMissing != 0) {
         const std::string before = password;
         password = typed;
@@ -76,23 +76,23 @@ void LoginWindow::onOkClicked() {
                    Buttons::Ok, Icon::Critical);
             return;
         }
-        accepted = true;
+        accepted_ = true;
         hideWindow();
         return;
     }
     if (typed == password) {
-        accepted = true;
+        accepted_ = true;
         hideWindow();
         return;
     }
     msgBox(QStringLiteral("ﾊﾟｽﾜｰﾄﾞが正しくありません。もう一度入力してください !"), Buttons::Ok,
            Icon::None, std::nullopt, QStringLiteral("ﾛｸﾞｲﾝ"));
-    passwordBox->setFocus();
-    passwordBox->selectAll();
+    passwordBox_->setFocus();
+    passwordBox_->selectAll();
 }
 
 void LoginWindow::onCancelClicked() {
-    accepted = false;
+    accepted_ = false;
     hideWindow();
 }
 

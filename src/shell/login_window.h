@@ -13,18 +13,24 @@ class LoginWindow : public platform::Window {
   public:
     explicit LoginWindow(QWidget* parent = nullptr);
 
-    bool accepted = false;
+    bool accepted() const { return accepted_; }
 
-    platform::TextBox* userNameBox;
-    platform::TextBox* passwordBox;
-    QPushButton* okButton;
-    QPushButton* cancelButton;
+    platform::TextBox* passwordBox() const { return passwordBox_; }
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
 
     void onOkClicked();
     void onCancelClicked();
 
   protected:
     void formLoad() override;
+
+  private:
+    platform::TextBox* userNameBox_;
+    platform::TextBox* passwordBox_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+    bool accepted_ = false;
 };
 
 } // namespace lukana

@@ -51,10 +51,10 @@ QString saveFailureText(const QString& what, const Status& s) {
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new ComboBox(this)) {
+MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice_(new ComboBox(this)) {
     setWindowTitle(QStringLiteral("ルカナ ver2.0.2"));
-    departmentChoice->setObjectName(QStringLiteral("departmentChoice"));
-    departmentChoice->setMinimumWidth(220);
+    departmentChoice_->setObjectName(QStringLiteral("departmentChoice"));
+    departmentChoice_->setMinimumWidth(220);
 
     auto makeButton = [this](const char* name, const char* caption, const char* hint) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
@@ -113,7 +113,7 @@ MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new C
     c5->setEnabled(static_cast<bool>(mainWindowLinks().recovery));
     connect(c5, &QPushButton::clicked, this, [this] { onRecoveryClicked(); });
     connect(c3, &QPushButton::clicked, this, [this] { closeWindow(); });
-    departmentChoice->onChange([this] { onDepartmentChosen(); });
+    departmentChoice_->onChange([this] { onDepartmentChosen(); });
 
     auto frame = [this](const char* title, std::initializer_list<QWidget*> widgets) {
         auto* box = new QGroupBox(QString::fromUtf8(title), this);
@@ -145,7 +145,7 @@ MainWindow::MainWindow(QWidget* parent) : Window(parent), departmentChoice(new C
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(departmentChoice, 0, Qt::AlignLeft);
+    layout->addWidget(departmentChoice_, 0, Qt::AlignLeft);
     layout->addLayout(middle);
     layout->addLayout(bottom);
 }
@@ -192,10 +192,10 @@ void MainWindow::loadRegisters() {
 
 void MainWindow::fillDepartmentChoice() {
     filling_ = true;
-    departmentChoice->clear();
+    departmentChoice_->clear();
     for (int i = 0; i < busyoCount; ++i)
-        departmentChoice->addItem(QString::fromStdString(busyoNames[static_cast<size_t>(i)]));
-    departmentChoice->setListIndex(curBusyo >= 0 && curBusyo < busyoCount ? curBusyo : -1);
+        departmentChoice_->addItem(QString::fromStdString(busyoNames[static_cast<size_t>(i)]));
+    departmentChoice_->setListIndex(curBusyo >= 0 && curBusyo < busyoCount ? curBusyo : -1);
     filling_ = false;
 }
 
@@ -205,9 +205,9 @@ void MainWindow::formActivate() {
 }
 
 void MainWindow::onDepartmentChosen() {
-    if (filling_ || departmentChoice->listIndex() < 0)
+    if (filling_ || departmentChoice_->listIndex() < 0)
         return;
-    curBusyo = departmentChoice->listIndex();
+    curBusyo = departmentChoice_->listIndex();
 }
 
 bool MainWindow::hasLink(const Button& b) const {
@@ -232,7 +232,7 @@ void MainWindow::onRecoveryClicked() {
         passwMissing = 1;
     LoginWindow login;
     runModal(login);
-    if (!login.accepted) {
+    if (!login.accepted()) {
         msgBox(QStringLiteral("パスワードが一致しないのでこの処理は出来ません。"));
         return;
     }

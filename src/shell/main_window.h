@@ -26,7 +26,7 @@ class MainWindow : public platform::Window {
     // is there to answer.
     void endBySystem();
 
-    platform::ComboBox* departmentChoice;
+    platform::ComboBox* departmentChoice() const { return departmentChoice_; }
     // Buttons by their object names (dailyReportButton, ...).
     QPushButton* button(const QString& name) const;
 
@@ -58,6 +58,7 @@ class MainWindow : public platform::Window {
     // A notice of the exit routine: a box, or the error output when the system ends the run.
     void tellExitFailure(const QString& text, platform::Icon icon);
 
+    platform::ComboBox* departmentChoice_;
     std::vector<Button> buttons_;
     bool filling_ = false;
     bool endedBySystem_ = false;

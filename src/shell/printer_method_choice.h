@@ -15,13 +15,17 @@ class PrinterMethodChoice : public platform::Window {
     Q_OBJECT
   public:
     explicit PrinterMethodChoice(QWidget* parent = nullptr);
-    std::array<QPushButton*, 3> methodButtons{};
-    QPushButton* cancelButton;
+    const std::array<QPushButton*, 3>& methodButtons() const { return methodButtons_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
     void onMethodClicked(int index);
     void onCancelClicked();
 
   protected:
     void formLoad() override;
+
+  private:
+    std::array<QPushButton*, 3> methodButtons_{};
+    QPushButton* cancelButton_;
 };
 
 } // namespace lukana

@@ -14,19 +14,19 @@ constexpr int kTitleBarAllowance = 48;
 } // namespace
 
 SplashWindow::SplashWindow(QWidget* parent)
-    : Window(parent), titleLabel(new QLabel(QStringLiteral("KT売り上げ分析"), this)),
-      versionLabel(new QLabel(QStringLiteral("Ver. 2.0.2"), this)) {
+    : Window(parent), titleLabel_(new QLabel(QStringLiteral("KT売り上げ分析"), this)),
+      versionLabel_(new QLabel(QStringLiteral("Ver. 2.0.2"), this)) {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setStyleSheet(QStringLiteral("background:#1f3a5f; color:white;"));
     QFont big(QStringLiteral("ＭＳ Ｐゴシック"), 24, QFont::Bold);
-    titleLabel->setFont(big);
-    titleLabel->setAlignment(Qt::AlignCenter);
-    versionLabel->setAlignment(Qt::AlignCenter);
+    titleLabel_->setFont(big);
+    titleLabel_->setAlignment(Qt::AlignCenter);
+    versionLabel_->setAlignment(Qt::AlignCenter);
     // The texts stand at the top: the login window opens over the centre.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(40, 32, 40, 32);
-    layout->addWidget(titleLabel);
-    layout->addWidget(versionLabel);
+    layout->addWidget(titleLabel_);
+    layout->addWidget(versionLabel_);
     layout->addStretch();
     resize(480, 320);
 }
@@ -34,7 +34,7 @@ SplashWindow::SplashWindow(QWidget* parent)
 void SplashWindow::makeRoomBelowTitle(QWidget& coming) {
     layout()->activate();
     coming.adjustSize(); // the size it will open with
-    const int textBottom = versionLabel->geometry().bottom() + kTitleBarAllowance;
+    const int textBottom = versionLabel_->geometry().bottom() + kTitleBarAllowance;
     // Centred on the splash, the coming window's top lies at height/2 - its height/2.
     const int height = std::max(this->height(), 2 * textBottom + coming.height());
     const int width = std::max(this->width(), coming.width() + 80);

@@ -15,8 +15,12 @@ class SplashWindow : public platform::Window {
     // leaves the title and version readable above it, its title bar included.
     void makeRoomBelowTitle(QWidget& coming);
 
-    QLabel* titleLabel;
-    QLabel* versionLabel;
+    QLabel* titleLabel() const { return titleLabel_; }
+    QLabel* versionLabel() const { return versionLabel_; }
+
+  private:
+    QLabel* titleLabel_;
+    QLabel* versionLabel_;
 };
 
 } // namespace lukana

@@ -106,7 +106,7 @@ std::unique_ptr<MainWindow> Main() {
         LoginWindow login;
         splash.makeRoomBelowTitle(login);
         runModal(login);
-        if (!login.accepted)
+        if (!login.accepted())
             return endHere();
         login.unloadWindow();
     }

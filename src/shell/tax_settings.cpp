@@ -24,96 +24,96 @@ namespace lukana {
 using namespace platform;
 
 TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
-    : Window(parent), tabs(new QTabBar(this)), tabPages{new QWidget(this), new QWidget(this)},
-      rateList(new ListBox(this)),
-      dateBoxes(new DateBoxes(DateBoxes::Parts::YearMonthDay,
-                              {QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日")},
-                              this)),
-      yearBox(dateBoxes->box(DatePart::Year)), monthBox(dateBoxes->box(DatePart::Month)),
-      dayBox(dateBoxes->box(DatePart::Day)), yearSpinner(dateBoxes->spinner(DatePart::Year)),
-      monthSpinner(dateBoxes->spinner(DatePart::Month)),
-      daySpinner(dateBoxes->spinner(DatePart::Day)), rateBox(new TextBox(this)),
-      addButton(new QPushButton(QStringLiteral("追加"), this)),
-      deleteButton(new QPushButton(QStringLiteral("削除"), this)),
-      roundingOptions{new OptionButton(QStringLiteral("切り捨て")),
-                      new OptionButton(QStringLiteral("切り上げ"))},
-      salesTimingOptions{new OptionButton(QStringLiteral("掛売り発生時に売上として処理する")),
-                         new OptionButton(QStringLiteral("集金時に売上として処理する"))},
-      okButton(new QPushButton(QStringLiteral("OK"), this)),
-      cancelButton(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this)),
-      applyButton(new QPushButton(QStringLiteral("適用(&A)"), this)) {
+    : Window(parent), tabs_(new QTabBar(this)), tabPages_{new QWidget(this), new QWidget(this)},
+      rateList_(new ListBox(this)),
+      dateBoxes_(new DateBoxes(DateBoxes::Parts::YearMonthDay,
+                               {QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日")},
+                               this)),
+      yearBox_(dateBoxes_->box(DatePart::Year)), monthBox_(dateBoxes_->box(DatePart::Month)),
+      dayBox_(dateBoxes_->box(DatePart::Day)), yearSpinner_(dateBoxes_->spinner(DatePart::Year)),
+      monthSpinner_(dateBoxes_->spinner(DatePart::Month)),
+      daySpinner_(dateBoxes_->spinner(DatePart::Day)), rateBox_(new TextBox(this)),
+      addButton_(new QPushButton(QStringLiteral("追加"), this)),
+      deleteButton_(new QPushButton(QStringLiteral("削除"), this)),
+      roundingOptions_{new OptionButton(QStringLiteral("切り捨て")),
+                       new OptionButton(QStringLiteral("切り上げ"))},
+      salesTimingOptions_{new OptionButton(QStringLiteral("掛売り発生時に売上として処理する")),
+                          new OptionButton(QStringLiteral("集金時に売上として処理する"))},
+      okButton_(new QPushButton(QStringLiteral("OK"), this)),
+      cancelButton_(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this)),
+      applyButton_(new QPushButton(QStringLiteral("適用(&A)"), this)) {
     setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
     makeFixedDialog();
-    setEscapeButton(cancelButton);
-    tabs->addTab(QStringLiteral("消費税"));
-    tabs->addTab(QStringLiteral("売掛金の処理"));
+    setEscapeButton(cancelButton_);
+    tabs_->addTab(QStringLiteral("消費税"));
+    tabs_->addTab(QStringLiteral("売掛金の処理"));
 
     // The dialog fills the date boxes with hyoujiChu set: the spinners take them as they are.
-    dateBoxes->setGuard(&hyoujiChu);
-    rateBox->setStripCommas(true);
-    rateBox->setAttribute(Qt::WA_InputMethodEnabled, false);
-    rateBox->setMaximumWidth(60);
+    dateBoxes_->setGuard(&hyoujiChu);
+    rateBox_->setStripCommas(true);
+    rateBox_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    rateBox_->setMaximumWidth(60);
 
     // First tab: the rate table and the rounding.
-    auto* rates = new QGroupBox(QStringLiteral("消費税率"), tabPages[0]);
+    auto* rates = new QGroupBox(QStringLiteral("消費税率"), tabPages_[0]);
     auto* rateRow = new QHBoxLayout;
     rateRow->addWidget(new QLabel(QStringLiteral("税率"), rates));
-    rateRow->addWidget(rateBox);
+    rateRow->addWidget(rateBox_);
     rateRow->addWidget(new QLabel(QStringLiteral("％"), rates));
     rateRow->addStretch();
-    rateRow->addWidget(addButton);
-    rateRow->addWidget(deleteButton);
+    rateRow->addWidget(addButton_);
+    rateRow->addWidget(deleteButton_);
     auto* ratesLayout = new QVBoxLayout(rates);
-    ratesLayout->addWidget(rateList);
-    ratesLayout->addWidget(dateBoxes);
+    ratesLayout->addWidget(rateList_);
+    ratesLayout->addWidget(dateBoxes_);
     ratesLayout->addLayout(rateRow);
 
-    auto* rounding = new QGroupBox(QStringLiteral("消費税小数点以下"), tabPages[0]);
+    auto* rounding = new QGroupBox(QStringLiteral("消費税小数点以下"), tabPages_[0]);
     auto* roundingLayout = new QHBoxLayout(rounding);
-    for (OptionButton* b : roundingOptions)
+    for (OptionButton* b : roundingOptions_)
         roundingLayout->addWidget(b);
-    auto* panel0 = new QVBoxLayout(tabPages[0]);
+    auto* panel0 = new QVBoxLayout(tabPages_[0]);
     panel0->addWidget(rates);
     panel0->addWidget(rounding);
 
     // Second tab: when a credit sale counts as sales.
-    auto* timing = new QGroupBox(tabPages[1]);
+    auto* timing = new QGroupBox(tabPages_[1]);
     auto* timingLayout = new QVBoxLayout(timing);
-    for (OptionButton* b : salesTimingOptions)
+    for (OptionButton* b : salesTimingOptions_)
         timingLayout->addWidget(b);
-    auto* panel1 = new QVBoxLayout(tabPages[1]);
+    auto* panel1 = new QVBoxLayout(tabPages_[1]);
     panel1->addWidget(timing);
     panel1->addStretch();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    buttons->addWidget(applyButton);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    buttons->addWidget(applyButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
-    for (QWidget* panel : tabPages)
+    layout->addWidget(tabs_);
+    for (QWidget* panel : tabPages_)
         layout->addWidget(panel);
     layout->addLayout(buttons);
 
-    deleteButton->setEnabled(false);
+    deleteButton_->setEnabled(false);
 
     for (int i = 0; i < 2; ++i) {
-        roundingOptions[i]->onChange([i] { taxRounding = i; });
-        salesTimingOptions[i]->onChange([i] { salesTiming = i; });
+        roundingOptions_[i]->onChange([i] { taxRounding = i; });
+        salesTimingOptions_[i]->onChange([i] { salesTiming = i; });
     }
     // Every click on a line enables delete, also on the line already chosen.
-    rateList->onChange([this] {
-        if (rateList->listIndex() >= 0)
-            deleteButton->setEnabled(true);
+    rateList_->onChange([this] {
+        if (rateList_->listIndex() >= 0)
+            deleteButton_->setEnabled(true);
     });
-    rateList->onClick([this] { deleteButton->setEnabled(true); });
-    connect(tabs, &QTabBar::currentChanged, this, [this](int index) { showTab(index); });
-    connect(addButton, &QPushButton::clicked, this, [this] { onAddClicked(); });
-    connect(deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
-    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
-    connect(applyButton, &QPushButton::clicked, this, [this] { onApplyClicked(); });
+    rateList_->onClick([this] { deleteButton_->setEnabled(true); });
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { showTab(index); });
+    connect(addButton_, &QPushButton::clicked, this, [this] { onAddClicked(); });
+    connect(deleteButton_, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { onCancelClicked(); });
+    connect(applyButton_, &QPushButton::clicked, this, [this] { onApplyClicked(); });
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(next, &QShortcut::activated, this, [this] { nextTab(); });
     for (QKeyCombination keys :
@@ -125,7 +125,7 @@ TaxSettingsDialog::TaxSettingsDialog(QWidget* parent)
 
 void TaxSettingsDialog::formLoad() {
     hyoujiChu = 0;
-    tabs->setCurrentIndex(0);
+    tabs_->setCurrentIndex(0);
     showTab(0);
     showSettings();
 }
@@ -136,44 +136,45 @@ void TaxSettingsDialog::formActivate() {
 }
 
 void TaxSettingsDialog::showTab(int index) {
-    for (int i = 0; i < static_cast<int>(tabPages.size()); ++i) {
-        tabPages[i]->setVisible(i == index);
-        tabPages[i]->setEnabled(i == index);
+    for (int i = 0; i < static_cast<int>(tabPages_.size()); ++i) {
+        tabPages_[i]->setVisible(i == index);
+        tabPages_[i]->setEnabled(i == index);
     }
 }
 
 void TaxSettingsDialog::nextTab() {
-    const int count = tabs->count();
-    tabs->setCurrentIndex((tabs->currentIndex() + 1) % count);
+    const int count = tabs_->count();
+    tabs_->setCurrentIndex((tabs_->currentIndex() + 1) % count);
 }
 
 void TaxSettingsDialog::previousTab() {
-    const int count = tabs->count();
-    tabs->setCurrentIndex((tabs->currentIndex() + count - 1) % count);
+    const int count = tabs_->count();
+    tabs_->setCurrentIndex((tabs_->currentIndex() + count - 1) % count);
 }
 
 void TaxSettingsDialog::showSettings() {
     hyoujiChu = 1;
-    yearBox->setText(blankNumber(todayYear));
-    monthBox->setText(blankNumber(todayMonth));
-    dayBox->setText(blankNumber(todayDay));
+    yearBox_->setText(blankNumber(todayYear));
+    monthBox_->setText(blankNumber(todayMonth));
+    dayBox_->setText(blankNumber(todayDay));
     if (taxRounding == 0 || taxRounding == 1)
-        roundingOptions[taxRounding]->setChecked(true);
+        roundingOptions_[taxRounding]->setChecked(true);
     if (salesTiming == 0 || salesTiming == 1)
-        salesTimingOptions[salesTiming]->setChecked(true);
+        salesTimingOptions_[salesTiming]->setChecked(true);
     fillRateList();
     hyoujiChu = 0;
 }
 
 void TaxSettingsDialog::fillRateList() {
-    rateList->clear();
+    rateList_->clear();
     for (int i = 0; i < taxCount && i < kTaxCapacity; ++i)
-        rateList->addItem(QString::fromStdString(taxLine(i)));
+        rateList_->addItem(QString::fromStdString(taxLine(i)));
 }
 
 void TaxSettingsDialog::onAddClicked() {
-    const double rate = leadingNumber(rateBox->text().toStdString());
-    switch (addTaxEntry(yearSpinner->value(), monthSpinner->value(), daySpinner->value(), rate)) {
+    const double rate = leadingNumber(rateBox_->text().toStdString());
+    switch (
+        addTaxEntry(yearSpinner_->value(), monthSpinner_->value(), daySpinner_->value(), rate)) {
     case TaxAddResult::Added:
         fillRateList();
         return;
@@ -193,8 +194,8 @@ void TaxSettingsDialog::onAddClicked() {
 }
 
 void TaxSettingsDialog::onDeleteClicked() {
-    deleteButton->setEnabled(false);
-    const int row = rateList->listIndex();
+    deleteButton_->setEnabled(false);
+    const int row = rateList_->listIndex();
     if (row < 0)
         return;
     deleteTaxEntry(row);

@@ -18,24 +18,27 @@ class TaxSettingsDialog : public platform::Window {
   public:
     explicit TaxSettingsDialog(QWidget* parent = nullptr);
 
-    QTabBar* tabs;
-    std::array<QWidget*, 2> tabPages;
-    platform::ListBox* rateList;
-    platform::DateBoxes* dateBoxes;
-    platform::TextBox* yearBox;
-    platform::TextBox* monthBox;
-    platform::TextBox* dayBox;
-    platform::Spinner* yearSpinner;
-    platform::Spinner* monthSpinner;
-    platform::Spinner* daySpinner;
-    platform::TextBox* rateBox;
-    QPushButton* addButton;                                    // 追加
-    QPushButton* deleteButton;                                 // 削除
-    std::array<platform::OptionButton*, 2> roundingOptions;    // taxRounding
-    std::array<platform::OptionButton*, 2> salesTimingOptions; // salesTiming
-    QPushButton* okButton;
-    QPushButton* cancelButton;
-    QPushButton* applyButton;
+    QTabBar* tabs() const { return tabs_; }
+    const std::array<QWidget*, 2>& tabPages() const { return tabPages_; }
+    platform::ListBox* rateList() const { return rateList_; }
+    platform::TextBox* yearBox() const { return yearBox_; }
+    platform::TextBox* monthBox() const { return monthBox_; }
+    platform::TextBox* dayBox() const { return dayBox_; }
+    platform::Spinner* yearSpinner() const { return yearSpinner_; }
+    platform::Spinner* monthSpinner() const { return monthSpinner_; }
+    platform::Spinner* daySpinner() const { return daySpinner_; }
+    platform::TextBox* rateBox() const { return rateBox_; }
+    QPushButton* addButton() const { return addButton_; }       // 追加
+    QPushButton* deleteButton() const { return deleteButton_; } // 削除
+    const std::array<platform::OptionButton*, 2>& roundingOptions() const {
+        return roundingOptions_;
+    } // taxRounding
+    const std::array<platform::OptionButton*, 2>& salesTimingOptions() const {
+        return salesTimingOptions_;
+    } // salesTiming
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+    QPushButton* applyButton() const { return applyButton_; }
 
     // The shared settings into the controls, today's date into the date boxes.
     void showSettings();
@@ -57,6 +60,25 @@ class TaxSettingsDialog : public platform::Window {
 
   private:
     bool writeOpt();
+
+    QTabBar* tabs_;
+    std::array<QWidget*, 2> tabPages_;
+    platform::ListBox* rateList_;
+    platform::DateBoxes* dateBoxes_;
+    platform::TextBox* yearBox_;
+    platform::TextBox* monthBox_;
+    platform::TextBox* dayBox_;
+    platform::Spinner* yearSpinner_;
+    platform::Spinner* monthSpinner_;
+    platform::Spinner* daySpinner_;
+    platform::TextBox* rateBox_;
+    QPushButton* addButton_;                                    // 追加
+    QPushButton* deleteButton_;                                 // 削除
+    std::array<platform::OptionButton*, 2> roundingOptions_;    // taxRounding
+    std::array<platform::OptionButton*, 2> salesTimingOptions_; // salesTiming
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+    QPushButton* applyButton_;
 };
 
 } // namespace lukana

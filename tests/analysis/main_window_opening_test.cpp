@@ -22,7 +22,7 @@ TEST_F(ShellTest, AnalysesOpenFromTheMainWindowAndLeaveTheirDepartmentChosen) {
         w.closeWindow();
     });
     main->button("customersButton")->click();
-    EXPECT_EQ(main->departmentChoice->currentText(), "二号店");
+    EXPECT_EQ(main->departmentChoice()->currentText(), "二号店");
 
     script.window<AnalysisWindow>([](AnalysisWindow& w) {
         EXPECT_EQ(w.analysis().kind(), AnalysisKind::Menu);
@@ -32,7 +32,7 @@ TEST_F(ShellTest, AnalysesOpenFromTheMainWindowAndLeaveTheirDepartmentChosen) {
         w.closeWindow();
     });
     main->button("bestSellersButton")->click();
-    EXPECT_EQ(main->departmentChoice->currentText(), "本店");
+    EXPECT_EQ(main->departmentChoice()->currentText(), "本店");
     platform::setToday(std::nullopt);
     exitProgram(script, *main, platform::Answer::No);
 }

@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
             std::puts("ready");
             std::fflush(stdout);
         });
-        login.passwordBox->setText(QStringLiteral("pw"));
-        login.okButton->click();
+        login.passwordBox()->setText(QStringLiteral("pw"));
+        login.okButton()->click();
     });
     return runProgram(argc, argv);
 }

@@ -73,9 +73,9 @@ TEST_F(BackupTest, BackupCopiesTheDataRootIntoTheChosenVolume) {
     script.answer(Answer::Ok);
     const QStringList boxes = run<BackupDialog>(script, [&](BackupDialog& d) {
         EXPECT_EQ(d.windowTitle(), "データのバックアップ");
-        EXPECT_EQ(d.driveChoice->currentText(), QString::fromStdString(usb.str()) + " (USB)");
+        EXPECT_EQ(d.driveChoice()->currentText(), QString::fromStdString(usb.str()) + " (USB)");
         EXPECT_EQ(backupDrive, usb.str());
-        d.okButton->click();
+        d.okButton()->click();
     });
     EXPECT_EQ(boxes, QStringList{"バックアップが正常に終了しました"});
     auto expected = treeOf(root());
@@ -118,8 +118,8 @@ TEST_F(BackupTest, TheDataRootsOwnDriveIsRefusedBeforeAnythingIsCopied) {
         backup.answer(Answer::Ok);
         EXPECT_EQ(run<BackupDialog>(backup,
                                     [](BackupDialog& d) {
-                                        d.okButton->click();
-                                        d.cancelButton->click();
+                                        d.okButton()->click();
+                                        d.cancelButton()->click();
                                     }),
                   QStringList{"同じドライブには処理できません。"})
             << chosen;
@@ -128,8 +128,8 @@ TEST_F(BackupTest, TheDataRootsOwnDriveIsRefusedBeforeAnythingIsCopied) {
         recovery.answer(Answer::Ok);
         EXPECT_EQ(run<RecoveryDialog>(recovery,
                                       [](RecoveryDialog& d) {
-                                          d.okButton->click();
-                                          d.cancelButton->click();
+                                          d.okButton()->click();
+                                          d.cancelButton()->click();
                                       }),
                   QStringList{"同じドライブから処理できません。"})
             << chosen;
@@ -159,12 +159,12 @@ TEST_F(BackupTest, ChoosingTheFolderOrAVolumeThatIsNotThere) {
     TestScript script;
     script.answer(Answer::Ok).answer(Answer::Ok);
     const QStringList boxes = run<BackupDialog>(script, [&](BackupDialog& d) {
-        d.driveChoice->setListIndex(1);
+        d.driveChoice()->setListIndex(1);
         EXPECT_EQ(backupDrive, usb.str());
-        EXPECT_EQ(d.driveChoice->listIndex(), 0);
-        d.otherFolderButton->click();
+        EXPECT_EQ(d.driveChoice()->listIndex(), 0);
+        d.otherFolderButton()->click();
         EXPECT_EQ(backupDrive, other);
-        d.okButton->click();
+        d.okButton()->click();
     });
     EXPECT_EQ(boxes,
               (QStringList{"デバイスが準備されていません", "バックアップが正常に終了しました"}));
@@ -177,8 +177,8 @@ TEST_F(BackupTest, NoVolumeChosenIsRefused) {
     script.answer(Answer::Ok);
     EXPECT_EQ(run<BackupDialog>(script,
                                 [](BackupDialog& d) {
-                                    d.okButton->click();
-                                    d.cancelButton->click();
+                                    d.okButton()->click();
+                                    d.cancelButton()->click();
                                 }),
               QStringList{"フォルダが選択されていません"});
 }
@@ -196,7 +196,7 @@ TEST_F(RecoveryTest, RecoveryRestoresTheBackupOverTheDataRootAndEndsTheRun) {
     script.answer(Answer::Ok);
     const QStringList boxes = run<RecoveryDialog>(script, [](RecoveryDialog& d) {
         EXPECT_EQ(d.windowTitle(), "データのリカバリー");
-        d.okButton->click();
+        d.okButton()->click();
         EXPECT_FALSE(d.isOpen());
     });
     EXPECT_EQ(boxes, QStringList{"リカバリーが正常に終了しました。リカバリーしたデータを利用するた"
@@ -242,9 +242,9 @@ TEST_F(RecoveryTest, AFailureBeforeTheDataRootIsTouchedLeavesItAsItWas) {
         TestScript script;
         script.answer(Answer::Ok);
         const QStringList boxes = run<RecoveryDialog>(script, [&](RecoveryDialog& d) {
-            d.okButton->click();
+            d.okButton()->click();
             EXPECT_TRUE(d.isOpen()) << c.what;
-            d.cancelButton->click();
+            d.cancelButton()->click();
         });
         c.undo();
         ASSERT_EQ(boxes.size(), 1) << c.what;
@@ -262,7 +262,7 @@ TEST_F(RecoveryTest, AFailureAfterTheDataRootWasTouchedEndsTheRun) {
     TestScript script;
     script.answer(Answer::Ok);
     const QStringList boxes = run<RecoveryDialog>(script, [](RecoveryDialog& d) {
-        d.okButton->click();
+        d.okButton()->click();
         EXPECT_FALSE(d.isOpen());
     });
     ASSERT_EQ(boxes.size(), 1);
@@ -276,8 +276,8 @@ TEST_F(RecoveryTest, AVolumeWithoutBackupOrOverlappingTheStagingFolderIsRefused)
     script.answer(Answer::Ok);
     EXPECT_EQ(run<RecoveryDialog>(script,
                                   [](RecoveryDialog& d) {
-                                      d.okButton->click();
-                                      d.cancelButton->click();
+                                      d.okButton()->click();
+                                      d.cancelButton()->click();
                                   }),
               QStringList{"そのドライブにバックアップデータはありません"});
 
@@ -289,8 +289,8 @@ TEST_F(RecoveryTest, AVolumeWithoutBackupOrOverlappingTheStagingFolderIsRefused)
     overlap.answer(Answer::Ok);
     EXPECT_EQ(run<RecoveryDialog>(overlap,
                                   [](RecoveryDialog& d) {
-                                      d.okButton->click();
-                                      d.cancelButton->click();
+                                      d.okButton()->click();
+                                      d.cancelButton()->click();
                                   }),
               QStringList{"コピー元とコピー先が重なっているため処理できません。"});
     EXPECT_TRUE(fs::exists(stagingFolder() + "/ktlukana"));

@@ -13,7 +13,7 @@ TEST_F(ShellTest, BreakTimesChainTheRowsAndOkWritesTheFile) {
     TestScript script;
     script.window<BreakTimeWindow>([](BreakTimeWindow& k) {
         auto end = [&](int r) {
-            return k.timeBoxes[r][2]->text() + ":" + k.timeBoxes[r][3]->text();
+            return k.timeBoxes()[r][2]->text() + ":" + k.timeBoxes()[r][3]->text();
         };
         // Each end is one minute before the next start; the last wraps to the first row.
         EXPECT_EQ(end(0), "12:29");
@@ -21,20 +21,20 @@ TEST_F(ShellTest, BreakTimesChainTheRowsAndOkWritesTheFile) {
         EXPECT_EQ(end(4), "8:59");
         // A changed start moves the end before it a minute back; a changed end moves the start
         // after it to the same minute (one second later).
-        k.timeBoxes[3][1]->setText("0");
+        k.timeBoxes()[3][1]->setText("0");
         EXPECT_EQ(end(2), "17:59");
-        k.timeBoxes[0][3]->setText("44");
-        EXPECT_EQ(k.timeBoxes[1][0]->text() + ":" + k.timeBoxes[1][1]->text(), "12:44");
+        k.timeBoxes()[0][3]->setText("44");
+        EXPECT_EQ(k.timeBoxes()[1][0]->text() + ":" + k.timeBoxes()[1][1]->text(), "12:44");
         // Typing past the range clamps; commas go.
-        k.timeBoxes[2][4]->setText("250");
-        EXPECT_EQ(k.timeBoxes[2][4]->text(), "200");
-        k.timeBoxes[2][4]->setText("1,5");
-        EXPECT_EQ(k.timeBoxes[2][4]->text(), "15");
+        k.timeBoxes()[2][4]->setText("250");
+        EXPECT_EQ(k.timeBoxes()[2][4]->text(), "200");
+        k.timeBoxes()[2][4]->setText("1,5");
+        EXPECT_EQ(k.timeBoxes()[2][4]->text(), "15");
         // A minute spinner past 59 wraps and carries into the hour.
-        k.timeSpinners[4][1]->setValue(59);
-        k.timeSpinners[4][1]->stepUp();
-        EXPECT_EQ(k.timeBoxes[4][0]->text() + ":" + k.timeBoxes[4][1]->text(), "23:0");
-        k.okButton->click();
+        k.timeSpinners()[4][1]->setValue(59);
+        k.timeSpinners()[4][1]->stepUp();
+        EXPECT_EQ(k.timeBoxes()[4][0]->text() + ":" + k.timeBoxes()[4][1]->text(), "23:0");
+        k.okButton()->click();
     });
     runModal(w);
     EXPECT_EQ(readBytes(root("kkJikan.dat")),
@@ -48,7 +48,7 @@ TEST_F(ShellTest, PrintChoiceRecordsTheButtonOrTheCancel) {
         TestScript script;
         script.window<PrinterMethodChoice>([&](PrinterMethodChoice& p) {
             EXPECT_EQ(printMethodCancelled, 1);
-            p.methodButtons[static_cast<size_t>(index)]->click();
+            p.methodButtons()[static_cast<size_t>(index)]->click();
         });
         runModal(w);
         EXPECT_EQ(printMethodCancelled, 0);
@@ -56,7 +56,7 @@ TEST_F(ShellTest, PrintChoiceRecordsTheButtonOrTheCancel) {
     }
     PrinterMethodChoice w;
     TestScript script;
-    script.window<PrinterMethodChoice>([](PrinterMethodChoice& p) { p.cancelButton->click(); });
+    script.window<PrinterMethodChoice>([](PrinterMethodChoice& p) { p.cancelButton()->click(); });
     runModal(w);
     EXPECT_EQ(printMethodCancelled, 1);
 }

@@ -111,15 +111,15 @@ TEST_F(ShellTest, ChoiceFollowsCurBusyoOnEveryActivation) {
     auto closeIt = [](platform::Window& w) { w.closeWindow(); };
     script.window(closeIt);
     main->button("customersButton")->click();
-    EXPECT_EQ(main->departmentChoice->count(), 2);
-    EXPECT_EQ(main->departmentChoice->currentText(), "二号店");
+    EXPECT_EQ(main->departmentChoice()->count(), 2);
+    EXPECT_EQ(main->departmentChoice()->currentText(), "二号店");
 
     script.window(closeIt);
     main->button("dailyReportButton")->click();
-    EXPECT_EQ(main->departmentChoice->listIndex(), -1);
+    EXPECT_EQ(main->departmentChoice()->listIndex(), -1);
     EXPECT_EQ(curBusyo, 1); // unchanged
 
-    main->departmentChoice->setListIndex(0); // the user's pick
+    main->departmentChoice()->setListIndex(0); // the user's pick
     EXPECT_EQ(curBusyo, 0);
     exitProgram(script, *main, Answer::No);
 }
@@ -157,9 +157,9 @@ TEST_F(ShellTest, RecoveryIsGuardedByThePassword) {
     // A wrong password only gets the notice; the login window is cancelled.
     script.answer(Answer::Ok).answer(Answer::Ok);
     script.window<LoginWindow>([](LoginWindow& w) {
-        w.passwordBox->setText("nope");
-        w.okButton->click();
-        w.cancelButton->click();
+        w.passwordBox()->setText("nope");
+        w.okButton()->click();
+        w.cancelButton()->click();
     });
     main->button("recoveryButton")->click();
     EXPECT_EQ(script.boxes().back().text, "パスワードが一致しないのでこの処理は出来ません。");

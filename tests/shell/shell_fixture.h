@@ -49,8 +49,8 @@ class ShellTest : public ::testing::Test {
     // The login window: types the password and presses OK.
     static std::function<void(lukana::LoginWindow&)> login(const QString& typed) {
         return [typed](lukana::LoginWindow& w) {
-            w.passwordBox->setText(typed);
-            w.okButton->click();
+            w.passwordBox()->setText(typed);
+            w.okButton()->click();
         };
     }
     // The department register at the first start: inserts the name, saves and goes back.

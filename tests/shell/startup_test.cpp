@@ -44,8 +44,8 @@ TEST_F(ShellTest, FirstStartBuildsTheTreeAndWritesEveryFileExactly) {
     EXPECT_EQ(script.boxes()[0].text, "まず部署を登録してください。");
     EXPECT_EQ(script.boxes()[0].title, "ルカナ");
     EXPECT_TRUE(script.boxes()[1].text.startsWith("メニューや仕入先を登録すれば"));
-    EXPECT_EQ(main->departmentChoice->count(), 1);
-    EXPECT_EQ(main->departmentChoice->currentText(), "本店");
+    EXPECT_EQ(main->departmentChoice()->count(), 1);
+    EXPECT_EQ(main->departmentChoice()->currentText(), "本店");
     EXPECT_EQ(main->windowTitle(), "ルカナ ver2.0.2");
 
     exitProgram(script, *main, Answer::No);
@@ -95,12 +95,12 @@ TEST_F(ShellTest, TheLoginWindowLeavesTheSplashTitleAndVersionReadable) {
         ASSERT_TRUE(splash);
         // A window manager's title bar stands above the login window's own area.
         const QRect login = w.frameGeometry().adjusted(0, -30, 0, 0);
-        for (QLabel* label : {splash->titleLabel, splash->versionLabel}) {
+        for (QLabel* label : {splash->titleLabel(), splash->versionLabel()}) {
             const QRect text(label->mapToGlobal(QPoint(0, 0)), label->size());
             EXPECT_FALSE(login.intersects(text)) << label->text().toStdString();
         }
         EXPECT_TRUE(splash->frameGeometry().contains(w.frameGeometry().center()));
-        w.cancelButton->click();
+        w.cancelButton()->click();
     });
     EXPECT_FALSE(Main());
 }
@@ -211,12 +211,12 @@ TEST_F(ShellTest, WrongPasswordKeepsTheLoginOpen) {
         script.answer(Answer::Ok);
     script.window<LoginWindow>([&](LoginWindow& w) {
         for (const QString& typed : wrong) {
-            w.passwordBox->setText(typed);
-            w.okButton->click();
+            w.passwordBox()->setText(typed);
+            w.okButton()->click();
             EXPECT_TRUE(w.isOpen()) << typed.toStdString();
         }
-        w.passwordBox->setText("secret");
-        w.okButton->click();
+        w.passwordBox()->setText("secret");
+        w.okButton()->click();
         EXPECT_FALSE(w.isOpen());
     });
     script.answer(Answer::Ok).answer(Answer::Ok); // first department
@@ -235,7 +235,7 @@ TEST_F(ShellTest, WrongPasswordKeepsTheLoginOpen) {
 
 TEST_F(ShellTest, CancelledLoginWritesNothing) {
     TestScript script;
-    script.window<LoginWindow>([](LoginWindow& w) { w.cancelButton->click(); });
+    script.window<LoginWindow>([](LoginWindow& w) { w.cancelButton()->click(); });
     EXPECT_FALSE(Main());
     for (const char* file : {"passw.dat", "login.dat", "opt.dat", "ttid.dat"})
         EXPECT_FALSE(fs::exists(root(file))) << file;
@@ -244,10 +244,10 @@ TEST_F(ShellTest, CancelledLoginWritesNothing) {
 TEST_F(ShellTest, PasswordBoxDropsCommasSoTheStoredPasswordMatches) {
     TestScript script;
     script.window<LoginWindow>([](LoginWindow& w) {
-        w.passwordBox->setFocus();
-        typeText(w.passwordBox, "a,b");
-        EXPECT_EQ(w.passwordBox->text(), "ab");
-        w.okButton->click();
+        w.passwordBox()->setFocus();
+        typeText(w.passwordBox(), "a,b");
+        EXPECT_EQ(w.passwordBox()->text(), "ab");
+        w.okButton()->click();
     });
     script.answer(Answer::Ok).answer(Answer::Ok);
     script.window<DepartmentRegister>(registerDepartment("本店"));
@@ -323,11 +323,11 @@ TEST_F(ShellTest, FailedPasswordWriteInTheLoginWindowIsNotASuccess) {
     TestScript script;
     script.answer(Answer::Ok);
     script.window<LoginWindow>([](LoginWindow& w) {
-        w.passwordBox->setText("pw");
-        w.okButton->click();
+        w.passwordBox()->setText("pw");
+        w.okButton()->click();
         EXPECT_TRUE(w.isOpen());
-        EXPECT_FALSE(w.accepted);
-        w.cancelButton->click();
+        EXPECT_FALSE(w.accepted());
+        w.cancelButton()->click();
     });
     EXPECT_FALSE(Main());
     EXPECT_TRUE(script.boxes()[0].text.contains("passw.dat"));

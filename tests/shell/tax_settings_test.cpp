@@ -24,13 +24,13 @@ std::vector<std::string> taxLines() {
 
 QStringList listLines(const TaxSettingsDialog& w) {
     QStringList lines;
-    for (int i = 0; i < w.rateList->count(); ++i)
-        lines << w.rateList->item(i)->text();
+    for (int i = 0; i < w.rateList()->count(); ++i)
+        lines << w.rateList()->item(i)->text();
     return lines;
 }
 
 SpinDate picked(const TaxSettingsDialog& w) {
-    return {w.yearSpinner->value(), w.monthSpinner->value(), w.daySpinner->value()};
+    return {w.yearSpinner()->value(), w.monthSpinner()->value(), w.daySpinner()->value()};
 }
 
 using TaxTableTest = SettingsDialogTest;
@@ -98,40 +98,40 @@ TEST_F(TaxDialogTest, AddAndDeleteThroughTheDialogAndOkWritesOptDat) {
     TaxSettingsDialog w;
     TestScript script;
     script.answer(Answer::Ok).window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
-        EXPECT_EQ(d.yearBox->text(), " 2004");
-        EXPECT_EQ(d.monthBox->text(), " 3");
-        EXPECT_EQ(d.dayBox->text(), " 15");
+        EXPECT_EQ(d.yearBox()->text(), " 2004");
+        EXPECT_EQ(d.monthBox()->text(), " 3");
+        EXPECT_EQ(d.dayBox()->text(), " 15");
         EXPECT_EQ(listLines(d), QStringList{" 2000年 1月 1日: 5％"});
-        EXPECT_FALSE(d.deleteButton->isEnabled());
+        EXPECT_FALSE(d.deleteButton()->isEnabled());
 
         // An empty rate is refused.
-        d.addButton->click();
+        d.addButton()->click();
         EXPECT_EQ(taxCount, 1);
 
-        d.yearBox->setText("2014");
-        d.monthBox->setText("4");
-        d.dayBox->setText("1");
-        d.rateBox->setText("8");
-        d.addButton->click();
-        d.rateBox->setText("9.5");
-        d.addButton->click(); // same date: after the 8
+        d.yearBox()->setText("2014");
+        d.monthBox()->setText("4");
+        d.dayBox()->setText("1");
+        d.rateBox()->setText("8");
+        d.addButton()->click();
+        d.rateBox()->setText("9.5");
+        d.addButton()->click(); // same date: after the 8
         EXPECT_EQ(listLines(d), (QStringList{" 2000年 1月 1日: 5％", " 2014年 4月 1日: 8％",
                                              " 2014年 4月 1日: 10％"}));
-        EXPECT_EQ(d.rateBox->text(), "9.5"); // the inputs stay for the next entry
+        EXPECT_EQ(d.rateBox()->text(), "9.5"); // the inputs stay for the next entry
 
-        d.rateList->setCurrentRow(0);
-        EXPECT_TRUE(d.deleteButton->isEnabled());
-        d.deleteButton->click();
-        EXPECT_FALSE(d.deleteButton->isEnabled());
-        EXPECT_EQ(d.rateList->currentRow(), -1);
+        d.rateList()->setCurrentRow(0);
+        EXPECT_TRUE(d.deleteButton()->isEnabled());
+        d.deleteButton()->click();
+        EXPECT_FALSE(d.deleteButton()->isEnabled());
+        EXPECT_EQ(d.rateList()->currentRow(), -1);
         EXPECT_EQ(listLines(d), (QStringList{" 2014年 4月 1日: 8％", " 2014年 4月 1日: 10％"}));
 
-        d.roundingOptions[1]->click();
-        d.tabs->setCurrentIndex(1);
-        EXPECT_TRUE(d.tabPages[1]->isEnabled());
-        EXPECT_FALSE(d.tabPages[0]->isEnabled());
-        d.salesTimingOptions[1]->click();
-        d.okButton->click();
+        d.roundingOptions()[1]->click();
+        d.tabs()->setCurrentIndex(1);
+        EXPECT_TRUE(d.tabPages()[1]->isEnabled());
+        EXPECT_FALSE(d.tabPages()[0]->isEnabled());
+        d.salesTimingOptions()[1]->click();
+        d.okButton()->click();
     });
     runModal(w);
     EXPECT_EQ(script.boxes().at(0).text, "税率が入力されていません");
@@ -157,17 +157,17 @@ TEST_F(TaxDialogTest, DeleteWithoutASelectedLineOnlyDisablesAndAClickEnablesAgai
     TaxSettingsDialog w;
     TestScript script;
     script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
-        clickListRow(d.rateList, 1);
-        EXPECT_TRUE(d.deleteButton->isEnabled());
-        clickListRow(d.rateList, 1, Qt::ControlModifier); // deselected; it stays the current line
-        ASSERT_TRUE(d.rateList->selectedItems().isEmpty());
-        d.deleteButton->click();
-        EXPECT_FALSE(d.deleteButton->isEnabled());
+        clickListRow(d.rateList(), 1);
+        EXPECT_TRUE(d.deleteButton()->isEnabled());
+        clickListRow(d.rateList(), 1, Qt::ControlModifier); // deselected; it stays the current line
+        ASSERT_TRUE(d.rateList()->selectedItems().isEmpty());
+        d.deleteButton()->click();
+        EXPECT_FALSE(d.deleteButton()->isEnabled());
         EXPECT_EQ(taxCount, 2);
         // Clicking the same line again selects it and enables the button.
-        clickListRow(d.rateList, 1);
-        EXPECT_TRUE(d.deleteButton->isEnabled());
-        d.deleteButton->click();
+        clickListRow(d.rateList(), 1);
+        EXPECT_TRUE(d.deleteButton()->isEnabled());
+        d.deleteButton()->click();
         EXPECT_EQ(listLines(d), QStringList{" 2000年 1月 1日: 5％"});
         d.closeWindow();
     });
@@ -183,9 +183,9 @@ TEST_F(TaxDialogTest, ApplyWritesAndStaysCancelReadsBackTheCloseBoxDoesNeither) 
         TaxSettingsDialog w;
         TestScript script;
         script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
-            d.roundingOptions[1]->click();
+            d.roundingOptions()[1]->click();
             EXPECT_EQ(taxRounding, 1); // at once in memory
-            d.cancelButton->click();
+            d.cancelButton()->click();
         });
         runModal(w);
         EXPECT_EQ(taxRounding, 0); // read back from the file
@@ -195,14 +195,14 @@ TEST_F(TaxDialogTest, ApplyWritesAndStaysCancelReadsBackTheCloseBoxDoesNeither) 
         TaxSettingsDialog w;
         TestScript script;
         script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
-            d.rateBox->setText("8");
-            d.addButton->click();
-            d.applyButton->click();
+            d.rateBox()->setText("8");
+            d.addButton()->click();
+            d.applyButton()->click();
             EXPECT_TRUE(d.isOpen());
             EXPECT_EQ(readBytes(root("opt.dat")),
                       " 2\r\n 2000\r\n 1\r\n 1\r\n 5\r\n 2004\r\n 3\r\n 15\r\n 8\r\n 0\r\n 0\r\n");
             d.nextTab();
-            d.salesTimingOptions[1]->click();
+            d.salesTimingOptions()[1]->click();
             d.closeWindow(); // the close box: the switch stays in memory only
         });
         runModal(w);
@@ -218,7 +218,7 @@ TEST_F(TaxDialogTest, AFailedWriteIsToldAndTheDialogStaysOpen) {
     TaxSettingsDialog w;
     TestScript script;
     script.answer(Answer::Ok).window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
-        d.okButton->click();
+        d.okButton()->click();
         EXPECT_TRUE(d.isOpen());
         d.closeWindow();
     });
@@ -237,11 +237,11 @@ TEST_F(TaxDialogTest, NegativeRatesAndAFullTableAreRefusedWithAMessage) {
     script.answer(Answer::Ok)
         .answer(Answer::Ok)
         .window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
-            d.rateBox->setText("-5");
-            d.addButton->click();
-            d.rateBox->setText("5");
-            d.addButton->click();
-            EXPECT_EQ(d.rateList->count(), kTaxCapacity);
+            d.rateBox()->setText("-5");
+            d.addButton()->click();
+            d.rateBox()->setText("5");
+            d.addButton()->click();
+            EXPECT_EQ(d.rateList()->count(), kTaxCapacity);
             d.closeWindow();
         });
     runModal(w);
@@ -257,46 +257,46 @@ TEST_F(TaxDialogTest, DateBoxesMoveTheSpinnersAndTheSpinnersRollOver) {
     TestScript script;
     script.window<TaxSettingsDialog>([&](TaxSettingsDialog& d) {
         // Typing past the range: the day box shows 31, the month box leaves its spinner.
-        d.dayBox->setText("45");
-        EXPECT_EQ(d.dayBox->text(), "31");
+        d.dayBox()->setText("45");
+        EXPECT_EQ(d.dayBox()->text(), "31");
         EXPECT_EQ(picked(d), (SpinDate{2004, 3, 31}));
-        d.monthBox->setText("13");
-        EXPECT_EQ(d.monthSpinner->value(), 3);
-        d.yearBox->setText("10000");
-        EXPECT_EQ(d.yearSpinner->value(), 2004);
+        d.monthBox()->setText("13");
+        EXPECT_EQ(d.monthSpinner()->value(), 3);
+        d.yearBox()->setText("10000");
+        EXPECT_EQ(d.yearSpinner()->value(), 2004);
 
         // Emptying the day box picks the last day of the month before; the box stays empty.
-        d.monthBox->setText(" 3");
-        d.dayBox->clear();
+        d.monthBox()->setText(" 3");
+        d.dayBox()->clear();
         EXPECT_EQ(picked(d), (SpinDate{2004, 2, 29}));
-        EXPECT_EQ(d.dayBox->text(), "");
-        EXPECT_EQ(d.monthBox->text(), " 2");
-        d.rateBox->setText("5");
-        d.addButton->click();
-        EXPECT_EQ(d.rateList->item(1)->text(), " 2004年 2月 29日: 5％");
+        EXPECT_EQ(d.dayBox()->text(), "");
+        EXPECT_EQ(d.monthBox()->text(), " 2");
+        d.rateBox()->setText("5");
+        d.addButton()->click();
+        EXPECT_EQ(d.rateList()->item(1)->text(), " 2004年 2月 29日: 5％");
 
         // The arrows: down from 1 March 2004, up past December.
-        d.dayBox->setText("1");
-        d.monthBox->setText("3");
-        d.daySpinner->stepDown();
+        d.dayBox()->setText("1");
+        d.monthBox()->setText("3");
+        d.daySpinner()->stepDown();
         EXPECT_EQ(picked(d), (SpinDate{2004, 2, 29}));
-        EXPECT_EQ(d.dayBox->text(), " 29");
-        EXPECT_EQ(d.monthBox->text(), " 2");
-        d.monthBox->setText("12");
-        d.monthSpinner->stepUp();
+        EXPECT_EQ(d.dayBox()->text(), " 29");
+        EXPECT_EQ(d.monthBox()->text(), " 2");
+        d.monthBox()->setText("12");
+        d.monthSpinner()->stepUp();
         EXPECT_EQ(picked(d), (SpinDate{2005, 1, 29}));
-        EXPECT_EQ(d.yearBox->text(), " 2005");
+        EXPECT_EQ(d.yearBox()->text(), " 2005");
 
         // A month typed into a longer day steps the day back; years stay in range.
-        d.dayBox->setText("31");
-        d.monthBox->setText("4");
+        d.dayBox()->setText("31");
+        d.monthBox()->setText("4");
         EXPECT_EQ(picked(d), (SpinDate{2005, 4, 30}));
-        d.yearBox->setText("9999");
-        d.monthBox->setText("12");
-        d.dayBox->setText("31");
-        d.daySpinner->stepUp(); // no step past the last year: nothing moves
+        d.yearBox()->setText("9999");
+        d.monthBox()->setText("12");
+        d.dayBox()->setText("31");
+        d.daySpinner()->stepUp(); // no step past the last year: nothing moves
         EXPECT_EQ(picked(d), (SpinDate{9999, 12, 31}));
-        EXPECT_EQ(d.dayBox->text(), "31");
+        EXPECT_EQ(d.dayBox()->text(), "31");
         d.closeWindow();
     });
     runModal(w);
