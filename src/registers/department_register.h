@@ -79,6 +79,7 @@ class DepartmentRegister : public RegisterWindow {
     platform::TextBox* companyCodeBox_;
     platform::TextBox* companyKanaBox_; // company name in half-width kana
     std::array<Account, 4> accounts_;
+
     void buildPanel();
     void connectHandlers();
     void markChanged();

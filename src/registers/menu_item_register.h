@@ -39,6 +39,7 @@ class MenuItemRegister : public RegisterWindow {
   private:
     std::array<platform::TextBox*, 2> priceAndCodeBoxes_; // unit price, code number
     platform::ComboBox* categoryChoice_;                  // category: mbunRecs in order
+
     void noSelection();
     bool fillingDetails_ = false;
     RecordList<MenuItem> list_;

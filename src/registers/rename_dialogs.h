@@ -42,6 +42,7 @@ class RenameDialog : public platform::Window {
     platform::TextBox* nameBox_;
     QPushButton* okButton_;     // OK
     QPushButton* cancelButton_; // キャンセル
+
     PointerRule pointer_;
 };
 

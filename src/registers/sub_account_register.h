@@ -32,6 +32,7 @@ class SubAccountRegister : public RegisterWindow {
   private:
     platform::ComboBox* titleChoice_; // the account titles in list order
     QLabel* titleLabel_;
+
     SubAccountView view_;
 };
 

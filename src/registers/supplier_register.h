@@ -61,6 +61,7 @@ class SupplierRegister : public RegisterWindow {
     std::array<platform::Spinner*, 2> daySpinners_;         // their spinners
     std::array<platform::OptionButton*, 3> classOptions_;   // 酒類, 食品一般, その他雑費
     platform::ListBox* departmentList_;                     // 全て, then the departments
+
     // True (and said so) when no supplier is selected.
     bool noSelection();
     void setDayBoxesEnabled(bool enabled);
