@@ -92,20 +92,20 @@ DepartmentRegister::~DepartmentRegister() = default;
 
 void DepartmentRegister::buildPanel() {
     QWidget* panel = detailsPanel();
-    for (auto& c : areaBoxes)
+    for (auto& c : areaBoxes_)
         c = new TextCombo(panel);
-    streetBox = new TextBox(panel);
-    telBox = codeBox(panel);
-    faxBox = codeBox(panel);
-    postalCodeBox = codeBox(panel);
-    companyKanaBox = new TextBox(panel);
-    postalLookupButton = new QPushButton(QStringLiteral("〒"), panel);
-    transferKindOptions = {new OptionButton(QStringLiteral("給与振込"), panel),
-                           new OptionButton(QStringLiteral("賞与振込"), panel),
-                           new OptionButton(QStringLiteral("総合振込"), panel)};
-    companyCodeBox = codeBox(panel);
-    for (size_t k = 0; k < accounts.size(); ++k) {
-        Account& a = accounts[k];
+    streetBox_ = new TextBox(panel);
+    telBox_ = codeBox(panel);
+    faxBox_ = codeBox(panel);
+    postalCodeBox_ = codeBox(panel);
+    companyKanaBox_ = new TextBox(panel);
+    postalLookupButton_ = new QPushButton(QStringLiteral("〒"), panel);
+    transferKindOptions_ = {new OptionButton(QStringLiteral("給与振込"), panel),
+                            new OptionButton(QStringLiteral("賞与振込"), panel),
+                            new OptionButton(QStringLiteral("総合振込"), panel)};
+    companyCodeBox_ = codeBox(panel);
+    for (size_t k = 0; k < accounts_.size(); ++k) {
+        Account& a = accounts_[k];
         if (k > 0)
             a.holder = new TextBox(panel);
         a.bank = new CodePicker(panel);
@@ -117,14 +117,14 @@ void DepartmentRegister::buildPanel() {
     }
 
     // Each box holds its longest value whole.
-    for (TextBox* box : {telBox, faxBox})
+    for (TextBox* box : {telBox_, faxBox_})
         box->setWidestText(QStringLiteral("0120-888-8888"));
-    postalCodeBox->setWidestText(QStringLiteral("888-8888"));
-    companyCodeBox->setWidestText(QStringLiteral("8888888888"));
-    areaBoxes[0]->setWidestText(QStringLiteral("神奈川県"));
-    areaBoxes[1]->setWidestText(QStringLiteral("南都留郡富士河口湖町"));
-    areaBoxes[2]->setWidestText(QStringLiteral("宇奈月町愛本橋爪東官林地内"));
-    for (const Account& a : accounts) {
+    postalCodeBox_->setWidestText(QStringLiteral("888-8888"));
+    companyCodeBox_->setWidestText(QStringLiteral("8888888888"));
+    areaBoxes_[0]->setWidestText(QStringLiteral("神奈川県"));
+    areaBoxes_[1]->setWidestText(QStringLiteral("南都留郡富士河口湖町"));
+    areaBoxes_[2]->setWidestText(QStringLiteral("宇奈月町愛本橋爪東官林地内"));
+    for (const Account& a : accounts_) {
         a.bankCode->setWidestText(QStringLiteral("8888"));
         a.branchCode->setWidestText(QStringLiteral("888"));
         a.number->setWidestText(QStringLiteral("8888888"));
@@ -144,17 +144,17 @@ void DepartmentRegister::buildPanel() {
 
     auto* address = new QGridLayout;
     address->addWidget(label("現住所"), 0, 0);
-    address->addWidget(areaBoxes[0], 0, 1);
-    address->addWidget(areaBoxes[1], 0, 2);
-    address->addWidget(areaBoxes[2], 0, 3);
-    address->addWidget(streetBox, 1, 1, 1, 3);
+    address->addWidget(areaBoxes_[0], 0, 1);
+    address->addWidget(areaBoxes_[1], 0, 2);
+    address->addWidget(areaBoxes_[2], 0, 3);
+    address->addWidget(streetBox_, 1, 1, 1, 3);
     address->addWidget(label("TEL"), 2, 0);
-    address->addWidget(telBox, 2, 1);
+    address->addWidget(telBox_, 2, 1);
     address->addWidget(label("Fax"), 2, 2, Qt::AlignRight);
-    address->addWidget(faxBox, 2, 3, Qt::AlignLeft);
+    address->addWidget(faxBox_, 2, 3, Qt::AlignLeft);
     address->addWidget(label("〒"), 3, 0);
-    address->addWidget(postalCodeBox, 3, 1);
-    address->addWidget(postalLookupButton, 3, 2, Qt::AlignLeft);
+    address->addWidget(postalCodeBox_, 3, 1);
+    address->addWidget(postalLookupButton_, 3, 2, Qt::AlignLeft);
     address->setColumnStretch(3, 1);
     column->addLayout(address);
 
@@ -187,17 +187,17 @@ void DepartmentRegister::buildPanel() {
     auto* headerColumn = new QVBoxLayout(header);
     auto* kinds = new QGroupBox(QStringLiteral("振り込み種別"), header);
     auto* kindRow = new QHBoxLayout(kinds);
-    for (OptionButton* o : transferKindOptions)
+    for (OptionButton* o : transferKindOptions_)
         kindRow->addWidget(o);
     headerColumn->addWidget(kinds);
     auto* company = new QGridLayout;
     company->addWidget(label("会社コード(10桁)"), 0, 0);
-    company->addWidget(companyCodeBox, 0, 1, Qt::AlignLeft);
+    company->addWidget(companyCodeBox_, 0, 1, Qt::AlignLeft);
     company->addWidget(label("会社名(半角カナ,口座名義)"), 1, 0);
-    company->addWidget(companyKanaBox, 1, 1);
+    company->addWidget(companyKanaBox_, 1, 1);
     headerColumn->addLayout(company);
     auto* mainAccount = new QGridLayout;
-    accountRows(mainAccount, 0, accounts[0]);
+    accountRows(mainAccount, 0, accounts_[0]);
     headerColumn->addLayout(mainAccount);
     for (const char* note :
          {"支店名が表示されない場合は、金融機関コードを削除してから銀行名を選択しなおしてください"
@@ -221,7 +221,7 @@ void DepartmentRegister::buildPanel() {
         auto* box = new QGroupBox(QString::fromUtf8(marks[k - 1]), others);
         auto* grid = new QGridLayout(box);
         grid->setContentsMargins(4, 4, 4, 4);
-        accountRows(grid, 0, accounts[static_cast<size_t>(k)]);
+        accountRows(grid, 0, accounts_[static_cast<size_t>(k)]);
         othersColumn->addWidget(box);
     }
     othersColumn->addStretch(1);
@@ -233,15 +233,15 @@ void DepartmentRegister::connectHandlers() {
         box->setStripCommas(true); // no text may split a value of misena.dat
         box->onChange([this] { markChanged(); });
     };
-    for (TextCombo* c : areaBoxes)
+    for (TextCombo* c : areaBoxes_)
         c->onChange([this] { markChanged(); });
-    for (TextBox* box : {streetBox, telBox, faxBox, postalCodeBox, companyKanaBox})
+    for (TextBox* box : {streetBox_, telBox_, faxBox_, postalCodeBox_, companyKanaBox_})
         changes(box);
     for (TextBox* box :
-         {companyCodeBox, accounts[1].holder, accounts[2].holder, accounts[3].holder})
+         {companyCodeBox_, accounts_[1].holder, accounts_[2].holder, accounts_[3].holder})
         changes(box);
-    for (size_t k = 0; k < accounts.size(); ++k) {
-        const Account& a = accounts[k];
+    for (size_t k = 0; k < accounts_.size(); ++k) {
+        const Account& a = accounts_[k];
         const int account = static_cast<int>(k);
         changes(a.branchCode);
         changes(a.number);
@@ -254,20 +254,20 @@ void DepartmentRegister::connectHandlers() {
         a.branch->onPick([this, account](int row) { branchPicked(account, row); });
         if (k > 0)
             a.type->onChange([this] {
-                if (selectedRow != -1)
+                if (selectedRow_ != -1)
                     markChanged();
             });
     }
-    accounts[0].type->onChange([this] { onAccountTypeChosen(); });
-    for (OptionButton* o : transferKindOptions)
+    accounts_[0].type->onChange([this] { onAccountTypeChosen(); });
+    for (OptionButton* o : transferKindOptions_)
         o->onChange([this] { onTransferKindClicked(); });
-    connect(postalLookupButton, &QPushButton::clicked, this, [this] { onPostalLookupClicked(); });
-    connect(postalCodeBox, &QLineEdit::returnPressed, this, [this] { onPostalLookupClicked(); });
+    connect(postalLookupButton_, &QPushButton::clicked, this, [this] { onPostalLookupClicked(); });
+    connect(postalCodeBox_, &QLineEdit::returnPressed, this, [this] { onPostalLookupClicked(); });
 
     // A click into the boxes and pickers with no department selected is told.
-    std::vector<QWidget*> clickable = {streetBox,     telBox,         faxBox,
-                                       postalCodeBox, companyKanaBox, companyCodeBox};
-    for (const Account& a : accounts) {
+    std::vector<QWidget*> clickable = {streetBox_,     telBox_,         faxBox_,
+                                       postalCodeBox_, companyKanaBox_, companyCodeBox_};
+    for (const Account& a : accounts_) {
         for (QWidget* w :
              {static_cast<QWidget*>(a.bankCode), static_cast<QWidget*>(a.branchCode),
               static_cast<QWidget*>(a.number), static_cast<QWidget*>(a.bank),
@@ -310,22 +310,22 @@ void DepartmentRegister::openRenameDialog() {
 }
 
 void DepartmentRegister::showSelectedEntry() {
-    if (selectedRow < 0 || selectedRow >= busyoCount)
+    if (selectedRow_ < 0 || selectedRow_ >= busyoCount)
         return;
-    BusyoRec& r = busyoRecs[static_cast<size_t>(selectedRow)];
+    BusyoRec& r = busyoRecs[static_cast<size_t>(selectedRow_)];
     hyoujiChu = 1;
-    areaBoxes[0]->setText(platform::toQString(r.prefecture));
-    areaBoxes[1]->setText(platform::toQString(r.city));
-    areaBoxes[2]->setText(platform::toQString(r.town));
-    streetBox->setText(platform::toQString(r.street));
-    telBox->setText(platform::toQString(r.tel));
-    faxBox->setText(platform::toQString(r.fax));
-    postalCodeBox->setText(platform::toQString(r.postalCode));
+    areaBoxes_[0]->setText(platform::toQString(r.prefecture));
+    areaBoxes_[1]->setText(platform::toQString(r.city));
+    areaBoxes_[2]->setText(platform::toQString(r.town));
+    streetBox_->setText(platform::toQString(r.street));
+    telBox_->setText(platform::toQString(r.tel));
+    faxBox_->setText(platform::toQString(r.fax));
+    postalCodeBox_->setText(platform::toQString(r.postalCode));
     setTransferKind(r.transferKind);
-    companyCodeBox->setText(platform::toQString(r.companyCode));
-    companyKanaBox->setText(platform::toQString(r.companyKana));
-    for (size_t k = 0; k < accounts.size(); ++k) {
-        const Account& a = accounts[k];
+    companyCodeBox_->setText(platform::toQString(r.companyCode));
+    companyKanaBox_->setText(platform::toQString(r.companyKana));
+    for (size_t k = 0; k < accounts_.size(); ++k) {
+        const Account& a = accounts_[k];
         const AccountFields f = accountFields(r, static_cast<int>(k));
         if (a.holder)
             a.holder->setText(platform::toQString(*f.holder));
@@ -341,21 +341,21 @@ void DepartmentRegister::showSelectedEntry() {
 }
 
 void DepartmentRegister::storeDetails() {
-    if (selectedRow < 0 || selectedRow >= busyoCount)
+    if (selectedRow_ < 0 || selectedRow_ >= busyoCount)
         return;
-    BusyoRec& r = busyoRecs[static_cast<size_t>(selectedRow)];
-    r.prefecture = s(areaBoxes[0]->text());
-    r.city = s(areaBoxes[1]->text());
-    r.town = s(areaBoxes[2]->text());
+    BusyoRec& r = busyoRecs[static_cast<size_t>(selectedRow_)];
+    r.prefecture = s(areaBoxes_[0]->text());
+    r.city = s(areaBoxes_[1]->text());
+    r.town = s(areaBoxes_[2]->text());
     for (int i = 0; i < 3; ++i)
-        if (transferKindOptions[static_cast<size_t>(i)]->isChecked()) {
+        if (transferKindOptions_[static_cast<size_t>(i)]->isChecked()) {
             r.transferKind = i + 1;
             break;
         } // with none chosen the record keeps its kind
-    r.companyCode = s(companyCodeBox->text());
-    r.companyKana = s(companyKanaBox->text());
-    for (size_t k = 0; k < accounts.size(); ++k) {
-        const Account& a = accounts[k];
+    r.companyCode = s(companyCodeBox_->text());
+    r.companyKana = s(companyKanaBox_->text());
+    for (size_t k = 0; k < accounts_.size(); ++k) {
+        const Account& a = accounts_[k];
         const AccountFields f = accountFields(r, static_cast<int>(k));
         if (a.holder)
             *f.holder = s(a.holder->text());
@@ -366,15 +366,15 @@ void DepartmentRegister::storeDetails() {
         *f.type = a.type->listIndex();
         *f.number = s(a.number->text());
     }
-    r.street = s(streetBox->text());
-    r.tel = s(telBox->text());
-    r.fax = s(faxBox->text());
-    r.postalCode = s(postalCodeBox->text());
+    r.street = s(streetBox_->text());
+    r.tel = s(telBox_->text());
+    r.fax = s(faxBox_->text());
+    r.postalCode = s(postalCodeBox_->text());
 }
 
 void DepartmentRegister::clearDetails() {
     fillingDetails_ = true;
-    for (TextBox* box : {streetBox, telBox, faxBox})
+    for (TextBox* box : {streetBox_, telBox_, faxBox_})
         box->clear();
     fillingDetails_ = false;
 }
@@ -384,13 +384,13 @@ void DepartmentRegister::showBranches(int account, int bankCode) {
     if (bankCodes_)
         for (const BranchEntry& b : bankCodes_->branches(bankCode))
             entries.push_back({b.name, b.code});
-    accounts[static_cast<size_t>(account)].branch->setEntries(entries);
+    accounts_[static_cast<size_t>(account)].branch->setEntries(entries);
 }
 
 // ---------------------------------------------------------------- commands
 
 void DepartmentRegister::insertCommand() {
-    const std::string name = s(nameBox->text());
+    const std::string name = s(nameBox_->text());
     if (!isBlankName(name) && !isSafeFolderName(name)) {
         storeDetails();
         msgBox(QString::fromUtf8(kUnsafeDepartmentName), Buttons::Ok, Icon::Warning);
@@ -424,7 +424,8 @@ bool DepartmentRegister::applyRename(int row) {
 // ---------------------------------------------------------------- window events
 
 void DepartmentRegister::formLoad() {
-    for (ComboBox* c : {accounts[0].type, accounts[1].type, accounts[2].type, accounts[3].type}) {
+    for (ComboBox* c :
+         {accounts_[0].type, accounts_[1].type, accounts_[2].type, accounts_[3].type}) {
         QSignalBlocker quiet(c);
         for (int type = 0; type <= 2; ++type) // the list index is the stored type
             c->addItem(toQString(accountTypeWord(type)));
@@ -437,7 +438,7 @@ void DepartmentRegister::formLoad() {
     std::vector<CodePicker::Entry> banks;
     for (const BankEntry& b : bankCodes_->banks())
         banks.push_back({b.name, b.code});
-    for (const Account& a : accounts)
+    for (const Account& a : accounts_)
         a.bank->setEntries(banks);
     RegisterWindow::formLoad();
 }
@@ -448,7 +449,7 @@ void DepartmentRegister::formUnload() {
 }
 
 bool DepartmentRegister::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && selectedRow == -1)
+    if (event->type() == QEvent::MouseButtonPress && selectedRow_ == -1)
         noSelection();
     return RegisterWindow::eventFilter(watched, event);
 }
@@ -456,25 +457,25 @@ bool DepartmentRegister::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------- handlers
 
 void DepartmentRegister::onPostalLookupClicked() {
-    const int row = findPostalRow(s(postalCodeBox->text()));
+    const int row = findPostalRow(s(postalCodeBox_->text()));
     if (row < 0) {
         msgBox(QStringLiteral("その郵便番号は使われていません"));
         return;
     }
     const KenAllRow& found = kenAllRows[static_cast<size_t>(row)];
-    areaBoxes[0]->setText(platform::toQString(found.prefecture));
-    areaBoxes[1]->setText(platform::toQString(found.city));
-    areaBoxes[2]->setText(platform::toQString(found.town));
+    areaBoxes_[0]->setText(platform::toQString(found.prefecture));
+    areaBoxes_[1]->setText(platform::toQString(found.city));
+    areaBoxes_[2]->setText(platform::toQString(found.town));
 }
 
 void DepartmentRegister::onTransferKindClicked() {
     if (hyoujiChu == 1)
         return;
-    if (selectedRow == -1) {
+    if (selectedRow_ == -1) {
         noSelection();
         return;
     }
-    listChanged = true;
+    listChanged_ = true;
 }
 
 void DepartmentRegister::onAccountTypeChosen() {
@@ -483,7 +484,7 @@ void DepartmentRegister::onAccountTypeChosen() {
 
 void DepartmentRegister::markChanged() {
     if (hyoujiChu != 1 && !fillingDetails_)
-        listChanged = true;
+        listChanged_ = true;
 }
 
 void DepartmentRegister::noSelection() {
@@ -493,7 +494,7 @@ void DepartmentRegister::noSelection() {
 
 void DepartmentRegister::bankCodeChanged(int account) {
     markChanged();
-    const Account& a = accounts[static_cast<size_t>(account)];
+    const Account& a = accounts_[static_cast<size_t>(account)];
     const std::optional<int> code = bankCodeFromText(s(a.bankCode->text()));
     if (!code) {
         a.branch->setEntries({}); // no bank asked for: no branches
@@ -503,22 +504,22 @@ void DepartmentRegister::bankCodeChanged(int account) {
 }
 
 void DepartmentRegister::bankPicked(int account, int row) {
-    if (selectedRow == -1)
+    if (selectedRow_ == -1)
         noSelection();
-    const Account& a = accounts[static_cast<size_t>(account)];
+    const Account& a = accounts_[static_cast<size_t>(account)];
     a.bankCode->setText(a.bank->codeAt(row)); // its change reloads the branches
 }
 
 void DepartmentRegister::branchPicked(int account, int row) {
-    if (selectedRow == -1)
+    if (selectedRow_ == -1)
         noSelection();
-    const Account& a = accounts[static_cast<size_t>(account)];
+    const Account& a = accounts_[static_cast<size_t>(account)];
     a.branchCode->setText(a.branch->codeAt(row));
 }
 
 void DepartmentRegister::setTransferKind(int kind) {
     for (int i = 0; i < 3; ++i) {
-        OptionButton* o = transferKindOptions[static_cast<size_t>(i)];
+        OptionButton* o = transferKindOptions_[static_cast<size_t>(i)];
         // Exclusive buttons cannot be cleared one by one.
         o->setAutoExclusive(false);
         o->setChecked(kind == i + 1);

@@ -24,16 +24,18 @@ class DepartmentRegister : public RegisterWindow {
     ~DepartmentRegister() override;
 
     // Address: prefecture, city, town, then the street and the contact numbers.
-    std::array<TextCombo*, 3> areaBoxes;
-    platform::TextBox* streetBox;
-    platform::TextBox* telBox;
-    platform::TextBox* faxBox;
-    platform::TextBox* postalCodeBox;
-    QPushButton* postalLookupButton; // "〒"
+    const std::array<TextCombo*, 3>& areaBoxes() const { return areaBoxes_; }
+    platform::TextBox* streetBox() const { return streetBox_; }
+    platform::TextBox* telBox() const { return telBox_; }
+    platform::TextBox* faxBox() const { return faxBox_; }
+    platform::TextBox* postalCodeBox() const { return postalCodeBox_; }
+    QPushButton* postalLookupButton() const { return postalLookupButton_; }
     // Header data of bank transfers.
-    std::array<platform::OptionButton*, 3> transferKindOptions; // transfer kind 1, 2, 3
-    platform::TextBox* companyCodeBox;
-    platform::TextBox* companyKanaBox; // company name in half-width kana
+    const std::array<platform::OptionButton*, 3>& transferKindOptions() const {
+        return transferKindOptions_;
+    }
+    platform::TextBox* companyCodeBox() const { return companyCodeBox_; }
+    platform::TextBox* companyKanaBox() const { return companyKanaBox_; }
 
     // The controls of one account: 0 the main account, 1 to 3 the further ones.
     struct Account {
@@ -45,7 +47,7 @@ class DepartmentRegister : public RegisterWindow {
         platform::ComboBox* type = nullptr;
         platform::TextBox* number = nullptr;
     };
-    std::array<Account, 4> accounts;
+    const std::array<Account, 4>& accounts() const { return accounts_; }
 
     // Handlers, as the controls run them.
     void onPostalLookupClicked();
@@ -67,6 +69,17 @@ class DepartmentRegister : public RegisterWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    std::array<TextCombo*, 3> areaBoxes_;
+    platform::TextBox* streetBox_;
+    platform::TextBox* telBox_;
+    platform::TextBox* faxBox_;
+    platform::TextBox* postalCodeBox_;
+    QPushButton* postalLookupButton_;                            // "〒"
+    std::array<platform::OptionButton*, 3> transferKindOptions_; // transfer kind 1, 2, 3
+    platform::TextBox* companyCodeBox_;
+    platform::TextBox* companyKanaBox_; // company name in half-width kana
+    std::array<Account, 4> accounts_;
+
     void buildPanel();
     void connectHandlers();
     void markChanged();

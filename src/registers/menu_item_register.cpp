@@ -35,26 +35,26 @@ RegisterSetup menuItemSetup() {
 } // namespace
 
 MenuItemRegister::MenuItemRegister(QWidget* parent)
-    : RegisterWindow(menuItemSetup(), parent), priceAndCodeBoxes{new TextBox(detailsPanel()),
-                                                                 new TextBox(detailsPanel())},
-      categoryChoice(new ComboBox(detailsPanel())), list_(menudRecs, menudCount, kMenudCapacity) {
+    : RegisterWindow(menuItemSetup(), parent), priceAndCodeBoxes_{new TextBox(detailsPanel()),
+                                                                  new TextBox(detailsPanel())},
+      categoryChoice_(new ComboBox(detailsPanel())), list_(menudRecs, menudCount, kMenudCapacity) {
     auto* grid = new QGridLayout(detailsPanel());
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("単価"), detailsPanel()), 0, 0);
-    grid->addWidget(priceAndCodeBoxes[0], 0, 1);
+    grid->addWidget(priceAndCodeBoxes_[0], 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("コード番号"), detailsPanel()), 1, 0);
-    grid->addWidget(priceAndCodeBoxes[1], 1, 1);
+    grid->addWidget(priceAndCodeBoxes_[1], 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("分類"), detailsPanel()), 2, 0);
-    grid->addWidget(categoryChoice, 2, 1);
+    grid->addWidget(categoryChoice_, 2, 1);
 
     for (int i = 0; i < 2; ++i) {
-        priceAndCodeBoxes[i]->setStripCommas(true);
+        priceAndCodeBoxes_[i]->setStripCommas(true);
         // Plain digits and letters: no input method.
-        priceAndCodeBoxes[i]->setAttribute(Qt::WA_InputMethodEnabled, false);
-        priceAndCodeBoxes[i]->onChange([this, i] { onPriceOrCodeEdited(i); });
-        priceAndCodeBoxes[i]->installEventFilter(this);
+        priceAndCodeBoxes_[i]->setAttribute(Qt::WA_InputMethodEnabled, false);
+        priceAndCodeBoxes_[i]->onChange([this, i] { onPriceOrCodeEdited(i); });
+        priceAndCodeBoxes_[i]->installEventFilter(this);
     }
-    categoryChoice->onChange([this] { onCategoryChosen(); });
+    categoryChoice_->onChange([this] { onCategoryChosen(); });
 }
 
 void MenuItemRegister::readList() {
@@ -76,9 +76,9 @@ void MenuItemRegister::openRenameDialog() {
 }
 
 void MenuItemRegister::showSelectedEntry() {
-    if (selectedRow < 0 || selectedRow >= menudCount)
+    if (selectedRow_ < 0 || selectedRow_ >= menudCount)
         return;
-    const MenuItem& item = menudRecs[static_cast<size_t>(selectedRow)];
+    const MenuItem& item = menudRecs[static_cast<size_t>(selectedRow_)];
     hyoujiChu = 1;
     int category = -1;
     for (int k = 0; k < mbunCount; ++k)
@@ -86,65 +86,65 @@ void MenuItemRegister::showSelectedEntry() {
             category = k;
             break;
         }
-    categoryChoice->setListIndex(category);
-    priceAndCodeBoxes[0]->setText(QString::fromStdString(priceText(item.price)));
-    priceAndCodeBoxes[1]->setText(QString::fromStdString(item.code));
+    categoryChoice_->setListIndex(category);
+    priceAndCodeBoxes_[0]->setText(QString::fromStdString(priceText(item.price)));
+    priceAndCodeBoxes_[1]->setText(QString::fromStdString(item.code));
     hyoujiChu = 0;
 }
 
 void MenuItemRegister::storeDetails() {
-    if (selectedRow < 0 || selectedRow >= menudCount)
+    if (selectedRow_ < 0 || selectedRow_ >= menudCount)
         return;
-    MenuItem& item = menudRecs[static_cast<size_t>(selectedRow)];
-    item.price = priceFromText(priceAndCodeBoxes[0]->text().toStdString());
-    item.code = priceAndCodeBoxes[1]->text().toStdString();
+    MenuItem& item = menudRecs[static_cast<size_t>(selectedRow_)];
+    item.price = priceFromText(priceAndCodeBoxes_[0]->text().toStdString());
+    item.code = priceAndCodeBoxes_[1]->text().toStdString();
     // With no category chosen the item keeps the one it has (perhaps one since deleted).
-    const int k = categoryChoice->listIndex();
+    const int k = categoryChoice_->listIndex();
     if (k >= 0 && k < mbunCount)
         item.bunruiId = mbunRecs[static_cast<size_t>(k)].id;
 }
 
 void MenuItemRegister::clearDetails() {
     fillingDetails_ = true;
-    priceAndCodeBoxes[0]->clear();
-    priceAndCodeBoxes[1]->clear();
+    priceAndCodeBoxes_[0]->clear();
+    priceAndCodeBoxes_[1]->clear();
     fillingDetails_ = false;
 }
 
 void MenuItemRegister::departmentChosen() {
     (void)readTellingDamage(departmentFile("mbun.dat"),
                             readMenuCategories); // a missing file: no categories
-    QSignalBlocker quiet(categoryChoice);
-    categoryChoice->clear();
+    QSignalBlocker quiet(categoryChoice_);
+    categoryChoice_->clear();
     for (int k = 0; k < mbunCount; ++k)
-        categoryChoice->addItem(QString::fromStdString(mbunRecs[static_cast<size_t>(k)].name));
-    categoryChoice->setListIndex(-1);
+        categoryChoice_->addItem(QString::fromStdString(mbunRecs[static_cast<size_t>(k)].name));
+    categoryChoice_->setListIndex(-1);
 }
 
 void MenuItemRegister::onPriceOrCodeEdited(int) {
     if (fillingDetails_ || hyoujiChu == 1)
         return;
-    listChanged = true;
+    listChanged_ = true;
 }
 
 void MenuItemRegister::onPriceOrCodeClicked() {
-    if (selectedRow == -1)
+    if (selectedRow_ == -1)
         noSelection();
 }
 
 void MenuItemRegister::onCategoryChosen() {
     if (hyoujiChu == 1)
         return;
-    if (selectedRow == -1) {
+    if (selectedRow_ == -1) {
         noSelection();
         return;
     }
-    listChanged = true;
+    listChanged_ = true;
 }
 
 bool MenuItemRegister::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&
-        (watched == priceAndCodeBoxes[0] || watched == priceAndCodeBoxes[1]))
+        (watched == priceAndCodeBoxes_[0] || watched == priceAndCodeBoxes_[1]))
         onPriceOrCodeClicked();
     return RegisterWindow::eventFilter(watched, event);
 }

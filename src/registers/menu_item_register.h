@@ -16,8 +16,10 @@ class MenuItemRegister : public RegisterWindow {
   public:
     explicit MenuItemRegister(QWidget* parent = nullptr);
 
-    std::array<platform::TextBox*, 2> priceAndCodeBoxes; // unit price, code number
-    platform::ComboBox* categoryChoice;                  // category: mbunRecs in order
+    const std::array<platform::TextBox*, 2>& priceAndCodeBoxes() const {
+        return priceAndCodeBoxes_;
+    }
+    platform::ComboBox* categoryChoice() const { return categoryChoice_; }
 
     void onPriceOrCodeEdited(int index);
     void onPriceOrCodeClicked();
@@ -35,6 +37,9 @@ class MenuItemRegister : public RegisterWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    std::array<platform::TextBox*, 2> priceAndCodeBoxes_; // unit price, code number
+    platform::ComboBox* categoryChoice_;                  // category: mbunRecs in order
+
     void noSelection();
     bool fillingDetails_ = false;
     RecordList<MenuItem> list_;

@@ -32,39 +32,40 @@ QPushButton* button(const QString& caption, const QString& tip, QWidget* parent)
 } // namespace
 
 RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
-    : Window(parent), nameList(new ListBox(this)), nameBox(new TextBox(this)),
-      saveButton(
+    : Window(parent), nameList_(new ListBox(this)), nameBox_(new TextBox(this)),
+      saveButton_(
           button(QStringLiteral("保存"), QStringLiteral("変更したデータを保存します"), this)),
-      backButton(button(QStringLiteral("戻る"), {}, this)), helpLabel(new QLabel(setup.help, this)),
-      setup_(std::move(setup)), details_(new QWidget(this)) {
+      backButton_(button(QStringLiteral("戻る"), {}, this)),
+      helpLabel_(new QLabel(setup.help, this)), setup_(std::move(setup)),
+      details_(new QWidget(this)) {
     setWindowTitle(setup_.caption);
-    editButtons = {
+    editButtons_ = {
         button(QStringLiteral("挿入"),
                QStringLiteral("下のテキストボックスにいれた名前を挿入します"), this),
         button(QStringLiteral("削除"), QStringLiteral("上のリストで選んだ項目を削除します"), this),
         button(QStringLiteral("変更"), QStringLiteral("上のリストで選んだ項目名を変更します"),
                this)};
-    moveButtons = {button(QStringLiteral("∧"), QStringLiteral("ひとつ上へ"), this),
-                   button(QStringLiteral("∨"), QStringLiteral("ひとつ下へ"), this),
-                   button(QStringLiteral("≫"), QStringLiteral("一番上へ"), this),
-                   button(QStringLiteral("≪"), QStringLiteral("一番下へ"), this)};
-    nameBox->setToolTip(QStringLiteral("ここに名前を入れてください"));
-    nameBox->setStripCommas(setup_.stripCommasWhileTyping);
-    helpLabel->setWordWrap(true);
+    moveButtons_ = {button(QStringLiteral("∧"), QStringLiteral("ひとつ上へ"), this),
+                    button(QStringLiteral("∨"), QStringLiteral("ひとつ下へ"), this),
+                    button(QStringLiteral("≫"), QStringLiteral("一番上へ"), this),
+                    button(QStringLiteral("≪"), QStringLiteral("一番下へ"), this)};
+    nameBox_->setToolTip(QStringLiteral("ここに名前を入れてください"));
+    nameBox_->setStripCommas(setup_.stripCommasWhileTyping);
+    helpLabel_->setWordWrap(true);
 
     auto* root = new QVBoxLayout(this);
     if (setup_.departmentChooser) {
-        departmentChoice = new ComboBox(this);
+        departmentChoice_ = new ComboBox(this);
         auto* row = new QHBoxLayout;
         row->addWidget(new QLabel(QStringLiteral("部署名"), this));
-        row->addWidget(departmentChoice, 1);
+        row->addWidget(departmentChoice_, 1);
         root->addLayout(row);
-        departmentChoice->onChange([this] { onDepartmentChoiceChanged(); });
+        departmentChoice_->onChange([this] { onDepartmentChoiceChanged(); });
     }
     auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(nameList, 1);
+    listColumn->addWidget(nameList_, 1);
     auto* moves = new QHBoxLayout;
-    for (QPushButton* b : moveButtons) {
+    for (QPushButton* b : moveButtons_) {
         // One sign each: they share the list's width, however narrow it is.
         b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         b->setMinimumWidth(32);
@@ -80,37 +81,37 @@ RegisterWindow::RegisterWindow(RegisterSetup setup, QWidget* parent)
         listColumn->addWidget(details_);
         root->addLayout(listColumn, 1);
     }
-    root->addWidget(helpLabel);
-    root->addWidget(nameBox);
+    root->addWidget(helpLabel_);
+    root->addWidget(nameBox_);
     auto* commands = new QHBoxLayout;
-    for (QPushButton* b : editButtons)
+    for (QPushButton* b : editButtons_)
         commands->addWidget(b);
     commands->addStretch(1);
-    commands->addWidget(saveButton);
-    commands->addWidget(backButton);
+    commands->addWidget(saveButton_);
+    commands->addWidget(backButton_);
     root->addLayout(commands);
     resize(420, 520);
 
-    for (QPushButton* b : editButtons)
+    for (QPushButton* b : editButtons_)
         b->setEnabled(false);
-    for (QPushButton* b : moveButtons)
+    for (QPushButton* b : moveButtons_)
         b->setEnabled(false);
 
     for (int i = 0; i < 3; ++i)
-        connect(editButtons[i], &QPushButton::clicked, this, [this, i] { onEditClicked(i); });
+        connect(editButtons_[i], &QPushButton::clicked, this, [this, i] { onEditClicked(i); });
     for (int i = 0; i < 4; ++i)
-        connect(moveButtons[i], &QPushButton::clicked, this, [this, i] { onMoveClicked(i); });
-    connect(saveButton, &QPushButton::clicked, this, [this] { onSaveClicked(); });
-    connect(backButton, &QPushButton::clicked, this, [this] { onBackClicked(); });
-    nameList->onChange([this] { onListClicked(); });
+        connect(moveButtons_[i], &QPushButton::clicked, this, [this, i] { onMoveClicked(i); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { onSaveClicked(); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { onBackClicked(); });
+    nameList_->onChange([this] { onListClicked(); });
     // A click on the entry still selected when the group was disabled (after the window
     // became active again) selects it anew.
-    nameList->onClick([this] {
+    nameList_->onClick([this] {
         if (!selectionGroupEnabled())
             onListClicked();
     });
-    nameBox->onChange([this] { onNameEdited(); });
-    connect(nameBox, &QLineEdit::returnPressed, this, [this] { onNameBoxEntered(); });
+    nameBox_->onChange([this] { onNameEdited(); });
+    connect(nameBox_, &QLineEdit::returnPressed, this, [this] { onNameBoxEntered(); });
 }
 
 // ---------------------------------------------------------------- operations
@@ -128,32 +129,32 @@ bool RegisterWindow::saveList() {
     entries().keep();
     if (Status s = writeIdCounters(rootFilePath("ttid.dat")); !s)
         return failed(s); // the list stays marked, so leaving asks again
-    listChanged = false;
+    listChanged_ = false;
     return true;
 }
 
 void RegisterWindow::reloadList() {
     readList();
     entries().keep();
-    listChanged = false;
+    listChanged_ = false;
 }
 
 void RegisterWindow::fillList() {
-    nameList->clear();
+    nameList_->clear();
     for (int i = 0; i < entries().count(); ++i)
-        nameList->addItem(QString::fromStdString(entries().name(i)));
+        nameList_->addItem(QString::fromStdString(entries().name(i)));
     clearDetails();
     if (!keepSelection) {
-        selectedRow = -1;
+        selectedRow_ = -1;
         setSelectionGroupEnabled(false);
     }
 }
 
 void RegisterWindow::askToSaveBeforeLeaving() {
     leaveCancelled = false;
-    if (!listChanged)
+    if (!listChanged_)
         return;
-    listChanged = false;
+    listChanged_ = false;
     const Answer a = msgBox(setup_.leaveQuestion, Buttons::YesNoCancel, Icon::Question,
                             std::nullopt, QStringLiteral("保存確認"));
     if (a == Answer::Yes) {
@@ -168,7 +169,7 @@ void RegisterWindow::askToSaveBeforeLeaving() {
         }
     }
     leaveCancelled = true;
-    listChanged = true;
+    listChanged_ = true;
 }
 
 void RegisterWindow::loadAndFillList() {
@@ -179,9 +180,9 @@ void RegisterWindow::loadAndFillList() {
 // ---------------------------------------------------------------- window events
 
 void RegisterWindow::formLoad() {
-    selectedRow = -1;
+    selectedRow_ = -1;
     hyoujiChu = 0;
-    if (departmentChoice)
+    if (departmentChoice_)
         fillDepartments();
     else
         loadAndFillList();
@@ -190,27 +191,27 @@ void RegisterWindow::formLoad() {
 
 void RegisterWindow::fillDepartments() {
     {
-        QSignalBlocker quiet(departmentChoice);
-        departmentChoice->clear();
+        QSignalBlocker quiet(departmentChoice_);
+        departmentChoice_->clear();
         for (int i = 0; i < busyoCount && i < static_cast<int>(busyoNames.size()); ++i)
-            departmentChoice->addItem(QString::fromStdString(busyoNames[static_cast<size_t>(i)]));
-        departmentChoice->setListIndex(-1);
+            departmentChoice_->addItem(QString::fromStdString(busyoNames[static_cast<size_t>(i)]));
+        departmentChoice_->setListIndex(-1);
     }
-    if (curBusyo >= 0 && curBusyo < departmentChoice->count()) {
-        departmentChoice->setListIndex(curBusyo); // runs the department switch
+    if (curBusyo >= 0 && curBusyo < departmentChoice_->count()) {
+        departmentChoice_->setListIndex(curBusyo); // runs the department switch
         return;
     }
     // No department to show: an empty list, so nothing of another department can be edited
     // or saved here.
     entries().clear();
     entries().keep();
-    listChanged = false;
+    listChanged_ = false;
     fillList();
 }
 
 void RegisterWindow::formActivate() {
     setSelectionGroupEnabled(false);
-    nameBox->setFocus();
+    nameBox_->setFocus();
 }
 
 bool RegisterWindow::queryUnload() {
@@ -251,24 +252,24 @@ void RegisterWindow::onBackClicked() {
 }
 
 void RegisterWindow::onListClicked() {
-    const int row = nameList->listIndex();
+    const int row = nameList_->listIndex();
     if (row < 0)
         return;
-    if (selectedRow > -1 && !keepSelection)
+    if (selectedRow_ > -1 && !keepSelection)
         storeDetails();
     setSelectionGroupEnabled(true);
-    selectedRow = row;
+    selectedRow_ = row;
     showSelectedEntry();
 }
 
 void RegisterWindow::onDepartmentChoiceChanged() {
-    const int chosen = departmentChoice->listIndex();
+    const int chosen = departmentChoice_->listIndex();
     if (chosen < 0)
         return;
     askToSaveBeforeLeaving();
     if (leaveCancelled) {
         leaveCancelled = false;
-        departmentChoice->setListIndexQuietly(curBusyo);
+        departmentChoice_->setListIndexQuietly(curBusyo);
         return;
     }
     curBusyo = chosen;
@@ -277,16 +278,16 @@ void RegisterWindow::onDepartmentChoiceChanged() {
 }
 
 void RegisterWindow::onNameEdited() {
-    editButtons[0]->setEnabled(!isBlankName(nameBox->text().toStdString()));
+    editButtons_[0]->setEnabled(!isBlankName(nameBox_->text().toStdString()));
 }
 
 void RegisterWindow::onNameBoxEntered() {
-    if (editButtons[0]->isEnabled())
+    if (editButtons_[0]->isEnabled())
         onEditClicked(0);
 }
 
 bool RegisterWindow::selectionGroupEnabled() const {
-    return editButtons[1]->isEnabled();
+    return editButtons_[1]->isEnabled();
 }
 
 // ---------------------------------------------------------------- commands
@@ -297,43 +298,43 @@ ListEditor RegisterWindow::editor() {
 
 void RegisterWindow::insertCommand() {
     storeDetails();
-    std::string name = nameBox->text().toStdString();
+    std::string name = nameBox_->text().toStdString();
     if (!setup_.stripCommasWhileTyping) {
         name = KanmaNuki(name);
-        nameBox->setText(QString::fromStdString(name));
+        nameBox_->setText(QString::fromStdString(name));
     }
     if (isBlankName(name))
         return;
-    const ListEditor::Insertion done = editor().insert(name, selectedRow);
+    const ListEditor::Insertion done = editor().insert(name, selectedRow_);
     if (done.refusal != Refusal::None) {
         showRefusal(done.refusal);
         return;
     }
-    nameBox->clear();
+    nameBox_->clear();
     commonEnding();
 }
 
 void RegisterWindow::deleteCommand() {
-    if (selectedRow < 0 || selectedRow >= entries().count())
+    if (selectedRow_ < 0 || selectedRow_ >= entries().count())
         return;
     storeDetails();
     if (!askDelete())
         return;
-    editor().remove(selectedRow);
+    editor().remove(selectedRow_);
     commonEnding();
 }
 
 void RegisterWindow::renameCommand() {
-    if (selectedRow < 0 || selectedRow >= entries().count())
+    if (selectedRow_ < 0 || selectedRow_ >= entries().count())
         return;
     storeDetails();
-    if (setup_.renameSavesList && listChanged && !setup_.saveBeforeRenameQuestion.isEmpty() &&
+    if (setup_.renameSavesList && listChanged_ && !setup_.saveBeforeRenameQuestion.isEmpty() &&
         msgBox(setup_.saveBeforeRenameQuestion, Buttons::YesNo, Icon::Question, std::nullopt,
                QStringLiteral("保存確認")) != Answer::Yes)
         return;
     if (!askRenameWarning())
         return;
-    const int row = selectedRow;
+    const int row = selectedRow_;
     renameIndex = renamePosition(row);
     if (setup_.busyPointerForRename)
         setMousePointer(Pointer::Busy);
@@ -343,15 +344,15 @@ void RegisterWindow::renameCommand() {
     const bool saved = setup_.renameSavesList && saveList();
     commonEnding();
     if (saved && setup_.renameSaveUnmarks)
-        listChanged = false;
+        listChanged_ = false;
 }
 
 void RegisterWindow::moveCommand(Move m) {
-    if (selectedRow < 0 || selectedRow >= entries().count())
+    if (selectedRow_ < 0 || selectedRow_ >= entries().count())
         return;
     storeDetails();
-    listChanged = true; // also when the entry is at that end already
-    const int to = editor().move(m, selectedRow);
+    listChanged_ = true; // also when the entry is at that end already
+    const int to = editor().move(m, selectedRow_);
     if (to < 0)
         return;
     refillAndSelect(to);
@@ -397,18 +398,18 @@ bool RegisterWindow::applyRename(int row) {
 }
 
 void RegisterWindow::commonEnding() {
-    listChanged = true;
+    listChanged_ = true;
     fillList();
 }
 
 void RegisterWindow::selectRow(int row) {
-    nameList->setListIndex(row);
+    nameList_->setListIndex(row);
 }
 
 void RegisterWindow::setSelectionGroupEnabled(bool enabled) {
-    editButtons[1]->setEnabled(enabled);
-    editButtons[2]->setEnabled(enabled);
-    for (QPushButton* b : moveButtons)
+    editButtons_[1]->setEnabled(enabled);
+    editButtons_[2]->setEnabled(enabled);
+    for (QPushButton* b : moveButtons_)
         b->setEnabled(enabled);
 }
 
@@ -433,7 +434,7 @@ void RegisterWindow::showRefusal(Refusal refusal) {
 
 void RegisterWindow::discardChanges() {
     entries().restoreKept();
-    listChanged = false;
+    listChanged_ = false;
 }
 
 std::string RegisterWindow::departmentFile(std::string_view fileName) {

@@ -71,18 +71,20 @@ class RegisterWindow : public platform::Window {
     explicit RegisterWindow(RegisterSetup setup, QWidget* parent = nullptr);
 
     // The list-editor controls.
-    platform::ComboBox* departmentChoice = nullptr; // only with departmentChooser
-    platform::ListBox* nameList;
-    platform::TextBox* nameBox;
-    std::array<QPushButton*, 3> editButtons; // insert, delete, rename
-    std::array<QPushButton*, 4> moveButtons; // up, down, top, bottom
-    QPushButton* saveButton;                 // save
-    QPushButton* backButton;                 // back
-    QLabel* helpLabel;
+    platform::ComboBox* departmentChoice() const { return departmentChoice_; }
+    platform::ListBox* nameList() const { return nameList_; }
+    platform::TextBox* nameBox() const { return nameBox_; }
+    const std::array<QPushButton*, 3>& editButtons() const { return editButtons_; }
+    const std::array<QPushButton*, 4>& moveButtons() const { return moveButtons_; }
+    QPushButton* saveButton() const { return saveButton_; }
+    QPushButton* backButton() const { return backButton_; }
+    QLabel* helpLabel() const { return helpLabel_; }
 
     // Window state.
-    int selectedRow = -1;
-    bool listChanged = false;
+    int selectedRow() const { return selectedRow_; }
+    bool listChanged() const { return listChanged_; }
+    // Tests drop the changes so that closing asks nothing.
+    void setListChanged(bool changed) { listChanged_ = changed; }
 
     // False when a file could not be written; the user has been told and listChanged stays.
     bool saveList();
@@ -108,6 +110,19 @@ class RegisterWindow : public platform::Window {
     bool selectionGroupEnabled() const;
 
   protected:
+    // The list-editor controls.
+    platform::ComboBox* departmentChoice_ = nullptr; // only with departmentChooser
+    platform::ListBox* nameList_;
+    platform::TextBox* nameBox_;
+    std::array<QPushButton*, 3> editButtons_; // insert, delete, rename
+    std::array<QPushButton*, 4> moveButtons_; // up, down, top, bottom
+    QPushButton* saveButton_;                 // save
+    QPushButton* backButton_;                 // back
+    QLabel* helpLabel_;
+
+    // Window state.
+    int selectedRow_ = -1;
+    bool listChanged_ = false;
     bool leaveCancelled = false;
     bool keepSelection = false; // a refill of the list keeps the selection
 

@@ -30,24 +30,24 @@ const std::string& itself(const std::string& s) {
 } // namespace
 
 RenameDialog::RenameDialog(PointerRule pointer, QWidget* parent)
-    : Window(parent), nameBox(new TextBox(this)),
-      okButton(new QPushButton(QStringLiteral("OK"), this)),
-      cancelButton(new QPushButton(QStringLiteral("キャンセル"), this)), pointer_(pointer) {
+    : Window(parent), nameBox_(new TextBox(this)),
+      okButton_(new QPushButton(QStringLiteral("OK"), this)),
+      cancelButton_(new QPushButton(QStringLiteral("キャンセル"), this)), pointer_(pointer) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(nameBox, 0, 0, 1, 2);
-    grid->addWidget(okButton, 1, 0);
-    grid->addWidget(cancelButton, 1, 1);
+    grid->addWidget(nameBox_, 0, 0, 1, 2);
+    grid->addWidget(okButton_, 1, 0);
+    grid->addWidget(cancelButton_, 1, 1);
     setMinimumWidth(320);
     makeFixedDialog();
-    setEscapeButton(cancelButton);
-    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
+    setEscapeButton(cancelButton_);
+    connect(okButton_, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { onCancelClicked(); });
 }
 
 void RenameDialog::formLoad() {
     setWindowTitle(caption());
-    nameBox->setText(QString::fromStdString(currentName()));
-    renameResult = nameBox->text().toStdString();
+    nameBox_->setText(QString::fromStdString(currentName()));
+    renameResult = nameBox_->text().toStdString();
     if (pointer_.normalOnLoad)
         setMousePointer(platform::Pointer::Normal);
 }
@@ -59,7 +59,7 @@ void RenameDialog::formActivate() {
 
 void RenameDialog::onOkClicked() {
     // An emptied box, or one of blanks only, keeps the old name.
-    std::string name = KanmaNuki(nameBox->text().toStdString());
+    std::string name = KanmaNuki(nameBox_->text().toStdString());
     if (!isBlankName(name))
         renameResult = name;
     closeWindow();

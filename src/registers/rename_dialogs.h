@@ -18,9 +18,9 @@ extern int supplierRenameMode;
 class RenameDialog : public platform::Window {
     Q_OBJECT
   public:
-    platform::TextBox* nameBox;
-    QPushButton* okButton;     // OK
-    QPushButton* cancelButton; // キャンセル
+    platform::TextBox* nameBox() const { return nameBox_; }
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
 
     void onOkClicked();
     void onCancelClicked();
@@ -39,6 +39,10 @@ class RenameDialog : public platform::Window {
     virtual std::string currentName() const = 0;
 
   private:
+    platform::TextBox* nameBox_;
+    QPushButton* okButton_;     // OK
+    QPushButton* cancelButton_; // キャンセル
+
     PointerRule pointer_;
 };
 

@@ -35,15 +35,15 @@ RegisterSetup subAccountSetup() {
 } // namespace
 
 SubAccountRegister::SubAccountRegister(QWidget* parent)
-    : RegisterWindow(subAccountSetup(), parent), titleChoice(new ComboBox(this)),
-      titleLabel(new QLabel(QStringLiteral("勘定科目"), this)), view_(ttidTy) {
+    : RegisterWindow(subAccountSetup(), parent), titleChoice_(new ComboBox(this)),
+      titleLabel_(new QLabel(QStringLiteral("勘定科目"), this)), view_(ttidTy) {
     detailsPanel()->hide();
     auto* row = new QHBoxLayout;
-    row->addWidget(titleLabel);
-    row->addWidget(titleChoice, 1);
+    row->addWidget(titleLabel_);
+    row->addWidget(titleChoice_, 1);
     if (auto* root = qobject_cast<QBoxLayout*>(layout()))
         root->insertLayout(0, row); // above the list
-    titleChoice->onChange([this] { onTitleChosen(); });
+    titleChoice_->onChange([this] { onTitleChosen(); });
 }
 
 Status SubAccountRegister::writeList() {
@@ -58,21 +58,21 @@ void SubAccountRegister::openRenameDialog() {
 }
 
 void SubAccountRegister::formLoad() {
-    selectedRow = -1;
+    selectedRow_ = -1;
     hyoujiChu = 0;
     // Discarding goes back to the list as it was when the window opened.
     view_.keep();
-    listChanged = false;
+    listChanged_ = false;
     {
-        QSignalBlocker quiet(titleChoice);
-        titleChoice->clear();
+        QSignalBlocker quiet(titleChoice_);
+        titleChoice_->clear();
         for (int i = 0; i < tekiyouCount && i < static_cast<int>(tekiyouNames.size()); ++i)
-            titleChoice->addItem(QString::fromStdString(tekiyouNames[static_cast<size_t>(i)]));
-        titleChoice->setListIndex(-1);
+            titleChoice_->addItem(QString::fromStdString(tekiyouNames[static_cast<size_t>(i)]));
+        titleChoice_->setListIndex(-1);
     }
     const std::optional<int> first = openingTitle(urikakeTouroku == 1);
     if (first) {
-        titleChoice->setListIndex(*first); // builds the view
+        titleChoice_->setListIndex(*first); // builds the view
     } else {
         view_.choose(std::nullopt);
         fillList();
@@ -86,7 +86,7 @@ void SubAccountRegister::formActivate() {
 
 void SubAccountRegister::onTitleChosen() {
     // Not a department switch: nothing is asked and pending changes stay pending.
-    const int k = titleChoice->listIndex();
+    const int k = titleChoice_->listIndex();
     if (k >= 0 && k < tekiyouCount)
         view_.choose(tekiyouIds[static_cast<size_t>(k)]);
     else
@@ -95,7 +95,7 @@ void SubAccountRegister::onTitleChosen() {
 }
 
 void SubAccountRegister::insertCommand() {
-    const std::string name = nameBox->text().toStdString();
+    const std::string name = nameBox_->text().toStdString();
     if (isBlankName(name))
         return;
     if (!view_.title()) {
@@ -107,15 +107,15 @@ void SubAccountRegister::insertCommand() {
         showRefusal(done.refusal);
         return;
     }
-    nameBox->clear();
+    nameBox_->clear();
     commonEnding();
 }
 
 void SubAccountRegister::moveCommand(Move m) {
-    if (selectedRow < 0 || selectedRow >= view_.count())
+    if (selectedRow_ < 0 || selectedRow_ >= view_.count())
         return;
-    listChanged = true; // also when the entry is at that end of the view already
-    const int to = view_.moveWithin(m, selectedRow);
+    listChanged_ = true; // also when the entry is at that end of the view already
+    const int to = view_.moveWithin(m, selectedRow_);
     if (to < 0)
         return;
     refillAndSelect(to);

@@ -13,8 +13,7 @@ class SubAccountRegister : public RegisterWindow {
   public:
     explicit SubAccountRegister(QWidget* parent = nullptr);
 
-    platform::ComboBox* titleChoice; // the account titles in list order
-    QLabel* titleLabel;
+    platform::ComboBox* titleChoice() const { return titleChoice_; }
 
     void onTitleChosen();
     const SubAccountView& view() const { return view_; }
@@ -31,6 +30,9 @@ class SubAccountRegister : public RegisterWindow {
     void moveCommand(Move m) override;
 
   private:
+    platform::ComboBox* titleChoice_; // the account titles in list order
+    QLabel* titleLabel_;
+
     SubAccountView view_;
 };
 

@@ -82,7 +82,7 @@ std::optional<int> departmentRow(const DepartmentPositions& positions, int depar
 }
 
 SupplierRegister::SupplierRegister(QWidget* parent)
-    : RegisterWindow(supplierSetup(), parent), departmentList(new ListBox(detailsPanel())),
+    : RegisterWindow(supplierSetup(), parent), departmentList_(new ListBox(detailsPanel())),
       list_(siireCount, siireNames, siireIds, kSiireCapacity) {
     // A new supplier pays cash, closes at day 31, pays a month later, sells drinks, serves all.
     list_.field(siirePayKind, 1)
@@ -97,20 +97,20 @@ SupplierRegister::SupplierRegister(QWidget* parent)
 
     auto* terms = new QGroupBox(panel);
     auto* termsGrid = new QGridLayout(terms);
-    payKindOptions = {new OptionButton(QStringLiteral("買い掛け"), terms),
-                      new OptionButton(QStringLiteral("現金仕入れ"), terms)};
-    termsGrid->addWidget(payKindOptions[0], 0, 0, 1, 3);
-    termsGrid->addWidget(payKindOptions[1], 0, 3, 1, 3);
+    payKindOptions_ = {new OptionButton(QStringLiteral("買い掛け"), terms),
+                       new OptionButton(QStringLiteral("現金仕入れ"), terms)};
+    termsGrid->addWidget(payKindOptions_[0], 0, 0, 1, 3);
+    termsGrid->addWidget(payKindOptions_[1], 0, 3, 1, 3);
     const QString dayLabels[2] = {QStringLiteral("日締め"), QStringLiteral("月後")};
     for (int i = 0; i < 2; ++i) {
-        dayBoxes[i] = new TextBox(terms);
-        dayBoxes[i]->setStripCommas(true);
-        dayBoxes[i]->setAttribute(Qt::WA_InputMethodEnabled, false); // plain digits
-        dayBoxes[i]->setMaximumWidth(48);
-        daySpinners[i] = new Spinner(terms);
-        daySpinners[i]->setRange(0, kLastDay + 1);
-        termsGrid->addWidget(dayBoxes[i], 1, i * 3);
-        termsGrid->addWidget(daySpinners[i], 1, i * 3 + 1);
+        dayBoxes_[i] = new TextBox(terms);
+        dayBoxes_[i]->setStripCommas(true);
+        dayBoxes_[i]->setAttribute(Qt::WA_InputMethodEnabled, false); // plain digits
+        dayBoxes_[i]->setMaximumWidth(48);
+        daySpinners_[i] = new Spinner(terms);
+        daySpinners_[i]->setRange(0, kLastDay + 1);
+        termsGrid->addWidget(dayBoxes_[i], 1, i * 3);
+        termsGrid->addWidget(daySpinners_[i], 1, i * 3 + 1);
         termsGrid->addWidget(new QLabel(dayLabels[i], terms), 1, i * 3 + 2);
     }
     termsGrid->addWidget(new QLabel(QStringLiteral("支払い"), terms), 1, 6);
@@ -118,28 +118,28 @@ SupplierRegister::SupplierRegister(QWidget* parent)
 
     auto* classGroup = new QGroupBox(QStringLiteral("分類"), panel);
     auto* classRow = new QHBoxLayout(classGroup);
-    classOptions = {new OptionButton(QStringLiteral("酒類"), classGroup),
-                    new OptionButton(QStringLiteral("食品一般"), classGroup),
-                    new OptionButton(QStringLiteral("その他雑費"), classGroup)};
-    for (OptionButton* o : classOptions)
+    classOptions_ = {new OptionButton(QStringLiteral("酒類"), classGroup),
+                     new OptionButton(QStringLiteral("食品一般"), classGroup),
+                     new OptionButton(QStringLiteral("その他雑費"), classGroup)};
+    for (OptionButton* o : classOptions_)
         classRow->addWidget(o);
     column->addWidget(classGroup);
 
     column->addWidget(new QLabel(QStringLiteral("該当事業"), panel));
-    column->addWidget(departmentList, 1);
+    column->addWidget(departmentList_, 1);
 
     for (int i = 0; i < 2; ++i) {
-        dayBoxes[i]->setEnabled(false);
-        daySpinners[i]->setEnabled(false);
-        payKindOptions[i]->onChange([this, i] { onPayKindClicked(i); });
-        dayBoxes[i]->onChange([this, i] { onDayBoxEdited(i); });
-        daySpinners[i]->onChange([this, i] { onDaySpinnerChanged(i); });
+        dayBoxes_[i]->setEnabled(false);
+        daySpinners_[i]->setEnabled(false);
+        payKindOptions_[i]->onChange([this, i] { onPayKindClicked(i); });
+        dayBoxes_[i]->onChange([this, i] { onDayBoxEdited(i); });
+        daySpinners_[i]->onChange([this, i] { onDaySpinnerChanged(i); });
     }
     for (int i = 0; i < 3; ++i)
-        classOptions[i]->onChange([this, i] { onClassClicked(i); });
-    departmentList->onChange([this] { onDepartmentListClicked(); });
+        classOptions_[i]->onChange([this, i] { onClassClicked(i); });
+    departmentList_->onChange([this] { onDepartmentListClicked(); });
     // A click on the department already shown stores it too, or says no supplier is chosen.
-    departmentList->onClick([this] { onDepartmentListClicked(); });
+    departmentList_->onClick([this] { onDepartmentListClicked(); });
     resize(720, 520);
 }
 
@@ -169,18 +169,18 @@ void SupplierRegister::openRenameDialog() {
 }
 
 void SupplierRegister::showSelectedEntry() {
-    if (selectedRow < 0 || selectedRow >= siireCount)
+    if (selectedRow_ < 0 || selectedRow_ >= siireCount)
         return;
-    const auto s = static_cast<size_t>(selectedRow);
+    const auto s = static_cast<size_t>(selectedRow_);
     showing_ = true;
-    chooseOption(payKindOptions, siirePayKind[s]);
+    chooseOption(payKindOptions_, siirePayKind[s]);
     setDayBoxesEnabled(siirePayKind[s] == 0);
-    chooseOption(classOptions, siireBunrui[s]);
-    dayBoxes[0]->setText(QString::number(siireSimebi[s]));
-    dayBoxes[1]->setText(QString::number(siireTukigo[s]));
+    chooseOption(classOptions_, siireBunrui[s]);
+    dayBoxes_[0]->setText(QString::number(siireSimebi[s]));
+    dayBoxes_[1]->setText(QString::number(siireTukigo[s]));
     // An id no registered department has shows no department; the supplier keeps it.
     const std::optional<int> row = departmentRow(departmentPositions_, siireBusyoIds[s]);
-    departmentList->setListIndex(row.value_or(-1));
+    departmentList_->setListIndex(row.value_or(-1));
     showing_ = false;
 }
 
@@ -193,7 +193,7 @@ void SupplierRegister::formLoad() {
     QStringList rows{QStringLiteral("全て")};
     for (int i = 0; i < busyoCount && i < static_cast<int>(busyoNames.size()); ++i)
         rows << QString::fromStdString(busyoNames[static_cast<size_t>(i)]);
-    departmentList->setItemsQuietly(rows);
+    departmentList_->setItemsQuietly(rows);
 }
 
 void SupplierRegister::reloadDepartments() {
@@ -215,7 +215,7 @@ void SupplierRegister::formActivate() {
 // ---------------------------------------------------------------- details
 
 bool SupplierRegister::noSelection() {
-    if (selectedRow >= 0 && selectedRow < siireCount)
+    if (selectedRow_ >= 0 && selectedRow_ < siireCount)
         return false;
     msgBox(QStringLiteral("仕入先が選択されていません。左のリストの中から仕入先を選択してから記述"
                           "を行ってください。"));
@@ -224,8 +224,8 @@ bool SupplierRegister::noSelection() {
 
 void SupplierRegister::setDayBoxesEnabled(bool enabled) {
     for (int i = 0; i < 2; ++i) {
-        dayBoxes[i]->setEnabled(enabled);
-        daySpinners[i]->setEnabled(enabled);
+        dayBoxes_[i]->setEnabled(enabled);
+        daySpinners_[i]->setEnabled(enabled);
     }
 }
 
@@ -233,49 +233,49 @@ void SupplierRegister::onPayKindClicked(int index) {
     if (noSelection())
         return;
     if (!showing_)
-        listChanged = true;
+        listChanged_ = true;
     // Cash suppliers have no terms to edit; the stored ones stay.
     setDayBoxesEnabled(index == 0);
-    siirePayKind[static_cast<size_t>(selectedRow)] = index;
+    siirePayKind[static_cast<size_t>(selectedRow_)] = index;
 }
 
 void SupplierRegister::onClassClicked(int index) {
     if (noSelection())
         return;
     if (!showing_)
-        listChanged = true;
-    siireBunrui[static_cast<size_t>(selectedRow)] = index;
+        listChanged_ = true;
+    siireBunrui[static_cast<size_t>(selectedRow_)] = index;
 }
 
 void SupplierRegister::onDepartmentListClicked() {
     if (showing_)
         return;
-    const int row = departmentList->listIndex();
+    const int row = departmentList_->listIndex();
     if (row < 0 || noSelection())
         return;
-    listChanged = true;
+    listChanged_ = true;
     const int id = row == 0 || row > busyoCount ? 0 : busyoIds[static_cast<size_t>(row - 1)];
-    siireBusyoIds[static_cast<size_t>(selectedRow)] = id;
+    siireBusyoIds[static_cast<size_t>(selectedRow_)] = id;
 }
 
 void SupplierRegister::onDayBoxEdited(int index) {
     // Commas are gone already, also when no supplier is selected.
     if (noSelection())
         return;
-    const DayBoxValue v = dayBoxValue(dayBoxes[index]->text().toStdString());
+    const DayBoxValue v = dayBoxValue(dayBoxes_[index]->text().toStdString());
     if (v.clamped) {
-        dayBoxes[index]->setText(QString::number(v.value)); // runs this again and stores that
+        dayBoxes_[index]->setText(QString::number(v.value)); // runs this again and stores that
         return;
     }
     if (!showing_)
-        listChanged = true;
+        listChanged_ = true;
     std::vector<int>& field = index == 0 ? siireSimebi : siireTukigo;
-    field[static_cast<size_t>(selectedRow)] = v.value;
-    daySpinners[index]->setValueFromBox(v.value);
+    field[static_cast<size_t>(selectedRow_)] = v.value;
+    daySpinners_[index]->setValueFromBox(v.value);
 }
 
 void SupplierRegister::onDaySpinnerChanged(int index) {
-    Spinner* spinner = daySpinners[index];
+    Spinner* spinner = daySpinners_[index];
     const int v = spinner->value();
     if (wrapDaySpinner(v) != v) {
         spinner->setValue(wrapDaySpinner(v)); // runs this again for the wrapped value
@@ -283,7 +283,7 @@ void SupplierRegister::onDaySpinnerChanged(int index) {
     }
     // A number typed into the box stays as typed.
     if (!spinner->fromBox())
-        dayBoxes[index]->setText(QString::number(v));
+        dayBoxes_[index]->setText(QString::number(v));
 }
 
 } // namespace lukana

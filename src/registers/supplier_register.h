@@ -34,11 +34,11 @@ class SupplierRegister : public RegisterWindow {
   public:
     explicit SupplierRegister(QWidget* parent = nullptr);
 
-    std::array<platform::OptionButton*, 2> payKindOptions; // 買い掛け, 現金仕入れ
-    std::array<platform::TextBox*, 2> dayBoxes;            // closing day, months later
-    std::array<platform::Spinner*, 2> daySpinners;         // their spinners
-    std::array<platform::OptionButton*, 3> classOptions;   // 酒類, 食品一般, その他雑費
-    platform::ListBox* departmentList;                     // 全て, then the departments
+    const std::array<platform::OptionButton*, 2>& payKindOptions() const { return payKindOptions_; }
+    const std::array<platform::TextBox*, 2>& dayBoxes() const { return dayBoxes_; }
+    const std::array<platform::Spinner*, 2>& daySpinners() const { return daySpinners_; }
+    const std::array<platform::OptionButton*, 3>& classOptions() const { return classOptions_; }
+    platform::ListBox* departmentList() const { return departmentList_; }
 
     void onPayKindClicked(int index);
     void onClassClicked(int index);
@@ -56,6 +56,12 @@ class SupplierRegister : public RegisterWindow {
     void formActivate() override;
 
   private:
+    std::array<platform::OptionButton*, 2> payKindOptions_; // 買い掛け, 現金仕入れ
+    std::array<platform::TextBox*, 2> dayBoxes_;            // closing day, months later
+    std::array<platform::Spinner*, 2> daySpinners_;         // their spinners
+    std::array<platform::OptionButton*, 3> classOptions_;   // 酒類, 食品一般, その他雑費
+    platform::ListBox* departmentList_;                     // 全て, then the departments
+
     // True (and said so) when no supplier is selected.
     bool noSelection();
     void setDayBoxesEnabled(bool enabled);

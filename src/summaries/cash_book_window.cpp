@@ -23,60 +23,60 @@ namespace lukana {
 using namespace platform;
 
 CashBookWindow::CashBookWindow(QWidget* parent)
-    : Window(parent), filters(new FilterControls(FilterControls::Kind::CashBook, this)),
-      previousBalanceBox(new TextBox(this)),
-      receivablesSwitch(new CheckBox(QStringLiteral("売掛金をはずす"), this)),
-      payablesSwitch(new CheckBox(QStringLiteral("買掛金をはずす"), this)),
-      listGrid(new Grid(this)), totalsGrid(new Grid(this)),
-      previousMonthButton(new QPushButton(QStringLiteral("前の月"), this)),
-      nextMonthButton(new QPushButton(QStringLiteral("次の月"), this)),
-      printButton(new QPushButton(QStringLiteral("印刷"), this)),
-      backButton(new QPushButton(QStringLiteral("戻る"), this)), rows_(listing_) {
+    : Window(parent), filters_(new FilterControls(FilterControls::Kind::CashBook, this)),
+      previousBalanceBox_(new TextBox(this)),
+      receivablesSwitch_(new CheckBox(QStringLiteral("売掛金をはずす"), this)),
+      payablesSwitch_(new CheckBox(QStringLiteral("買掛金をはずす"), this)),
+      listGrid_(new Grid(this)), totalsGrid_(new Grid(this)),
+      previousMonthButton_(new QPushButton(QStringLiteral("前の月"), this)),
+      nextMonthButton_(new QPushButton(QStringLiteral("次の月"), this)),
+      printButton_(new QPushButton(QStringLiteral("印刷"), this)),
+      backButton_(new QPushButton(QStringLiteral("戻る"), this)), rows_(listing_) {
     setWindowTitle(QStringLiteral("出納帳"));
     resize(1000, 640);
-    previousBalanceBox->setStripCommas(true);
+    previousBalanceBox_->setStripCommas(true);
     auto* top = new QHBoxLayout;
-    top->addWidget(filters);
+    top->addWidget(filters_);
     top->addWidget(new QLabel(QStringLiteral("先月残高"), this));
-    top->addWidget(previousBalanceBox);
-    top->addWidget(receivablesSwitch);
-    top->addWidget(payablesSwitch);
+    top->addWidget(previousBalanceBox_);
+    top->addWidget(receivablesSwitch_);
+    top->addWidget(payablesSwitch_);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    for (QPushButton* b : {previousMonthButton, nextMonthButton, printButton, backButton})
+    for (QPushButton* b : {previousMonthButton_, nextMonthButton_, printButton_, backButton_})
         bottom->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(listGrid, 5);
-    layout->addWidget(totalsGrid, 1);
+    layout->addWidget(listGrid_, 5);
+    layout->addWidget(totalsGrid_, 1);
     layout->addLayout(bottom);
-    layOutCashGrids(*listGrid, *totalsGrid);
-    listGrid->setRowSource(&rows_);
+    layOutCashGrids(*listGrid_, *totalsGrid_);
+    listGrid_->setRowSource(&rows_);
 
-    filters->onChosen([this](int list) {
+    filters_->onChosen([this](int list) {
         if (list == kToParty)
             switchParty();
         recalculate();
     });
-    previousBalanceBox->onChange([this] { previousBalanceEdited(); });
-    receivablesSwitch->onChange([this] {
-        switches_.excludeReceivables = receivablesSwitch->value() == 1;
+    previousBalanceBox_->onChange([this] { previousBalanceEdited(); });
+    receivablesSwitch_->onChange([this] {
+        switches_.excludeReceivables = receivablesSwitch_->value() == 1;
         recalculate();
     });
-    payablesSwitch->onChange([this] {
-        switches_.excludePayables = payablesSwitch->value() == 1;
+    payablesSwitch_->onChange([this] {
+        switches_.excludePayables = payablesSwitch_->value() == 1;
         recalculate();
     });
-    connect(previousMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(-1); });
-    connect(nextMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(1); });
-    connect(printButton, &QPushButton::clicked, this, [this] { onPrintClicked(); });
-    connect(backButton, &QPushButton::clicked, this, [this] { closeWindow(); });
+    connect(previousMonthButton_, &QPushButton::clicked, this, [this] { stepShownMonth(-1); });
+    connect(nextMonthButton_, &QPushButton::clicked, this, [this] { stepShownMonth(1); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { onPrintClicked(); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 
 void CashBookWindow::formLoad() {
     formLoading_ = true;
     switches_ = {};
-    filters->fill();
+    filters_->fill();
     const CalendarDay now = today();
     shown_ = {now.year, now.month};
     daysInMonth = shown_.days();
@@ -101,7 +101,7 @@ std::string CashBookWindow::departmentName() const {
 }
 
 PartyKey CashBookWindow::shownParty() const {
-    return partyAt(filters->parties(), filterSel[kToParty]).value_or(kDepartmentCash);
+    return partyAt(filters_->parties(), filterSel[kToParty]).value_or(kDepartmentCash);
 }
 
 void CashBookWindow::switchParty() {
@@ -118,29 +118,29 @@ void CashBookWindow::showPreviousBalance() {
     const QString text =
         QString::fromStdString(carry_.show(departmentName(), shown_, shownParty()));
     tellNotices();
-    if (previousBalanceBox->text() == text)
+    if (previousBalanceBox_->text() == text)
         previousBalance_ = leadingNumber(text.toStdString());
     else
-        previousBalanceBox->setText(
+        previousBalanceBox_->setText(
             text); // its change handling sets the previous balance and relists
 }
 
 void CashBookWindow::previousBalanceEdited() {
-    previousBalance_ = leadingNumber(KanmaNuki(previousBalanceBox->text().toStdString()));
+    previousBalance_ = leadingNumber(KanmaNuki(previousBalanceBox_->text().toStdString()));
     if (!formLoading_)
         recalculate();
 }
 
 void CashBookWindow::recalculate() {
-    Grid::Filling hideList(*listGrid);
-    Grid::Filling hideTotals(*totalsGrid);
-    layOutCashGrids(*listGrid, *totalsGrid);
+    Grid::Filling hideList(*listGrid_);
+    Grid::Filling hideTotals(*totalsGrid_);
+    layOutCashGrids(*listGrid_, *totalsGrid_);
     listing_.list(departmentName(), closingDayMonths(shown_, simeGenkin), shownParty(),
                   AccountFilter::fromSelection(), switches_, previousBalance_, *month_);
     rows_.refresh();
-    listGrid->rowSourceChanged();
-    showCashTotals(*totalsGrid, listing_);
-    fitCashGrids(*listGrid, *totalsGrid, rows_);
+    listGrid_->rowSourceChanged();
+    showCashTotals(*totalsGrid_, listing_);
+    fitCashGrids(*listGrid_, *totalsGrid_, rows_);
 }
 
 void CashBookWindow::stepShownMonth(int delta) {
@@ -181,9 +181,9 @@ void CashBookWindow::onPrintClicked() {
     ListPrintLayout layout;
     layout.title = QString::fromStdString(Str(shown_.year)) + "年" +
                    QString::fromStdString(Str(shown_.month)) + QStringLiteral("月　種別") +
-                   filters->shownText(kEntryType) + QStringLiteral("；") +
-                   filters->shownText(kToParty) + filters->shownText(kAccountTitle) +
-                   QStringLiteral("の") + filters->shownText(kSubAccount);
+                   filters_->shownText(kEntryType) + QStringLiteral("；") +
+                   filters_->shownText(kToParty) + filters_->shownText(kAccountTitle) +
+                   QStringLiteral("の") + filters_->shownText(kSubAccount);
     layout.left = 80;
     layout.columns = {{QStringLiteral("日付"), 110, 110, false},
                       {QStringLiteral("入金額"), 270, 460, true},

@@ -22,16 +22,14 @@ class CashBookWindow : public platform::Window {
   public:
     explicit CashBookWindow(QWidget* parent = nullptr);
 
-    FilterControls* filters;
-    platform::TextBox* previousBalanceBox; // "先月残高"
-    platform::CheckBox* receivablesSwitch; // "売掛金をはずす"
-    platform::CheckBox* payablesSwitch;    // "買掛金をはずす"
-    platform::Grid* listGrid;
-    platform::Grid* totalsGrid;
-    QPushButton* previousMonthButton;
-    QPushButton* nextMonthButton;
-    QPushButton* printButton;
-    QPushButton* backButton;
+    FilterControls* filters() const { return filters_; }
+    platform::TextBox* previousBalanceBox() const { return previousBalanceBox_; }
+    platform::Grid* listGrid() const { return listGrid_; }
+    platform::Grid* totalsGrid() const { return totalsGrid_; }
+    QPushButton* previousMonthButton() const { return previousMonthButton_; }
+    QPushButton* nextMonthButton() const { return nextMonthButton_; }
+    QPushButton* printButton() const { return printButton_; }
+    QPushButton* backButton() const { return backButton_; }
 
     // Lists the shown month of the chosen party again.
     void recalculate();
@@ -49,6 +47,17 @@ class CashBookWindow : public platform::Window {
     void formUnload() override;
 
   private:
+    FilterControls* filters_;
+    platform::TextBox* previousBalanceBox_; // "先月残高"
+    platform::CheckBox* receivablesSwitch_; // "売掛金をはずす"
+    platform::CheckBox* payablesSwitch_;    // "買掛金をはずす"
+    platform::Grid* listGrid_;
+    platform::Grid* totalsGrid_;
+    QPushButton* previousMonthButton_;
+    QPushButton* nextMonthButton_;
+    QPushButton* printButton_;
+    QPushButton* backButton_;
+
     void leaveDisplay();
     void showPreviousBalance();
     void previousBalanceEdited();

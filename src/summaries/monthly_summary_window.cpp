@@ -24,38 +24,38 @@ QString str(int value) {
 MonthlySummaryWindow::MonthlySummaryWindow(QWidget* parent)
     : SummaryWindow(DateForm::MonthDay, QStringLiteral("どこから"), QStringLiteral("どこへ"),
                     parent),
-      periodCaption(new QLabel(this)), closingDay(new ClosingDayEntry(this)),
-      recalculateButton(new QPushButton(QStringLiteral("再計算"), this)),
-      previousMonthButton(new QPushButton(QStringLiteral("前の月"), this)),
-      nextMonthButton(new QPushButton(QStringLiteral("次の月"), this)) {
+      periodCaption_(new QLabel(this)), closingDay_(new ClosingDayEntry(this)),
+      recalculateButton_(new QPushButton(QStringLiteral("再計算"), this)),
+      previousMonthButton_(new QPushButton(QStringLiteral("前の月"), this)),
+      nextMonthButton_(new QPushButton(QStringLiteral("次の月"), this)) {
     setWindowTitle(QStringLiteral("月間支出集計"));
     resize(960, 640);
     auto* frame = new QGroupBox(QStringLiteral("締め日"), this);
     auto* frameRow = new QHBoxLayout(frame);
-    frameRow->addWidget(closingDay);
-    frameRow->addWidget(recalculateButton);
+    frameRow->addWidget(closingDay_);
+    frameRow->addWidget(recalculateButton_);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(periodCaption);
+    bottom->addWidget(periodCaption_);
     bottom->addWidget(frame);
     bottom->addStretch();
-    bottom->addWidget(previousMonthButton);
-    bottom->addWidget(nextMonthButton);
-    bottom->addWidget(printButton);
-    bottom->addWidget(backButton);
+    bottom->addWidget(previousMonthButton_);
+    bottom->addWidget(nextMonthButton_);
+    bottom->addWidget(printButton_);
+    bottom->addWidget(backButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(filters);
-    layout->addWidget(listGrid, 5);
-    layout->addWidget(totalsGrid, 1);
+    layout->addWidget(filters_);
+    layout->addWidget(listGrid_, 5);
+    layout->addWidget(totalsGrid_, 1);
     layout->addLayout(bottom);
-    closingDay->onDayChanged([](int day) { simeGenkin = day; });
-    connect(recalculateButton, &QPushButton::clicked, this, [this] { recalculate(); });
-    connect(previousMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(-1); });
-    connect(nextMonthButton, &QPushButton::clicked, this, [this] { stepShownMonth(1); });
+    closingDay_->onDayChanged([](int day) { simeGenkin = day; });
+    connect(recalculateButton_, &QPushButton::clicked, this, [this] { recalculate(); });
+    connect(previousMonthButton_, &QPushButton::clicked, this, [this] { stepShownMonth(-1); });
+    connect(nextMonthButton_, &QPushButton::clicked, this, [this] { stepShownMonth(1); });
 }
 
 void MonthlySummaryWindow::formLoad() {
     fillFilters();
-    closingDay->box->setText(QString::number(simeGenkin));
+    closingDay_->box->setText(QString::number(simeGenkin));
     const CalendarDay now = today();
     shown_ = {now.year, now.month};
     daysInMonth = shown_.days();
@@ -74,11 +74,11 @@ void MonthlySummaryWindow::stepShownMonth(int delta) {
 void MonthlySummaryWindow::periodShown() {
     const int c = simeGenkin;
     if (c >= 1 && c <= 30)
-        periodCaption->setText(str(shown_.prevMonth()) + "月" + str(c + 1) + "日～" +
-                               str(shown_.month) + "月" + str(c) + "日");
+        periodCaption_->setText(str(shown_.prevMonth()) + "月" + str(c + 1) + "日～" +
+                                str(shown_.month) + "月" + str(c) + "日");
     else
-        periodCaption->setText(str(shown_.month) + "月 1日～" + str(shown_.month) + "月" +
-                               str(shown_.days()) + "日");
+        periodCaption_->setText(str(shown_.month) + "月 1日～" + str(shown_.month) + "月" +
+                                str(shown_.days()) + "日");
 }
 
 std::vector<MonthSpan> MonthlySummaryWindow::periodSpans() {

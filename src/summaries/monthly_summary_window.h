@@ -14,11 +14,10 @@ class MonthlySummaryWindow : public SummaryWindow {
   public:
     explicit MonthlySummaryWindow(QWidget* parent = nullptr);
 
-    QLabel* periodCaption;
-    platform::ClosingDayEntry* closingDay;
-    QPushButton* recalculateButton;
-    QPushButton* previousMonthButton;
-    QPushButton* nextMonthButton;
+    QLabel* periodCaption() const { return periodCaption_; }
+    platform::ClosingDayEntry* closingDay() const { return closingDay_; }
+    QPushButton* recalculateButton() const { return recalculateButton_; }
+    QPushButton* previousMonthButton() const { return previousMonthButton_; }
 
     const ShownMonth& shownMonth() const { return shown_; }
     void stepShownMonth(int delta);
@@ -34,6 +33,12 @@ class MonthlySummaryWindow : public SummaryWindow {
     QString filePeriod() const override;
 
   private:
+    QLabel* periodCaption_;
+    platform::ClosingDayEntry* closingDay_;
+    QPushButton* recalculateButton_;
+    QPushButton* previousMonthButton_;
+    QPushButton* nextMonthButton_;
+
     ShownMonth shown_;
 };
 

@@ -14,41 +14,41 @@ using namespace platform;
 PeriodListWindow::PeriodListWindow(QWidget* parent)
     : SummaryWindow(DateForm::YearMonthDay, QStringLiteral("出金元"), QStringLiteral("入金先"),
                     parent),
-      periodEntry(new PeriodEntry(this)),
-      recalculateButton(new QPushButton(QStringLiteral("再計算"), this)) {
+      periodEntry_(new PeriodEntry(this)),
+      recalculateButton_(new QPushButton(QStringLiteral("再計算"), this)) {
     setWindowTitle(QStringLiteral("期間集計表"));
     resize(960, 640);
-    periodEntry->setGuard(&hyoujiChu);
+    periodEntry_->setGuard(&hyoujiChu);
     auto* period = new QGroupBox(QStringLiteral("計算期間"), this);
     auto* periodRow = new QHBoxLayout(period);
-    periodRow->addWidget(periodEntry);
-    periodRow->addWidget(recalculateButton);
+    periodRow->addWidget(periodEntry_);
+    periodRow->addWidget(recalculateButton_);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(period);
     bottom->addStretch();
-    bottom->addWidget(printButton);
-    bottom->addWidget(backButton);
+    bottom->addWidget(printButton_);
+    bottom->addWidget(backButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(filters);
-    layout->addWidget(listGrid, 5);
-    layout->addWidget(totalsGrid, 1);
+    layout->addWidget(filters_);
+    layout->addWidget(listGrid_, 5);
+    layout->addWidget(totalsGrid_, 1);
     layout->addLayout(bottom);
-    connect(recalculateButton, &QPushButton::clicked, this, [this] { recalculate(); });
+    connect(recalculateButton_, &QPushButton::clicked, this, [this] { recalculate(); });
 }
 
 void PeriodListWindow::formLoad() {
     fillFilters();
     const Period p = defaultPeriod(curYear, curMonth, curDay, kesanTuki, kesanBi);
     hyoujiChu = 1;
-    periodEntry->setDates({p.start.year, p.start.month, p.start.day},
-                          {p.end.year, p.end.month, p.end.day});
+    periodEntry_->setDates({p.start.year, p.start.month, p.start.day},
+                           {p.end.year, p.end.month, p.end.day});
     hyoujiChu = 0;
     recalculate();
 }
 
 void PeriodListWindow::periodShown() {
-    listedFrom_ = periodEntry->spinnerDate(0);
-    listedTo_ = periodEntry->spinnerDate(1);
+    listedFrom_ = periodEntry_->spinnerDate(0);
+    listedTo_ = periodEntry_->spinnerDate(1);
 }
 
 std::vector<MonthSpan> PeriodListWindow::periodSpans() {

@@ -11,8 +11,8 @@ class PeriodListWindow : public SummaryWindow {
   public:
     explicit PeriodListWindow(QWidget* parent = nullptr);
 
-    platform::PeriodEntry* periodEntry;
-    QPushButton* recalculateButton;
+    platform::PeriodEntry* periodEntry() const { return periodEntry_; }
+    QPushButton* recalculateButton() const { return recalculateButton_; }
 
   protected:
     void formLoad() override;
@@ -25,6 +25,9 @@ class PeriodListWindow : public SummaryWindow {
     QString filePeriod() const override;
 
   private:
+    platform::PeriodEntry* periodEntry_;
+    QPushButton* recalculateButton_;
+
     // The period of the last recalculation, which its printout names.
     SpinDate listedFrom_, listedTo_;
 };

@@ -11,17 +11,17 @@ using namespace platform;
 
 SummaryWindow::SummaryWindow(DateForm dateForm, const QString& fromHeading,
                              const QString& toHeading, QWidget* parent)
-    : Window(parent), filters(new FilterControls(FilterControls::Kind::Summary, this)),
-      listGrid(new Grid(this)), totalsGrid(new Grid(this)),
-      printButton(new QPushButton(QStringLiteral("印刷"), this)),
-      backButton(new QPushButton(QStringLiteral("戻る"), this)), dateForm_(dateForm),
+    : Window(parent), filters_(new FilterControls(FilterControls::Kind::Summary, this)),
+      listGrid_(new Grid(this)), totalsGrid_(new Grid(this)),
+      printButton_(new QPushButton(QStringLiteral("印刷"), this)),
+      backButton_(new QPushButton(QStringLiteral("戻る"), this)), dateForm_(dateForm),
       fromHeading_(fromHeading), toHeading_(toHeading), rows_(list_, dateForm) {
-    layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_, dateForm_);
-    listGrid->setRowSource(&rows_);
-    filters->onChosen([this](int) { recalculate(); });
-    filters->onMatchModeChosen([this] { recalculate(); });
-    connect(printButton, &QPushButton::clicked, this, [this] { onPrintClicked(); });
-    connect(backButton, &QPushButton::clicked, this, [this] { closeWindow(); });
+    layOutSummaryGrids(*listGrid_, *totalsGrid_, fromHeading_, toHeading_, dateForm_);
+    listGrid_->setRowSource(&rows_);
+    filters_->onChosen([this](int) { recalculate(); });
+    filters_->onMatchModeChosen([this] { recalculate(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { onPrintClicked(); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 
 std::string SummaryWindow::shownDepartmentName() {
@@ -36,26 +36,26 @@ void SummaryWindow::formActivate() {
 
 void SummaryWindow::recalculate() {
     {
-        Grid::Filling hideList(*listGrid);
-        Grid::Filling hideTotals(*totalsGrid);
-        layOutSummaryGrids(*listGrid, *totalsGrid, fromHeading_, toHeading_, dateForm_);
+        Grid::Filling hideList(*listGrid_);
+        Grid::Filling hideTotals(*totalsGrid_);
+        layOutSummaryGrids(*listGrid_, *totalsGrid_, fromHeading_, toHeading_, dateForm_);
         periodShown();
         listSpans(shownDepartmentName(), periodSpans(),
-                  VoucherFilter::fromSelection(filters->parties(), filters->matchMode()),
+                  VoucherFilter::fromSelection(filters_->parties(), filters_->matchMode()),
                   restartEachMonth(), list_, *month_);
         rows_.refresh();
         // The party columns show their longest name; the totals keep under the list's columns.
         for (int col : {7, 8})
-            for (Grid* grid : {listGrid, totalsGrid})
+            for (Grid* grid : {listGrid_, totalsGrid_})
                 grid->setColWidthFitting(col, 1500, rows_.partyNames());
-        listGrid->rowSourceChanged();
-        showSummaryTotals(*totalsGrid, list_.totals());
+        listGrid_->rowSourceChanged();
+        showSummaryTotals(*totalsGrid_, list_.totals());
     }
 }
 
 void SummaryWindow::onPrintClicked() {
     ListPrintLayout layout;
-    layout.title = printTitle() + filterTitle(*filters);
+    layout.title = printTitle() + filterTitle(*filters_);
     layout.left = printLeft();
     layout.columns.push_back({QStringLiteral("日付"), 110, printDateX(), false});
     const char* headings[] = {"税抜き額", "税抜き額計", "消費税", "消費税累計", "金額", "金額計"};

@@ -17,11 +17,11 @@ namespace lukana {
 class SummaryWindow : public platform::Window {
     Q_OBJECT
   public:
-    FilterControls* filters;
-    platform::Grid* listGrid;
-    platform::Grid* totalsGrid;
-    QPushButton* printButton;
-    QPushButton* backButton;
+    FilterControls* filters() const { return filters_; }
+    platform::Grid* listGrid() const { return listGrid_; }
+    platform::Grid* totalsGrid() const { return totalsGrid_; }
+    QPushButton* printButton() const { return printButton_; }
+    QPushButton* backButton() const { return backButton_; }
 
     // The recalculation: the grids laid out afresh, the months listed, the totals shown.
     void recalculate();
@@ -29,6 +29,12 @@ class SummaryWindow : public platform::Window {
     const SummaryList& list() const { return list_; }
 
   protected:
+    FilterControls* filters_;
+    platform::Grid* listGrid_;
+    platform::Grid* totalsGrid_;
+    QPushButton* printButton_;
+    QPushButton* backButton_;
+
     SummaryWindow(DateForm dateForm, const QString& fromHeading, const QString& toHeading,
                   QWidget* parent);
     void formActivate() override;
@@ -47,7 +53,7 @@ class SummaryWindow : public platform::Window {
     // The voucher book's department, which the window lists.
     static std::string shownDepartmentName();
     // The filter lists filled, without a recalculation.
-    void fillFilters() { filters->fill(); }
+    void fillFilters() { filters_->fill(); }
 
   private:
     DateForm dateForm_;

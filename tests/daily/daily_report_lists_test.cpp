@@ -154,12 +154,12 @@ TEST_F(DailyReportTest, ACustomerRegisteredFromTheReportCanBePickedAtOnce) {
         [this] {
             script.window<SubAccountRegister>([](SubAccountRegister& reg) {
                 EXPECT_EQ(urikakeTouroku, 1);
-                EXPECT_EQ(reg.titleChoice->currentText(), "売掛金");
-                reg.nameBox->setText("山田様");
+                EXPECT_EQ(reg.titleChoice()->currentText(), "売掛金");
+                reg.nameBox()->setText("山田様");
                 QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-                QApplication::sendEvent(reg.nameBox, &enter);
-                reg.saveButton->click();
-                reg.backButton->click();
+                QApplication::sendEvent(reg.nameBox(), &enter);
+                reg.saveButton()->click();
+                reg.backButton()->click();
             });
         });
 }

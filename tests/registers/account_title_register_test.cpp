@@ -15,8 +15,8 @@ class AccountTitleRegisterTest : public RegisterTest {
     static std::string tekiyouFile() { return rootFilePath("tekiyou.dat"); }
     static std::string tyFile() { return rootFilePath("ty.dat"); }
     static void insert(AccountTitleRegister& w, const QString& name) {
-        w.nameBox->setText(name);
-        pressEnter(w.nameBox);
+        w.nameBox()->setText(name);
+        pressEnter(w.nameBox());
     }
     // What the main window's button does.
     static void openFromMainWindow() {
@@ -40,13 +40,13 @@ TEST_F(AccountTitleRegisterTest, FreshTreeGetsTheDefaultsAndIdsContinueAboveThem
         EXPECT_EQ(w.windowTitle(), "勘定科目登録");
         EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 255, 255));
         EXPECT_EQ(mousePointer(), Pointer::Normal);
-        EXPECT_EQ(w.nameList->count(), 16);
-        EXPECT_EQ(w.nameList->item(3)->text(), "売掛金");
-        EXPECT_FALSE(w.listChanged);
+        EXPECT_EQ(w.nameList()->count(), 16);
+        EXPECT_EQ(w.nameList()->item(3)->text(), "売掛金");
+        EXPECT_FALSE(w.listChanged());
         insert(w, "広告費");
         insert(w, "保険料");
-        w.saveButton->click();
-        w.backButton->click();
+        w.saveButton()->click();
+        w.backButton()->click();
     });
     openFromMainWindow();
     EXPECT_TRUE(script.boxes().empty()); // missing files are no news
@@ -67,8 +67,8 @@ TEST_F(AccountTitleRegisterTest, EveryOpeningReadsTheFileAgain) {
     tekiyouNames[0] = "stale";
     TestScript script;
     script.window<AccountTitleRegister>([&](AccountTitleRegister& w) {
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
-        w.backButton->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B"}));
+        w.backButton()->click();
     });
     openFromMainWindow();
     EXPECT_FALSE(fs::exists(tyFile())); // a readable file: no defaults anywhere
@@ -80,7 +80,7 @@ TEST_F(AccountTitleRegisterTest, MissingTitlesKeepAReadableSubAccountFile) {
     ttidTekiyou = 35;
     ttidTy = 40;
     TestScript script;
-    script.window<AccountTitleRegister>([&](AccountTitleRegister& w) { w.backButton->click(); });
+    script.window<AccountTitleRegister>([&](AccountTitleRegister& w) { w.backButton()->click(); });
     openFromMainWindow();
     EXPECT_EQ(tekiyouCount, 16);
     EXPECT_EQ(ttidTekiyou, 55);
@@ -99,8 +99,8 @@ TEST_F(AccountTitleRegisterTest, UnreadableFilesAreMovedAsideAndTheUserIsTold) {
     script.answer(Answer::Ok)
         .answer(Answer::Ok)
         .window<AccountTitleRegister>([&](AccountTitleRegister& w) {
-            EXPECT_EQ(w.nameList->count(), 16);
-            w.backButton->click();
+            EXPECT_EQ(w.nameList()->count(), 16);
+            w.backButton()->click();
         });
     openFromMainWindow();
     ASSERT_EQ(script.boxes().size(), 2u);
@@ -118,34 +118,34 @@ TEST_F(AccountTitleRegisterTest, UnreadableFilesAreMovedAsideAndTheUserIsTold) {
 TEST_F(AccountTitleRegisterTest, RenameKeepsTheIdAndIsDroppedByDiscard) {
     TestScript script;
     script.window<AccountTitleRegister>(
-        [](AccountTitleRegister& w) { w.backButton->click(); }); // creates the defaults
+        [](AccountTitleRegister& w) { w.backButton()->click(); }); // creates the defaults
     openFromMainWindow();
     const std::string saved = readBytes(tekiyouFile());
     script.window<AccountTitleRegister>([&](AccountTitleRegister& w) {
-        clickRow(w.nameList, 3);
+        clickRow(w.nameList(), 3);
         script.window<RenameByKindDialog>([](RenameByKindDialog& d) {
             EXPECT_EQ(d.windowTitle(), "勘定科目名変更");
             EXPECT_EQ(mousePointer(), Pointer::Normal);
-            d.nameBox->setText("売掛");
-            d.okButton->click();
+            d.nameBox()->setText("売掛");
+            d.okButton()->click();
         });
-        w.editButtons[2]->click(); // no warning first
-        EXPECT_EQ(w.nameList->item(3)->text(), "売掛");
+        w.editButtons()[2]->click(); // no warning first
+        EXPECT_EQ(w.nameList()->item(3)->text(), "売掛");
         EXPECT_EQ(tekiyouIds[3], 4);
-        EXPECT_TRUE(w.listChanged); // not saved yet
+        EXPECT_TRUE(w.listChanged()); // not saved yet
 
-        clickRow(w.nameList, 3);
+        clickRow(w.nameList(), 3);
         script
             .window<RenameByKindDialog>([](RenameByKindDialog& d) {
-                d.nameBox->setText("現金");
-                d.okButton->click();
+                d.nameBox()->setText("現金");
+                d.okButton()->click();
             })
             .answer(Answer::Ok);
-        w.editButtons[2]->click();
-        EXPECT_EQ(w.nameList->item(3)->text(), "売掛");
+        w.editButtons()[2]->click();
+        EXPECT_EQ(w.nameList()->item(3)->text(), "売掛");
 
         script.answer(Answer::No).answer(Answer::Yes);
-        w.backButton->click();
+        w.backButton()->click();
     });
     openAccountTitleRegister(0); // any kind: the register's rename still takes account titles
     EXPECT_EQ(script.boxes()[0].text, "同じ名前があります");
@@ -157,12 +157,12 @@ TEST_F(AccountTitleRegisterTest, RenameKeepsTheIdAndIsDroppedByDiscard) {
 TEST_F(AccountTitleRegisterTest, DeleteAsksOneQuestionAndLeavesTheSubAccounts) {
     TestScript script;
     script.window<AccountTitleRegister>([&](AccountTitleRegister& w) {
-        clickRow(w.nameList, 7); // 給与, parent of two default sub-accounts
+        clickRow(w.nameList(), 7); // 給与, parent of two default sub-accounts
         script.answer(Answer::Ok);
-        w.editButtons[1]->click();
-        EXPECT_EQ(w.nameList->count(), 15);
-        w.saveButton->click();
-        w.backButton->click();
+        w.editButtons()[1]->click();
+        EXPECT_EQ(w.nameList()->count(), 15);
+        w.saveButton()->click();
+        w.backButton()->click();
     });
     openFromMainWindow();
     ASSERT_EQ(script.boxes().size(), 1u);
@@ -180,9 +180,9 @@ TEST_F(AccountTitleRegisterTest, FullListRefusesAnInsert) {
     TestScript script;
     script.answer(Answer::Ok).window<AccountTitleRegister>([&](AccountTitleRegister& w) {
         insert(w, "more");
-        EXPECT_EQ(w.nameList->count(), kTekiyouCapacity);
-        EXPECT_FALSE(w.listChanged);
-        w.backButton->click();
+        EXPECT_EQ(w.nameList()->count(), kTekiyouCapacity);
+        EXPECT_FALSE(w.listChanged());
+        w.backButton()->click();
     });
     openFromMainWindow();
     EXPECT_EQ(script.boxes()[0].text, "これ以上登録できません。登録できるのは2001件までです。");

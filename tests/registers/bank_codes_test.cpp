@@ -62,31 +62,31 @@ TEST_F(BankCodesTest, PicksFillTheCodeBoxesAndEachAccountKeepsItsOwnBranches) {
     saveMisena();
     TestScript script;
     withRegister(script, [&](DepartmentRegister& w) {
-        EXPECT_EQ(names(w.accounts[0].bank), (QStringList{"みずほ", "三菱ＵＦＪ", "三井住友"}));
-        clickRow(w.nameList, 0);
-        w.accounts[0].bank->pick(1);
-        EXPECT_EQ(w.accounts[0].bankCode->text(), "0005");
-        EXPECT_EQ(w.accounts[0].bank->text(), "三菱ＵＦＪ");
-        EXPECT_EQ(names(w.accounts[0].branch), (QStringList{"本店", "丸の内"}));
-        EXPECT_EQ(w.accounts[1].branch->count(), 0); // other accounts keep their lists
-        w.accounts[0].branch->pick(1);
-        EXPECT_EQ(w.accounts[0].branchCode->text(), "002");
-        EXPECT_EQ(w.accounts[0].branch->text(), "丸の内");
+        EXPECT_EQ(names(w.accounts()[0].bank), (QStringList{"みずほ", "三菱ＵＦＪ", "三井住友"}));
+        clickRow(w.nameList(), 0);
+        w.accounts()[0].bank->pick(1);
+        EXPECT_EQ(w.accounts()[0].bankCode->text(), "0005");
+        EXPECT_EQ(w.accounts()[0].bank->text(), "三菱ＵＦＪ");
+        EXPECT_EQ(names(w.accounts()[0].branch), (QStringList{"本店", "丸の内"}));
+        EXPECT_EQ(w.accounts()[1].branch->count(), 0); // other accounts keep their lists
+        w.accounts()[0].branch->pick(1);
+        EXPECT_EQ(w.accounts()[0].branchCode->text(), "002");
+        EXPECT_EQ(w.accounts()[0].branch->text(), "丸の内");
 
-        w.accounts[1].bankCode->setText("1");
-        EXPECT_EQ(names(w.accounts[1].branch), (QStringList{"東京営業部"}));
-        EXPECT_EQ(names(w.accounts[0].branch), (QStringList{"本店", "丸の内"}));
+        w.accounts()[1].bankCode->setText("1");
+        EXPECT_EQ(names(w.accounts()[1].branch), (QStringList{"東京営業部"}));
+        EXPECT_EQ(names(w.accounts()[0].branch), (QStringList{"本店", "丸の内"}));
         for (const char* unknown : {"7", "99999", "-40000", ""}) {
-            w.accounts[2].bankCode->setText("0005");
-            w.accounts[2].bankCode->setText(QString::fromUtf8(unknown));
-            EXPECT_EQ(w.accounts[2].branch->count(), 0) << unknown;
+            w.accounts()[2].bankCode->setText("0005");
+            w.accounts()[2].bankCode->setText(QString::fromUtf8(unknown));
+            EXPECT_EQ(w.accounts()[2].branch->count(), 0) << unknown;
         }
-        w.saveButton->click();
+        w.saveButton()->click();
 
         // A stored bank code brings its branches before the stored branch name is shown.
-        clickRow(w.nameList, 1);
-        EXPECT_EQ(names(w.accounts[1].branch), (QStringList{"本店", "丸の内"}));
-        EXPECT_EQ(w.accounts[1].branch->text(), "丸の内");
+        clickRow(w.nameList(), 1);
+        EXPECT_EQ(names(w.accounts()[1].branch), (QStringList{"本店", "丸の内"}));
+        EXPECT_EQ(w.accounts()[1].branch->text(), "丸の内");
     });
     EXPECT_TRUE(script.boxes().empty());
     EXPECT_EQ(busyoRecs[0].bankName, "三菱ＵＦＪ");
@@ -100,8 +100,8 @@ TEST_F(BankCodesTest, PickWithoutADepartmentIsToldAndStillFillsTheBox) {
     TestScript script;
     script.answer(Answer::Ok);
     withRegister(script, [&](DepartmentRegister& w) {
-        w.accounts[1].bank->pick(0);
-        EXPECT_EQ(w.accounts[1].bankCode->text(), "0001");
+        w.accounts()[1].bank->pick(0);
+        EXPECT_EQ(w.accounts()[1].bankCode->text(), "0001");
     });
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, "部署が選択されていません。左のリストの中から部署を選択して"
@@ -114,12 +114,12 @@ TEST_F(BankCodesTest, WithoutTheFileThePickersAreEmptyAndNamesAreTyped) {
     EXPECT_TRUE(missing.banks().empty());
     TestScript script;
     withRegister(script, [&](DepartmentRegister& w) {
-        EXPECT_EQ(w.accounts[0].bank->count(), 0);
-        clickRow(w.nameList, 0);
-        typeText(w.accounts[0].bank->textBox(), "地元信金");
-        w.accounts[0].bankCode->setText("1234");
-        EXPECT_EQ(w.accounts[0].branch->count(), 0);
-        w.saveButton->click();
+        EXPECT_EQ(w.accounts()[0].bank->count(), 0);
+        clickRow(w.nameList(), 0);
+        typeText(w.accounts()[0].bank->textBox(), "地元信金");
+        w.accounts()[0].bankCode->setText("1234");
+        EXPECT_EQ(w.accounts()[0].branch->count(), 0);
+        w.saveButton()->click();
     });
     EXPECT_EQ(busyoRecs[0].bankName, "地元信金");
     EXPECT_EQ(busyoRecs[0].bankCode, "1234");

@@ -24,8 +24,8 @@ class BankRegisterTest : public RegisterTest {
             {" 0", " 0", " 0", " 0", " 0", " 0", " 0", " 0", " " + std::to_string(value), " 4"});
     }
     static void insert(BankRegister& w, const QString& name) {
-        w.nameBox->setText(name);
-        pressEnter(w.nameBox);
+        w.nameBox()->setText(name);
+        pressEnter(w.nameBox());
     }
 };
 
@@ -37,15 +37,15 @@ TEST_F(BankRegisterTest, InsertCountsUpOnSlotNineAndDropsCommasOnInsert) {
     TestScript script;
     script.window<BankRegister>([&](BankRegister& w) {
         EXPECT_EQ(w.windowTitle(), "銀行登録");
-        EXPECT_EQ(w.helpLabel->text(),
+        EXPECT_EQ(w.helpLabel()->text(),
                   "新規で銀行を登録する場合は銀行名を下のテキストボックスに記入"
                   "して挿入ボタンをクリックしてください。");
-        typeText(w.nameBox, "み,ずほ"); // the comma stays while typing
-        EXPECT_EQ(w.nameBox->text(), "み,ずほ");
-        pressEnter(w.nameBox);
-        EXPECT_EQ(rows(w.nameList), (QStringList{"りそな", "みずほ"}));
-        w.saveButton->click();
-        w.backButton->click();
+        typeText(w.nameBox(), "み,ずほ"); // the comma stays while typing
+        EXPECT_EQ(w.nameBox()->text(), "み,ずほ");
+        pressEnter(w.nameBox());
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"りそな", "みずほ"}));
+        w.saveButton()->click();
+        w.backButton()->click();
     });
     openBankRegister();
     // The counter counts up by one; the largest id in the list (20) plays no part.
@@ -73,8 +73,8 @@ TEST_F(BankRegisterTest, IssuedIdSkipsIdsTheListHolds) {
         TestScript script;
         script.window<BankRegister>([&](BankRegister& w) {
             insert(w, "new");
-            w.listChanged = false;
-            w.backButton->click();
+            w.setListChanged(false);
+            w.backButton()->click();
         });
         openBankRegister();
         EXPECT_EQ(kouzaIds[c.ids.size()], c.issued);
@@ -87,8 +87,8 @@ TEST_F(BankRegisterTest, CommaNameThatExistsIsRefusedWithTheCleanedText) {
     TestScript script;
     script.answer(Answer::Ok).window<BankRegister>([&](BankRegister& w) {
         insert(w, "み,ずほ");
-        EXPECT_EQ(w.nameBox->text(), "みずほ");
-        EXPECT_EQ(w.nameList->count(), 1);
+        EXPECT_EQ(w.nameBox()->text(), "みずほ");
+        EXPECT_EQ(w.nameList()->count(), 1);
         w.closeWindow();
     });
     openBankRegister();
@@ -101,23 +101,23 @@ TEST_F(BankRegisterTest, DeleteAsksOnceAndRenameIsDroppedByDiscard) {
     const std::string before = readBytes(kouzaFile());
     TestScript script;
     script.window<BankRegister>([&](BankRegister& w) {
-        clickRow(w.nameList, 0);
+        clickRow(w.nameList(), 0);
         script.answer(Answer::Ok);
-        w.editButtons[1]->click();
-        EXPECT_EQ(rows(w.nameList), (QStringList{"B"}));
+        w.editButtons()[1]->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"B"}));
 
-        clickRow(w.nameList, 0);
+        clickRow(w.nameList(), 0);
         script.window<BankRenameDialog>([](BankRenameDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Form1");
-            d.nameBox->setText("BB");
-            d.okButton->click();
+            d.nameBox()->setText("BB");
+            d.okButton()->click();
         });
-        w.editButtons[2]->click(); // no warning first
-        EXPECT_EQ(rows(w.nameList), (QStringList{"BB"}));
-        EXPECT_TRUE(w.listChanged); // not saved by the rename
+        w.editButtons()[2]->click(); // no warning first
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"BB"}));
+        EXPECT_TRUE(w.listChanged()); // not saved by the rename
         EXPECT_EQ(mousePointer(), Pointer::Normal);
         script.answer(Answer::No).answer(Answer::Yes);
-        w.backButton->click();
+        w.backButton()->click();
     });
     openBankRegister();
     ASSERT_EQ(script.boxes().size(), 3u);
@@ -135,10 +135,10 @@ TEST_F(BankRegisterTest, EachDepartmentHasItsListAndAllShareOneCounter) {
     for (int busyo : {0, 1}) {
         denpyouBusyo = busyo;
         script.window<BankRegister>([&](BankRegister& w) {
-            EXPECT_EQ(w.nameList->count(), 0);
+            EXPECT_EQ(w.nameList()->count(), 0);
             insert(w, busyo == 0 ? "A" : "B");
-            w.saveButton->click();
-            w.backButton->click();
+            w.saveButton()->click();
+            w.backButton()->click();
         });
         openBankRegister();
     }
@@ -151,10 +151,10 @@ TEST_F(BankRegisterTest, MissingDepartmentFolderIsMadeOnSave) {
     std::filesystem::remove_all(busyoFolderPath("支店"));
     TestScript script;
     script.window<BankRegister>([&](BankRegister& w) {
-        EXPECT_EQ(w.nameList->count(), 0);
+        EXPECT_EQ(w.nameList()->count(), 0);
         insert(w, "A");
-        w.saveButton->click();
-        w.backButton->click();
+        w.saveButton()->click();
+        w.backButton()->click();
     });
     openBankRegister();
     EXPECT_EQ(readBytes(kouzaFile()), lines({" 1", "A", " 1"}));

@@ -26,15 +26,15 @@ TEST_F(RegisterTest, NameOfBlanksOnlyIsNeverInserted) {
         TestScript script;
         script.window([&](platform::Window& w) {
             auto& r = dynamic_cast<RegisterWindow&>(w);
-            const int before = r.nameList->count();
+            const int before = r.nameList()->count();
             for (const char* blanks : {" ", "\u3000", " \t\u3000 "}) {
-                r.nameBox->setText(QString::fromUtf8(blanks));
-                EXPECT_FALSE(r.editButtons[0]->isEnabled()) << what;
-                pressEnter(r.nameBox);
+                r.nameBox()->setText(QString::fromUtf8(blanks));
+                EXPECT_FALSE(r.editButtons()[0]->isEnabled()) << what;
+                pressEnter(r.nameBox());
                 r.onEditClicked(0); // the command itself inserts nothing either
             }
-            EXPECT_EQ(r.nameList->count(), before) << what;
-            EXPECT_FALSE(r.listChanged) << what;
+            EXPECT_EQ(r.nameList()->count(), before) << what;
+            EXPECT_FALSE(r.listChanged()) << what;
             r.unloadWindow();
         });
         open();

@@ -59,8 +59,8 @@ TEST_F(DamagedFilesTest, EachRegisterMovesADamagedFileAsideTellsAndSavesAroundIt
         const QString file = fileNameText(path);
         auto openAndSave = [&](TestScript& script) {
             script.window<RegisterWindow>([](RegisterWindow& w) {
-                w.saveButton->click();
-                w.backButton->click();
+                w.saveButton()->click();
+                w.backButton()->click();
             });
             c.open();
         };

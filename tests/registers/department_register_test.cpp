@@ -15,15 +15,15 @@ const QString kRenameWarning =
                    "「削除」「挿入」を行ってください。");
 
 void insert(DepartmentRegister& w, const QString& name) {
-    w.nameBox->setText(name);
-    w.editButtons[0]->click();
+    w.nameBox()->setText(name);
+    w.editButtons()[0]->click();
 }
 
 // Answers the rename dialog with this name.
 void renameTo(TestScript& script, const QString& name) {
     script.window<RenameByKindDialog>([name](RenameByKindDialog& d) {
         EXPECT_EQ(d.windowTitle(), "店舗目名変更");
-        d.nameBox->setText(name);
+        d.nameBox()->setText(name);
         d.onOkClicked();
     });
 }
@@ -90,18 +90,18 @@ TEST_F(DepartmentRegisterTest, InsertWritesTheWholeEmptyRecordAndMakesTheFolder)
     TestScript script;
     withRegister(script, [&](DepartmentRegister& w) {
         EXPECT_EQ(w.windowTitle(), "会社情報登録");
-        typeText(w.nameBox, "新,店");
-        EXPECT_EQ(w.nameBox->text(), "新店");
-        pressEnter(w.nameBox);
+        typeText(w.nameBox(), "新,店");
+        EXPECT_EQ(w.nameBox()->text(), "新店");
+        pressEnter(w.nameBox());
         EXPECT_TRUE(folderExists("新店"));
-        clickRow(w.nameList, 0);
-        for (ComboBox* type :
-             {w.accounts[0].type, w.accounts[1].type, w.accounts[2].type, w.accounts[3].type})
+        clickRow(w.nameList(), 0);
+        for (ComboBox* type : {w.accounts()[0].type, w.accounts()[1].type, w.accounts()[2].type,
+                               w.accounts()[3].type})
             EXPECT_EQ(type->currentText(), "普通");
-        for (OptionButton* o : w.transferKindOptions)
+        for (OptionButton* o : w.transferKindOptions())
             EXPECT_FALSE(o->isChecked());
-        w.saveButton->click();
-        w.backButton->click();
+        w.saveButton()->click();
+        w.backButton()->click();
     });
     EXPECT_TRUE(script.boxes().empty());
     // Count, block A, the address, the postal code, the transfer header and the four further
@@ -129,35 +129,35 @@ TEST_F(DepartmentRegisterTest, PanelShowsAndTakesBackEveryFieldAndKeepsTheFourth
     saveMisena();
     TestScript script;
     withRegister(script, [&](DepartmentRegister& w) {
-        clickRow(w.nameList, 0);
-        EXPECT_EQ(w.areaBoxes[0]->text(), "東京都");
-        EXPECT_EQ(w.areaBoxes[2]->text(), "丸の内");
-        EXPECT_EQ(w.streetBox->text(), "1-1-1");
-        EXPECT_EQ(w.postalCodeBox->text(), "100-0005");
-        EXPECT_EQ(w.companyKanaBox->text(), "ｶﾌﾞｼｷｶﾞｲｼｬ");
-        EXPECT_TRUE(w.transferKindOptions[1]->isChecked());
-        EXPECT_EQ(w.accounts[0].bank->text(), "主銀行");
-        EXPECT_EQ(w.accounts[0].bankCode->text(), "0005");
-        EXPECT_EQ(w.accounts[0].branch->text(), "主支店");
-        EXPECT_EQ(w.accounts[0].type->currentText(), "当座");
-        EXPECT_EQ(w.accounts[1].holder->text(), "名義1");
-        EXPECT_EQ(w.accounts[3].bank->text(), "銀行3");
-        EXPECT_EQ(w.accounts[3].branchCode->text(), "103");
-        EXPECT_EQ(w.accounts[2].type->currentText(), "当座");
-        EXPECT_EQ(w.accounts[3].number->text(), "2222223");
-        EXPECT_FALSE(w.listChanged); // showing is no change
+        clickRow(w.nameList(), 0);
+        EXPECT_EQ(w.areaBoxes()[0]->text(), "東京都");
+        EXPECT_EQ(w.areaBoxes()[2]->text(), "丸の内");
+        EXPECT_EQ(w.streetBox()->text(), "1-1-1");
+        EXPECT_EQ(w.postalCodeBox()->text(), "100-0005");
+        EXPECT_EQ(w.companyKanaBox()->text(), "ｶﾌﾞｼｷｶﾞｲｼｬ");
+        EXPECT_TRUE(w.transferKindOptions()[1]->isChecked());
+        EXPECT_EQ(w.accounts()[0].bank->text(), "主銀行");
+        EXPECT_EQ(w.accounts()[0].bankCode->text(), "0005");
+        EXPECT_EQ(w.accounts()[0].branch->text(), "主支店");
+        EXPECT_EQ(w.accounts()[0].type->currentText(), "当座");
+        EXPECT_EQ(w.accounts()[1].holder->text(), "名義1");
+        EXPECT_EQ(w.accounts()[3].bank->text(), "銀行3");
+        EXPECT_EQ(w.accounts()[3].branchCode->text(), "103");
+        EXPECT_EQ(w.accounts()[2].type->currentText(), "当座");
+        EXPECT_EQ(w.accounts()[3].number->text(), "2222223");
+        EXPECT_FALSE(w.listChanged()); // showing is no change
 
-        clickRow(w.nameList, 1);
-        for (OptionButton* o : w.transferKindOptions)
+        clickRow(w.nameList(), 1);
+        for (OptionButton* o : w.transferKindOptions())
             EXPECT_FALSE(o->isChecked()) << "kind 0 shows no option";
-        EXPECT_EQ(w.accounts[0].type->currentIndex(), -1);
+        EXPECT_EQ(w.accounts()[0].type->currentIndex(), -1);
 
-        clickRow(w.nameList, 0);
-        w.accounts[0].number->setText("7654321");
-        w.accounts[2].type->setCurrentIndex(0);
-        w.transferKindOptions[2]->setChecked(true);
-        EXPECT_TRUE(w.listChanged);
-        w.saveButton->click();
+        clickRow(w.nameList(), 0);
+        w.accounts()[0].number->setText("7654321");
+        w.accounts()[2].type->setCurrentIndex(0);
+        w.transferKindOptions()[2]->setChecked(true);
+        EXPECT_TRUE(w.listChanged());
+        w.saveButton()->click();
     });
     const std::string saved = readBytes(misenaPath());
     BusyoRec expected = filledRecord("本店", 2);
@@ -174,15 +174,15 @@ TEST_F(DepartmentRegisterTest, EveryBoxShowsItsLongestValueWhole) {
     TestScript script;
     withRegister(script, [&](DepartmentRegister& w) {
         std::vector<std::pair<const QLineEdit*, QString>> boxes = {
-            {w.telBox, "0120-888-8888"},
-            {w.faxBox, "0120-888-8888"},
-            {w.postalCodeBox, "888-8888"},
-            {w.companyCodeBox, "8888888888"},
-            {w.areaBoxes[0]->textBox(), "神奈川県"},
-            {w.areaBoxes[1]->textBox(), "南都留郡富士河口湖町"},
-            {w.areaBoxes[2]->textBox(), "宇奈月町愛本橋爪東官林地内"},
+            {w.telBox(), "0120-888-8888"},
+            {w.faxBox(), "0120-888-8888"},
+            {w.postalCodeBox(), "888-8888"},
+            {w.companyCodeBox(), "8888888888"},
+            {w.areaBoxes()[0]->textBox(), "神奈川県"},
+            {w.areaBoxes()[1]->textBox(), "南都留郡富士河口湖町"},
+            {w.areaBoxes()[2]->textBox(), "宇奈月町愛本橋爪東官林地内"},
         };
-        for (const DepartmentRegister::Account& a : w.accounts) {
+        for (const DepartmentRegister::Account& a : w.accounts()) {
             boxes.insert(boxes.end(), {{a.bankCode, "8888"},
                                        {a.branchCode, "888"},
                                        {a.number, "8888888"},
@@ -198,32 +198,32 @@ TEST_F(DepartmentRegisterTest, EveryBoxShowsItsLongestValueWhole) {
 TEST_F(DepartmentRegisterTest, EveryBoxOfThePanelDropsCommasAsTyped) {
     TestScript script;
     withRegister(script, [&](DepartmentRegister& w) {
-        std::vector<QLineEdit*> boxes = {w.streetBox,
-                                         w.telBox,
-                                         w.faxBox,
-                                         w.postalCodeBox,
-                                         w.companyKanaBox,
-                                         w.companyCodeBox,
-                                         w.accounts[0].bankCode,
-                                         w.accounts[0].branchCode,
-                                         w.accounts[0].number,
-                                         w.accounts[1].branchCode,
-                                         w.accounts[1].bankCode,
-                                         w.accounts[1].number,
-                                         w.accounts[2].branchCode,
-                                         w.accounts[2].bankCode,
-                                         w.accounts[2].number,
-                                         w.accounts[3].branchCode,
-                                         w.accounts[3].bankCode,
-                                         w.accounts[3].number,
-                                         w.accounts[1].holder,
-                                         w.accounts[2].holder,
-                                         w.accounts[3].holder};
-        for (TextCombo* c : w.areaBoxes)
+        std::vector<QLineEdit*> boxes = {w.streetBox(),
+                                         w.telBox(),
+                                         w.faxBox(),
+                                         w.postalCodeBox(),
+                                         w.companyKanaBox(),
+                                         w.companyCodeBox(),
+                                         w.accounts()[0].bankCode,
+                                         w.accounts()[0].branchCode,
+                                         w.accounts()[0].number,
+                                         w.accounts()[1].branchCode,
+                                         w.accounts()[1].bankCode,
+                                         w.accounts()[1].number,
+                                         w.accounts()[2].branchCode,
+                                         w.accounts()[2].bankCode,
+                                         w.accounts()[2].number,
+                                         w.accounts()[3].branchCode,
+                                         w.accounts()[3].bankCode,
+                                         w.accounts()[3].number,
+                                         w.accounts()[1].holder,
+                                         w.accounts()[2].holder,
+                                         w.accounts()[3].holder};
+        for (TextCombo* c : w.areaBoxes())
             boxes.push_back(c->textBox());
-        for (CodePicker* p :
-             {w.accounts[0].bank, w.accounts[1].bank, w.accounts[1].branch, w.accounts[2].bank,
-              w.accounts[0].branch, w.accounts[2].branch, w.accounts[3].bank, w.accounts[3].branch})
+        for (CodePicker* p : {w.accounts()[0].bank, w.accounts()[1].bank, w.accounts()[1].branch,
+                              w.accounts()[2].bank, w.accounts()[0].branch, w.accounts()[2].branch,
+                              w.accounts()[3].bank, w.accounts()[3].branch})
             boxes.push_back(p->textBox());
         for (QLineEdit* box : boxes) {
             typeText(box, "1,2");
@@ -239,22 +239,22 @@ TEST_F(DepartmentRegisterTest, FolderMovesWithRenameStaysOnDeleteAndIsTakenOverB
     script.answer(Answer::Ok);
     script.answer(Answer::Ok).answer(Answer::Ok); // both delete questions
     withRegister(script, [&](DepartmentRegister& w) {
-        clickRow(w.nameList, 0);
+        clickRow(w.nameList(), 0);
         renameTo(script, "本社");
-        w.editButtons[2]->click();
-        EXPECT_EQ(rows(w.nameList), (QStringList{"本社", "支店"}));
-        EXPECT_TRUE(w.listChanged); // saved, and still the leave question
+        w.editButtons()[2]->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"本社", "支店"}));
+        EXPECT_TRUE(w.listChanged()); // saved, and still the leave question
         EXPECT_TRUE(startsWith(readBytes(misenaPath()), lines({" 2", "本社"})));
         EXPECT_FALSE(folderExists("本店"));
         EXPECT_EQ(readBytes(departmentFile("本社", "20037.dat")), "day data");
 
-        clickRow(w.nameList, 0);
-        w.editButtons[1]->click();
-        w.saveButton->click();
+        clickRow(w.nameList(), 0);
+        w.editButtons()[1]->click();
+        w.saveButton()->click();
         EXPECT_EQ(readBytes(departmentFile("本社", "20037.dat")), "day data");
 
         insert(w, "本社");
-        w.saveButton->click();
+        w.saveButton()->click();
     });
     ASSERT_EQ(script.boxes().size(), 3u);
     EXPECT_EQ(script.boxes()[0].text, kRenameWarning);
@@ -274,16 +274,16 @@ TEST_F(DepartmentRegisterTest, RenameWithPendingChangesAsksAndThenSavesEverythin
     script.answer(Answer::No);                     // not now
     script.answer(Answer::Yes).answer(Answer::Ok); // save first, then the warning
     withRegister(script, [&](DepartmentRegister& w) {
-        clickRow(w.nameList, 1);
-        w.moveButtons[2]->click(); // 支店 to the top
-        w.editButtons[2]->click();
-        EXPECT_EQ(w.selectedRow, 0);
+        clickRow(w.nameList(), 1);
+        w.moveButtons()[2]->click(); // 支店 to the top
+        w.editButtons()[2]->click();
+        EXPECT_EQ(w.selectedRow(), 0);
         EXPECT_TRUE(startsWith(readBytes(misenaPath()), lines({" 2", "本店"})));
         // Cancelled: the same name, saved all the same.
         script.window<RenameByKindDialog>([](RenameByKindDialog& d) { d.onCancelClicked(); });
-        w.editButtons[2]->click();
-        EXPECT_EQ(w.selectedRow, -1);
-        EXPECT_TRUE(w.listChanged);
+        w.editButtons()[2]->click();
+        EXPECT_EQ(w.selectedRow(), -1);
+        EXPECT_TRUE(w.listChanged());
     });
     EXPECT_EQ(script.boxes()[0].text, "これまでの変更を保存します。よろしいですか？");
     EXPECT_EQ(script.boxes()[0].title, "保存確認");
@@ -318,11 +318,11 @@ TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
         TestScript script;
         script.answer(Answer::Ok).answer(Answer::Ok);
         withRegister(script, [&](DepartmentRegister& w) {
-            clickRow(w.nameList, 0);
+            clickRow(w.nameList(), 0);
             renameTo(script, QString::fromStdString(c.newName));
-            w.editButtons[2]->click();
-            EXPECT_EQ(rows(w.nameList), (QStringList{"本店", "支店"}));
-            EXPECT_FALSE(w.listChanged);
+            w.editButtons()[2]->click();
+            EXPECT_EQ(rows(w.nameList()), (QStringList{"本店", "支店"}));
+            EXPECT_FALSE(w.listChanged());
         });
         ASSERT_EQ(script.boxes().size(), 2u) << c.newName;
         EXPECT_EQ(script.boxes()[1].text.toStdString(), c.message) << c.newName;
@@ -336,10 +336,10 @@ TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
     TestScript script;
     script.answer(Answer::Ok).answer(Answer::Ok);
     withRegister(script, [&](DepartmentRegister& w) {
-        clickRow(w.nameList, 1);
+        clickRow(w.nameList(), 1);
         renameTo(script, "二号店");
-        w.editButtons[2]->click();
-        EXPECT_EQ(rows(w.nameList), (QStringList{"本店", "支店"}));
+        w.editButtons()[2]->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"本店", "支店"}));
     });
     EXPECT_EQ(script.boxes()[1].text,
               "部署のフォルダー「支店」が見つからないため、名前を変更できません。");
@@ -354,8 +354,8 @@ TEST_F(DepartmentRegisterTest, UnsafeOrTakenNamesAreRefusedAndNothingMoves) {
         for (const std::string& name : {std::string("a/b"), std::string(".."), std::string("店."),
                                         std::string("a\tb"), tooLong})
             insert(w, QString::fromStdString(name));
-        EXPECT_EQ(rows(w.nameList), (QStringList{"本店", "支店"}));
-        EXPECT_FALSE(w.listChanged);
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"本店", "支店"}));
+        EXPECT_FALSE(w.listChanged());
     });
     for (const MessageBoxRecord& box : inserting.boxes())
         EXPECT_EQ(box.text.toStdString(), unsafe);
@@ -368,12 +368,12 @@ TEST_F(DepartmentRegisterTest, SaveFailureDuringRenamePutsTheFolderBack) {
     script.answer(Answer::Ok);
     script.answer(Answer::Ok); // the save failure
     withRegister(script, [&](DepartmentRegister& w) {
-        clickRow(w.nameList, 0);
+        clickRow(w.nameList(), 0);
         renameTo(script, "本社");
         setWriteFaultHook([](WriteStage stage) { return stage == WriteStage::Rename; });
-        w.editButtons[2]->click();
+        w.editButtons()[2]->click();
         setWriteFaultHook({});
-        EXPECT_EQ(rows(w.nameList), (QStringList{"本店", "支店"}));
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"本店", "支店"}));
     });
     EXPECT_TRUE(script.boxes()[1].text.startsWith("保存できませんでした。"));
     EXPECT_TRUE(folderExists("本店"));
@@ -406,14 +406,14 @@ TEST_F(DepartmentRegisterTest, CurrentDepartmentFollowsItsRecordOrBecomesNone) {
         if (!c.save)
             script.answer(Answer::No).answer(Answer::Yes); // leave without saving
         withRegister(script, [&](DepartmentRegister& w) {
-            clickRow(w.nameList, c.row);
+            clickRow(w.nameList(), c.row);
             if (c.step == Step::Delete)
-                w.editButtons[1]->click();
+                w.editButtons()[1]->click();
             else
-                w.moveButtons[2]->click();
+                w.moveButtons()[2]->click();
             if (c.save)
-                w.saveButton->click();
-            w.backButton->click();
+                w.saveButton()->click();
+            w.backButton()->click();
         });
         EXPECT_EQ(curBusyo, c.expected) << "row " << c.row << " save " << c.save;
         if (curBusyo >= 0) {
@@ -428,7 +428,7 @@ TEST_F(DepartmentRegisterTest, DiscardWithoutAFileDropsTheInsert) {
     script.answer(Answer::No).answer(Answer::Yes);
     withRegister(script, [&](DepartmentRegister& w) {
         insert(w, "新店");
-        w.backButton->click();
+        w.backButton()->click();
         EXPECT_FALSE(w.isOpen());
     });
     EXPECT_EQ(script.boxes()[0].text, "部署（支払い元）データに変更があります。保存しますか？");
@@ -442,10 +442,10 @@ TEST_F(DepartmentRegisterTest, PanelClicksWithoutADepartmentAreTold) {
     TestScript script;
     script.answer(Answer::Ok).answer(Answer::Ok);
     withRegister(script, [&](DepartmentRegister& w) {
-        mouseClick(w.accounts[0].number);
-        w.transferKindOptions[0]->click();
-        clickRow(w.nameList, 0);
-        mouseClick(w.accounts[0].number); // selected: nothing to tell
+        mouseClick(w.accounts()[0].number);
+        w.transferKindOptions()[0]->click();
+        clickRow(w.nameList(), 0);
+        mouseClick(w.accounts()[0].number); // selected: nothing to tell
     });
     ASSERT_EQ(script.boxes().size(), 2u);
     EXPECT_EQ(script.boxes()[0].text, "部署が選択されていません。左のリストの中から部署を選択して"

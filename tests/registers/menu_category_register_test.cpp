@@ -21,8 +21,8 @@ class MenuCategoryRegisterTest : public RegisterTest {
     }
     std::string mbunFile() const { return departmentFile("本店", "mbun.dat"); }
     static void insert(MenuCategoryRegister& w, const QString& name) {
-        w.nameBox->setText(name);
-        pressEnter(w.nameBox);
+        w.nameBox()->setText(name);
+        pressEnter(w.nameBox());
     }
 };
 
@@ -32,22 +32,22 @@ TEST_F(MenuCategoryRegisterTest, OpenerInsertsAndSavesExactBytes) {
     TestScript script;
     script.window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
         EXPECT_EQ(w.windowTitle(), "メニュー分類項目設定");
-        EXPECT_EQ(w.departmentChoice->currentText(), "本店");
-        EXPECT_FALSE(w.editButtons[0]->isEnabled());
-        typeText(w.nameBox, "ドリ,ンク"); // the comma goes as it is typed
-        EXPECT_EQ(w.nameBox->text(), "ドリンク");
-        pressEnter(w.nameBox);
-        clickRow(w.nameList, 0);
+        EXPECT_EQ(w.departmentChoice()->currentText(), "本店");
+        EXPECT_FALSE(w.editButtons()[0]->isEnabled());
+        typeText(w.nameBox(), "ドリ,ンク"); // the comma goes as it is typed
+        EXPECT_EQ(w.nameBox()->text(), "ドリンク");
+        pressEnter(w.nameBox());
+        clickRow(w.nameList(), 0);
         EXPECT_TRUE(w.selectionGroupEnabled());
-        typeText(w.nameBox, "フード");
-        w.editButtons[0]->click(); // before the selected entry
-        EXPECT_EQ(rows(w.nameList), (QStringList{"フード", "ドリンク"}));
-        EXPECT_EQ(w.nameBox->text(), "");
-        EXPECT_FALSE(w.editButtons[0]->isEnabled());
+        typeText(w.nameBox(), "フード");
+        w.editButtons()[0]->click(); // before the selected entry
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"フード", "ドリンク"}));
+        EXPECT_EQ(w.nameBox()->text(), "");
+        EXPECT_FALSE(w.editButtons()[0]->isEnabled());
         EXPECT_FALSE(w.selectionGroupEnabled());
-        EXPECT_EQ(w.selectedRow, -1);
-        w.saveButton->click();
-        w.backButton->click(); // saved: no question
+        EXPECT_EQ(w.selectedRow(), -1);
+        w.saveButton()->click();
+        w.backButton()->click(); // saved: no question
     });
     openMenuCategoryRegister();
     EXPECT_EQ(readBytes(mbunFile()), lines({" 2", " 8", "フード", " 6", "ドリンク"}));
@@ -60,11 +60,11 @@ TEST_F(MenuCategoryRegisterTest, DuplicateIsRefusedAndKeepsTheText) {
     TestScript script;
     script.answer(Answer::Ok).window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
         insert(w, "Beer");
-        EXPECT_EQ(w.nameBox->text(), "Beer");
-        EXPECT_FALSE(w.listChanged);
+        EXPECT_EQ(w.nameBox()->text(), "Beer");
+        EXPECT_FALSE(w.listChanged());
         insert(w, "beer"); // another case is another name
-        EXPECT_EQ(rows(w.nameList), (QStringList{"Beer", "beer"}));
-        w.listChanged = false;
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"Beer", "beer"}));
+        w.setListChanged(false);
         w.closeWindow();
     });
     openMenuCategoryRegister();
@@ -79,22 +79,22 @@ TEST_F(MenuCategoryRegisterTest, MovesKeepTheEntrySelectedAndTheEndsStillMarkThe
     writeCategories({"A", "B", "C"});
     TestScript script;
     script.answer(Answer::Yes).window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
-        clickRow(w.nameList, 0);
-        w.moveButtons[0]->click(); // the first one up: nothing moves
-        EXPECT_TRUE(w.listChanged);
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B", "C"}));
-        clickRow(w.nameList, 2);
-        w.moveButtons[1]->click(); // the last one down
-        w.moveButtons[3]->click(); // the last one to the bottom
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B", "C"}));
-        w.moveButtons[2]->click(); // C to the top
-        EXPECT_EQ(rows(w.nameList), (QStringList{"C", "A", "B"}));
-        EXPECT_EQ(w.selectedRow, 0);
-        EXPECT_EQ(w.nameList->currentRow(), 0);
+        clickRow(w.nameList(), 0);
+        w.moveButtons()[0]->click(); // the first one up: nothing moves
+        EXPECT_TRUE(w.listChanged());
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B", "C"}));
+        clickRow(w.nameList(), 2);
+        w.moveButtons()[1]->click(); // the last one down
+        w.moveButtons()[3]->click(); // the last one to the bottom
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B", "C"}));
+        w.moveButtons()[2]->click(); // C to the top
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"C", "A", "B"}));
+        EXPECT_EQ(w.selectedRow(), 0);
+        EXPECT_EQ(w.nameList()->currentRow(), 0);
         EXPECT_TRUE(w.selectionGroupEnabled());
-        w.moveButtons[1]->click(); // and one down again
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A", "C", "B"}));
-        EXPECT_EQ(w.selectedRow, 1);
+        w.moveButtons()[1]->click(); // and one down again
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "C", "B"}));
+        EXPECT_EQ(w.selectedRow(), 1);
         w.closeWindow(); // asks, Yes saves
     });
     openMenuCategoryRegister();
@@ -127,8 +127,8 @@ TEST_F(MenuCategoryRegisterTest, LeaveQuestionAnswers) {
             EXPECT_EQ(w.closeWindow(), c.closes);
             if (!c.closes) {
                 EXPECT_TRUE(w.isOpen());
-                EXPECT_TRUE(w.listChanged);
-                EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
+                EXPECT_TRUE(w.listChanged());
+                EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B"}));
                 EXPECT_TRUE(w.closeWindow());
             }
         });
@@ -163,18 +163,18 @@ TEST_F(MenuCategoryRegisterTest, DepartmentSwitchAsksAndACancelKeepsTheEdits) {
         .answer(Answer::Yes)
         .window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
             insert(w, "B");
-            w.departmentChoice->setCurrentIndex(1); // 支店
-            EXPECT_EQ(w.departmentChoice->currentIndex(), 0);
+            w.departmentChoice()->setCurrentIndex(1); // 支店
+            EXPECT_EQ(w.departmentChoice()->currentIndex(), 0);
             EXPECT_EQ(curBusyo, 0);
-            EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
-            EXPECT_TRUE(w.listChanged);
-            w.departmentChoice->setCurrentIndex(1); // asks again; Yes saves 本店 first
+            EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B"}));
+            EXPECT_TRUE(w.listChanged());
+            w.departmentChoice()->setCurrentIndex(1); // asks again; Yes saves 本店 first
             EXPECT_EQ(curBusyo, 1);
-            EXPECT_TRUE(rows(w.nameList).isEmpty());
-            EXPECT_FALSE(w.listChanged);
+            EXPECT_TRUE(rows(w.nameList()).isEmpty());
+            EXPECT_FALSE(w.listChanged());
             EXPECT_FALSE(w.selectionGroupEnabled());
-            w.departmentChoice->setCurrentIndex(0); // no changes: no question
-            EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
+            w.departmentChoice()->setCurrentIndex(0); // no changes: no question
+            EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B"}));
             w.closeWindow();
         });
     openMenuCategoryRegister();
@@ -195,10 +195,10 @@ TEST_F(MenuCategoryRegisterTest, FailedSaveIsReportedAndNothingIsLost) {
         .answer(Answer::Yes) // leave again: Yes
         .window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
             insert(w, "B");
-            w.saveButton->click();
-            EXPECT_TRUE(w.listChanged);
+            w.saveButton()->click();
+            EXPECT_TRUE(w.listChanged());
             EXPECT_FALSE(w.closeWindow());
-            EXPECT_TRUE(w.listChanged);
+            EXPECT_TRUE(w.listChanged());
             setWriteFaultHook({});
             EXPECT_TRUE(w.closeWindow());
         });
@@ -221,8 +221,8 @@ TEST_F(MenuCategoryRegisterTest, FullListAndUsedUpIdsAreRefusedWithAMessage) {
     script.answer(Answer::Ok).window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
         insert(w, "21");
         EXPECT_EQ(mbunCount, 21);
-        EXPECT_EQ(w.nameBox->text(), "21");
-        w.saveButton->click();
+        EXPECT_EQ(w.nameBox()->text(), "21");
+        w.saveButton()->click();
         w.closeWindow();
     });
     openMenuCategoryRegister();
@@ -254,25 +254,25 @@ TEST_F(MenuCategoryRegisterTest, DeleteAsksTwiceAndRenameKeepsTheId) {
         .answer(Answer::Ok)   // rename warning
         .answer(Answer::Yes); // leave: save
     script.window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
-        clickRow(w.nameList, 1);
-        w.editButtons[1]->click();
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
-        w.editButtons[1]->click();
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A"}));
+        clickRow(w.nameList(), 1);
+        w.editButtons()[1]->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B"}));
+        w.editButtons()[1]->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A"}));
         EXPECT_FALSE(w.selectionGroupEnabled());
         insert(w, "C"); // id 10: the deleted 8 is not issued again
-        clickRow(w.nameList, 0);
-        w.editButtons[2]->click();
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A2", "C"}));
+        clickRow(w.nameList(), 0);
+        w.editButtons()[2]->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A2", "C"}));
         EXPECT_FALSE(w.selectionGroupEnabled());
         w.closeWindow();
     });
     script.window<MenuCategoryRenameDialog>([](MenuCategoryRenameDialog& d) {
         EXPECT_EQ(d.windowTitle(), "メニュー分類項目名変更");
-        EXPECT_EQ(d.nameBox->text(), "A");
+        EXPECT_EQ(d.nameBox()->text(), "A");
         EXPECT_EQ(mousePointer(), Pointer::Normal);
-        d.nameBox->setText("A,2");
-        d.okButton->click();
+        d.nameBox()->setText("A,2");
+        d.okButton()->click();
     });
     openMenuCategoryRegister();
     const auto& boxes = script.boxes();
@@ -298,23 +298,23 @@ TEST_F(MenuCategoryRegisterTest, RenameToAnotherEntrysNameIsRefused) {
         .answer(Answer::Ok)  // 同じ名前があります
         .answer(Answer::Ok); // rename warning
     script.window<MenuCategoryRegister>([&](MenuCategoryRegister& w) {
-        clickRow(w.nameList, 1);
-        w.editButtons[2]->click();
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
-        EXPECT_FALSE(w.listChanged);
-        clickRow(w.nameList, 1);   // the row still selected, its group disabled by the dialog
-        w.editButtons[2]->click(); // a cancelled rename still marks the list
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
-        EXPECT_TRUE(w.listChanged);
-        w.listChanged = false;
+        clickRow(w.nameList(), 1);
+        w.editButtons()[2]->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B"}));
+        EXPECT_FALSE(w.listChanged());
+        clickRow(w.nameList(), 1);   // the row still selected, its group disabled by the dialog
+        w.editButtons()[2]->click(); // a cancelled rename still marks the list
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B"}));
+        EXPECT_TRUE(w.listChanged());
+        w.setListChanged(false);
         w.closeWindow();
     });
     script.window<MenuCategoryRenameDialog>([](MenuCategoryRenameDialog& d) {
-        d.nameBox->setText("A");
-        d.okButton->click();
+        d.nameBox()->setText("A");
+        d.okButton()->click();
     });
     script.window<MenuCategoryRenameDialog>(
-        [](MenuCategoryRenameDialog& d) { d.cancelButton->click(); });
+        [](MenuCategoryRenameDialog& d) { d.cancelButton()->click(); });
     openMenuCategoryRegister();
     EXPECT_EQ(script.boxes()[1].text, "同じ名前があります");
 }

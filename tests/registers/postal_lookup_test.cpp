@@ -56,20 +56,20 @@ TEST_F(PostalTest, LookupFillsTheAddressOrSaysTheCodeIsNotUsed) {
     TestScript script;
     script.answer(Answer::Ok);
     withRegister(script, [&](DepartmentRegister& w) {
-        clickRow(w.nameList, 0);
-        w.postalCodeBox->setText("100-0001");
-        w.listChanged = false;
-        pressEnter(w.postalCodeBox);
-        EXPECT_EQ(w.areaBoxes[0]->text(), "東京都");
-        EXPECT_EQ(w.areaBoxes[1]->text(), "千代田区");
-        EXPECT_EQ(w.areaBoxes[2]->text(), "千代田");
-        EXPECT_EQ(w.postalCodeBox->text(), "100-0001"); // the box itself stays
-        EXPECT_TRUE(w.listChanged);
+        clickRow(w.nameList(), 0);
+        w.postalCodeBox()->setText("100-0001");
+        w.setListChanged(false);
+        pressEnter(w.postalCodeBox());
+        EXPECT_EQ(w.areaBoxes()[0]->text(), "東京都");
+        EXPECT_EQ(w.areaBoxes()[1]->text(), "千代田区");
+        EXPECT_EQ(w.areaBoxes()[2]->text(), "千代田");
+        EXPECT_EQ(w.postalCodeBox()->text(), "100-0001"); // the box itself stays
+        EXPECT_TRUE(w.listChanged());
 
-        w.postalCodeBox->setText("999-9999");
-        w.postalLookupButton->click();
-        EXPECT_EQ(w.areaBoxes[0]->text(), "東京都");
-        w.saveButton->click();
+        w.postalCodeBox()->setText("999-9999");
+        w.postalLookupButton()->click();
+        EXPECT_EQ(w.areaBoxes()[0]->text(), "東京都");
+        w.saveButton()->click();
     });
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, kUnknownCode);
@@ -83,8 +83,8 @@ TEST_F(PostalTest, TableIsEmptiedOnCloseAndAFailedReadingFindsNothing) {
     TestScript first;
     withRegister(first, [&](DepartmentRegister& w) {
         EXPECT_EQ(kenAllCount, 1);
-        w.postalLookupButton->click(); // an empty box finds the row whose code makes 0
-        EXPECT_EQ(w.areaBoxes[0]->text(), "東京都");
+        w.postalLookupButton()->click(); // an empty box finds the row whose code makes 0
+        EXPECT_EQ(w.areaBoxes()[0]->text(), "東京都");
     });
     EXPECT_EQ(kenAllCount, 0);
     EXPECT_TRUE(kenAllRows.empty());
@@ -93,9 +93,9 @@ TEST_F(PostalTest, TableIsEmptiedOnCloseAndAFailedReadingFindsNothing) {
     TestScript second;
     second.answer(Answer::Ok);
     withRegister(second, [&](DepartmentRegister& w) {
-        w.areaBoxes[0]->setText("手入力");
-        w.postalLookupButton->click();
-        EXPECT_EQ(w.areaBoxes[0]->text(), "手入力");
+        w.areaBoxes()[0]->setText("手入力");
+        w.postalLookupButton()->click();
+        EXPECT_EQ(w.areaBoxes()[0]->text(), "手入力");
     });
     ASSERT_EQ(second.boxes().size(), 1u);
     EXPECT_EQ(second.boxes()[0].text, kUnknownCode);

@@ -35,9 +35,9 @@ TEST_F(RegisterTest, RenameDialogsTakeCaptionAndNameFromTheirMode) {
         TestScript script;
         script.window([&](Window& w) {
             EXPECT_EQ(w.windowTitle(), c.caption);
-            EXPECT_EQ(dialog->nameBox->text(), c.name);
-            dialog->nameBox->setText("");
-            dialog->okButton->click(); // OK with an empty box keeps the name
+            EXPECT_EQ(dialog->nameBox()->text(), c.name);
+            dialog->nameBox()->setText("");
+            dialog->okButton()->click(); // OK with an empty box keeps the name
         });
         runModal(*dialog);
         EXPECT_EQ(QString::fromStdString(renameResult), c.name);
@@ -50,22 +50,22 @@ TEST_F(RegisterTest, RenameDialogCancelKeepsTheNameAndOkDropsCommas) {
     TestScript script;
     MenuCategoryRenameDialog dialog;
     script.window([&](Window&) {
-        dialog.nameBox->setText("Snacks");
-        dialog.cancelButton->click();
+        dialog.nameBox()->setText("Snacks");
+        dialog.cancelButton()->click();
     });
     runModal(dialog);
     EXPECT_EQ(renameResult, "Food");
     script.window([&](Window&) {
-        dialog.nameBox->setText("Sna,cks");
-        dialog.okButton->click();
+        dialog.nameBox()->setText("Sna,cks");
+        dialog.okButton()->click();
     });
     runModal(dialog);
     EXPECT_EQ(renameResult, "Snacks");
     // Blanks only are no name: the old one stays.
     for (const char* blanks : {" ", "\u3000 ", "\t"}) {
         script.window([&](Window&) {
-            dialog.nameBox->setText(QString::fromUtf8(blanks));
-            dialog.okButton->click();
+            dialog.nameBox()->setText(QString::fromUtf8(blanks));
+            dialog.okButton()->click();
         });
         runModal(dialog);
         EXPECT_EQ(renameResult, "Food") << blanks;

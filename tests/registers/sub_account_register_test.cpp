@@ -48,11 +48,11 @@ class SubAccountRegisterTest : public RegisterTest {
         return s;
     }
     static void chooseTitle(SubAccountRegister& w, const QString& title) {
-        w.titleChoice->setCurrentIndex(w.titleChoice->findText(title));
+        w.titleChoice()->setCurrentIndex(w.titleChoice()->findText(title));
     }
     static void insert(SubAccountRegister& w, const QString& name) {
-        w.nameBox->setText(name);
-        pressEnter(w.nameBox);
+        w.nameBox()->setText(name);
+        pressEnter(w.nameBox());
     }
     static void openFromMainWindow() {
         setMousePointer(Pointer::Busy);
@@ -68,17 +68,17 @@ TEST_F(SubAccountRegisterTest, OpeningChoosesTheFirstTitleOrForCreditCustomersTi
     script.window<SubAccountRegister>([&](SubAccountRegister& w) {
         EXPECT_EQ(w.windowTitle(), "補助科目一覧");
         EXPECT_EQ(mousePointer(), Pointer::Normal);
-        EXPECT_EQ(w.titleChoice->currentText(), "仕入");
-        EXPECT_EQ(rows(w.nameList), (QStringList{"X"}));
-        w.backButton->click();
+        EXPECT_EQ(w.titleChoice()->currentText(), "仕入");
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"X"}));
+        w.backButton()->click();
     });
     openFromMainWindow();
 
     script.window<SubAccountRegister>([&](SubAccountRegister& w) {
         EXPECT_EQ(urikakeTouroku, 1);
-        EXPECT_EQ(w.titleChoice->currentText(), "売掛金");
-        EXPECT_EQ(rows(w.nameList), (QStringList{"客A"}));
-        w.backButton->click();
+        EXPECT_EQ(w.titleChoice()->currentText(), "売掛金");
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"客A"}));
+        w.backButton()->click();
     });
     registerKind = 0;
     openCreditCustomerRegister();
@@ -87,9 +87,9 @@ TEST_F(SubAccountRegisterTest, OpeningChoosesTheFirstTitleOrForCreditCustomersTi
 
     setTitles({{"仕入", 1}, {"売上", 2}}); // title 4 deleted
     script.window<SubAccountRegister>([&](SubAccountRegister& w) {
-        EXPECT_EQ(w.titleChoice->currentIndex(), -1);
-        EXPECT_EQ(w.nameList->count(), 0);
-        w.backButton->click();
+        EXPECT_EQ(w.titleChoice()->currentIndex(), -1);
+        EXPECT_EQ(w.nameList()->count(), 0);
+        w.backButton()->click();
     });
     openCreditCustomerRegister();
     EXPECT_TRUE(script.boxes().empty());
@@ -100,13 +100,13 @@ TEST_F(SubAccountRegisterTest, CreditCustomerGetsATwinUnderSalesWithTheSameId) {
     ttidTy = 10;
     TestScript script;
     script.window<SubAccountRegister>([&](SubAccountRegister& w) {
-        clickRow(w.nameList, 0); // the selection plays no part: always appended
-        insert(w, "A");          // title 2 already has an "A": only this title's names count
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A"}));
+        clickRow(w.nameList(), 0); // the selection plays no part: always appended
+        insert(w, "A");            // title 2 already has an "A": only this title's names count
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A"}));
         chooseTitle(w, "売上");
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A", "A"}));
-        w.saveButton->click();
-        w.backButton->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "A"}));
+        w.saveButton()->click();
+        w.backButton()->click();
     });
     urikakeTouroku = 0;
     openCreditCustomerRegister();
@@ -133,12 +133,12 @@ TEST_F(SubAccountRegisterTest, DeletingEitherTwinRemovesBothAndOthersAlone) {
         TestScript script;
         script.window<SubAccountRegister>([&](SubAccountRegister& w) {
             chooseTitle(w, c.title);
-            clickRow(w.nameList, c.row);
+            clickRow(w.nameList(), c.row);
             script.answer(Answer::Ok).answer(Answer::Ok);
-            w.editButtons[1]->click();
-            EXPECT_EQ(w.selectedRow, -1);
-            w.listChanged = false;
-            w.backButton->click();
+            w.editButtons()[1]->click();
+            EXPECT_EQ(w.selectedRow(), -1);
+            w.setListChanged(false);
+            w.backButton()->click();
         });
         openFromMainWindow();
         EXPECT_EQ(subs(), c.left);
@@ -152,29 +152,29 @@ TEST_F(SubAccountRegisterTest, RenameSavesAtOnceAndTheTwinKeepsItsName) {
     TestScript script;
     script.window<SubAccountRegister>([&](SubAccountRegister& w) {
         chooseTitle(w, "売掛金");
-        clickRow(w.nameList, 1);
+        clickRow(w.nameList(), 1);
         script.answer(Answer::Ok)
             .window<SupplierRenameDialog>([](SupplierRenameDialog& d) {
                 EXPECT_EQ(d.windowTitle(), "補助科目名変更");
-                EXPECT_EQ(d.nameBox->text(), "B");
-                d.nameBox->setText("A"); // another row of this title
-                d.okButton->click();
+                EXPECT_EQ(d.nameBox()->text(), "B");
+                d.nameBox()->setText("A"); // another row of this title
+                d.okButton()->click();
             })
             .answer(Answer::Ok);
-        w.editButtons[2]->click();
+        w.editButtons()[2]->click();
         EXPECT_FALSE(std::filesystem::exists(rootFilePath("ty.dat")));
 
-        clickRow(w.nameList, 0);
+        clickRow(w.nameList(), 0);
         script.answer(Answer::Ok).window<SupplierRenameDialog>([](SupplierRenameDialog& d) {
-            EXPECT_EQ(d.nameBox->text(), "A");
-            d.nameBox->setText("AA");
-            d.okButton->click();
+            EXPECT_EQ(d.nameBox()->text(), "A");
+            d.nameBox()->setText("AA");
+            d.okButton()->click();
         });
-        w.editButtons[2]->click();
+        w.editButtons()[2]->click();
         EXPECT_EQ(supplierRenameMode, 0);
-        EXPECT_EQ(rows(w.nameList), (QStringList{"AA", "B"}));
-        EXPECT_FALSE(w.listChanged);
-        w.backButton->click(); // saved: nothing to ask
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"AA", "B"}));
+        EXPECT_FALSE(w.listChanged());
+        w.backButton()->click(); // saved: nothing to ask
     });
     openFromMainWindow();
     EXPECT_EQ(script.boxes()[0].text, "名前を変更しても過去のデータはそのまま維持されます\r異なる"
@@ -203,14 +203,14 @@ TEST_F(SubAccountRegisterTest, MovesActWithinTheViewOfOneTitle) {
         TestScript script;
         script.window<SubAccountRegister>([&](SubAccountRegister& w) {
             chooseTitle(w, "給与");
-            clickRow(w.nameList, c.row);
-            w.moveButtons[static_cast<size_t>(c.button)]->click();
-            EXPECT_TRUE(w.listChanged);
-            EXPECT_EQ(w.selectedRow, c.selected);
-            EXPECT_EQ(w.nameList->currentRow(), c.selected);
+            clickRow(w.nameList(), c.row);
+            w.moveButtons()[static_cast<size_t>(c.button)]->click();
+            EXPECT_TRUE(w.listChanged());
+            EXPECT_EQ(w.selectedRow(), c.selected);
+            EXPECT_EQ(w.nameList()->currentRow(), c.selected);
             EXPECT_TRUE(w.selectionGroupEnabled());
-            w.listChanged = false;
-            w.backButton->click();
+            w.setListChanged(false);
+            w.backButton()->click();
         });
         openFromMainWindow();
         std::string names;
@@ -225,14 +225,14 @@ TEST_F(SubAccountRegisterTest, BrowsingTitlesAsksNothingAndDropsTheSelection) {
     TestScript script;
     script.window<SubAccountRegister>([&](SubAccountRegister& w) {
         chooseTitle(w, "光熱");
-        clickRow(w.nameList, 0);
+        clickRow(w.nameList(), 0);
         EXPECT_TRUE(w.selectionGroupEnabled());
         chooseTitle(w, "給与");
-        EXPECT_EQ(rows(w.nameList), (QStringList{"日払い"}));
-        EXPECT_EQ(w.selectedRow, -1);
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"日払い"}));
+        EXPECT_EQ(w.selectedRow(), -1);
         EXPECT_FALSE(w.selectionGroupEnabled());
-        EXPECT_FALSE(w.listChanged);
-        w.backButton->click();
+        EXPECT_FALSE(w.listChanged());
+        w.backButton()->click();
         EXPECT_FALSE(w.isOpen());
     });
     openFromMainWindow();
@@ -254,8 +254,8 @@ TEST_F(SubAccountRegisterTest, CreditCustomerNeedsTwoFreePlaces) {
         chooseTitle(w, "給与");
         insert(w, "日払い"); // one place is enough here
         EXPECT_EQ(tyCount, kTyCapacity);
-        w.listChanged = false;
-        w.backButton->click();
+        w.setListChanged(false);
+        w.backButton()->click();
     });
     openFromMainWindow();
     ASSERT_EQ(script.boxes().size(), 1u);
@@ -271,7 +271,7 @@ TEST_F(SubAccountRegisterTest, DiscardGoesBackToTheListAsItWasOpened) {
         .window<SubAccountRegister>([&](SubAccountRegister& w) {
             chooseTitle(w, "売掛金");
             insert(w, "客");
-            w.backButton->click();
+            w.backButton()->click();
         });
     openFromMainWindow(); // ty.dat does not exist: nothing to read back
     EXPECT_EQ(subs(), "電気:1/13");

@@ -21,8 +21,8 @@ class SupplierRegisterTest : public RegisterTest {
                                                      " 5", " 2", " 99", " 2", " 0", " 1", " 2"}));
     }
     static void insert(SupplierRegister& w, const QString& name) {
-        w.nameBox->setText(name);
-        pressEnter(w.nameBox);
+        w.nameBox()->setText(name);
+        pressEnter(w.nameBox());
     }
 };
 
@@ -34,19 +34,19 @@ TEST_F(SupplierRegisterTest, NewSupplierTakesTheStartingTermsAndTheCounterRuleOn
     TestScript script;
     script.window<SupplierRegister>([&](SupplierRegister& w) {
         EXPECT_EQ(w.windowTitle(), "仕入先一覧");
-        EXPECT_EQ(rows(w.departmentList), (QStringList{"全て", "本店", "支店"}));
-        EXPECT_FALSE(w.dayBoxes[0]->isEnabled());
+        EXPECT_EQ(rows(w.departmentList()), (QStringList{"全て", "本店", "支店"}));
+        EXPECT_FALSE(w.dayBoxes()[0]->isEnabled());
         insert(w, "C");
-        clickRow(w.nameList, 2);
-        EXPECT_TRUE(w.payKindOptions[1]->isChecked()); // 現金仕入れ
-        EXPECT_FALSE(w.dayBoxes[0]->isEnabled());
-        EXPECT_FALSE(w.daySpinners[1]->isEnabled());
-        EXPECT_EQ(w.dayBoxes[0]->text(), "31");
-        EXPECT_EQ(w.dayBoxes[1]->text(), "1");
-        EXPECT_TRUE(w.classOptions[0]->isChecked());  // 酒類
-        EXPECT_EQ(w.departmentList->currentRow(), 0); // 全て
-        w.saveButton->click();
-        w.backButton->click();
+        clickRow(w.nameList(), 2);
+        EXPECT_TRUE(w.payKindOptions()[1]->isChecked()); // 現金仕入れ
+        EXPECT_FALSE(w.dayBoxes()[0]->isEnabled());
+        EXPECT_FALSE(w.daySpinners()[1]->isEnabled());
+        EXPECT_EQ(w.dayBoxes()[0]->text(), "31");
+        EXPECT_EQ(w.dayBoxes()[1]->text(), "1");
+        EXPECT_TRUE(w.classOptions()[0]->isChecked());  // 酒類
+        EXPECT_EQ(w.departmentList()->currentRow(), 0); // 全て
+        w.saveButton()->click();
+        w.backButton()->click();
     });
     openSupplierRegister();
     // Largest id 10, counter 4: the new id is 12.
@@ -81,35 +81,35 @@ TEST_F(SupplierRegisterTest, DayBoxesClampTypedValuesAndSpinnersWrap) {
     script.answer(Answer::No)
         .answer(Answer::Yes)
         .window<SupplierRegister>([&](SupplierRegister& w) {
-            clickRow(w.nameList, 0); // A is on credit: the terms can be edited
-            EXPECT_TRUE(w.dayBoxes[0]->isEnabled());
-            EXPECT_TRUE(w.daySpinners[0]->isEnabled());
-            EXPECT_FALSE(w.listChanged);
-            w.dayBoxes[0]->clear();
-            typeText(w.dayBoxes[0], "45");
-            EXPECT_EQ(w.dayBoxes[0]->text(), "31");
+            clickRow(w.nameList(), 0); // A is on credit: the terms can be edited
+            EXPECT_TRUE(w.dayBoxes()[0]->isEnabled());
+            EXPECT_TRUE(w.daySpinners()[0]->isEnabled());
+            EXPECT_FALSE(w.listChanged());
+            w.dayBoxes()[0]->clear();
+            typeText(w.dayBoxes()[0], "45");
+            EXPECT_EQ(w.dayBoxes()[0]->text(), "31");
             EXPECT_EQ(siireSimebi[0], 31);
-            EXPECT_EQ(w.daySpinners[0]->value(), 31);
-            w.daySpinners[0]->stepUp(); // 32 wraps to 1
-            EXPECT_EQ(w.dayBoxes[0]->text(), "1");
+            EXPECT_EQ(w.daySpinners()[0]->value(), 31);
+            w.daySpinners()[0]->stepUp(); // 32 wraps to 1
+            EXPECT_EQ(w.dayBoxes()[0]->text(), "1");
             EXPECT_EQ(siireSimebi[0], 1);
-            w.daySpinners[0]->stepDown(); // 0 wraps to 31
-            EXPECT_EQ(w.dayBoxes[0]->text(), "31");
+            w.daySpinners()[0]->stepDown(); // 0 wraps to 31
+            EXPECT_EQ(w.dayBoxes()[0]->text(), "31");
             EXPECT_EQ(siireSimebi[0], 31);
-            w.dayBoxes[1]->clear();
-            typeText(w.dayBoxes[1], "1,2"); // the comma goes: one number
-            EXPECT_EQ(w.dayBoxes[1]->text(), "12");
+            w.dayBoxes()[1]->clear();
+            typeText(w.dayBoxes()[1], "1,2"); // the comma goes: one number
+            EXPECT_EQ(w.dayBoxes()[1]->text(), "12");
             EXPECT_EQ(siireTukigo[0], 12);
-            EXPECT_TRUE(w.listChanged);
+            EXPECT_TRUE(w.listChanged());
 
-            w.payKindOptions[1]->click(); // cash: terms locked, values kept
-            EXPECT_FALSE(w.dayBoxes[0]->isEnabled());
-            EXPECT_FALSE(w.daySpinners[1]->isEnabled());
+            w.payKindOptions()[1]->click(); // cash: terms locked, values kept
+            EXPECT_FALSE(w.dayBoxes()[0]->isEnabled());
+            EXPECT_FALSE(w.daySpinners()[1]->isEnabled());
             EXPECT_EQ(siirePayKind[0], 1);
             EXPECT_EQ(siireSimebi[0], 31);
-            w.payKindOptions[0]->click();
-            EXPECT_TRUE(w.dayBoxes[1]->isEnabled());
-            EXPECT_EQ(w.dayBoxes[1]->text(), "12");
+            w.payKindOptions()[0]->click();
+            EXPECT_TRUE(w.dayBoxes()[1]->isEnabled());
+            EXPECT_EQ(w.dayBoxes()[1]->text(), "12");
             w.closeWindow(); // No, then Yes: dropped
         });
     openSupplierRegister();
@@ -122,14 +122,14 @@ TEST_F(SupplierRegisterTest, BrowsingChangesNothingAndAsksNothing) {
     TestScript script;
     script.window<SupplierRegister>([&](SupplierRegister& w) {
         for (int row : {0, 1, 0, 1}) {
-            clickRow(w.nameList, row);
-            EXPECT_FALSE(w.listChanged) << row;
+            clickRow(w.nameList(), row);
+            EXPECT_FALSE(w.listChanged()) << row;
         }
-        EXPECT_TRUE(w.payKindOptions[1]->isChecked());
-        EXPECT_TRUE(w.classOptions[2]->isChecked());
-        EXPECT_FALSE(w.dayBoxes[0]->isEnabled());
-        EXPECT_EQ(w.dayBoxes[0]->text(), "5");
-        w.backButton->click();
+        EXPECT_TRUE(w.payKindOptions()[1]->isChecked());
+        EXPECT_TRUE(w.classOptions()[2]->isChecked());
+        EXPECT_FALSE(w.dayBoxes()[0]->isEnabled());
+        EXPECT_EQ(w.dayBoxes()[0]->text(), "5");
+        w.backButton()->click();
         EXPECT_FALSE(w.isOpen());
     });
     openSupplierRegister();
@@ -140,16 +140,16 @@ TEST_F(SupplierRegisterTest, UnknownDepartmentShowsNoneAndKeepsItsId) {
     writeSuppliers();
     TestScript script;
     script.answer(Answer::Yes).window<SupplierRegister>([&](SupplierRegister& w) {
-        clickRow(w.nameList, 0);
-        EXPECT_EQ(w.departmentList->currentRow(), 1); // 本店, id 2
-        clickRow(w.nameList, 1);
-        EXPECT_EQ(w.departmentList->currentRow(), -1); // id 99: no department, not the first one
-        EXPECT_TRUE(w.departmentList->selectedItems().isEmpty());
+        clickRow(w.nameList(), 0);
+        EXPECT_EQ(w.departmentList()->currentRow(), 1); // 本店, id 2
+        clickRow(w.nameList(), 1);
+        EXPECT_EQ(w.departmentList()->currentRow(), -1); // id 99: no department, not the first one
+        EXPECT_TRUE(w.departmentList()->selectedItems().isEmpty());
         EXPECT_EQ(siireBusyoIds[1], 99);
-        EXPECT_FALSE(w.listChanged);
-        w.departmentList->setCurrentRow(2);
+        EXPECT_FALSE(w.listChanged());
+        w.departmentList()->setCurrentRow(2);
         EXPECT_EQ(siireBusyoIds[1], 4); // 支店
-        w.departmentList->setCurrentRow(0);
+        w.departmentList()->setCurrentRow(0);
         EXPECT_EQ(siireBusyoIds[1], 0); // 全て
         w.closeWindow();
     });
@@ -166,7 +166,7 @@ TEST_F(SupplierRegisterTest, DepartmentsAreReadAgainWhenTheWindowOpens) {
     rebuildBusyoLists();
     TestScript script;
     script.window<SupplierRegister>([&](SupplierRegister& w) {
-        EXPECT_EQ(rows(w.departmentList), (QStringList{"全て", "本店", "支店", "新店"}));
+        EXPECT_EQ(rows(w.departmentList()), (QStringList{"全て", "本店", "支店", "新店"}));
         w.closeWindow();
     });
     openSupplierRegister();
@@ -177,19 +177,19 @@ TEST_F(SupplierRegisterTest, DetailsWithoutASelectionAreRefused) {
     writeSuppliers();
     TestScript script;
     script.window<SupplierRegister>([&](SupplierRegister& w) {
-        clickRow(w.nameList, 0); // A is shown, on credit: its boxes are enabled
-        insert(w, "C");          // before A; no supplier is selected afterwards
-        ASSERT_EQ(w.selectedRow, -1);
+        clickRow(w.nameList(), 0); // A is shown, on credit: its boxes are enabled
+        insert(w, "C");            // before A; no supplier is selected afterwards
+        ASSERT_EQ(w.selectedRow(), -1);
         const std::function<void()> edits[] = {
-            [&] { w.payKindOptions[1]->click(); },       [&] { w.classOptions[0]->click(); },
-            [&] { w.departmentList->setCurrentRow(2); }, [&] { w.daySpinners[0]->stepDown(); },
-            [&] { typeText(w.dayBoxes[1], "7"); },
+            [&] { w.payKindOptions()[1]->click(); },       [&] { w.classOptions()[0]->click(); },
+            [&] { w.departmentList()->setCurrentRow(2); }, [&] { w.daySpinners()[0]->stepDown(); },
+            [&] { typeText(w.dayBoxes()[1], "7"); },
         };
         for (const auto& edit : edits) {
             script.answer(Answer::Ok);
             edit();
         }
-        w.listChanged = false;
+        w.setListChanged(false);
         w.closeWindow();
     });
     openSupplierRegister();
@@ -212,17 +212,17 @@ TEST_F(SupplierRegisterTest, EveryClickOnTheDepartmentListAfterAnInsertIsRefused
     writeSuppliers();
     TestScript script;
     script.window<SupplierRegister>([&](SupplierRegister& w) {
-        clickRow(w.nameList, 0); // A is shown with its department
-        const int shown = w.departmentList->listIndex();
+        clickRow(w.nameList(), 0); // A is shown with its department
+        const int shown = w.departmentList()->listIndex();
         ASSERT_GE(shown, 0);
         insert(w, "C");
-        ASSERT_EQ(w.selectedRow, -1);
-        ASSERT_EQ(w.departmentList->listIndex(), shown);
+        ASSERT_EQ(w.selectedRow(), -1);
+        ASSERT_EQ(w.departmentList()->listIndex(), shown);
         script.answer(Answer::Ok);
-        clickListRow(w.departmentList, shown); // the row already current
+        clickListRow(w.departmentList(), shown); // the row already current
         script.answer(Answer::Ok);
-        clickListRow(w.departmentList, shown == 0 ? 1 : 0); // another row: told once
-        w.listChanged = false;
+        clickListRow(w.departmentList(), shown == 0 ? 1 : 0); // another row: told once
+        w.setListChanged(false);
         w.closeWindow();
     });
     openSupplierRegister();
@@ -239,18 +239,18 @@ TEST_F(SupplierRegisterTest, RenameSavesTheWholeListAtOnce) {
     TestScript script;
     script.window<SupplierRegister>([&](SupplierRegister& w) {
         insert(w, "C"); // unsaved so far
-        clickRow(w.nameList, 0);
+        clickRow(w.nameList(), 0);
         script.answer(Answer::Ok).window<SupplierRenameDialog>([](SupplierRenameDialog& d) {
             EXPECT_EQ(d.windowTitle(), "勘定科目名変更");
-            EXPECT_EQ(d.nameBox->text(), "A");
-            d.nameBox->setText("AA");
-            d.okButton->click();
+            EXPECT_EQ(d.nameBox()->text(), "A");
+            d.nameBox()->setText("AA");
+            d.okButton()->click();
         });
-        w.editButtons[2]->click();
-        EXPECT_EQ(rows(w.nameList), (QStringList{"AA", "B", "C"}));
-        EXPECT_FALSE(w.listChanged);
-        EXPECT_EQ(w.selectedRow, -1);
-        w.backButton->click(); // saved: nothing to ask
+        w.editButtons()[2]->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"AA", "B", "C"}));
+        EXPECT_FALSE(w.listChanged());
+        EXPECT_EQ(w.selectedRow(), -1);
+        w.backButton()->click(); // saved: nothing to ask
     });
     openSupplierRegister();
     const std::string saved = readBytes(rootFilePath("siire.dat"));
@@ -266,15 +266,15 @@ TEST_F(SupplierRegisterTest, RenameToAnotherNameIsRefusedAndSavesNothing) {
     const std::string before = readBytes(rootFilePath("siire.dat"));
     TestScript script;
     script.window<SupplierRegister>([&](SupplierRegister& w) {
-        clickRow(w.nameList, 1);
+        clickRow(w.nameList(), 1);
         script.answer(Answer::Ok)
             .window<SupplierRenameDialog>([](SupplierRenameDialog& d) {
-                d.nameBox->setText("A");
-                d.okButton->click();
+                d.nameBox()->setText("A");
+                d.okButton()->click();
             })
             .answer(Answer::Ok);
-        w.editButtons[2]->click();
-        EXPECT_EQ(rows(w.nameList), (QStringList{"A", "B"}));
+        w.editButtons()[2]->click();
+        EXPECT_EQ(rows(w.nameList()), (QStringList{"A", "B"}));
         w.closeWindow();
     });
     openSupplierRegister();
@@ -286,19 +286,19 @@ TEST_F(SupplierRegisterTest, RenameWhoseSaveFailsSaysSoAndStaysChanged) {
     writeSuppliers();
     TestScript script;
     script.window<SupplierRegister>([&](SupplierRegister& w) {
-        clickRow(w.nameList, 0);
+        clickRow(w.nameList(), 0);
         setWriteFaultHook([](WriteStage) { return true; });
         script.answer(Answer::Ok)
             .window<SupplierRenameDialog>([](SupplierRenameDialog& d) {
-                d.nameBox->setText("AA");
-                d.okButton->click();
+                d.nameBox()->setText("AA");
+                d.okButton()->click();
             })
             .answer(Answer::Ok);
-        w.editButtons[2]->click();
+        w.editButtons()[2]->click();
         setWriteFaultHook({});
-        EXPECT_TRUE(w.listChanged);
+        EXPECT_TRUE(w.listChanged());
         script.answer(Answer::Yes); // leaving asks, and now the save works
-        w.backButton->click();
+        w.backButton()->click();
     });
     openSupplierRegister();
     EXPECT_TRUE(script.boxes()[1].text.startsWith("保存できませんでした。"));

@@ -57,10 +57,10 @@ class ShellTest : public ::testing::Test {
     static std::function<void(lukana::DepartmentRegister&)>
     registerDepartment(const QString& name) {
         return [name](lukana::DepartmentRegister& w) {
-            w.nameBox->setText(name);
-            w.editButtons[0]->click();
-            w.saveButton->click();
-            w.backButton->click();
+            w.nameBox()->setText(name);
+            w.editButtons()[0]->click();
+            w.saveButton()->click();
+            w.backButton()->click();
         };
     }
     // The first start up to the shown main window, registering one department.

@@ -110,10 +110,10 @@ TEST_F(ShellTest, DepartmentIsAskedForUntilOneIsRegistered) {
     script.window<LoginWindow>(login(""));
     script.answer(Answer::Ok);
     script.window<DepartmentRegister>([](DepartmentRegister& w) {
-        w.nameBox->setText("a/b"); // cannot be a folder name
-        w.editButtons[0]->click();
-        EXPECT_EQ(w.nameList->count(), 0);
-        w.backButton->click();
+        w.nameBox()->setText("a/b"); // cannot be a folder name
+        w.editButtons()[0]->click();
+        EXPECT_EQ(w.nameList()->count(), 0);
+        w.backButton()->click();
     });
     script.answer(Answer::Ok).answer(Answer::Ok);
     script.window<DepartmentRegister>(registerDepartment("二号店"));

@@ -17,11 +17,11 @@ TEST_F(ShellTest, SystemEndWritesCountersRemovesTheLockAndAsksNothing) {
     QObject::connect(main.get(), &MainWindow::programEnded, [&] { ended = true; });
 
     script.window<AccountTitleRegister>([&](AccountTitleRegister& w) {
-        w.nameBox->setText("広告費");
+        w.nameBox()->setText("広告費");
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(w.nameBox, &enter);
-        ASSERT_TRUE(w.listChanged); // an unsaved insert
-        ttidSiire = 9;              // issued during the run, not yet written
+        QApplication::sendEvent(w.nameBox(), &enter);
+        ASSERT_TRUE(w.listChanged()); // an unsaved insert
+        ttidSiire = 9;                // issued during the run, not yet written
         const size_t boxesBefore = script.boxes().size();
         endProgramBySystem();
         EXPECT_EQ(script.boxes().size(), boxesBefore); // no question, no backup offered

@@ -65,28 +65,28 @@ class CashBookWindowTest : public ::testing::Test {
 TEST_F(CashBookWindowTest, WorkedExampleCarriesItsBalanceIntoTheNextMonth) {
     CashBookWindow w;
     w.load();
-    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.previousBalanceBox()->text(), QStringLiteral("0"));
     EXPECT_FALSE(exists("本店", 2004, 3)) << "opening writes nothing";
-    w.previousBalanceBox->setText(QStringLiteral("1,000"));
-    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("1000"));
-    ASSERT_EQ(w.listGrid->rows(), 3);
-    EXPECT_EQ(w.listGrid->text(1, 1), QStringLiteral("¥20,000"));
-    EXPECT_EQ(w.listGrid->text(1, 5), QStringLiteral("¥21,000"));
-    EXPECT_EQ(w.listGrid->text(1, 6), QStringLiteral("本部"));
-    EXPECT_EQ(w.listGrid->text(2, 3), QStringLiteral("¥5,000"));
-    EXPECT_EQ(w.listGrid->text(2, 5), QStringLiteral("¥16,000"));
-    EXPECT_EQ(w.listGrid->text(2, 6), QStringLiteral("S商店"));
-    EXPECT_EQ(w.totalsGrid->text(1, 2), QStringLiteral("¥20,000"));
-    EXPECT_EQ(w.totalsGrid->text(1, 4), QStringLiteral("¥5,000"));
-    EXPECT_EQ(w.totalsGrid->text(1, 5), QStringLiteral("¥15,000"));
+    w.previousBalanceBox()->setText(QStringLiteral("1,000"));
+    EXPECT_EQ(w.previousBalanceBox()->text(), QStringLiteral("1000"));
+    ASSERT_EQ(w.listGrid()->rows(), 3);
+    EXPECT_EQ(w.listGrid()->text(1, 1), QStringLiteral("¥20,000"));
+    EXPECT_EQ(w.listGrid()->text(1, 5), QStringLiteral("¥21,000"));
+    EXPECT_EQ(w.listGrid()->text(1, 6), QStringLiteral("本部"));
+    EXPECT_EQ(w.listGrid()->text(2, 3), QStringLiteral("¥5,000"));
+    EXPECT_EQ(w.listGrid()->text(2, 5), QStringLiteral("¥16,000"));
+    EXPECT_EQ(w.listGrid()->text(2, 6), QStringLiteral("S商店"));
+    EXPECT_EQ(w.totalsGrid()->text(1, 2), QStringLiteral("¥20,000"));
+    EXPECT_EQ(w.totalsGrid()->text(1, 4), QStringLiteral("¥5,000"));
+    EXPECT_EQ(w.totalsGrid()->text(1, 5), QStringLiteral("¥15,000"));
 
-    w.nextMonthButton->click();
+    w.nextMonthButton()->click();
     EXPECT_EQ(file("本店", 2004, 3), " 1\r\n 2\r\n 0\r\n 1000\r\n");
     EXPECT_EQ(file("本店", 2004, 4), " 1\r\n 2\r\n 0\r\n 16000\r\n");
-    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("16000"));
-    EXPECT_EQ(w.listGrid->rows(), 1);
+    EXPECT_EQ(w.previousBalanceBox()->text(), QStringLiteral("16000"));
+    EXPECT_EQ(w.listGrid()->rows(), 1);
 
-    w.backButton->click();
+    w.backButton()->click();
     EXPECT_EQ(file("本店", 2004, 5), " 1\r\n 2\r\n 0\r\n 16000\r\n");
 }
 
@@ -94,12 +94,12 @@ TEST_F(CashBookWindowTest, PartyChangeStoresBothFilesAndFiltersDoNotChangeTheSto
     writeBytes(zanPath("本店", 2004, 3), " 1\r\n 4\r\n 1\r\n 300\r\n");
     CashBookWindow w;
     w.load();
-    w.filters->lists[kEntryType]->setListIndex(1); // 支払い only
-    ASSERT_EQ(w.listGrid->rows(), 2);
-    w.filters->lists[kToParty]->setListIndex(2); // the main bank
+    w.filters()->lists[kEntryType]->setListIndex(1); // 支払い only
+    ASSERT_EQ(w.listGrid()->rows(), 2);
+    w.filters()->lists[kToParty]->setListIndex(2); // the main bank
     EXPECT_EQ(file("本店", 2004, 3), " 2\r\n 4\r\n 1\r\n 300\r\n 2\r\n 0\r\n 0\r\n");
     EXPECT_EQ(file("本店", 2004, 4), " 1\r\n 2\r\n 0\r\n 15000\r\n");
-    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("300"));
+    EXPECT_EQ(w.previousBalanceBox()->text(), QStringLiteral("300"));
 }
 
 TEST_F(CashBookWindowTest, JanuaryStepsBackToDecemberAndReadsNovember) {
@@ -107,10 +107,10 @@ TEST_F(CashBookWindowTest, JanuaryStepsBackToDecemberAndReadsNovember) {
     writeBytes(zanPath("本店", 2003, 11), " 1\r\n 2\r\n 0\r\n 77\r\n");
     CashBookWindow w;
     w.load();
-    w.previousMonthButton->click();
+    w.previousMonthButton()->click();
     EXPECT_EQ(w.shownMonth().year, 2003);
     EXPECT_EQ(w.shownMonth().month, 12);
-    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("77"));
+    EXPECT_EQ(w.previousBalanceBox()->text(), QStringLiteral("77"));
 }
 
 TEST_F(CashBookWindowTest, AnotherDepartmentReadsAndWritesItsOwnFiles) {
@@ -118,8 +118,8 @@ TEST_F(CashBookWindowTest, AnotherDepartmentReadsAndWritesItsOwnFiles) {
     denpyouBusyo = 1;
     CashBookWindow w;
     w.load();
-    EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("5"));
-    w.backButton->click();
+    EXPECT_EQ(w.previousBalanceBox()->text(), QStringLiteral("5"));
+    w.backButton()->click();
     EXPECT_EQ(file("支店", 2004, 4), " 1\r\n 2\r\n 0\r\n 5\r\n");
     EXPECT_FALSE(exists("本店", 2004, 4));
 }
@@ -130,7 +130,7 @@ TEST_F(CashBookWindowTest, FailedWriteIsToldAndTheWindowStillCloses) {
     std::filesystem::remove_all(busyoFolderPath("本店"));
     TestScript script;
     script.answer(Answer::Ok).answer(Answer::Ok);
-    w.backButton->click();
+    w.backButton()->click();
     ASSERT_EQ(script.boxes().size(), 2u);
     EXPECT_TRUE(
         script.boxes()[0].text.startsWith(QStringLiteral("出納帳の残高を保存できませんでした。")));
@@ -147,9 +147,9 @@ TEST_F(CashBookWindowTest, BalanceFilesThatCannotBeMovedAsideAreNeverWrittenOver
     {
         CashBookWindow w;
         w.load();
-        EXPECT_EQ(w.previousBalanceBox->text(), QStringLiteral("0"));
-        w.previousBalanceBox->setText(QStringLiteral("1000"));
-        w.backButton->click();
+        EXPECT_EQ(w.previousBalanceBox()->text(), QStringLiteral("0"));
+        w.previousBalanceBox()->setText(QStringLiteral("1000"));
+        w.backButton()->click();
         EXPECT_FALSE(w.isOpen());
     }
     setMoveAsideHook({});
@@ -173,7 +173,7 @@ TEST_F(CashBookWindowTest, PrintoutTitleRowsAndTotals) {
     w.load();
     TestScript script;
     script.printer(true);
-    w.printButton->click();
+    w.printButton()->click();
     const PrintRecording rec = script.printouts().at(0);
     EXPECT_EQ(rec.documentName, "出納帳_本店_200312");
     const QStringList texts = rec.texts(0);
@@ -194,7 +194,7 @@ TEST_F(CashBookWindowTest, APrinterFailureAbortsTheJobWithItsMessage) {
     {
         TestScript script;
         script.printerUnavailable().answer(Answer::Ok);
-        w.printButton->click();
+        w.printButton()->click();
         EXPECT_TRUE(script.printouts().empty());
         ASSERT_EQ(script.boxes().size(), 1u);
         EXPECT_EQ(script.boxes()[0].text, message);
@@ -204,7 +204,7 @@ TEST_F(CashBookWindowTest, APrinterFailureAbortsTheJobWithItsMessage) {
         SCOPED_TRACE(k);
         TestScript script;
         script.printer(true, k).answer(Answer::Ok);
-        w.printButton->click();
+        w.printButton()->click();
         const PrintRecording rec = script.printouts().at(0);
         EXPECT_EQ(rec.calls, k - 1) << "nothing drawn after the failure";
         EXPECT_TRUE(rec.aborted);
@@ -232,14 +232,14 @@ TEST_F(CashBookWindowTest, PagesHold33RowsAndCancelPrintsNothing) {
     {
         TestScript script;
         script.printer(false);
-        w.printButton->click();
+        w.printButton()->click();
         EXPECT_TRUE(script.printouts().empty());
         EXPECT_TRUE(script.boxes().empty());
     }
     auto print = [&] {
         TestScript script;
         script.printer(true);
-        w.printButton->click();
+        w.printButton()->click();
         return script.printouts().at(0);
     };
     const PrintRecording one = print();
@@ -249,8 +249,8 @@ TEST_F(CashBookWindowTest, PagesHold33RowsAndCancelPrintsNothing) {
     EXPECT_TRUE(one.page(0).contains(QStringLiteral("box 80,150 3120,3590")));
 
     add(1);
-    w.previousBalanceBox->setText(QStringLiteral("1")); // relists
-    ASSERT_EQ(w.listGrid->rows(), 35);
+    w.previousBalanceBox()->setText(QStringLiteral("1")); // relists
+    ASSERT_EQ(w.listGrid()->rows(), 35);
     const PrintRecording two = print();
     ASSERT_EQ(two.pages.size(), 2u);
     EXPECT_TRUE(two.page(0).contains(QStringLiteral("box 80,150 3120,3590")));
@@ -276,11 +276,11 @@ TEST_F(CashBookWindowTest, ColumnsShowALongPartyNameAndTwelveDigitFiguresWhole) 
     }
     CashBookWindow w;
     w.load();
-    ASSERT_EQ(w.listGrid->rows(), 3);
-    EXPECT_EQ(w.listGrid->text(1, 1), QStringLiteral("¥999,999,999,999"));
-    EXPECT_EQ(w.listGrid->text(2, 6), QString::fromStdString(siireNames[0]));
-    EXPECT_EQ(w.totalsGrid->text(1, 5), QStringLiteral("¥876,543,210,987"));
-    for (const Grid* grid : {w.listGrid, w.totalsGrid})
+    ASSERT_EQ(w.listGrid()->rows(), 3);
+    EXPECT_EQ(w.listGrid()->text(1, 1), QStringLiteral("¥999,999,999,999"));
+    EXPECT_EQ(w.listGrid()->text(2, 6), QString::fromStdString(siireNames[0]));
+    EXPECT_EQ(w.totalsGrid()->text(1, 5), QStringLiteral("¥876,543,210,987"));
+    for (const Grid* grid : {w.listGrid(), w.totalsGrid()})
         for (int row = 1; row < grid->rows(); ++row)
             for (int col = 0; col < grid->cols(); ++col) {
                 const QString text = grid->text(row, col);

@@ -28,7 +28,7 @@ template <class Window> PrintRecording printedFrom() {
     window.load();
     TestScript script;
     script.printer(true);
-    window.printButton->click();
+    window.printButton()->click();
     EXPECT_EQ(script.printouts().size(), 1u);
     return script.printouts().empty() ? PrintRecording() : script.printouts()[0];
 }

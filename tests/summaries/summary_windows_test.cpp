@@ -76,34 +76,34 @@ TEST_F(SummaryWindowsTest, PeriodListOpensOnTheFiscalYearAndListsIt) {
     vouchers(2004, 4, 1, 1);
     PeriodListWindow w;
     w.load();
-    EXPECT_EQ(boxes(*w.periodEntry, 0), QStringList({"2003", "4", "1"}));
-    EXPECT_EQ(boxes(*w.periodEntry, 1), QStringList({"2004", "3", "31"}));
-    ASSERT_EQ(w.listGrid->rows(), 4);
-    EXPECT_EQ(w.listGrid->text(1, 0), QStringLiteral(" 2003/ 4/ 1"));
+    EXPECT_EQ(boxes(*w.periodEntry(), 0), QStringList({"2003", "4", "1"}));
+    EXPECT_EQ(boxes(*w.periodEntry(), 1), QStringList({"2004", "3", "31"}));
+    ASSERT_EQ(w.listGrid()->rows(), 4);
+    EXPECT_EQ(w.listGrid()->text(1, 0), QStringLiteral(" 2003/ 4/ 1"));
     // The date column and the totals' first column fit a whole date.
-    for (const Grid* grid : {w.listGrid, w.totalsGrid})
+    for (const Grid* grid : {w.listGrid(), w.totalsGrid()})
         EXPECT_GE(grid->colWidth(0) / kTwipsPerPixel, // with the cell's margins
                   grid->fontMetrics().horizontalAdvance(QStringLiteral(" 2003/ 12/ 31")) + 5);
-    EXPECT_EQ(w.listGrid->text(3, 6), QStringLiteral("¥2,000")) << "sums start again each month";
-    EXPECT_EQ(w.listGrid->text(3, 8), QStringLiteral("酒屋"));
-    EXPECT_EQ(w.totalsGrid->text(1, 1), QStringLiteral("¥2,856"));
-    EXPECT_EQ(w.totalsGrid->text(1, 3), QStringLiteral("¥144"));
-    EXPECT_EQ(w.totalsGrid->text(1, 5), QStringLiteral("¥3,000"));
+    EXPECT_EQ(w.listGrid()->text(3, 6), QStringLiteral("¥2,000")) << "sums start again each month";
+    EXPECT_EQ(w.listGrid()->text(3, 8), QStringLiteral("酒屋"));
+    EXPECT_EQ(w.totalsGrid()->text(1, 1), QStringLiteral("¥2,856"));
+    EXPECT_EQ(w.totalsGrid()->text(1, 3), QStringLiteral("¥144"));
+    EXPECT_EQ(w.totalsGrid()->text(1, 5), QStringLiteral("¥3,000"));
 
     // A period typed but not recalculated leaves the list as it was.
-    w.periodEntry->date(1)->box(DatePart::Month)->setText(QStringLiteral("4"));
-    EXPECT_EQ(w.listGrid->rows(), 4);
-    w.recalculateButton->click();
-    EXPECT_EQ(w.listGrid->rows(), 5);
+    w.periodEntry()->date(1)->box(DatePart::Month)->setText(QStringLiteral("4"));
+    EXPECT_EQ(w.listGrid()->rows(), 4);
+    w.recalculateButton()->click();
+    EXPECT_EQ(w.listGrid()->rows(), 5);
 }
 
 TEST_F(SummaryWindowsTest, PeriodListPrintoutNamesThePeriodOfItsRows) {
     PeriodListWindow w;
     w.load();
-    w.periodEntry->date(0)->box(DatePart::Year)->setText(QStringLiteral("2001"));
+    w.periodEntry()->date(0)->box(DatePart::Year)->setText(QStringLiteral("2001"));
     TestScript script;
     script.printer(true);
-    w.printButton->click();
+    w.printButton()->click();
     ASSERT_EQ(script.printouts().size(), 1u);
     const PrintRecording rec = script.printouts()[0];
     EXPECT_EQ(rec.orientation, Orientation::Landscape);
@@ -123,10 +123,10 @@ TEST_F(SummaryWindowsTest, PrintoutPagesHold33Rows) {
     vouchers(2003, 3, 1, 34);
     MonthlySummaryWindow w;
     w.load();
-    ASSERT_EQ(w.listGrid->rows(), 35);
+    ASSERT_EQ(w.listGrid()->rows(), 35);
     TestScript script;
     script.printer(true);
-    w.printButton->click();
+    w.printButton()->click();
     const PrintRecording rec = script.printouts().at(0);
     EXPECT_EQ(rec.documentName, "月間支出集計_本店_200303");
     ASSERT_EQ(rec.pages.size(), 2u);
@@ -142,13 +142,13 @@ TEST_F(SummaryWindowsTest, CancelPrintsNothingAndFailureAbortsWithTheMessage) {
     {
         TestScript script;
         script.printer(false);
-        w.printButton->click();
+        w.printButton()->click();
         EXPECT_TRUE(script.printouts().empty());
         EXPECT_TRUE(script.boxes().empty());
     }
     TestScript script;
     script.printer(true, 3).answer(Answer::Ok);
-    w.printButton->click();
+    w.printButton()->click();
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, QStringLiteral("プリンターが接続されていません"));
     EXPECT_EQ(script.boxes()[0].buttons, Buttons::Ok);
@@ -164,20 +164,20 @@ TEST_F(SummaryWindowsTest, MonthlySummaryCutsAtTheClosingDayAndRecalculatesOnlyW
     vouchers(2003, 3, 26, 1);
     MonthlySummaryWindow w;
     w.load();
-    EXPECT_EQ(w.periodCaption->text(), QStringLiteral(" 2月 26日～ 3月 25日"));
-    ASSERT_EQ(w.listGrid->rows(), 3);
-    EXPECT_EQ(w.listGrid->text(1, 0), QStringLiteral(" 2/ 26"));
-    EXPECT_NEAR(w.listGrid->colWidth(0), 1000, kTwipsPerPixel) << "wide enough as it is";
-    EXPECT_EQ(w.listGrid->text(2, 6), QStringLiteral("¥2,000")) << "sums run on into March";
+    EXPECT_EQ(w.periodCaption()->text(), QStringLiteral(" 2月 26日～ 3月 25日"));
+    ASSERT_EQ(w.listGrid()->rows(), 3);
+    EXPECT_EQ(w.listGrid()->text(1, 0), QStringLiteral(" 2/ 26"));
+    EXPECT_NEAR(w.listGrid()->colWidth(0), 1000, kTwipsPerPixel) << "wide enough as it is";
+    EXPECT_EQ(w.listGrid()->text(2, 6), QStringLiteral("¥2,000")) << "sums run on into March";
 
-    w.closingDay->box->setText(QStringLiteral("0"));
+    w.closingDay()->box->setText(QStringLiteral("0"));
     EXPECT_EQ(simeGenkin, 31);
-    EXPECT_EQ(w.listGrid->rows(), 3);
-    w.recalculateButton->click();
-    EXPECT_EQ(w.periodCaption->text(), QStringLiteral(" 3月 1日～ 3月 31日"));
-    EXPECT_EQ(w.listGrid->rows(), 3);
-    w.previousMonthButton->click();
-    EXPECT_EQ(w.listGrid->rows(), 3);
+    EXPECT_EQ(w.listGrid()->rows(), 3);
+    w.recalculateButton()->click();
+    EXPECT_EQ(w.periodCaption()->text(), QStringLiteral(" 3月 1日～ 3月 31日"));
+    EXPECT_EQ(w.listGrid()->rows(), 3);
+    w.previousMonthButton()->click();
+    EXPECT_EQ(w.listGrid()->rows(), 3);
     EXPECT_EQ(w.shownMonth().month, 2);
 }
 
@@ -197,8 +197,8 @@ TEST_F(SummaryWindowsTest, AccountTitleRefillsTheSubAccountList) {
     vouchers(2003, 3, 2, 2, 12);
     MonthlySummaryWindow w;
     w.load();
-    ComboBox* title = w.filters->lists[kAccountTitle];
-    ComboBox* sub = w.filters->lists[kSubAccount];
+    ComboBox* title = w.filters()->lists[kAccountTitle];
+    ComboBox* sub = w.filters()->lists[kSubAccount];
     auto items = [&] {
         QStringList texts;
         for (int i = 0; i < sub->count(); ++i)
@@ -210,32 +210,32 @@ TEST_F(SummaryWindowsTest, AccountTitleRefillsTheSubAccountList) {
     EXPECT_EQ(items(), QStringList({"全て", "酒類", "食材"}));
     EXPECT_EQ(sub->listIndex(), 0);
     sub->setListIndex(2);
-    EXPECT_EQ(w.listGrid->rows(), 3) << "only 食材";
+    EXPECT_EQ(w.listGrid()->rows(), 3) << "only 食材";
     title->setListIndex(2);
     EXPECT_EQ(items(), QStringList({"全て", "電気"}));
     EXPECT_EQ(filterSel[kSubAccount], 0);
-    EXPECT_EQ(w.listGrid->rows(), 1);
+    EXPECT_EQ(w.listGrid()->rows(), 1);
     title->setListIndex(0);
     EXPECT_EQ(sub->count(), 0);
-    EXPECT_EQ(w.listGrid->rows(), 4) << "every sub-account again";
+    EXPECT_EQ(w.listGrid()->rows(), 4) << "every sub-account again";
 }
 
 TEST_F(SummaryWindowsTest, MatchModeClickRecalculates) {
     MonthlySummaryWindow w;
     w.load();
-    EXPECT_TRUE(w.filters->matchOptions[0]->isChecked());
+    EXPECT_TRUE(w.filters()->matchOptions[0]->isChecked());
     vouchers(2003, 3, 1, 1); // written after the listing: only a recalculation shows it
-    EXPECT_EQ(w.listGrid->rows(), 1);
-    w.filters->matchOptions[1]->click();
-    EXPECT_EQ(w.listGrid->rows(), 2) << "also without a party filter";
+    EXPECT_EQ(w.listGrid()->rows(), 1);
+    w.filters()->matchOptions[1]->click();
+    EXPECT_EQ(w.listGrid()->rows(), 2) << "also without a party filter";
 
-    w.filters->lists[kToParty]->setListIndex(2);   // 本店: no voucher goes there
-    w.filters->lists[kFromParty]->setListIndex(3); // 本部: none comes from there
-    EXPECT_EQ(w.listGrid->rows(), 1);
-    w.filters->lists[kFromParty]->setListIndex(2); // 本店
-    EXPECT_EQ(w.listGrid->rows(), 2) << "either side matching lists it";
-    w.filters->matchOptions[0]->click();
-    EXPECT_EQ(w.listGrid->rows(), 1);
+    w.filters()->lists[kToParty]->setListIndex(2);   // 本店: no voucher goes there
+    w.filters()->lists[kFromParty]->setListIndex(3); // 本部: none comes from there
+    EXPECT_EQ(w.listGrid()->rows(), 1);
+    w.filters()->lists[kFromParty]->setListIndex(2); // 本店
+    EXPECT_EQ(w.listGrid()->rows(), 2) << "either side matching lists it";
+    w.filters()->matchOptions[0]->click();
+    EXPECT_EQ(w.listGrid()->rows(), 1);
 }
 
 TEST_F(SummaryWindowsTest, ReopeningStartsAfresh) {
@@ -243,24 +243,24 @@ TEST_F(SummaryWindowsTest, ReopeningStartsAfresh) {
     {
         PeriodListWindow w;
         w.load();
-        w.filters->lists[kEntryType]->setListIndex(2);
-        w.filters->lists[kAccountTitle]->setListIndex(1);
-        w.filters->matchOptions[1]->click();
-        w.periodEntry->date(0)->box(DatePart::Year)->setText(QStringLiteral("2001"));
-        w.recalculateButton->click();
-        EXPECT_EQ(w.listGrid->rows(), 1);
-        w.backButton->click();
+        w.filters()->lists[kEntryType]->setListIndex(2);
+        w.filters()->lists[kAccountTitle]->setListIndex(1);
+        w.filters()->matchOptions[1]->click();
+        w.periodEntry()->date(0)->box(DatePart::Year)->setText(QStringLiteral("2001"));
+        w.recalculateButton()->click();
+        EXPECT_EQ(w.listGrid()->rows(), 1);
+        w.backButton()->click();
     }
     PeriodListWindow w;
     w.load();
     for (int list : {kToParty, kFromParty, kAccountTitle, kEntryType})
-        EXPECT_EQ(w.filters->shownText(FilterList(list)), QStringLiteral("全て")) << list;
-    EXPECT_EQ(w.filters->lists[kSubAccount]->count(), 0);
+        EXPECT_EQ(w.filters()->shownText(FilterList(list)), QStringLiteral("全て")) << list;
+    EXPECT_EQ(w.filters()->lists[kSubAccount]->count(), 0);
     EXPECT_EQ(filterSel, (std::array<int, 6>{}));
-    EXPECT_TRUE(w.filters->matchOptions[0]->isChecked());
-    EXPECT_EQ(w.filters->matchMode(), kBothMatch);
-    EXPECT_EQ(boxes(*w.periodEntry, 0), QStringList({"2003", "4", "1"}));
-    EXPECT_EQ(w.listGrid->rows(), 2);
+    EXPECT_TRUE(w.filters()->matchOptions[0]->isChecked());
+    EXPECT_EQ(w.filters()->matchMode(), kBothMatch);
+    EXPECT_EQ(boxes(*w.periodEntry(), 0), QStringList({"2003", "4", "1"}));
+    EXPECT_EQ(w.listGrid()->rows(), 2);
 }
 
 TEST_F(SummaryWindowsTest, ClosingDayBoxAndSpinner) {
@@ -274,15 +274,15 @@ TEST_F(SummaryWindowsTest, ClosingDayBoxAndSpinner) {
     const Case cases[] = {{"10", "10", 10}, {"", "", 31},    {"ab", "ab", 31},
                           {"45", "31", 31}, {"-3", "0", 31}, {"1,5", "15", 15}};
     for (const Case& c : cases) {
-        w.closingDay->box->setText(QString::fromUtf8(c.typed));
-        EXPECT_EQ(w.closingDay->box->text(), QString::fromUtf8(c.box)) << c.typed;
+        w.closingDay()->box->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(w.closingDay()->box->text(), QString::fromUtf8(c.box)) << c.typed;
         EXPECT_EQ(simeGenkin, c.day) << c.typed;
     }
-    w.closingDay->box->setText(QStringLiteral("1"));
-    w.closingDay->spinner->stepDown();
+    w.closingDay()->box->setText(QStringLiteral("1"));
+    w.closingDay()->spinner->stepDown();
     EXPECT_EQ(simeGenkin, 31);
-    EXPECT_EQ(w.closingDay->box->text(), QStringLiteral("31"));
-    w.closingDay->spinner->stepUp();
+    EXPECT_EQ(w.closingDay()->box->text(), QStringLiteral("31"));
+    w.closingDay()->spinner->stepUp();
     EXPECT_EQ(simeGenkin, 1);
 }
 
@@ -292,10 +292,10 @@ TEST_F(SummaryWindowsTest, ThousandsOfVouchersAreAllListedAndPrinted) {
         vouchers(2003, 3, d, 401);
     MonthlySummaryWindow w;
     w.load();
-    ASSERT_EQ(w.listGrid->rows(), 1 + 8 * 401);
+    ASSERT_EQ(w.listGrid()->rows(), 1 + 8 * 401);
     TestScript script;
     script.printer(true);
-    w.printButton->click();
+    w.printButton()->click();
     const PrintRecording rec = script.printouts().at(0);
     EXPECT_EQ(rec.pages.size(), static_cast<size_t>((8 * 401 + 32) / 33));
     EXPECT_TRUE(rec.texts(rec.pages.size() - 1)
@@ -319,12 +319,12 @@ TEST_F(SummaryWindowsTest, PartyColumnsShowTheirLongestName) {
     }
     PeriodListWindow w;
     w.load();
-    ASSERT_EQ(w.listGrid->rows(), 3);
+    ASSERT_EQ(w.listGrid()->rows(), 3);
     for (int row : {1, 2})
         for (int col : {7, 8}) {
-            const QString text = w.listGrid->text(row, col);
+            const QString text = w.listGrid()->text(row, col);
             EXPECT_FALSE(text.isEmpty());
-            for (const Grid* grid : {w.listGrid, w.totalsGrid}) // the totals keep in line
+            for (const Grid* grid : {w.listGrid(), w.totalsGrid()}) // the totals keep in line
                 EXPECT_LT(grid->fontMetrics().horizontalAdvance(text) * kTwipsPerPixel,
                           grid->colWidth(col))
                     << text.toStdString();
