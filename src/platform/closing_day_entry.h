@@ -15,11 +15,11 @@ class ClosingDayEntry : public QWidget {
   public:
     explicit ClosingDayEntry(QWidget* parent = nullptr);
 
-    TextBox* box;
-    Spinner* spinner;
+    TextBox* box() const { return box_; }
+    Spinner* spinner() const { return spinner_; }
 
     // The day the spinner holds, 1 to 31.
-    int day() const { return spinner->value(); }
+    int day() const { return spinner_->value(); }
     // Puts a stored day into the box as plain digits; the spinner follows. False when the
     // spinner cannot take it (outside 0..32): spinner and box stay as they were.
     bool setDay(int day);
@@ -30,6 +30,8 @@ class ClosingDayEntry : public QWidget {
     void spinnerMoved();
     void boxEdited();
 
+    TextBox* box_;
+    Spinner* spinner_;
     bool typing_ = false;
     std::function<void(int)> changed_;
 };

@@ -55,7 +55,7 @@ MonthlySummaryWindow::MonthlySummaryWindow(QWidget* parent)
 
 void MonthlySummaryWindow::formLoad() {
     fillFilters();
-    closingDay_->box->setText(QString::number(simeGenkin));
+    closingDay_->box()->setText(QString::number(simeGenkin));
     const CalendarDay now = today();
     shown_ = {now.year, now.month};
     daysInMonth = shown_.days();

@@ -170,7 +170,7 @@ TEST_F(SummaryWindowsTest, MonthlySummaryCutsAtTheClosingDayAndRecalculatesOnlyW
     EXPECT_NEAR(w.listGrid()->colWidth(0), 1000, kTwipsPerPixel) << "wide enough as it is";
     EXPECT_EQ(w.listGrid()->text(2, 6), QStringLiteral("¥2,000")) << "sums run on into March";
 
-    w.closingDay()->box->setText(QStringLiteral("0"));
+    w.closingDay()->box()->setText(QStringLiteral("0"));
     EXPECT_EQ(simeGenkin, 31);
     EXPECT_EQ(w.listGrid()->rows(), 3);
     w.recalculateButton()->click();
@@ -274,15 +274,15 @@ TEST_F(SummaryWindowsTest, ClosingDayBoxAndSpinner) {
     const Case cases[] = {{"10", "10", 10}, {"", "", 31},    {"ab", "ab", 31},
                           {"45", "31", 31}, {"-3", "0", 31}, {"1,5", "15", 15}};
     for (const Case& c : cases) {
-        w.closingDay()->box->setText(QString::fromUtf8(c.typed));
-        EXPECT_EQ(w.closingDay()->box->text(), QString::fromUtf8(c.box)) << c.typed;
+        w.closingDay()->box()->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(w.closingDay()->box()->text(), QString::fromUtf8(c.box)) << c.typed;
         EXPECT_EQ(simeGenkin, c.day) << c.typed;
     }
-    w.closingDay()->box->setText(QStringLiteral("1"));
-    w.closingDay()->spinner->stepDown();
+    w.closingDay()->box()->setText(QStringLiteral("1"));
+    w.closingDay()->spinner()->stepDown();
     EXPECT_EQ(simeGenkin, 31);
-    EXPECT_EQ(w.closingDay()->box->text(), QStringLiteral("31"));
-    w.closingDay()->spinner->stepUp();
+    EXPECT_EQ(w.closingDay()->box()->text(), QStringLiteral("31"));
+    w.closingDay()->spinner()->stepUp();
     EXPECT_EQ(simeGenkin, 1);
 }
 
