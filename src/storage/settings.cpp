@@ -63,18 +63,17 @@ void setDefaultTax() {
 }
 
 void setStandardTaxRates() {
-    struct Rate {
-        int year, month, day, rate;
-    };
-    static constexpr Rate kRates[] = {
-        {1989, 4, 1, 3}, {1997, 4, 1, 5}, {2014, 4, 1, 8}, {2019, 10, 1, 10}};
+    setTaxTable({{1989, 4, 1, 3}, {1997, 4, 1, 5}, {2014, 4, 1, 8}, {2019, 10, 1, 10}});
+}
+
+void setTaxTable(std::initializer_list<TaxEntry> entries) {
     ensureTaxCapacity();
     taxCount = 0;
-    for (const Rate& r : kRates) {
-        taxYear[taxCount] = r.year;
-        taxMonth[taxCount] = r.month;
-        taxDay[taxCount] = r.day;
-        taxRate[taxCount] = r.rate;
+    for (const TaxEntry& e : entries) {
+        taxYear[taxCount] = e.year;
+        taxMonth[taxCount] = e.month;
+        taxDay[taxCount] = e.day;
+        taxRate[taxCount] = e.rate;
         ++taxCount;
     }
 }

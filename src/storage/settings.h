@@ -2,6 +2,7 @@
 // Tax table (opt.dat), closing days (simebi.dat), fiscal year end (kesan.dat).
 #include "status.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -32,6 +33,12 @@ void setDefaultTax();
 // The consumption-tax rates in force since each of their start dates (3, 5, 8 and 10 percent),
 // so that a new user's vouchers are split at today's rate; the two switches are left alone.
 void setStandardTaxRates();
+
+// Replaces the tax table with these entries, in this order.
+struct TaxEntry {
+    int year, month, day, rate;
+};
+void setTaxTable(std::initializer_list<TaxEntry> entries);
 
 // The rate in force on a date (carried as a calendar carries), or nothing when no entry applies.
 std::optional<int> Zeiritu(long long year, long long month, long long day);

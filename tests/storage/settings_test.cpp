@@ -25,20 +25,6 @@ class SettingsTest : public ::testing::Test {
     TempDir dir;
 };
 
-struct TaxEntry {
-    int year, month, day, rate;
-};
-void setTaxTable(std::initializer_list<TaxEntry> entries) {
-    taxCount = 0;
-    for (const auto& e : entries) {
-        taxYear[taxCount] = e.year;
-        taxMonth[taxCount] = e.month;
-        taxDay[taxCount] = e.day;
-        taxRate[taxCount] = e.rate;
-        ++taxCount;
-    }
-}
-
 TEST_F(SettingsTest, DefaultTaxSettingsHaveTheirExactBytes) {
     taxRounding = 1;
     setDefaultTax();
