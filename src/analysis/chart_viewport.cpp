@@ -45,6 +45,8 @@ ChartViewport::ChartViewport(const Layout& layout, QWidget* parent)
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
+    // The figure alone lies under the figure with its texts: it is seen only when copied.
+    figure_->setDrawnOnDemand(true);
     place(*figure_, layout.figure);
     place(*texts_, layout.texts);
     scrollBar_->setGeometry(pixels(layout.scrollBar));

@@ -29,6 +29,14 @@ void Surface::setRecording(std::shared_ptr<PrintRecording> recording) {
     recorder_ = recording ? std::make_unique<RecordingPageWriter>(std::move(recording)) : nullptr;
 }
 
+void Surface::setDrawnOnDemand(bool onDemand) {
+    if (!onDemand) {
+        endPainting();
+        drawPending();
+    }
+    onDemand_ = onDemand;
+}
+
 void Surface::place() {
     setGeometry(pixels(left_), pixels(top_), std::max(1, pixels(width_)),
                 std::max(1, pixels(height_)));
@@ -65,31 +73,46 @@ void Surface::resizePicture() {
     // 96 dots an inch, so that a point size gives the same text as in the window
     image_.setDotsPerMeterX(3780);
     image_.setDotsPerMeterY(3780);
-    image_.fill(Qt::white);
+    erase();
     if (!userScale_)
-        scaleBottomRight_ = QPointF(width_, height_);
+        state_.scaleBottomRight = QPointF(width_, height_);
     place();
     update();
 }
 
-PainterSurface& Surface::painter() {
-    if (!surface_) {
-        qpainter_ = std::make_unique<QPainter>(&image_);
-        qpainter_->setRenderHint(QPainter::Antialiasing, false);
-        qpainter_->setRenderHint(QPainter::TextAntialiasing, true);
-        surface_.emplace(*qpainter_, QRectF(0, 0, image_.width(), image_.height()),
-                         PainterSurface::PenUnit::Pixel);
-        surface_->font().setFamily(QStringLiteral("ＭＳ Ｐゴシック"));
-        surface_->font().setBold(true);
-        surface_->setScale(scaleTopLeft_, scaleBottomRight_);
-        surface_->setFontSize(fontPoints_);
-        surface_->setForeColor(foreColor_);
-        surface_->setLineWidth(lineWidth_);
-        surface_->setFillColor(fillColor_);
-        surface_->setFillSolid(fillSolid_);
-        surface_->setTextPosition(position_);
+// A surface drawn on demand only notes that its picture is to be erased: filling a tall
+// picture is most of the cost of drawing it.
+void Surface::erase() {
+    pending_.clear();
+    if (onDemand_) {
+        blank_ = true;
+        return;
     }
+    image_.fill(Qt::white);
+    blank_ = false;
+}
+
+PainterSurface& Surface::painter() {
+    if (!surface_)
+        beginPainting(state_);
     return *surface_;
+}
+
+void Surface::beginPainting(const DrawingState& state) {
+    qpainter_ = std::make_unique<QPainter>(&image_);
+    qpainter_->setRenderHint(QPainter::Antialiasing, false);
+    qpainter_->setRenderHint(QPainter::TextAntialiasing, true);
+    surface_.emplace(*qpainter_, QRectF(0, 0, image_.width(), image_.height()),
+                     PainterSurface::PenUnit::Pixel);
+    surface_->font().setFamily(QStringLiteral("ＭＳ Ｐゴシック"));
+    surface_->font().setBold(true);
+    surface_->setScale(state.scaleTopLeft, state.scaleBottomRight);
+    surface_->setFontSize(state.fontPoints);
+    surface_->setForeColor(state.foreColor);
+    surface_->setLineWidth(state.lineWidth);
+    surface_->setFillColor(state.fillColor);
+    surface_->setFillSolid(state.fillSolid);
+    surface_->setTextPosition(state.position);
 }
 
 void Surface::endPainting() {
@@ -100,6 +123,39 @@ void Surface::endPainting() {
     }
 }
 
+template <typename F> void Surface::draw(F&& step) {
+    if (!onDemand_) {
+        step(painter());
+        return;
+    }
+    endPainting();
+    if (pending_.empty())
+        pendingFrom_ = state_;
+    pending_.emplace_back(std::forward<F>(step));
+}
+
+template <typename F> void Surface::change(F&& step) {
+    if (surface_)
+        step(*surface_);
+    else if (!pending_.empty())
+        pending_.emplace_back(std::forward<F>(step));
+}
+
+void Surface::drawPending() {
+    if (blank_) {
+        image_.fill(Qt::white);
+        blank_ = false;
+    }
+    if (pending_.empty())
+        return;
+    endPainting();
+    beginPainting(pendingFrom_);
+    for (const Step& step : pending_)
+        step(*surface_);
+    pending_.clear();
+    endPainting();
+}
+
 void Surface::setScaleBy(double left, double top, double width, double height) {
     setScale(QPointF(left, top), QPointF(left + width, top + height));
 }
@@ -107,19 +163,18 @@ void Surface::setScaleBy(double left, double top, double width, double height) {
 void Surface::setScale(QPointF topLeft, QPointF bottomRight) {
     if (bottomRight.x() == topLeft.x() || bottomRight.y() == topLeft.y())
         return;
-    scaleTopLeft_ = topLeft;
-    scaleBottomRight_ = bottomRight;
+    state_.scaleTopLeft = topLeft;
+    state_.scaleBottomRight = bottomRight;
     userScale_ = true;
-    if (surface_)
-        surface_->setScale(topLeft, bottomRight);
+    change([=](PainterSurface& s) { s.setScale(topLeft, bottomRight); });
     if (recorder_)
         recorder_->setScale(topLeft, bottomRight);
 }
 
 void Surface::clear() {
     endPainting();
-    image_.fill(Qt::white);
-    position_ = scaleTopLeft_;
+    erase();
+    state_.position = state_.scaleTopLeft;
     if (recorder_)
         recorder_->clear();
     update();
@@ -132,11 +187,13 @@ void Surface::refresh() {
 
 QImage Surface::image() {
     endPainting();
+    drawPending();
     return image_;
 }
 
 void Surface::paintEvent(QPaintEvent* event) {
     endPainting();
+    drawPending();
     QPainter p(this);
     p.drawImage(event->rect(), image_, event->rect());
 }
@@ -144,15 +201,14 @@ void Surface::paintEvent(QPaintEvent* event) {
 void Surface::setFontSize(double points) {
     if (points <= 0)
         return;
-    fontPoints_ = points;
-    if (surface_)
-        surface_->setFontSize(points);
+    state_.fontPoints = points;
+    change([=](PainterSurface& s) { s.setFontSize(points); });
     if (recorder_)
         recorder_->setFontSize(points);
 }
 
 void Surface::text(QPointF topLeft, const QString& text) {
-    painter().text(topLeft, text);
+    draw([=](PainterSurface& s) { s.text(topLeft, text); });
     if (recorder_)
         recorder_->text(topLeft, text);
 }
@@ -161,84 +217,82 @@ double Surface::textWidth(const QString& text) const {
     // As painter() draws it: the page face in bold on this picture.
     QFont font = pageFont();
     font.setBold(true);
-    font.setPointSizeF(fontPoints_);
-    const double unitsPerPixel = (scaleBottomRight_.x() - scaleTopLeft_.x()) / image_.width();
+    font.setPointSizeF(state_.fontPoints);
+    const double unitsPerPixel =
+        (state_.scaleBottomRight.x() - state_.scaleTopLeft.x()) / image_.width();
     return QFontMetricsF(font, &image_).horizontalAdvance(text) * unitsPerPixel;
 }
 
 void Surface::setTextPosition(QPointF topLeft) {
-    position_ = topLeft;
-    if (surface_)
-        surface_->setTextPosition(topLeft);
+    state_.position = topLeft;
+    change([=](PainterSurface& s) { s.setTextPosition(topLeft); });
 }
 
 void Surface::print(const QString& text) {
-    const QPointF at = position_;
+    const QPointF at = state_.position;
+    // The next position depends on the font as painted: kept steps are drawn first.
+    drawPending();
     PainterSurface& s = painter();
     s.print(text);
-    position_ = s.textPosition();
+    state_.position = s.textPosition();
     if (recorder_)
         recorder_->text(at, text);
 }
 
 void Surface::setLineWidth(int width) {
-    lineWidth_ = width;
-    if (surface_)
-        surface_->setLineWidth(width);
+    state_.lineWidth = width;
+    change([=](PainterSurface& s) { s.setLineWidth(width); });
     if (recorder_)
         recorder_->setLineWidth(width);
 }
 
 void Surface::setForeColor(QColor color) {
-    foreColor_ = color;
-    if (surface_)
-        surface_->setForeColor(color);
+    state_.foreColor = color;
+    change([=](PainterSurface& s) { s.setForeColor(color); });
     if (recorder_)
         recorder_->setForeColor(color);
 }
 
 void Surface::setFillColor(QColor color) {
-    fillColor_ = color;
-    if (surface_)
-        surface_->setFillColor(color);
+    state_.fillColor = color;
+    change([=](PainterSurface& s) { s.setFillColor(color); });
     if (recorder_)
         recorder_->setFillColor(color);
 }
 
 void Surface::setFillSolid(bool solid) {
-    fillSolid_ = solid;
-    if (surface_)
-        surface_->setFillSolid(solid);
+    state_.fillSolid = solid;
+    change([=](PainterSurface& s) { s.setFillSolid(solid); });
     if (recorder_)
         recorder_->setFillSolid(solid);
 }
 
 void Surface::line(QPointF from, QPointF to) {
-    painter().line(from, to);
+    draw([=](PainterSurface& s) { s.line(from, to); });
     if (recorder_)
         recorder_->line(from, to);
 }
 
 void Surface::line(QPointF from, QPointF to, QColor color) {
-    painter().line(from, to, color);
+    draw([=](PainterSurface& s) { s.line(from, to, color); });
     if (recorder_)
         recorder_->line(from, to, color);
 }
 
 void Surface::box(QPointF corner, QPointF opposite) {
-    painter().box(corner, opposite);
+    draw([=](PainterSurface& s) { s.box(corner, opposite); });
     if (recorder_)
         recorder_->box(corner, opposite);
 }
 
 void Surface::filledBox(QPointF corner, QPointF opposite, QColor color) {
-    painter().filledBox(corner, opposite, color);
+    draw([=](PainterSurface& s) { s.filledBox(corner, opposite, color); });
     if (recorder_)
         recorder_->filledBox(corner, opposite, color);
 }
 
 void Surface::pie(QPointF centre, double radius, double start, double end) {
-    painter().pie(centre, radius, start, end);
+    draw([=](PainterSurface& s) { s.pie(centre, radius, start, end); });
     if (recorder_)
         recorder_->pie(centre, radius, start, end);
 }

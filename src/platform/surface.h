@@ -9,8 +9,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -46,12 +48,16 @@ class Surface : public QWidget, public DrawingSurface {
     // Tests: every call also goes to the recording, texts with the point they were drawn at.
     void setRecording(std::shared_ptr<PrintRecording> recording);
 
+    // For a picture that is seldom looked at: its drawing waits, kept as steps, until the
+    // picture is taken or painted, so that drawing it again and again costs little.
+    void setDrawnOnDemand(bool onDemand);
+
     void setScale(QPointF topLeft, QPointF bottomRight) override;
     void setFontSize(double points) override;
     void text(QPointF topLeft, const QString& text) override;
     double textWidth(const QString& text) const override;
     void setTextPosition(QPointF topLeft) override;
-    QPointF textPosition() const override { return position_; }
+    QPointF textPosition() const override { return state_.position; }
     void print(const QString& text) override;
     void setLineWidth(int width) override;
     void setForeColor(QColor color) override;
@@ -67,8 +73,28 @@ class Surface : public QWidget, public DrawingSurface {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // What the drawing calls leave behind for the next ones.
+    struct DrawingState {
+        QPointF scaleTopLeft{0, 0};
+        QPointF scaleBottomRight{0, 0}; // the picture's size in twips until a scale is set
+        double fontPoints = 9;
+        QColor foreColor = Qt::black;
+        int lineWidth = 1;
+        QColor fillColor = Qt::black;
+        bool fillSolid = false;
+        QPointF position{0, 0};
+    };
+    using Step = std::function<void(PainterSurface&)>;
+
     PainterSurface& painter(); // begins painting on the picture with the current state
+    void beginPainting(const DrawingState& state);
     void endPainting();
+    // Draws now, or keeps the step for later on a surface drawn on demand.
+    template <typename F> void draw(F&& step);
+    // Hands a change of the drawing state to the painting under way or to the kept steps.
+    template <typename F> void change(F&& step);
+    void drawPending(); // erases the picture if it waits for that, then draws the kept steps
+    void erase();
     void resizePicture();
     void place();
 
@@ -82,15 +108,13 @@ class Surface : public QWidget, public DrawingSurface {
     std::unique_ptr<RecordingPageWriter> recorder_;
 
     // The drawing state, kept here so that it survives a new picture or a pause in painting.
-    QPointF scaleTopLeft_{0, 0};
-    QPointF scaleBottomRight_{0, 0}; // set to the picture's size in twips until a scale is set
+    DrawingState state_;
     bool userScale_ = false;
-    double fontPoints_ = 9;
-    QColor foreColor_ = Qt::black;
-    int lineWidth_ = 1;
-    QColor fillColor_ = Qt::black;
-    bool fillSolid_ = false;
-    QPointF position_{0, 0};
+
+    bool onDemand_ = false;
+    bool blank_ = false;        // the picture waits to be erased
+    std::vector<Step> pending_; // kept steps, to be drawn from pendingFrom_
+    DrawingState pendingFrom_;
 };
 
 } // namespace lukana::platform

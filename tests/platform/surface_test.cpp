@@ -71,3 +71,57 @@ TEST(Surface, RecordsCallsWithTextsAtTheirPointsAndPrintsInBoldUnstretched) {
     EXPECT_GE(ink.top(), 75);
     EXPECT_LE(ink.height(), 16); // no taller than a 9-point line at 96 dots an inch
 }
+
+TEST(Surface, DrawnOnDemandGivesTheSamePicturesWhenTaken) {
+    // Everything a chart does to a surface: state before and between shapes, a print in the
+    // middle, the picture taken halfway, erased, and given a new size.
+    const auto draw = [](Surface& s, int height) {
+        s.setForeColor(paletteColor(0));
+        s.clear();
+        s.setWidthTwips(7545);
+        s.setHeightTwips(height);
+        s.setScaleBy(-850, -300, 3000, 800);
+        s.setForeColor(paletteColor(9));
+        s.setLineWidth(3);
+        s.line({0, 0}, {2000, 0});
+        s.setForeColor(paletteColor(0));
+        s.setLineWidth(1);
+        s.filledBox({1500, 20}, {0, 80}, paletteColor(12));
+        s.setTextPosition({-800, -250});
+        s.print(QStringLiteral("【集客状況】"));
+        s.setFontSize(12);
+        s.text({-830, 40}, QStringLiteral("21時"));
+        s.setFillColor(paletteColor(10));
+        s.setFillSolid(true);
+        s.pie({1000, 300}, 150, 0, 2);
+        s.line({0, 400}, {2000, 100}, paletteColor(2));
+        s.box({100, 100}, {300, 200});
+    };
+    Surface now;
+    Surface onDemand;
+    onDemand.setDrawnOnDemand(true);
+    for (const int height : {3300, 3300, 4500}) {
+        draw(now, height);
+        draw(onDemand, height);
+        EXPECT_EQ(onDemand.textPosition(), now.textPosition());
+        EXPECT_EQ(onDemand.image(), now.image()) << height;
+    }
+
+    // Taken halfway, then drawn on: the kept steps go on from what the picture shows.
+    now.filledBox({0, 420}, {900, 480}, paletteColor(9));
+    onDemand.filledBox({0, 420}, {900, 480}, paletteColor(9));
+    EXPECT_EQ(onDemand.image(), now.image());
+
+    now.clear();
+    onDemand.clear();
+    EXPECT_EQ(onDemand.image(), now.image());
+    EXPECT_EQ(onDemand.image().pixelColor(10, 10), QColor(Qt::white));
+
+    // Back to drawing at once: the kept steps are drawn first.
+    onDemand.filledBox({0, 20}, {900, 80}, paletteColor(12));
+    now.filledBox({0, 20}, {900, 80}, paletteColor(12));
+    onDemand.setDrawnOnDemand(false);
+    onDemand.line({0, 0}, {900, 300});
+    now.line({0, 0}, {900, 300});
+    EXPECT_EQ(onDemand.image(), now.image());
+}
