@@ -55,10 +55,13 @@ void drawPass(Surface& s, const Series& series, const LineScale& scale, bool wit
     s.setFontSize(kLabelFont);
     const double range = scale.max - scale.min;
     if (range > 0) {
+        // The labels before the line, which lies over any it crosses: the pen changes colour
+        // once rather than twice a point.
+        if (withTexts)
+            for (int i = 0; i < scale.count; ++i)
+                printRowLabel(s, i, QString::fromStdString(series.labels[i]));
         QPointF previous;
         for (int i = 0; i < scale.count; ++i) {
-            if (withTexts)
-                printRowLabel(s, i, QString::fromStdString(series.labels[i]));
             const QPointF point(kPointStep * i, double(series.values[i]) / range * kAxisHeight);
             if (i > 0)
                 s.line(previous, point, paletteColor(12));
