@@ -101,10 +101,8 @@ void Grid::resizeStoredRows(int count) {
     for (int r = count; r < storedRowCount(); ++r)
         if (r >= fixedRows_ && rows_[r].heightPx >= 0)
             --tallScrollingRows_;
-    int old = storedRowCount();
     rows_.resize(count);
-    for (int r = old; r < count; ++r)
-        rows_[r].texts.resize(cols_);
+    texts_.resize(std::size_t(count) * cols_);
 }
 
 void Grid::setRows(int rows) {
@@ -118,12 +116,15 @@ void Grid::setCols(int cols) {
     cols = std::max(cols, 0);
     if (cols == cols_)
         return;
+    std::vector<QString> texts(rows_.size() * cols); // the stored texts at the new stride
+    for (int r = 0; r < storedRowCount(); ++r)
+        for (int c = 0; c < std::min(cols, cols_); ++c)
+            texts[std::size_t(r) * cols + c] = std::move(storedText(r, c));
+    texts_ = std::move(texts);
     cols_ = cols;
-    for (Row& r : rows_) {
-        r.texts.resize(cols);
+    for (Row& r : rows_)
         if (!r.styles.empty())
             r.styles.resize(cols);
-    }
     colWidthsPx_.resize(cols, -1);
     colAlignments_.resize(cols);
     shapeChanged();
@@ -180,7 +181,7 @@ void Grid::fitColWidthToTexts(int col, int twips) {
         return;
     int needed = 0;
     for (int row = 0; row < storedRowCount(); ++row) {
-        const QString& text = rows_[row].texts[col];
+        const QString& text = storedText(row, col);
         if (text.isEmpty() || !isStored(row))
             continue;
         const CellStyle* s = style(row, col);
@@ -213,14 +214,14 @@ QString Grid::text(int row, int col) const {
     if (!inGrid(row, col))
         return {};
     if (isStored(row))
-        return rows_[row].texts[col];
+        return storedText(row, col);
     return source_->text(row - fixedRows_, col);
 }
 
 void Grid::setText(int row, int col, const QString& text) {
     if (!inGrid(row, col) || !isStored(row))
         return;
-    rows_[row].texts[col] = text;
+    storedText(row, col) = text;
     repaint();
 }
 

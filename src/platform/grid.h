@@ -158,7 +158,6 @@ class Grid : public QAbstractScrollArea {
         std::optional<QFont> font;
     };
     struct Row {
-        std::vector<QString> texts;
         std::vector<CellStyle> styles; // empty until a cell of the row gets a style
         int heightPx = -1;
     };
@@ -171,6 +170,10 @@ class Grid : public QAbstractScrollArea {
     void restyle(int row, int col, const std::function<void(CellStyle&)>& change);
     int storedRowCount() const;
     void resizeStoredRows(int count);
+    QString& storedText(int row, int col) { return texts_[std::size_t(row) * cols_ + col]; }
+    const QString& storedText(int row, int col) const {
+        return texts_[std::size_t(row) * cols_ + col];
+    }
 
     int colWidthPx(int col) const;
     int rowHeightPx(int row) const;
@@ -211,6 +214,11 @@ class Grid : public QAbstractScrollArea {
     int tallScrollingRows_ = 0;
     mutable int defaultRowPx_ = -1; // measured from the font when first needed
     std::vector<Row> rows_;
+    // The stored rows' texts, row by row, cols_ to a row. One vector rather than one per row:
+    // a list is cut and refilled to much the same length again and again, and a single vector
+    // keeps its room across the refills instead of allocating (and the heap returning) a
+    // block for every row.
+    std::vector<QString> texts_;
     std::vector<int> colWidthsPx_;
     std::vector<Qt::Alignment> colAlignments_;
     const GridRowSource* source_ = nullptr;

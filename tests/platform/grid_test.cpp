@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -82,6 +83,27 @@ TEST(Grid, ShapeKeepsTextsAndDropsCellsCutOff) {
     g.setCurrentCell(9, 9);
     EXPECT_EQ(g.row(), 2);
     EXPECT_EQ(g.col(), 1);
+}
+
+TEST(Grid, ColumnChangeKeepsEachTextInItsCell) {
+    struct Case {
+        int from, to;
+    } cases[] = {{3, 5}, {5, 2}, {3, 1}, {2, 0}};
+    for (const Case& c : cases) {
+        Grid g;
+        g.setCols(c.from);
+        g.setRows(4);
+        for (int r = 0; r < 4; ++r)
+            for (int col = 0; col < c.from; ++col)
+                g.setText(r, col, QString("%1/%2").arg(r).arg(col));
+        g.setCols(c.to);
+        g.setCols(std::max(c.from, c.to));
+        for (int r = 0; r < 4; ++r)
+            for (int col = 0; col < std::max(c.from, c.to); ++col)
+                EXPECT_EQ(g.text(r, col),
+                          col < std::min(c.from, c.to) ? QString("%1/%2").arg(r).arg(col) : "")
+                    << c.from << " to " << c.to << " at " << r << "," << col;
+    }
 }
 
 TEST(Grid, SizesAreInTwipsRoundedToPixels) {
