@@ -559,6 +559,12 @@ TEST_F(AnalysisWindowTest, CopyButtonsPutWholePicturesOnTheClipboard) {
     w->copyButton(ChartPicture::RankingFigure)->click();
     EXPECT_EQ(clipboard->image(), w->surface(ChartPicture::RankingFigure).image());
     EXPECT_EQ(clipboard->image().size(), QSize(493, 1060));
+    const QImage figure = clipboard->image().convertToFormat(QImage::Format_RGB32);
+    int barPixels = 0; // the figure alone is drawn when copied: its bar is there
+    for (int y = 0; y < figure.height(); ++y)
+        for (int x = 0; x < figure.width(); ++x)
+            barPixels += figure.pixelColor(x, y) == QColor(255, 0, 0);
+    EXPECT_GT(barPixels, 1000);
     w->copyButton(ChartPicture::LineTexts)->click(); // nothing drawn: a blank picture
     QImage blank(789, 133, QImage::Format_RGB32);
     blank.fill(Qt::white);
