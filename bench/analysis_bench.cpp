@@ -104,7 +104,7 @@ void writeDataSet(const std::string& department, int slips, int lines) {
                               fs::copy_options::overwrite_existing);
 }
 
-Period years(int count) {
+AnalysisPeriod years(int count) {
     return {kFirstYear, 1, 1, kFirstYear + count - 1, 12, 31};
 }
 

@@ -431,7 +431,7 @@ void AnalysisWindow::onSeriesCsvClicked() {
 
 QString AnalysisWindow::fileName() const {
     // The report and period of the last recalculation, as its figures have them.
-    const Period& p = analysis_.period();
+    const AnalysisPeriod& p = analysis_.period();
     return platform::fileNameFrom({QString::fromStdString(analysis_.reportTitle()),
                                    platform::fileDate(p.fromYear, p.fromMonth, p.fromDay) +
                                        QStringLiteral("-") +

@@ -51,7 +51,7 @@ PeriodPreset PeriodFrame::selectedPreset() const {
     return PeriodPreset::Free;
 }
 
-Period PeriodFrame::period() const {
+AnalysisPeriod PeriodFrame::period() const {
     const SpinDate from = entry_->spinnerDate(0), to = entry_->spinnerDate(1);
     return {from.year, from.month, from.day, to.year, to.month, to.day};
 }

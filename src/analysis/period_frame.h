@@ -29,7 +29,7 @@ class PeriodFrame : public QGroupBox {
     void selectPreset(PeriodPreset preset);
     PeriodPreset selectedPreset() const;
     // The period the spinners hold.
-    Period period() const;
+    AnalysisPeriod period() const;
 
     // The controls, for the window's tests.
     platform::OptionButton* presetButton(PeriodPreset preset) const {

@@ -135,7 +135,7 @@ TEST_F(AnalysisWindowTest, OpeningRanksLastMonthOfTheCurrentDepartment) {
     auto w = open(AnalysisKind::Customers);
     EXPECT_EQ(w->windowTitle(), "売れ筋メニュー分析");
     EXPECT_EQ(reads, (std::vector<std::pair<int, int>>{{2003, 12}}));
-    EXPECT_EQ(w->periodFrame()->period(), (Period{2003, 12, 1, 2003, 12, 31}));
+    EXPECT_EQ(w->periodFrame()->period(), (AnalysisPeriod{2003, 12, 1, 2003, 12, 31}));
     EXPECT_EQ(w->periodFrame()->selectedPreset(), PeriodPreset::LastMonth);
     EXPECT_EQ(w->departmentList()->listIndex(), 0);
     ASSERT_EQ(w->rankingGrid()->rows(), 25);
@@ -259,7 +259,7 @@ TEST_F(AnalysisWindowTest, PresetsTakeTodayFromTheClock) {
     struct Case {
         platform::CalendarDay today;
         PeriodPreset preset;
-        Period period;
+        AnalysisPeriod period;
     } cases[] = {
         {{2004, 1, 10}, PeriodPreset::LastMonth, {2003, 12, 1, 2003, 12, 31}},
         {{2004, 3, 10}, PeriodPreset::LastMonth, {2004, 2, 1, 2004, 2, 29}},
@@ -286,11 +286,11 @@ TEST_F(AnalysisWindowTest, HandChangeSelectsFreeWithoutRecalculating) {
     p->spinner(1, platform::DatePart::Day)->stepUp(); // 31 December up: 1 January 2004
     EXPECT_EQ(p->selectedPreset(), PeriodPreset::Free);
     EXPECT_TRUE(reads.empty());
-    EXPECT_EQ(p->period(), (Period{2003, 12, 1, 2004, 1, 1}));
+    EXPECT_EQ(p->period(), (AnalysisPeriod{2003, 12, 1, 2004, 1, 1}));
     EXPECT_EQ(p->box(1, platform::DatePart::Day)->text(), " 1");
     EXPECT_EQ(p->box(1, platform::DatePart::Month)->text(), " 1");
     EXPECT_EQ(p->box(1, platform::DatePart::Year)->text(), " 2004");
-    EXPECT_EQ(w->analysis().period(), (Period{2003, 12, 1, 2003, 12, 31}));
+    EXPECT_EQ(w->analysis().period(), (AnalysisPeriod{2003, 12, 1, 2003, 12, 31}));
 
     p->box(0, platform::DatePart::Month)->setText("11");
     p->box(0, platform::DatePart::Day)->setText("3,1"); // the comma goes; 31 November is 1 December
@@ -299,7 +299,7 @@ TEST_F(AnalysisWindowTest, HandChangeSelectsFreeWithoutRecalculating) {
     EXPECT_TRUE(reads.empty());
     p->recalculateButton()->click();
     EXPECT_EQ(reads, (std::vector<std::pair<int, int>>{{2003, 12}, {2004, 1}}));
-    EXPECT_EQ(w->analysis().period(), (Period{2003, 12, 1, 2004, 1, 1}));
+    EXPECT_EQ(w->analysis().period(), (AnalysisPeriod{2003, 12, 1, 2004, 1, 1}));
 }
 
 TEST_F(AnalysisWindowTest, CountBoxesClampAndRound) {

@@ -25,7 +25,7 @@ namespace analysis_fixtures {
 
 using namespace lukana;
 
-inline const Period kDecember{2003, 12, 1, 2003, 12, 31};
+inline const AnalysisPeriod kDecember{2003, 12, 1, 2003, 12, 31};
 
 // A menu analysis ranking the items (name, ordered quantity) of a menu.
 inline std::unique_ptr<Analysis>

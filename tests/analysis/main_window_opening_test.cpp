@@ -16,7 +16,7 @@ TEST_F(ShellTest, AnalysesOpenFromTheMainWindowAndLeaveTheirDepartmentChosen) {
 
     script.window<AnalysisWindow>([](AnalysisWindow& w) {
         EXPECT_EQ(w.analysis().kind(), AnalysisKind::Customers);
-        EXPECT_EQ(w.analysis().period(), (Period{2003, 12, 1, 2003, 12, 31}));
+        EXPECT_EQ(w.analysis().period(), (AnalysisPeriod{2003, 12, 1, 2003, 12, 31}));
         EXPECT_EQ(w.analysis().rows().size(), 24u);
         w.departmentList()->setListIndex(1);
         w.closeWindow();

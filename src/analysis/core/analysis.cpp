@@ -22,7 +22,7 @@ Analysis::Analysis(AnalysisKind kind)
     figures_.reset(keys_.size());
 }
 
-void Analysis::recalculate(const Period& period, const Filters& filters, MenuCatalogue menu,
+void Analysis::recalculate(const AnalysisPeriod& period, const Filters& filters, MenuCatalogue menu,
                            MonthSource& source) {
     period_ = period;
     filters_ = filters;

@@ -32,7 +32,7 @@ class Analysis {
 
     // Reads the period's months from `source` and ranks the keys. The period, the filters and
     // the menu are kept as they were used; the line series is emptied.
-    void recalculate(const Period& period, const Filters& filters, MenuCatalogue menu,
+    void recalculate(const AnalysisPeriod& period, const Filters& filters, MenuCatalogue menu,
                      MonthSource& source);
 
     // The rows of the ranking table, best first (table row r is rows()[r - 1]).
@@ -48,7 +48,7 @@ class Analysis {
     std::string keyLabel() const;
 
     const Aggregation& figures() const { return figures_; }
-    const Period& period() const { return period_; }
+    const AnalysisPeriod& period() const { return period_; }
     const Filters& filters() const { return filters_; }
     // "全て" or the chosen category's name.
     std::string categoryText() const;
@@ -66,7 +66,7 @@ class Analysis {
     PeriodAggregation aggregation_;
     Aggregation figures_;
     KeyMap keys_;
-    Period period_;
+    AnalysisPeriod period_;
     Filters filters_;
     MenuCatalogue menu_;
     std::vector<RankingRow> rows_;

@@ -30,10 +30,10 @@ struct ItemPosition {
 enum class LineAxis { Days = 0, Weeks = 1, Months = 2 };
 
 // First and last day, as read from the period spinners.
-struct Period {
+struct AnalysisPeriod {
     int fromYear = 0, fromMonth = 0, fromDay = 0;
     int toYear = 0, toMonth = 0, toDay = 0;
-    bool operator==(const Period&) const = default;
+    bool operator==(const AnalysisPeriod&) const = default;
 };
 
 // The customer-type codes of the type list.

@@ -28,7 +28,7 @@ std::string keyTitle(std::string_view keyLabel) {
     return "【" + std::string(keyLabel) + "】";
 }
 
-std::string periodLine(AnalysisKind kind, const Period& p) {
+std::string periodLine(AnalysisKind kind, const AnalysisPeriod& p) {
     return std::string(isMenu(kind) ? "【売れ筋メニュー" : "【集客状況") + blankNumber(p.fromYear) +
            "年" + blankNumber(p.fromMonth) + "月" + blankNumber(p.fromDay) + "日～" +
            blankNumber(p.toYear) + "年" + blankNumber(p.toMonth) + "月" + blankNumber(p.toDay) +

@@ -12,7 +12,7 @@ namespace lukana {
 std::string reportTitle(AnalysisKind kind);
 // "【" key label "】"
 std::string keyTitle(std::string_view keyLabel);
-std::string periodLine(AnalysisKind kind, const Period& period);
+std::string periodLine(AnalysisKind kind, const AnalysisPeriod& period);
 // Empty unless the customer type is the detailed condition.
 std::string detailConditionText(const Filters& filters);
 // The category text is the menu analysis's; the detailed condition goes in where the output

@@ -108,7 +108,7 @@ struct PeriodAggregation::Run {
 PeriodAggregation::PeriodAggregation() : month_(std::make_unique<NippouMonth>()) {}
 PeriodAggregation::~PeriodAggregation() = default;
 
-void PeriodAggregation::run(AnalysisKind kind, const Period& p, const Filters& filters,
+void PeriodAggregation::run(AnalysisKind kind, const AnalysisPeriod& p, const Filters& filters,
                             const KeyMap& keys, MonthSource& source, Aggregation& out) {
     out.reset(keys.size());
     const std::vector<std::int64_t> zeros(keys.size());

@@ -40,7 +40,7 @@ class PeriodAggregation {
 
     // Replaces `out` with the figures of the period. Every month of the period is read once,
     // in calendar order; a period whose start lies after its end reads nothing.
-    void run(AnalysisKind kind, const Period& period, const Filters& filters, const KeyMap& keys,
+    void run(AnalysisKind kind, const AnalysisPeriod& period, const Filters& filters, const KeyMap& keys,
              MonthSource& source, Aggregation& out);
 
   private:

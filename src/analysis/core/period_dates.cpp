@@ -7,16 +7,16 @@
 
 namespace lukana {
 
-std::optional<Period> presetPeriod(PeriodPreset preset, int y, int m, int d) {
+std::optional<AnalysisPeriod> presetPeriod(PeriodPreset preset, int y, int m, int d) {
     switch (preset) {
     case PeriodPreset::ThisMonth:
-        return Period{y, m, 1, y, m, d};
+        return AnalysisPeriod{y, m, 1, y, m, d};
     case PeriodPreset::ThisYear:
-        return Period{y, 1, 1, y, m, d};
+        return AnalysisPeriod{y, 1, 1, y, m, d};
     case PeriodPreset::LastMonth: {
         const YearMonth last = monthBefore(y, m);
         const int ly = std::max(last.year, kMinYear), lm = last.month;
-        return Period{ly, lm, 1, ly, lm, Nissuu(ly, lm)};
+        return AnalysisPeriod{ly, lm, 1, ly, lm, Nissuu(ly, lm)};
     }
     case PeriodPreset::Free:
         break;

@@ -10,6 +10,6 @@ namespace lukana {
 enum class PeriodPreset { ThisMonth = 0, ThisYear = 1, Free = 2, LastMonth = 3 };
 
 // The period a preset writes for today; none for "自由".
-std::optional<Period> presetPeriod(PeriodPreset preset, int year, int month, int day);
+std::optional<AnalysisPeriod> presetPeriod(PeriodPreset preset, int year, int month, int day);
 
 } // namespace lukana

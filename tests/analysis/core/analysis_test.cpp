@@ -11,7 +11,7 @@ using namespace analysis_fixtures;
 
 namespace {
 
-Period period(int fy, int fm, int fd, int ty, int tm, int td) {
+AnalysisPeriod period(int fy, int fm, int fd, int ty, int tm, int td) {
     return {fy, fm, fd, ty, tm, td};
 }
 

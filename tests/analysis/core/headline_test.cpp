@@ -7,7 +7,7 @@
 using namespace lukana;
 
 TEST(Headline, TitlesAndPeriodLines) {
-    const Period p{2003, 11, 15, 2003, 12, 10};
+    const AnalysisPeriod p{2003, 11, 15, 2003, 12, 10};
     EXPECT_EQ(periodLine(AnalysisKind::Customers, p),
               "【集客状況 2003年 11月 15日～ 2003年 12月 10日 ");
     EXPECT_EQ(periodLine(AnalysisKind::Menu, {2003, 12, 1, 2003, 12, 31}),

@@ -40,11 +40,11 @@ TEST(PeriodDates, SpinnersCarryToARealDate) {
 
 TEST(PeriodDates, Presets) {
     EXPECT_EQ(presetPeriod(PeriodPreset::LastMonth, 2004, 1, 10),
-              (Period{2003, 12, 1, 2003, 12, 31}));
+              (AnalysisPeriod{2003, 12, 1, 2003, 12, 31}));
     EXPECT_EQ(presetPeriod(PeriodPreset::LastMonth, 2004, 3, 10),
-              (Period{2004, 2, 1, 2004, 2, 29}));
-    EXPECT_EQ(presetPeriod(PeriodPreset::ThisYear, 2004, 5, 20), (Period{2004, 1, 1, 2004, 5, 20}));
-    EXPECT_EQ(presetPeriod(PeriodPreset::ThisMonth, 2004, 3, 1), (Period{2004, 3, 1, 2004, 3, 1}));
-    EXPECT_EQ(presetPeriod(PeriodPreset::ThisYear, 2004, 1, 1), (Period{2004, 1, 1, 2004, 1, 1}));
+              (AnalysisPeriod{2004, 2, 1, 2004, 2, 29}));
+    EXPECT_EQ(presetPeriod(PeriodPreset::ThisYear, 2004, 5, 20), (AnalysisPeriod{2004, 1, 1, 2004, 5, 20}));
+    EXPECT_EQ(presetPeriod(PeriodPreset::ThisMonth, 2004, 3, 1), (AnalysisPeriod{2004, 3, 1, 2004, 3, 1}));
+    EXPECT_EQ(presetPeriod(PeriodPreset::ThisYear, 2004, 1, 1), (AnalysisPeriod{2004, 1, 1, 2004, 1, 1}));
     EXPECT_FALSE(presetPeriod(PeriodPreset::Free, 2004, 3, 1));
 }
