@@ -29,6 +29,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace lukana {
 namespace {
 
@@ -422,25 +424,33 @@ void AnalysisWindow::showLineChart() {
 }
 
 void AnalysisWindow::onTableCsvClicked() {
-    platform::saveCsvFile([this] { return rankingTableCsv(analysis_); }, fileName());
+    platform::saveCsvFile([this] { return rankingTableCsv(analysis_); },
+                          fileName({QStringLiteral("ランキング")}));
 }
 
 void AnalysisWindow::onSeriesCsvClicked() {
-    platform::saveCsvFile([this] { return lineSeriesCsv(analysis_); }, fileName());
+    platform::saveCsvFile([this] { return lineSeriesCsv(analysis_); },
+                          fileName(seriesOutput(QStringLiteral("推移"))));
 }
 
-QString AnalysisWindow::fileName() const {
+QString AnalysisWindow::fileName(const QStringList& output) const {
     // The report and period of the last recalculation, as its figures have them.
     const AnalysisPeriod& p = analysis_.period();
-    return platform::fileNameFrom({QString::fromStdString(analysis_.reportTitle()),
-                                   platform::fileDate(p.fromYear, p.fromMonth, p.fromDay) +
-                                       QStringLiteral("-") +
-                                       platform::fileDate(p.toYear, p.toMonth, p.toDay)});
+    return platform::fileNameFrom(
+        QStringList{QString::fromStdString(analysis_.reportTitle())} + output +
+        QStringList{platform::fileDate(p.fromYear, p.fromMonth, p.fromDay) + QStringLiteral("-") +
+                    platform::fileDate(p.toYear, p.toMonth, p.toDay)});
 }
 
-ReportHeader AnalysisWindow::printoutHeader(bool withKeyTitle) const {
+QStringList AnalysisWindow::seriesOutput(const QString& kind) const {
+    static const std::array<const char*, 3> axes{"日別", "週別", "月別"};
+    return {kind, QString::fromStdString(analysis_.keyLabel()),
+            QString::fromUtf8(axes[static_cast<size_t>(lineAxis_)])};
+}
+
+ReportHeader AnalysisWindow::printoutHeader(bool withKeyTitle, const QStringList& output) const {
     ReportHeader header = printHeader(withKeyTitle);
-    header.fileName = fileName().toStdString();
+    header.fileName = fileName(output).toStdString();
     return header;
 }
 
@@ -455,13 +465,14 @@ ReportHeader AnalysisWindow::printHeader(bool withKeyTitle) const {
 
 void AnalysisWindow::onRankingPrintClicked() {
     if (chartKind_ == 0)
-        printBarChart(printoutHeader(false), analysis_.rows());
+        printBarChart(printoutHeader(false, {QStringLiteral("棒グラフ")}), analysis_.rows());
     else if (chartKind_ == 1)
-        printPieChart(printoutHeader(false), analysis_.rows());
+        printPieChart(printoutHeader(false, {QStringLiteral("円グラフ")}), analysis_.rows());
 }
 
 void AnalysisWindow::onLinePrintClicked() {
-    printLineChart(printoutHeader(true), analysis_.series());
+    printLineChart(printoutHeader(true, seriesOutput(QStringLiteral("折れ線グラフ"))),
+                   analysis_.series());
 }
 
 void AnalysisWindow::onTablePrintClicked() {
@@ -470,7 +481,7 @@ void AnalysisWindow::onTablePrintClicked() {
     std::vector<TableLine> lines;
     for (int r = 1; r < grid_->rows(); ++r)
         lines.push_back({grid_->text(r, 0), grid_->text(r, 1), grid_->text(r, 2)});
-    printRankingTable(printoutHeader(false), lines,
+    printRankingTable(printoutHeader(false, {QStringLiteral("ランキング表")}), lines,
                       [this](bool shown) { grid_->setVisible(shown); });
 }
 

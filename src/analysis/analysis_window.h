@@ -117,10 +117,13 @@ class AnalysisWindow : public platform::Window {
     void onLinePrintClicked();
     void onTablePrintClicked();
     ReportHeader printHeader(bool withKeyTitle) const;
-    // The header with the file name a printout to a file proposes.
-    ReportHeader printoutHeader(bool withKeyTitle) const;
-    // "売れ筋メニューレポート_20260401-20261231": for CSV files and printouts to a file.
-    QString fileName() const;
+    // The header with the file name a printout of that output to a file proposes.
+    ReportHeader printoutHeader(bool withKeyTitle, const QStringList& output) const;
+    // "売れ筋メニューレポート_ランキング_20260401-20261231": the output named between report
+    // and period, so that no output of the window proposes the file of another.
+    QString fileName(const QStringList& output) const;
+    // An output of the line series, named with its key and axis: {"推移", "20時", "日別"}.
+    QStringList seriesOutput(const QString& kind) const;
     Filters currentFilters() const;
 
     AnalysisKind kind_;

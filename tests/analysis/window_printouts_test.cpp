@@ -2,10 +2,15 @@
 #include "analysis/detail_condition_frame.h"
 #include "platform/clock.h"
 #include "platform/grid.h"
+#include "storage/cp932.h"
 #include "storage/state.h"
+#include "support/files.h"
 #include "support/grid_clicks.h"
+#include "support/temp_dir.h"
 #include "support/ui_script.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -62,7 +67,7 @@ const QString kShownPeriod = QStringLiteral("【集客状況 2003年 12月 1日�
 
 TEST_F(WindowPrintoutsTest, ChartPrintButtonPrintsTheChartOfTheChosenKind) {
     const PrintRecording bar = press(window->rankingPrintButton());
-    EXPECT_EQ(bar.documentName, "集客状況レポート_20031201-20031231");
+    EXPECT_EQ(bar.documentName, "集客状況レポート_棒グラフ_20031201-20031231");
     EXPECT_EQ(bar.texts(0).mid(0, 3),
               (QStringList{"200,100 集客状況レポート", "400,270 " + kShownPeriod,
                            QStringLiteral("400,330  曜日:全て  客層:全て")}));
@@ -83,7 +88,7 @@ TEST_F(WindowPrintoutsTest, LinePrintButtonPrintsTheClickedKeyAndNothingBeforeAC
     clickCell(*window->rankingGrid(), 3, 1); // 18時
     const PrintRecording line = press(window->linePrintButton());
     EXPECT_EQ(line.orientation, Orientation::Landscape);
-    EXPECT_EQ(line.documentName, "集客状況レポート_20031201-20031231");
+    EXPECT_EQ(line.documentName, "集客状況レポート_折れ線グラフ_18時_日別_20031201-20031231");
     EXPECT_EQ(line.texts(0).first(), "-100,2300 集客状況レポート【18時】");
 }
 
@@ -115,4 +120,57 @@ TEST_F(WindowPrintoutsTest, TablePrintoutLeavesTheCurrentCellWhereItWas) {
     EXPECT_EQ(window->rankingGrid()->col(), 1);
     window->lineAxisButton(2)->click(); // the line chart still follows the clicked row
     EXPECT_EQ(window->analysis().keyLabel(), "18時");
+}
+
+TEST_F(WindowPrintoutsTest, EveryOutputProposesANameOfItsOwn) {
+    clickCell(*window->rankingGrid(), 3, 1); // 18時
+    QStringList names;
+    auto proposedCsv = [&](QPushButton* button) {
+        TestScript script;
+        script.saveFile(std::nullopt);
+        button->click();
+        return script.saveRequests().empty() ? QString() : script.saveRequests()[0].suggested;
+    };
+    names << QFileInfo(proposedCsv(window->tableCsvButton())).completeBaseName()
+          << QFileInfo(proposedCsv(window->seriesCsvButton())).completeBaseName();
+    window->lineAxisButton(2)->click();
+    names << QFileInfo(proposedCsv(window->seriesCsvButton())).completeBaseName();
+    for (QPushButton* button :
+         {window->rankingPrintButton(), window->linePrintButton(), window->tablePrintButton()})
+        names << press(button).documentName;
+    window->chartKindButton(1)->setChecked(true);
+    names << press(window->rankingPrintButton()).documentName;
+    EXPECT_EQ(names, (QStringList{"集客状況レポート_ランキング_20031201-20031231",
+                                  "集客状況レポート_推移_18時_日別_20031201-20031231",
+                                  "集客状況レポート_推移_18時_月別_20031201-20031231",
+                                  "集客状況レポート_棒グラフ_20031201-20031231",
+                                  "集客状況レポート_折れ線グラフ_18時_月別_20031201-20031231",
+                                  "集客状況レポート_ランキング表_20031201-20031231",
+                                  "集客状況レポート_円グラフ_20031201-20031231"}));
+}
+
+TEST_F(WindowPrintoutsTest, TheSeriesCsvSavedAfterTheRankingCsvUnderItsProposedNameLeavesBoth) {
+    clickCell(*window->rankingGrid(), 3, 1); // 18時
+    TempDir folder;
+    TestScript script;
+    script.answer(platform::Answer::Ok).answer(platform::Answer::Ok); // two successes
+    int dialogs = 0;
+    // Each dialog is accepted with the name it proposes; a third one is cancelled.
+    platform::setSaveFileHook([&](const platform::SaveFileRequest& request) {
+        return ++dialogs <= 2
+                   ? std::optional(
+                         QDir(QString::fromStdString(folder.str())).filePath(request.suggested))
+                   : std::nullopt;
+    });
+    window->tableCsvButton()->click();
+    window->seriesCsvButton()->click();
+    EXPECT_EQ(dialogs, 2);
+    std::vector<std::string> firstLines;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        const std::string bytes = readBytes(entry.path().string());
+        firstLines.push_back(bytes.substr(0, bytes.find('\r')));
+    }
+    std::sort(firstLines.begin(), firstLines.end());
+    EXPECT_EQ(firstLines, (std::vector<std::string>{*toCp932("集客状況レポート"),
+                                                    *toCp932("集客状況レポート【18時】")}));
 }
