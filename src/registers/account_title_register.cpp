@@ -1,8 +1,6 @@
 #include "account_title_register.h"
 
 #include "damaged_files.h"
-#include "platform/damaged_file.h"
-#include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "rename_dialogs.h"
 #include "storage/masters.h"
@@ -27,20 +25,6 @@ RegisterSetup accountTitleSetup() {
     return s;
 }
 
-// Tells what loading a register file with its defaults as fallback did beyond the usual.
-void tellOutcome(const QString& file, const LoadOutcome& outcome) {
-    if (outcome.damaged && outcome.damaged->movedTo)
-        tellDamagedFile(*outcome.damaged, true);
-    if (outcome.status)
-        return;
-    if (outcome.createdDefaults)
-        msgBox(QStringLiteral("%1 を保存できませんでした。\r%2")
-                   .arg(file, QString::fromStdString(outcome.status.message())),
-               Buttons::Ok, Icon::Critical);
-    else
-        msgBox(QString::fromStdString(outcome.status.message()), Buttons::Ok, Icon::Critical);
-}
-
 } // namespace
 
 AccountTitleRegister::AccountTitleRegister(QWidget* parent)
@@ -56,7 +40,8 @@ AccountTitleRegister::AccountTitleRegister(QWidget* parent)
 void AccountTitleRegister::readList() {
     list_.keep();
     const LoadOutcome titles = loadTekiyouOrDefaults();
-    tellOutcome(QStringLiteral("tekiyou.dat"), titles);
+    accountTitleFile().noteLoad(titles);
+    tellLoadOutcome(QStringLiteral("tekiyou.dat"), titles);
     if (!titles.createdDefaults) {
         // Unreadable and not moved aside: keep the titles in memory rather than half a file,
         // so that a save cannot put a fragment in its place unnoticed.
@@ -69,13 +54,14 @@ void AccountTitleRegister::readList() {
     subAccounts.field(tyTekiyouIds);
     subAccounts.keep();
     const LoadOutcome subs = loadTyOrDefaults();
-    tellOutcome(QStringLiteral("ty.dat"), subs);
+    subAccountFile().noteLoad(subs);
+    tellLoadOutcome(QStringLiteral("ty.dat"), subs);
     if (!subs.createdDefaults && !subs.status)
         subAccounts.restoreKept();
 }
 
 Status AccountTitleRegister::writeList() {
-    return writeAccountTitles(rootFilePath("tekiyou.dat"));
+    return accountTitleFile().write(rootFilePath("tekiyou.dat"), writeAccountTitles);
 }
 
 void AccountTitleRegister::openRenameDialog() {

@@ -1,5 +1,7 @@
 #include "sub_account_register.h"
 
+#include "damaged_files.h"
+
 #include "platform/message_box.h"
 #include "platform/pointer.h"
 #include "rename_dialogs.h"
@@ -47,7 +49,7 @@ SubAccountRegister::SubAccountRegister(QWidget* parent)
 }
 
 Status SubAccountRegister::writeList() {
-    return writeSubAccounts(rootFilePath("ty.dat"));
+    return subAccountFile().write(rootFilePath("ty.dat"), writeSubAccounts);
 }
 
 void SubAccountRegister::openRenameDialog() {

@@ -119,3 +119,40 @@ TEST_F(DamagedFilesTest, AFileThatCannotBeMovedIsToldAndNeverWrittenOver) {
     EXPECT_TRUE(guard.write(stuck, writeBanks).ok());
     EXPECT_EQ(script.boxes().size(), 1u);
 }
+
+TEST_F(DamagedFilesTest, AccountTitlesAndSubAccountsAreNotSavedOverADamagedFileLeftInPlace) {
+    const struct {
+        const char* file;
+        void (*load)(); // what reads the file before the register saves it
+        void (*open)();
+    } cases[] = {
+        {"ty.dat", loadAccountTitlesTelling, [] { openSubAccountRegister(3); }}, // start-up
+        {"tekiyou.dat", [] {}, [] { openAccountTitleRegister(2); }}, // it reads the file itself
+    };
+    setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = rootFilePath(c.file);
+        const std::string damaged = lines({" 3", "現金", " 3"});
+        writeBytes(path, damaged);
+        TestScript script;
+        script.answer(Answer::Ok); // told that the file stays
+        c.load();
+        script.answer(Answer::Ok); // the refused save
+        script.window<RegisterWindow>([&](RegisterWindow& w) {
+            w.saveButton()->click();
+            EXPECT_EQ(readBytes(path), damaged);
+            fs::rename(path, path + ".moved"); // the user moves it away
+            w.saveButton()->click();
+            w.backButton()->click();
+        });
+        c.open();
+        ASSERT_EQ(script.boxes().size(), 2u);
+        EXPECT_TRUE(script.boxes()[0].text.endsWith(QString::fromStdString(path)));
+        EXPECT_TRUE(script.boxes()[1].text.startsWith(QStringLiteral("保存できませんでした。")));
+        EXPECT_TRUE(script.boxes()[1].text.contains(QString::fromStdString(path)));
+        EXPECT_NE(readBytes(path), damaged);
+        EXPECT_TRUE((std::string(c.file) == "ty.dat" ? readSubAccounts : readAccountTitles)(path));
+    }
+    setMoveAsideHook({});
+}
