@@ -433,7 +433,7 @@ void DepartmentRegister::formLoad() {
     }
     if (curBusyo >= 0 && curBusyo < busyoCount && curBusyo < static_cast<int>(busyoIds.size()))
         currentId_ = busyoIds[static_cast<size_t>(curBusyo)];
-    loadPostalTable();
+    postalTableRead_ = loadPostalTable();
     bankCodes_ = std::make_unique<BankCodeDatabase>(bankCodeDatabasePath());
     std::vector<CodePicker::Entry> banks;
     for (const BankEntry& b : bankCodes_->banks())
@@ -457,6 +457,11 @@ bool DepartmentRegister::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------- handlers
 
 void DepartmentRegister::onPostalLookupClicked() {
+    if (!postalTableRead_) {
+        msgBox(QStringLiteral("郵便番号表(KenAll.csv)がありません。\rネットワークにつないで "
+                              "scripts/lookup-data を実行すると、プログラムの横に用意されます。"));
+        return;
+    }
     const int row = findPostalRow(s(postalCodeBox_->text()));
     if (row < 0) {
         msgBox(QStringLiteral("その郵便番号は使われていません"));

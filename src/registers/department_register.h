@@ -96,6 +96,7 @@ class DepartmentRegister : public RegisterWindow {
     RecordList<BusyoRec> list_;
     RegisterFileGuard file_;
     std::unique_ptr<BankCodeSource> bankCodes_;
+    bool postalTableRead_ = false; // without it no code can be found, however typed
     std::optional<int> currentId_; // id of the department curBusyo names
     bool fillingDetails_ = false;
     // A rename whose folder has moved and that misena.dat does not hold yet.

@@ -10,9 +10,11 @@
 
 namespace lukana {
 
-void loadPostalTable() {
-    if (!readPostalCodes((std::filesystem::path(programDir) / kKenAllFileName).string()))
-        emptyPostalTable();
+bool loadPostalTable() {
+    if (readPostalCodes((std::filesystem::path(programDir) / kKenAllFileName).string()))
+        return true;
+    emptyPostalTable();
+    return false;
 }
 
 void emptyPostalTable() {

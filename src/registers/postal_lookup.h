@@ -8,9 +8,9 @@ namespace lukana {
 
 inline constexpr const char* kKenAllFileName = "KenAll.csv";
 
-// Reads KenAll.csv from programDir into kenAllRows. A table that cannot be read leaves no rows,
-// so nothing from an earlier reading can match.
-void loadPostalTable();
+// Reads KenAll.csv from programDir into kenAllRows; false when there is none to read. A table
+// that cannot be read leaves no rows, so nothing from an earlier reading can match.
+bool loadPostalTable();
 
 // Empties the rows in memory (the table is large and only the department register uses it).
 void emptyPostalTable();

@@ -78,7 +78,7 @@ TEST_F(PostalTest, LookupFillsTheAddressOrSaysTheCodeIsNotUsed) {
     EXPECT_EQ(busyoRecs[0].postalCode, "999-9999");
 }
 
-TEST_F(PostalTest, TableIsEmptiedOnCloseAndAFailedReadingFindsNothing) {
+TEST_F(PostalTest, TableIsEmptiedOnCloseAndWithoutItTheLookupSaysItIsMissing) {
     writeKenAll({{"abc", "東京都", "千代田区", "千代田"}}); // a code that makes 0
     TestScript first;
     withRegister(first, [&](DepartmentRegister& w) {
@@ -98,5 +98,7 @@ TEST_F(PostalTest, TableIsEmptiedOnCloseAndAFailedReadingFindsNothing) {
         EXPECT_EQ(w.areaBoxes()[0]->text(), "手入力");
     });
     ASSERT_EQ(second.boxes().size(), 1u);
-    EXPECT_EQ(second.boxes()[0].text, kUnknownCode);
+    EXPECT_TRUE(
+        second.boxes()[0].text.startsWith(QStringLiteral("郵便番号表(KenAll.csv)がありません。")));
+    EXPECT_TRUE(second.boxes()[0].text.contains(QStringLiteral("scripts/lookup-data")));
 }
