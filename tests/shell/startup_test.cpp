@@ -281,6 +281,33 @@ TEST_F(ShellTest, MissingIdFileOnAnExistingTreeIsTold) {
     exitProgram(script, *main, Answer::No);
 }
 
+TEST_F(ShellTest, ABrokenDepartmentLinkIsMovedAsideAndToldBeforeTheFirstRegistration) {
+    {
+        TestScript script;
+        auto main = firstStart(script);
+        exitProgram(script, *main, Answer::No);
+    }
+    fs::remove(root("misena.dat"));
+    fs::create_symlink(root("nowhere.dat"), root("misena.dat"));
+    TestScript script;
+    auto main = laterStart(script, "pw", [&] {
+        script.answer(Answer::Ok).answer(Answer::Ok);
+        script.window<DepartmentRegister>(registerDepartment("二号店"));
+        script.answer(Answer::Ok);
+    });
+    ASSERT_TRUE(main);
+    ASSERT_EQ(script.boxes().size(), 3u);
+    EXPECT_TRUE(script.boxes()[0].text.startsWith("misena.dat が壊れていて"));
+    EXPECT_EQ(script.boxes()[1].text, "まず部署を登録してください。");
+    bool linkAside = false;
+    for (const auto& e : fs::directory_iterator(root()))
+        linkAside |= e.path().filename().string().starts_with("misena.dat.broken-") &&
+                     fs::read_symlink(e.path()) == root("nowhere.dat");
+    EXPECT_TRUE(linkAside);
+    EXPECT_FALSE(fs::is_symlink(root("misena.dat")));
+    exitProgram(script, *main, Answer::No);
+}
+
 TEST_F(ShellTest, FailedWriteAtStartEndsCleanlyWithoutAHalfWrittenFile) {
     // Writes at a first start: passw.dat by the login window, passw.dat again, login.dat,
     // opt.dat. The write that fails is told, and the start ends without leaving the lock.
