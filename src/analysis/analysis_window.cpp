@@ -364,7 +364,8 @@ void AnalysisWindow::recalculate() {
     const int index = departmentList_->listIndex();
     if (index < 0)
         return;
-    const std::unique_ptr<MonthSource> months = months_(busyoNames[index]);
+    countedDepartment_ = busyoNames[index];
+    const std::unique_ptr<MonthSource> months = months_(countedDepartment_);
     analysis_.recalculate(periodFrame_->period(), currentFilters(),
                           kind_ == AnalysisKind::Menu ? currentMenuCatalogue() : MenuCatalogue{},
                           *months);
@@ -434,10 +435,12 @@ void AnalysisWindow::onSeriesCsvClicked() {
 }
 
 QString AnalysisWindow::fileName(const QStringList& output) const {
-    // The report and period of the last recalculation, as its figures have them.
+    // The report, department and period of the last recalculation, as its figures have them.
     const AnalysisPeriod& p = analysis_.period();
     return platform::fileNameFrom(
-        QStringList{QString::fromStdString(analysis_.reportTitle())} + output +
+        QStringList{QString::fromStdString(analysis_.reportTitle()),
+                    QString::fromStdString(countedDepartment_)} +
+        output +
         QStringList{platform::fileDate(p.fromYear, p.fromMonth, p.fromDay) + QStringLiteral("-") +
                     platform::fileDate(p.toYear, p.toMonth, p.toDay)});
 }

@@ -119,8 +119,8 @@ class AnalysisWindow : public platform::Window {
     ReportHeader printHeader(bool withKeyTitle) const;
     // The header with the file name a printout of that output to a file proposes.
     ReportHeader printoutHeader(bool withKeyTitle, const QStringList& output) const;
-    // "売れ筋メニューレポート_ランキング_20260401-20261231": the output named between report
-    // and period, so that no output of the window proposes the file of another.
+    // "売れ筋メニューレポート_本店_ランキング_20260401-20261231": the output named between
+    // department and period, so that no output of the window proposes the file of another.
     QString fileName(const QStringList& output) const;
     // An output of the line series, named with its key and axis: {"推移", "20時", "日別"}.
     QStringList seriesOutput(const QString& kind) const;
@@ -129,6 +129,7 @@ class AnalysisWindow : public platform::Window {
     AnalysisKind kind_;
     MonthSourceMaker months_;
     Analysis analysis_;
+    std::string countedDepartment_; // whose months the last recalculation read
     bool loadingGuard_ = false;
     bool categoryFilling_ = false;
     bool listFilling_ = false;

@@ -410,7 +410,8 @@ TEST_F(AnalysisWindowTest, TableCsvOfDecemberByteForByte) {
     script.answer(platform::Answer::Ok);
     w->tableCsvButton()->click();
     ASSERT_EQ(script.saveRequests().size(), 1u);
-    EXPECT_EQ(script.saveRequests()[0].suggested, "集客状況レポート_ランキング_20031201-20031231.csv");
+    EXPECT_EQ(script.saveRequests()[0].suggested,
+              "集客状況レポート_本店_ランキング_20031201-20031231.csv");
     ASSERT_EQ(script.boxes().size(), 1u);
     EXPECT_EQ(script.boxes()[0].text, "ﾌｧｲﾙ処理に成功しました");
     EXPECT_EQ(fileText(target("table.csv")),

@@ -67,7 +67,7 @@ const QString kShownPeriod = QStringLiteral("【集客状況 2003年 12月 1日�
 
 TEST_F(WindowPrintoutsTest, ChartPrintButtonPrintsTheChartOfTheChosenKind) {
     const PrintRecording bar = press(window->rankingPrintButton());
-    EXPECT_EQ(bar.documentName, "集客状況レポート_棒グラフ_20031201-20031231");
+    EXPECT_EQ(bar.documentName, "集客状況レポート_本店_棒グラフ_20031201-20031231");
     EXPECT_EQ(bar.texts(0).mid(0, 3),
               (QStringList{"200,100 集客状況レポート", "400,270 " + kShownPeriod,
                            QStringLiteral("400,330  曜日:全て  客層:全て")}));
@@ -88,7 +88,7 @@ TEST_F(WindowPrintoutsTest, LinePrintButtonPrintsTheClickedKeyAndNothingBeforeAC
     clickCell(*window->rankingGrid(), 3, 1); // 18時
     const PrintRecording line = press(window->linePrintButton());
     EXPECT_EQ(line.orientation, Orientation::Landscape);
-    EXPECT_EQ(line.documentName, "集客状況レポート_折れ線グラフ_18時_日別_20031201-20031231");
+    EXPECT_EQ(line.documentName, "集客状況レポート_本店_折れ線グラフ_18時_日別_20031201-20031231");
     EXPECT_EQ(line.texts(0).first(), "-100,2300 集客状況レポート【18時】");
 }
 
@@ -140,13 +140,13 @@ TEST_F(WindowPrintoutsTest, EveryOutputProposesANameOfItsOwn) {
         names << press(button).documentName;
     window->chartKindButton(1)->setChecked(true);
     names << press(window->rankingPrintButton()).documentName;
-    EXPECT_EQ(names, (QStringList{"集客状況レポート_ランキング_20031201-20031231",
-                                  "集客状況レポート_推移_18時_日別_20031201-20031231",
-                                  "集客状況レポート_推移_18時_月別_20031201-20031231",
-                                  "集客状況レポート_棒グラフ_20031201-20031231",
-                                  "集客状況レポート_折れ線グラフ_18時_月別_20031201-20031231",
-                                  "集客状況レポート_ランキング表_20031201-20031231",
-                                  "集客状況レポート_円グラフ_20031201-20031231"}));
+    EXPECT_EQ(names, (QStringList{"集客状況レポート_本店_ランキング_20031201-20031231",
+                                  "集客状況レポート_本店_推移_18時_日別_20031201-20031231",
+                                  "集客状況レポート_本店_推移_18時_月別_20031201-20031231",
+                                  "集客状況レポート_本店_棒グラフ_20031201-20031231",
+                                  "集客状況レポート_本店_折れ線グラフ_18時_月別_20031201-20031231",
+                                  "集客状況レポート_本店_ランキング表_20031201-20031231",
+                                  "集客状況レポート_本店_円グラフ_20031201-20031231"}));
 }
 
 TEST_F(WindowPrintoutsTest, TheSeriesCsvSavedAfterTheRankingCsvUnderItsProposedNameLeavesBoth) {
