@@ -25,7 +25,7 @@ void loadAccountTitlesTelling() {
 void tellLoadOutcome(const QString& file, const LoadOutcome& outcome) {
     if (outcome.damaged)
         tellDamagedFile(*outcome.damaged, outcome.createdDefaults);
-    // Otherwise a failure is the move aside, told with the damaged file.
+    // Without defaults a failure is the move aside, told with the damaged file just now.
     if (!outcome.status && outcome.createdDefaults)
         msgBox(QStringLiteral("%1 を保存できませんでした。\r%2")
                    .arg(file, QString::fromStdString(outcome.status.message())),

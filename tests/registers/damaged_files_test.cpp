@@ -16,6 +16,10 @@ namespace {
 
 class DamagedFilesTest : public DepartmentRegisterTest {
   protected:
+    void TearDown() override {
+        setMoveAsideHook({});
+        DepartmentRegisterTest::TearDown();
+    }
     // The copies moved aside next to path.
     static std::vector<fs::path> asideCopies(const std::string& path) {
         const fs::path file(path);
@@ -154,5 +158,4 @@ TEST_F(DamagedFilesTest, AccountTitlesAndSubAccountsAreNotSavedOverADamagedFileL
         EXPECT_NE(readBytes(path), damaged);
         EXPECT_TRUE((std::string(c.file) == "ty.dat" ? readSubAccounts : readAccountTitles)(path));
     }
-    setMoveAsideHook({});
 }
