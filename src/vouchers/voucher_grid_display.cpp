@@ -2,6 +2,7 @@
 // the totals of the closing-day period.
 #include "voucher_book_window.h"
 
+#include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/text.h"
 #include "storage/display_format.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace lukana {
@@ -36,6 +38,25 @@ QString yen(double value) {
     return platform::toQString(Format(value, R"(\\###,###)"));
 }
 
+// The widest figure of so many digits a column may show, minus sign included.
+double widestFigure(int digits) {
+    return -(std::pow(10.0, digits) - 1);
+}
+
+// Digits of the widest figure a money column shows, 0 for the other columns: an amount and a
+// tax take twelve, the amount less a typed tax may reach thirteen.
+int figureDigits(int col) {
+    switch (col) {
+    case VoucherBookWindow::kAmountCol:
+    case VoucherBookWindow::kTaxCol:
+        return platform::kAmountDigits;
+    case VoucherBookWindow::kExcludedCol:
+        return platform::kAmountDigits + 1;
+    default:
+        return 0;
+    }
+}
+
 QFont headingFont(int pointSize) {
     QFont f;
     f.setPointSize(pointSize);
@@ -49,24 +70,34 @@ void setUpSummaryGrid(Grid& grid, const char* name, const char* incl, const char
     grid.setRows(1);
     grid.setCols(3);
     const char* headings[] = {name, incl, excl};
-    for (int c = 0; c < 3; ++c) {
-        grid.setColWidth(c, kSummaryWidths[c]);
+    grid.setColWidth(0, kSummaryWidths[0]);
+    for (int c = 0; c < 3; ++c)
         grid.setText(0, c, QString::fromUtf8(headings[c]));
+    for (int c = 1; c < 3; ++c) {
+        grid.setColWidthFitting(c, kSummaryWidths[c],
+                                {grid.text(0, c), yen(widestFigure(platform::kAmountDigits))});
+        grid.setColAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
-    grid.setColAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    grid.setColAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+// The name column keeps its width and a longer name ends in an ellipsis, so that the figures
+// beside it stay in view.
+QString fitName(const Grid& grid, const QString& name) {
+    constexpr int kCellMarginsPx = 5; // the grid's margins left and right of a text
+    return grid.fontMetrics().elidedText(name, Qt::ElideRight,
+                                         grid.colWidth(0) / kTwipsPerPixel - kCellMarginsPx);
 }
 
 void summaryRow(Grid& grid, int r, const QString& name, const Money& m) {
-    grid.setText(r, 0, name);
+    grid.setText(r, 0, fitName(grid, name));
     grid.setText(r, 1, yen(m.incl));
     grid.setText(r, 2, yen(m.excl));
 }
 
-// A long bank or supplier name, or a total of many digits, widens its column to show it whole.
+// A total past twelve digits widens its column to show it whole.
 void fitSummaryColumns(Grid& grid) {
-    for (int c = 0; c < 3; ++c)
-        grid.fitColWidthToTexts(c, kSummaryWidths[c]);
+    for (int c = 1; c < 3; ++c)
+        grid.fitColWidthToTexts(c, grid.colWidth(c));
 }
 
 } // namespace
@@ -94,6 +125,9 @@ void VoucherBookWindow::setUpGrids() {
         for (int c = 0; c < kColumnCount; ++c) {
             voucherGrid_->setColWidth(c, kColumnWidths[c]);
             voucherGrid_->setText(0, c, headings[c]);
+            if (const int digits = figureDigits(c); digits > 0)
+                voucherGrid_->setColWidthFitting(c, kColumnWidths[c],
+                                                 wholeYen(widestFigure(digits)));
             if (c == kExemptCol)
                 voucherGrid_->setCellFont(0, c, headingFont(6));
             else if (c != kNumberCol)

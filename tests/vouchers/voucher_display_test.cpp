@@ -132,20 +132,39 @@ TEST_F(VoucherDisplayTest, NameAndNoteColumnsShowTheirLongestText) {
     });
 }
 
-TEST_F(VoucherDisplayTest, SummaryGridsShowALongNameAndTwelveDigitTotalsWhole) {
-    siireNames[0] = "有限会社 酒のやまだ 東京中央卸売市場店";
-    append((*april)[2], {999999999999, 2, 0, 1, 10, 1, 2});
+// A text fits its cell with the grid's margins on either side.
+static bool fitsColumn(const Grid& grid, int row, int col) {
+    return grid.fontMetrics().horizontalAdvance(grid.text(row, col)) + 5 <=
+           grid.colWidth(col) / kTwipsPerPixel;
+}
+
+TEST_F(VoucherDisplayTest, TwelveDigitFiguresShowWholeBesideALongName) {
+    siireNames[0] = "有限会社 酒のやまだ 東京中央卸売市場店 本店営業部 仕入れ窓口 月末締め翌月払い";
+    DenpyouDay& day = (*april)[2];
+    append(day, {123456789012, 2, 0, 1, 10, 1, 2});
+    append(day, {-999999999999, 2, 0, 1, 10, 1, 2});
+    append(day, {999999999999, 2, 0, 1, 11, 1, 2, 0, 0, -999999999999}); // a negative stored tax
     saveMonths();
     TestScript script;
     withVoucherBook(script, [&](Window& w) {
-        EXPECT_EQ(w.supplierGrid()->text(1, 0), QString::fromStdString(siireNames[0]));
-        EXPECT_EQ(w.supplierGrid()->text(1, 1), "¥999,999,999,999");
-        for (const Grid* grid : {w.supplierGrid(), w.sourceGrid(), w.accountGrid(), w.incomeGrid()})
-            for (int row = 0; row < grid->rows(); ++row)
-                for (int col = 0; col < grid->cols(); ++col)
-                    EXPECT_LT(grid->fontMetrics().horizontalAdvance(grid->text(row, col)) *
-                                  kTwipsPerPixel,
-                              grid->colWidth(col))
-                        << grid->text(row, col).toStdString();
+        const Grid& grid = *w.voucherGrid();
+        EXPECT_EQ(rowTexts(w, 1).mid(4, 3),
+                  (QStringList{"123456789012", "9144947334", "114311841678"}));
+        EXPECT_EQ(rowTexts(w, 2).mid(4, 3),
+                  (QStringList{"-999999999999", "-74074074074", "-925925925925"}));
+        for (int row = 1; row < grid.rows(); ++row)
+            for (int col : {Window::kAmountCol, Window::kTaxCol, Window::kExcludedCol})
+                EXPECT_TRUE(fitsColumn(grid, row, col)) << grid.text(row, col).toStdString();
+
+        // The figures of each summary grid fit and lie in view; a long name is cut short.
+        const Grid& suppliers = *w.supplierGrid();
+        EXPECT_TRUE(suppliers.text(1, 0).endsWith(QStringLiteral("…")));
+        EXPECT_EQ(suppliers.text(1, 1), "-¥876,543,210,987");
+        for (const Grid* g : {w.supplierGrid(), w.sourceGrid(), w.accountGrid(), w.incomeGrid()}) {
+            for (int row = 0; row < g->rows(); ++row)
+                for (int col = 0; col < g->cols(); ++col)
+                    EXPECT_TRUE(fitsColumn(*g, row, col)) << g->text(row, col).toStdString();
+            EXPECT_LE(g->cellRect(0, 2, g->viewport()).right(), g->viewport()->width());
+        }
     });
 }

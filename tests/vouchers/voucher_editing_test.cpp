@@ -255,6 +255,35 @@ TEST_F(VoucherEditingTest, ATypedTaxIsKept) {
     });
 }
 
+TEST_F(VoucherEditingTest, AThirteenthDigitIsRefusedAndTheVoucherKeepsItsFigure) {
+    struct Case {
+        int col;
+        TextBox* (W::*editor)() const;
+    };
+    const Case cases[] = {{W::kAmountCol, &W::amountEditor}, {W::kTaxCol, &W::taxEditor}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.col);
+        TestScript script;
+        script.answer(Answer::Ok).answer(Answer::Yes);
+        withVoucherBook(script, [&](W& w) {
+            click(w, 1, c.col);
+            TextBox* editor = (w.*c.editor)();
+            editor->clear();
+            typeText(editor, "123456789012");
+            typeText(editor, "3");
+            EXPECT_EQ(editor->text(), "123456789012");
+            EXPECT_EQ(cell(w, 1, c.col), "123456789012");
+        });
+        ASSERT_EQ(script.boxes().size(), 2u);
+        EXPECT_EQ(script.boxes()[0].text, "金額は12桁までです。");
+        auto saved = std::make_unique<DenpyouMonth>();
+        ASSERT_TRUE(readDenpyouMonth(aprilFile(), *saved).ok());
+        const DenpyouDay& day = (*saved)[2];
+        EXPECT_EQ(c.col == W::kAmountCol ? day.amount[0] : day.tax[0], 123456789012);
+        saveMonths();
+    }
+}
+
 TEST_F(VoucherEditingTest, EnterOrder) {
     TestScript script;
     withVoucherBook(script, [&](W& w) {

@@ -108,6 +108,30 @@ TEST_F(VoucherLoadSaveTest, ATypedAmountReplacesTheStoredOneAndAnUntouchedOneKee
     }
 }
 
+// Only the amounts typed come from their cells: the other rows of the day, and the rows of a
+// day shown later, keep their stored fractions.
+TEST_F(VoucherLoadSaveTest, OnlyTheRowsTypedIntoTakeTheirAmountFromTheGrid) {
+    append((*april)[2], {1500.25, 2, 0, 1, 10});
+    append((*april)[2], {2500.75, 2, 0, 1, 10});
+    append((*april)[3], {1500.25, 2, 0, 1, 10});
+    saveMonths();
+    TestScript script;
+    script.answer(Answer::Yes);
+    withVoucherBook(script, [&](Window& w) {
+        click(w, 1, Window::kAmountCol);
+        w.amountEditor()->clear();
+        typeText(w.amountEditor(), "1600");
+        w.dateNavigator()->boxes()->spinner(DatePart::Day)->stepUp(); // day 3
+        EXPECT_EQ(cell(w, 1, Window::kAmountCol), "1500");
+    });
+    ASSERT_EQ(script.boxes().size(), 1u);
+    auto saved = std::make_unique<DenpyouMonth>();
+    ASSERT_TRUE(readDenpyouMonth(aprilFile(), *saved).ok());
+    EXPECT_EQ((*saved)[2].amount[0], 1600);
+    EXPECT_EQ((*saved)[2].amount[1], 2500.75);
+    EXPECT_EQ((*saved)[3].amount[0], 1500.25);
+}
+
 // A tick and a tax put on the entry row, then another day and back: the entry row is new and
 // what was put there earlier never reaches the voucher it becomes. (A tick left in the slot
 // would also drop the tax, so a tax alone is a case of its own.)
@@ -176,6 +200,27 @@ TEST_F(VoucherLoadSaveTest, ADamagedFileThatCannotBeMovedIsNeverSavedOver) {
     EXPECT_TRUE(script.boxes()[2].text.startsWith("20144u.dat を保存できませんでした。"));
     EXPECT_EQ(script.boxes()[3].text, kSaveQuestion);
     EXPECT_EQ(readBytes(aprilFile()), "not a month\r\n");
+}
+
+TEST_F(VoucherLoadSaveTest, ADamagedFileTheUserMovedAwayIsNoLongerInTheWay) {
+    writeBytes(aprilFile(), "not a month\r\n");
+    setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
+    const std::string movedByHand = aprilFile() + ".old";
+    TestScript script;
+    script.answer(Answer::Ok).answer(Answer::Yes);
+    withVoucherBook(script, [&](Window& w) {
+        click(w, 1, Window::kNoteCol);
+        typeText(w.noteEditor(), "x");
+        std::filesystem::rename(aprilFile(), movedByHand);
+        EXPECT_TRUE(w.closeWindow());
+    });
+    ASSERT_EQ(script.boxes().size(), 2u);
+    EXPECT_EQ(script.boxes()[1].text, kSaveQuestion);
+    auto saved = std::make_unique<DenpyouMonth>();
+    ASSERT_TRUE(readDenpyouMonth(aprilFile(), *saved).ok());
+    EXPECT_EQ((*saved)[2].denpyouCount, 1);
+    EXPECT_EQ((*saved)[2].note[0], "x");
+    EXPECT_EQ(readBytes(movedByHand), "not a month\r\n");
 }
 
 TEST_F(VoucherLoadSaveTest, ADamagedFileIsMovedAsideAndTold) {

@@ -12,12 +12,8 @@ bool matches(const PostingRow& row, const DenpyouDay& day, int j) {
     if (day.fromKind[j] != row.fromKind || day.fromId[j] != row.fromId ||
         day.toKind[j] != row.toKind || day.toId[j] != row.toId)
         return false;
-    if (row.source == PostingSource::Payment) {
-        if (static_cast<float>(day.amount[j]) != static_cast<float>(row.amount))
-            return false;
-    } else if (day.amount[j] != row.amount) {
+    if (day.amount[j] != row.amount)
         return false;
-    }
     if (row.source == PostingSource::CreditSale)
         return day.accountId[j] == row.accountId && day.subAccountId[j] == row.subAccountId;
     return true;

@@ -11,9 +11,8 @@ struct AbsorptionResult {
 };
 
 // Matching is one to one: a voucher that matched one item, or was appended for it, is not
-// matched again by another item of the same run. Payment lines compare their amounts in single
-// precision, as the daily report holds them; credit-sale lines also compare the account title
-// and the customer.
+// matched again by another item of the same run. Amounts compare exactly, as both books store
+// them; credit-sale lines also compare the account title and the customer.
 AbsorptionResult absorbDailyReportDay(const NippouDay& source, int creditSaleTiming,
                                       DenpyouDay& target);
 
