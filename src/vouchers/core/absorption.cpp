@@ -2,17 +2,31 @@
 
 #include "daily/core/posting.h"
 
+#include <cmath>
 #include <vector>
 
 namespace lukana {
 
 namespace {
 
+// Payment lines used to be kept in single precision while their vouchers took the rounded
+// figure in double, so a line from such a month matches its voucher when both round to the same
+// single. Only below 2^24, where that single still tells every yen apart: larger figures are
+// compared exactly, so two payments a yen apart stay two.
+bool sameAmount(const PostingRow& row, double stored) {
+    if (stored == row.amount)
+        return true;
+    constexpr double kSingleWholeYen = 16777216.0;
+    return row.source == PostingSource::Payment && std::fabs(row.amount) < kSingleWholeYen &&
+           std::fabs(stored) < kSingleWholeYen &&
+           static_cast<float>(stored) == static_cast<float>(row.amount);
+}
+
 bool matches(const PostingRow& row, const DenpyouDay& day, int j) {
     if (day.fromKind[j] != row.fromKind || day.fromId[j] != row.fromId ||
         day.toKind[j] != row.toKind || day.toId[j] != row.toId)
         return false;
-    if (day.amount[j] != row.amount)
+    if (!sameAmount(row, day.amount[j]))
         return false;
     if (row.source == PostingSource::CreditSale)
         return day.accountId[j] == row.accountId && day.subAccountId[j] == row.subAccountId;
