@@ -11,7 +11,8 @@ namespace lukana::platform {
 
 namespace {
 
-// The texts of the print and page-setup dialogs that Qt's own Japanese translation lacks.
+// The texts of the print and page-setup dialogs that Qt's own Japanese translation lacks or
+// leaves half English.
 struct OwnText {
     const char* context;
     const char* source;
@@ -34,6 +35,11 @@ constexpr OwnText kOwnTexts[] = {
     {"QPageSize", "B5 Extra", "B5 エクストラ"},
     {"QPageSize", "Super A", "スーパー A"},
     {"QPageSize", "Super B", "スーパー B"},
+    // Qt's translation leaves these half English ("レター Extra").
+    {"QPageSize", "Legal Extra", "リーガル エクストラ"},
+    {"QPageSize", "Letter Extra", "レター エクストラ"},
+    {"QPageSize", "Letter Plus", "レター プラス"},
+    {"QPageSize", "Letter Small", "レター スモール"},
 };
 
 // Answers only for its own table; every other text falls through to Qt's translation.
@@ -57,6 +63,8 @@ class OwnJapanese : public QTranslator {
 } // namespace
 
 bool installQtJapanese() {
+    // Dates and file types in the dialogs follow the default locale, not the system's.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     // Lives as long as the application: the translator must outlive every dialog.
     auto* translator = new QTranslator(QCoreApplication::instance());
     const bool loaded =

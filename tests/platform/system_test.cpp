@@ -2,21 +2,27 @@
 #include "platform/fonts.h"
 #include "platform/registry.h"
 #include "platform/translations.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeView>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -58,22 +64,19 @@ TEST(Translations, StandardDialogsSpeakJapanese) {
 
 namespace {
 
-// English as a user meets it: a text of ASCII only with a word holding a small letter. Names
-// such as "OK", "A4" or "JIS B5" read the same in a Japanese dialog.
+// English as a user meets it: a word of Latin letters holding a small letter, alone ("Cancel")
+// or beside Japanese ("レター Extra"). Names such as "OK", "A4" or "JIS B5" and units ("10in",
+// "ミリメートル (mm)") read the same in a Japanese dialog.
 bool speaksEnglish(const QString& text) {
-    for (QChar c : text)
-        if (c.unicode() > 127)
-            return false;
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        const QChar a = text[i], b = text[i + 1];
-        const auto letter = [](QChar c) { return c.isLetter(); };
-        if (letter(a) && letter(b) && (a.isLower() || b.isLower()))
+    static const QRegularExpression word(QStringLiteral("(?<![A-Za-z0-9])[A-Za-z]*[a-z][A-Za-z]*"));
+    static const QStringList units{"mm", "cm", "in", "pt", "pc"};
+    for (const auto& match : word.globalMatch(text))
+        if (!units.contains(match.captured()))
             return true;
-    }
     return false;
 }
 
-// The texts a user reads in a dialog, its file names (the folder list) aside.
+// The texts a user reads in a dialog, its file names aside.
 QStringList englishTexts(QWidget& dialog) {
     QStringList found;
     const auto check = [&](const QString& text) {
@@ -87,8 +90,10 @@ QStringList englishTexts(QWidget& dialog) {
         check(w->text());
     for (auto* w : dialog.findChildren<QGroupBox*>())
         check(w->title());
+    // The folder list, and the file types the program names itself, aside.
     for (auto* w : dialog.findChildren<QComboBox*>())
-        if (w->objectName() != QLatin1String("lookInCombo"))
+        if (w->objectName() != QLatin1String("lookInCombo") &&
+            w->objectName() != QLatin1String("fileTypeCombo"))
             for (int i = 0; i < w->count(); ++i)
                 check(w->itemText(i));
     for (auto* w : dialog.findChildren<QTabWidget*>())
@@ -107,6 +112,19 @@ void inspectNextDialog(QStringList& found, const std::function<void(QDialog&)>& 
             more(*dialog);
         dialog->reject();
     });
+}
+
+// The type and date of the first file a file dialog lists, once its list has read the folder.
+QStringList firstListedTypeAndDate(QDialog& dialog) {
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!view)
+        return {};
+    const QAbstractItemModel* model = view->model();
+    QDeadlineTimer deadline(10000);
+    while (model->rowCount(view->rootIndex()) == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    const QModelIndex first = model->index(0, 0, view->rootIndex());
+    return {first.siblingAtColumn(2).data().toString(), first.siblingAtColumn(3).data().toString()};
 }
 
 } // namespace
@@ -133,10 +151,31 @@ TEST(Translations, PrintPageSetupAndFileDialogsShowNoEnglishText) {
     pageSetup << englishTexts(setup);
     EXPECT_EQ(pageSetup, QStringList{});
 
+    // The file list writes a file's type and date in Japanese too.
+    TempDir folder;
+    const QString listedFile = QString::fromStdString(folder.str()) + QStringLiteral("/a.csv");
+    writeBytes(listedFile.toStdString(), "a");
     QStringList file;
-    inspectNextDialog(file);
+    QStringList listed;
+    inspectNextDialog(file, [&](QDialog& d) { listed = firstListedTypeAndDate(d); });
     EXPECT_FALSE(
         chooseSaveFile({QStringLiteral("名前を付けて保存"), QStringLiteral("csvﾌｧｲﾙ (*.csv)"),
-                        QStringLiteral("a.csv"), QDir::tempPath()}));
+                        QStringLiteral("b.csv"), QString::fromStdString(folder.str())}));
     EXPECT_EQ(file, QStringList{});
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    EXPECT_EQ(listed.join(QStringLiteral(" | ")).toStdString(),
+              "CSV ドキュメント | " +
+                  japanese.toString(QFileInfo(listedFile).lastModified(), QLocale::ShortFormat)
+                      .toStdString());
+}
+
+TEST(Translations, EveryPageSizeHasAWhollyJapaneseName) {
+    installQtJapanese();
+    QStringList english;
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+        const QString name = QPageSize::name(QPageSize::PageSizeId(id));
+        if (speaksEnglish(name))
+            english << name;
+    }
+    EXPECT_EQ(english.join(QStringLiteral(", ")).toStdString(), "");
 }
