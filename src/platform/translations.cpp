@@ -1,6 +1,10 @@
 #include "translations.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -60,6 +64,34 @@ class OwnJapanese : public QTranslator {
     bool isEmpty() const override { return false; }
 };
 
+// Qt's file list writes modification times in the system's locale, whatever the default one;
+// they follow the default (Japanese) one instead.
+class LocalDates : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        constexpr int kModifiedColumn = 3;
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (files && role == Qt::DisplayRole && index.column() == kModifiedColumn)
+            return QLocale().toString(files->lastModified(mapToSource(index)),
+                                      QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+// Gives every file dialog the program shows its list with local dates as it opens, those the
+// print dialog opens itself included. A native dialog has no such list and is left alone.
+class FileDialogDates : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = qobject_cast<QFileDialog*>(watched); dialog && !dialog->proxyModel())
+                dialog->setProxyModel(new LocalDates(dialog));
+        return false;
+    }
+};
+
 } // namespace
 
 bool installQtJapanese() {
@@ -76,6 +108,8 @@ bool installQtJapanese() {
         delete translator;
     // Installed last, so asked first.
     QCoreApplication::installTranslator(new OwnJapanese(QCoreApplication::instance()));
+    QCoreApplication::instance()->installEventFilter(
+        new FileDialogDates(QCoreApplication::instance()));
     return loaded;
 }
 

@@ -131,19 +131,39 @@ QStringList firstListedTypeAndDate(QDialog& dialog) {
 
 TEST(Translations, PrintPageSetupAndFileDialogsShowNoEnglishText) {
     installQtJapanese();
+    // A file the file dialogs list: its type and date are written in Japanese too.
+    TempDir folder;
+    const QString listedFile = QString::fromStdString(folder.str()) + QStringLiteral("/a.csv");
+    writeBytes(listedFile.toStdString(), "a");
+    const std::string listedInJapanese =
+        "CSV ドキュメント | " +
+        QLocale(QLocale::Japanese, QLocale::Japan)
+            .toString(QFileInfo(listedFile).lastModified(), QLocale::ShortFormat)
+            .toStdString();
+    const auto listed = [](QStringList& into) {
+        return [&into](QDialog& d) { into = firstListedTypeAndDate(d); };
+    };
     QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(QString::fromStdString(folder.str()) + QStringLiteral("/b.pdf"));
 
     QStringList print;
+    QStringList browsed;
     inspectNextDialog(print, [&](QDialog& d) {
-        // The printer's properties open from a button of the print dialog.
-        for (auto* b : d.findChildren<QAbstractButton*>())
+        // The printer's properties and the file to print to open from buttons of the dialog.
+        for (auto* b : d.findChildren<QAbstractButton*>()) {
             if (b->objectName() == QLatin1String("properties") && b->isEnabled()) {
                 inspectNextDialog(print);
                 b->click();
             }
+            if (b->objectName() == QLatin1String("fileBrowser") && b->isEnabled()) {
+                inspectNextDialog(print, listed(browsed));
+                b->click();
+            }
+        }
     });
     EXPECT_FALSE(choosePrinter(printer));
     EXPECT_EQ(print, QStringList{});
+    EXPECT_EQ(browsed.join(QStringLiteral(" | ")).toStdString(), listedInJapanese);
 
     QStringList pageSetup;
     QPageSetupDialog setup(&printer);
@@ -151,22 +171,14 @@ TEST(Translations, PrintPageSetupAndFileDialogsShowNoEnglishText) {
     pageSetup << englishTexts(setup);
     EXPECT_EQ(pageSetup, QStringList{});
 
-    // The file list writes a file's type and date in Japanese too.
-    TempDir folder;
-    const QString listedFile = QString::fromStdString(folder.str()) + QStringLiteral("/a.csv");
-    writeBytes(listedFile.toStdString(), "a");
     QStringList file;
-    QStringList listed;
-    inspectNextDialog(file, [&](QDialog& d) { listed = firstListedTypeAndDate(d); });
+    QStringList saved;
+    inspectNextDialog(file, listed(saved));
     EXPECT_FALSE(
         chooseSaveFile({QStringLiteral("名前を付けて保存"), QStringLiteral("csvﾌｧｲﾙ (*.csv)"),
                         QStringLiteral("b.csv"), QString::fromStdString(folder.str())}));
     EXPECT_EQ(file, QStringList{});
-    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    EXPECT_EQ(listed.join(QStringLiteral(" | ")).toStdString(),
-              "CSV ドキュメント | " +
-                  japanese.toString(QFileInfo(listedFile).lastModified(), QLocale::ShortFormat)
-                      .toStdString());
+    EXPECT_EQ(saved.join(QStringLiteral(" | ")).toStdString(), listedInJapanese);
 }
 
 TEST(Translations, EveryPageSizeHasAWhollyJapaneseName) {
