@@ -4,6 +4,7 @@
 #include "file_names.h"
 #include "message_box.h"
 #include "painter_surface.h"
+#include "storage/atomic_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <sys/stat.h>
 
 namespace lukana::platform {
 
@@ -136,9 +138,12 @@ class PrinterPageWriter : public PageWriter {
         if (!ended_ && printer_->printerState() == QPrinter::Error)
             failed_ = true;
     }
+    // The temporary file is the owner's alone; the PDF gets the mode every written file gets.
     bool replaceTarget() {
-        if (std::rename(QFile::encodeName(pdfTemp_).constData(),
-                        QFile::encodeName(pdfTarget_).constData()) == 0)
+        const QByteArray temp = QFile::encodeName(pdfTemp_);
+        const QByteArray target = QFile::encodeName(pdfTarget_);
+        ::chmod(temp.constData(), fileModeFor(target.toStdString()));
+        if (std::rename(temp.constData(), target.constData()) == 0)
             return true;
         QFile::remove(pdfTemp_);
         return false;

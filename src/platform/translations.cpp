@@ -1,6 +1,10 @@
 #include "translations.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -11,7 +15,8 @@ namespace lukana::platform {
 
 namespace {
 
-// The texts of the print and page-setup dialogs that Qt's own Japanese translation lacks.
+// The texts of the print and page-setup dialogs that Qt's own Japanese translation lacks or
+// leaves half English.
 struct OwnText {
     const char* context;
     const char* source;
@@ -34,6 +39,11 @@ constexpr OwnText kOwnTexts[] = {
     {"QPageSize", "B5 Extra", "B5 エクストラ"},
     {"QPageSize", "Super A", "スーパー A"},
     {"QPageSize", "Super B", "スーパー B"},
+    // Qt's translation leaves these half English ("レター Extra").
+    {"QPageSize", "Legal Extra", "リーガル エクストラ"},
+    {"QPageSize", "Letter Extra", "レター エクストラ"},
+    {"QPageSize", "Letter Plus", "レター プラス"},
+    {"QPageSize", "Letter Small", "レター スモール"},
 };
 
 // Answers only for its own table; every other text falls through to Qt's translation.
@@ -54,9 +64,39 @@ class OwnJapanese : public QTranslator {
     bool isEmpty() const override { return false; }
 };
 
+// Qt's file list writes modification times in the system's locale, whatever the default one;
+// they follow the default (Japanese) one instead.
+class LocalDates : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        constexpr int kModifiedColumn = 3;
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (files && role == Qt::DisplayRole && index.column() == kModifiedColumn)
+            return QLocale().toString(files->lastModified(mapToSource(index)),
+                                      QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+// Gives every file dialog the program shows its list with local dates as it opens, those the
+// print dialog opens itself included. A native dialog has no such list and is left alone.
+class FileDialogDates : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = qobject_cast<QFileDialog*>(watched); dialog && !dialog->proxyModel())
+                dialog->setProxyModel(new LocalDates(dialog));
+        return false;
+    }
+};
+
 } // namespace
 
 bool installQtJapanese() {
+    // Dates and file types in the dialogs follow the default locale, not the system's.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     // Lives as long as the application: the translator must outlive every dialog.
     auto* translator = new QTranslator(QCoreApplication::instance());
     const bool loaded =
@@ -68,6 +108,8 @@ bool installQtJapanese() {
         delete translator;
     // Installed last, so asked first.
     QCoreApplication::installTranslator(new OwnJapanese(QCoreApplication::instance()));
+    QCoreApplication::instance()->installEventFilter(
+        new FileDialogDates(QCoreApplication::instance()));
     return loaded;
 }
 

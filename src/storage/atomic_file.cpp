@@ -46,6 +46,16 @@ void setWriteFaultHook(WriteFaultHook hook) {
     faultHook() = std::move(hook);
 }
 
+unsigned fileModeFor(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 0777;
+    // The umask can only be read by setting it; it is put back at once.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     namespace fs = std::filesystem;
     const fs::path target(path);
@@ -65,7 +75,7 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes) {
         ::unlink(tmpl.c_str());
         return failed(what, path, err);
     };
-    ::fchmod(fd, 0644);
+    ::fchmod(fd, fileModeFor(path));
 
     const char* p = bytes.data();
     size_t left = bytes.size();

@@ -326,6 +326,31 @@ TEST(Printer, AbortedPdfLeavesNoFileAndKeepsAnOlderOne) {
     }
 }
 
+TEST(Printer, APdfGetsTheUsualModeAndOneWrittenOverKeepsItsOwn) {
+    const struct {
+        const char* what;
+        int older; // mode of the file written over; 0: none
+        int mode;
+    } cases[] = {{"new file", 0, 0644}, {"written over", 0640, 0640}};
+    UmaskGuard mask(022);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string path = (dir.path() / "slips.pdf").string();
+        if (c.older) {
+            writeBytes(path, "older");
+            ::chmod(path.c_str(), mode_t(c.older));
+        }
+        PdfChoice choice(path);
+        Printout printout = startPrintout(Orientation::Portrait, QStringLiteral("doc"));
+        ASSERT_EQ(printout.status, Printout::Status::Ready);
+        drawTwoPages(*printout.writer);
+        ASSERT_TRUE(finishPrintout(*printout.writer, kNoPrinter));
+        EXPECT_EQ(readBytes(path).substr(0, 5), "%PDF-");
+        EXPECT_EQ(modeOf(path), c.mode);
+    }
+}
+
 TEST(PainterSurface, PieRunsCounterClockwiseAsSeenAndStaysRoundOnANonSquareScale) {
     QImage image = blankImage();
     {

@@ -2,21 +2,27 @@
 #include "platform/fonts.h"
 #include "platform/registry.h"
 #include "platform/translations.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeView>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -58,22 +64,19 @@ TEST(Translations, StandardDialogsSpeakJapanese) {
 
 namespace {
 
-// English as a user meets it: a text of ASCII only with a word holding a small letter. Names
-// such as "OK", "A4" or "JIS B5" read the same in a Japanese dialog.
+// English as a user meets it: a word of Latin letters holding a small letter, alone ("Cancel")
+// or beside Japanese ("レター Extra"). Names such as "OK", "A4" or "JIS B5" and units ("10in",
+// "ミリメートル (mm)") read the same in a Japanese dialog.
 bool speaksEnglish(const QString& text) {
-    for (QChar c : text)
-        if (c.unicode() > 127)
-            return false;
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        const QChar a = text[i], b = text[i + 1];
-        const auto letter = [](QChar c) { return c.isLetter(); };
-        if (letter(a) && letter(b) && (a.isLower() || b.isLower()))
+    static const QRegularExpression word(QStringLiteral("(?<![A-Za-z0-9])[A-Za-z]*[a-z][A-Za-z]*"));
+    static const QStringList units{"mm", "cm", "in", "pt", "pc"};
+    for (const auto& match : word.globalMatch(text))
+        if (!units.contains(match.captured()))
             return true;
-    }
     return false;
 }
 
-// The texts a user reads in a dialog, its file names (the folder list) aside.
+// The texts a user reads in a dialog, its file names aside.
 QStringList englishTexts(QWidget& dialog) {
     QStringList found;
     const auto check = [&](const QString& text) {
@@ -87,8 +90,10 @@ QStringList englishTexts(QWidget& dialog) {
         check(w->text());
     for (auto* w : dialog.findChildren<QGroupBox*>())
         check(w->title());
+    // The folder list, and the file types the program names itself, aside.
     for (auto* w : dialog.findChildren<QComboBox*>())
-        if (w->objectName() != QLatin1String("lookInCombo"))
+        if (w->objectName() != QLatin1String("lookInCombo") &&
+            w->objectName() != QLatin1String("fileTypeCombo"))
             for (int i = 0; i < w->count(); ++i)
                 check(w->itemText(i));
     for (auto* w : dialog.findChildren<QTabWidget*>())
@@ -109,23 +114,56 @@ void inspectNextDialog(QStringList& found, const std::function<void(QDialog&)>& 
     });
 }
 
+// The type and date of the first file a file dialog lists, once its list has read the folder.
+QStringList firstListedTypeAndDate(QDialog& dialog) {
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!view)
+        return {};
+    const QAbstractItemModel* model = view->model();
+    QDeadlineTimer deadline(10000);
+    while (model->rowCount(view->rootIndex()) == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    const QModelIndex first = model->index(0, 0, view->rootIndex());
+    return {first.siblingAtColumn(2).data().toString(), first.siblingAtColumn(3).data().toString()};
+}
+
 } // namespace
 
 TEST(Translations, PrintPageSetupAndFileDialogsShowNoEnglishText) {
     installQtJapanese();
+    // A file the file dialogs list: its type and date are written in Japanese too.
+    TempDir folder;
+    const QString listedFile = QString::fromStdString(folder.str()) + QStringLiteral("/a.csv");
+    writeBytes(listedFile.toStdString(), "a");
+    const std::string listedInJapanese =
+        "CSV ドキュメント | " +
+        QLocale(QLocale::Japanese, QLocale::Japan)
+            .toString(QFileInfo(listedFile).lastModified(), QLocale::ShortFormat)
+            .toStdString();
+    const auto listed = [](QStringList& into) {
+        return [&into](QDialog& d) { into = firstListedTypeAndDate(d); };
+    };
     QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(QString::fromStdString(folder.str()) + QStringLiteral("/b.pdf"));
 
     QStringList print;
+    QStringList browsed;
     inspectNextDialog(print, [&](QDialog& d) {
-        // The printer's properties open from a button of the print dialog.
-        for (auto* b : d.findChildren<QAbstractButton*>())
+        // The printer's properties and the file to print to open from buttons of the dialog.
+        for (auto* b : d.findChildren<QAbstractButton*>()) {
             if (b->objectName() == QLatin1String("properties") && b->isEnabled()) {
                 inspectNextDialog(print);
                 b->click();
             }
+            if (b->objectName() == QLatin1String("fileBrowser") && b->isEnabled()) {
+                inspectNextDialog(print, listed(browsed));
+                b->click();
+            }
+        }
     });
     EXPECT_FALSE(choosePrinter(printer));
     EXPECT_EQ(print, QStringList{});
+    EXPECT_EQ(browsed.join(QStringLiteral(" | ")).toStdString(), listedInJapanese);
 
     QStringList pageSetup;
     QPageSetupDialog setup(&printer);
@@ -134,9 +172,22 @@ TEST(Translations, PrintPageSetupAndFileDialogsShowNoEnglishText) {
     EXPECT_EQ(pageSetup, QStringList{});
 
     QStringList file;
-    inspectNextDialog(file);
+    QStringList saved;
+    inspectNextDialog(file, listed(saved));
     EXPECT_FALSE(
         chooseSaveFile({QStringLiteral("名前を付けて保存"), QStringLiteral("csvﾌｧｲﾙ (*.csv)"),
-                        QStringLiteral("a.csv"), QDir::tempPath()}));
+                        QStringLiteral("b.csv"), QString::fromStdString(folder.str())}));
     EXPECT_EQ(file, QStringList{});
+    EXPECT_EQ(saved.join(QStringLiteral(" | ")).toStdString(), listedInJapanese);
+}
+
+TEST(Translations, EveryPageSizeHasAWhollyJapaneseName) {
+    installQtJapanese();
+    QStringList english;
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+        const QString name = QPageSize::name(QPageSize::PageSizeId(id));
+        if (speaksEnglish(name))
+            english << name;
+    }
+    EXPECT_EQ(english.join(QStringLiteral(", ")).toStdString(), "");
 }

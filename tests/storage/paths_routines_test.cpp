@@ -145,6 +145,22 @@ TEST(AtomicFile, AFailedStepLeavesTheOldFileWhole) {
     EXPECT_EQ(readBytes(path), "new\r\n");
 }
 
+TEST(AtomicFile, ANewFileGetsTheUsualModeAndAReplacedOneKeepsItsOwn) {
+    TempDir dir;
+    const std::string fresh = (dir.path() / "new.dat").string();
+    const std::string kept = (dir.path() / "kept.dat").string();
+    writeBytes(kept, "old");
+    ::chmod(kept.c_str(), 0604);
+    {
+        UmaskGuard mask(027);
+        ASSERT_TRUE(writeFileAtomically(fresh, "new").ok());
+        ASSERT_TRUE(writeFileAtomically(kept, "new").ok());
+    }
+    EXPECT_EQ(modeOf(fresh), 0640);
+    EXPECT_EQ(modeOf(kept), 0604);
+    EXPECT_EQ(readBytes(kept), "new");
+}
+
 TEST(AtomicFile, MissingFolderAndFileFail) {
     TempDir dir;
     EXPECT_FALSE(writeFileAtomically((dir.path() / "no" / "x.dat").string(), "x").ok());
