@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,14 +47,26 @@ void setWriteFaultHook(WriteFaultHook hook) {
     faultHook() = std::move(hook);
 }
 
+namespace {
+// Linux tells the umask in /proc; setting it to read it is the fallback, put back at once, since
+// a file created by another thread in between would get the wrong mode.
+mode_t currentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+} // namespace
+
 unsigned fileModeFor(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
         return st.st_mode & 0777;
-    // The umask can only be read by setting it; it is put back at once.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~currentUmask();
 }
 
 Status writeFileAtomically(const std::string& path, std::string_view bytes) {
