@@ -277,8 +277,10 @@ TEST_F(CashBookWindowTest, ColumnsShowALongPartyNameAndTwelveDigitFiguresWhole) 
     }
     CashBookWindow w;
     w.load();
+    w.previousBalanceBox()->setText(QStringLiteral("-999999999999"));
     ASSERT_EQ(w.listGrid()->rows(), 3);
     EXPECT_EQ(w.listGrid()->text(1, 1), QStringLiteral("¥999,999,999,999"));
+    EXPECT_EQ(w.listGrid()->text(2, 5), QStringLiteral("-¥123,456,789,012"));
     EXPECT_EQ(w.listGrid()->text(2, 6), QString::fromStdString(siireNames[0]));
     EXPECT_EQ(w.totalsGrid()->text(1, 5), QStringLiteral("¥876,543,210,987"));
     for (const Grid* grid : {w.listGrid(), w.totalsGrid()})
