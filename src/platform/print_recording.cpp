@@ -25,6 +25,17 @@ std::vector<double> withColour(std::vector<double> args, QColor color) {
     args.insert(args.end(), {double(color.red()), double(color.green()), double(color.blue())});
     return args;
 }
+// A paint device of that many dots an inch, as fonts measure on a printer.
+const QImage& deviceAt(int dotsPerInch) {
+    static std::map<int, QImage> devices;
+    auto [at, added] = devices.try_emplace(dotsPerInch, 1, 1, QImage::Format_Mono);
+    if (added) {
+        const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));
+        at->second.setDotsPerMeterX(dotsPerMetre);
+        at->second.setDotsPerMeterY(dotsPerMetre);
+    }
+    return at->second;
+}
 } // namespace
 
 QString PrintCall::toString() const {
@@ -122,20 +133,6 @@ void RecordingPageWriter::print(const QString& text) {
 void RecordingPageWriter::text(QPointF topLeft, const QString& text) {
     record(PrintOp::Text, {topLeft.x(), topLeft.y()}, text, textWidth(text));
 }
-namespace {
-// A paint device of that many dots an inch, as fonts measure on a printer.
-const QImage& deviceAt(int dotsPerInch) {
-    static std::map<int, QImage> devices;
-    auto [at, added] = devices.try_emplace(dotsPerInch, 1, 1, QImage::Format_Mono);
-    if (added) {
-        const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));
-        at->second.setDotsPerMeterX(dotsPerMetre);
-        at->second.setDotsPerMeterY(dotsPerMetre);
-    }
-    return at->second;
-}
-} // namespace
-
 double RecordingPageWriter::textWidth(const QString& text) const {
     const int dotsPerInch = recording_->dotsPerInch > 0 ? recording_->dotsPerInch : 1200;
     QFont font = pageFont();
