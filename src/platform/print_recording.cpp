@@ -5,6 +5,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 
+#include <cmath>
+#include <map>
+
 namespace lukana::platform {
 
 namespace {
@@ -21,6 +24,17 @@ QString colour(const std::vector<double>& args, size_t i) {
 std::vector<double> withColour(std::vector<double> args, QColor color) {
     args.insert(args.end(), {double(color.red()), double(color.green()), double(color.blue())});
     return args;
+}
+// A paint device of that many dots an inch, as fonts measure on a printer.
+const QImage& deviceAt(int dotsPerInch) {
+    static std::map<int, QImage> devices;
+    auto [at, added] = devices.try_emplace(dotsPerInch, 1, 1, QImage::Format_Mono);
+    if (added) {
+        const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));
+        at->second.setDotsPerMeterX(dotsPerMetre);
+        at->second.setDotsPerMeterY(dotsPerMetre);
+    }
+    return at->second;
 }
 } // namespace
 
@@ -120,17 +134,12 @@ void RecordingPageWriter::text(QPointF topLeft, const QString& text) {
     record(PrintOp::Text, {topLeft.x(), topLeft.y()}, text, textWidth(text));
 }
 double RecordingPageWriter::textWidth(const QString& text) const {
-    static const QImage printer = [] {
-        QImage image(1, 1, QImage::Format_Mono);
-        const int dotsPerMetre = 47244; // 1200 an inch
-        image.setDotsPerMeterX(dotsPerMetre);
-        image.setDotsPerMeterY(dotsPerMetre);
-        return image;
-    }();
+    const int dotsPerInch = recording_->dotsPerInch > 0 ? recording_->dotsPerInch : 1200;
     QFont font = pageFont();
     font.setPointSizeF(fontPoints_);
-    const double twipsPerDot = 1440.0 / 1200;
-    return QFontMetricsF(font, &printer).horizontalAdvance(text) * twipsPerDot * unitsPerTwipX_;
+    const double twipsPerDot = 1440.0 / dotsPerInch;
+    return QFontMetricsF(font, &deviceAt(dotsPerInch)).horizontalAdvance(text) * twipsPerDot *
+           unitsPerTwipX_;
 }
 void RecordingPageWriter::setLineWidth(int width) {
     record(PrintOp::LineWidth, {double(width)});

@@ -47,6 +47,7 @@ struct PrintRecording {
     int calls = 0; // calls carried out, new pages and the end included
     bool ended = false;
     bool aborted = false;
+    int dotsPerInch = 1200; // the printer's resolution, at which texts are measured
 
     QStringList page(size_t index) const;  // the calls of one page as toString gives them
     QStringList texts(size_t index) const; // only the texts: "200,60 本店"
@@ -60,7 +61,8 @@ class RecordingPageWriter : public PageWriter {
     void setScale(QPointF topLeft, QPointF bottomRight) override;
     void setFontSize(double points) override;
     void text(QPointF topLeft, const QString& text) override;
-    // Measured in the printing font as a 1200 dots-an-inch printer would, on the nominal page.
+    // Measured in the printing font as a printer of the recording's resolution would, on the
+    // nominal page.
     double textWidth(const QString& text) const override;
     void setTextPosition(QPointF topLeft) override { position_ = topLeft; }
     QPointF textPosition() const override { return position_; }

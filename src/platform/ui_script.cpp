@@ -67,6 +67,7 @@ UiScript::UiScript(Failure fail) : fail_(std::move(fail)) {
         auto recording = std::make_shared<PrintRecording>();
         recording->orientation = orientation;
         recording->documentName = documentName;
+        recording->dotsPerInch = next.dotsPerInch;
         printouts_.push_back(recording);
         return {Printout::Status::Ready,
                 std::make_unique<RecordingPageWriter>(recording, next.failAtCall)};
@@ -105,6 +106,11 @@ UiScript& UiScript::saveFile(std::optional<QString> path) {
 UiScript& UiScript::printer(bool chosen, int failAtCall) {
     printers_.push_back(
         {chosen ? PrinterAnswer::Kind::Chosen : PrinterAnswer::Kind::Cancelled, failAtCall});
+    return *this;
+}
+
+UiScript& UiScript::printerAt(int dotsPerInch) {
+    printers_.push_back({PrinterAnswer::Kind::Chosen, 0, dotsPerInch});
     return *this;
 }
 

@@ -44,6 +44,9 @@ class UiScript {
     // The next printer choice returns this. A printout started on it is recorded; with
     // failAtCall k > 0 its k-th call fails.
     UiScript& printer(bool chosen, int failAtCall = 0);
+    // The next printer choice returns a printer of this resolution, at which the recording
+    // measures texts.
+    UiScript& printerAt(int dotsPerInch);
     // The next printout finds the printer chosen unable to take the document.
     UiScript& printerUnavailable();
     // The next printout finds no printer at all.
@@ -70,6 +73,7 @@ class UiScript {
     struct PrinterAnswer {
         enum class Kind { Cancelled, Chosen, Unavailable, None } kind;
         int failAtCall;
+        int dotsPerInch = 1200;
     };
     std::deque<PrinterAnswer> printers_;
     std::vector<std::shared_ptr<PrintRecording>> printouts_;

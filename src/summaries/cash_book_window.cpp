@@ -35,6 +35,8 @@ CashBookWindow::CashBookWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("出納帳"));
     resize(1000, 640);
     previousBalanceBox_->setStripCommas(true);
+    previousBalanceBox_->setMaxDigits(kAmountDigits);
+    previousBalanceBox_->setWidestText(QStringLiteral("-999,999,999,999"));
     auto* top = new QHBoxLayout;
     top->addWidget(filters_);
     top->addWidget(new QLabel(QStringLiteral("先月残高"), this));
@@ -118,11 +120,13 @@ void CashBookWindow::showPreviousBalance() {
     const QString text =
         QString::fromStdString(carry_.show(departmentName(), shown_, shownParty()));
     tellNotices();
-    if (previousBalanceBox_->text() == text)
+    if (previousBalanceBox_->text() == text) {
         previousBalance_ = leadingNumber(text.toStdString());
-    else
-        previousBalanceBox_->setText(
-            text); // its change handling sets the previous balance and relists
+    } else {
+        // A stored balance is shown whole, even past the digits a user may type.
+        previousBalanceBox_->setTextQuietly(text);
+        previousBalanceEdited();
+    }
 }
 
 void CashBookWindow::previousBalanceEdited() {

@@ -63,6 +63,27 @@ void layOutSummaryGrids(Grid& list, Grid& totals, const QString& fromHeading,
     totals.setText(1, 0, QStringLiteral("合計"));
 }
 
+namespace {
+// What a list column shows: its heading and the texts of every row.
+QStringList columnTexts(const Grid& list, const platform::GridRowSource& rows, int col) {
+    QStringList texts{list.text(0, col)};
+    for (int r = 0; r < rows.rowCount(); ++r)
+        texts << rows.text(r, col);
+    return texts;
+}
+} // namespace
+
+void fitSummaryGrids(Grid& list, Grid& totals, const SummaryRows& rows) {
+    const QStringList names = rows.partyNames();
+    for (int col = 1; col < kSummaryColumns; ++col) {
+        QStringList texts = names;
+        if (col < 7)
+            texts = columnTexts(list, rows, col) << totals.text(0, col) << totals.text(1, col);
+        for (Grid* grid : {&list, &totals})
+            grid->setColWidthFitting(col, 1500, texts);
+    }
+}
+
 void showSummaryTotals(Grid& totals, const SummaryTotals& values) {
     totals.setText(1, 1, QString::fromStdString(yen(values.exTax)));
     totals.setText(1, 3, QString::fromStdString(yen(values.tax)));
@@ -83,12 +104,9 @@ void layOutCashGrids(Grid& list, Grid& totals) {
 }
 
 void fitCashGrids(Grid& list, Grid& totals, const CashRows& rows) {
-    for (int c = 0; c < static_cast<int>(kCashListWidths.size()); ++c) {
-        QStringList texts{list.text(0, c)};
-        for (int r = 0; r < rows.rowCount(); ++r)
-            texts << rows.text(r, c);
-        list.setColWidthFitting(c, kCashListWidths[static_cast<size_t>(c)], texts);
-    }
+    for (int c = 0; c < static_cast<int>(kCashListWidths.size()); ++c)
+        list.setColWidthFitting(c, kCashListWidths[static_cast<size_t>(c)],
+                                columnTexts(list, rows, c));
     for (int c = 0; c < static_cast<int>(kCashTotalsWidths.size()); ++c)
         totals.fitColWidthToTexts(c, kCashTotalsWidths[static_cast<size_t>(c)]);
 }

@@ -51,6 +51,9 @@ void layOutGrid(platform::Grid& grid, int rows, const QStringList& headings,
 void layOutSummaryGrids(platform::Grid& list, platform::Grid& totals, const QString& fromHeading,
                         const QString& toHeading, DateForm form);
 void showSummaryTotals(platform::Grid& totals, const SummaryTotals& values);
+// The figure columns of both grids widen to the widest figure either shows and the party
+// columns to the longest party name; both grids keep the same widths, column under column.
+void fitSummaryGrids(platform::Grid& list, platform::Grid& totals, const SummaryRows& rows);
 
 void layOutCashGrids(platform::Grid& list, platform::Grid& totals);
 void showCashTotals(platform::Grid& totals, const CashListing& listing);

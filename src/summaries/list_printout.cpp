@@ -1,6 +1,9 @@
 #include "list_printout.h"
 
+#include "platform/print_fit.h"
 #include "platform/printer.h"
+
+#include <algorithm>
 
 namespace lukana {
 
@@ -11,13 +14,32 @@ namespace {
 constexpr double kRight = 3120;
 constexpr double kFrameTop = 150;
 constexpr int kRowsPerPage = 33;
+constexpr double kBodyPoints = 8;
+
+// The nearest of the rules left of x, and right of it; the page's edge when there is none.
+double ruleBefore(const std::vector<double>& rules, double x) {
+    double found = 0;
+    for (double rule : rules)
+        if (rule < x)
+            found = std::max(found, rule);
+    return found;
+}
+double ruleAfter(const std::vector<double>& rules, double x) {
+    double found = kRight;
+    for (double rule : rules)
+        if (rule > x)
+            found = std::min(found, rule);
+    return found;
+}
 
 class ListPrinter {
   public:
-    ListPrinter(PageWriter& page, const ListPrintLayout& layout) : page_(page), layout_(layout) {}
+    ListPrinter(PageWriter& page, const ListPrintLayout& layout)
+        : page_(page), layout_(layout), frameRules_(withEdges(layout.frameRules)),
+          totalsRules_(withEdges(layout.totalsRules)) {}
 
     void print(int rowCount, const PrintCell& cell) {
-        page_.setFontSize(8);
+        page_.setFontSize(kBodyPoints);
         page_.setScale({0, 0}, {3200, 4000});
         heading();
         int line = -1;
@@ -44,16 +66,23 @@ class ListPrinter {
         if (!s.isEmpty())
             page_.text({x, top}, s);
     }
+    // Every cell keeps between the rules of its column.
     void place(const PrintColumn& column, const QString& s, double top) {
         if (column.rightAligned)
-            textBeforeRule(page_, column.textX, top, s);
+            textBetweenRules(page_, ruleBefore(frameRules_, column.textX), column.textX, top, s,
+                             kBodyPoints);
         else
-            text(column.textX, top, s);
+            textBeforeNextRule(page_, column.textX, ruleAfter(frameRules_, column.textX), top, s,
+                               kBodyPoints);
+    }
+    std::vector<double> withEdges(std::vector<double> rules) const {
+        rules.insert(rules.end(), {layout_.left, kRight});
+        return rules;
     }
     void heading() {
         page_.setFontSize(12);
         text(500, 50, layout_.title);
-        page_.setFontSize(8);
+        page_.setFontSize(kBodyPoints);
         for (const PrintColumn& column : layout_.columns)
             text(column.headingX, 200, column.heading);
         page_.line({layout_.left, 290}, {kRight, 290});
@@ -69,7 +98,8 @@ class ListPrinter {
     void totals(double y) {
         text(110, y + 340, QStringLiteral("合計"));
         for (const PrintTotal& total : layout_.totals)
-            textBeforeRule(page_, total.rule, y + 340, total.text);
+            textBetweenRules(page_, ruleBefore(totalsRules_, total.rule), total.rule, y + 340,
+                             total.text, kBodyPoints);
         page_.setLineWidth(1);
         for (double x : layout_.totalsRules)
             page_.line({x, y + 330}, {x, y + 430});
@@ -80,6 +110,7 @@ class ListPrinter {
 
     PageWriter& page_;
     const ListPrintLayout& layout_;
+    std::vector<double> frameRules_, totalsRules_; // with the left and right edges
 };
 
 } // namespace

@@ -38,7 +38,7 @@ PeriodListWindow::PeriodListWindow(QWidget* parent)
 
 void PeriodListWindow::formLoad() {
     fillFilters();
-    const Period p = defaultPeriod(curYear, curMonth, curDay, kesanTuki, kesanBi);
+    const VoucherDateSpan p = defaultPeriod(curYear, curMonth, curDay, kesanTuki, kesanBi);
     hyoujiChu = 1;
     periodEntry_->setDates({p.start.year, p.start.month, p.start.day},
                            {p.end.year, p.end.month, p.end.day});

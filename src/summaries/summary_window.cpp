@@ -44,12 +44,9 @@ void SummaryWindow::recalculate() {
                   VoucherFilter::fromSelection(filters_->parties(), filters_->matchMode()),
                   restartEachMonth(), list_, *month_);
         rows_.refresh();
-        // The party columns show their longest name; the totals keep under the list's columns.
-        for (int col : {7, 8})
-            for (Grid* grid : {listGrid_, totalsGrid_})
-                grid->setColWidthFitting(col, 1500, rows_.partyNames());
         listGrid_->rowSourceChanged();
         showSummaryTotals(*totalsGrid_, list_.totals());
+        fitSummaryGrids(*listGrid_, *totalsGrid_, rows_);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "support/files.h"
 #include "support/printed_rules.h"
 #include "support/temp_dir.h"
+#include "support/text_room.h"
 #include "support/ui_script.h"
 #include "support/voucher_lines.h"
 
@@ -276,8 +277,10 @@ TEST_F(CashBookWindowTest, ColumnsShowALongPartyNameAndTwelveDigitFiguresWhole) 
     }
     CashBookWindow w;
     w.load();
+    w.previousBalanceBox()->setText(QStringLiteral("-999999999999"));
     ASSERT_EQ(w.listGrid()->rows(), 3);
     EXPECT_EQ(w.listGrid()->text(1, 1), QStringLiteral("¥999,999,999,999"));
+    EXPECT_EQ(w.listGrid()->text(2, 5), QStringLiteral("-¥123,456,789,012"));
     EXPECT_EQ(w.listGrid()->text(2, 6), QString::fromStdString(siireNames[0]));
     EXPECT_EQ(w.totalsGrid()->text(1, 5), QStringLiteral("¥876,543,210,987"));
     for (const Grid* grid : {w.listGrid(), w.totalsGrid()})
@@ -288,4 +291,53 @@ TEST_F(CashBookWindowTest, ColumnsShowALongPartyNameAndTwelveDigitFiguresWhole) 
                           grid->colWidth(col))
                     << text.toStdString();
             }
+}
+
+TEST_F(CashBookWindowTest, PreviousBalanceTakesTwelveDigitsAndShowsThemWhole) {
+    CashBookWindow w;
+    w.load();
+    w.show(); // laid out as on screen
+    TextBox* box = w.previousBalanceBox();
+    for (const char* figure : {"999999999999", "-999999999999", "-999,999,999,999"})
+        EXPECT_GE(textRoom(box), box->fontMetrics().horizontalAdvance(QString::fromUtf8(figure)))
+            << figure;
+
+    box->clear();
+    typeText(box, QStringLiteral("-999999999999"));
+    TestScript script;
+    script.answer(Answer::Ok);
+    typeText(box, QStringLiteral("9"));
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, QStringLiteral("金額は12桁までです。"));
+    EXPECT_EQ(box->text(), QStringLiteral("-999999999999"));
+    EXPECT_EQ(w.listGrid()->text(1, 5), QStringLiteral("-¥999,999,979,999"));
+    w.nextMonthButton()->click();
+    EXPECT_EQ(file("本店", 2004, 3), " 1\r\n 2\r\n 0\r\n-999999999999\r\n");
+    EXPECT_EQ(file("本店", 2004, 4), " 1\r\n 2\r\n 0\r\n-999999984999\r\n");
+}
+
+TEST_F(CashBookWindowTest, AStoredBalancePastTwelveDigitsIsShownWithoutAMessage) {
+    writeBytes(zanPath("本店", 2004, 3), " 1\r\n 2\r\n 0\r\n 1234567890123\r\n");
+    TestScript script;
+    CashBookWindow w;
+    w.load();
+    EXPECT_EQ(w.previousBalanceBox()->text(), QStringLiteral("1234567890123"));
+    EXPECT_EQ(w.listGrid()->text(2, 5), QStringLiteral("¥1,234,567,905,123"));
+    EXPECT_TRUE(script.boxes().empty());
+}
+
+TEST_F(CashBookWindowTest, ADamagedBalanceFileMovedAwayByTheUserIsWrittenAgain) {
+    writeBytes(zanPath("本店", 2004, 3), " 5\r\n"); // the count promises more
+    setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });
+    TestScript script;
+    script.answer(Answer::Ok); // the file could not be moved aside
+    CashBookWindow w;
+    w.load();
+    ASSERT_EQ(script.boxes().size(), 1u);
+    setMoveAsideHook({});
+    std::filesystem::rename(zanPath("本店", 2004, 3), zanPath("本店", 2004, 3) + ".user");
+    w.previousBalanceBox()->setText(QStringLiteral("700"));
+    w.backButton()->click();
+    EXPECT_EQ(script.boxes().size(), 1u) << "the write is not refused";
+    EXPECT_EQ(file("本店", 2004, 3), " 1\r\n 2\r\n 0\r\n 700\r\n");
 }

@@ -330,3 +330,43 @@ TEST_F(SummaryWindowsTest, PartyColumnsShowTheirLongestName) {
                     << text.toStdString();
         }
 }
+
+namespace {
+
+// Every cell below the headings of both grids shows its text whole.
+template <class Window> void expectFiguresWhole(const QStringList& expected) {
+    Window w;
+    w.load();
+    QStringList shown;
+    for (const Grid* grid : {w.listGrid(), w.totalsGrid()})
+        for (int row = 1; row < grid->rows(); ++row)
+            for (int col = 0; col < grid->cols(); ++col) {
+                const QString text = grid->text(row, col);
+                shown << text;
+                EXPECT_LT(grid->fontMetrics().horizontalAdvance(text) * kTwipsPerPixel,
+                          grid->colWidth(col))
+                    << text.toStdString();
+            }
+    for (const QString& figure : expected)
+        EXPECT_TRUE(shown.contains(figure)) << figure.toStdString();
+}
+
+} // namespace
+
+TEST_F(SummaryWindowsTest, TwelveDigitFiguresAndTheirSumsShowWhole) {
+    // Two vouchers of 999,999,999,999 and four of minus that on 10 March.
+    auto m = std::make_unique<DenpyouMonth>();
+    for (double amount : {1.0, 1.0, -1.0, -1.0, -1.0, -1.0})
+        appendVoucher((*m)[10], {.amount = amount * 999999999999,
+                                 .fromKind = 2,
+                                 .toKind = 1,
+                                 .toId = 7,
+                                 .entryType = 1,
+                                 .tax = amount * 99999999999});
+    ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2003, 3), *m).ok());
+    curYear = 2003, curMonth = 3;
+    const QStringList figures{"¥999,999,999,999", "-¥999,999,999,999", "¥1,999,999,999,998",
+                              "-¥1,999,999,999,998", "-¥1,800,000,000,000"};
+    expectFiguresWhole<PeriodListWindow>(figures);
+    expectFiguresWhole<MonthlySummaryWindow>(figures);
+}

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace printed_rules {
@@ -117,6 +118,42 @@ inline testing::AssertionResult figuresEndBeforeRules(const PrintRecording& reco
     if (!unseen.isEmpty())
         return testing::AssertionFailure() << "not printed: " << unseen.join(", ").toStdString();
     return testing::AssertionSuccess();
+}
+
+// No vertical rule of a page runs through a text printed on it: every text lies between two
+// rules from its left edge to its right, over the height of its font.
+inline testing::AssertionResult noTextAcrossRules(const PrintRecording& recording) {
+    std::vector<std::string> crossed;
+    const double pageHeightTwips =
+        (recording.orientation == Orientation::Portrait ? 11 : 8) * 1440.0;
+    for (size_t p = 0; p < recording.pages.size(); ++p) {
+        const std::vector<PrintCall>& calls = recording.pages[p];
+        const std::vector<Rule> rules = verticalRules(calls);
+        double points = 10, unitsPerTwipY = 1;
+        for (const PrintCall& call : calls) {
+            if (call.op == PrintOp::FontSize)
+                points = call.args[0];
+            if (call.op == PrintOp::Scale && call.args[3] != call.args[1])
+                unitsPerTwipY = (call.args[3] - call.args[1]) / pageHeightTwips;
+            if (call.op != PrintOp::Text)
+                continue;
+            const double left = call.args[0], right = left + call.width;
+            const double top = call.args[1], bottom = top + points * 20 * unitsPerTwipY;
+            for (const Rule& rule : rules)
+                if (rule.x > left && rule.x < right && rule.top < bottom && rule.bottom > top) {
+                    crossed.push_back("page " + std::to_string(p + 1) + ": the rule at " +
+                                      std::to_string(rule.x) + " runs through " +
+                                      call.text.toStdString() + " at " + std::to_string(top));
+                    break;
+                }
+        }
+    }
+    if (crossed.empty())
+        return testing::AssertionSuccess();
+    testing::AssertionResult failure = testing::AssertionFailure();
+    for (const std::string& line : crossed)
+        failure << "\n" << line;
+    return failure;
 }
 
 } // namespace printed_rules

@@ -4,7 +4,7 @@
 
 namespace lukana {
 
-Period defaultPeriod(int year, int month, int day, int endMonth, int endDay) {
+VoucherDateSpan defaultPeriod(int year, int month, int day, int endMonth, int endDay) {
     const CivilDate e = normalizeDate(year, endMonth, endDay);
     const CivilDate s = normalizeDate(e.year, e.month, static_cast<long long>(e.day) + 1);
     const CivilDate working = normalizeDate(year, month, day);
@@ -13,7 +13,7 @@ Period defaultPeriod(int year, int month, int day, int endMonth, int endDay) {
     return {s, {year + 1, e.month, e.day}};
 }
 
-std::vector<MonthSpan> periodMonths(const Period& p) {
+std::vector<MonthSpan> periodMonths(const VoucherDateSpan& p) {
     std::vector<MonthSpan> months;
     for (int year = p.start.year; year <= p.end.year; ++year) {
         const int firstMonth = year == p.start.year ? p.start.month : 1;

@@ -13,17 +13,18 @@ struct MonthSpan {
     bool operator==(const MonthSpan&) const = default;
 };
 
-struct Period {
+// The whole days, start to end, whose vouchers the period list lists.
+struct VoucherDateSpan {
     CivilDate start, end;
 };
 
 // The fiscal year that holds the working date, with its end at fiscal month and day
 // (carried as a calendar carries them).
-Period defaultPeriod(int year, int month, int day, int endMonth, int endDay);
+VoucherDateSpan defaultPeriod(int year, int month, int day, int endMonth, int endDay);
 
 // Every month from start to end, each with the days that lie in the period, in calendar
 // order; empty when the end lies before the start.
-std::vector<MonthSpan> periodMonths(const Period& period);
+std::vector<MonthSpan> periodMonths(const VoucherDateSpan& period);
 
 // A shown month and the month before it.
 struct ShownMonth {

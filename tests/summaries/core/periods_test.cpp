@@ -50,7 +50,7 @@ TEST_F(PeriodsTest, DefaultPeriodIsTheFiscalYearOfTheWorkingDate) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.y) + "/" + std::to_string(c.m) + "/" + std::to_string(c.d));
-        const Period p = defaultPeriod(c.y, c.m, c.d, c.kesanTuki, c.kesanBi);
+        const VoucherDateSpan p = defaultPeriod(c.y, c.m, c.d, c.kesanTuki, c.kesanBi);
         EXPECT_EQ(p.start, c.start);
         EXPECT_EQ(p.end, c.end);
     }
