@@ -295,6 +295,16 @@ TEST_F(GuestSlipWindowTest, OrderPanelBooksQuantitiesAndAppliesTheTotal) {
     EXPECT_EQ(day().slipValues[0][kSlipPaid], 4200);
 }
 
+// The order total goes into the amount paid as it adds up, past single precision too.
+TEST_F(GuestSlipWindowTest, TheAppliedOrderTotalIsStoredExactly) {
+    menudRecs[0].price = 123456789012;
+    open();
+    clickCell(grid(), 3, 13);
+    order(1, "1");
+    EXPECT_EQ(day().slipValues[0][kSlipPaid], 123456789012);
+    EXPECT_EQ(cell(3, 14), "123456789012");
+}
+
 TEST_F(GuestSlipWindowTest, ClickingTheWindowClosesThePanelAndTheKindEditorOnly) {
     fillDay(1);
     open();
