@@ -305,6 +305,29 @@ TEST_F(GuestSlipWindowTest, TheAppliedOrderTotalIsStoredExactly) {
     EXPECT_EQ(cell(3, 14), "123456789012");
 }
 
+// The order panel's prices, total and pieces show whole beside a long menu name, every column
+// in view.
+TEST_F(GuestSlipWindowTest, OrderFiguresShowWholeBesideALongName) {
+    menudRecs[0].name = std::string(40, 'W');
+    menudRecs[0].price = 999999999999;
+    menudRecs[1].price = -999999999999;
+    open();
+    clickCell(grid(), 3, 13);
+    Grid& orders = *window->orderPanel()->orders();
+    for (const auto& [quantity, total] :
+         {std::pair{"1", "¥999,999,999,999"}, std::pair{"3", "¥2,999,999,999,997"}}) {
+        order(1, quantity);
+        ASSERT_EQ(orders.text(4, 1), QString::fromUtf8(total));
+        for (int row = 1; row < orders.rows(); ++row)
+            for (int col : {1, 2})
+                EXPECT_LT(orders.fontMetrics().horizontalAdvance(orders.text(row, col)) *
+                              kTwipsPerPixel,
+                          orders.colWidth(col))
+                    << orders.text(row, col).toStdString();
+        EXPECT_LE(orders.widthShowingAllColumns(), orders.width());
+    }
+}
+
 TEST_F(GuestSlipWindowTest, ClickingTheWindowClosesThePanelAndTheKindEditorOnly) {
     fillDay(1);
     open();

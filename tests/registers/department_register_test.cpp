@@ -1,9 +1,8 @@
 #include "department_fixture.h"
 #include "registers/department_folders.h"
+#include "support/text_room.h"
 
 #include <QMouseEvent>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 using namespace lukana;
 using namespace lukana::platform;
@@ -71,16 +70,6 @@ BusyoRec filledRecord(const std::string& name, int id) {
         r.otherAccountNumber[j] = "222222" + n;
     }
     return r;
-}
-
-// The width a box paints its text in.
-int textRoom(const QLineEdit* box) {
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.lineWidth =
-        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
-    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-    return contents.marginsRemoved(box->textMargins()).width() - 2 * 2; // its margin each side
 }
 
 } // namespace
