@@ -213,6 +213,25 @@ TEST_F(DailyReportTest, TwelveDigitFiguresShowWhole) {
     });
 }
 
+// The fixed costs take twelve digits; a further digit typed is refused with the message.
+TEST_F(DailyReportTest, AThirteenthDigitOfTheFixedCostsIsRefused) {
+    script.answer(Answer::Ok);
+    open([this](DailyReportWindow& w) {
+        TextBox* costs = w.amounts()->fixedCostsBox();
+        costs->setFocus();
+        costs->selectAll();
+        typeText(costs, "999999999999");
+        ASSERT_EQ(w.sheet().fixedCostsText(), "999999999999");
+        typeText(costs, "9");
+        EXPECT_EQ(w.sheet().fixedCostsText(), "999999999999");
+        EXPECT_EQ(costs->text(), QStringLiteral("999999999999"));
+        ASSERT_EQ(script.boxes().size(), 1u);
+        EXPECT_EQ(script.boxes()[0].text, QStringLiteral("金額は12桁までです。"));
+        reportChanged = 0;
+        w.closeWindow();
+    });
+}
+
 TEST_F(DailyReportTest, BankPickListsShowAnUnregisteredSlotAsAnEmptyLine) {
     open([](DailyReportWindow& w) {
         for (DayListGrid* list : {w.deposits(), w.withdrawals()}) {
