@@ -134,6 +134,13 @@ TEST_F(SalesListWindowTest, TwelveDigitFiguresShowWhole) {
                     << grid->text(row, col).toStdString();
     for (int col = 2; col < days->cols(); ++col)
         EXPECT_EQ(days->colWidth(col), summary->colWidth(col - 1)) << col;
+    // Scrolled sideways, the two grids show the same columns.
+    window.show();
+    days->setLeftCol(4);
+    ASSERT_EQ(days->leftCol(), 4);
+    EXPECT_EQ(summary->leftCol(), 3);
+    summary->setLeftCol(2);
+    EXPECT_EQ(days->leftCol(), 3);
 }
 
 TEST_F(SalesListWindowTest, MonthAndYearBoxesAndSpinners) {
