@@ -59,7 +59,7 @@ class OrderPanel : public QFrame {
     platform::ComboBox* filter_; // 全てのメニュー, then the categories
     platform::Grid* orders_;
     platform::TextBox* quantityEditor_;
-    int priceWidth_ = 0; // twips: the widest order total
+    int priceWidth_ = 0; // twips: at least the widest twelve-digit total
 
     NippouDay* day_ = nullptr;
     int slip_ = 0;
