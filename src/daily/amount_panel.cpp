@@ -2,12 +2,15 @@
 
 #include "platform/controls.h"
 #include "platform/text.h"
+#include "storage/display_format.h"
 
 #include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStackedLayout>
+
+#include <algorithm>
 
 namespace lukana {
 
@@ -19,6 +22,15 @@ QFont amountFont() {
     return f;
 }
 
+// The width a label needs to show this text whole, its frame and indent included.
+int labelWidthFor(QLabel& label, const QString& text) {
+    const QString kept = label.text();
+    label.setText(text);
+    const int width = label.sizeHint().width();
+    label.setText(kept);
+    return width;
+}
+
 } // namespace
 
 AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
@@ -26,6 +38,9 @@ AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
       runningProfit_(new QLabel(parent)),
       cardCaption_(new QLabel(QStringLiteral("累計クレジット"), parent)),
       cardFigure_(new QLabel(parent)) {
+    // Every box and label shows the widest figure whole, its minus sign too.
+    const QString widestTyped = platform::toQString(plainDecimal(kWidestAmount));
+    const QString widestShown = platform::toQString(Format(kWidestAmount, "###,##0"));
     for (int i : kAmountBoxes) {
         auto* field = new QWidget(parent);
         auto* stack = new QStackedLayout(field);
@@ -45,9 +60,10 @@ AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
         box->installEventFilter(this);
         box->hide();
+        box->setWidestText(widestTyped);
         stack->addWidget(label);
         stack->addWidget(box);
-        field->setMinimumWidth(110);
+        field->setMinimumWidth(std::max(box->minimumWidth(), labelWidthFor(*label, widestShown)));
         field->setFixedHeight(box->sizeHint().height());
         box->onChange([this, i] { typed(i); });
         fields_[i] = field;
@@ -59,6 +75,7 @@ AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
     fixedCosts_->setAlignment(Qt::AlignRight);
     fixedCosts_->setAttribute(Qt::WA_InputMethodEnabled, false);
     fixedCosts_->installEventFilter(this);
+    fixedCosts_->setWidestText(widestTyped);
     fixedCosts_->onChange([this] {
         if (!mirroring_)
             sheet_.writeFixedCosts(fixedCosts_->text().toStdString());
@@ -66,7 +83,7 @@ AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
     for (QLabel* l : {runningProfit_, cardFigure_}) {
         l->setFont(QFont(QStringLiteral("Courier New"), 9));
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        l->setMinimumWidth(110);
+        l->setMinimumWidth(labelWidthFor(*l, widestShown));
         l->installEventFilter(this);
     }
     sheet_.onChanged = [this](int field) { follow(field); };

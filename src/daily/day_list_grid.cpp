@@ -31,7 +31,7 @@ Shape shapeOf(DayList list) {
         return {QStringLiteral("仕入先"), 1300};
     case DayList::Deposits:
     case DayList::Withdrawals:
-        return {QStringLiteral("銀行名"), 4560};
+        return {QStringLiteral("銀行名"), 4000}; // leaves the amounts room on the screen
     case DayList::CreditSales:
         break;
     }
@@ -79,7 +79,8 @@ void DayListGrid::setUp() {
     const Shape shape = shapeOf(list_);
     grid_->setColWidth(0, shape.partyWidth);
     grid_->setText(0, 0, shape.party);
-    grid_->setColWidth(1, 1000);
+    // Amounts are shown as typed, the widest of them whole.
+    grid_->setColWidthFitting(1, 1000, platform::toQString(plainDecimal(kWidestAmount)));
     grid_->setText(0, 1, QStringLiteral("金額"));
     if (payments) {
         grid_->setColWidth(2, 800);

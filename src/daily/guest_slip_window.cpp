@@ -380,7 +380,7 @@ void GuestSlipWindow::onOrderChanged(double total) {
     if (applyTotalBox_->value() != 1)
         return;
     const int slip = slipRow - kFirstSlipRow;
-    day_.slipValues[slip][kSlipPaid] = static_cast<float>(total);
+    day_.slipValues[slip][kSlipPaid] = total;
     slips_->setText(slipRow, kPaidCol,
                     platform::toQString(plainDecimal(day_.slipValues[slip][kSlipPaid])));
     showSlipFigures(slip);

@@ -20,7 +20,8 @@ namespace lukana {
 using namespace platform;
 
 namespace {
-constexpr int kQuantityCol = 2;
+constexpr int kNameCol = 0, kPriceCol = 1, kQuantityCol = 2;
+constexpr int kColWidths[] = {3000, 1100, 800}; // twips
 
 // The registers keep room for their capacity: only the first count entries are listed.
 template <class T> std::span<const T> listed(const std::vector<T>& records, int count) {
@@ -42,14 +43,14 @@ OrderPanel::OrderPanel(QWidget* parent)
     orders_->setRows(2);
     orders_->setFixedRows(1);
     orders_->setFixedCols(2);
-    const struct {
-        const char* heading;
-        int width;
-    } cols[] = {{"メニュー", 3000}, {"単価", 1100}, {"購入数", 800}};
+    const char* headings[] = {"メニュー", "単価", "購入数"};
     for (int c = 0; c < 3; ++c) {
-        orders_->setText(0, c, QString::fromUtf8(cols[c].heading));
-        orders_->setColWidth(c, cols[c].width);
+        orders_->setText(0, c, QString::fromUtf8(headings[c]));
+        orders_->setColWidth(c, kColWidths[c]);
     }
+    orders_->setColWidthFitting(kPriceCol, kColWidths[kPriceCol],
+                                platform::toQString(Format(kWidestAmount, "\\\\###,###")));
+    priceWidth_ = orders_->colWidth(kPriceCol);
     quantityEditor_->setStripCommas(true);
     quantityEditor_->setMaxDigits(kAmountDigits);
     quantityEditor_->hide();
@@ -117,6 +118,16 @@ void OrderPanel::showTotal() {
                      platform::toQString(Str(double(summary.pieces))) + QStringLiteral("個"));
     orders_->setCellAlignment(row, 1, Qt::AlignRight | Qt::AlignVCenter);
     orders_->setCellAlignment(row, 2, Qt::AlignRight | Qt::AlignVCenter);
+    fitColumns();
+}
+
+void OrderPanel::fitColumns() {
+    orders_->fitColWidthToTexts(kPriceCol, priceWidth_);
+    orders_->fitColWidthToTexts(kQuantityCol, kColWidths[kQuantityCol]);
+    orders_->setColWidth(kNameCol, kColWidths[kNameCol]);
+    const int excess = orders_->widthShowingAllColumns() - orders_->width();
+    if (excess > 0)
+        orders_->setColWidth(kNameCol, kColWidths[kNameCol] - excess * kTwipsPerPixel);
 }
 
 int OrderPanel::lastMenuRow() const {

@@ -47,6 +47,9 @@ class OrderPanel : public QFrame {
   private:
     void fill(int filterIndex);
     void showTotal();
+    // The price and quantity columns show their widest text whole; the menu names keep the
+    // rest of the grid's width and are cut at their rule.
+    void fitColumns();
     void onOrderClicked();
     void onQuantityChanged();
     bool onQuantityKey(int key);
@@ -56,6 +59,7 @@ class OrderPanel : public QFrame {
     platform::ComboBox* filter_; // 全てのメニュー, then the categories
     platform::Grid* orders_;
     platform::TextBox* quantityEditor_;
+    int priceWidth_ = 0; // twips: at least the widest twelve-digit total
 
     NippouDay* day_ = nullptr;
     int slip_ = 0;

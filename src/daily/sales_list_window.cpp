@@ -7,6 +7,7 @@
 #include "platform/pointer.h"
 #include "platform/text.h"
 #include "sales_list_printout.h"
+#include "storage/display_format.h"
 #include "storage/masters.h"
 #include "storage/months.h"
 #include "storage/paths.h"
@@ -70,14 +71,16 @@ SalesListWindow::SalesListWindow(QWidget* parent) : platform::Window(parent) {
     dayGrid_->setColWidth(0, 300);
     dayGrid_->setColWidth(1, summaryGrid_->colWidth(0) - 300);
     for (int j = 0; j < kSalesListColumns; ++j) {
-        dayGrid_->setColWidth(j + 2, 1000);
         dayGrid_->setColAlignment(j + 2, Qt::AlignRight);
-        summaryGrid_->setColWidth(j + 1, 1000);
         summaryGrid_->setColAlignment(j + 1, Qt::AlignRight);
     }
+    fitColumns();
     summaryGrid_->setRows(5);
     summaryGrid_->setFixedHeight(summaryGrid_->rowHeight(0) * 5 / platform::kTwipsPerPixel + 24);
-    resize(1040, 720);
+    // The figure columns may not all fit: the two grids scroll sideways together.
+    dayGrid_->onScroll([this] { summaryGrid_->setLeftCol(dayGrid_->leftCol() - 1); });
+    summaryGrid_->onScroll([this] { dayGrid_->setLeftCol(summaryGrid_->leftCol() + 1); });
+    resize(1240, 720);
 
     departmentList_->onChange([this] { onDepartmentChosen(); });
     monthEntry_->onMoved([this] { onMonthMoved(); });
@@ -170,6 +173,7 @@ void SalesListWindow::layOutMonth() {
     for (int r = 1; r <= 4; ++r)
         for (int c = 0; c < kSummaryColumns; ++c)
             summaryGrid_->setText(r, c, {});
+    fitColumns();
 }
 
 void SalesListWindow::showSalesList() {
@@ -184,6 +188,18 @@ void SalesListWindow::showSalesList() {
         summaryGrid_->setCellFont(r, 0, headingFont());
         for (int j = 0; j < kSalesListColumns; ++j)
             summaryGrid_->setText(r, j + 1, platform::toQString(list_.summary[r - 1][j]));
+    }
+    fitColumns();
+}
+
+void SalesListWindow::fitColumns() {
+    const QString widest = platform::toQString(Format(kWidestAmount, "###,##0"));
+    for (int j = 0; j < kSalesListColumns; ++j) {
+        const int day = j + 2, summary = j + 1;
+        dayGrid_->setColWidthFitting(day, 1000, j < kSalesListAmountColumns ? widest : QString());
+        dayGrid_->fitColWidthToTexts(day, dayGrid_->colWidth(day));
+        summaryGrid_->fitColWidthToTexts(summary, dayGrid_->colWidth(day));
+        dayGrid_->setColWidth(day, summaryGrid_->colWidth(summary));
     }
 }
 

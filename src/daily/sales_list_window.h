@@ -52,6 +52,9 @@ class SalesListWindow : public platform::Window {
     void layOutMonth();
     // Computes the list from the month in memory and fills both grids with it.
     void showSalesList();
+    // Every column as wide as its widest text, an amount column at least as wide as the
+    // widest amount; both grids keep their columns in line.
+    void fitColumns();
     std::string departmentName() const;
     bool departmentChosen() const;
 

@@ -9,6 +9,10 @@ namespace lukana {
 // and the byte 0x5C in files (a backslash, which the Japanese fonts draw as the yen mark).
 enum class Output { Screen, File };
 
+// The figure of the most digits an amount box takes (12), negative: in the form a box or
+// column shows it, it gives the widest text that box or column must show whole.
+inline constexpr double kWidestAmount = -999'999'999'999;
+
 // A number as captions, messages and date boxes show it: a blank before a value that is not
 // negative (" 12", "-3", " .5").
 std::string Str(double value);

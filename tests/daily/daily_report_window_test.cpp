@@ -3,6 +3,7 @@
 // the files written and read back, and a window without a department.
 #include "daily_report_fixture.h"
 #include "storage/atomic_file.h"
+#include "support/text_room.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -159,6 +160,73 @@ TEST_F(DailyReportTest, AFigurePastTwelveDigitsIsRefusedAndTheStoredAmountStays)
         EXPECT_EQ(w.sheet().text(0), total);
         ASSERT_EQ(script.boxes().size(), 2u);
         EXPECT_EQ(script.boxes()[1].text, QStringLiteral("金額は12桁までです。"));
+        reportChanged = 0;
+        w.closeWindow();
+    });
+}
+
+// A figure of twelve digits, negative too, shows whole in every amount label and box, in the
+// two month-to-date figures and in the amount column of every list.
+TEST_F(DailyReportTest, TwelveDigitFiguresShowWhole) {
+    open([this](DailyReportWindow& w) {
+        AmountPanel& amounts = *w.amounts();
+        for (const QString& figure :
+             {QStringLiteral("999999999999"), QStringLiteral("-999999999999")}) {
+            SCOPED_TRACE(figure.toStdString());
+            auto expectWhole = [](const QLabel* label, int box) {
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), textRoom(label))
+                    << label->text().toStdString() << " in box " << box;
+            };
+            for (int box : kAmountBoxes) {
+                SCOPED_TRACE(box); // one figure at a time: the sums stay within twelve digits
+                type(w, box, figure);
+                expectWhole(amounts.label(box), box);
+                amounts.open(box);
+                EXPECT_LE(amounts.box(box)->fontMetrics().horizontalAdvance(figure),
+                          textRoom(amounts.box(box)))
+                    << box;
+                amounts.hideBoxes();
+                if (box == 6)
+                    expectWhole(amounts.cardSalesLabel(), box);
+                if (box == 21)
+                    expectWhole(amounts.runningProfitLabel(), box);
+                type(w, box, "0");
+            }
+            TextBox* costs = amounts.fixedCostsBox();
+            costs->setText(figure);
+            EXPECT_LE(costs->fontMetrics().horizontalAdvance(figure), textRoom(costs));
+            costs->setText("0");
+            for (DayListGrid* list :
+                 {w.payments(), w.deposits(), w.withdrawals(), w.creditSales()}) {
+                addLine(*list, -1, figure);
+                Grid& grid = *list->grid();
+                const QString shown = grid.text(grid.rows() - 2, 1);
+                ASSERT_EQ(shown, figure);
+                EXPECT_LT(grid.fontMetrics().horizontalAdvance(shown) * kTwipsPerPixel,
+                          grid.colWidth(1))
+                    << grid.text(0, 0).toStdString();
+                list->amountEditor()->setText("0");
+            }
+        }
+        reportChanged = 0;
+        w.closeWindow();
+    });
+}
+
+// The fixed costs take twelve digits; a further digit typed is refused with the message.
+TEST_F(DailyReportTest, AThirteenthDigitOfTheFixedCostsIsRefused) {
+    script.answer(Answer::Ok);
+    open([this](DailyReportWindow& w) {
+        TextBox* costs = w.amounts()->fixedCostsBox();
+        costs->setFocus();
+        costs->selectAll();
+        typeText(costs, "999999999999");
+        ASSERT_EQ(w.sheet().fixedCostsText(), "999999999999");
+        typeText(costs, "9");
+        EXPECT_EQ(w.sheet().fixedCostsText(), "999999999999");
+        EXPECT_EQ(costs->text(), QStringLiteral("999999999999"));
+        ASSERT_EQ(script.boxes().size(), 1u);
+        EXPECT_EQ(script.boxes()[0].text, QStringLiteral("金額は12桁までです。"));
         reportChanged = 0;
         w.closeWindow();
     });

@@ -7,6 +7,8 @@
 #include "support/grid_clicks.h"
 #include "support/ui_script.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -293,6 +295,69 @@ TEST_F(GuestSlipWindowTest, OrderPanelBooksQuantitiesAndAppliesTheTotal) {
     window->applyTotalBox()->setValue(0);
     order(1, "1");
     EXPECT_EQ(day().slipValues[0][kSlipPaid], 4200);
+}
+
+// The order total goes into the amount paid as it adds up, past single precision too.
+TEST_F(GuestSlipWindowTest, TheAppliedOrderTotalIsStoredExactly) {
+    menudRecs[0].price = 123456789012;
+    open();
+    clickCell(grid(), 3, 13);
+    order(1, "1");
+    EXPECT_EQ(day().slipValues[0][kSlipPaid], 123456789012);
+    EXPECT_EQ(cell(3, 14), "123456789012");
+}
+
+// A digit typed past twelve into a slip's cell, or a quantity of more digits pasted into the
+// order panel, is refused with the message; the slip keeps what it held.
+TEST_F(GuestSlipWindowTest, ADigitPastTwelveIsRefused) {
+    fillDay(1);
+    day().slipValues[0][kSlipPaid] = 999999999999;
+    open();
+    script.answer(Answer::Ok).answer(Answer::Ok);
+    clickCell(grid(), 3, 14);
+    TextBox* editor = window->cellEditor();
+    ASSERT_TRUE(editor->isVisible());
+    editor->end(false);
+    typeText(editor, "9");
+    EXPECT_EQ(day().slipValues[0][kSlipPaid], 999999999999);
+    EXPECT_EQ(cell(3, 14), "999999999999");
+
+    clickCell(grid(), 3, 13);
+    clickCell(*window->orderPanel()->orders(), 1, 2);
+    TextBox* quantity = window->orderPanel()->quantityEditor();
+    ASSERT_TRUE(quantity->isVisible());
+    quantity->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1234567890123"));
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+    QApplication::sendEvent(quantity, &paste);
+    EXPECT_EQ(quantityOf(day(), 0, 10), 1);
+
+    ASSERT_EQ(script.boxes().size(), 2u);
+    for (const auto& box : script.boxes())
+        EXPECT_EQ(box.text, QStringLiteral("金額は12桁までです。"));
+}
+
+// The order panel's prices, total and pieces show whole beside a long menu name, every column
+// in view.
+TEST_F(GuestSlipWindowTest, OrderFiguresShowWholeBesideALongName) {
+    menudRecs[0].name = std::string(40, 'W');
+    menudRecs[0].price = 999999999999;
+    menudRecs[1].price = -999999999999;
+    open();
+    clickCell(grid(), 3, 13);
+    Grid& orders = *window->orderPanel()->orders();
+    for (const auto& [quantity, total] :
+         {std::pair{"1", "¥999,999,999,999"}, std::pair{"3", "¥2,999,999,999,997"}}) {
+        order(1, quantity);
+        ASSERT_EQ(orders.text(4, 1), QString::fromUtf8(total));
+        for (int row = 1; row < orders.rows(); ++row)
+            for (int col : {1, 2})
+                EXPECT_LT(orders.fontMetrics().horizontalAdvance(orders.text(row, col)) *
+                              kTwipsPerPixel,
+                          orders.colWidth(col))
+                    << orders.text(row, col).toStdString();
+        EXPECT_LE(orders.widthShowingAllColumns(), orders.width());
+    }
 }
 
 TEST_F(GuestSlipWindowTest, ClickingTheWindowClosesThePanelAndTheKindEditorOnly) {

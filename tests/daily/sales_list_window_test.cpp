@@ -105,6 +105,44 @@ TEST_F(SalesListWindowTest, OpensOnTodaysMonthOfTheMainWindowsDepartment) {
     EXPECT_TRUE(script.boxes().empty());
 }
 
+// Twelve-digit figures, negative ones too, show whole in every column of both grids, and the
+// columns of the two grids stay in line.
+TEST_F(SalesListWindowTest, TwelveDigitFiguresShowWhole) {
+    auto m = std::make_unique<NippouMonth>();
+    for (int d : {1, 2}) {
+        const double figure = d == 1 ? 999999999999 : -999999999999;
+        NippouDay& day = (*m)[d];
+        for (int k : {7, 21, 12, 13, 16, 15, 4})
+            day.kingaku[k] = figure;
+        day.kaidasiCount = 2;
+        day.kaidasiSiireId = {10, 3000};
+        day.kaidasiGaku[0] = day.kaidasiGaku[1] = figure;
+    }
+    ASSERT_TRUE(writeNippouMonth(nippouPath(kListBusyo, 2003, 3), *m, 0).ok());
+    TestScript script;
+    SalesListWindow window;
+    window.load();
+    Grid* days = window.dayGrid();
+    Grid* summary = window.summaryGrid();
+    ASSERT_EQ(days->text(2, 2), QStringLiteral("-999,999,999,999"));
+    for (auto [grid, first] : {std::pair{days, 2}, std::pair{summary, 1}})
+        for (int row = 1; row < grid->rows(); ++row)
+            for (int col = first; col < grid->cols(); ++col)
+                EXPECT_LT(grid->fontMetrics().horizontalAdvance(grid->text(row, col)) *
+                              kTwipsPerPixel,
+                          grid->colWidth(col))
+                    << grid->text(row, col).toStdString();
+    for (int col = 2; col < days->cols(); ++col)
+        EXPECT_EQ(days->colWidth(col), summary->colWidth(col - 1)) << col;
+    // Scrolled sideways, the two grids show the same columns.
+    window.show();
+    days->setLeftCol(4);
+    ASSERT_EQ(days->leftCol(), 4);
+    EXPECT_EQ(summary->leftCol(), 3);
+    summary->setLeftCol(2);
+    EXPECT_EQ(days->leftCol(), 3);
+}
+
 TEST_F(SalesListWindowTest, MonthAndYearBoxesAndSpinners) {
     TestScript script;
     SalesListWindow window;

@@ -91,8 +91,7 @@ void storeLineAmounts(NippouDay& day, DayList list, const std::vector<double>& v
     const int n = std::min<int>(static_cast<int>(values.size()), kNippouLineCapacity);
     double* target = amounts(day, list);
     for (int k = 0; k < n; ++k)
-        target[k] = list == DayList::Payments ? static_cast<double>(static_cast<float>(values[k]))
-                                              : values[k];
+        target[k] = values[k];
     count(day, list) = n;
 }
 

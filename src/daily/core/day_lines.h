@@ -23,8 +23,7 @@ double lineAmount(const NippouDay& day, DayList list, int line);
 int lineParty(const NippouDay& day, DayList list, int line);
 void setLineParty(NippouDay& day, DayList list, int line, int party);
 
-// The amounts of a list, one line per grid row; at most a list's capacity, payments in single
-// precision as their file keeps them.
+// The amounts of a list, one line per grid row, as typed; at most a list's capacity.
 void storeLineAmounts(NippouDay& day, DayList list, const std::vector<double>& amounts);
 
 // Deleting a line: the party (and for payments the exempt mark) of every later line up to

@@ -222,7 +222,7 @@ OrderSummary orderSummary(const NippouDay& day, int slip, std::span<const MenuIt
     OrderSummary out;
     for (const MenuItem& item : menus) {
         if (auto q = quantityOf(day, slip, item.id)) {
-            out.total += *q * static_cast<float>(item.price);
+            out.total += *q * item.price;
             out.pieces += *q;
         }
     }

@@ -22,13 +22,12 @@ constexpr int kClasses = 3;
 using Sums = std::array<double, kSalesListAmountColumns>;
 
 SalesListRow dayRow(const NippouDay& day, const SupplierClasses& classes, Sums& values) {
-    // Payments add up in single precision, as their amounts are stored.
-    std::array<float, kClasses> byClass{};
+    std::array<double, kClasses> byClass{};
     const int lines = std::clamp(day.kaidasiCount, 0, kNippouLineCapacity);
     for (int n = 0; n < lines; ++n) {
         const auto found = classes.find(day.kaidasiSiireId[n]);
         if (found != classes.end() && found->second >= 0 && found->second < kClasses)
-            byClass[found->second] += static_cast<float>(day.kaidasiGaku[n]);
+            byClass[found->second] += day.kaidasiGaku[n];
     }
     for (size_t j = 0; j < kDayAmounts.size(); ++j)
         values[j] = day.kingaku[kDayAmounts[j]];

@@ -54,10 +54,10 @@ TEST(DayLines, TheLastLineOfAFullListStaysWithinTheRecord) {
 TEST(DayLines, AmountsFromTheGridStopAtTheCapacity) {
     auto day = std::make_unique<NippouDay>();
     std::vector<double> amounts(60, 5);
-    amounts[0] = 123456789; // a payment keeps single precision
+    amounts[0] = 123456789;
     storeLineAmounts(*day, DayList::Payments, amounts);
     EXPECT_EQ(day->kaidasiCount, kNippouLineCapacity);
-    EXPECT_EQ(day->kaidasiGaku[0], 123456792);
+    EXPECT_EQ(day->kaidasiGaku[0], 123456789);
     storeLineAmounts(*day, DayList::CreditSales, {123456789, -1200, 1234.5});
     EXPECT_EQ(day->urikakeCount, 3);
     EXPECT_EQ(day->urikakeGaku[0], 123456789);
