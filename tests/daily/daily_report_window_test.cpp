@@ -4,6 +4,7 @@
 #include "daily_report_fixture.h"
 #include "storage/atomic_file.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 
@@ -154,7 +155,8 @@ TEST_F(DailyReportTest, AFigurePastTwelveDigitsIsRefusedAndTheStoredAmountStays)
         Grid& grid = *w.payments()->grid();
         const std::string total = w.sheet().text(0);
         clickCell(grid, 1, 1);
-        w.payments()->amountEditor()->setText("1234567890123");
+        QApplication::clipboard()->setText(QStringLiteral("1234567890123"));
+        w.payments()->amountEditor()->paste();
         EXPECT_EQ(grid.text(1, 1), QString());
         EXPECT_EQ(w.sheet().text(0), total);
         ASSERT_EQ(script.boxes().size(), 2u);
