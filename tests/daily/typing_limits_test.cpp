@@ -1,8 +1,11 @@
 // What the user types into the daily report, against what the program writes itself: the digit
-// limit holds for typing only.
+// limit holds for typing only, and Escape takes back only what was typed since the last Enter.
 #include "daily_report_fixture.h"
 
+#include <QLabel>
+
 #include <memory>
+#include <vector>
 
 using namespace lukana;
 using namespace lukana::platform;
@@ -42,4 +45,30 @@ TEST_F(DailyReportTest, MonthTotalsPastTwelveDigitsRaiseNoMessageAndACreditIsTak
     const DenpyouDay& posted = (*readVouchers(2026, 7))[10];
     ASSERT_EQ(posted.denpyouCount, 1);
     EXPECT_EQ(posted.amount[0], 20000001);
+}
+
+// Enter confirms a payment even though it moves nowhere: Escape then takes back only what was
+// typed after it.
+TEST_F(DailyReportTest, EscapeAfterEnterKeepsTheConfirmedPayment) {
+    open([](DailyReportWindow& w) {
+        DayListGrid& payments = *w.payments();
+        Grid& grid = *payments.grid();
+        TextBox* editor = payments.amountEditor();
+        clickCell(grid, 1, 1);
+        typeText(editor, "5000");
+        sendKey(editor, Qt::Key_Return);
+        EXPECT_EQ(w.amounts()->label(0)->text(), QStringLiteral("5,000"));
+        ASSERT_TRUE(editor->isVisible());
+        editor->selectAll();
+        typeText(editor, "7000");
+        EXPECT_EQ(w.amounts()->label(0)->text(), QStringLiteral("7,000"));
+        sendKey(editor, Qt::Key_Escape);
+        EXPECT_FALSE(editor->isVisible());
+        EXPECT_EQ(grid.text(1, 1), QStringLiteral("5000"));
+        EXPECT_EQ(payments.amounts(), std::vector<double>{5000});
+        EXPECT_EQ(w.sheet().text(0), "5000");
+        EXPECT_EQ(w.amounts()->label(0)->text(), QStringLiteral("5,000"));
+        reportChanged = 0;
+        w.closeWindow();
+    });
 }
