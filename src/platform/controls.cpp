@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace lukana::platform {
 
@@ -25,10 +26,17 @@ bool leftButtonDown() {
 } // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    // The user's edits (keys, paste, drop, undo) say so just before their change arrives.
+    connect(this, &QLineEdit::textEdited, this, [this] { typed_ = true; });
     connect(this, &QLineEdit::textChanged, this, &TextBox::textWasChanged);
+    connect(this, &QLineEdit::cursorPositionChanged, this,
+            [this](int, int position) { cursorBefore_ = position; });
 }
 
 void TextBox::textWasChanged(const QString& text) {
+    const bool typed = std::exchange(typed_, false);
+    if (typed && refuseLongNumber(text))
+        return;
     if (stripCommas_ && text.contains(QLatin1Char(','))) {
         int cursor = cursorPosition();
         cursor -= static_cast<int>(text.left(cursor).count(QLatin1Char(',')));
@@ -40,8 +48,6 @@ void TextBox::textWasChanged(const QString& text) {
     }
     // Removing a typed comma gives back the text the handler has already seen.
     if (text == reported_)
-        return;
-    if (refuseLongNumber(text))
         return;
     reported_ = text;
     if (handler_ && !quiet_)
@@ -58,16 +64,19 @@ int wholeDigits(const QString& text) {
 } // namespace
 
 bool TextBox::refuseLongNumber(const QString& text) {
-    // A loaded text is shown as stored; a long one may still be shortened.
-    if (maxDigits_ <= 0 || quiet_ || wholeDigits(text) <= maxDigits_ ||
+    // Only what is typed is limited: a figure the window writes is shown as it is, and a long
+    // one may still be shortened.
+    if (maxDigits_ <= 0 || wholeDigits(text) <= maxDigits_ ||
         wholeDigits(text) <= wholeDigits(reported_))
         return false;
-    const int cursor = std::min(cursorPosition(), static_cast<int>(reported_.size()));
+    // Back to the text as it stood before the key, the cursor where it was.
+    const int cursor = std::min(cursorBefore_, static_cast<int>(reported_.size()));
     {
         QSignalBlocker block(this);
         setText(reported_);
+        setCursorPosition(cursor);
     }
-    setCursorPosition(cursor);
+    cursorBefore_ = cursor;
     msgBox(QStringLiteral("金額は%1桁までです。").arg(maxDigits_));
     return true;
 }

@@ -24,8 +24,9 @@ class TextBox : public QLineEdit {
     // Commas are removed as they are typed (a comma would split a stored value); the change
     // event then runs once, for the text without them.
     void setStripCommas(bool strip) { stripCommas_ = strip; }
-    // An amount box: an edit that brings the whole part of the number past this many digits
-    // is refused with a message and the text stays as it was (0: no limit).
+    // An amount box: a typed edit (a key, a paste) that brings the whole part of the number
+    // past this many digits is refused with a message, and the text and cursor stay as they
+    // were before it (0: no limit). What the window writes is never refused.
     void setMaxDigits(int digits) { maxDigits_ = digits; }
     // Loads a text without the change event (an editor laid over a cell); commas are still
     // stripped.
@@ -40,7 +41,11 @@ class TextBox : public QLineEdit {
     bool stripCommas_ = false;
     int maxDigits_ = 0;
     bool quiet_ = false;
+    bool typed_ = false; // the change under way is the user's
+    // The text after the last change (what a refused edit goes back to) and the cursor before
+    // the change under way.
     QString reported_;
+    int cursorBefore_ = 0;
 };
 
 // Amounts go up to 999,999,999,999 yen.

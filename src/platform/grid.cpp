@@ -537,11 +537,12 @@ void setEditorValue(QWidget* editor, const QVariant& value) {
         check->setValue(value.toInt());
 }
 
-// Escape in an editor laid over a cell undoes what was typed and closes it: the editor gets
-// the value it was placed with back through its change event, so the window's data and totals
-// follow as after any edit, and the cell its text (a 0 shown as an empty editor stays "0").
-// The grid then takes the focus, so the window's own hiding on a lost focus runs as after any
-// other leaving.
+// Escape in an editor laid over a cell undoes what was typed since it was placed, or since the
+// last Enter or Tab, and closes it: the editor gets that value back through its change event,
+// so the window's data and totals follow as after any edit, and the cell its text (a 0 shown
+// as an empty editor stays "0"). An entry confirmed with Enter stays even where Enter moves
+// nowhere. The grid then takes the focus, so the window's own hiding on a lost focus runs as
+// after any other leaving.
 class EscapeRestoresEditor : public QObject {
   public:
     explicit EscapeRestoresEditor(QWidget* editor) : QObject(editor) {}
@@ -549,14 +550,21 @@ class EscapeRestoresEditor : public QObject {
         grid_ = grid;
         row_ = row;
         col_ = col;
-        cellText_ = grid->text(row, col);
-        value_ = editorValue(static_cast<QWidget*>(parent()));
+        confirm();
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress ||
-            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab ||
+            key == Qt::Key_Backtab) {
+            // Before the window's own key handling, which may move on and place it again.
+            confirm();
+            return false;
+        }
+        if (key != Qt::Key_Escape)
             return QObject::eventFilter(watched, event);
         auto* editor = static_cast<QWidget*>(parent());
         if (editor->isVisible() && editorValue(editor) != value_) {
@@ -571,6 +579,12 @@ class EscapeRestoresEditor : public QObject {
     }
 
   private:
+    void confirm() {
+        if (grid_)
+            cellText_ = grid_->text(row_, col_);
+        value_ = editorValue(static_cast<QWidget*>(parent()));
+    }
+
     QPointer<Grid> grid_;
     int row_ = 0, col_ = 0;
     QString cellText_;
@@ -585,10 +599,10 @@ void Grid::placeEditor(QWidget* editor, int row, int col) {
     for (QObject* child : editor->children())
         if (auto* found = dynamic_cast<EscapeRestoresEditor*>(child))
             escape = found;
-    if (!escape) {
+    if (!escape)
         escape = new EscapeRestoresEditor(editor);
-        editor->installEventFilter(escape);
-    }
+    // Installed again, it sees the keys before the window's handlers installed since.
+    editor->installEventFilter(escape);
     escape->placedOn(this, row, col);
     editor->raise();
     editor->show();

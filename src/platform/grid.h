@@ -14,9 +14,10 @@
 // - Editors: placeEditor lays any control over a cell's rectangle and shows it. Load its
 //   value first, with the controls' quiet setters (setTextQuietly, setListIndexQuietly,
 //   setValueQuietly), so that a click changes no data. Placing remembers that value and the
-//   cell's text: Escape in the editor gives the editor its value back through the change
-//   event (the window's handlers undo what was typed), puts the cell's text back and closes
-//   the editor.
+//   cell's text, and Enter or Tab in the editor remembers them anew (the entry is confirmed):
+//   Escape in the editor gives the editor the value remembered last back through the change
+//   event (the window's handlers undo what was typed since), puts that cell text back and
+//   closes the editor.
 // - Lists of any length: setRowSource gives the rows below the fixed rows from a model,
 //   read-only, asked only for the rows drawn or read.
 #include <QAbstractScrollArea>

@@ -5,6 +5,7 @@
 #include "storage/atomic_file.h"
 #include "support/text_room.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 
@@ -155,7 +156,8 @@ TEST_F(DailyReportTest, AFigurePastTwelveDigitsIsRefusedAndTheStoredAmountStays)
         Grid& grid = *w.payments()->grid();
         const std::string total = w.sheet().text(0);
         clickCell(grid, 1, 1);
-        w.payments()->amountEditor()->setText("1234567890123");
+        QApplication::clipboard()->setText(QStringLiteral("1234567890123"));
+        w.payments()->amountEditor()->paste();
         EXPECT_EQ(grid.text(1, 1), QString());
         EXPECT_EQ(w.sheet().text(0), total);
         ASSERT_EQ(script.boxes().size(), 2u);

@@ -455,6 +455,31 @@ TEST_F(GuestSlipWindowTest, FigureColumnsShowTheirWidestText) {
                 << cell(row, col).toStdString();
 }
 
+// On the last item Enter moves nowhere, yet it confirms the quantity: Escape takes back only
+// what was typed after it.
+TEST_F(GuestSlipWindowTest, EscapeAfterEnterKeepsTheConfirmedQuantity) {
+    fillDay(1); // one man, one beer
+    open();
+    clickCell(grid(), 3, 13);
+    Grid& orders = *window->orderPanel()->orders();
+    TextBox* editor = window->orderPanel()->quantityEditor();
+    clickCell(orders, 3, 2); // 焼酎, the last item
+    typeText(editor, "2");
+    sendKey(editor, Qt::Key_Return);
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_EQ(day().slipValues[0][kSlipPaid], 1750);
+    editor->selectAll();
+    typeText(editor, "5");
+    EXPECT_EQ(day().slipValues[0][kSlipPaid], 3250);
+    sendKey(editor, Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(orders.text(3, 2), "2");
+    EXPECT_EQ(quantityOf(day(), 0, 12), 2);
+    EXPECT_EQ(orders.text(4, 1), "¥1,750");
+    EXPECT_EQ(day().slipValues[0][kSlipPaid], 1750);
+    EXPECT_EQ(cell(3, 14), "1750");
+}
+
 // Escape in any of the window's cell editors puts back the cell, the slip and the totals as
 // they were when the editor opened; Enter keeps what was typed.
 TEST_F(GuestSlipWindowTest, EscapeClosesTheCellEditorAndLeavesTheCell) {

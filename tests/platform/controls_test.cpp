@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
@@ -287,32 +288,77 @@ TEST(Controls, QuietLoadsRunNoChangeEventAndCountAsTheValueSeen) {
     EXPECT_TRUE(log.isEmpty());
 }
 
-TEST(TextBox, AFigurePastItsDigitsIsRefusedWithAMessageAndTheTextStays) {
-    TestScript script;
-    TextBox box;
-    box.setStripCommas(true);
-    box.setMaxDigits(kAmountDigits);
-    QStringList seen;
-    box.onChange([&] { seen << box.text(); });
-    typeText(&box, "999,999,999,999");
-    EXPECT_EQ(box.text(), "999999999999");
-    script.answer(Answer::Ok).answer(Answer::Ok);
-    typeText(&box, "9"); // a 13th digit, typed
-    EXPECT_EQ(box.text(), "999999999999");
-    box.setText("12345678901234567890"); // or pasted whole
-    EXPECT_EQ(box.text(), "999999999999");
-    ASSERT_EQ(script.boxes().size(), 2u);
-    EXPECT_EQ(script.boxes()[0].text, QStringLiteral("金額は12桁までです。"));
-    EXPECT_EQ(seen.size(), 12);
-    EXPECT_EQ(seen.back(), "999999999999");
-
-    // Decimals do not count; a longer stored figure loads as it is and may be shortened.
-    box.setText("999999999999.25");
-    EXPECT_EQ(seen.back(), "999999999999.25");
-    box.setTextQuietly("12345678901234");
-    box.setText("1234567890123");
-    EXPECT_EQ(seen.back(), "1234567890123");
-    EXPECT_EQ(script.boxes().size(), 2u);
+// The digit limit concerns typing only: a key or a paste past it is refused with the message
+// and leaves the text and cursor as they were before it; a figure the window writes, however
+// long, is taken without a word.
+TEST(TextBox, OnlyTypingPastTheDigitLimitIsRefused) {
+    const QString twelve = QStringLiteral("999999999999");
+    const QString thirteen = QStringLiteral("1234567890123");
+    const struct {
+        const char* what;
+        QString start; // written by the window
+        int cursor;
+        std::function<void(TextBox&)> act;
+        QString after;
+        int cursorAfter;
+        bool refused;
+    } cases[] = {
+        {"window writes 13 digits", "5", 1, [&](TextBox& b) { b.setText(thirteen); }, thirteen, 13,
+         false},
+        {"window loads 13 digits quietly", "5", 1, [&](TextBox& b) { b.setTextQuietly(thirteen); },
+         thirteen, 13, false},
+        {"13th digit typed at the end", twelve, 12, [](TextBox& b) { typeText(&b, "9"); }, twelve,
+         12, true},
+        {"13th digit typed inside", twelve, 3, [](TextBox& b) { typeText(&b, "1"); }, twelve, 3,
+         true},
+        {"12th digit typed", "99999999999", 11, [](TextBox& b) { typeText(&b, "9"); }, twelve, 12,
+         false},
+        {"13 digits pasted", "12", 1,
+         [](TextBox& b) {
+             QApplication::clipboard()->setText(QStringLiteral("1,234,567,890,123"));
+             b.paste();
+         },
+         "12", 1, true},
+        {"12 digits pasted", "", 0,
+         [](TextBox& b) {
+             QApplication::clipboard()->setText(QStringLiteral("999,999,999,999"));
+             b.paste();
+         },
+         twelve, 12, false},
+        {"decimals do not count", "999999999999.2", 14, [](TextBox& b) { typeText(&b, "5"); },
+         "999999999999.25", 15, false},
+        {"13th digit before the point", "999999999999.2", 0, [](TextBox& b) { typeText(&b, "1"); },
+         "999999999999.2", 0, true},
+        {"the minus does not count", "-99999999999", 12, [](TextBox& b) { typeText(&b, "9"); },
+         "-999999999999", 13, false},
+        {"13th digit after a minus", "-999999999999", 13, [](TextBox& b) { typeText(&b, "9"); },
+         "-999999999999", 13, true},
+        {"a long written figure is shortened", thirteen, 13,
+         [](TextBox& b) { sendKey(&b, Qt::Key_Backspace); }, "123456789012", 12, false},
+        {"a long written figure grows no further", thirteen, 13,
+         [](TextBox& b) { typeText(&b, "4"); }, thirteen, 13, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestScript script;
+        TextBox box;
+        box.setStripCommas(true);
+        box.setMaxDigits(kAmountDigits);
+        box.setText(c.start);
+        box.setCursorPosition(c.cursor);
+        QStringList seen;
+        box.onChange([&] { seen << box.text(); });
+        if (c.refused)
+            script.answer(Answer::Ok);
+        c.act(box);
+        EXPECT_EQ(box.text(), c.after);
+        EXPECT_EQ(box.cursorPosition(), c.cursorAfter);
+        EXPECT_EQ(script.boxes().size(), c.refused ? 1u : 0u);
+        if (c.refused && !script.boxes().empty()) {
+            EXPECT_EQ(script.boxes()[0].text, QStringLiteral("金額は12桁までです。"));
+            EXPECT_TRUE(seen.isEmpty()) << "a refused edit is no change";
+        }
+    }
 }
 
 TEST(ComboBox, DropDownListIsNoWiderThanItsWindow) {

@@ -539,3 +539,63 @@ TEST(Grid, EscapeUndoesWhatWasTypedIntoACellEditor) {
     EXPECT_EQ(g.text(2, 0), QStringLiteral("7"));
     EXPECT_EQ(g.text(1, 0), QStringLiteral("0"));
 }
+
+// Enter or Tab confirms what was typed, even where the window moves nowhere: a later Escape
+// puts back only what was typed after it.
+TEST(Grid, EscapeAfterEnterUndoesOnlyWhatWasTypedSince) {
+    GridInWindow w(3, 3);
+    Grid& g = *w.grid;
+    auto* text = new TextBox(&w.window);
+    auto* combo = new ComboBox(&w.window);
+    combo->addItems({QStringLiteral("現金"), QStringLiteral("カード")});
+    auto* check = new CheckBox(QString(), &w.window);
+    text->onChange([&] { g.setText(g.row(), g.col(), text->text()); });
+    combo->onChange([&] { g.setText(g.row(), g.col(), combo->currentText()); });
+    check->onChange(
+        [&] { g.setText(g.row(), g.col(), check->value() ? QStringLiteral("◎") : QString()); });
+    const struct {
+        const char* what;
+        QWidget* editor;
+        int col;
+        int confirmKey;
+        std::function<void()> load;
+        std::function<void()> first;
+        std::function<void()> second;
+        QString confirmed;
+    } cases[] = {
+        {"text, Enter", text, 0, Qt::Key_Return, [&] { text->setTextQuietly(QString()); },
+         [&] { typeText(text, "5000"); },
+         [&] {
+             text->selectAll();
+             typeText(text, "7000");
+         },
+         QStringLiteral("5000")},
+        {"text, Tab", text, 0, Qt::Key_Tab, [&] { text->setTextQuietly(QString()); },
+         [&] { typeText(text, "45"); }, [&] { typeText(text, "6"); }, QStringLiteral("45")},
+        {"list, Enter", combo, 1, Qt::Key_Return, [&] { combo->setListIndexQuietly(0); },
+         [&] { sendKey(combo, Qt::Key_Down); }, [&] { sendKey(combo, Qt::Key_Up); },
+         QStringLiteral("カード")},
+        {"check box, Enter", check, 2, Qt::Key_Return, [&] { check->setValueQuietly(0); },
+         [&] { sendKey(check, Qt::Key_Space); }, [&] { sendKey(check, Qt::Key_Space); },
+         QStringLiteral("◎")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        g.setText(1, c.col, QString());
+        c.load();
+        g.setCurrentCell(1, c.col);
+        g.placeEditor(c.editor, 1, c.col);
+        c.editor->setFocus();
+        c.first();
+        sendKey(c.editor, c.confirmKey);
+        ASSERT_TRUE(c.editor->isVisible()) << "nothing here moves or hides it";
+        c.second();
+        EXPECT_NE(g.text(1, c.col), c.confirmed);
+        sendKey(c.editor, Qt::Key_Escape);
+        EXPECT_EQ(g.text(1, c.col), c.confirmed);
+        EXPECT_FALSE(c.editor->isVisible());
+    }
+    EXPECT_EQ(text->text(), QStringLiteral("45"));
+    EXPECT_EQ(combo->currentText(), QStringLiteral("カード"));
+    EXPECT_EQ(check->value(), 1);
+}
