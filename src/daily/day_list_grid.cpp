@@ -78,6 +78,7 @@ void DayListGrid::setUp() {
     grid_->setFixedCols(0);
     const Shape shape = shapeOf(list_);
     grid_->setColWidth(0, shape.partyWidth);
+    grid_->setColElided(0, true);
     grid_->setText(0, 0, shape.party);
     // Amounts are shown as typed, the widest of them whole.
     grid_->setColWidthFitting(1, 1000, platform::toQString(plainDecimal(kWidestAmount)));

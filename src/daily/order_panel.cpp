@@ -48,6 +48,7 @@ OrderPanel::OrderPanel(QWidget* parent)
         orders_->setText(0, c, QString::fromUtf8(headings[c]));
         orders_->setColWidth(c, kColWidths[c]);
     }
+    orders_->setColElided(kNameCol, true);
     orders_->setColWidthFitting(kPriceCol, kColWidths[kPriceCol],
                                 platform::toQString(Format(kWidestAmount, "\\\\###,###")));
     priceWidth_ = orders_->colWidth(kPriceCol);

@@ -127,6 +127,7 @@ void Grid::setCols(int cols) {
             r.styles.resize(cols);
     colWidthsPx_.resize(cols, -1);
     colAlignments_.resize(cols);
+    colElided_.resize(cols, 0);
     shapeChanged();
 }
 
@@ -245,6 +246,22 @@ void Grid::setColAlignment(int col, Qt::Alignment alignment) {
         return;
     colAlignments_[col] = alignment;
     repaint();
+}
+
+void Grid::setColElided(int col, bool elided) {
+    if (col < 0 || col >= cols_)
+        return;
+    colElided_[col] = elided;
+    repaint();
+}
+
+QString Grid::shownText(int row, int col) const {
+    const QString t = text(row, col);
+    if (t.isEmpty() || col >= cols_ || !colElided_[col])
+        return t;
+    const CellStyle* s = style(row, col);
+    return QFontMetrics(s && s->font ? *s->font : font())
+        .elidedText(t, Qt::ElideRight, colWidthPx(col) - 2 * kTextMarginPx - 1); // as painted
 }
 
 void Grid::restyle(int row, int col, const std::function<void(CellStyle&)>& change) {
@@ -692,7 +709,9 @@ void Grid::paintEvent(QPaintEvent*) {
                 painterInk = wanted;
             }
             const QRect inner = r.adjusted(kTextMarginPx, 0, -kTextMarginPx - 1, -1);
-            p.drawText(inner, static_cast<int>(alignmentFor(s, col, t)), t);
+            const QString shown =
+                colElided_[col] ? p.fontMetrics().elidedText(t, Qt::ElideRight, inner.width()) : t;
+            p.drawText(inner, static_cast<int>(alignmentFor(s, col, t)), shown);
         }
         rules.append(QLine(r.topRight(), r.bottomRight()));
         rules.append(QLine(r.bottomLeft(), r.bottomRight()));

@@ -92,6 +92,13 @@ class Grid : public QAbstractScrollArea {
     void setCellAlignment(int row, int col, Qt::Alignment alignment);
     Qt::Alignment cellAlignment(int row, int col) const;
 
+    // A column of names keeps its width: a longer text is drawn cut short with an ellipsis
+    // rather than running to the rule, so the figures beside it stay in view. The cell keeps
+    // the whole text.
+    void setColElided(int col, bool elided);
+    // The text as the cell draws it.
+    QString shownText(int row, int col) const;
+
     // An invalid colour gives the cell the grid's normal background again.
     void setCellBackground(int row, int col, const QColor& color);
     QColor cellBackground(int row, int col) const;
@@ -222,6 +229,7 @@ class Grid : public QAbstractScrollArea {
     std::vector<QString> texts_;
     std::vector<int> colWidthsPx_;
     std::vector<Qt::Alignment> colAlignments_;
+    std::vector<char> colElided_;
     const GridRowSource* source_ = nullptr;
     int sourceRows_ = 0;
     bool settingScrollBars_ = false;

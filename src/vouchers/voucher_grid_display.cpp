@@ -70,7 +70,9 @@ void setUpSummaryGrid(Grid& grid, const char* name, const char* incl, const char
     grid.setRows(1);
     grid.setCols(3);
     const char* headings[] = {name, incl, excl};
+    // The name column keeps its width, so that the figures beside it stay in view.
     grid.setColWidth(0, kSummaryWidths[0]);
+    grid.setColElided(0, true);
     for (int c = 0; c < 3; ++c)
         grid.setText(0, c, QString::fromUtf8(headings[c]));
     for (int c = 1; c < 3; ++c) {
@@ -80,16 +82,8 @@ void setUpSummaryGrid(Grid& grid, const char* name, const char* incl, const char
     }
 }
 
-// The name column keeps its width and a longer name ends in an ellipsis, so that the figures
-// beside it stay in view.
-QString fitName(const Grid& grid, const QString& name) {
-    constexpr int kCellMarginsPx = 5; // the grid's margins left and right of a text
-    return grid.fontMetrics().elidedText(name, Qt::ElideRight,
-                                         grid.colWidth(0) / kTwipsPerPixel - kCellMarginsPx);
-}
-
 void summaryRow(Grid& grid, int r, const QString& name, const Money& m) {
-    grid.setText(r, 0, fitName(grid, name));
+    grid.setText(r, 0, name);
     grid.setText(r, 1, yen(m.incl));
     grid.setText(r, 2, yen(m.excl));
 }

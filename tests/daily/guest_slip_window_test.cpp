@@ -358,6 +358,7 @@ TEST_F(GuestSlipWindowTest, OrderFiguresShowWholeBesideALongName) {
                     << orders.text(row, col).toStdString();
         EXPECT_LE(orders.widthShowingAllColumns(), orders.width());
     }
+    EXPECT_TRUE(orders.shownText(1, 0).endsWith(QStringLiteral("…")));
 }
 
 TEST_F(GuestSlipWindowTest, ClickingTheWindowClosesThePanelAndTheKindEditorOnly) {

@@ -136,6 +136,24 @@ TEST(Grid, FittingWidthGrowsOnlyForTextThatWouldBeCut) {
     EXPECT_EQ(g.colWidth(0), needed + 3000);
 }
 
+TEST(Grid, AnElidedColumnDrawsALongTextCutShortAndKeepsItWhole) {
+    Grid g;
+    g.setCols(2);
+    g.setColWidth(0, 1200);
+    g.setColWidth(1, 1200);
+    const QString name = QStringLiteral("有限会社 酒のやまだ 東京中央卸売市場店 仕入れ窓口");
+    g.setText(1, 0, name);
+    g.setText(1, 1, name);
+    g.setColElided(0, true);
+    EXPECT_EQ(g.text(1, 0), name);
+    const QString shown = g.shownText(1, 0);
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("…"))) << shown.toStdString();
+    EXPECT_LE(g.fontMetrics().horizontalAdvance(shown) + 5, g.colWidth(0) / kTwipsPerPixel);
+    EXPECT_EQ(g.shownText(1, 1), name); // a column not elided draws its text as it is
+    g.setText(1, 0, QStringLiteral("酒"));
+    EXPECT_EQ(g.shownText(1, 0), QStringLiteral("酒"));
+}
+
 TEST(Grid, AlignmentCellOverColumnOverGeneral) {
     Grid g;
     g.setCols(3);

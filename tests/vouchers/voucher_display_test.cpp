@@ -132,9 +132,9 @@ TEST_F(VoucherDisplayTest, NameAndNoteColumnsShowTheirLongestText) {
     });
 }
 
-// A text fits its cell with the grid's margins on either side.
+// The text as drawn fits its cell with the grid's margins on either side.
 static bool fitsColumn(const Grid& grid, int row, int col) {
-    return grid.fontMetrics().horizontalAdvance(grid.text(row, col)) + 5 <=
+    return grid.fontMetrics().horizontalAdvance(grid.shownText(row, col)) + 5 <=
            grid.colWidth(col) / kTwipsPerPixel;
 }
 
@@ -158,7 +158,8 @@ TEST_F(VoucherDisplayTest, TwelveDigitFiguresShowWholeBesideALongName) {
 
         // The figures of each summary grid fit and lie in view; a long name is cut short.
         const Grid& suppliers = *w.supplierGrid();
-        EXPECT_TRUE(suppliers.text(1, 0).endsWith(QStringLiteral("…")));
+        EXPECT_EQ(suppliers.text(1, 0).toStdString(), siireNames[0]);
+        EXPECT_TRUE(suppliers.shownText(1, 0).endsWith(QStringLiteral("…")));
         EXPECT_EQ(suppliers.text(1, 1), "-¥876,543,210,987");
         for (const Grid* g : {w.supplierGrid(), w.sourceGrid(), w.accountGrid(), w.incomeGrid()}) {
             for (int row = 0; row < g->rows(); ++row)
