@@ -38,11 +38,13 @@ TEST_F(DailyReportTest, MonthTotalsPastTwelveDigitsRaiseNoMessageAndACreditIsTak
         w.closeWindow();
     });
     ASSERT_EQ(script.boxes().size(), 1u);
-    const NippouDay& day = (*readMonth(2026, 7))[10];
+    const auto saved = readMonth(2026, 7);
+    const NippouDay& day = (*saved)[10];
     EXPECT_EQ(day.urikakeCount, 1);
     EXPECT_EQ(day.urikakeGaku[0], 20000001);
     EXPECT_EQ(day.kingaku[37], 20000001);
-    const DenpyouDay& posted = (*readVouchers(2026, 7))[10];
+    const auto vouchers = readVouchers(2026, 7);
+    const DenpyouDay& posted = (*vouchers)[10];
     ASSERT_EQ(posted.denpyouCount, 1);
     EXPECT_EQ(posted.amount[0], 20000001);
 }
