@@ -257,11 +257,15 @@ void Grid::setColElided(int col, bool elided) {
 
 QString Grid::shownText(int row, int col) const {
     const QString t = text(row, col);
-    if (t.isEmpty() || col >= cols_ || !colElided_[col])
+    if (col < 0 || col >= cols_)
         return t;
     const CellStyle* s = style(row, col);
-    return QFontMetrics(s && s->font ? *s->font : font())
-        .elidedText(t, Qt::ElideRight, colWidthPx(col) - 2 * kTextMarginPx - 1); // as painted
+    return fitText(t, col, QFontMetrics(s && s->font ? *s->font : font()),
+                   colWidthPx(col) - 2 * kTextMarginPx - 1);
+}
+
+QString Grid::fitText(const QString& text, int col, const QFontMetrics& metrics, int room) const {
+    return colElided_[col] ? metrics.elidedText(text, Qt::ElideRight, room) : text;
 }
 
 void Grid::restyle(int row, int col, const std::function<void(CellStyle&)>& change) {
@@ -709,9 +713,8 @@ void Grid::paintEvent(QPaintEvent*) {
                 painterInk = wanted;
             }
             const QRect inner = r.adjusted(kTextMarginPx, 0, -kTextMarginPx - 1, -1);
-            const QString shown =
-                colElided_[col] ? p.fontMetrics().elidedText(t, Qt::ElideRight, inner.width()) : t;
-            p.drawText(inner, static_cast<int>(alignmentFor(s, col, t)), shown);
+            p.drawText(inner, static_cast<int>(alignmentFor(s, col, t)),
+                       fitText(t, col, p.fontMetrics(), inner.width()));
         }
         rules.append(QLine(r.topRight(), r.bottomRight()));
         rules.append(QLine(r.bottomLeft(), r.bottomRight()));

@@ -23,6 +23,7 @@
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 
 #include <functional>
 #include <optional>
@@ -173,6 +174,8 @@ class Grid : public QAbstractScrollArea {
     bool inGrid(int row, int col) const;
     bool isStored(int row) const;
     const CellStyle* style(int row, int col) const;
+    // The text as a cell of col draws it in room pixels: cut short where the column elides.
+    QString fitText(const QString& text, int col, const QFontMetrics& metrics, int room) const;
     Qt::Alignment alignmentFor(const CellStyle* style, int col, const QString& text) const;
     CellStyle* editableStyle(int row, int col);
     void restyle(int row, int col, const std::function<void(CellStyle&)>& change);

@@ -76,9 +76,10 @@ QStringList columnTexts(const Grid& list, const platform::GridRowSource& rows, i
 void fitSummaryGrids(Grid& list, Grid& totals, const SummaryRows& rows) {
     const QStringList names = rows.partyNames();
     for (int col = 1; col < kSummaryColumns; ++col) {
-        QStringList texts = names;
-        if (col < 7)
-            texts = columnTexts(list, rows, col) << totals.text(0, col) << totals.text(1, col);
+        // Figures and their totals left of the party columns, which show their longest name.
+        const QStringList texts = col < 7 ? columnTexts(list, rows, col)
+                                                << totals.text(0, col) << totals.text(1, col)
+                                          : names;
         for (Grid* grid : {&list, &totals})
             grid->setColWidthFitting(col, 1500, texts);
     }
