@@ -122,12 +122,10 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
         }
         page.right(870, y, Format(v[kSlipPaid], "\\\\###,###"));
         paidTotal += v[kSlipPaid];
+        // In double precision, as the totals row: twelve-digit amounts keep every digit.
         const double count = std::nearbyint(people[6]);
         if (count > 0)
-            page.right(kSlipRight, y,
-                       Format(static_cast<float>(static_cast<float>(v[kSlipPaid]) /
-                                                 static_cast<float>(count)),
-                              "\\@###,###"));
+            page.right(kSlipRight, y, Format(v[kSlipPaid] / count, "\\@###,###"));
         w.setLineWidth(1);
         w.line({kSlipLeft, rowTop(line)}, {kSlipRight, rowTop(line)});
     }
