@@ -1,5 +1,7 @@
 #include "table_printout.h"
 
+#include "platform/print_fit.h"
+
 #include <algorithm>
 
 namespace lukana {
@@ -8,7 +10,9 @@ namespace {
 
 constexpr int kLastLine = 41;
 constexpr int kLabelWidth = 47;
-constexpr double kRankRule = 480, kValueRule = 2880, kRight = 3200, kPageWidth = 3450;
+constexpr double kLeft = 250, kRankRule = 480, kLabelX = 500, kValueRule = 2880, kRight = 3200,
+                 kPageWidth = 3450;
+constexpr double kTablePoints = 9;
 
 class TablePrinter {
   public:
@@ -17,7 +21,7 @@ class TablePrinter {
 
     void setUp(const std::vector<TableLine>& rows) {
         page_.setScale({0, 0}, {kPageWidth, 4400});
-        page_.setFontSize(9);
+        page_.setFontSize(kTablePoints);
         fitValueColumn(rows);
         heading();
     }
@@ -36,12 +40,13 @@ class TablePrinter {
                 heading();
                 ++line_;
             }
-            rightAligned(kRankRule, line_, row.rank + QStringLiteral("位"));
-            rightAligned(right_, line_, row.value);
+            figure(kLeft, kRankRule, line_, row.rank + QStringLiteral("位"));
+            figure(kValueRule, right_, line_, row.value);
             for (int i = 0; i < lines; ++i)
-                text(500, line_ + i, label[i]);
+                platform::textBeforeNextRule(page_, kLabelX, kValueRule, textTop(line_ + i),
+                                             label[i], kTablePoints);
             line_ += lines - 1;
-            page_.line({250, 100.0 * line_ + 280}, {right_, 100.0 * line_ + 280});
+            page_.line({kLeft, 100.0 * line_ + 280}, {right_, 100.0 * line_ + 280});
         }
     }
 
@@ -62,12 +67,10 @@ class TablePrinter {
         right_ = std::clamp(kValueRule + widest + 2 * margin, kRight, kPageWidth);
     }
 
-    void text(double x, int line, const QString& s) {
-        if (!s.isEmpty())
-            page_.text({x, 100.0 * line + 200}, s);
-    }
-    void rightAligned(double rule, int line, const QString& s) {
-        platform::textBeforeRule(page_, rule, 100.0 * line + 200, s);
+    static double textTop(int line) { return 100.0 * line + 200; }
+    // Right-aligned between two rules, drawn smaller or cut where it is too wide.
+    void figure(double leftRule, double rule, int line, const QString& s) {
+        platform::textBetweenRules(page_, leftRule, rule, textTop(line), s, kTablePoints);
     }
 
     void heading() {
@@ -88,7 +91,7 @@ class TablePrinter {
         page_.line({kRankRule, top}, {kRankRule, bottom});
         page_.line({kValueRule, top}, {kValueRule, bottom});
         page_.setLineWidth(4);
-        page_.box({250, top}, {right_, bottom});
+        page_.box({kLeft, top}, {right_, bottom});
         page_.setLineWidth(1);
     }
 

@@ -3,6 +3,7 @@
 #include "core/sales_list_csv.h"
 #include "platform/drawing.h"
 #include "platform/file_names.h"
+#include "platform/print_fit.h"
 #include "platform/printer.h"
 #include "platform/text.h"
 #include "storage/display_format.h"
@@ -22,10 +23,19 @@ void textAt(platform::DrawingSurface& page, double x, double y, const QString& t
         page.text({x, y}, text);
 }
 
-// A cell's text ends just inside the rule right of its column.
+constexpr double kListPoints = 8;
+
+// A cell's text right-aligned between the rules of its column, drawn smaller or cut where it
+// is too wide.
 void cell(platform::DrawingSurface& page, int column, int line, const std::string& text) {
-    platform::textBeforeRule(page, (column - 1) * kColumn + kFirstColumn, line * kRow + 180,
-                             platform::toQString(text));
+    const double rule = (column - 1) * kColumn + kFirstColumn;
+    platform::textBetweenRules(page, rule - kColumn, rule, line * kRow + 180,
+                               platform::toQString(text), kListPoints);
+}
+
+// A day's or a summary row's label in the band left of the first column.
+void label(platform::DrawingSurface& page, double y, const std::string& text) {
+    platform::textBeforeNextRule(page, 70, kFirstColumn, y, platform::toQString(text), kListPoints);
 }
 
 } // namespace
@@ -35,17 +45,16 @@ void drawSalesList(platform::DrawingSurface& page, const SalesList& list, int ye
     const int days = static_cast<int>(list.days.size());
     const int lines = days + static_cast<int>(list.summary.size());
     const double bottom = lines * kRow + 250;
-    page.setFontSize(8);
+    page.setFontSize(kListPoints);
     page.setScale({0, 0}, {4450, lines * kRow + 300});
 
     page.setFontSize(12);
     textAt(page, 1500, 50, platform::toQString(salesListTitle(year, month, departmentName)));
-    page.setFontSize(8);
+    page.setFontSize(kListPoints);
     for (int d = 1; d <= days; ++d)
-        textAt(page, 70, d * kRow + 180, platform::toQString(Str(d) + weekdayName(year, month, d)));
+        label(page, d * kRow + 180, Str(d) + weekdayName(year, month, d));
     for (size_t r = 0; r < list.summary.size(); ++r)
-        textAt(page, 70, days * kRow + 250 + static_cast<double>(r) * kRow,
-               platform::toQString(kSalesListSummaryLabels[r]));
+        label(page, days * kRow + 250 + static_cast<double>(r) * kRow, kSalesListSummaryLabels[r]);
     // Headings over the amount columns only; the shares have none on paper.
     for (int j = 0; j < kSalesListAmountColumns; ++j)
         textAt(page, kFirstColumn + j * kColumn, 180, platform::toQString(kSalesListHeadings[j]));

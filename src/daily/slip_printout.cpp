@@ -2,6 +2,7 @@
 
 #include "core/guest_slips.h"
 #include "platform/file_names.h"
+#include "platform/print_fit.h"
 #include "platform/printer.h"
 #include "platform/text.h"
 #include "storage/display_format.h"
@@ -17,6 +18,14 @@ namespace {
 
 constexpr int kRowsPerPage = 43;
 constexpr double kSlipLeft = 40, kSlipRight = 980;
+constexpr double kSlipPoints = 8;
+
+// The rules of the table's columns, left to right: column c lies between kRules[c] and
+// kRules[c + 1]. 0 number, 1 to 7 persons, 8 to 11 times, 12 stay, 13 paid, 14 per person.
+constexpr std::array<double, 16> kRules = {40,  90,  140, 190, 240, 290, 360, 430,
+                                           500, 550, 600, 650, 700, 770, 870, 980};
+constexpr int kFirstPersonColumn = 1, kFirstTimeColumn = 8, kStayColumn = 12, kPaidColumn = 13,
+              kSpendColumn = 14;
 
 double rowTop(int row) {
     return 100.0 * row + 270;
@@ -37,7 +46,7 @@ class SlipPage {
                                   Str(head_.month) + " 月" + Str(head_.day) + " 日の詳細日報" +
                                   Str(page_) + "/" + Str(pageCount_);
         w_.text({200, 60}, platform::toQString(title));
-        w_.setFontSize(8);
+        w_.setFontSize(kSlipPoints);
         static const struct {
             const char* text;
             double x, y;
@@ -51,9 +60,13 @@ class SlipPage {
             w_.text({h.x, h.y}, QString::fromUtf8(h.text));
     }
 
-    // A figure ending just inside the rule right of its column.
-    void right(double rule, double y, const std::string& text) {
-        platform::textBeforeRule(w_, rule, y, platform::toQString(text));
+    // A figure right-aligned in its column, drawn smaller or cut where it is too wide.
+    void figure(int column, double y, const std::string& text) {
+        platform::textBetweenRules(w_, kRules[column], kRules[column + 1], y,
+                                   platform::toQString(text), kSlipPoints);
+    }
+    void caption(double y, const QString& text) {
+        platform::textBeforeNextRule(w_, 50, kRules[1], y, text, kSlipPoints);
     }
 
     void frame(int rows) {
@@ -75,9 +88,6 @@ class SlipPage {
     int pageCount_;
     int page_ = 0;
 };
-
-// Person columns in table order with the rules right of them.
-constexpr double kPersonRules[7] = {140, 190, 240, 290, 360, 430, 500};
 
 std::array<double, 7> personValues(const SlipValues& v) {
     return {v[kSlipMen], v[kSlipWomen], v[kSlipBoys], v[kSlipGirls],
@@ -107,27 +117,24 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
         }
         const SlipValues& v = day.slipValues[t];
         const double y = rowText(line);
-        page.right(90, y, plainDecimal(t + 1));
+        page.figure(0, y, plainDecimal(t + 1));
         const auto people = personValues(v);
         for (int c = 0; c < 7; ++c) {
-            page.right(kPersonRules[c], y, plainDecimal(people[c]));
+            page.figure(kFirstPersonColumn + c, y, plainDecimal(people[c]));
             personTotals[c] += people[c];
         }
-        const double timeRules[4] = {550, 600, 650, 700};
         for (int c = 0; c < 4; ++c)
-            page.right(timeRules[c], y, plainDecimal(v[kSlipArrivalHour + c]));
+            page.figure(kFirstTimeColumn + c, y, plainDecimal(v[kSlipArrivalHour + c]));
         if (auto stay = stayMinutes(v)) {
-            page.right(770, y, stayText(*stay));
+            page.figure(kStayColumn, y, stayText(*stay));
             stayTotal += *stay;
         }
-        page.right(870, y, Format(v[kSlipPaid], "\\\\###,###"));
+        page.figure(kPaidColumn, y, Format(v[kSlipPaid], "\\\\###,###"));
         paidTotal += v[kSlipPaid];
+        // In double precision, as the totals row: twelve-digit amounts keep every digit.
         const double count = std::nearbyint(people[6]);
         if (count > 0)
-            page.right(kSlipRight, y,
-                       Format(static_cast<float>(static_cast<float>(v[kSlipPaid]) /
-                                                 static_cast<float>(count)),
-                              "\\@###,###"));
+            page.figure(kSpendColumn, y, Format(v[kSlipPaid] / count, "\\@###,###"));
         w.setLineWidth(1);
         w.line({kSlipLeft, rowTop(line)}, {kSlipRight, rowTop(line)});
     }
@@ -135,18 +142,18 @@ void drawSlipPrintout(platform::PageWriter& w, const NippouDay& day, const SlipP
 
     const int r = line + 1;
     const double y = rowText(r);
-    w.text({50, y}, QStringLiteral("合計"));
+    page.caption(y, QStringLiteral("合計"));
     for (int c = 0; c < 7; ++c)
-        page.right(kPersonRules[c], y, plainDecimal(personTotals[c]));
-    page.right(770, y, stayText(stayTotal));
-    page.right(870, y, Format(paidTotal, "\\\\###,###"));
+        page.figure(kFirstPersonColumn + c, y, plainDecimal(personTotals[c]));
+    page.figure(kStayColumn, y, stayText(stayTotal));
+    page.figure(kPaidColumn, y, Format(paidTotal, "\\\\###,###"));
     if (personTotals[6] > 0)
-        page.right(kSlipRight, y, Format(paidTotal / personTotals[6], "\\@###,###"));
+        page.figure(kSpendColumn, y, Format(paidTotal / personTotals[6], "\\@###,###"));
     w.setLineWidth(4);
     w.box({kSlipLeft, rowTop(r)}, {kSlipRight, 100.0 * r + 370});
     w.setLineWidth(1);
-    for (double x : {90, 140, 190, 240, 290, 360, 430, 500, 550, 600, 650, 700, 770, 870})
-        w.line({x, rowTop(r)}, {x, 100.0 * r + 370});
+    for (size_t c = 1; c + 1 < kRules.size(); ++c)
+        w.line({kRules[c], rowTop(r)}, {kRules[c], 100.0 * r + 370});
     w.endDocument();
 }
 

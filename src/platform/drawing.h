@@ -48,11 +48,6 @@ class DrawingSurface {
     virtual void pie(QPointF centre, double radius, double start, double end) = 0;
 };
 
-// A right-aligned text of a table, a figure most often: it ends a quarter digit left of its
-// column's rule, placed by its width in the current font, and is never cut. An empty text draws
-// nothing.
-void textBeforeRule(DrawingSurface& surface, double rule, double top, const QString& text);
-
 // A document being printed. After a failure (the printer refusing a page, the end of the
 // document or anything else) every further call is ignored.
 class PageWriter : public DrawingSurface {

@@ -21,13 +21,6 @@ QColor paletteColor(int index) {
     return index >= 0 && index < 16 ? palette[index] : QColor(0, 0, 0);
 }
 
-void textBeforeRule(DrawingSurface& surface, double rule, double top, const QString& text) {
-    if (text.isEmpty())
-        return;
-    const double margin = surface.textWidth(QStringLiteral("0")) / 4;
-    surface.text({rule - margin - surface.textWidth(text), top}, text);
-}
-
 PainterSurface::PainterSurface(QPainter& painter, QRectF area, PenUnit penUnit)
     : painter_(painter), area_(area), penUnit_(penUnit), font_(pageFont()) {
     font_.setPointSizeF(10);

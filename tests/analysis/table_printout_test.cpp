@@ -97,6 +97,27 @@ TEST(TablePrintout, TwelveDigitAndNegativeValuesFitTheirColumnOnEveryPage) {
     EXPECT_LT(500 + measure().width(QString(47, u'あ')), 2880);
 }
 
+// The widest texts a row can hold: a rank of four digits, labels of 47 wide letters or
+// characters a line, the widest 64-bit values.
+TEST(TablePrintout, NoTextRunsAcrossARuleAt150Dpi) {
+    const QString widest = QStringLiteral("-9223372036854775808");
+    const std::vector<TableLine> rows = {
+        {"9999", QString(47, u'W'), widest},
+        {"9999", QString(47, u'鬱') + QString(47, u'M'), QStringLiteral("9223372036854775807")},
+        {"1", QStringLiteral("18時"), QStringLiteral("999999999999")},
+    };
+    TestScript script;
+    script.printerAt(150);
+    printRankingTable(header(), rows, [](bool) {});
+    ASSERT_EQ(script.printouts().size(), 1u);
+    const PrintRecording rec = script.printouts()[0];
+    EXPECT_TRUE(printed_rules::noTextAcrossRules(rec));
+    const QStringList texts = printed_rules::textsBelow(rec, 300);
+    for (const QString& whole :
+         {QStringLiteral("9999位"), QStringLiteral("1位"), QStringLiteral("18時"), widest})
+        EXPECT_TRUE(texts.contains(whole)) << whole.toStdString();
+}
+
 TEST(TablePrintout, FortyOneLinesAPageAndTheFortySecondRowStartsTheNext) {
     const PrintRecording rec = tablePrintout(tableRows(42));
     ASSERT_EQ(rec.pages.size(), 2u);

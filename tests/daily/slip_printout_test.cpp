@@ -114,6 +114,18 @@ TEST(SlipPrintout, OneSlipRowAndTotals) {
         EXPECT_TRUE(texts.contains(expected)) << expected.toStdString();
 }
 
+// Drawn smaller where the column is too narrow for them, but whole.
+TEST(SlipPrintout, TheSpendPerPersonOfATwelveDigitAmountIsExact) {
+    NippouDay day = dayWith(2);
+    day.slipValues[0][kSlipMen] = 2;
+    day.slipValues[0][kSlipPaid] = 999999999999;
+    day.slipValues[1][kSlipPaid] = -123456789012;
+    const QStringList texts = printed(day).texts(0);
+    for (const char* spend : {"@500,000,000,000", "-@123,456,789,012", "@292,181,070,329"})
+        EXPECT_EQ(texts.filter(QRegularExpression(QStringLiteral(" %1$").arg(spend))).size(), 1)
+            << spend;
+}
+
 TEST(SlipPrintout, CancelOrNoPrinterPrintNothingAndFailureStopsWithOneMessage) {
     for (bool cancel : {true, false}) {
         SCOPED_TRACE(cancel ? "cancel" : "no printer at all");

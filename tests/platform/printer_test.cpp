@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 #include "platform/painter_surface.h"
+#include "platform/print_fit.h"
 #include "platform/print_recording.h"
 #include "platform/printer.h"
 #include "support/files.h"
@@ -424,7 +425,7 @@ TEST(Printer, RecordsColoursFillsWedgesAndPrintedLines) {
                             }));
 }
 
-TEST(PainterSurface, TextBeforeRuleEndsJustInsideTheRuleWhateverItsWidth) {
+TEST(PainterSurface, AFittedFigureEndsJustInsideItsRuleWhateverItsWidth) {
     // Two user units a pixel; the rule at 600 units is pixel 300.
     for (const char* text : {"0", "-¥99,999,999", "金額計", "@1,666.6"}) {
         SCOPED_TRACE(text);
@@ -435,7 +436,7 @@ TEST(PainterSurface, TextBeforeRuleEndsJustInsideTheRuleWhateverItsWidth) {
             PainterSurface surface(painter, QRectF(0, 0, 400, 300));
             surface.setScale({0, 0}, {800, 600});
             surface.setFontSize(10);
-            textBeforeRule(surface, 600, 100, QString::fromUtf8(text));
+            textBetweenRules(surface, 0, 600, 100, QString::fromUtf8(text), 10);
             digitPixels = surface.textWidth(QStringLiteral("0")) / 2;
         }
         const QRect ink = inkOf(image);

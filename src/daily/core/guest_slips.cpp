@@ -32,8 +32,9 @@ int lineOf(const NippouDay& day, int slip, int menuId) {
     return -1;
 }
 
+// In double precision: twelve-digit amounts keep every digit.
 std::string spendText(double paid, double people) {
-    return Format(static_cast<float>(paid) / static_cast<float>(people), "\\@###,###.##");
+    return Format(paid / people, "\\@###,###.##");
 }
 } // namespace
 

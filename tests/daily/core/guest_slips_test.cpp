@@ -81,6 +81,19 @@ TEST(GuestSlips, DerivedCellsAndTotals) {
     EXPECT_EQ(totalsCell(slipColumnTotals(NippouDay{}), 15), std::nullopt);
 }
 
+TEST(GuestSlips, TheSpendPerPersonOfATwelveDigitAmountIsExact) {
+    SlipValues two{};
+    two[kSlipMen] = 2;
+    two[kSlipPaid] = 999999999999;
+    SlipValues one{};
+    one[kSlipGirls] = 1;
+    one[kSlipPaid] = -123456789012;
+    const NippouDay day = dayOf({two, one});
+    EXPECT_EQ(slipCell(day, 0, 15), "@499,999,999,999.5");
+    EXPECT_EQ(slipCell(day, 1, 15), "-@123,456,789,012.");
+    EXPECT_EQ(totalsCell(slipColumnTotals(day), 15), "@292,181,070,329."); // 876,543,210,987 / 3
+}
+
 TEST(GuestSlips, CountingClearsTheIndexAndStopsAt99) {
     NippouDay day;
     day.slipValues[0][kSlipKind] = 2; // left over under the uncounted index
