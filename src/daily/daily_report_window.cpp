@@ -286,13 +286,9 @@ void DailyReportWindow::showDay() {
         list->show(day, [this, kind](int party) { return partyName(kind, party); });
     }
     auto showBoxes = [&](int from, int to) {
-        for (int i : kAmountBoxes) {
-            if (i < from || i > to)
-                continue;
-            sheet_.write(i, storedText(day.kingaku[i]));
-            if (sheet_.text(i).empty())
-                amounts_->showZeroLabel(i);
-        }
+        for (int i : kAmountBoxes)
+            if (i >= from && i <= to)
+                sheet_.write(i, storedText(day.kingaku[i]));
     };
     amounts_->hideBoxes();
     showBoxes(0, 22);
@@ -314,6 +310,10 @@ void DailyReportWindow::showDay() {
             sum += lineAmount(day, list, k);
         sheet_.write(box, plainDecimal(finiteOrZero(sum)));
     }
+    // Only now: a later write can empty a box written before (スタート金 copies レジ補充).
+    for (int i : kAmountBoxes)
+        if (sheet_.text(i).empty())
+            amounts_->showZeroLabel(i);
     const int weather = day.sentaku[1];
     weatherChoice_->setListIndex(weather >= 0 && weather < weatherChoice_->count() ? weather : -1);
     int staff = -1;

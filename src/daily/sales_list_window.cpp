@@ -78,8 +78,7 @@ SalesListWindow::SalesListWindow(QWidget* parent) : platform::Window(parent) {
     summaryGrid_->setRows(5);
     summaryGrid_->setFixedHeight(summaryGrid_->rowHeight(0) * 5 / platform::kTwipsPerPixel + 24);
     // The figure columns may not all fit: the two grids scroll sideways together.
-    dayGrid_->onScroll([this] { summaryGrid_->setLeftCol(dayGrid_->leftCol() - 1); });
-    summaryGrid_->onScroll([this] { dayGrid_->setLeftCol(summaryGrid_->leftCol() + 1); });
+    dayGrid_->scrollSidewaysWith(*summaryGrid_);
     resize(1240, 720);
 
     departmentList_->onChange([this] { onDepartmentChosen(); });

@@ -62,8 +62,8 @@ Grid::Filling::~Filling() {
     grid_.shapeChanged();
     bool moved =
         grid_.topRow_ != grid_.topBeforeFilling_ || grid_.leftCol_ != grid_.leftBeforeFilling_;
-    if (moved && grid_.scrollHandler_)
-        grid_.scrollHandler_();
+    if (moved)
+        grid_.afterScroll();
 }
 
 Grid::Grid(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -354,6 +354,17 @@ int Grid::maxTopRow() const {
 }
 
 int Grid::maxLeftCol() const {
+    int last = ownMaxLeftCol();
+    if (sideways_) {
+        const int first = std::min(fixedCols_, cols_);
+        const int reach =
+            sideways_->ownMaxLeftCol() - std::min(sideways_->fixedCols_, sideways_->cols_);
+        last = std::max(last, std::min(first + reach, std::max(cols_ - 1, first)));
+    }
+    return last;
+}
+
+int Grid::ownMaxLeftCol() const {
     int first = std::min(fixedCols_, cols_);
     int room = viewport()->width() - fixedWidthPx();
     int c = cols_;
@@ -405,8 +416,27 @@ void Grid::scrolled() {
         return;
     updateScrollBars();
     repaint();
+    afterScroll();
+}
+
+void Grid::afterScroll() {
+    followSideways();
     if (scrollHandler_)
         scrollHandler_();
+}
+
+void Grid::scrollSidewaysWith(Grid& other) {
+    sideways_ = &other;
+    other.sideways_ = this;
+    followSideways();
+}
+
+void Grid::followSideways() {
+    if (!sideways_)
+        return;
+    const int scrolledCols = leftCol_ - std::min(fixedCols_, cols_);
+    sideways_->setLeftCol(std::min(sideways_->fixedCols_, sideways_->cols_) + scrolledCols);
+    sideways_->updateScrollBars();
 }
 
 void Grid::scrollContentsBy(int, int) {
@@ -455,9 +485,11 @@ void Grid::shapeChanged() {
     topRow_ = top;
     leftCol_ = left;
     updateScrollBars();
+    if (sideways_)
+        sideways_->updateScrollBars(); // how far the linked grid reaches may have changed
     repaint();
-    if (moved && scrollHandler_)
-        scrollHandler_();
+    if (moved)
+        afterScroll();
 }
 
 void Grid::repaint() {

@@ -24,6 +24,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
@@ -134,6 +135,10 @@ class Grid : public QAbstractScrollArea {
 
     void onClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
     void onScroll(std::function<void()> handler) { scrollHandler_ = std::move(handler); }
+    // Links the sideways scrolling of two grids whose scrolling columns stand one under the
+    // other (their fixed columns may differ in number): scrolling either scrolls the other
+    // alike, and both scroll as far as the one that needs more. Both grids live as long.
+    void scrollSidewaysWith(Grid& other);
 
     // Read-only rows from a model (nullptr ends it; the stored rows below the fixed ones are
     // dropped either way). The grid keeps the pointer: call rowSourceChanged after every
@@ -205,6 +210,9 @@ class Grid : public QAbstractScrollArea {
     bool cellAt(QPoint point, int& row, int& col) const;
     int maxTopRow() const;
     int maxLeftCol() const;
+    int ownMaxLeftCol() const; // as far as this grid alone needs
+    void followSideways();     // the linked grid takes this grid's first column
+    void afterScroll();
 
     void shapeChanged();
     void scrolled();
@@ -238,6 +246,7 @@ class Grid : public QAbstractScrollArea {
     bool settingScrollBars_ = false;
     std::function<void()> clickHandler_;
     std::function<void()> scrollHandler_;
+    QPointer<Grid> sideways_;
 };
 
 } // namespace lukana::platform

@@ -64,30 +64,45 @@ class OwnJapanese : public QTranslator {
     bool isEmpty() const override { return false; }
 };
 
-// Qt's file list writes modification times in the system's locale, whatever the default one;
-// they follow the default (Japanese) one instead.
-class LocalDates : public QIdentityProxyModel {
+// Qt's file list writes sizes and modification times in the system's locale, whatever the
+// default one, and names a folder's type untranslated; they follow the default (Japanese)
+// locale instead.
+class LocalListing : public QIdentityProxyModel {
   public:
     using QIdentityProxyModel::QIdentityProxyModel;
     QVariant data(const QModelIndex& index, int role) const override {
-        constexpr int kModifiedColumn = 3;
+        constexpr int kSizeColumn = 1, kTypeColumn = 2, kModifiedColumn = 3;
         auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
-        if (files && role == Qt::DisplayRole && index.column() == kModifiedColumn)
-            return QLocale().toString(files->lastModified(mapToSource(index)),
-                                      QLocale::ShortFormat);
+        if (!files || role != Qt::DisplayRole)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        switch (index.column()) {
+        case kSizeColumn:
+            if (!files->isDir(source))
+                return QLocale().formattedDataSize(files->size(source));
+            break;
+        case kTypeColumn:
+            if (files->isDir(source))
+                return QStringLiteral("フォルダ");
+            break;
+        case kModifiedColumn:
+            return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        default:
+            break;
+        }
         return QIdentityProxyModel::data(index, role);
     }
 };
 
-// Gives every file dialog the program shows its list with local dates as it opens, those the
+// Gives every file dialog the program shows its list in Japanese as it opens, those the
 // print dialog opens itself included. A native dialog has no such list and is left alone.
-class FileDialogDates : public QObject {
+class FileDialogListing : public QObject {
   public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show)
             if (auto* dialog = qobject_cast<QFileDialog*>(watched); dialog && !dialog->proxyModel())
-                dialog->setProxyModel(new LocalDates(dialog));
+                dialog->setProxyModel(new LocalListing(dialog));
         return false;
     }
 };
@@ -109,7 +124,7 @@ bool installQtJapanese() {
     // Installed last, so asked first.
     QCoreApplication::installTranslator(new OwnJapanese(QCoreApplication::instance()));
     QCoreApplication::instance()->installEventFilter(
-        new FileDialogDates(QCoreApplication::instance()));
+        new FileDialogListing(QCoreApplication::instance()));
     return loaded;
 }
 

@@ -54,6 +54,7 @@ CashBookWindow::CashBookWindow(QWidget* parent)
     layout->addLayout(bottom);
     layOutCashGrids(*listGrid_, *totalsGrid_);
     listGrid_->setRowSource(&rows_);
+    listGrid_->scrollSidewaysWith(*totalsGrid_); // the totals stay under their columns
 
     filters_->onChosen([this](int list) {
         if (list == kToParty)

@@ -18,6 +18,7 @@ SummaryWindow::SummaryWindow(DateForm dateForm, const QString& fromHeading,
       fromHeading_(fromHeading), toHeading_(toHeading), rows_(list_, dateForm) {
     layOutSummaryGrids(*listGrid_, *totalsGrid_, fromHeading_, toHeading_, dateForm_);
     listGrid_->setRowSource(&rows_);
+    listGrid_->scrollSidewaysWith(*totalsGrid_); // the totals stay under their columns
     filters_->onChosen([this](int) { recalculate(); });
     filters_->onMatchModeChosen([this] { recalculate(); });
     connect(printButton_, &QPushButton::clicked, this, [this] { onPrintClicked(); });

@@ -215,6 +215,28 @@ TEST_F(DailyReportTest, TwelveDigitFiguresShowWhole) {
     });
 }
 
+// A day after one holding twelve-digit figures shows every empty box as 0, スタート金 (which
+// copies レジ補充) included.
+TEST_F(DailyReportTest, TheNextDayShowsEveryEmptyBoxAsZero) {
+    open([this](DailyReportWindow& w) {
+        for (const QString& figure :
+             {QStringLiteral("999999999999"), QStringLiteral("-999999999999")}) {
+            SCOPED_TRACE(figure.toStdString());
+            for (int box : kAmountBoxes)
+                type(w, box, figure);
+            step(w, DatePart::Day, true);
+            EXPECT_EQ(w.sheet().text(8), "");
+            for (int box : kAmountBoxes) {
+                if (w.sheet().text(box).empty()) {
+                    EXPECT_EQ(w.amounts()->label(box)->text(), QStringLiteral("0")) << box;
+                }
+            }
+        }
+        reportChanged = 0;
+        w.closeWindow();
+    });
+}
+
 // The fixed costs take twelve digits; a further digit typed is refused with the message.
 TEST_F(DailyReportTest, AThirteenthDigitOfTheFixedCostsIsRefused) {
     script.answer(Answer::Ok);

@@ -309,6 +309,37 @@ TEST(Grid, ScrollEventOnEveryMoveOfTheView) {
     EXPECT_EQ(scrolls, 1);
 }
 
+// A list and its totals beneath: the totals, narrower in their fixed columns and wider in
+// their view, scroll with the list as far as the list needs, and the list with them.
+TEST(Grid, LinkedGridsScrollSidewaysTogether) {
+    GridInWindow w(12, 40);
+    Grid& list = *w.grid;
+    list.setFixedCols(2);
+    Grid& totals = *new Grid(&w.window);
+    totals.setGeometry(40, 240, 500, 60);
+    totals.setCols(11);
+    totals.setFixedCols(1);
+    for (Grid* g : {&list, &totals})
+        for (int c = 0; c < g->cols(); ++c)
+            g->setColWidth(c, 1200);
+    totals.show();
+    list.setLeftCol(100);
+    const int listEnd = list.leftCol(); // beyond what the totals need alone
+    list.setLeftCol(0);
+    int scrolls = 0;
+    list.onScroll([&] { ++scrolls; }); // the window's own handler still runs
+    list.scrollSidewaysWith(totals);
+    list.setLeftCol(100);
+    EXPECT_EQ(list.leftCol(), listEnd);
+    EXPECT_EQ(totals.leftCol(), list.leftCol() - 1);
+    EXPECT_EQ(scrolls, 1);
+    totals.horizontalScrollBar()->setValue(totals.horizontalScrollBar()->maximum()); // the user
+    EXPECT_EQ(list.leftCol(), totals.leftCol() + 1);
+    totals.setLeftCol(3);
+    EXPECT_EQ(list.leftCol(), 4);
+    EXPECT_EQ(scrolls, 2);
+}
+
 TEST(Grid, ShowCellScrollsAsLittleAsNeeded) {
     GridInWindow w(12, 100); // wider and taller than its view
     Grid& g = *w.grid;

@@ -114,37 +114,51 @@ void inspectNextDialog(QStringList& found, const std::function<void(QDialog&)>& 
     });
 }
 
-// The type and date of the first file a file dialog lists, once its list has read the folder.
-QStringList firstListedTypeAndDate(QDialog& dialog) {
+// What a file dialog lists of each entry of its folder, once its list has read the folder:
+// "name: size | type | date", in the order listed.
+QStringList listedEntries(QDialog& dialog, int entries) {
     auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
     if (!view)
         return {};
     const QAbstractItemModel* model = view->model();
     QDeadlineTimer deadline(10000);
-    while (model->rowCount(view->rootIndex()) == 0 && !deadline.hasExpired())
+    while (model->rowCount(view->rootIndex()) < entries && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    const QModelIndex first = model->index(0, 0, view->rootIndex());
-    return {first.siblingAtColumn(2).data().toString(), first.siblingAtColumn(3).data().toString()};
+    QStringList listed;
+    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+        const QModelIndex name = model->index(row, 0, view->rootIndex());
+        listed << name.data().toString() + QStringLiteral(": ") +
+                      QStringList{name.siblingAtColumn(1).data().toString(),
+                                  name.siblingAtColumn(2).data().toString(),
+                                  name.siblingAtColumn(3).data().toString()}
+                          .join(QStringLiteral(" | "));
+    }
+    return listed;
 }
 
 } // namespace
 
 TEST(Translations, PrintPageSetupAndFileDialogsShowNoEnglishText) {
     installQtJapanese();
-    // A file the file dialogs list: its type and date are written in Japanese too.
+    // A folder and a file the file dialogs list: their sizes, types and dates are written in
+    // Japanese too.
     TempDir folder;
-    const QString listedFile = QString::fromStdString(folder.str()) + QStringLiteral("/a.csv");
-    writeBytes(listedFile.toStdString(), "a");
-    const std::string listedInJapanese =
-        "CSV ドキュメント | " +
-        QLocale(QLocale::Japanese, QLocale::Japan)
-            .toString(QFileInfo(listedFile).lastModified(), QLocale::ShortFormat)
+    const QString root = QString::fromStdString(folder.str());
+    ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("sub")));
+    writeBytes((root + QStringLiteral("/a.csv")).toStdString(), std::string(85, 'a'));
+    const auto date = [&](const char* name) {
+        return QLocale(QLocale::Japanese, QLocale::Japan)
+            .toString(QFileInfo(root + QLatin1Char('/') + QLatin1String(name)).lastModified(),
+                      QLocale::ShortFormat)
             .toStdString();
+    };
+    const std::string listedInJapanese = "sub:  | フォルダ | " + date("sub") +
+                                         "\na.csv: 85 バイト | CSV ドキュメント | " + date("a.csv");
     const auto listed = [](QStringList& into) {
-        return [&into](QDialog& d) { into = firstListedTypeAndDate(d); };
+        return [&into](QDialog& d) { into = listedEntries(d, 2); };
     };
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFileName(QString::fromStdString(folder.str()) + QStringLiteral("/b.pdf"));
+    printer.setOutputFileName(root + QStringLiteral("/b.pdf"));
 
     QStringList print;
     QStringList browsed;
@@ -163,7 +177,7 @@ TEST(Translations, PrintPageSetupAndFileDialogsShowNoEnglishText) {
     });
     EXPECT_FALSE(choosePrinter(printer));
     EXPECT_EQ(print, QStringList{});
-    EXPECT_EQ(browsed.join(QStringLiteral(" | ")).toStdString(), listedInJapanese);
+    EXPECT_EQ(browsed.join(QStringLiteral("\n")).toStdString(), listedInJapanese);
 
     QStringList pageSetup;
     QPageSetupDialog setup(&printer);
@@ -176,9 +190,9 @@ TEST(Translations, PrintPageSetupAndFileDialogsShowNoEnglishText) {
     inspectNextDialog(file, listed(saved));
     EXPECT_FALSE(
         chooseSaveFile({QStringLiteral("名前を付けて保存"), QStringLiteral("csvﾌｧｲﾙ (*.csv)"),
-                        QStringLiteral("b.csv"), QString::fromStdString(folder.str())}));
+                        QStringLiteral("b.csv"), root}));
     EXPECT_EQ(file, QStringList{});
-    EXPECT_EQ(saved.join(QStringLiteral(" | ")).toStdString(), listedInJapanese);
+    EXPECT_EQ(saved.join(QStringLiteral("\n")).toStdString(), listedInJapanese);
 }
 
 TEST(Translations, EveryPageSizeHasAWhollyJapaneseName) {

@@ -22,9 +22,10 @@ TEST(ProgramLanguage, StartUpMakesTheDialogsJapaneseWhateverTheSystemLocale) {
         ASSERT_TRUE(p.waitForFinished(30000)) << "the login was not answered";
         EXPECT_EQ(p.exitCode(), 0);
         EXPECT_EQ(p.readAllStandardError().count("script:"), 0);
-        // The print dialog's title, a page size, a file's date and a file type.
+        // The print dialog's title, a page size, a file's date and a file type, then a folder's
+        // type and a file's size as a file dialog lists them.
         const QString texts = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-        EXPECT_EQ(texts.toStdString(),
-                  "印刷\nレター エクストラ\n2026/12/11 11:58\nCSV ドキュメント");
+        EXPECT_EQ(texts.toStdString(), "印刷\nレター エクストラ\n2026/12/11 11:58\nCSV ドキュメント"
+                                       "\nフォルダ\n85 バイト");
     }
 }

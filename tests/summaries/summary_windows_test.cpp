@@ -3,12 +3,15 @@
 #include "storage/months.h"
 #include "storage/paths.h"
 #include "storage/state.h"
+#include "summaries/cash_book_window.h"
 #include "summaries/monthly_summary_window.h"
 #include "summaries/period_list_window.h"
 #include "support/printed_rules.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
 #include "support/voucher_lines.h"
+
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -369,4 +372,42 @@ TEST_F(SummaryWindowsTest, TwelveDigitFiguresAndTheirSumsShowWhole) {
                               "-¥1,999,999,999,998", "-¥1,800,000,000,000"};
     expectFiguresWhole<PeriodListWindow>(figures);
     expectFiguresWhole<MonthlySummaryWindow>(figures);
+}
+
+namespace {
+
+// In a window too narrow for every column, the totals stand under the columns of their list
+// however either grid is scrolled.
+template <class Window> void expectTotalsScrollWithTheirList() {
+    Window w;
+    w.load();
+    w.show();
+    w.resize(420, w.height());
+    Grid& list = *w.listGrid();
+    Grid& totals = *w.totalsGrid();
+    list.setLeftCol(list.cols()); // as far as it goes
+    EXPECT_GT(list.leftCol(), 1);
+    EXPECT_EQ(totals.leftCol(), list.leftCol());
+    totals.horizontalScrollBar()->setValue(1); // the user scrolls the totals
+    EXPECT_EQ(totals.leftCol(), 2);
+    EXPECT_EQ(list.leftCol(), 2);
+}
+
+} // namespace
+
+TEST_F(SummaryWindowsTest, TotalsScrollSidewaysWithTheirList) {
+    vouchers(2003, 4, 1, 60); // more rows than the list shows: it has a vertical scroll bar
+    vouchers(2003, 3, 1, 60);
+    {
+        SCOPED_TRACE("period list");
+        expectTotalsScrollWithTheirList<PeriodListWindow>();
+    }
+    {
+        SCOPED_TRACE("monthly summary");
+        expectTotalsScrollWithTheirList<MonthlySummaryWindow>();
+    }
+    {
+        SCOPED_TRACE("cash book");
+        expectTotalsScrollWithTheirList<CashBookWindow>();
+    }
 }

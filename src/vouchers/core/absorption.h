@@ -12,7 +12,8 @@ struct AbsorptionResult {
 
 // Matching is one to one: a voucher that matched one item, or was appended for it, is not
 // matched again by another item of the same run. Amounts compare exactly, as both books store
-// them; credit-sale lines also compare the account title and the customer.
+// them (every exact pair is matched before an older month's payment that matches only in
+// single precision); credit-sale lines also compare the account title and the customer.
 AbsorptionResult absorbDailyReportDay(const NippouDay& source, int creditSaleTiming,
                                       DenpyouDay& target);
 

@@ -119,6 +119,19 @@ TEST_F(AbsorptionTest, AnOlderMonthsFractionalPaymentStillMatchesItsVoucher) {
     EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 0);
 }
 
+// The single-precision match of older months must not take a voucher that another line
+// matches exactly: 10,000,000 and 10,000,000.5 are the same single.
+TEST_F(AbsorptionTest, AnExactPairIsNotTakenByARoundedOne) {
+    payment(7, 9999999);
+    payment(7, 10000000.5);
+    ASSERT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 2);
+    source->kaidasiGaku[0] = 10000000; // the first line changed in the daily report
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 1);
+    ASSERT_EQ(day->denpyouCount, 3);
+    EXPECT_EQ(day->amount[2], 10000000) << "the changed line, not another 10,000,000.5";
+    EXPECT_EQ(absorbDailyReportDay(*source, 0, *day).appended, 0);
+}
+
 TEST_F(AbsorptionTest, ChangesThatMatterAndThoseThatDoNot) {
     payment(7, 1000);
     absorbDailyReportDay(*source, 0, *day);
