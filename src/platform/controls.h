@@ -3,6 +3,8 @@
 // for the window's own writes alike, synchronously inside the write, and only when the value
 // really changes. Handlers may write other controls, whose handlers then run nested inside;
 // the windows guard such cascades with their display flags (hyoujiChu and their own).
+#include "storage/display_format.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -51,8 +53,7 @@ class TextBox : public QLineEdit {
     QString windowText_; // the text the window wrote last
 };
 
-// Amounts go up to 999,999,999,999 yen.
-inline constexpr int kAmountDigits = 12;
+using lukana::kAmountDigits;
 
 // The change event follows the chosen entry (its index), whether the user or the window
 // chose it; clearing the list changes it to no entry (-1). The click event runs with every
