@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "message_box.h"
+#include "storage/routines.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -37,11 +38,14 @@ void TextBox::textWasChanged(const QString& text) {
     const bool typed = std::exchange(typed_, false);
     if (typed && refuseLongNumber(text))
         return;
+    if (!typed)
+        windowText_ = text;
     if (stripCommas_ && text.contains(QLatin1Char(','))) {
         int cursor = cursorPosition();
         cursor -= static_cast<int>(text.left(cursor).count(QLatin1Char(',')));
         QString stripped = text;
         stripped.remove(QLatin1Char(','));
+        typed_ = typed;    // the text without commas is as much the user's as the text with them
         setText(stripped); // runs this again for the text without commas
         setCursorPosition(cursor);
         return;
@@ -55,19 +59,32 @@ void TextBox::textWasChanged(const QString& text) {
 }
 
 namespace {
+// Whole digits of an amount: those before the point as typed, or those of the figure it reads
+// as (an exponent form, 1e20, has few of the first and many of the second), whichever are more.
 int wholeDigits(const QString& text) {
-    int n = 0;
-    for (QChar c : text.left(text.indexOf(QLatin1Char('.')))) // the digits before the point
-        n += c.isDigit() ? 1 : 0;
-    return n;
+    int shown = 0;
+    for (QChar c : text.left(text.indexOf(QLatin1Char('.'))))
+        shown += c.isDigit() ? 1 : 0;
+    return std::max(shown, leadingWholeDigits(KanmaNuki(text.toStdString())));
+}
+
+// Whether part is whole with some of its characters left out.
+bool isShortenedFrom(const QString& part, const QString& whole) {
+    qsizetype kept = 0;
+    for (QChar c : whole)
+        kept += kept < part.size() && part[kept] == c ? 1 : 0;
+    return kept == part.size();
 }
 } // namespace
 
 bool TextBox::refuseLongNumber(const QString& text) {
-    // Only what is typed is limited: a figure the window writes is shown as it is, and a long
-    // one may still be shortened.
-    if (maxDigits_ <= 0 || wholeDigits(text) <= maxDigits_ ||
-        wholeDigits(text) <= wholeDigits(reported_))
+    if (maxDigits_ <= 0)
+        return false;
+    const int digits = wholeDigits(text);
+    // Only a new figure past the limit is refused: a long one the window wrote is shown as it
+    // is, may be shortened, and an undo may bring it back.
+    if (digits <= maxDigits_ ||
+        (isShortenedFrom(text, windowText_) && digits <= wholeDigits(windowText_)))
         return false;
     // Back to the text as it stood before the key, the cursor where it was.
     const int cursor = std::min(cursorBefore_, static_cast<int>(reported_.size()));

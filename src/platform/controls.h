@@ -3,6 +3,8 @@
 // for the window's own writes alike, synchronously inside the write, and only when the value
 // really changes. Handlers may write other controls, whose handlers then run nested inside;
 // the windows guard such cascades with their display flags (hyoujiChu and their own).
+#include "storage/display_format.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,9 +26,11 @@ class TextBox : public QLineEdit {
     // Commas are removed as they are typed (a comma would split a stored value); the change
     // event then runs once, for the text without them.
     void setStripCommas(bool strip) { stripCommas_ = strip; }
-    // An amount box: a typed edit (a key, a paste) that brings the whole part of the number
-    // past this many digits is refused with a message, and the text and cursor stay as they
-    // were before it (0: no limit). What the window writes is never refused.
+    // An amount box: a typed edit (a key, a paste, an undo) that brings the whole part of the
+    // number past this many digits, as typed or as the figure it reads as (1e20), is refused
+    // with a message, and the text and cursor stay as they were before it (0: no limit). What
+    // the window writes is never refused, and a long figure it wrote may be shortened and
+    // brought back.
     void setMaxDigits(int digits) { maxDigits_ = digits; }
     // Loads a text without the change event (an editor laid over a cell); commas are still
     // stripped.
@@ -46,10 +50,10 @@ class TextBox : public QLineEdit {
     // the change under way.
     QString reported_;
     int cursorBefore_ = 0;
+    QString windowText_; // the text the window wrote last
 };
 
-// Amounts go up to 999,999,999,999 yen.
-inline constexpr int kAmountDigits = 12;
+using lukana::kAmountDigits;
 
 // The change event follows the chosen entry (its index), whether the user or the window
 // chose it; clearing the list changes it to no entry (-1). The click event runs with every

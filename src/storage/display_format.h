@@ -9,9 +9,21 @@ namespace lukana {
 // and the byte 0x5C in files (a backslash, which the Japanese fonts draw as the yen mark).
 enum class Output { Screen, File };
 
-// The figure of the most digits an amount box takes (12), negative: in the form a box or
-// column shows it, it gives the widest text that box or column must show whole.
-inline constexpr double kWidestAmount = -999'999'999'999;
+// Amounts go up to 999,999,999,999 yen: an amount box takes no more whole digits.
+inline constexpr int kAmountDigits = 12;
+
+// The figure of so many whole digits that is widest when shown: all nines, negative.
+constexpr double widestFigure(int digits) {
+    double nines = 0;
+    for (int i = 0; i < digits; ++i)
+        nines = nines * 10 + 9;
+    return -nines;
+}
+
+// The widest amount a box takes: in the form a box or column shows it, it gives the widest
+// text that box or column must show whole.
+inline constexpr double kWidestAmount = widestFigure(kAmountDigits);
+static_assert(kWidestAmount == -999'999'999'999);
 
 // A number as captions, messages and date boxes show it: a blank before a value that is not
 // negative (" 12", "-3", " .5").

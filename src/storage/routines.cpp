@@ -4,8 +4,10 @@
 #include "cp932.h"
 #include "state.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 
 namespace lukana {
 
@@ -87,49 +89,106 @@ std::string weekdayName(int year, int month, int day) {
     return kNames[weekday(year, month, day)];
 }
 
-double leadingNumber(std::string_view text) {
-    std::string s;
-    s.reserve(text.size());
+namespace {
+
+// The longest leading number of a text, blanks dropped: [+-]digits[.digits][E[+-]digits].
+struct NumberText {
+    std::string chars;                          // the text without blanks
+    size_t mantissa = 0, exponent = 0, end = 0; // where the unsigned mantissa, E and number end
+    bool found = false;
+    bool negative = false;
+};
+
+NumberText scanLeadingNumber(std::string_view text) {
+    NumberText n;
+    n.chars.reserve(text.size());
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
-            s.push_back(c);
-    // Longest prefix of the form [+-]digits[.digits][E[+-]digits].
+            n.chars.push_back(c);
+    const std::string& s = n.chars;
+    auto digit = [&](size_t i) { return i < s.size() && s[i] >= '0' && s[i] <= '9'; };
     size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    size_t mantissaStart = i;
-    bool digits = false;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-        ++i;
-        digits = true;
-    }
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-            ++i;
-            digits = true;
-        }
-    }
-    if (!digits)
-        return 0;
-    size_t end = i;
+        n.negative = s[i++] == '-';
+    n.mantissa = i;
+    for (; digit(i); ++i)
+        n.found = true;
+    if (i < s.size() && s[i] == '.')
+        for (++i; digit(i); ++i)
+            n.found = true;
+    n.exponent = n.end = i;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
         size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
             ++j;
-        size_t expStart = j;
-        while (j < s.size() && s[j] >= '0' && s[j] <= '9')
+        const size_t digitsFrom = j;
+        while (digit(j))
             ++j;
-        if (j > expStart)
-            end = j;
+        if (j > digitsFrom)
+            n.end = j;
     }
-    std::string_view num(s.data() + mantissaStart, end - mantissaStart);
+    return n;
+}
+
+// The magnitude of the number; false when it lies beyond the range of a double.
+bool magnitudeOf(const NumberText& n, double& value) {
+    value = 0;
+    const char* from = n.chars.data() + n.mantissa;
+    return std::from_chars(from, n.chars.data() + n.end, value).ec !=
+           std::errc::result_out_of_range;
+}
+
+// Whole digits of a number beyond the range of a double, from its text: those of the mantissa
+// from its first digit that is not 0, moved by the exponent; none for a number too small.
+int wholeDigitsOfText(const NumberText& n) {
+    constexpr long long kFar = 1'000'000; // any exponent past this is as good as it
+    long long beforePoint = 0, leadingZeros = 0;
+    bool point = false, nonZero = false;
+    for (size_t i = n.mantissa; i < n.exponent; ++i) {
+        const char c = n.chars[i];
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (!nonZero && c == '0')
+            ++leadingZeros;
+        nonZero = nonZero || c != '0';
+        if (!point)
+            ++beforePoint;
+    }
+    long long exponent = 0;
+    size_t i = n.exponent + 1;
+    const bool down = i < n.end && n.chars[i] == '-';
+    for (; i < n.end; ++i)
+        if (n.chars[i] >= '0' && n.chars[i] <= '9')
+            exponent = std::min(kFar, exponent * 10 + (n.chars[i] - '0'));
+    const long long whole = beforePoint - leadingZeros + (down ? -exponent : exponent);
+    return nonZero ? static_cast<int>(std::clamp(whole, 0LL, kFar)) : 0;
+}
+
+} // namespace
+
+double leadingNumber(std::string_view text) {
+    const NumberText n = scanLeadingNumber(text);
     double v = 0;
-    auto [p, ec] = std::from_chars(num.data(), num.data() + num.size(), v);
-    if (ec == std::errc::result_out_of_range)
+    if (!n.found || !magnitudeOf(n, v))
         return 0;
-    (void)p;
-    return s[0] == '-' ? -v : v;
+    return n.negative ? -v : v;
+}
+
+int leadingWholeDigits(std::string_view text) {
+    const NumberText n = scanLeadingNumber(text);
+    double v = 0;
+    if (!n.found)
+        return 0;
+    if (!magnitudeOf(n, v))
+        return wholeDigitsOfText(n);
+    // Whole yen as a box or cell shows the figure: halves away from zero.
+    const double whole = std::round(v);
+    int digits = 0;
+    for (double power = 1; whole >= power; power *= 10)
+        ++digits;
+    return digits;
 }
 
 std::string csvLine(const std::vector<std::string>& fields) {

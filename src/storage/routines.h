@@ -37,8 +37,14 @@ int weekday(int year, int month, int day);
 std::string weekdayName(int year, int month, int day);
 
 // The number a box or grid cell stands for: blanks are skipped wherever they stand, the value
-// is the longest leading decimal number, the rest is ignored, and no number gives 0.
+// is the longest leading decimal number, the rest is ignored, and no number (or one beyond the
+// range of a double) gives 0.
 double leadingNumber(std::string_view text);
+
+// Whole digits of the figure the leading number stands for, rounded to whole yen as boxes show
+// it (999999999999.5 has 13; 1E5 has 6); a number beyond the range of a double has those its
+// text gives (1E400 has 401), no number has none.
+int leadingWholeDigits(std::string_view text);
 
 // One line of a CSV file: the fields joined by ","; a field holding "," or a double quote is
 // written in double quotes with its quotes doubled, so that it stays one field.

@@ -36,7 +36,7 @@ CashBookWindow::CashBookWindow(QWidget* parent)
     resize(1000, 640);
     previousBalanceBox_->setStripCommas(true);
     previousBalanceBox_->setMaxDigits(kAmountDigits);
-    previousBalanceBox_->setWidestText(QStringLiteral("-999,999,999,999"));
+    previousBalanceBox_->setWidestText(toQString(Format(kWidestAmount, "###,##0")));
     auto* top = new QHBoxLayout;
     top->addWidget(filters_);
     top->addWidget(new QLabel(QStringLiteral("先月残高"), this));

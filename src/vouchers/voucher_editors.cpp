@@ -45,8 +45,8 @@ bool isEnter(int key) {
 void VoucherBookWindow::buildEditors() {
     amountEditor_->setStripCommas(true);
     taxEditor_->setStripCommas(true);
-    amountEditor_->setMaxDigits(platform::kAmountDigits);
-    taxEditor_->setMaxDigits(platform::kAmountDigits);
+    amountEditor_->setMaxDigits(kAmountDigits);
+    taxEditor_->setMaxDigits(kAmountDigits);
     noteEditor_->setStripCommas(true);
     voucherGrid_->onClick([this] { onGridClicked(); });
     voucherGrid_->onScroll([this] { hideEditors(); });

@@ -17,7 +17,6 @@
 #include <QLabel>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace lukana {
@@ -38,20 +37,15 @@ QString yen(double value) {
     return platform::toQString(Format(value, R"(\\###,###)"));
 }
 
-// The widest figure of so many digits a column may show, minus sign included.
-double widestFigure(int digits) {
-    return -(std::pow(10.0, digits) - 1);
-}
-
 // Digits of the widest figure a money column shows, 0 for the other columns: an amount and a
 // tax take twelve, the amount less a typed tax may reach thirteen.
 int figureDigits(int col) {
     switch (col) {
     case VoucherBookWindow::kAmountCol:
     case VoucherBookWindow::kTaxCol:
-        return platform::kAmountDigits;
+        return kAmountDigits;
     case VoucherBookWindow::kExcludedCol:
-        return platform::kAmountDigits + 1;
+        return kAmountDigits + 1;
     default:
         return 0;
     }
@@ -76,8 +70,7 @@ void setUpSummaryGrid(Grid& grid, const char* name, const char* incl, const char
     for (int c = 0; c < 3; ++c)
         grid.setText(0, c, QString::fromUtf8(headings[c]));
     for (int c = 1; c < 3; ++c) {
-        grid.setColWidthFitting(c, kSummaryWidths[c],
-                                {grid.text(0, c), yen(widestFigure(platform::kAmountDigits))});
+        grid.setColWidthFitting(c, kSummaryWidths[c], {grid.text(0, c), yen(kWidestAmount)});
         grid.setColAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 using namespace lukana::platform;
 
@@ -290,10 +291,24 @@ TEST(Controls, QuietLoadsRunNoChangeEventAndCountAsTheValueSeen) {
 
 // The digit limit concerns typing only: a key or a paste past it is refused with the message
 // and leaves the text and cursor as they were before it; a figure the window writes, however
-// long, is taken without a word.
+// long, is taken without a word, may be shortened and brought back by an undo.
 TEST(TextBox, OnlyTypingPastTheDigitLimitIsRefused) {
     const QString twelve = QStringLiteral("999999999999");
     const QString thirteen = QStringLiteral("1234567890123");
+    const QString fifteen = QStringLiteral("123456789012345");
+    constexpr int kUndo = -1; // Ctrl+Z
+    auto keys = [](std::vector<int> pressed) {
+        return [pressed](TextBox& b) {
+            for (int key : pressed)
+                key == kUndo ? sendKey(&b, Qt::Key_Z, Qt::ControlModifier) : sendKey(&b, key);
+        };
+    };
+    auto paste = [](const char* text) {
+        return [text](TextBox& b) {
+            QApplication::clipboard()->setText(QString::fromUtf8(text));
+            b.paste();
+        };
+    };
     const struct {
         const char* what;
         QString start; // written by the window
@@ -313,18 +328,8 @@ TEST(TextBox, OnlyTypingPastTheDigitLimitIsRefused) {
          true},
         {"12th digit typed", "99999999999", 11, [](TextBox& b) { typeText(&b, "9"); }, twelve, 12,
          false},
-        {"13 digits pasted", "12", 1,
-         [](TextBox& b) {
-             QApplication::clipboard()->setText(QStringLiteral("1,234,567,890,123"));
-             b.paste();
-         },
-         "12", 1, true},
-        {"12 digits pasted", "", 0,
-         [](TextBox& b) {
-             QApplication::clipboard()->setText(QStringLiteral("999,999,999,999"));
-             b.paste();
-         },
-         twelve, 12, false},
+        {"13 digits pasted", "12", 1, paste("1,234,567,890,123"), "12", 1, true},
+        {"12 digits pasted", "", 0, paste("999,999,999,999"), twelve, 12, false},
         {"decimals do not count", "999999999999.2", 14, [](TextBox& b) { typeText(&b, "5"); },
          "999999999999.25", 15, false},
         {"13th digit before the point", "999999999999.2", 0, [](TextBox& b) { typeText(&b, "1"); },
@@ -337,6 +342,34 @@ TEST(TextBox, OnlyTypingPastTheDigitLimitIsRefused) {
          [](TextBox& b) { sendKey(&b, Qt::Key_Backspace); }, "123456789012", 12, false},
         {"a long written figure grows no further", thirteen, 13,
          [](TextBox& b) { typeText(&b, "4"); }, thirteen, 13, true},
+        {"a long written figure takes no new digit in place of one", thirteen, 13,
+         [](TextBox& b) {
+             b.setSelection(12, 1);
+             typeText(&b, "9");
+         },
+         thirteen, 13, true},
+        {"an exponent past the limit typed", "1e2", 3, [](TextBox& b) { typeText(&b, "0"); }, "1e2",
+         3, true},
+        {"an exponent past the limit after a minus", "-1e1", 4,
+         [](TextBox& b) { typeText(&b, "2"); }, "-1e1", 4, true},
+        {"an exponent within the limit", "1e", 2, [](TextBox& b) { typeText(&b, "5"); }, "1e5", 3,
+         false},
+        {"an exponent that reads as twelve digits", "9.99e1", 6,
+         [](TextBox& b) { typeText(&b, "1"); }, "9.99e11", 7, false},
+        {"an exponent past a double", "1e40", 4, [](TextBox& b) { typeText(&b, "0"); }, "1e40", 4,
+         true},
+        {"an exponent the commas hid", "", 0, paste("1,0e20"), "", 0, true},
+        {"half a yen past the limit", "999999999999.", 13, [](TextBox& b) { typeText(&b, "5"); },
+         "999999999999.", 13, true},
+        // An undo that brings back the long figure the window wrote, or part of it, makes no new
+        // figure.
+        {"a long written figure shortened and brought back", thirteen, 13,
+         keys({Qt::Key_Backspace, kUndo}), thirteen, 13, false},
+        {"a long written figure emptied and brought back", thirteen, 0,
+         keys({Qt::Key_Delete, Qt::Key_Delete, kUndo}), thirteen, 0, false},
+        {"the later of two deletions brought back", fifteen, 15,
+         keys({Qt::Key_Backspace, Qt::Key_Home, Qt::Key_Delete, kUndo}),
+         QStringLiteral("12345678901234"), 0, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

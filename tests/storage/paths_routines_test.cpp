@@ -99,6 +99,51 @@ TEST(Routines, LeadingNumber) {
         EXPECT_EQ(leadingNumber(c.text), c.value) << c.text;
 }
 
+// The whole digits of the figure a typed amount reads as, which the amount boxes limit.
+TEST(Routines, LeadingWholeDigitsCountTheFigureAsRead) {
+    struct Case {
+        const char* text;
+        int digits;
+    };
+    const Case cases[] = {
+        {"1e20", 21},
+        {"1E13", 14},
+        {"-1e12", 13},
+        {"1e12", 13},
+        {"9.99e11", 12},
+        {"1e5", 6},
+        {"1e400", 401},
+        {"-1e400", 401},
+        {"1e-400", 0},
+        {"1e", 1},
+        {"12e", 2},
+        {"e5", 0},
+        {"", 0},
+        {"-", 0},
+        {"0", 0},
+        {".5", 1},
+        {".4", 0},
+        {"999999999999", 12},
+        {"-999999999999", 12},
+        {"1000000000000", 13},
+        {"999999999999.4", 12},
+        {"999999999999.5", 13},
+        {"0.0001e15", 12},
+        {"00012", 2},
+        {"1 2 3e1 0", 13},
+        {"12abc99", 2},
+        {"0.000e999", 0},
+        {"1e+2x", 3},
+        {"0.00123e400", 398},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(leadingWholeDigits(c.text), c.digits) << c.text;
+    // What the check passes is what the amount is read as: within twelve digits, never infinite.
+    EXPECT_EQ(leadingNumber("1e5"), 100000);
+    EXPECT_EQ(leadingNumber("9.99e11"), 999000000000);
+    EXPECT_EQ(leadingNumber("1e400"), 0);
+}
+
 TEST(Routines, CsvHozonWritesOneValue) {
     TempDir dir;
     filePath = (dir.path() / "a.csv").string();

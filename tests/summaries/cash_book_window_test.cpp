@@ -326,6 +326,44 @@ TEST_F(CashBookWindowTest, AStoredBalancePastTwelveDigitsIsShownWithoutAMessage)
     EXPECT_TRUE(script.boxes().empty());
 }
 
+// A typed exponent form stands for its figure: within twelve digits it is carried as that
+// figure, past them it is refused like any other long figure.
+TEST_F(CashBookWindowTest, AnExponentFormIsCarriedAsItsFigureAndRefusedPastTwelveDigits) {
+    CashBookWindow w;
+    w.load();
+    TextBox* box = w.previousBalanceBox();
+    box->clear();
+    typeText(box, QStringLiteral("1e2"));
+    TestScript script;
+    script.answer(Answer::Ok);
+    typeText(box, QStringLiteral("0"));
+    ASSERT_EQ(script.boxes().size(), 1u);
+    EXPECT_EQ(script.boxes()[0].text, QStringLiteral("金額は12桁までです。"));
+    EXPECT_EQ(box->text(), QStringLiteral("1e2"));
+    EXPECT_EQ(box->cursorPosition(), 3);
+    EXPECT_EQ(w.listGrid()->text(1, 5), QStringLiteral("¥20,100"));
+    w.backButton()->click();
+    EXPECT_EQ(file("本店", 2004, 3), " 1\r\n 2\r\n 0\r\n 100\r\n");
+    EXPECT_EQ(file("本店", 2004, 4), " 1\r\n 2\r\n 0\r\n 15100\r\n");
+}
+
+TEST_F(CashBookWindowTest, AnUndoBringsBackAStoredBalancePastTwelveDigits) {
+    writeBytes(zanPath("本店", 2004, 3), " 1\r\n 2\r\n 0\r\n 1234567890123\r\n");
+    TestScript script;
+    CashBookWindow w;
+    w.load();
+    TextBox* box = w.previousBalanceBox();
+    box->setCursorPosition(13);
+    sendKey(box, Qt::Key_Backspace);
+    EXPECT_EQ(w.listGrid()->text(2, 5), QStringLiteral("¥123,456,804,012"));
+    sendKey(box, Qt::Key_Z, Qt::ControlModifier); // undo
+    EXPECT_TRUE(script.boxes().empty());
+    EXPECT_EQ(box->text(), QStringLiteral("1234567890123"));
+    EXPECT_EQ(w.listGrid()->text(2, 5), QStringLiteral("¥1,234,567,905,123"));
+    w.backButton()->click();
+    EXPECT_EQ(file("本店", 2004, 3), " 1\r\n 2\r\n 0\r\n 1234567890123\r\n");
+}
+
 TEST_F(CashBookWindowTest, ADamagedBalanceFileMovedAwayByTheUserIsWrittenAgain) {
     writeBytes(zanPath("本店", 2004, 3), " 5\r\n"); // the count promises more
     setMoveAsideHook([](const std::string&) { return std::optional<std::string>(); });

@@ -25,10 +25,11 @@ inline void typeText(QWidget* widget, const QString& text) {
     }
 }
 
-// Presses and releases a key in a widget, as the user would (Escape, Enter, Tab, an arrow).
-inline void sendKey(QWidget* widget, int key) {
+// Presses and releases a key in a widget, as the user would (Escape, Enter, Tab, an arrow,
+// Ctrl+Z).
+inline void sendKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent event(type, key, Qt::NoModifier);
+        QKeyEvent event(type, key, modifiers);
         QApplication::sendEvent(widget, &event);
     }
 }

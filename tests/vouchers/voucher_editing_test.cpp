@@ -255,33 +255,44 @@ TEST_F(VoucherEditingTest, ATypedTaxIsKept) {
     });
 }
 
+// A figure past twelve digits, however typed (an exponent form reads as its figure), is refused;
+// the cell and the file keep the figure typed before it, written out.
 TEST_F(VoucherEditingTest, AThirteenthDigitIsRefusedAndTheVoucherKeepsItsFigure) {
-    struct Case {
+    struct Editor {
         int col;
         TextBox* (W::*editor)() const;
     };
-    const Case cases[] = {{W::kAmountCol, &W::amountEditor}, {W::kTaxCol, &W::taxEditor}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.col);
-        TestScript script;
-        script.answer(Answer::Ok).answer(Answer::Yes);
-        withVoucherBook(script, [&](W& w) {
-            click(w, 1, c.col);
-            TextBox* editor = (w.*c.editor)();
-            editor->clear();
-            typeText(editor, "123456789012");
-            typeText(editor, "3");
-            EXPECT_EQ(editor->text(), "123456789012");
-            EXPECT_EQ(cell(w, 1, c.col), "123456789012");
-        });
-        ASSERT_EQ(script.boxes().size(), 2u);
-        EXPECT_EQ(script.boxes()[0].text, "金額は12桁までです。");
-        auto saved = std::make_unique<DenpyouMonth>();
-        ASSERT_TRUE(readDenpyouMonth(aprilFile(), *saved).ok());
-        const DenpyouDay& day = (*saved)[2];
-        EXPECT_EQ(c.col == W::kAmountCol ? day.amount[0] : day.tax[0], 123456789012);
-        saveMonths();
-    }
+    const Editor editors[] = {{W::kAmountCol, &W::amountEditor}, {W::kTaxCol, &W::taxEditor}};
+    const struct {
+        const char* typed;
+        const char* refusedKey;
+        const char* cell;
+        double figure;
+    } figures[] = {{"123456789012", "3", "123456789012", 123456789012}, {"1E2", "0", "100", 100}};
+    for (const Editor& e : editors)
+        for (const auto& f : figures) {
+            SCOPED_TRACE(testing::Message() << e.col << " " << f.typed << f.refusedKey);
+            TestScript script;
+            script.answer(Answer::Ok).answer(Answer::Yes);
+            withVoucherBook(script, [&](W& w) {
+                click(w, 1, e.col);
+                TextBox* editor = (w.*e.editor)();
+                editor->clear();
+                typeText(editor, f.typed);
+                typeText(editor, f.refusedKey);
+                EXPECT_EQ(editor->text(), f.typed);
+                EXPECT_EQ(editor->cursorPosition(), editor->text().size());
+                EXPECT_EQ(cell(w, 1, e.col), f.cell);
+            });
+            ASSERT_EQ(script.boxes().size(), 2u);
+            EXPECT_EQ(script.boxes()[0].text, "金額は12桁までです。");
+            auto saved = std::make_unique<DenpyouMonth>();
+            ASSERT_TRUE(readDenpyouMonth(aprilFile(), *saved).ok());
+            const DenpyouDay& day = (*saved)[2];
+            EXPECT_EQ(e.col == W::kAmountCol ? day.amount[0] : day.tax[0], f.figure);
+            EXPECT_EQ(readBytes(aprilFile()).find('E'), std::string::npos) << "no exponent form";
+            saveMonths();
+        }
 }
 
 TEST_F(VoucherEditingTest, EnterOrder) {
