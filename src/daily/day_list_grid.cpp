@@ -31,7 +31,9 @@ Shape shapeOf(DayList list) {
         return {QStringLiteral("仕入先"), 1300};
     case DayList::Deposits:
     case DayList::Withdrawals:
-        return {QStringLiteral("銀行名"), 4000}; // leaves the amounts room on the screen
+        // Narrow enough that the window, its amounts whole, fits a 1280-pixel screen; longer
+        // names are cut with "…".
+        return {QStringLiteral("銀行名"), 3400};
     case DayList::CreditSales:
         break;
     }
