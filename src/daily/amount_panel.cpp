@@ -1,6 +1,7 @@
 #include "amount_panel.h"
 
 #include "platform/controls.h"
+#include "platform/figure_label.h"
 #include "platform/text.h"
 #include "storage/display_format.h"
 
@@ -35,9 +36,9 @@ int labelWidthFor(QLabel& label, const QString& text) {
 
 AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
     : QObject(parent), sheet_(sheet), fixedCosts_(new platform::TextBox(parent)),
-      runningProfit_(new QLabel(parent)),
+      runningProfit_(new platform::FigureLabel(parent)),
       cardCaption_(new QLabel(QStringLiteral("累計クレジット"), parent)),
-      cardFigure_(new QLabel(parent)) {
+      cardFigure_(new platform::FigureLabel(parent)) {
     // Every box and label shows the widest figure whole, its minus sign too.
     const QString widestTyped = platform::toQString(plainDecimal(kWidestAmount));
     const QString widestShown = platform::toQString(Format(kWidestAmount, "###,##0"));
@@ -46,7 +47,7 @@ AmountPanel::AmountPanel(AmountSheet& sheet, QWidget* parent)
         auto* stack = new QStackedLayout(field);
         stack->setStackingMode(QStackedLayout::StackAll);
         stack->setContentsMargins(0, 0, 0, 0);
-        auto* label = new QLabel(field);
+        auto* label = new platform::FigureLabel(field);
         label->setFont(amountFont());
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setFrameShape(QFrame::Panel);

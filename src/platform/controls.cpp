@@ -1,10 +1,12 @@
 #include "controls.h"
 
 #include "message_box.h"
+#include "screen_fit.h"
 #include "storage/routines.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -114,6 +116,26 @@ void TextBox::setWidestText(const QString& text) {
                             5,
                         fontMetrics().height());
     setMinimumWidth(style()->sizeFromContents(QStyle::CT_LineEdit, &option, content, this).width());
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    if (hasFocus() || !readsAsFigure(text())) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    // The room a line edit keeps for its text: two pixels each side, one above and below.
+    const QRect room = style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                           .marginsRemoved(textMargins())
+                           .adjusted(2, 1, -2, -1);
+    QPainter p(this);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &p, this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    const Qt::Alignment a = QStyle::visualAlignment(layoutDirection(), alignment());
+    drawFitted(p, room, (a & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
+               fitOnScreen(text(), font(), room.width(), TextKeep::End), font(), this);
 }
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {

@@ -38,6 +38,11 @@ class TextBox : public QLineEdit {
     // Keeps the box at least wide enough to show this text whole.
     void setWidestText(const QString& text);
 
+  protected:
+    // While the box is not being typed in, a figure wider than the box is drawn as a label
+    // draws it (figure_label.h); being typed in, the box shows its text as it is.
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     void textWasChanged(const QString& text);
     bool refuseLongNumber(const QString& text);

@@ -3,6 +3,7 @@
 #include "controls.h"
 
 #include <QEvent>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -259,13 +260,19 @@ QString Grid::shownText(int row, int col) const {
     const QString t = text(row, col);
     if (col < 0 || col >= cols_)
         return t;
-    const CellStyle* s = style(row, col);
-    return fitText(t, col, QFontMetrics(s && s->font ? *s->font : font()),
-                   colWidthPx(col) - 2 * kTextMarginPx - 1);
+    return fitCell(t, col, cellFont(row, col), textRoomPx(col)).text;
 }
 
-QString Grid::fitText(const QString& text, int col, const QFontMetrics& metrics, int room) const {
-    return colElided_[col] ? metrics.elidedText(text, Qt::ElideRight, room) : text;
+int Grid::textRoomPx(int col) const {
+    return colWidthPx(col) - 2 * kTextMarginPx - 1;
+}
+
+FittedText Grid::fitCell(const QString& text, int col, const QFont& font, int room) const {
+    if (readsAsFigure(text))
+        return fitOnScreen(text, font, room, TextKeep::End);
+    if (colElided_[col]) // a name keeps the grid's size
+        return fitOnScreen(text, font, room, TextKeep::Start, QFontInfo(font).pointSizeF());
+    return wholeOnScreen(text, font);
 }
 
 void Grid::restyle(int row, int col, const std::function<void(CellStyle&)>& change) {
@@ -745,8 +752,8 @@ void Grid::paintEvent(QPaintEvent*) {
                 painterInk = wanted;
             }
             const QRect inner = r.adjusted(kTextMarginPx, 0, -kTextMarginPx - 1, -1);
-            p.drawText(inner, static_cast<int>(alignmentFor(s, col, t)),
-                       fitText(t, col, p.fontMetrics(), inner.width()));
+            drawFitted(p, inner, alignmentFor(s, col, t), fitCell(t, col, *f, textRoomPx(col)), *f,
+                       this, {col, row});
         }
         rules.append(QLine(r.topRight(), r.bottomRight()));
         rules.append(QLine(r.bottomLeft(), r.bottomRight()));

@@ -20,6 +20,8 @@
 //   closes the editor.
 // - Lists of any length: setRowSource gives the rows below the fixed rows from a model,
 //   read-only, asked only for the rows drawn or read.
+#include "screen_fit.h"
+
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QFont>
@@ -96,7 +98,8 @@ class Grid : public QAbstractScrollArea {
 
     // A column of names keeps its width: a longer text is drawn cut short with an ellipsis
     // rather than running to the rule, so the figures beside it stay in view. The cell keeps
-    // the whole text.
+    // the whole text. A figure in any column is drawn smaller, or cut with its sign kept,
+    // where it is wider than its cell (screen_fit.h).
     void setColElided(int col, bool elided);
     // The text as the cell draws it.
     QString shownText(int row, int col) const;
@@ -179,8 +182,10 @@ class Grid : public QAbstractScrollArea {
     bool inGrid(int row, int col) const;
     bool isStored(int row) const;
     const CellStyle* style(int row, int col) const;
-    // The text as a cell of col draws it in room pixels: cut short where the column elides.
-    QString fitText(const QString& text, int col, const QFontMetrics& metrics, int room) const;
+    // The text as a cell of col draws it in room pixels in font: a figure fitted, a name cut
+    // short where the column elides, any other text whole.
+    FittedText fitCell(const QString& text, int col, const QFont& font, int room) const;
+    int textRoomPx(int col) const;
     Qt::Alignment alignmentFor(const CellStyle* style, int col, const QString& text) const;
     CellStyle* editableStyle(int row, int col);
     void restyle(int row, int col, const std::function<void(CellStyle&)>& change);

@@ -1,50 +1,43 @@
 #include "print_fit.h"
 
-#include <algorithm>
+#include "text_fit.h"
 
 namespace lukana::platform {
 
 namespace {
 
-const QString kEllipsis = QStringLiteral("…");
+// Measures on the surface; the size measured last stays in force, and the text is drawn in
+// its fitted size, after which the column's size is set again.
+class SurfaceFit {
+  public:
+    SurfaceFit(DrawingSurface& surface, double points) : surface_(surface), points_(points) {}
 
-// The smallest step a size is lowered by: hinted widths at a coarse resolution do not shrink
-// in proportion to the size.
-constexpr double kPointStep = 0.25;
+    FittedText fit(const QString& text, double room, TextKeep keep) {
+        inForce_ = points_;
+        return fitText(text, room, points_, kSmallestPrintPoints, keep,
+                       [this](const QString& t, double size) {
+                           setSize(size);
+                           return surface_.textWidth(t);
+                       });
+    }
 
-struct Fitted {
-    QString text;
-    double width;
-    bool smaller = false; // drawn in a smaller size than the column's
+    void draw(double x, double top, const FittedText& fitted) {
+        setSize(fitted.points);
+        surface_.text({x, top}, fitted.text);
+        setSize(points_);
+    }
+
+  private:
+    void setSize(double size) {
+        if (size != inForce_)
+            surface_.setFontSize(size);
+        inForce_ = size;
+    }
+
+    DrawingSurface& surface_;
+    double points_;
+    double inForce_ = 0;
 };
-
-enum class Keep { Start, End };
-
-// The text as it fits in room: at points when it can, else at the size that lets it fit (no
-// smaller than the smallest), else cut. Leaves that size in force.
-Fitted fit(DrawingSurface& surface, const QString& text, double room, double points, Keep keep) {
-    double width = surface.textWidth(text);
-    if (width <= room)
-        return {text, width};
-    double size = std::max(kSmallestPrintPoints, std::min(points, points * room / width));
-    for (;;) {
-        surface.setFontSize(size);
-        width = surface.textWidth(text);
-        if (width <= room || size <= kSmallestPrintPoints)
-            break;
-        size = std::max(kSmallestPrintPoints, size - kPointStep);
-    }
-    if (width <= room)
-        return {text, width, true};
-    for (qsizetype kept = text.size() - 1; kept > 0; --kept) {
-        const QString cut =
-            keep == Keep::Start ? text.left(kept) + kEllipsis : kEllipsis + text.right(kept);
-        width = surface.textWidth(cut);
-        if (width <= room)
-            return {cut, width, true};
-    }
-    return {QString(), 0, true};
-}
 
 double quarterDigit(const DrawingSurface& surface) {
     return surface.textWidth(QStringLiteral("0")) / 4;
@@ -57,11 +50,9 @@ void textBeforeNextRule(DrawingSurface& surface, double x, double rule, double t
     if (text.isEmpty())
         return;
     const double margin = quarterDigit(surface);
-    const Fitted fitted = fit(surface, text, rule - margin - x, points, Keep::Start);
-    if (!fitted.text.isEmpty())
-        surface.text({x, top}, fitted.text);
-    if (fitted.smaller)
-        surface.setFontSize(points);
+    SurfaceFit fit(surface, points);
+    const FittedText fitted = fit.fit(text, rule - margin - x, TextKeep::Start);
+    fit.draw(x, top, fitted);
 }
 
 void textBetweenRules(DrawingSurface& surface, double leftRule, double rule, double top,
@@ -69,11 +60,9 @@ void textBetweenRules(DrawingSurface& surface, double leftRule, double rule, dou
     if (text.isEmpty())
         return;
     const double margin = quarterDigit(surface);
-    const Fitted fitted = fit(surface, text, rule - leftRule - 2 * margin, points, Keep::End);
-    if (!fitted.text.isEmpty())
-        surface.text({rule - margin - fitted.width, top}, fitted.text);
-    if (fitted.smaller)
-        surface.setFontSize(points);
+    SurfaceFit fit(surface, points);
+    const FittedText fitted = fit.fit(text, rule - leftRule - 2 * margin, TextKeep::End);
+    fit.draw(rule - margin - fitted.width, top, fitted);
 }
 
 } // namespace lukana::platform

@@ -1,7 +1,7 @@
 #pragma once
 // Texts of a printed table kept between the rules of their column. A text too wide for its
 // column is drawn smaller, down to kSmallestPrintPoints; what is still too wide is cut with an
-// ellipsis, so that no text ever runs across a rule.
+// ellipsis (text_fit.h), so that no text ever runs across a rule.
 #include "drawing.h"
 
 #include <QString>
@@ -15,9 +15,9 @@ inline constexpr double kSmallestPrintPoints = 5;
 void textBeforeNextRule(DrawingSurface& surface, double x, double rule, double top,
                         const QString& text, double points);
 
-// A right-aligned text, a figure most often, ending a quarter digit before rule (as
-// textBeforeRule places it) and starting a quarter digit after leftRule. A cut text keeps its
-// end, the figure's last digits.
+// A right-aligned text, a figure most often, ending a quarter digit before rule and starting a
+// quarter digit after leftRule. A cut figure keeps its sign and yen mark before the ellipsis and
+// its last digits after it.
 void textBetweenRules(DrawingSurface& surface, double leftRule, double rule, double top,
                       const QString& text, double points);
 

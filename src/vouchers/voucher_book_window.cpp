@@ -2,6 +2,7 @@
 
 #include "platform/damaged_file.h"
 #include "platform/date_navigator.h"
+#include "platform/figure_label.h"
 #include "platform/grid.h"
 #include "platform/message_box.h"
 #include "platform/pointer.h"
@@ -73,9 +74,9 @@ void VoucherBookWindow::buildControls() {
     sourceGrid_ = new Grid(totalsFrame_);
     accountGrid_ = new Grid(totalsFrame_);
     incomeGrid_ = new Grid(totalsFrame_);
-    dayTotalLabel_ = new QLabel(this);
-    periodTotalLabel_ = new QLabel(this);
-    periodExcludedLabel_ = new QLabel(this);
+    dayTotalLabel_ = new FigureLabel(this);
+    periodTotalLabel_ = new FigureLabel(this);
+    periodExcludedLabel_ = new FigureLabel(this);
     for (QLabel* l : {dayTotalLabel_, periodTotalLabel_, periodExcludedLabel_})
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

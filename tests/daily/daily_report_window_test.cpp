@@ -3,6 +3,7 @@
 // the files written and read back, and a window without a department.
 #include "daily_report_fixture.h"
 #include "storage/atomic_file.h"
+#include "support/painted_figures.h"
 #include "support/text_room.h"
 
 #include <QClipboard>
@@ -232,6 +233,51 @@ TEST_F(DailyReportTest, TheNextDayShowsEveryEmptyBoxAsZero) {
                 }
             }
         }
+        reportChanged = 0;
+        w.closeWindow();
+    });
+}
+
+// Sums of twelve-digit figures reach thirteen and fourteen digits: every amount label and both
+// month-to-date figures paint them whole, smaller where they must, minus sign and all; so does
+// the next day's carried-over cash.
+TEST_F(DailyReportTest, SumsPastTwelveDigitsArePaintedWholeWithTheirSign) {
+    auto month = std::make_unique<NippouMonth>();
+    for (int d = 1; d <= 29; ++d) {
+        (*month)[d].kingaku[7] = 999999999999;
+        (*month)[d].kingaku[21] = -999999999999;
+    }
+    ASSERT_TRUE(writeNippouMonth(nippouPath("本店", 2026, 7), *month, 0).ok());
+    todayDay = 30;
+    open([this](DailyReportWindow& w) {
+        AmountPanel& amounts = *w.amounts();
+        ScreenTextRecording rec;
+        auto expectAllPaintedWhole = [&] {
+            std::vector<QLabel*> labels{amounts.runningProfitLabel(), amounts.cardSalesLabel()};
+            for (int box : kAmountBoxes)
+                labels.push_back(amounts.label(box));
+            for (QLabel* label : labels) {
+                if (label->text().isEmpty())
+                    continue;
+                SCOPED_TRACE(label->text().toStdString());
+                EXPECT_TRUE(expectPaintedFigure(paintedBy(rec, *label, label), label->text()));
+            }
+        };
+        for (int box : {2, 3, 29, 30})
+            type(w, box, "999999999999");
+        EXPECT_EQ(amounts.label(4)->text(), QStringLiteral("1,999,999,999,998"));
+        EXPECT_EQ(amounts.label(21)->text(), QStringLiteral("-1,999,999,999,998"));
+        EXPECT_EQ(amounts.label(22)->text(), QStringLiteral("28,999,999,999,971"));
+        EXPECT_EQ(amounts.label(28)->text(), QStringLiteral("-3,999,999,999,996"));
+        EXPECT_EQ(amounts.runningProfitLabel()->text(), QStringLiteral("-30,999,999,999,969"));
+        expectAllPaintedWhole();
+
+        step(w, DatePart::Day, true);
+        ASSERT_EQ(curDay, 31);
+        EXPECT_EQ(amounts.label(25)->text(), QStringLiteral("-3,999,999,999,996"));
+        EXPECT_EQ(amounts.label(27)->text(), QStringLiteral("-3,999,999,999,996"));
+        EXPECT_EQ(amounts.label(22)->text(), QStringLiteral("28,999,999,999,971"));
+        expectAllPaintedWhole();
         reportChanged = 0;
         w.closeWindow();
     });

@@ -5,6 +5,7 @@
 #include "platform/grid.h"
 #include "storage/state.h"
 #include "support/grid_clicks.h"
+#include "support/painted_figures.h"
 #include "support/ui_script.h"
 
 #include <QClipboard>
@@ -359,6 +360,25 @@ TEST_F(GuestSlipWindowTest, OrderFiguresShowWholeBesideALongName) {
         EXPECT_LE(orders.widthShowingAllColumns(), orders.width());
     }
     EXPECT_TRUE(orders.shownText(1, 0).endsWith(QStringLiteral("…")));
+}
+
+// Twelve slips of minus twelve digits sum to fourteen: the totals, the unit prices ("@…") and
+// the order panel's figures are painted whole, smaller where they must be, minus sign and all.
+TEST_F(GuestSlipWindowTest, SumsPastTwelveDigitsArePaintedWhole) {
+    fillDay(12);
+    for (int t = 0; t < 12; ++t)
+        day().slipValues[t][kSlipPaid] = -999999999999;
+    menudRecs[0].price = 999999999999;
+    open();
+    ASSERT_EQ(cell(2, 14), QStringLiteral("-11999999999988"));
+    const QStringList figures = expectFiguresPaintedWhole(grid());
+    EXPECT_TRUE(figures.contains(QStringLiteral("-11999999999988")));
+    EXPECT_TRUE(figures.contains(QStringLiteral("-@999,999,999,999.")))
+        << figures.join(' ').toStdString();
+    clickCell(grid(), 3, 13);
+    order(1, "12");
+    Grid& orders = *window->orderPanel()->orders();
+    EXPECT_TRUE(expectFiguresPaintedWhole(orders).contains(QStringLiteral("¥11,999,999,999,988")));
 }
 
 TEST_F(GuestSlipWindowTest, ClickingTheWindowClosesThePanelAndTheKindEditorOnly) {

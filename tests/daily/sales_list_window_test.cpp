@@ -10,6 +10,7 @@
 #include "storage/routines.h"
 #include "storage/state.h"
 #include "support/files.h"
+#include "support/painted_figures.h"
 #include "support/printed_rules.h"
 #include "support/printed_text.h"
 #include "support/temp_dir.h"
@@ -141,6 +142,31 @@ TEST_F(SalesListWindowTest, TwelveDigitFiguresShowWhole) {
     EXPECT_EQ(summary->leftCol(), 3);
     summary->setLeftCol(2);
     EXPECT_EQ(days->leftCol(), 3);
+}
+
+// A month of twelve-digit days sums to fourteen digits: every figure of both grids, the sums
+// and averages among them, is painted whole, smaller where it must be, minus sign and all.
+TEST_F(SalesListWindowTest, SumsPastTwelveDigitsArePaintedWhole) {
+    auto m = std::make_unique<NippouMonth>();
+    for (int d = 1; d <= 31; ++d) {
+        NippouDay& day = (*m)[d];
+        day.kingaku[7] = 999999999999;
+        day.kingaku[21] = day.kingaku[4] = -999999999999;
+        day.kingaku[12] = day.kingaku[13] = 1;
+        day.kaidasiCount = 1;
+        day.kaidasiSiireId[0] = 10;
+        day.kaidasiGaku[0] = -999999999999;
+    }
+    ASSERT_TRUE(writeNippouMonth(nippouPath(kListBusyo, 2003, 3), *m, 0).ok());
+    TestScript script;
+    SalesListWindow window;
+    window.load();
+    window.show();
+    QStringList figures;
+    for (Grid* grid : {window.dayGrid(), window.summaryGrid()})
+        figures << expectFiguresPaintedWhole(*grid);
+    EXPECT_TRUE(figures.contains(QStringLiteral("30,999,999,999,969")));
+    EXPECT_TRUE(figures.contains(QStringLiteral("-30,999,999,999,969")));
 }
 
 TEST_F(SalesListWindowTest, MonthAndYearBoxesAndSpinners) {

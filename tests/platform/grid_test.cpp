@@ -1,8 +1,10 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "support/grid_clicks.h"
+#include "support/painted_figures.h"
 #include "support/ui_script.h"
 
+#include <QFontInfo>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -137,7 +139,9 @@ TEST(Grid, FittingWidthGrowsOnlyForTextThatWouldBeCut) {
 }
 
 TEST(Grid, AnElidedColumnDrawsALongTextCutShortAndKeepsItWhole) {
-    Grid g;
+    QWidget window;
+    Grid& g = *new Grid(&window);
+    g.setGeometry(0, 0, 400, 200);
     g.setCols(2);
     g.setColWidth(0, 1200);
     g.setColWidth(1, 1200);
@@ -145,13 +149,75 @@ TEST(Grid, AnElidedColumnDrawsALongTextCutShortAndKeepsItWhole) {
     g.setText(1, 0, name);
     g.setText(1, 1, name);
     g.setColElided(0, true);
+    window.show();
     EXPECT_EQ(g.text(1, 0), name);
-    const QString shown = g.shownText(1, 0);
+    ScreenTextRecording rec;
+    const ScreenText* painted = paintedBy(rec, g, &g, {0, 1});
+    ASSERT_TRUE(painted);
+    const QString shown = painted->fitted.text;
     EXPECT_TRUE(shown.endsWith(QStringLiteral("…"))) << shown.toStdString();
+    EXPECT_TRUE(name.startsWith(shown.chopped(1)));
     EXPECT_LE(g.fontMetrics().horizontalAdvance(shown) + 5, g.colWidth(0) / kTwipsPerPixel);
-    EXPECT_EQ(g.shownText(1, 1), name); // a column not elided draws its text as it is
+    EXPECT_EQ(painted->fitted.points, QFontInfo(g.font()).pointSizeF()); // a name is not shrunk
+    EXPECT_EQ(g.shownText(1, 0), shown);
+    // A column not elided draws its text as it is.
+    painted = rec.last(&g, {1, 1});
+    ASSERT_TRUE(painted);
+    EXPECT_EQ(painted->fitted.text, name);
+    EXPECT_EQ(g.shownText(1, 1), name);
     g.setText(1, 0, QStringLiteral("酒"));
+    painted = paintedBy(rec, g, &g, {0, 1});
+    ASSERT_TRUE(painted);
+    EXPECT_EQ(painted->fitted.text, QStringLiteral("酒"));
     EXPECT_EQ(g.shownText(1, 0), QStringLiteral("酒"));
+}
+
+// A figure in any column, twelve to fourteen digits, positive or negative, with or without the
+// yen mark or separators: painted whole in a column as wide as twelve digits need, smaller where
+// it must be, and cut with its sign kept in a column narrower still.
+TEST(Grid, AFigureWiderThanItsCellIsPaintedSmallerOrCutWithItsSign) {
+    const QString figures[] = {
+        QStringLiteral("999999999999"),          QStringLiteral("-999999999999"),
+        QStringLiteral("-¥999,999,999,999"),     QStringLiteral("¥999,999,999,999"),
+        QStringLiteral("1000016777716"),         QStringLiteral("-1999999999998"),
+        QStringLiteral("1,999,999,999,998"),     QStringLiteral("-¥1,999,999,999,998"),
+        QStringLiteral("29999999999970"),        QStringLiteral("-29,999,999,999,970"),
+        QStringLiteral("¥29,999,999,999,970"),   QStringLiteral("-¥29,999,999,999,970"),
+        QStringLiteral("@3,333,333,333,333.33"),
+    };
+    QWidget window;
+    Grid& g = *new Grid(&window);
+    g.setGeometry(0, 0, 600, 400);
+    g.setCols(3);
+    g.setRows(1 + int(std::size(figures)));
+    g.setColWidth(0, 1350); // as the voucher grid's amount column
+    g.setColWidthFitting(1, 0, QStringLiteral("-¥999,999,999,999"));
+    g.setColWidth(2, 500);
+    for (int i = 0; i < int(std::size(figures)); ++i)
+        for (int col = 0; col < 3; ++col)
+            g.setText(i + 1, col, figures[i]);
+    window.show();
+    ScreenTextRecording rec;
+    g.grab();
+    for (int i = 0; i < int(std::size(figures)); ++i)
+        for (int col = 0; col < 3; ++col) {
+            SCOPED_TRACE(figures[i].toStdString() + " in column " + std::to_string(col));
+            const ScreenText* painted = rec.last(&g, {col, i + 1});
+            const bool whole = expectPaintedFigure(painted, figures[i]);
+            ASSERT_TRUE(painted);
+            EXPECT_EQ(painted->room.width(), g.colWidth(col) / kTwipsPerPixel - 5);
+            EXPECT_EQ(g.shownText(i + 1, col), painted->fitted.text);
+            if (col == 1 && figures[i] != figures[std::size(figures) - 1]) {
+                EXPECT_TRUE(whole);
+            }
+            if (col == 2 && figures[i].size() > 12) {
+                EXPECT_FALSE(whole);
+            }
+            if (whole && g.fontMetrics().horizontalAdvance(figures[i]) + 5 <=
+                             g.colWidth(col) / kTwipsPerPixel) {
+                EXPECT_EQ(painted->fitted.points, QFontInfo(g.font()).pointSizeF());
+            }
+        }
 }
 
 TEST(Grid, AlignmentCellOverColumnOverGeneral) {

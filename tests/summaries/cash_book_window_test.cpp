@@ -8,6 +8,7 @@
 #include "storage/state.h"
 #include "summaries/cash_book_window.h"
 #include "support/files.h"
+#include "support/painted_figures.h"
 #include "support/printed_rules.h"
 #include "support/temp_dir.h"
 #include "support/text_room.h"
@@ -291,6 +292,31 @@ TEST_F(CashBookWindowTest, ColumnsShowALongPartyNameAndTwelveDigitFiguresWhole) 
                           grid->colWidth(col))
                     << text.toStdString();
             }
+}
+
+// Payments of twelve digits run the balance and the totals to fourteen: painted whole in both
+// grids, smaller where they must be, the minus sign kept; so is a long balance in its box.
+TEST_F(CashBookWindowTest, SumsPastTwelveDigitsArePaintedWhole) {
+    auto m = std::make_unique<DenpyouMonth>();
+    ASSERT_TRUE(readDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
+    for (int i = 0; i < 12; ++i)
+        appendVoucher(
+            (*m)[16],
+            {.amount = 999999999999, .fromKind = 2, .toKind = 1, .toId = 7, .entryType = 1});
+    ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2004, 4), *m).ok());
+    CashBookWindow w;
+    w.load();
+    w.show();
+    w.previousBalanceBox()->setText(QStringLiteral("-999999999999"));
+    QStringList figures;
+    for (Grid* grid : {w.listGrid(), w.totalsGrid()})
+        figures << expectFiguresPaintedWhole(*grid);
+    EXPECT_TRUE(figures.contains(QStringLiteral("-¥12,999,999,984,987")))
+        << figures.join(' ').toStdString();
+    w.previousBalanceBox()->setText(QStringLiteral("-1234567890123"));
+    ScreenTextRecording rec;
+    EXPECT_TRUE(expectPaintedFigure(paintedBy(rec, *w.previousBalanceBox(), w.previousBalanceBox()),
+                                    QStringLiteral("-1234567890123")));
 }
 
 TEST_F(CashBookWindowTest, PreviousBalanceTakesTwelveDigitsAndShowsThemWhole) {

@@ -6,6 +6,7 @@
 #include "summaries/cash_book_window.h"
 #include "summaries/monthly_summary_window.h"
 #include "summaries/period_list_window.h"
+#include "support/painted_figures.h"
 #include "support/printed_rules.h"
 #include "support/temp_dir.h"
 #include "support/ui_script.h"
@@ -354,6 +355,18 @@ template <class Window> void expectFiguresWhole(const QStringList& expected) {
         EXPECT_TRUE(shown.contains(figure)) << figure.toStdString();
 }
 
+// Every figure of both grids is painted whole, the expected among them.
+template <class Window> void expectFiguresPaintedWholeIn(const QStringList& expected) {
+    Window w;
+    w.load();
+    w.show();
+    QStringList painted;
+    for (Grid* grid : {w.listGrid(), w.totalsGrid()})
+        painted << expectFiguresPaintedWhole(*grid);
+    for (const QString& figure : expected)
+        EXPECT_TRUE(painted.contains(figure)) << figure.toStdString();
+}
+
 } // namespace
 
 TEST_F(SummaryWindowsTest, TwelveDigitFiguresAndTheirSumsShowWhole) {
@@ -372,6 +385,19 @@ TEST_F(SummaryWindowsTest, TwelveDigitFiguresAndTheirSumsShowWhole) {
                               "-¥1,999,999,999,998", "-¥1,800,000,000,000"};
     expectFiguresWhole<PeriodListWindow>(figures);
     expectFiguresWhole<MonthlySummaryWindow>(figures);
+
+    // Fourteen more on 11 March bring the sums to fourteen digits: painted whole, smaller.
+    for (int i = 0; i < 14; ++i)
+        appendVoucher((*m)[11], {.amount = 999999999999,
+                                 .fromKind = 2,
+                                 .toKind = 1,
+                                 .toId = 7,
+                                 .entryType = 1,
+                                 .tax = 99999999999});
+    ASSERT_TRUE(writeDenpyouMonth(denpyouPath("本店", 2003, 3), *m).ok());
+    const QStringList sums{"¥11,999,999,999,988", "¥1,199,999,999,988"};
+    expectFiguresPaintedWholeIn<PeriodListWindow>(sums);
+    expectFiguresPaintedWholeIn<MonthlySummaryWindow>(sums);
 }
 
 namespace {

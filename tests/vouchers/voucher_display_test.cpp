@@ -1,4 +1,5 @@
 // Showing a day: the grid's cells, the split, the period caption, the labels and the summaries.
+#include "support/painted_figures.h"
 #include "voucher_book_fixture.h"
 
 #include <QGroupBox>
@@ -166,6 +167,50 @@ TEST_F(VoucherDisplayTest, TwelveDigitFiguresShowWholeBesideALongName) {
                 for (int col = 0; col < g->cols(); ++col)
                     EXPECT_TRUE(fitsColumn(*g, row, col)) << g->text(row, col).toStdString();
             EXPECT_LE(g->cellRect(0, 2, g->viewport()).right(), g->viewport()->width());
+        }
+    });
+}
+
+// A thirteen-digit cash sale, as absorbed from a daily report, and day and period sums of
+// thirteen and fourteen digits: the grid's money cells, the summary grids and the total labels
+// paint them whole, smaller where they must, their minus sign kept.
+TEST_F(VoucherDisplayTest, SumsPastTwelveDigitsArePaintedWholeWithTheirSign) {
+    for (int i = 0; i < 10; ++i)
+        append((*march)[25], {-999999999999, 2, 0, 1, 10, 1, 2});
+    DenpyouDay& day = (*april)[2];
+    append(day, {1000016777716, 2, 0, 2, 0, 1, 2}); // a cash sale taken in whole
+    for (int i = 0; i < 3; ++i)
+        append(day, {-999999999999, 2, 0, 1, 10, 1, 2});
+    saveMonths();
+    TestScript script;
+    withVoucherBook(script, [&](Window& w) {
+        Grid& grid = *w.voucherGrid();
+        ASSERT_EQ(grid.text(1, Window::kAmountCol), QStringLiteral("1000016777716"));
+        ScreenTextRecording rec;
+        w.show();
+        grid.grab();
+        for (int row = 1; row < grid.rows() - 1; ++row)
+            for (int col : {Window::kAmountCol, Window::kTaxCol, Window::kExcludedCol}) {
+                SCOPED_TRACE(grid.text(row, col).toStdString());
+                EXPECT_TRUE(expectPaintedFigure(rec.last(&grid, {col, row}), grid.text(row, col)));
+            }
+        EXPECT_EQ(w.dayTotalLabel()->text(), QStringLiteral("-¥1,999,983,222,281"));
+        EXPECT_EQ(w.periodTotalLabel()->text(), QStringLiteral("-¥11,999,983,222,271"));
+        for (QLabel* label : {w.dayTotalLabel(), w.periodTotalLabel(), w.periodExcludedLabel()}) {
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_TRUE(expectPaintedFigure(paintedBy(rec, *label, label), label->text()));
+        }
+        for (Grid* g : {w.supplierGrid(), w.sourceGrid(), w.accountGrid(), w.incomeGrid()}) {
+            rec.texts.clear();
+            g->grab();
+            for (int row = 1; row < g->rows(); ++row)
+                for (int col : {1, 2}) {
+                    const QString text = g->text(row, col);
+                    SCOPED_TRACE(text.toStdString());
+                    if (text.size() > 1) { // a yen mark alone stands for no sum
+                        EXPECT_TRUE(expectPaintedFigure(rec.last(g, {col, row}), text));
+                    }
+                }
         }
     });
 }
