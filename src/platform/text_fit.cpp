@@ -1,5 +1,7 @@
 #include "text_fit.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace lukana::platform {
