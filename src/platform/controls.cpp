@@ -134,8 +134,9 @@ void TextBox::paintEvent(QPaintEvent* event) {
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &p, this);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
     const Qt::Alignment a = QStyle::visualAlignment(layoutDirection(), alignment());
+    const ScreenFont measured(font());
     drawFitted(p, room, (a & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
-               fitOnScreen(text(), font(), room.width(), TextKeep::End), font(), this);
+               measured.fit(text(), room.width(), TextKeep::End), measured, this);
 }
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {

@@ -27,7 +27,7 @@ QRect FigureLabel::textRoom() const {
 FittedText FigureLabel::shownText() const {
     const QString t = text();
     if (!readsAsFigure(t))
-        return wholeOnScreen(t, font());
+        return ScreenFont(font()).whole(t);
     return fitOnScreen(t, font(), textRoom().width(), TextKeep::End);
 }
 
@@ -39,7 +39,7 @@ void FigureLabel::paintEvent(QPaintEvent*) {
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     const Qt::Alignment a = QStyle::visualAlignment(layoutDirection(), alignment());
-    drawFitted(p, textRoom(), a, shownText(), font(), this);
+    drawFitted(p, textRoom(), a, shownText(), ScreenFont(font()), this);
 }
 
 } // namespace lukana::platform

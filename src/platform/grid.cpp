@@ -3,7 +3,6 @@
 #include "controls.h"
 
 #include <QEvent>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +13,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <optional>
 
 namespace lukana::platform {
 namespace {
@@ -260,19 +260,19 @@ QString Grid::shownText(int row, int col) const {
     const QString t = text(row, col);
     if (col < 0 || col >= cols_)
         return t;
-    return fitCell(t, col, cellFont(row, col), textRoomPx(col)).text;
+    return fitCell(t, col, ScreenFont(cellFont(row, col)), textRoomPx(col)).text;
 }
 
 int Grid::textRoomPx(int col) const {
     return colWidthPx(col) - 2 * kTextMarginPx - 1;
 }
 
-FittedText Grid::fitCell(const QString& text, int col, const QFont& font, int room) const {
+FittedText Grid::fitCell(const QString& text, int col, const ScreenFont& font, int room) const {
     if (readsAsFigure(text))
-        return fitOnScreen(text, font, room, TextKeep::End);
+        return font.fit(text, room, TextKeep::End);
     if (colElided_[col]) // a name keeps the grid's size
-        return fitOnScreen(text, font, room, TextKeep::Start, QFontInfo(font).pointSizeF());
-    return wholeOnScreen(text, font);
+        return font.fit(text, room, TextKeep::Start, font.points());
+    return font.whole(text);
 }
 
 void Grid::restyle(int row, int col, const std::function<void(CellStyle&)>& change) {
@@ -730,6 +730,15 @@ void Grid::paintEvent(QPaintEvent*) {
     const int lastFixedCol = std::min(fixedCols_, cols_);
     const QFont* painterFont = &baseFont;
     p.setFont(baseFont);
+    // Measured once for the grid's font and again only when a cell's own font differs.
+    std::optional<ScreenFont> measured;
+    const QFont* measuredFor = nullptr;
+    auto measuredFont = [&](const QFont* f) -> const ScreenFont& {
+        if (f != measuredFor && (!measured || measured->font() != *f))
+            measured.emplace(*f);
+        measuredFor = f;
+        return *measured;
+    };
     QColor painterInk = ink;
     p.setPen(ink);
     QVarLengthArray<QLine, 64> rules;
@@ -752,8 +761,9 @@ void Grid::paintEvent(QPaintEvent*) {
                 painterInk = wanted;
             }
             const QRect inner = r.adjusted(kTextMarginPx, 0, -kTextMarginPx - 1, -1);
-            drawFitted(p, inner, alignmentFor(s, col, t), fitCell(t, col, *f, textRoomPx(col)), *f,
-                       this, {col, row});
+            const ScreenFont& measuredF = measuredFont(f);
+            drawFitted(p, inner, alignmentFor(s, col, t),
+                       fitCell(t, col, measuredF, textRoomPx(col)), measuredF, this, {col, row});
         }
         rules.append(QLine(r.topRight(), r.bottomRight()));
         rules.append(QLine(r.bottomLeft(), r.bottomRight()));

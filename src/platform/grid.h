@@ -184,7 +184,7 @@ class Grid : public QAbstractScrollArea {
     const CellStyle* style(int row, int col) const;
     // The text as a cell of col draws it in room pixels in font: a figure fitted, a name cut
     // short where the column elides, any other text whole.
-    FittedText fitCell(const QString& text, int col, const QFont& font, int room) const;
+    FittedText fitCell(const QString& text, int col, const ScreenFont& font, int room) const;
     int textRoomPx(int col) const;
     Qt::Alignment alignmentFor(const CellStyle* style, int col, const QString& text) const;
     CellStyle* editableStyle(int row, int col);

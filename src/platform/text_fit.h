@@ -15,7 +15,7 @@ enum class TextKeep { Start, End };
 struct FittedText {
     QString text;      // as drawn
     double points = 0; // the size it is drawn in
-    double width = 0;  // at that size, in the room's units
+    double width = 0;  // at that size, in the room's units (at most this, where it fits at once)
     bool cut = false;
 };
 

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 using namespace lukana::platform;
 
 namespace {
@@ -122,4 +125,29 @@ TEST(FigureFit, ABoxPaintsAFigureFittedUntilItIsTypedIn) {
     box->grab();
     EXPECT_EQ(rec.last(box), nullptr); // the line edit's own painting, the whole text
     EXPECT_EQ(box->text(), kFigures[std::size(kFigures) - 1].text);
+}
+
+// A figure is taken as fitting without being laid out only where it truly fits: in the
+// program's fonts, a room a little narrower than the figure always gets it smaller or cut.
+TEST(FigureFit, AFigureIsNeverTakenAsFittingARoomNarrowerThanIt) {
+    std::vector<QString> figures{QStringLiteral("@499,999,999,999.5"),
+                                 QStringLiteral("-@123,456,789,012."), QStringLiteral("11,111")};
+    for (const Figure& f : kFigures)
+        figures.push_back(f.text);
+    for (const char* family : {"Liberation Mono", "Liberation Sans", "IPAGothic", "IPAPGothic"}) {
+        for (const bool bold : {false, true}) {
+            QFont font{QString::fromLatin1(family), 9};
+            font.setBold(bold);
+            const ScreenFont measured(font);
+            for (const QString& text : figures) {
+                SCOPED_TRACE((QString::fromLatin1(family) + u' ' + text).toStdString());
+                const double width = QFontMetricsF(font).horizontalAdvance(text);
+                const FittedText narrower = measured.fit(text, width - 0.5, TextKeep::End);
+                EXPECT_TRUE(narrower.cut || narrower.points < measured.points());
+                const FittedText room = measured.fit(text, std::ceil(width), TextKeep::End);
+                EXPECT_EQ(room.text, text);
+                EXPECT_EQ(room.points, measured.points());
+            }
+        }
+    }
 }
