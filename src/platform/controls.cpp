@@ -119,7 +119,8 @@ void TextBox::setWidestText(const QString& text) {
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {
-    if (hasFocus() || !readsAsFigure(text())) {
+    // A hidden text (a password) is never drawn as it stands.
+    if (hasFocus() || echoMode() != QLineEdit::Normal || !readsAsFigure(text())) {
         QLineEdit::paintEvent(event);
         return;
     }

@@ -151,3 +151,19 @@ TEST(FigureFit, AFigureIsNeverTakenAsFittingARoomNarrowerThanIt) {
         }
     }
 }
+
+// A password of digits is a figure to look at, but its box keeps hiding it when left.
+TEST(FigureFit, APasswordBoxKeepsItsDigitsHidden) {
+    QWidget window;
+    auto* other = new TextBox(&window);
+    auto* box = new TextBox(&window);
+    box->setEchoMode(QLineEdit::Password);
+    box->setGeometry(0, 30, 100, box->sizeHint().height());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    other->setFocus();
+    ScreenTextRecording rec;
+    box->setText(QStringLiteral("1234"));
+    box->grab();
+    EXPECT_EQ(rec.last(box), nullptr);
+}
